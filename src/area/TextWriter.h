@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <ostream>
+#include <string>
+
+// Flag set as letters: A-Z for bits 0-25, a-f for bits 26-31, "0" when empty.
+std::string FlagsToLetters(uint32_t flags);
+
+// The text without carriage returns and `~`, so it can never end its own field.
+std::string CleanText(const std::string& text);
+
+// Capitalises sentences and wraps the text into lines of at most 76 bytes
+// (73 for the first); a word longer than a line stays whole on a line of its
+// own. Lines end in "\n\r" (CleanText removes the `\r` before writing).
+std::string FormatDescription(const std::string& text);
+
+// One argument of a formatted line: a number, a text or a byte.
+class CFormatArg {
+public:
+    CFormatArg(int v) : kind(Number), number(v) {}
+    CFormatArg(long v) : kind(Number), number(v) {}
+    CFormatArg(long long v) : kind(Number), number(v) {}
+    CFormatArg(unsigned v) : kind(Number), number(v) {}
+    CFormatArg(char v) : kind(Byte), byte(v) {}
+    CFormatArg(const std::string& v) : kind(Text), text(&v) {}
+    CFormatArg(const char* v) : kind(Literal), literal(v) {}
+
+    void AppendTo(std::string& out, char conversion) const;
+
+private:
+    enum Kind { Number, Byte, Text, Literal } kind;
+    long long number = 0;
+    char byte = 0;
+    const std::string* text = nullptr;
+    const char* literal = nullptr;
+};
+
+// printf-style formatting of %d, %i, %ld, %s, %c and %%, type-safe and without
+// any length limit. Texts are copied byte for byte, NULs included.
+std::string Format(const char* format, std::initializer_list<CFormatArg> args);
+
+template <typename... Args>
+void WriteFormatted(std::ostream& out, const char* format, const Args&... args)
+{
+    const std::string line = Format(format, { CFormatArg(args)... });
+    out.write(line.data(), static_cast<std::streamsize>(line.size()));
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// Each command takes its arguments (without the command word) and returns the exit status.
+struct CCliContext {
+    std::string executableDir;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+int RunConfigCommand(const std::vector<std::string>& args, CCliContext& context);
+
+// Loads the configuration named by --config (removed from args) or found as the
+// editor finds it; prints the failure and returns false when it cannot.
+class CConfigTables;
+bool LoadCliConfig(std::vector<std::string>& args, CCliContext& context, CConfigTables& tables);

@@ -1,0 +1,233 @@
+#include "ConfigLoader.h"
+
+#include "area/TextReader.h"
+
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+
+namespace {
+
+using Table = CEntryTable<CTableEntry>;
+
+enum class EntryShape { Letter, Number, Text };
+
+// Reads entries until the end marker; false at end of input inside the section.
+template <typename ReadRest>
+bool ReadEntries(CTextReader& in, ReadRest readRest)
+{
+    for (;;) {
+        const std::string name = AsciiLower(in.ReadWord());
+        if (name == "end")
+            return true;
+        if (name.empty())
+            return false;
+        readRest(name);
+    }
+}
+
+bool ReadSimpleTable(CTextReader& in, Table& table, EntryShape shape)
+{
+    return ReadEntries(in, [&](const std::string& name) {
+        CTableEntry entry;
+        entry.name = name;
+        switch (shape) {
+        case EntryShape::Letter: {
+            const std::string letter = in.ReadWord();
+            entry.value = static_cast<int32_t>(letter.empty() ? 0 : FlagLetterBit(static_cast<unsigned char>(letter[0])));
+            break;
+        }
+        case EntryShape::Number: entry.value = in.ReadNumber(); break;
+        case EntryShape::Text: entry.text = in.ReadWord(); break;
+        }
+        table.Append(std::move(entry));
+    });
+}
+
+bool ReadGeneral(CTextReader& in, CConfigTables& t)
+{
+    for (;;) {
+        const std::string key = AsciiUpper(in.ReadWord());
+        if (key == "END")
+            return true;
+        if (key == "MUDTYPE") {
+            const std::string type = AsciiUpper(in.ReadWord());
+            if (type == "QUENDAR")
+                t.mudType = MudQuendar;
+            else if (type == "ROMDEFAULT")
+                t.mudType = MudRomDefault;
+            else if (type == "ROMOLC")
+                t.mudType = MudRomOlc;
+            else
+                return false;
+        } else if (key == "ISDOOR") {
+            t.isDoor = in.ReadFlags();
+        } else if (key == "LOCKED") {
+            t.locked = in.ReadFlags();
+        } else if (key == "MOBPROG") {
+            t.mobprog = in.ReadNumber();
+        } else {
+            return false;
+        }
+    }
+}
+
+bool ReadObjTypes(CTextReader& in, CConfigTables& t)
+{
+    return ReadEntries(in, [&](const std::string& name) {
+        CObjTypeEntry entry;
+        entry.name = name;
+        entry.value = in.ReadNumber();
+        for (CObjValueSlot& slot : entry.slots) {
+            slot.label = in.ReadTildeString(true);
+            slot.kind = AsciiUpper(std::string(1, in.ReadChar()))[0];
+        }
+        t.objTypes.Append(std::move(entry));
+    });
+}
+
+bool ReadObjTables(CTextReader& in, CConfigTables& t)
+{
+    const int32_t type = in.ReadNumber();
+    const int32_t slotIndex = in.ReadNumber();
+    const std::string binding = AsciiUpper(in.ReadWord());
+    const int typeIndex = FindByValue(t.objTypes, type);
+    if (typeIndex < 0 || slotIndex < 0 || slotIndex > 4)
+        return false;
+    CObjValueSlot& slot = t.objTypes[typeIndex].slots[slotIndex];
+    static const std::map<std::string, int> bindings = {
+        { "SPELLS", BindSpells }, { "WEAPON_CLASES", BindWeaponClasses },
+        { "LIQUIDS", BindLiquids }, { "ATTACK_TYPES", BindAttackTypes },
+        { "EXIT_FLAGS", BindExitFlags }, { "PORTAL_FLAGS", BindPortalFlags },
+    };
+    if (binding == "NEW") {
+        slot.binding = BindOwn;
+        return ReadEntries(in, [&](const std::string& name) {
+            CTableEntry entry;
+            entry.name = name;
+            entry.value = static_cast<int32_t>(FlagLetterBit(static_cast<unsigned char>(in.ReadChar())));
+            slot.own.Append(std::move(entry));
+        });
+    }
+    auto found = bindings.find(binding);
+    if (found == bindings.end())
+        return false;
+    slot.binding = found->second;
+    return true;
+}
+
+bool ReadRaces(CTextReader& in, CConfigTables& t)
+{
+    return ReadEntries(in, [&](const std::string& name) {
+        CRaceEntry race;
+        race.name = name;
+        for (uint32_t* set : { &race.act, &race.aff, &race.off, &race.imm, &race.res, &race.vuln, &race.form, &race.parts })
+            *set = in.ReadFlags();
+        t.mobFlags.Append(std::move(race));
+    });
+}
+
+bool ReadSectorColors(CTextReader& in, CConfigTables& t)
+{
+    return ReadEntries(in, [&](const std::string& word) {
+        CSectorColorEntry color;
+        std::istringstream number(word);
+        CTextReader wordReader(number);
+        color.sector = wordReader.ReadNumber();
+        color.red = in.ReadNumber();
+        color.green = in.ReadNumber();
+        color.blue = in.ReadNumber();
+        t.sectorColors.Append(std::move(color));
+    });
+}
+
+using SectionReader = std::function<bool(CTextReader&, CConfigTables&)>;
+
+SectionReader Simple(Table CConfigTables::*table, EntryShape shape)
+{
+    return [table, shape](CTextReader& in, CConfigTables& t) { return ReadSimpleTable(in, t.*table, shape); };
+}
+
+const std::map<std::string, SectionReader>& SectionReaders()
+{
+    using C = CConfigTables;
+    static const std::map<std::string, SectionReader> readers = {
+        { "GENERAL", ReadGeneral },
+        { "SECTORTYPE", Simple(&C::sectorType, EntryShape::Number) },
+        { "ROOMFLAGS", Simple(&C::roomFlags, EntryShape::Letter) },
+        { "EXITFLAGS", Simple(&C::exitFlags, EntryShape::Letter) },
+        { "OBJTYPES", ReadObjTypes },
+        { "OBJTABLES", ReadObjTables },
+        { "EXTRAFLAGS", Simple(&C::extraFlags, EntryShape::Letter) },
+        { "WEARFLAGS", Simple(&C::wearFlags, EntryShape::Letter) },
+        { "SPELLS", Simple(&C::spells, EntryShape::Letter) },
+        { "WEAPONCLASES", Simple(&C::weaponClasses, EntryShape::Letter) },
+        { "LIQUIDS", Simple(&C::liquids, EntryShape::Letter) },
+        { "ATTACKTYPES", Simple(&C::attackTypes, EntryShape::Text) },
+        { "PORTALFLAGS", Simple(&C::portalFlags, EntryShape::Letter) },
+        { "AFFECTFLAGS", Simple(&C::affectFlags, EntryShape::Letter) },
+        { "AFFECTLOCATION", Simple(&C::affectLocation, EntryShape::Number) },
+        { "IMMFLAGS", Simple(&C::immFlags, EntryShape::Letter) },
+        { "MERCMSG", Simple(&C::mercMsg, EntryShape::Number) },
+        { "MOBFLAGS", ReadRaces },
+        { "ACTFLAGS", Simple(&C::actFlags, EntryShape::Letter) },
+        { "OFFFLAGS", Simple(&C::offFlags, EntryShape::Letter) },
+        { "PARTS", Simple(&C::parts, EntryShape::Letter) },
+        { "FORM", Simple(&C::form, EntryShape::Letter) },
+        { "SEX", Simple(&C::sex, EntryShape::Letter) },
+        { "SIZE", Simple(&C::size, EntryShape::Letter) },
+        { "POS", Simple(&C::pos, EntryShape::Text) },
+        { "MOBPROGTRIG", Simple(&C::mobProgTrig, EntryShape::Letter) },
+        { "SKILLS", Simple(&C::skills, EntryShape::Letter) },
+        { "TRAINFLAGS", Simple(&C::trainFlags, EntryShape::Letter) },
+        { "WEARPOS", Simple(&C::wearPos, EntryShape::Number) },
+        { "DIRNAME", Simple(&C::dirName, EntryShape::Number) },
+        { "RECUNAME", Simple(&C::recuName, EntryShape::Number) },
+        { "SECTORCOLORS", ReadSectorColors },
+        { "AFFTO", Simple(&C::affTo, EntryShape::Number) },
+        { "CLASSES", Simple(&C::classes, EntryShape::Number) },
+    };
+    return readers;
+}
+
+} // namespace
+
+bool LoadConfig(CConfigTables& tables, std::istream& stream, int& line)
+{
+    CConfigTables fresh;
+    CTextReader in(stream);
+    line = 0;
+    bool ok = false;
+    for (;;) {
+        int c;
+        while ((c = in.GetByte()) >= 0 && c != '#') {
+        }
+        if (c < 0) {
+            ok = true;
+            break;
+        }
+        const std::string keyword = AsciiUpper(in.ReadWord());
+        if (keyword == "END") {
+            ok = true;
+            break;
+        }
+        const auto& readers = SectionReaders();
+        auto reader = readers.find(keyword);
+        if (reader == readers.end() || !reader->second(in, fresh))
+            break;
+    }
+    line = ok ? in.Line() : in.TokenLine();
+    if (ok)
+        tables = std::move(fresh);
+    return ok;
+}
+
+bool LoadConfig(CConfigTables& tables, const std::string& path, int& line)
+{
+    line = 0;
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return false;
+    return LoadConfig(tables, file, line);
+}

@@ -1,0 +1,51 @@
+#include "ConfigTables.h"
+
+CConfigTables theTables;
+
+uint32_t FlagLetterBit(unsigned char c)
+{
+    if (c >= 'A' && c <= 'Z')
+        return 1u << (c - 'A');
+    if (c >= 'a' && c <= 'f')
+        return 1u << (26 + (c - 'a'));
+    return 0;
+}
+
+int FindByValue(const CEntryTable<CSectorColorEntry>& table, int32_t sector)
+{
+    for (int i = 0; i < table.Count(); ++i)
+        if (table[i].sector == sector)
+            return i;
+    return -1;
+}
+
+const CObjTypeEntry* CConfigTables::ObjType(int32_t itemType) const
+{
+    int index = FindByValue(objTypes, itemType);
+    return index < 0 ? nullptr : &objTypes[index];
+}
+
+const CEntryTable<CTableEntry>* CConfigTables::SlotTable(int32_t itemType, int slot) const
+{
+    const CObjTypeEntry* type = ObjType(itemType);
+    if (!type || slot < 0 || slot > 4)
+        return nullptr;
+    const CObjValueSlot& s = type->slots[slot];
+    switch (s.binding) {
+    case BindSpells: return &spells;
+    case BindWeaponClasses: return &weaponClasses;
+    case BindLiquids: return &liquids;
+    case BindAttackTypes: return &attackTypes;
+    case BindExitFlags: return &exitFlags;
+    case BindPortalFlags: return &portalFlags;
+    default: return &s.own;
+    }
+}
+
+int CConfigTables::AppendRace(const std::string& race)
+{
+    CRaceEntry entry;
+    entry.name = race;
+    mobFlags.Append(std::move(entry));
+    return mobFlags.Count() - 1;
+}

@@ -1,0 +1,111 @@
+#include "config/ConfigTables.h"
+
+#include <gtest/gtest.h>
+
+TEST(FlagLetterBit, LettersMapToTheirBitsAndEverythingElseToNothing)
+{
+    const struct { unsigned char c; uint32_t bit; } cases[] = {
+        { 'A', 1u }, { 'B', 2u }, { 'Z', 0x02000000u }, { 'a', 0x04000000u },
+        { 'b', 0x08000000u }, { 'f', 0x80000000u }, { 'g', 0 }, { 'z', 0 },
+        { '0', 0 }, { ' ', 0 }, { '|', 0 }, { 0xC1, 0 }, { '@', 0 }, { '[', 0 },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FlagLetterBit(c.c), c.bit) << "letter '" << c.c << "'";
+}
+
+namespace {
+
+CTableEntry Entry(const std::string& name, int32_t value)
+{
+    CTableEntry e;
+    e.name = name;
+    e.value = value;
+    return e;
+}
+
+} // namespace
+
+TEST(TableLookup, FirstMatchInFileOrderWinsAndNamesAreCaseSensitive)
+{
+    CEntryTable<CTableEntry> table;
+    table.Append(Entry("dark", 1));
+    table.Append(Entry("safe", 2));
+    table.Append(Entry("dark", 4));
+    table.Append(Entry("law", 2));
+
+    EXPECT_EQ(FindByName(table, "dark"), 0);
+    EXPECT_EQ(FindByName(table, "law"), 3);
+    EXPECT_EQ(FindByName(table, "Dark"), -1);
+    EXPECT_EQ(FindByName(table, ""), -1);
+    EXPECT_EQ(FindByValue(table, 2), 1);
+    EXPECT_EQ(FindByValue(table, 4), 2);
+    EXPECT_EQ(FindByValue(table, 8), -1);
+}
+
+TEST(TableLookup, SectorColoursAreFoundBySector)
+{
+    CEntryTable<CSectorColorEntry> colors;
+    CSectorColorEntry c;
+    c.sector = 3;
+    c.value = 0;
+    colors.Append(c);
+    EXPECT_EQ(FindByValue(colors, 3), 0);
+    EXPECT_EQ(FindByValue(colors, 0), -1);
+}
+
+TEST(SlotTable, BindingSelectsTheListAndUnknownTypesOrSlotsGiveNothing)
+{
+    CConfigTables t;
+    CObjTypeEntry weapon;
+    weapon.name = "weapon";
+    weapon.value = 5;
+    weapon.slots[0].binding = BindWeaponClasses;
+    weapon.slots[1].binding = BindSpells;
+    weapon.slots[2].binding = BindLiquids;
+    weapon.slots[3].binding = BindAttackTypes;
+    weapon.slots[4].own.Append(Entry("flaming", 1));
+    t.objTypes.Append(weapon);
+    CObjTypeEntry portal;
+    portal.value = 29;
+    portal.slots[1].binding = BindExitFlags;
+    portal.slots[2].binding = BindPortalFlags;
+    t.objTypes.Append(portal);
+    CObjTypeEntry shadow; // same number again: never reached
+    shadow.value = 5;
+    t.objTypes.Append(shadow);
+
+    EXPECT_EQ(t.SlotTable(5, 0), &t.weaponClasses);
+    EXPECT_EQ(t.SlotTable(5, 1), &t.spells);
+    EXPECT_EQ(t.SlotTable(5, 2), &t.liquids);
+    EXPECT_EQ(t.SlotTable(5, 3), &t.attackTypes);
+    ASSERT_NE(t.SlotTable(5, 4), nullptr);
+    EXPECT_EQ(t.SlotTable(5, 4)->Count(), 1);
+    EXPECT_EQ(t.SlotTable(29, 1), &t.exitFlags);
+    EXPECT_EQ(t.SlotTable(29, 2), &t.portalFlags);
+    EXPECT_EQ(t.SlotTable(29, 0)->Count(), 0) << "a slot without binding uses its own, empty list";
+
+    EXPECT_EQ(t.SlotTable(7, 0), nullptr);
+    EXPECT_EQ(t.SlotTable(5, 5), nullptr);
+    EXPECT_EQ(t.SlotTable(5, -1), nullptr);
+}
+
+TEST(AppendRace, AddsARaceWithoutFlagsAtTheEnd)
+{
+    CConfigTables t;
+    CRaceEntry human;
+    human.name = "human";
+    human.act = 3;
+    t.mobFlags.Append(human);
+    EXPECT_EQ(t.AppendRace("Dragon Kin"), 1);
+    EXPECT_EQ(FindByName(t.mobFlags, "Dragon Kin"), 1);
+    EXPECT_EQ(t.mobFlags[1].act | t.mobFlags[1].aff | t.mobFlags[1].parts, 0u);
+}
+
+TEST(ConfigTables, CopiesAreDeep)
+{
+    CConfigTables a;
+    a.roomFlags.Append(Entry("dark", 1));
+    CConfigTables b = a;
+    b.roomFlags[0].name = "changed";
+    EXPECT_EQ(a.roomFlags[0].name, "dark");
+}
