@@ -1,0 +1,218 @@
+#include "CTolvexDoc.h"
+
+#include "Sections.h"
+#include "TextWriter.h"
+
+#include <algorithm>
+
+CTolvexDoc::CTolvexDoc(CConfigTables& tables)
+    : tables(&tables)
+{
+    for (int i = 0; i < tables.recuName.Count(); ++i) {
+        CTableEntry resource;
+        resource.name = tables.recuName[i].name;
+        resources.push_back(resource);
+    }
+}
+
+void CTolvexDoc::OnNewDocument()
+{
+    name = "Sin Nombre";
+    builders = "";
+    credits = "Armada con QuendarED por Morvane";
+    lowerVnum = 1;
+    upperVnum = 100;
+    security = 9;
+    minLevel = 1;
+    maxLevel = 60;
+    rooms.clear();
+    resets.clear();
+    strayResets.clear();
+    mobprogs.clear();
+    objects.clear();
+    mobs.clear();
+    modified = false;
+}
+
+namespace {
+
+template <typename Record>
+int FindByVnum(const std::vector<Record>& list, int vnum, int skip)
+{
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i].vnum == vnum && static_cast<int>(i) != skip)
+            return static_cast<int>(i);
+    return -1;
+}
+
+template <typename Record>
+int FirstFree(const std::vector<Record>& list, int lower, int upper)
+{
+    // One sorted pass instead of a rescan per vnum; the result is the same.
+    std::vector<int> used;
+    used.reserve(list.size());
+    for (const Record& r : list)
+        if (r.vnum >= lower && r.vnum <= upper)
+            used.push_back(r.vnum);
+    std::sort(used.begin(), used.end());
+    long long v = lower;
+    for (int u : used) {
+        if (u == v)
+            ++v;
+        else if (u > v)
+            break;
+    }
+    return v <= upper ? static_cast<int>(v) : -1;
+}
+
+} // namespace
+
+int CTolvexDoc::FindRoomIndex(int vnum, int skip) const { return FindByVnum(rooms, vnum, skip); }
+int CTolvexDoc::FindObjectByVnum(int vnum, int skip) const { return FindByVnum(objects, vnum, skip); }
+int CTolvexDoc::FindMobByVnum(int vnum, int skip) const { return FindByVnum(mobs, vnum, skip); }
+int CTolvexDoc::FindMobprogByVnum(int vnum, int skip) const { return FindByVnum(mobprogs, vnum, skip); }
+
+int CTolvexDoc::FirstFreeRoomVnum() const { return FirstFree(rooms, lowerVnum, upperVnum); }
+int CTolvexDoc::FreeObjectVnum() const { return FirstFree(objects, lowerVnum, upperVnum); }
+int CTolvexDoc::FreeMobVnum() const { return FirstFree(mobs, lowerVnum, upperVnum); }
+int CTolvexDoc::FreeMobprogVnum() const { return FirstFree(mobprogs, lowerVnum, upperVnum); }
+
+void CTolvexDoc::SetModified(bool value)
+{
+    modified = value;
+}
+
+int CTolvexDoc::AddChangeListener(ChangeListener listener)
+{
+    listeners.emplace_back(nextListenerId, std::move(listener));
+    return nextListenerId++;
+}
+
+void CTolvexDoc::RemoveChangeListener(int id)
+{
+    listeners.erase(std::remove_if(listeners.begin(), listeners.end(),
+                        [id](const auto& l) { return l.first == id; }),
+        listeners.end());
+}
+
+void CTolvexDoc::NotifyChanged()
+{
+    modified = true;
+    // A listener may remove itself while being told.
+    const auto current = listeners;
+    for (const auto& l : current)
+        l.second();
+}
+
+std::string FileNamePart(const std::string& path)
+{
+#ifdef _WIN32
+    const size_t slash = path.find_last_of("\\/");
+#else
+    const size_t slash = path.rfind('/');
+#endif
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void Warn(IDiagnostics& diagnostics, int line, const std::string& text)
+{
+    CDiagnostic d;
+    d.severity = Severity::Warning;
+    d.line = line;
+    d.title = Messages::WarningTitle;
+    d.text = text;
+    diagnostics.Report(d);
+}
+
+void SkipRestOfLine(CTextReader& in)
+{
+    if (in.LastByte() != '\n' && in.LastByte() >= 0)
+        in.SkipLine();
+}
+
+bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics)
+{
+    CTextReader in(stream);
+    if (in.AtEnd())
+        return true; // an empty file opens as an empty area
+    CReadContext context { *this, in, diagnostics, *tables };
+    for (;;) {
+        const char mark = in.ReadChar();
+        if (mark != '#') {
+            // Whatever stopped the reading, keep what was read: resets go to
+            // their rooms and the map is laid out as at a proper end.
+            if (mark != 0)
+                Warn(diagnostics, in.TokenLine(),
+                    Format("The file was read only up to line %d: what follows it was not understood and will not be saved.", { in.TokenLine() }));
+            else
+                Warn(diagnostics, in.Line(), "The file ends without \"#$\"; it was read to its end.");
+            break;
+        }
+        const int sectionLine = in.TokenLine();
+        const std::string word = AsciiUpper(in.ReadWord());
+        if (!word.empty() && word[0] == '$')
+            break;
+        bool ok = true;
+        if (word == "AREA")
+            ReadAreaHeader(context);
+        else if (word == "AREADATA")
+            ReadAreaDataHeader(context);
+        else if (word == "HELPS")
+            SkipHelps(context);
+        else if (word == "MOBOLD" || word == "OBJOLD")
+            SkipOldSection(context);
+        else if (word == "MOBILES")
+            ok = ReadMobiles(context);
+        else if (word == "MOBPROGS")
+            ok = ReadMobprogs(context);
+        else if (word == "OBJECTS")
+            ok = ReadObjects(context);
+        else if (word == "RESETS")
+            ok = ReadResets(context);
+        else if (word == "ROOMS")
+            ok = ReadRooms(context);
+        else if (word == "SHOPS")
+            ok = ReadShops(context);
+        else if (word == "SOCIALS")
+            SkipSocials(context);
+        else if (word == "SPECIALS")
+            ok = ReadSpecials(context);
+        else
+            Warn(diagnostics, sectionLine, Format("Unknown section \"#%s\" skipped; it will not be saved.", { word }));
+        if (!ok)
+            return false;
+    }
+    DistributeResets();
+    LayoutRooms(cellSize);
+    modified = false;
+    return true;
+}
+
+CSaveOptions CTolvexDoc::DefaultSaveOptions() const
+{
+    CSaveOptions options;
+    options.mudType = tables->mudType;
+    options.mobprogs = tables->mobprog != 0;
+    return options;
+}
+
+void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics)
+{
+    Save(out, pathName, diagnostics, DefaultSaveOptions());
+}
+
+void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics, const CSaveOptions& options)
+{
+    RebuildResets();
+    CWriteContext context { *this, out, diagnostics, *tables, options };
+    WriteHeader(context, FileNamePart(pathName));
+    WriteMobiles(context);
+    WriteObjects(context);
+    WriteRooms(context);
+    WriteShops(context);
+    WriteSpecials(context);
+    if (options.mobprogs)
+        WriteMobprogs(context);
+    WriteResets(context);
+    out << "#$\n";
+}

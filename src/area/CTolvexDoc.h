@@ -1,0 +1,104 @@
+#pragma once
+
+#include "CMobData.h"
+#include "CMobProgData.h"
+#include "CObjData.h"
+#include "CResetData.h"
+#include "CRoomData.h"
+#include "Diagnostics.h"
+#include "config/ConfigTables.h"
+
+#include <functional>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// How a save writes: the dialect and whether the #MOBPROGS section is written.
+struct CSaveOptions {
+    int mudType = MudQuendar;
+    bool mobprogs = true;
+};
+
+// One open area: its header and every record, owned in file order.
+class CTolvexDoc {
+public:
+    // The document reads its names from `tables`; its resource list is built
+    // from the RECUNAME table as it stands now.
+    explicit CTolvexDoc(CConfigTables& tables = theTables);
+
+    CConfigTables& Tables() const { return *tables; }
+
+    std::string name;
+    std::string builders;
+    int upperVnum = 0;
+    int lowerVnum = 0;
+    std::string credits;
+    int security = 0;
+    int minLevel = 0;
+    int maxLevel = 0;
+    std::vector<CRoomData> rooms;
+    std::vector<CResetData> resets;
+    std::vector<CMobProgData> mobprogs;
+    std::vector<CObjData> objects;
+    std::vector<CMobData> mobs;
+    std::vector<CTableEntry> resources;
+    // Resets whose room is not in this area (or that precede any room reset):
+    // kept in order and written after the rooms' resets.
+    std::vector<CResetData> strayResets;
+
+    int highestLevel = 0;
+    int lowestLevel = 0;
+    int cellSize = 12;
+
+    // File New: the values of a new area.
+    void OnNewDocument();
+
+    // Reads an area file into this freshly constructed document. False when the
+    // load was aborted; the document must then be discarded.
+    bool Load(std::istream& in, IDiagnostics& diagnostics);
+
+    // Writes the area. `pathName` is the document's path; its file name goes
+    // into the #AREA header.
+    void Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics);
+    void Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics, const CSaveOptions& options);
+    CSaveOptions DefaultSaveOptions() const;
+
+    // Lookups: the first record with the vnum whose position is not `skip`, or -1.
+    int FindRoomIndex(int vnum, int skip = -1) const;
+    int FindObjectByVnum(int vnum, int skip = -1) const;
+    int FindMobByVnum(int vnum, int skip = -1) const;
+    int FindMobprogByVnum(int vnum, int skip = -1) const;
+
+    // The lowest vnum of the area's range that no record of the list has, or -1.
+    int FirstFreeRoomVnum() const;
+    int FreeObjectVnum() const;
+    int FreeMobVnum() const;
+    int FreeMobprogVnum() const;
+
+    // Places every room on the map grid from the exits (the map layout).
+    void LayoutRooms(int cellSize);
+
+    // Resets: from the file's list into the rooms, and back before a save.
+    void DistributeResets();
+    void RebuildResets();
+
+    bool IsModified() const { return modified; }
+    void SetModified(bool value = true);
+
+    // Views register here to learn that the document changed.
+    using ChangeListener = std::function<void()>;
+    int AddChangeListener(ChangeListener listener);
+    void RemoveChangeListener(int id);
+    // Marks the document modified and tells every listener.
+    void NotifyChanged();
+
+private:
+    CConfigTables* tables;
+    bool modified = false;
+    std::vector<std::pair<int, ChangeListener>> listeners;
+    int nextListenerId = 1;
+};
+
+// The file name part of a path: the text after the last separator.
+std::string FileNamePart(const std::string& path);

@@ -1,0 +1,73 @@
+#include "Sections.h"
+#include "TextWriter.h"
+
+void ReadAreaHeader(CReadContext& c)
+{
+    c.in.ReadTildeString(); // the area's own file name: the document's path is used instead
+    c.doc.name = c.in.ReadTildeString();
+    c.doc.credits = c.in.ReadTildeString();
+    c.doc.lowerVnum = c.in.ReadNumber();
+    c.doc.upperVnum = c.in.ReadNumber();
+}
+
+void ReadAreaDataHeader(CReadContext& c)
+{
+    for (;;) {
+        const std::string key = AsciiUpper(c.in.ReadWord());
+        if (key.empty() || key == "END")
+            return;
+        if (key == "NAME")
+            c.doc.name = c.in.ReadTildeString();
+        else if (key == "BUILDERS")
+            c.doc.builders = c.in.ReadTildeString();
+        else if (key == "CREDITS")
+            c.doc.credits = c.in.ReadTildeString();
+        else if (key == "VNUMS") {
+            c.doc.lowerVnum = c.in.ReadNumber();
+            c.doc.upperVnum = c.in.ReadNumber();
+        } else if (key == "SECURITY")
+            c.doc.security = c.in.ReadNumber();
+        else if (key == "NIVELMAX")
+            c.doc.maxLevel = c.in.ReadNumber();
+        else if (key == "NIVELMIN")
+            c.doc.minLevel = c.in.ReadNumber();
+        else if (key == "RECURSO") {
+            const int index = c.in.ReadNumber();
+            const int amount = c.in.ReadNumber();
+            if (index >= 0 && index < static_cast<int>(c.doc.resources.size()))
+                c.doc.resources[static_cast<size_t>(index)].value = amount;
+        }
+        // Any other key is dropped one word at a time, as the game reads it.
+    }
+}
+
+void WriteHeader(CWriteContext& c, const std::string& fileName)
+{
+    const CTolvexDoc& d = c.doc;
+    std::ostream& out = c.out;
+    const int mudType = c.options.mudType;
+    if (mudType == MudRomDefault) {
+        WriteFormatted(out, "#AREA\n");
+        WriteFormatted(out, "%s~\n", CleanText(fileName));
+        WriteFormatted(out, "%s~\n", CleanText(d.name));
+        WriteFormatted(out, "%s~\n", CleanText(d.credits));
+        WriteFormatted(out, "%d %d\n\n", d.lowerVnum, d.upperVnum);
+        return;
+    }
+    if (mudType != MudQuendar && mudType != MudRomOlc)
+        return;
+    WriteFormatted(out, "#AREADATA\n");
+    WriteFormatted(out, "Name %s~\n", CleanText(d.name));
+    WriteFormatted(out, "Builders %s~\n", CleanText(d.builders));
+    WriteFormatted(out, "VNUMs %d %d\n", d.lowerVnum, d.upperVnum);
+    WriteFormatted(out, "Credits %s~\n", CleanText(d.credits));
+    WriteFormatted(out, "Security %d\n", d.security);
+    if (mudType == MudQuendar) {
+        WriteFormatted(out, "NivelMax %d\n", d.maxLevel);
+        WriteFormatted(out, "NivelMin %d\n", d.minLevel);
+        for (size_t i = 0; i < d.resources.size(); ++i)
+            if (d.resources[i].value != 0)
+                WriteFormatted(out, "Recurso %d %d\n", static_cast<int>(i), d.resources[i].value);
+    }
+    WriteFormatted(out, "End\n\n\n\n");
+}

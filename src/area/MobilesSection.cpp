@@ -1,0 +1,10 @@
+#include "Sections.h"
+
+bool ReadMobiles(CReadContext&)
+{
+    return true;
+}
+
+void WriteMobiles(CWriteContext&)
+{
+}

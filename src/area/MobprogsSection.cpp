@@ -1,0 +1,10 @@
+#include "Sections.h"
+
+bool ReadMobprogs(CReadContext&)
+{
+    return true;
+}
+
+void WriteMobprogs(CWriteContext&)
+{
+}

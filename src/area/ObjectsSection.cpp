@@ -1,0 +1,10 @@
+#include "Sections.h"
+
+bool ReadObjects(CReadContext&)
+{
+    return true;
+}
+
+void WriteObjects(CWriteContext&)
+{
+}

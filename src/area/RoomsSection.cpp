@@ -1,0 +1,10 @@
+#include "Sections.h"
+
+bool ReadRooms(CReadContext&)
+{
+    return true;
+}
+
+void WriteRooms(CWriteContext&)
+{
+}

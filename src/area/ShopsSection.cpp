@@ -1,0 +1,10 @@
+#include "Sections.h"
+
+bool ReadShops(CReadContext&)
+{
+    return true;
+}
+
+void WriteShops(CWriteContext&)
+{
+}

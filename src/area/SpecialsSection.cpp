@@ -1,0 +1,10 @@
+#include "Sections.h"
+
+bool ReadSpecials(CReadContext&)
+{
+    return true;
+}
+
+void WriteSpecials(CWriteContext&)
+{
+}

@@ -1,0 +1,5 @@
+#include "area/CTolvexDoc.h"
+
+void CTolvexDoc::LayoutRooms(int)
+{
+}
