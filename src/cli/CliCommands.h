@@ -12,6 +12,11 @@ struct CCliContext {
 };
 
 int RunConfigCommand(const std::vector<std::string>& args, CCliContext& context);
+int RunCheckCommand(const std::vector<std::string>& args, CCliContext& context);
+int RunConvertCommand(const std::vector<std::string>& args, CCliContext& context);
+int RunDumpCommand(const std::vector<std::string>& args, CCliContext& context);
+int RunLayoutCommand(const std::vector<std::string>& args, CCliContext& context);
+int RunRenderCommand(const std::vector<std::string>& args, CCliContext& context);
 
 // Loads the configuration named by --config (removed from args) or found as the
 // editor finds it; prints the failure and returns false when it cannot.

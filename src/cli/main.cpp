@@ -9,7 +9,15 @@ namespace {
 const char* const Usage =
     "usage: tolvex-cli COMMAND [ARGS]\n"
     "commands:\n"
-    "  config [--dump] [CFG]    load the configuration and list its tables\n";
+    "  config [--dump] [CFG]    load the configuration and list its tables\n"
+    "  check FILE...            load area files and report what cannot be kept\n"
+    "  convert [--dialect quendar|romdefault|romolc] [--no-mobprogs] IN OUT\n"
+    "                           load IN and save it as OUT\n"
+    "  dump FILE                the loaded area as JSON\n"
+    "  layout [--cell N] FILE   the map position of every room\n"
+    "  render [--level L] [--cell C] [--select VNUM] FILE OUT.svg\n"
+    "                           draw one level of the map as SVG\n"
+    "The area commands take --config CFG; without it tolvex.cfg is found as the editor finds it.\n";
 
 } // namespace
 
@@ -23,8 +31,15 @@ int main(int argc, char** argv)
     }
     const std::string command = argv[1];
     std::vector<std::string> args(argv + 2, argv + argc);
-    if (command == "config")
-        return RunConfigCommand(args, context);
+    using Command = int (*)(const std::vector<std::string>&, CCliContext&);
+    const std::pair<const char*, Command> commands[] = {
+        { "config", RunConfigCommand }, { "check", RunCheckCommand },
+        { "convert", RunConvertCommand }, { "dump", RunDumpCommand },
+        { "layout", RunLayoutCommand }, { "render", RunRenderCommand },
+    };
+    for (const auto& c : commands)
+        if (command == c.first)
+            return c.second(args, context);
     std::cerr << "tolvex-cli: unknown command '" << command << "'\n" << Usage;
     return 2;
 }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "editors/Prompt.h"
+
+#include <deque>
+
+// Records every message box and answers questions from a queue (No when empty).
+class CScriptedPrompt : public IPrompt {
+public:
+    struct Shown {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+    };
+
+    CScriptedPrompt() { SetPrompt(this); }
+    ~CScriptedPrompt() override { SetPrompt(nullptr); }
+
+    void Show(QWidget*, const QString& title, const QString& text, QMessageBox::Icon icon) override
+    {
+        shown.push_back({ title, text, icon });
+    }
+
+    QMessageBox::StandardButton Ask(QWidget*, const QString& title, const QString& text, QMessageBox::Icon icon,
+        QMessageBox::StandardButtons, QMessageBox::StandardButton defaultButton) override
+    {
+        asked.push_back({ title, text, icon });
+        defaults.push_back(defaultButton);
+        if (answers.empty())
+            return QMessageBox::No;
+        const QMessageBox::StandardButton answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<QMessageBox::StandardButton> answers;
+    std::vector<Shown> shown;
+    std::vector<Shown> asked;
+    std::vector<QMessageBox::StandardButton> defaults;
+};
