@@ -182,7 +182,7 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics)
         if (!ok)
             return false;
     }
-    DistributeResets();
+    DistributeResets(&diagnostics);
     LayoutRooms(cellSize);
     modified = false;
     return true;

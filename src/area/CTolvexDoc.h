@@ -20,6 +20,16 @@ struct CSaveOptions {
     bool mobprogs = true;
 };
 
+// A shop or a special whose mob lives in another area.
+struct CStrayShop {
+    int keeper = 0;
+    CShopData shop;
+};
+struct CStraySpecial {
+    int vnum = 0;
+    std::string special;
+};
+
 // One open area: its header and every record, owned in file order.
 class CTolvexDoc {
 public:
@@ -44,8 +54,15 @@ public:
     std::vector<CMobData> mobs;
     std::vector<CTableEntry> resources;
     // Resets whose room is not in this area (or that precede any room reset):
-    // kept in order and written after the rooms' resets.
+    // kept in order and written after the rooms' resets (those before any
+    // room reset are written first, where they stood).
     std::vector<CResetData> strayResets;
+    // The file line of each entry of `resets`, filled by the reader (0: none).
+    std::vector<int> resetLines;
+    // Shops and specials of mobs that are not in this area: kept as read and
+    // written after the area's own.
+    std::vector<CStrayShop> strayShops;
+    std::vector<CStraySpecial> straySpecials;
 
     int highestLevel = 0;
     int lowestLevel = 0;
@@ -80,7 +97,8 @@ public:
     void LayoutRooms(int cellSize);
 
     // Resets: from the file's list into the rooms, and back before a save.
-    void DistributeResets();
+    // With `diagnostics`, resets that reach no room are warned about.
+    void DistributeResets(IDiagnostics* diagnostics = nullptr);
     void RebuildResets();
 
     bool IsModified() const { return modified; }

@@ -1,10 +1,324 @@
 #include "Sections.h"
+#include "TextWriter.h"
 
-bool ReadMobiles(CReadContext&)
+namespace {
+
+// The eight flag sets that a race gives its mobs, in the order of the `F` lines.
+struct CRaceSet {
+    const char* word; // as written; read back after upper-casing
+    uint32_t CRaceEntry::*race;
+    uint32_t CMobData::*mob;
+};
+
+const CRaceSet raceSets[] = {
+    { "act", &CRaceEntry::act, &CMobData::act },
+    { "aff", &CRaceEntry::aff, &CMobData::aff },
+    { "off", &CRaceEntry::off, &CMobData::off },
+    { "imm", &CRaceEntry::imm, &CMobData::imm },
+    { "res", &CRaceEntry::res, &CMobData::res },
+    { "vul", &CRaceEntry::vuln, &CMobData::vuln },
+    { "for", &CRaceEntry::form, &CMobData::form },
+    { "par", &CRaceEntry::parts, &CMobData::parts },
+};
+
+// What the reader of one mob needs besides the context.
+struct CMobReader {
+    CReadContext& c;
+    CMobData& mob;
+    bool warnedStray = false;
+
+    void Warn(int line, const std::string& text) { ::Warn(c.diagnostics, line, text); }
+
+    // One warning per mob is enough to send the builder to the spot.
+    void WarnNotUnderstood(int line)
+    {
+        if (warnedStray)
+            return;
+        warnedStray = true;
+        Warn(line, Format("Mob %d: the text at line %d was not understood; it was skipped and will not be saved.",
+                       { mob.vnum, line }));
+    }
+};
+
+int32_t TimesTen(int32_t number)
 {
-    return true;
+    // Wraps instead of overflowing on absurd input.
+    return static_cast<int32_t>(static_cast<uint32_t>(number) * 10u);
 }
 
-void WriteMobiles(CWriteContext&)
+void ReadDice(CTextReader& in, std::array<int, 3>& dice)
 {
+    for (int& part : dice)
+        part = in.ReadNumber();
+}
+
+const CRaceEntry& LookUpRace(CReadContext& c, const CMobData& mob, int line)
+{
+    int index = FindByName(c.tables.mobFlags, mob.race);
+    if (index < 0) {
+        CDiagnostic d;
+        d.severity = Severity::Warning;
+        d.line = line;
+        d.title = Messages::WarningTitle;
+        d.text = Format(Messages::UnknownRace, { mob.race, mob.name, mob.vnum });
+        d.messageBox = true;
+        c.diagnostics.Report(d);
+        index = c.tables.AppendRace(mob.race);
+    }
+    return c.tables.mobFlags[index];
+}
+
+void ReadFixedBlock(CReadContext& c, CMobData& mob, int line)
+{
+    CTextReader& in = c.in;
+    mob.name = in.ReadTildeString();
+    mob.shortDesc = in.ReadTildeString();
+    mob.longDesc = in.ReadTildeString();
+    mob.description = in.ReadTildeString();
+    mob.race = in.ReadTildeString();
+    const CRaceEntry& race = LookUpRace(c, mob, line);
+
+    mob.act = in.ReadFlags() | race.act;
+    mob.aff = in.ReadFlags() | race.aff;
+    mob.alignment = in.ReadNumber();
+    mob.group = in.ReadNumber();
+
+    mob.level = in.ReadNumber();
+    mob.hitroll = in.ReadNumber();
+    ReadDice(in, mob.hitDice);
+    ReadDice(in, mob.manaDice);
+    ReadDice(in, mob.damDice);
+    mob.damType = in.ReadWord();
+
+    for (int& ac : mob.ac)
+        ac = TimesTen(in.ReadNumber());
+
+    mob.off = in.ReadFlags() | race.off;
+    mob.imm = in.ReadFlags() | race.imm;
+    mob.res = in.ReadFlags() | race.res;
+    mob.vuln = in.ReadFlags() | race.vuln;
+
+    mob.startPos = in.ReadWord();
+    mob.defaultPos = in.ReadWord();
+    mob.sex = in.ReadWord();
+    mob.wealth = in.ReadNumber();
+
+    mob.form = in.ReadFlags() | race.form;
+    mob.parts = in.ReadFlags() | race.parts;
+    mob.size = in.ReadWord();
+    mob.material = in.ReadWord();
+}
+
+// `F`: takes away race bits that this mob lacks.
+void ReadFlagRemoval(CMobReader& r)
+{
+    CTextReader& in = r.c.in;
+    const std::string set = AsciiUpper(in.ReadWord());
+    const int line = in.TokenLine();
+    const uint32_t bits = in.ReadFlags();
+    for (const CRaceSet& s : raceSets)
+        if (set == AsciiUpper(s.word)) {
+            r.mob.*s.mob &= ~bits;
+            return;
+        }
+    r.Warn(line, Format("Mob %d: \"F %s\" at line %d names no flag set; it was skipped and will not be saved.",
+                     { r.mob.vnum, set, line }));
+}
+
+// `G`: mercenary clan, rank and messages.
+void ReadMercenaryLine(CMobReader& r)
+{
+    CTextReader& in = r.c.in;
+    CMobData& mob = r.mob;
+    const std::string word = AsciiUpper(in.ReadWord());
+    const int line = in.TokenLine();
+    if (word == "CLAN") {
+        mob.clan = in.ReadTildeString();
+    } else if (word == "RANK") {
+        mob.rank = in.ReadNumber() + 1;
+    } else if (word == "MERCMSG") {
+        const int index = in.ReadNumber();
+        std::string text = in.ReadTildeString();
+        // The mob holds one message per MERCMSG entry.
+        if (index >= 0 && static_cast<size_t>(index) < mob.mercMessages.size()) {
+            mob.mercMessages[static_cast<size_t>(index)] = std::move(text);
+        } else {
+            r.Warn(line, Format("Mob %d: mercenary message %d at line %d is not in the MERCMSG table; it was dropped.",
+                             { mob.vnum, index, line }));
+        }
+    } else {
+        r.WarnNotUnderstood(line);
+    }
+}
+
+// `P`: trainer profession and skills.
+void ReadTrainerLine(CMobReader& r)
+{
+    CTextReader& in = r.c.in;
+    const std::string word = in.ReadWord();
+    if (word == "class") {
+        r.mob.trainerClass = in.ReadWord();
+    } else if (word == "skill") {
+        CTrainerSkill skill;
+        skill.skill = in.ReadWord();
+        skill.gold = in.ReadNumber();
+        skill.mult = in.ReadNumber();
+        skill.maxLevel = in.ReadNumber();
+        skill.initiate = in.ReadNumber();
+        r.mob.trainerSkills.push_back(skill);
+    } else {
+        r.WarnNotUnderstood(in.TokenLine());
+    }
+}
+
+// Reads the record lines of a mob; returns the byte that ended them: `#` or 0.
+char ReadRecordLines(CMobReader& r)
+{
+    CTextReader& in = r.c.in;
+    for (;;) {
+        const char letter = in.ReadChar();
+        switch (letter) {
+        case '#':
+        case 0:
+            return letter;
+        case 'F':
+            ReadFlagRemoval(r);
+            break;
+        case 'G':
+            ReadMercenaryLine(r);
+            break;
+        case 'S': {
+            CMercSkill skill;
+            skill.value = in.ReadNumber();
+            skill.skill = in.ReadWord();
+            r.mob.mercSkills.push_back(skill);
+            break;
+        }
+        case 'M': {
+            CMobTrigger trigger;
+            trigger.trigger = in.ReadWord();
+            trigger.vnum = in.ReadNumber();
+            trigger.phrase = in.ReadTildeString();
+            r.mob.triggers.push_back(trigger);
+            break;
+        }
+        case 'P':
+            ReadTrainerLine(r);
+            break;
+        default:
+            // Letters are case-sensitive: anything else is skipped a byte at a
+            // time, so a record letter further on still starts its record.
+            r.WarnNotUnderstood(in.TokenLine());
+            break;
+        }
+    }
+}
+
+// A word in quotes, so that spaces in it survive; `"` when it holds a `'`.
+std::string Quoted(const std::string& word)
+{
+    const char mark = word.find('\'') == std::string::npos ? '\'' : '"';
+    return mark + word + mark;
+}
+
+// A word as it stands, unless reading it back as a word would fail: an empty
+// word would take the next field's place and a space would split it.
+std::string Word(const std::string& word)
+{
+    if (word.empty() || word.find_first_of(" \t\r\n") != std::string::npos || word[0] == '\'' || word[0] == '"')
+        return Quoted(word);
+    return word;
+}
+
+std::string Dice(const std::array<int, 3>& dice)
+{
+    return Format("%dd%d+%d ", { dice[0], dice[1], dice[2] });
+}
+
+void WriteFixedBlock(std::ostream& out, const CMobData& m)
+{
+    WriteFormatted(out, "#%d\n", m.vnum);
+    WriteFormatted(out, "%s~\n", CleanText(m.name));
+    WriteFormatted(out, "%s~\n", CleanText(m.shortDesc));
+    WriteFormatted(out, "%s~\n", CleanText(FormatDescription(m.longDesc)));
+    WriteFormatted(out, "%s~\n", CleanText(FormatDescription(m.description)));
+    WriteFormatted(out, "%s~\n", CleanText(m.race));
+    WriteFormatted(out, "%s %s %d %d\n", FlagsToLetters(m.act), FlagsToLetters(m.aff), m.alignment, m.group);
+    WriteFormatted(out, "%d %d %s%s%s%s\n", m.level, m.hitroll, Dice(m.hitDice), Dice(m.manaDice), Dice(m.damDice),
+        Word(m.damType));
+    // Integer division drops the remainder toward zero: 15 gives 1, -15 gives -1.
+    WriteFormatted(out, "%d %d %d %d\n", m.ac[0] / 10, m.ac[1] / 10, m.ac[2] / 10, m.ac[3] / 10);
+    WriteFormatted(out, "%s %s %s %s\n", FlagsToLetters(m.off), FlagsToLetters(m.imm), FlagsToLetters(m.res),
+        FlagsToLetters(m.vuln));
+    WriteFormatted(out, "%s %s %s %ld\n", Word(m.startPos), Word(m.defaultPos), Word(m.sex), static_cast<long>(m.wealth));
+    WriteFormatted(out, "%s %s %s %s\n", FlagsToLetters(m.form), FlagsToLetters(m.parts), Word(m.size),
+        Word(m.material.empty() ? std::string("unknown") : m.material));
+}
+
+void WriteRecordLines(std::ostream& out, const CConfigTables& tables, const CMobData& m)
+{
+    // The sets written above already hold the race's bits; `F` takes away
+    // those that this mob lacks, so the sets read back unchanged.
+    const int raceIndex = FindByName(tables.mobFlags, m.race);
+    if (raceIndex >= 0) {
+        const CRaceEntry& race = tables.mobFlags[raceIndex];
+        for (const CRaceSet& s : raceSets) {
+            const uint32_t lacking = race.*s.race & ~(m.*s.mob);
+            if (lacking)
+                WriteFormatted(out, "F %s %s\n", s.word, FlagsToLetters(lacking));
+        }
+    }
+
+    if (!m.clan.empty()) {
+        WriteFormatted(out, "G clan %s~\n", CleanText(m.clan));
+        WriteFormatted(out, "G rank %d\n", m.rank - 1);
+    }
+    for (size_t i = 0; i < m.mercMessages.size(); ++i)
+        if (!m.mercMessages[i].empty())
+            WriteFormatted(out, "G mercmsg %d %s~\n", static_cast<int>(i), CleanText(m.mercMessages[i]));
+
+    for (const CMercSkill& skill : m.mercSkills)
+        WriteFormatted(out, "S %d %s\n", skill.value, Quoted(skill.skill));
+
+    for (const CMobTrigger& trigger : m.triggers)
+        WriteFormatted(out, "M %s %d %s~\n", Word(trigger.trigger), trigger.vnum, CleanText(trigger.phrase));
+
+    if (!m.trainerClass.empty())
+        WriteFormatted(out, "P class %s\n", Quoted(m.trainerClass));
+    for (const CTrainerSkill& skill : m.trainerSkills)
+        WriteFormatted(out, "P skill %s %i %i %i %i\n", Quoted(skill.skill), skill.gold, skill.mult, skill.maxLevel,
+            skill.initiate);
+}
+
+} // namespace
+
+bool ReadMobiles(CReadContext& c)
+{
+    // Every mob after the first begins with the `#` that ended the one before.
+    if (c.in.ReadChar() != '#')
+        return true;
+    for (;;) {
+        const int vnum = c.in.ReadNumber();
+        const int line = c.in.TokenLine();
+        if (vnum == 0)
+            return true;
+        CMobData mob(c.tables);
+        mob.vnum = vnum;
+        ReadFixedBlock(c, mob, line);
+        CMobReader reader { c, mob };
+        const char end = ReadRecordLines(reader);
+        c.doc.mobs.push_back(std::move(mob));
+        if (end != '#')
+            return true;
+    }
+}
+
+void WriteMobiles(CWriteContext& c)
+{
+    WriteFormatted(c.out, "#MOBILES\n");
+    for (const CMobData& mob : c.doc.mobs) {
+        WriteFixedBlock(c.out, mob);
+        WriteRecordLines(c.out, c.tables, mob);
+    }
+    WriteFormatted(c.out, "#0\n\n\n\n");
 }

@@ -1,10 +1,323 @@
 #include "Sections.h"
+#include "TextWriter.h"
 
-bool ReadObjects(CReadContext&)
+#include <utility>
+
+namespace {
+
+char KindOf(const CObjValueSlot& slot)
 {
+    const char k = slot.kind;
+    return (k >= 'a' && k <= 'z') ? static_cast<char>(k - 'a' + 'A') : k;
+}
+
+// `F` line kind letters, by where (1..4).
+const char affectLetters[] = { 'A', 'I', 'R', 'V' };
+
+int WhereOfLetter(char letter)
+{
+    for (int i = 0; i < 4; ++i)
+        if (affectLetters[i] == letter)
+            return i + 1;
+    return 0;
+}
+
+// Things a whole section read or write must tell the builder about once, with
+// the first line or every vnum concerned.
+struct CSectionNotes {
+    int strayCount = 0;
+    int strayLine = 0;
+    std::vector<int> untyped;        // objects left out of the save
+    std::vector<int> flattened;      // affects that lost their kind and flags
+    std::vector<int> quotesDropped;  // word values holding both quote marks
+    std::vector<int> conditionFixed; // conditions that were not one byte
+
+    void Stray(int line)
+    {
+        if (strayCount++ == 0)
+            strayLine = line;
+    }
+};
+
+std::string VnumList(const std::vector<int>& vnums)
+{
+    std::string list;
+    for (size_t i = 0; i < vnums.size(); ++i)
+        list += (i ? ", " : "") + std::to_string(vnums[i]);
+    return list;
+}
+
+void ReadValue(CTextReader& in, char kind, CObjData& obj, size_t i)
+{
+    switch (kind) {
+    case 'D': case 'E': case 'F': case 'N': case 'Y':
+        obj.values[i] = static_cast<int32_t>(in.ReadFlags());
+        break;
+    case 'L': case 'O': case 'W': case 'X':
+        obj.valueTexts[i] = in.ReadWord();
+        break;
+    case 'S':
+        obj.valueTexts[i] = in.ReadTildeString();
+        break;
+    default: // Z and every number kind
+        obj.values[i] = in.ReadNumber();
+        break;
+    }
+}
+
+// Reads `A`, `E`, `F` and `T` lines up to the `#` of the next record. Returns
+// that `#`, or 0 at the end of the file.
+char ReadRecordLines(CTextReader& in, CObjData& obj, CSectionNotes& notes)
+{
+    for (;;) {
+        const char letter = in.ReadChar();
+        switch (letter) {
+        case 0:
+        case '#':
+            return letter;
+        case 'A': {
+            CAffectData affect;
+            affect.location = in.ReadNumber();
+            affect.modifier = in.ReadNumber();
+            obj.affects.push_back(affect);
+            break;
+        }
+        case 'F': {
+            CAffectData affect;
+            affect.where = WhereOfLetter(in.ReadChar());
+            affect.location = in.ReadNumber();
+            affect.modifier = in.ReadNumber();
+            affect.bits = in.ReadFlags();
+            obj.affects.push_back(affect);
+            break;
+        }
+        case 'E': {
+            CExtraDescData extra;
+            extra.keyword = in.ReadTildeString();
+            extra.description = in.ReadTildeString();
+            obj.extraDescs.push_back(std::move(extra));
+            break;
+        }
+        case 'T': {
+            CTrainStop stop;
+            stop.room = in.ReadNumber();
+            stop.flags = in.ReadFlags();
+            stop.time = in.ReadNumber();
+            stop.arrivalMessage = in.ReadTildeString();
+            stop.leaveMessage = in.ReadTildeString();
+            obj.trainStops.push_back(std::move(stop));
+            break;
+        }
+        default:
+            notes.Stray(in.TokenLine());
+            break;
+        }
+    }
+}
+
+void ReportUnknownType(CReadContext& c, const CObjData& obj, const std::string& type, int line)
+{
+    CDiagnostic d;
+    d.severity = Severity::Error;
+    d.line = line;
+    d.title = Messages::ErrorTitle;
+    d.text = Format(Messages::UnknownObjectType, { obj.name, obj.vnum, type });
+    d.messageBox = true;
+    c.diagnostics.Report(d);
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\n' || c == '\r' || c == '\t';
+}
+
+// A word value as the reader's word rule gives it back. A bare word ends at the
+// first blank and an empty one is not there at all, so those are quoted; the
+// quote mark is one the text does not hold.
+std::string WordForFile(const std::string& text, bool quoted, bool& quotesDropped)
+{
+    std::string word = CleanText(text);
+    if (!quoted) {
+        quoted = word.empty() || word[0] == '\'' || word[0] == '"';
+        for (char ch : word)
+            quoted = quoted || IsBlank(ch);
+        if (!quoted)
+            return word;
+    }
+    char mark = '\'';
+    if (word.find('\'') != std::string::npos) {
+        mark = '"';
+        if (word.find('"') != std::string::npos) {
+            quotesDropped = true;
+            std::string kept;
+            for (char ch : word)
+                if (ch != '"')
+                    kept += ch;
+            word = kept;
+        }
+    }
+    return mark + word + mark;
+}
+
+// Value i in its kind's form. Y, X and Z write no separator after them: in
+// value 4 the level line's line feed follows. In values 0 to 3 a space is
+// still written, since the next value would otherwise be read into this one.
+std::string ValueForFile(char kind, const CObjData& obj, size_t i, bool& quotesDropped)
+{
+    const std::string separator = (i == 4 && (kind == 'Y' || kind == 'X' || kind == 'Z')) ? "" : " ";
+    const uint32_t flags = static_cast<uint32_t>(obj.values[i]);
+    switch (kind) {
+    case 'D': case 'E': case 'F': case 'N': case 'Y':
+        return FlagsToLetters(flags) + separator;
+    case 'L': case 'O':
+        return WordForFile(obj.valueTexts[i], false, quotesDropped) + separator;
+    case 'W': case 'X':
+        return WordForFile(obj.valueTexts[i], true, quotesDropped) + separator;
+    case 'S':
+        return CleanText(FormatDescription(obj.valueTexts[i])) + "~" + separator;
+    default:
+        return std::to_string(obj.values[i]) + separator;
+    }
+}
+
+// The condition is read back as one non-blank byte.
+std::string ConditionForFile(const std::string& condition, bool& fixed)
+{
+    if (condition.empty() || IsBlank(condition[0])) {
+        fixed = true;
+        return "P";
+    }
+    fixed = condition.size() != 1;
+    return condition.substr(0, 1);
+}
+
+void WriteAffects(std::ostream& out, const CObjData& obj, CSectionNotes& notes)
+{
+    bool flattened = false;
+    for (const CAffectData& a : obj.affects) {
+        if (a.where == 0 || a.bits == 0) {
+            WriteFormatted(out, "A\n%d %d\n", a.location, a.modifier);
+        } else if (a.where >= 1 && a.where <= 4) {
+            WriteFormatted(out, "F\n%c %d %d %s\n", affectLetters[a.where - 1], a.location, a.modifier,
+                FlagsToLetters(a.bits));
+        } else {
+            // No `F` letter names this kind: keep the location and modifier as
+            // a plain apply rather than write a line that reads back wrong.
+            WriteFormatted(out, "A\n%d %d\n", a.location, a.modifier);
+            flattened = true;
+        }
+    }
+    if (flattened)
+        notes.flattened.push_back(obj.vnum);
+}
+
+void WriteObject(std::ostream& out, const CObjData& obj, const CObjTypeEntry& type, CSectionNotes& notes)
+{
+    WriteFormatted(out, "#%d\n", obj.vnum);
+    WriteFormatted(out, "%s~\n", CleanText(obj.name));
+    WriteFormatted(out, "%s~\n", CleanText(obj.shortDesc));
+    WriteFormatted(out, "%s~\n", CleanText(obj.longDesc));
+    WriteFormatted(out, "%s~\n", CleanText(obj.material));
+    WriteFormatted(out, "%s ", type.name);
+    WriteFormatted(out, "%s ", FlagsToLetters(obj.extraFlags));
+    WriteFormatted(out, "%s\n", FlagsToLetters(obj.wearFlags));
+    bool quotesDropped = false;
+    for (size_t i = 0; i < obj.values.size(); ++i)
+        WriteFormatted(out, "%s", ValueForFile(KindOf(type.slots[i]), obj, i, quotesDropped));
+    if (quotesDropped)
+        notes.quotesDropped.push_back(obj.vnum);
+    bool conditionFixed = false;
+    WriteFormatted(out, "\n%d %d %d %s\n", obj.level, obj.weight, obj.cost,
+        ConditionForFile(obj.condition, conditionFixed));
+    if (conditionFixed)
+        notes.conditionFixed.push_back(obj.vnum);
+    WriteAffects(out, obj, notes);
+    for (const CExtraDescData& e : obj.extraDescs)
+        WriteFormatted(out, "E\n%s~\n%s~\n", CleanText(e.keyword), CleanText(FormatDescription(e.description)));
+    for (const CTrainStop& t : obj.trainStops)
+        WriteFormatted(out, "T %d %s %d %s~ %s~\n", t.room, FlagsToLetters(t.flags), t.time,
+            CleanText(t.arrivalMessage), CleanText(t.leaveMessage));
+}
+
+void ReportWriteNotes(IDiagnostics& diagnostics, const CSectionNotes& notes)
+{
+    if (!notes.untyped.empty())
+        Warn(diagnostics, 0,
+            Format("%d objects have a type that is not in the configuration and were left out of the saved file: vnums %s.",
+                { static_cast<int>(notes.untyped.size()), VnumList(notes.untyped) }));
+    if (!notes.flattened.empty())
+        Warn(diagnostics, 0,
+            Format("Affects of a kind past vulnerability cannot carry flags in the file; they were saved as plain "
+                   "applies without their flags. Objects: %s.",
+                { VnumList(notes.flattened) }));
+    if (!notes.quotesDropped.empty())
+        Warn(diagnostics, 0,
+            Format("Values holding both kinds of quote mark were saved without their double quotes. Objects: %s.",
+                { VnumList(notes.quotesDropped) }));
+    if (!notes.conditionFixed.empty())
+        Warn(diagnostics, 0,
+            Format("Conditions must be one letter; they were saved as their first letter (\"P\" when empty). Objects: %s.",
+                { VnumList(notes.conditionFixed) }));
+}
+
+} // namespace
+
+bool ReadObjects(CReadContext& c)
+{
+    CTextReader& in = c.in;
+    CSectionNotes notes;
+    // Every record after the first has had its `#` read as the end of the one before.
+    char mark = in.ReadChar();
+    while (mark == '#') {
+        const int vnum = in.ReadNumber();
+        if (vnum == 0)
+            break;
+        CObjData obj;
+        obj.vnum = vnum;
+        obj.name = in.ReadTildeString();
+        obj.shortDesc = in.ReadTildeString();
+        obj.longDesc = in.ReadTildeString();
+        obj.material = in.ReadTildeString();
+        const std::string typeWord = AsciiLower(in.ReadWord());
+        const int type = FindByName(c.tables.objTypes, typeWord);
+        if (type < 0) {
+            // Without the type the values cannot be read; going on would garble the rest.
+            ReportUnknownType(c, obj, typeWord, in.TokenLine());
+            return false;
+        }
+        const CObjTypeEntry& entry = c.tables.objTypes[type];
+        obj.itemType = entry.value;
+        obj.extraFlags = in.ReadFlags();
+        obj.wearFlags = in.ReadFlags();
+        for (size_t i = 0; i < obj.values.size(); ++i)
+            ReadValue(in, KindOf(entry.slots[i]), obj, i);
+        obj.level = in.ReadNumber();
+        obj.weight = in.ReadNumber();
+        obj.cost = in.ReadNumber();
+        const char condition = in.ReadChar();
+        if (condition != 0)
+            obj.condition = std::string(1, condition);
+        mark = ReadRecordLines(in, obj, notes);
+        c.doc.objects.push_back(std::move(obj));
+    }
+    if (notes.strayCount > 0)
+        Warn(c.diagnostics, notes.strayLine,
+            Format("%d characters in the objects section were not understood and were skipped; the first is at line %d.",
+                { notes.strayCount, notes.strayLine }));
     return true;
 }
 
-void WriteObjects(CWriteContext&)
+void WriteObjects(CWriteContext& c)
 {
+    CSectionNotes notes;
+    WriteFormatted(c.out, "#OBJECTS\n");
+    for (const CObjData& obj : c.doc.objects) {
+        const CObjTypeEntry* type = c.tables.ObjType(obj.itemType);
+        if (!type)
+            notes.untyped.push_back(obj.vnum);
+        else
+            WriteObject(c.out, obj, *type, notes);
+    }
+    WriteFormatted(c.out, "#0\n\n\n\n");
+    ReportWriteNotes(c.diagnostics, notes);
 }

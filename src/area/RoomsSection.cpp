@@ -1,10 +1,206 @@
 #include "Sections.h"
+#include "TextWriter.h"
 
-bool ReadRooms(CReadContext&)
+#include <utility>
+
+namespace {
+
+// The ROM lock code of a `D` line lives in three exit-flag bits.
+constexpr uint32_t DoorBit = 0x01;
+constexpr uint32_t LockBit5 = 0x20;
+constexpr uint32_t LockBit6 = 0x40;
+
+// Flags of lock codes 1 to 4; 0 and unknown codes leave the flags alone.
+bool FlagsOfLockCode(int code, uint32_t& flags)
 {
+    static const uint32_t byCode[] = { DoorBit, DoorBit | LockBit5, DoorBit | LockBit6, DoorBit | LockBit5 | LockBit6 };
+    if (code < 1 || code > 4)
+        return false;
+    flags = byCode[code - 1];
     return true;
 }
 
-void WriteRooms(CWriteContext&)
+int LockCodeOfFlags(uint32_t flags)
 {
+    if (!(flags & DoorBit))
+        return 0;
+    return 1 + ((flags & LockBit5) ? 1 : 0) + ((flags & LockBit6) ? 2 : 0);
+}
+
+bool IsDirection(int d)
+{
+    return d >= 0 && d < DirectionCount;
+}
+
+// What the section reader tells the builder once, at the end of the section.
+struct CRoomsNotes {
+    int nowhereCount = 0;
+    int nowhereLine = 0;
+    int badDirectionCount = 0;
+    int badDirectionLine = 0;
+    int strayCount = 0;
+    int strayLine = 0;
+
+    static void Count(int& count, int& first, int line)
+    {
+        if (count++ == 0 || line < first)
+            first = line;
+    }
+};
+
+void ReadExit(CTextReader& in, CRoomData& room, std::array<int, DirectionCount>& exitLines, CRoomsNotes& notes)
+{
+    const int line = in.TokenLine();
+    const int direction = in.ReadNumber();
+    CExitData read;
+    read.description = in.ReadTildeString();
+    read.keyword = in.ReadTildeString();
+    const int lockCode = in.ReadNumber();
+    read.key = in.ReadNumber();
+    read.toVnum = in.ReadNumber();
+    if (!IsDirection(direction)) {
+        CRoomsNotes::Count(notes.badDirectionCount, notes.badDirectionLine, line);
+        return;
+    }
+    CExitData& exit = room.exits[static_cast<size_t>(direction)];
+    read.exitFlags = exit.exitFlags;
+    FlagsOfLockCode(lockCode, read.exitFlags);
+    exit = std::move(read);
+    exitLines[static_cast<size_t>(direction)] = line;
+}
+
+void ReadExitFlags(CTextReader& in, CRoomData& room, CRoomsNotes& notes)
+{
+    const int line = in.TokenLine();
+    const int direction = in.ReadNumber();
+    const uint32_t flags = in.ReadFlags();
+    if (IsDirection(direction))
+        room.exits[static_cast<size_t>(direction)].exitFlags = flags;
+    else
+        CRoomsNotes::Count(notes.badDirectionCount, notes.badDirectionLine, line);
+}
+
+// Record lines up to `S` or the end of the file.
+void ReadRecordLines(CTextReader& in, CRoomData& room, CRoomsNotes& notes)
+{
+    // The line of the `D` line that last set each exit, 0 for none.
+    std::array<int, DirectionCount> exitLines {};
+    for (;;) {
+        char letter = in.ReadChar();
+        if (letter >= 'a' && letter <= 'z')
+            letter = static_cast<char>(letter - 'a' + 'A');
+        if (letter == 'S' || letter == 0)
+            break;
+        switch (letter) {
+        case 'H':
+            room.healRate = in.ReadNumber();
+            break;
+        case 'M':
+            room.manaRate = in.ReadNumber();
+            break;
+        case 'E': {
+            CExtraDescData extra;
+            extra.keyword = in.ReadTildeString();
+            extra.description = in.ReadTildeString();
+            room.extraDescs.push_back(std::move(extra));
+            break;
+        }
+        case 'D':
+            ReadExit(in, room, exitLines, notes);
+            break;
+        case 'X':
+            ReadExitFlags(in, room, notes);
+            break;
+        case 'C':
+            room.clan = in.ReadTildeString();
+            break;
+        case 'O':
+            room.owner = in.ReadTildeString();
+            break;
+        default:
+            CRoomsNotes::Count(notes.strayCount, notes.strayLine, in.TokenLine());
+            break;
+        }
+    }
+    for (size_t d = 0; d < exitLines.size(); ++d)
+        if (exitLines[d] != 0 && room.exits[d].toVnum <= 0)
+            CRoomsNotes::Count(notes.nowhereCount, notes.nowhereLine, exitLines[d]);
+}
+
+void ReportReadNotes(IDiagnostics& diagnostics, const CRoomsNotes& notes)
+{
+    if (notes.nowhereCount > 0)
+        Warn(diagnostics, notes.nowhereLine,
+            Format("%d exits lead nowhere (vnum 0 or less) and will not be saved; the first is at line %d.",
+                { notes.nowhereCount, notes.nowhereLine }));
+    if (notes.badDirectionCount > 0)
+        Warn(diagnostics, notes.badDirectionLine,
+            Format("%d exit lines name a direction other than 0 to 5 and were dropped; the first is at line %d.",
+                { notes.badDirectionCount, notes.badDirectionLine }));
+    if (notes.strayCount > 0)
+        Warn(diagnostics, notes.strayLine,
+            Format("%d characters in the rooms section were not understood and were skipped; the first is at line %d.",
+                { notes.strayCount, notes.strayLine }));
+}
+
+void WriteRoom(std::ostream& out, const CRoomData& room, bool exitFlagLines)
+{
+    WriteFormatted(out, "#%d\n", room.vnum);
+    WriteFormatted(out, "%s~\n", CleanText(room.name));
+    WriteFormatted(out, "%s~\n", CleanText(FormatDescription(room.description)));
+    WriteFormatted(out, "0 %s %d\n", FlagsToLetters(room.roomFlags), room.sector);
+    if (room.healRate != 100 || room.manaRate != 100)
+        WriteFormatted(out, "H %d M %d\n", room.healRate, room.manaRate);
+    for (const CExtraDescData& e : room.extraDescs)
+        WriteFormatted(out, "E\n%s~\n%s~\n", CleanText(e.keyword), CleanText(FormatDescription(e.description)));
+    for (int d = 0; d < DirectionCount; ++d) {
+        const CExitData& exit = room.exits[static_cast<size_t>(d)];
+        if (exit.toVnum <= 0)
+            continue;
+        WriteFormatted(out, "D%d\n", d);
+        WriteFormatted(out, "%s~\n", CleanText(FormatDescription(exit.description)));
+        WriteFormatted(out, "%s~\n", CleanText(exit.keyword));
+        WriteFormatted(out, "%d %d %d\n", LockCodeOfFlags(exit.exitFlags), exit.key, exit.toVnum);
+        if (exitFlagLines && exit.exitFlags != 0)
+            WriteFormatted(out, "X%d %s\n", d, FlagsToLetters(exit.exitFlags));
+    }
+    // Cleaned so that a `~` typed into them cannot end the text early.
+    if (!room.clan.empty())
+        WriteFormatted(out, "C %s~\n", CleanText(room.clan));
+    if (!room.owner.empty())
+        WriteFormatted(out, "O %s~\n", CleanText(room.owner));
+    WriteFormatted(out, "S\n");
+}
+
+} // namespace
+
+bool ReadRooms(CReadContext& c)
+{
+    CTextReader& in = c.in;
+    CRoomsNotes notes;
+    while (in.ReadChar() == '#') {
+        const int vnum = in.ReadNumber();
+        if (vnum == 0)
+            break;
+        c.doc.rooms.emplace_back();
+        CRoomData& room = c.doc.rooms.back();
+        room.vnum = vnum;
+        room.name = in.ReadTildeString();
+        room.description = in.ReadTildeString();
+        in.ReadNumber(); // the area number, which the game no longer uses
+        room.roomFlags = in.ReadFlags();
+        room.sector = in.ReadNumber();
+        ReadRecordLines(in, room, notes);
+    }
+    ReportReadNotes(c.diagnostics, notes);
+    return true;
+}
+
+void WriteRooms(CWriteContext& c)
+{
+    const bool exitFlagLines = c.options.mudType == MudQuendar;
+    WriteFormatted(c.out, "#ROOMS\n");
+    for (const CRoomData& room : c.doc.rooms)
+        WriteRoom(c.out, room, exitFlagLines);
+    WriteFormatted(c.out, "#0\n\n\n\n");
 }

@@ -1,7 +1,29 @@
-#include "CliCommands.h"
+#include "AreaFiles.h"
 
-int RunLayoutCommand(const std::vector<std::string>&, CCliContext& context)
+int RunLayoutCommand(const std::vector<std::string>& arguments, CCliContext& context)
 {
-    context.err << "not available yet\n";
-    return 2;
+    std::vector<std::string> args = arguments;
+    CConfigTables tables;
+    if (!LoadCliConfig(args, context, tables))
+        return 1;
+    int cell = 12;
+    if (!TakeIntOption(args, "--cell", cell, context))
+        return 2;
+    if (args.size() != 1 || cell <= 0) {
+        context.err << "usage: tolvex-cli layout [--config CFG] [--cell N] FILE  (N > 0)\n";
+        return 2;
+    }
+    CTolvexDoc doc(tables);
+    if (!LoadAreaFile(args[0], doc, context))
+        return 1;
+    doc.cellSize = cell;
+    doc.LayoutRooms(cell);
+    for (const CRoomData& room : doc.rooms) {
+        if (room.unplaced)
+            context.out << room.vnum << " unplaced\n";
+        else
+            context.out << room.vnum << ' ' << room.x << ' ' << room.y << ' ' << room.level << '\n';
+    }
+    context.out << "levels " << doc.lowestLevel << ' ' << doc.highestLevel << '\n';
+    return 0;
 }

@@ -1,7 +1,183 @@
 #include "CliCommands.h"
 
-int RunRenderCommand(const std::vector<std::string>&, CCliContext& context)
+#include "area/CTolvexDoc.h"
+#include "config/ConfigTables.h"
+#include "map/MapDrawing.h"
+#include "map/SvgCanvas.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+const char* const RenderUsage =
+    "usage: tolvex-cli render [--config CFG] [--level L] [--cell C] [--select VNUM] FILE OUT.svg\n";
+
+// Cells beyond this would overflow the coordinates of a large area.
+constexpr int MaxCell = 4096;
+
+bool ParseInt(const std::string& text, int& value)
 {
-    context.err << "not available yet\n";
-    return 2;
+    if (text.empty())
+        return false;
+    size_t used = 0;
+    try {
+        const long parsed = std::stol(text, &used, 10);
+        if (used != text.size() || parsed < INT32_MIN || parsed > INT32_MAX)
+            return false;
+        value = static_cast<int>(parsed);
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+
+struct CRenderOptions {
+    std::vector<std::string> configArgs;
+    int level = 0;
+    int cell = 12;
+    bool hasSelect = false;
+    int selectVnum = 0;
+    std::string input;
+    std::string output;
+};
+
+bool ParseArgs(const std::vector<std::string>& args, CRenderOptions& options, std::ostream& err)
+{
+    std::vector<std::string> files;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool takesValue = arg == "--config" || arg == "--level" || arg == "--cell" || arg == "--select";
+        if (!takesValue) {
+            if (arg.size() > 1 && arg[0] == '-') {
+                err << "render: unknown option '" << arg << "'\n";
+                return false;
+            }
+            files.push_back(arg);
+            continue;
+        }
+        if (i + 1 == args.size()) {
+            err << "render: " << arg << " needs a value\n";
+            return false;
+        }
+        const std::string& value = args[++i];
+        if (arg == "--config") {
+            options.configArgs = { "--config", value };
+            continue;
+        }
+        int number = 0;
+        if (!ParseInt(value, number)) {
+            err << "render: " << arg << " needs a number, not '" << value << "'\n";
+            return false;
+        }
+        if (arg == "--level") {
+            options.level = number;
+        } else if (arg == "--cell") {
+            if (number < 1 || number > MaxCell) {
+                err << "render: --cell must be from 1 to " << MaxCell << '\n';
+                return false;
+            }
+            options.cell = number;
+        } else {
+            options.hasSelect = true;
+            options.selectVnum = number;
+        }
+    }
+    if (files.size() != 2) {
+        err << "render: needs an area file and an output file\n";
+        return false;
+    }
+    options.input = files[0];
+    options.output = files[1];
+    return true;
+}
+
+void PrintDiagnostics(const std::string& file, const CDiagnosticList& diagnostics, std::ostream& err)
+{
+    for (const CDiagnostic& d : diagnostics.items) {
+        // Message texts carry line feeds for their message boxes; a report line keeps one line.
+        std::string text = d.text;
+        for (char& ch : text)
+            if (ch == '\n' || ch == '\r')
+                ch = ' ';
+        err << file << ':';
+        if (d.line > 0)
+            err << d.line << ':';
+        err << (d.severity == Severity::Error ? " error: " : " warning: ") << text << '\n';
+    }
+}
+
+// Written aside and then moved over the target, so a failed write leaves an
+// existing file as it was.
+bool WriteFileReplacing(const std::string& path, const std::string& content)
+{
+    const std::string aside = path + ".tmp";
+    {
+        std::ofstream out(aside, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return false;
+        out << content;
+        out.flush();
+        if (!out) {
+            out.close();
+            std::remove(aside.c_str());
+            return false;
+        }
+    }
+    if (std::rename(aside.c_str(), path.c_str()) != 0) {
+        std::remove(aside.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int RunRenderCommand(const std::vector<std::string>& args, CCliContext& context)
+{
+    CRenderOptions options;
+    if (!ParseArgs(args, options, context.err)) {
+        context.err << RenderUsage;
+        return 2;
+    }
+    CConfigTables tables;
+    if (!LoadCliConfig(options.configArgs, context, tables))
+        return 1;
+
+    std::ifstream in(options.input, std::ios::binary);
+    if (!in) {
+        context.err << options.input << ": cannot be read\n";
+        return 1;
+    }
+    CTolvexDoc doc(tables);
+    CDiagnosticList diagnostics;
+    const bool loaded = doc.Load(in, diagnostics);
+    PrintDiagnostics(options.input, diagnostics, context.err);
+    if (!loaded) {
+        context.err << options.input << ": the load was aborted\n";
+        return 1;
+    }
+
+    doc.cellSize = options.cell;
+    doc.LayoutRooms(options.cell);
+    int selected = -1;
+    if (options.hasSelect) {
+        selected = doc.FindRoomIndex(options.selectVnum, -1);
+        if (selected < 0)
+            context.err << options.input << ": warning: no room has vnum " << options.selectVnum
+                        << "; nothing is selected\n";
+    }
+
+    std::ostringstream svg;
+    const CMapSize size = ScrollSize(doc);
+    CSvgCanvas canvas(svg, size.width, size.height);
+    DrawMap(canvas, doc, options.level, selected);
+    canvas.Finish();
+    if (!WriteFileReplacing(options.output, svg.str())) {
+        context.err << options.output << ": cannot be written\n";
+        return 1;
+    }
+    return 0;
 }

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs each fuzz target for a while on a seed corpus made from the project's own files.
+#   bash fuzz/run.sh BUILD_DIR SECONDS
+set -euo pipefail
+build=$1
+seconds=${2:-60}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+mkdir -p "$work/area" "$work/config"
+find "$here/res" "$here/tests/data" -name '*.are' -size -64k -exec cp {} "$work/area/" \; 2>/dev/null || true
+find "$here/res" -name '*.cfg' -exec cp {} "$work/config/" \;
+
+for target in AreaLoadFuzzer:area ConfigLoadFuzzer:config; do
+    name=${target%%:*}
+    corpus=$work/${target##*:}
+    echo "-- $name for ${seconds}s"
+    "$build/$name" -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=0 "$corpus" 2> "$work/$name.log" \
+        || { tail -n 60 "$work/$name.log"; echo "$name found a fault"; exit 1; }
+    grep -E '^#[0-9]+.*DONE' "$work/$name.log" || tail -n 2 "$work/$name.log"
+done

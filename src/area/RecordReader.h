@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Reads the byte stream written by CRecordWriter. Every read gives false,
+// and leaves its target untouched, when the bytes end early or make no sense;
+// the reader then stays failed so that a caller can stop at the first failure.
+class CRecordReader {
+public:
+    CRecordReader(const uint8_t* data, size_t size);
+    explicit CRecordReader(const std::vector<uint8_t>& bytes);
+
+    bool ReadInt(int32_t& value);
+    bool ReadInt(uint32_t& value);
+    bool ReadByte(uint8_t& value);
+    bool ReadText(std::string& text);
+    // A list's entry count: a negative count is garbage and fails.
+    bool ReadCount(size_t& count);
+
+    bool Failed() const { return failed; }
+    size_t Position() const { return position; }
+
+private:
+    bool ReadLittleEndian(uint32_t& value, int size);
+    bool Fail();
+
+    const uint8_t* data;
+    size_t size;
+    size_t position = 0;
+    bool failed = false;
+};

@@ -1,0 +1,52 @@
+#include "AreaFiles.h"
+
+#include <algorithm>
+#include <fstream>
+
+void PrintDiagnostic(std::ostream& out, const std::string& file, const CDiagnostic& d)
+{
+    std::string text = d.text;
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    out << file;
+    if (d.line > 0)
+        out << ':' << d.line;
+    out << (d.severity == Severity::Error ? ": error: " : ": warning: ") << text << '\n';
+}
+
+bool LoadAreaFile(const std::string& path, CTolvexDoc& doc, CCliContext& context)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        context.err << path << ": error: cannot open the file\n";
+        return false;
+    }
+    CDiagnosticList diagnostics;
+    const bool ok = doc.Load(file, diagnostics);
+    for (const CDiagnostic& d : diagnostics.items)
+        PrintDiagnostic(context.err, path, d);
+    return ok;
+}
+
+bool TakeIntOption(std::vector<std::string>& args, const char* name, int& value, CCliContext& context)
+{
+    auto option = std::find(args.begin(), args.end(), name);
+    if (option == args.end())
+        return true;
+    if (option + 1 == args.end()) {
+        context.err << name << " needs a number\n";
+        return false;
+    }
+    const std::string text = *(option + 1);
+    size_t used = 0;
+    try {
+        value = std::stoi(text, &used);
+    } catch (...) {
+        used = 0;
+    }
+    if (used == 0 || used != text.size()) {
+        context.err << name << ": '" << text << "' is not a number\n";
+        return false;
+    }
+    args.erase(option, option + 2);
+    return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "CliCommands.h"
+
+#include "area/CTolvexDoc.h"
+
+#include <string>
+
+// Prints a diagnostic as "FILE:LINE: warning: TEXT" (one line).
+void PrintDiagnostic(std::ostream& out, const std::string& file, const CDiagnostic& diagnostic);
+
+// Loads an area file into `doc`, printing its diagnostics to the error
+// stream. False when the file cannot be read or the load was aborted.
+bool LoadAreaFile(const std::string& path, CTolvexDoc& doc, CCliContext& context);
+
+// Takes "--name VALUE" out of args; false with a message when VALUE is missing
+// or not a number.
+bool TakeIntOption(std::vector<std::string>& args, const char* name, int& value, CCliContext& context);

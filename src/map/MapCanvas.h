@@ -1,0 +1,47 @@
+#pragma once
+
+#include <vector>
+
+// A colour of the map, each channel 0..255.
+struct CMapColor {
+    int r = 0;
+    int g = 0;
+    int b = 0;
+
+    friend bool operator==(const CMapColor& a, const CMapColor& b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+    friend bool operator!=(const CMapColor& a, const CMapColor& b) { return !(a == b); }
+};
+
+struct CMapPoint {
+    int x = 0;
+    int y = 0;
+
+    friend bool operator==(const CMapPoint& a, const CMapPoint& b) { return a.x == b.x && a.y == b.y; }
+    friend bool operator!=(const CMapPoint& a, const CMapPoint& b) { return !(a == b); }
+};
+
+// A rectangle in map units; right and bottom are excluded.
+struct CMapRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// The surface the map is drawn on: the screen, a printer page or an SVG file.
+// All coordinates are logical units (one per device pixel on the screen).
+class IMapCanvas {
+public:
+    virtual ~IMapCanvas() = default;
+
+    // Fills the rectangle; the right column and the bottom row are not painted.
+    virtual void FillRect(int left, int top, int right, int bottom, CMapColor color) = 0;
+    // Connected line segments through the points. Pen width 0 is the thinnest line.
+    virtual void Polyline(const std::vector<CMapPoint>& points, CMapColor color, int penWidth) = 0;
+    // A filled polygon with its corners in the order given.
+    virtual void Polygon(const std::vector<CMapPoint>& points, CMapColor color) = 0;
+    // The outline of the ellipse inscribed in the bounding box.
+    virtual void Ellipse(int left, int top, int right, int bottom, CMapColor color, int penWidth) = 0;
+    // A filled circle; radius 0 draws nothing.
+    virtual void Disc(int cx, int cy, int radius, CMapColor color) = 0;
+};

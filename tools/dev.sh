@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Tolvex, builds it, and runs the editor or the tests.
+#   bash tools/dev.sh run    build and start the editor on the example area
+#   bash tools/dev.sh test   build and run every test (plus sanitizer and fuzz runs)
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$here"
+jobs=$(nproc 2>/dev/null || echo 2)
+
+packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6
+          libgl-dev xvfb xauth clang libclang-rt-dev poppler-utils)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() { # dir, cmake options...
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > "$dir.configure.log" 2>&1 \
+        || { cat "$dir.configure.log"; return 1; }
+    cmake --build "$dir" -j "$jobs"
+}
+
+run_editor() {
+    build build
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display found: starting the editor under Xvfb (nothing will be visible)."
+        exec xvfb-run -a ./build/tolvex res/examples/midden.are "$@"
+    fi
+    exec ./build/tolvex res/examples/midden.are "$@"
+}
+
+run_tests() {
+    build build
+    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+
+    echo "== Core tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+    build build-asan -DTOLVEX_GUI=OFF -DTOLVEX_BENCH=OFF -DTOLVEX_SANITIZE=ON
+    (cd build-asan && ctest --output-on-failure -j "$jobs")
+
+    echo "== Fuzzing the area reader and the configuration loader (60 s each)"
+    build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTOLVEX_GUI=OFF -DTOLVEX_BENCH=OFF \
+        -DTOLVEX_TESTS=OFF -DTOLVEX_SANITIZE=ON -DTOLVEX_FUZZ=ON
+    bash fuzz/run.sh build-fuzz 60
+}
+
+case "${1:-}" in
+run) shift; install_missing; run_editor "$@" ;;
+test) install_missing; run_tests ;;
+*) echo "usage: bash tools/dev.sh run|test" >&2; exit 2 ;;
+esac
