@@ -103,6 +103,7 @@ TEST(MobilesSection, FixedBlockIsWrittenByteForByte)
     m.shortDesc = "the cityguard";
     m.longDesc = "a cityguard stands here. ";
     m.description = "";
+    m.race = "hu~man";
     m.act = 3;
     m.alignment = 1000;
     m.group = 7;
@@ -178,6 +179,7 @@ TEST(MobilesSection, FLinesTakeAwayRaceBitsTheMobLacks)
     for (const auto& c : cases) {
         Area area;
         CMobData m(area.tables);
+        m.vnum = 3000;
         m.race = "allsets";
         m.act = FlagLetterBit('B'), m.aff = FlagLetterBit('C'), m.off = FlagLetterBit('D');
         m.imm = FlagLetterBit('E'), m.res = FlagLetterBit('F'), m.vuln = FlagLetterBit('G');

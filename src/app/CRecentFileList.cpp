@@ -1,0 +1,70 @@
+#include "CRecentFileList.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+#include <memory>
+
+namespace {
+
+const QString Section = QStringLiteral("Recent File List");
+
+QString Key(int i)
+{
+    return QStringLiteral("File%1").arg(i);
+}
+
+QString Normal(const QString& path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+} // namespace
+
+QSettings* NewAppSettings()
+{
+    return new QSettings(QStringLiteral("Vantreme"), QStringLiteral("tolvex"));
+}
+
+CRecentFileList::CRecentFileList(int size)
+    : size(size)
+{
+}
+
+void CRecentFileList::Add(const QString& path)
+{
+    const QString normal = Normal(path);
+    files.removeAll(normal);
+    files.prepend(normal);
+    while (files.size() > size)
+        files.removeLast();
+}
+
+void CRecentFileList::Remove(const QString& path)
+{
+    files.removeAll(Normal(path));
+}
+
+void CRecentFileList::ReadList()
+{
+    files.clear();
+    const std::unique_ptr<QSettings> settings(NewAppSettings());
+    settings->beginGroup(Section);
+    for (int i = 1; i <= size; ++i) {
+        const QString path = settings->value(Key(i)).toString();
+        if (!path.isEmpty() && !files.contains(path))
+            files.append(path);
+    }
+}
+
+void CRecentFileList::WriteList() const
+{
+    const std::unique_ptr<QSettings> settings(NewAppSettings());
+    settings->beginGroup(Section);
+    for (int i = 1; i <= size; ++i) {
+        if (i <= files.size())
+            settings->setValue(Key(i), files[i - 1]);
+        else
+            settings->remove(Key(i));
+    }
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Commands.h"
+
+#include <vector>
+
+class QAction;
+class QObject;
+
+// What a command looks like: its menu text, keys, prompt and toolbar icon.
+struct CCommandSpec {
+    Command id;
+    const char* objectName;
+    // Menu text with & for the mnemonic; the shortcut is shown by the menu itself.
+    const char* text;
+    // Portable key names separated by "; ", the first one shown in the menu.
+    const char* keys;
+    // The status-bar prompt, then "\n" and the tooltip.
+    const char* prompt;
+    // Icon file name in the resources (without extension), or nullptr.
+    const char* icon;
+    bool checkable;
+};
+
+const std::vector<CCommandSpec>& CommandTable();
+const CCommandSpec& CommandSpec(Command id);
+
+// A new action for the command, owned by `parent`. A missing icon only
+// leaves the button with its text.
+QAction* CreateCommandAction(const CCommandSpec& spec, QObject* parent);

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "area/CRoomData.h"
+
+#include <string>
+
+class CTolvexDoc;
+
+// The decisions behind the map's room commands, apart from any window: the
+// view asks here, shows what it is told and runs the room editor in between.
+namespace RoomCommands {
+
+inline const char* const NoVnumsAvailable = "No vnums available!";
+inline const char* const ExitInThatDirection = "That room has an exit in that direction!";
+inline const char* const ConfirmDelete =
+    "Warning! You are about to delete a room.\nThis action is irreversible! Do you wish to continue?";
+
+// Half the side of the square around a room's centre that a click selects,
+// in map units whatever the zoom.
+constexpr int HitHalfSize = 10;
+constexpr int MinCellSize = 3;
+constexpr int MaxCellSize = 192;
+
+int OppositeDirection(int direction);
+
+// The first room, in document order, that is placed on `level` and whose
+// square holds the map point (px, py); -1 when none does.
+int HitTest(const CTolvexDoc& doc, int level, int px, int py);
+
+// A room for the editor to start from, or the reason none can be made.
+struct CRoomProposal {
+    bool ready = false; // the room may go to the editor
+    std::string error;  // when not ready and not empty: tell the builder
+    CRoomData room;
+};
+
+// A free-standing room with the lowest free vnum.
+CRoomProposal ProposeNewRoom(const CTolvexDoc& doc);
+// A room beside room `from` in `direction`, with the exit back already set;
+// not ready, without a message, when `from` names no room.
+CRoomProposal ProposeRoomInDirection(const CTolvexDoc& doc, int from, int direction);
+
+// Appends the room as the editor left it and returns its index. With a `from`
+// room, that room's exit in `direction` now leads to the new room's vnum (the
+// builder may have changed it in the editor); the exit's other fields stay.
+int AddRoom(CTolvexDoc& doc, const CRoomData& room, int from = -1, int direction = -1);
+
+// Removes room `index` and clears every exit of the area that led to its vnum.
+// False (and nothing changed) for an index outside the room list.
+bool DeleteRoom(CTolvexDoc& doc, int index);
+
+// Another view's selection once room `deleted` is gone: the same room where it
+// still exists, -1 where it was the deleted one.
+int SelectionAfterDelete(int selection, int deleted);
+
+// A selection that names a room of the document, or -1.
+int ValidSelection(const CTolvexDoc& doc, int selection);
+
+// One empty level is shown above the highest and below the lowest in use.
+bool CanLevelUp(const CTolvexDoc& doc, int shownLevel);
+bool CanLevelDown(const CTolvexDoc& doc, int shownLevel);
+
+// From 12 the zoom reaches 3, 6, 12, 24, 48, 96 and 192.
+bool CanZoomIn(int cellSize);
+bool CanZoomOut(int cellSize);
+int ZoomIn(int cellSize);
+int ZoomOut(int cellSize);
+
+// After any change to the rooms: lay the area out again, mark the document
+// modified and repaint its views.
+void RoomsChanged(CTolvexDoc& doc);
+
+} // namespace RoomCommands
