@@ -16,6 +16,7 @@ endif()
 add_library(tolvex_gui STATIC ${TOLVEX_GUI_SOURCES} ${TOLVEX_QRC})
 target_include_directories(tolvex_gui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(tolvex_gui PUBLIC QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII
+    QT_NO_SIGNALS_SLOTS_KEYWORDS
     TOLVEX_VERSION="${PROJECT_VERSION}")
 target_link_libraries(tolvex_gui PUBLIC tolvex_core
     Qt6::Widgets Qt6::PrintSupport Qt6::Multimedia Qt6::Svg)

@@ -1,9 +1,8 @@
 #include "CRecentFileList.h"
 
-#include <QFileInfo>
-#include <QSettings>
+#include "AppSettings.h"
 
-#include <memory>
+#include <QFileInfo>
 
 namespace {
 
@@ -20,11 +19,6 @@ QString Normal(const QString& path)
 }
 
 } // namespace
-
-QSettings* NewAppSettings()
-{
-    return new QSettings(QStringLiteral("Vantreme"), QStringLiteral("tolvex"));
-}
 
 CRecentFileList::CRecentFileList(int size)
     : size(size)
@@ -48,7 +42,7 @@ void CRecentFileList::Remove(const QString& path)
 void CRecentFileList::ReadList()
 {
     files.clear();
-    const std::unique_ptr<QSettings> settings(NewAppSettings());
+    const auto settings = AppSettings();
     settings->beginGroup(Section);
     for (int i = 1; i <= size; ++i) {
         const QString path = settings->value(Key(i)).toString();
@@ -59,7 +53,7 @@ void CRecentFileList::ReadList()
 
 void CRecentFileList::WriteList() const
 {
-    const std::unique_ptr<QSettings> settings(NewAppSettings());
+    const auto settings = AppSettings();
     settings->beginGroup(Section);
     for (int i = 1; i <= size; ++i) {
         if (i <= files.size())

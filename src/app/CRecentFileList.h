@@ -23,7 +23,3 @@ private:
     int size;
     QStringList files;
 };
-
-// The settings store of the application: key "Vantreme", application "tolvex".
-class QSettings;
-QSettings* NewAppSettings();

@@ -1,5 +1,7 @@
 #include "CommandTable.h"
 
+#include "AppResources.h"
+
 #include <QAction>
 #include <QFile>
 #include <QIcon>
@@ -82,6 +84,7 @@ QAction* CreateCommandAction(const CCommandSpec& spec, QObject* parent)
         action->setStatusTip(QString::fromLatin1(spec.prompt));
     }
     if (spec.icon) {
+        EnsureAppResources();
         const QString path = QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(spec.icon));
         if (QFile::exists(path))
             action->setIcon(QIcon(path));

@@ -28,6 +28,9 @@ void CTolvexDoc::OnNewDocument()
     rooms.clear();
     resets.clear();
     strayResets.clear();
+    resetLines.clear();
+    strayShops.clear();
+    straySpecials.clear();
     mobprogs.clear();
     objects.clear();
     mobs.clear();

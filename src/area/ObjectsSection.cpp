@@ -243,8 +243,8 @@ void ReportWriteNotes(IDiagnostics& diagnostics, const CSectionNotes& notes)
 {
     if (!notes.untyped.empty())
         Warn(diagnostics, 0,
-            Format("%d objects have a type that is not in the configuration and were left out of the saved file: vnums %s.",
-                { static_cast<int>(notes.untyped.size()), VnumList(notes.untyped) }));
+            Format("Objects whose type is not in the configuration were left out of the saved file: vnums %s.",
+                { VnumList(notes.untyped) }));
     if (!notes.flattened.empty())
         Warn(diagnostics, 0,
             Format("Affects of a kind past vulnerability cannot carry flags in the file; they were saved as plain "
@@ -302,7 +302,9 @@ bool ReadObjects(CReadContext& c)
     }
     if (notes.strayCount > 0)
         Warn(c.diagnostics, notes.strayLine,
-            Format("%d characters in the objects section were not understood and were skipped; the first is at line %d.",
+            Format(notes.strayCount == 1
+                    ? "%d character in the objects section was not understood and skipped; it is at line %d."
+                    : "%d characters in the objects section were not understood and skipped; the first is at line %d.",
                 { notes.strayCount, notes.strayLine }));
     return true;
 }

@@ -12,6 +12,8 @@ class CRecordReader {
 public:
     CRecordReader(const uint8_t* data, size_t size);
     explicit CRecordReader(const std::vector<uint8_t>& bytes);
+    // The reader keeps a pointer into the bytes: they must outlive it.
+    explicit CRecordReader(std::vector<uint8_t>&&) = delete;
 
     bool ReadInt(int32_t& value);
     bool ReadInt(uint32_t& value);

@@ -127,20 +127,27 @@ void ReadRecordLines(CTextReader& in, CRoomData& room, CRoomsNotes& notes)
             CRoomsNotes::Count(notes.nowhereCount, notes.nowhereLine, exitLines[d]);
 }
 
+// "3 exits lead ...; the first is at line 9." or "1 exit leads ...; it is at line 9."
+std::string CountedAt(int count, const char* one, const char* many, int line)
+{
+    return Format(count == 1 ? "%d %s; it is at line %d." : "%d %s; the first is at line %d.",
+        { count, count == 1 ? one : many, line });
+}
+
 void ReportReadNotes(IDiagnostics& diagnostics, const CRoomsNotes& notes)
 {
     if (notes.nowhereCount > 0)
         Warn(diagnostics, notes.nowhereLine,
-            Format("%d exits lead nowhere (vnum 0 or less) and will not be saved; the first is at line %d.",
-                { notes.nowhereCount, notes.nowhereLine }));
+            CountedAt(notes.nowhereCount, "exit leads nowhere (vnum 0 or less) and will not be saved",
+                "exits lead nowhere (vnum 0 or less) and will not be saved", notes.nowhereLine));
     if (notes.badDirectionCount > 0)
         Warn(diagnostics, notes.badDirectionLine,
-            Format("%d exit lines name a direction other than 0 to 5 and were dropped; the first is at line %d.",
-                { notes.badDirectionCount, notes.badDirectionLine }));
+            CountedAt(notes.badDirectionCount, "exit line names a direction other than 0 to 5 and was dropped",
+                "exit lines name a direction other than 0 to 5 and were dropped", notes.badDirectionLine));
     if (notes.strayCount > 0)
         Warn(diagnostics, notes.strayLine,
-            Format("%d characters in the rooms section were not understood and were skipped; the first is at line %d.",
-                { notes.strayCount, notes.strayLine }));
+            CountedAt(notes.strayCount, "character in the rooms section was not understood and was skipped",
+                "characters in the rooms section were not understood and were skipped", notes.strayLine));
 }
 
 void WriteRoom(std::ostream& out, const CRoomData& room, bool exitFlagLines)

@@ -63,7 +63,7 @@ bool ReadShops(CReadContext& c)
     }
     if (strays > 0)
         Warn(c.diagnostics, firstStrayLine,
-            Format("Shops whose keeper is not a mob of this area: %d (the first at line %d). They are kept and saved as they are.",
+            Format("Shops of mobs that are not in this area: %d (the first at line %d). They are kept and saved as they are.",
                 { strays, firstStrayLine }));
     return true;
 }

@@ -158,7 +158,7 @@ TEST(ObjectsSection, ValuesOfEveryKindSurviveSaveAndLoadInEverySlot)
 {
     const int32_t numbers[5] = { -5, 0, 7, 123456, static_cast<int32_t>(0x80000001u) };
     const char* const words[5] = { "sword", "two words", "", "it's", "x" };
-    const char* const texts[5] = { "A glint.", "", "Two. Sentences here.", "x", "Last one" };
+    const char* const texts[5] = { "A glint.", "", "Two. Sentences here.", "Xy", "Last one" };
     for (char kind : allKinds) {
         CSectionArea area(ObjectsConfig());
         CObjData obj = NewObject(area.tables, ProbeType("all", kind));
@@ -239,17 +239,11 @@ TEST(ObjectsSection, FixedBlockRoundTripsByteForByteAndEndsAfterTheLevelLine)
     EXPECT_EQ(area.doc.objects[1].valueTexts[4], "x");
     EXPECT_EQ(area.Write(WriteObjects), "#OBJECTS\n" + section);
     EXPECT_TRUE(area.diagnostics.items.empty()) << area.Reported();
-}
 
-TEST(ObjectsSection, TextsAreCleanedSoATildeCannotEndThemEarly)
-{
-    CSectionArea area(ObjectsConfig());
-    CObjData obj = NewObject(area.tables, "weapon");
-    obj.name = "bad~name";
-    obj.shortDesc = "a\r\nb";
-    area.doc.objects.push_back(obj);
-    const std::string written = area.Write(WriteObjects);
-    EXPECT_NE(written.find("#1001\nbadname~\na\nb~\n"), std::string::npos) << written;
+    area.doc.objects[0].name = "bad~name";
+    area.doc.objects[0].shortDesc = "a\r\nb";
+    EXPECT_NE(area.Write(WriteObjects).find("#1001\nbadname~\na\nb~\n"), std::string::npos)
+        << "a ~ or carriage return in a text must not reach the file";
 }
 
 TEST(ObjectsSection, AffectsWrittenAsAOrFByWhereAndBits)
@@ -280,19 +274,12 @@ TEST(ObjectsSection, AffectsWrittenAsAOrFByWhereAndBits)
         EXPECT_EQ(a.location, 17);
         EXPECT_EQ(a.modifier, -5);
     }
-}
 
-TEST(ObjectsSection, FLineWithAnUnknownKindLetterReadsAsPlainApply)
-{
     CSectionArea area(ObjectsConfig());
-    ASSERT_TRUE(area.Read(ReadObjects, ObjectBody("weapon", "sword 2 8 slash 0", "F\nQ 3 4 B\nA\n1 2\n#0\n")));
-    const auto& affects = area.doc.objects.at(0).affects;
-    ASSERT_EQ(affects.size(), 2u);
-    EXPECT_EQ(affects[0].where, 0);
-    EXPECT_EQ(affects[0].location, 3);
-    EXPECT_EQ(affects[0].bits, 2u);
-    EXPECT_EQ(affects[1].location, 1);
-    EXPECT_EQ(affects[1].modifier, 2);
+    ASSERT_TRUE(area.Read(ReadObjects, ObjectBody("weapon", "sword 2 8 slash 0", "F\nQ 3 4 B\n#0\n")));
+    const CAffectData& unknown = area.doc.objects.at(0).affects.at(0);
+    EXPECT_EQ(unknown.where, 0) << "an F line with an unknown kind letter is a plain apply";
+    EXPECT_EQ(unknown.bits, 2u);
 }
 
 TEST(ObjectsSection, AffectKindPastVulnerabilityIsSavedAsApplyWithOneWarning)

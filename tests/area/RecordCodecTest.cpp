@@ -83,20 +83,24 @@ TEST(RecordWriter, TextLengthTakesOneThreeOrSevenBytes)
 TEST(RecordReader, RefusesLengthsPastTheEndAndNegativeCounts)
 {
     std::string text = "keep";
-    CRecordReader shortText(Bytes { 0x05, 'a', 'b' });
+    const Bytes shortBytes { 0x05, 'a', 'b' };
+    CRecordReader shortText(shortBytes);
     EXPECT_FALSE(shortText.ReadText(text));
     EXPECT_EQ(text, "keep") << "a failed read must not touch its target";
 
-    CRecordReader marker(Bytes { 0xFF, 0xFE, 0xFF, 0x00 });
+    const Bytes markerBytes { 0xFF, 0xFE, 0xFF, 0x00 };
+    CRecordReader marker(markerBytes);
     EXPECT_FALSE(marker.ReadText(text));
 
     size_t count = 7;
-    CRecordReader negative(Bytes { 0xFF, 0xFF, 0xFF, 0xFF });
+    const Bytes minusOne { 0xFF, 0xFF, 0xFF, 0xFF };
+    CRecordReader negative(minusOne);
     EXPECT_FALSE(negative.ReadCount(count));
     EXPECT_EQ(count, 7u);
 
     int32_t value = 0;
-    CRecordReader threeBytes(Bytes { 1, 2, 3 });
+    const Bytes three { 1, 2, 3 };
+    CRecordReader threeBytes(three);
     EXPECT_FALSE(threeBytes.ReadInt(value));
     EXPECT_TRUE(threeBytes.Failed());
     uint8_t byte = 0;

@@ -4,13 +4,12 @@
 
 #include "area/CTolvexDoc.h"
 #include "area/Sections.h"
-#include "support/TestPaths.h"
 
-#include <fstream>
+#include <gtest/gtest.h>
+
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <vector>
 
 struct SmallSections {
     CConfigTables tables;
@@ -58,25 +57,3 @@ struct SmallSections {
         return all;
     }
 };
-
-// The text of a shared ROM area that follows the line of `section`, or "" when
-// the file or the section is not there.
-inline std::string RomSectionBody(const std::string& file, const std::string& section)
-{
-    std::ifstream in(SharedPath("areas/rom24/" + file), std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), {});
-    const size_t at = text.find("\n" + section + "\n");
-    return at == std::string::npos ? std::string() : text.substr(at + section.size() + 2);
-}
-
-// The lines of `body` up to the first line for which `ends` holds.
-template <typename Ends>
-std::vector<std::string> LinesUntil(const std::string& body, Ends ends)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(body);
-    std::string line;
-    while (std::getline(in, line) && !ends(line))
-        lines.push_back(line);
-    return lines;
-}

@@ -275,14 +275,21 @@ TEST_F(MapDrawingTest, ExitIntoTheRoomItselfIsALoopBesideTheBoxWithAnArrowBack)
     }
 }
 
-TEST_F(MapDrawingTest, ExitToALaterRoomWithTheSameVnumLoopsBecauseLookupFindsTheFirst)
+TEST_F(MapDrawingTest, ExitsToADuplicatedVnumLeadToTheFirstRoomWithIt)
 {
-    Room(7, 36, 36);
-    const int later = Room(7, 84, 84);
+    const int a = Room(1, 36, 84);
+    Room(7, 84, 84);
+    const int later = Room(7, 84, 36);
+    doc.rooms[static_cast<size_t>(later)].unplaced = true;
+    Exit(a, DirEast, 7);
+    EXPECT_EQ(Join(ExitOps(0)), "line 51,84 54,84 66,84 69,84 " + Green + " w1\npoly 68,80 72,84 68,88 " + Green + "\n");
+
+    // From the later room, its own vnum finds the first: an exit into itself.
+    doc.rooms[static_cast<size_t>(later)].unplaced = false;
     Exit(later, DirNorth, 7);
     const std::vector<std::string> ops = Draw(0);
-    ASSERT_EQ(ops.size(), 4u) << Join(ops);
-    EXPECT_EQ(ops[2].rfind("ellipse 78,50 90,68", 0), 0u) << Join(ops);
+    ASSERT_EQ(ops.size(), 7u) << Join(ops);
+    EXPECT_EQ(ops[5].rfind("ellipse 78,2 90,20", 0), 0u) << Join(ops);
 }
 
 TEST_F(MapDrawingTest, SelectedRoomShowsBlackEdgeAndWhiteRingButNotOnTheGhostLevel)

@@ -56,9 +56,11 @@ TEST_F(RoomCommandsTest, CreateInEachDirectionLinksBothWays)
         EXPECT_EQ(s.exits[static_cast<size_t>(d)].toVnum, 101) << DirectionNames[d];
         EXPECT_EQ(n.exits[static_cast<size_t>(OppositeDirection(d))].toVnum, 100) << DirectionNames[d] << ": the way back";
         EXPECT_EQ(s.exits[static_cast<size_t>(OppositeDirection(d))].toVnum, 555) << DirectionNames[d];
-        for (int other = 0; other < DirectionCount; ++other)
-            if (other != OppositeDirection(d))
+        for (int other = 0; other < DirectionCount; ++other) {
+            if (other != OppositeDirection(d)) {
                 EXPECT_EQ(n.exits[static_cast<size_t>(other)].toVnum, 0) << DirectionNames[d] << " / " << DirectionNames[other];
+            }
+        }
     }
 }
 

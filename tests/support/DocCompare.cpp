@@ -37,8 +37,8 @@ public:
             Same(path, a, b);
     }
 
-    template <typename List, typename F>
-    void List(const std::string& path, const List& a, const List& b, F each)
+    template <typename Items, typename F>
+    void List(const std::string& path, const Items& a, const Items& b, F each)
     {
         Same(path + ".size", a.size(), b.size());
         for (size_t i = 0; i < a.size() && i < b.size(); ++i)

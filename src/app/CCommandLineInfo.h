@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for. A file name opens that file; "/p" or
+// "--print" with a file prints it; "/Embedding", "/Automation" and
+// "--no-splash" start without the splash screen. Switches are matched without
+// regard to case; anything starting with "/" that is no known switch is a
+// path, since absolute paths start that way here.
+struct CCommandLineInfo {
+    enum class Shell { FileNew, FileOpen, FilePrint };
+
+    Shell shellCommand = Shell::FileNew;
+    QString fileName;
+    bool showSplash = true;
+
+    // `arguments` includes the program name first, as QCoreApplication gives it.
+    static CCommandLineInfo Parse(const QStringList& arguments);
+};

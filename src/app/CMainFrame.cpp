@@ -1,0 +1,480 @@
+#include "CMainFrame.h"
+
+#include "CAreaDocument.h"
+#include "CLockKeyPanes.h"
+#include "CSplashWnd.h"
+#include "CTolvexApp.h"
+#include "CommandTable.h"
+#include "area/CRoomData.h"
+#include "map/CChildFrame.h"
+#include "map/CTolvexView.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include <functional>
+
+namespace {
+
+const QString MainTitle = QStringLiteral("Quendar Editor");
+// Commands state is refreshed this often, besides after each change we see.
+constexpr int IdleMilliseconds = 250;
+
+bool IsViewCommand(Command c)
+{
+    switch (c) {
+    case Command::ViewMapStatusBar:
+    case Command::AreaGeneral:
+    case Command::RoomsList:
+    case Command::RoomsEdit:
+    case Command::RoomsNew:
+    case Command::RoomsDelete:
+    case Command::RoomsCreateNorth:
+    case Command::RoomsCreateSouth:
+    case Command::RoomsCreateEast:
+    case Command::RoomsCreateWest:
+    case Command::RoomsCreateUp:
+    case Command::RoomsCreateDown:
+    case Command::ObjectsList:
+    case Command::MobsList:
+    case Command::MobsMobprogs:
+    case Command::MapLevelUp:
+    case Command::MapLevelDown:
+    case Command::MapZoomIn:
+    case Command::MapZoomOut:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Commands that work on the active map window's document or on the windows.
+bool IsDocumentCommand(Command c)
+{
+    switch (c) {
+    case Command::FileClose:
+    case Command::FileSave:
+    case Command::FileSaveAs:
+    case Command::FilePrint:
+    case Command::FilePrintPreview:
+    case Command::WindowNew:
+    case Command::WindowCascade:
+    case Command::WindowTile:
+    case Command::WindowArrange:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Nothing carries these out.
+bool IsInertCommand(Command c)
+{
+    switch (c) {
+    case Command::EditUndo:
+    case Command::EditCut:
+    case Command::EditCopy:
+    case Command::EditPaste:
+    case Command::NextPane:
+    case Command::PrevPane:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CTolvexApp& app, QWidget* parent)
+    : QMainWindow(parent)
+    , app(app)
+{
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(MainTitle);
+    setAcceptDrops(true);
+
+    mdiArea = new QMdiArea(this);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(mdiArea);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    ConnectCommands();
+
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        UpdateMenu();
+        UpdateTitle();
+        UpdateActions();
+    });
+    connect(&app, &CTolvexApp::DocumentsChanged, this, [this] {
+        UpdateMenu();
+        UpdateTitle();
+        UpdateActions();
+    });
+    connect(&app, &CTolvexApp::RecentFilesChanged, this, &CMainFrame::UpdateRecentFileActions);
+
+    // Some changes (a dialog marking the area modified) reach us only here.
+    idleTimer = new QTimer(this);
+    idleTimer->setInterval(IdleMilliseconds);
+    connect(idleTimer, &QTimer::timeout, this, &CMainFrame::UpdateActions);
+    idleTimer->start();
+
+    UpdateMenu();
+    UpdateRecentFileActions();
+    UpdateActions();
+
+    CSplashWnd::ShowSplashScreen(this);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::CreateActions()
+{
+    for (const CCommandSpec& spec : CommandTable()) {
+        QAction* action = CreateCommandAction(spec, this);
+        actions[static_cast<size_t>(spec.id)] = action;
+        // Keys work whichever menu is shown.
+        addAction(action);
+    }
+    for (int i = 0; i < app.RecentFiles().Size(); ++i) {
+        auto* action = new QAction(this);
+        action->setObjectName(QStringLiteral("actionFileMru%1").arg(i + 1));
+        action->setStatusTip(QStringLiteral("Opens this document"));
+        connect(action, &QAction::triggered, this, [this, i] {
+            const QStringList& files = app.RecentFiles().Files();
+            if (i < files.size())
+                app.OpenDocumentFile(files[i]);
+        });
+        recentFileActions.push_back(action);
+    }
+    noRecentFileAction = new QAction(QStringLiteral("Recent Documents"), this);
+    noRecentFileAction->setObjectName(QStringLiteral("actionFileMruEmpty"));
+    noRecentFileAction->setStatusTip(QStringLiteral("Opens this document"));
+    noRecentFileAction->setEnabled(false);
+}
+
+QMenu* CMainFrame::AddRecentFiles(QMenu* file)
+{
+    file->addAction(noRecentFileAction);
+    for (QAction* action : recentFileActions)
+        file->addAction(action);
+    return file;
+}
+
+void CMainFrame::CreateMenus()
+{
+    auto menu = [this](const char* title, const char* name, std::initializer_list<Command> items) {
+        auto* m = new QMenu(QString::fromLatin1(title), this);
+        m->setObjectName(QString::fromLatin1(name));
+        for (Command c : items) {
+            if (c == Command::Count)
+                m->addSeparator();
+            else
+                m->addAction(Action(c));
+        }
+        return m;
+    };
+    const Command separator = Command::Count;
+
+    // Menu 128: no map window open.
+    QMenu* file128 = menu("&File", "menuFile128", { Command::FileNew, Command::FileOpen, separator, Command::FilePrintSetup, separator });
+    AddRecentFiles(file128)->addSeparator();
+    file128->addAction(Action(Command::FileExit));
+    menus128 = { file128, menu("&View", "menuView128", { Command::ViewToolbar, Command::ViewStatusBar }),
+        menu("&Help", "menuHelp128", { Command::AppAbout }) };
+
+    // Menu 129: a map window is active.
+    QMenu* file129 = menu("&File", "menuFile",
+        { Command::FileNew, Command::FileOpen, Command::FileClose, Command::FileSave, Command::FileSaveAs, separator,
+            Command::FilePrint, Command::FilePrintPreview, Command::FilePrintSetup, separator });
+    AddRecentFiles(file129)->addSeparator();
+    file129->addAction(Action(Command::FileExit));
+    menus129 = {
+        file129,
+        menu("&Edit", "menuEdit", { Command::EditUndo, separator, Command::EditCut, Command::EditCopy, Command::EditPaste }),
+        menu("&View", "menuView", { Command::ViewToolbar, Command::ViewStatusBar, Command::ViewMapStatusBar }),
+        menu("&Area", "menuArea", { Command::AreaGeneral }),
+        menu("&Rooms", "menuRooms",
+            { Command::RoomsList, Command::RoomsEdit, Command::RoomsNew, Command::RoomsDelete, separator,
+                Command::RoomsCreateNorth, Command::RoomsCreateSouth, Command::RoomsCreateEast, Command::RoomsCreateWest,
+                Command::RoomsCreateUp, Command::RoomsCreateDown }),
+        menu("&Objects", "menuObjects", { Command::ObjectsList }),
+        menu("&Mobs", "menuMobs", { Command::MobsList, Command::MobsMobprogs }),
+        menu("&Map", "menuMap", { Command::MapLevelUp, Command::MapLevelDown }),
+        menu("&Window", "menuWindow", { Command::WindowNew, Command::WindowCascade, Command::WindowTile, Command::WindowArrange }),
+        menu("&Help", "menuHelp", { Command::AppAbout }),
+    };
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+}
+
+void CMainFrame::CreateToolBar()
+{
+    toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    toolBar->setObjectName(QStringLiteral("mainToolBar"));
+    toolBar->setIconSize(QSize(16, 16));
+    const Command separator = Command::Count;
+    for (Command c : { Command::FileNew, Command::FileOpen, Command::FileSave, separator, Command::EditCut,
+             Command::EditCopy, Command::EditPaste, separator, Command::FilePrint, Command::AppAbout, separator,
+             Command::MapLevelUp, Command::MapLevelDown, Command::MapZoomIn, Command::MapZoomOut, separator,
+             Command::RoomsCreateNorth, Command::RoomsCreateSouth, Command::RoomsCreateEast, Command::RoomsCreateWest,
+             Command::RoomsCreateUp, Command::RoomsCreateDown, separator, Command::RoomsList, Command::ObjectsList,
+             Command::MobsList, Command::MobsMobprogs }) {
+        if (c == separator)
+            toolBar->addSeparator();
+        else
+            toolBar->addAction(Action(c));
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("mainStatusBar"));
+    // The idle text sits under the fly-by prompts, which cover it while shown.
+    auto* ready = new QLabel(QStringLiteral("Ready"), bar);
+    ready->setObjectName(QStringLiteral("readyPane"));
+    bar->addWidget(ready, 1);
+    lockKeyPanes = new CLockKeyPanes(bar);
+}
+
+void CMainFrame::ConnectCommands()
+{
+    auto on = [this](Command c, std::function<void()> handler) {
+        connect(Action(c), &QAction::triggered, this, [handler = std::move(handler), this] {
+            handler();
+            UpdateActions();
+        });
+    };
+    auto onView = [this, &on](Command c, void (CTolvexView::*handler)()) {
+        on(c, [this, handler] {
+            if (CTolvexView* view = ActiveView())
+                (view->*handler)();
+        });
+    };
+    auto onDocument = [this, &on](Command c, std::function<void(CAreaDocument&)> handler) {
+        on(c, [this, handler = std::move(handler)] {
+            if (CChildFrame* frame = ActiveFrame())
+                handler(frame->Document());
+        });
+    };
+
+    on(Command::FileNew, [this] { app.OnFileNew(); });
+    on(Command::FileOpen, [this] { app.OnFileOpen(); });
+    onDocument(Command::FileClose, [this](CAreaDocument& d) { app.CloseDocument(d); });
+    onDocument(Command::FileSave, [this](CAreaDocument& d) { app.SaveDocument(d, false); });
+    onDocument(Command::FileSaveAs, [this](CAreaDocument& d) { app.SaveDocument(d, true); });
+    on(Command::FilePrint, [this] {
+        if (CTolvexView* view = ActiveView())
+            view->OnFilePrint(app.Printer());
+    });
+    on(Command::FilePrintPreview, [this] { OnFilePrintPreview(); });
+    on(Command::FilePrintSetup, [this] { app.OnFilePrintSetup(); });
+    on(Command::FileExit, [this] { close(); });
+    on(Command::ViewToolbar, [this] { toolBar->setVisible(toolBar->isHidden()); });
+    on(Command::ViewStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); });
+    onView(Command::ViewMapStatusBar, &CTolvexView::OnViewMapStatusBar);
+    onView(Command::AreaGeneral, &CTolvexView::OnAreaGeneral);
+    onView(Command::RoomsList, &CTolvexView::OnRoomsList);
+    onView(Command::RoomsEdit, &CTolvexView::OnRoomsEdit);
+    onView(Command::RoomsNew, &CTolvexView::OnRoomsNew);
+    onView(Command::RoomsDelete, &CTolvexView::OnRoomsDelete);
+    const std::pair<Command, int> creates[] = { { Command::RoomsCreateNorth, DirNorth }, { Command::RoomsCreateSouth, DirSouth },
+        { Command::RoomsCreateEast, DirEast }, { Command::RoomsCreateWest, DirWest }, { Command::RoomsCreateUp, DirUp },
+        { Command::RoomsCreateDown, DirDown } };
+    for (const auto& [command, direction] : creates) {
+        on(command, [this, direction = direction] {
+            if (CTolvexView* view = ActiveView())
+                view->OnRoomsCreate(direction);
+        });
+    }
+    onView(Command::ObjectsList, &CTolvexView::OnObjectsList);
+    onView(Command::MobsList, &CTolvexView::OnMobsList);
+    onView(Command::MobsMobprogs, &CTolvexView::OnMobprogsList);
+    onView(Command::MapLevelUp, &CTolvexView::OnMapLevelUp);
+    onView(Command::MapLevelDown, &CTolvexView::OnMapLevelDown);
+    onView(Command::MapZoomIn, &CTolvexView::OnMapZoomIn);
+    onView(Command::MapZoomOut, &CTolvexView::OnMapZoomOut);
+    on(Command::WindowNew, [this] { OnWindowNew(); });
+    on(Command::WindowCascade, [this] { mdiArea->cascadeSubWindows(); });
+    on(Command::WindowTile, [this] { mdiArea->tileSubWindows(); });
+    on(Command::WindowArrange, [this] { OnWindowArrange(); });
+    on(Command::AppAbout, [this] { app.OnAppAbout(); });
+}
+
+CChildFrame* CMainFrame::CreateFrame(CAreaDocument& document)
+{
+    auto* frame = new CChildFrame(document);
+    QMdiSubWindow* sub = mdiArea->addSubWindow(frame);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setObjectName(QStringLiteral("mapWindow"));
+    connect(frame->View(), &CTolvexView::StateChanged, this, &CMainFrame::UpdateActions);
+    connect(&document, &CAreaDocument::TitleChanged, this, &CMainFrame::UpdateTitle);
+    sub->showMaximized();
+    ActivateFrame(frame);
+    UpdateMenu();
+    UpdateTitle();
+    UpdateActions();
+    return frame;
+}
+
+void CMainFrame::ActivateFrame(CChildFrame* frame)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(frame->parentWidget()))
+        mdiArea->setActiveSubWindow(sub);
+}
+
+CChildFrame* CMainFrame::ActiveFrame() const
+{
+    // The current window stays current while the application is inactive.
+    QMdiSubWindow* sub = mdiArea->currentSubWindow();
+    if (!sub && !mdiArea->subWindowList().isEmpty())
+        sub = mdiArea->subWindowList().constLast();
+    return sub ? qobject_cast<CChildFrame*>(sub->widget()) : nullptr;
+}
+
+CTolvexView* CMainFrame::ActiveView() const
+{
+    CChildFrame* frame = ActiveFrame();
+    return frame ? frame->View() : nullptr;
+}
+
+void CMainFrame::ShowMenu(int id)
+{
+    if (menuId == id)
+        return;
+    menuId = id;
+    menuBar()->clear();
+    for (QMenu* m : id == 128 ? menus128 : menus129)
+        menuBar()->addMenu(m);
+    Action(Command::FilePrintSetup)->setText(id == 128 ? QStringLiteral("&Printer Setup") : QStringLiteral("Printer S&etup"));
+}
+
+void CMainFrame::UpdateMenu()
+{
+    bool anyWindow = false;
+    for (CAreaDocument* document : app.Documents())
+        anyWindow = anyWindow || !document->Frames().empty();
+    ShowMenu(anyWindow ? 129 : 128);
+}
+
+void CMainFrame::UpdateRecentFileActions()
+{
+    const QStringList& files = app.RecentFiles().Files();
+    for (size_t i = 0; i < recentFileActions.size(); ++i) {
+        QAction* action = recentFileActions[i];
+        const bool used = static_cast<qsizetype>(i) < files.size();
+        action->setVisible(used);
+        if (used)
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[static_cast<qsizetype>(i)])));
+    }
+    noRecentFileAction->setVisible(files.isEmpty());
+}
+
+void CMainFrame::UpdateTitle()
+{
+    CChildFrame* frame = ActiveFrame();
+    if (!frame) {
+        setWindowTitle(MainTitle);
+        setWindowModified(false);
+        return;
+    }
+    // The document title after the program's, as the child's own caption has it.
+    setWindowTitle(MainTitle + QStringLiteral(" - ") + frame->windowTitle());
+    setWindowModified(frame->isWindowModified());
+}
+
+void CMainFrame::UpdateActions()
+{
+    for (CAreaDocument* document : app.Documents())
+        document->SyncModified();
+    UpdateTitle();
+
+    CTolvexView* view = ActiveView();
+    for (const CCommandSpec& spec : CommandTable()) {
+        const Command c = spec.id;
+        QAction* action = Action(c);
+        bool enabled = true;
+        if (IsInertCommand(c))
+            enabled = false;
+        else if (IsViewCommand(c))
+            enabled = view && view->IsCommandEnabled(c);
+        else if (IsDocumentCommand(c))
+            enabled = view != nullptr;
+        action->setEnabled(enabled);
+    }
+    Action(Command::ViewToolbar)->setChecked(!toolBar->isHidden());
+    Action(Command::ViewStatusBar)->setChecked(!statusBar()->isHidden());
+    Action(Command::ViewMapStatusBar)->setChecked(view && view->IsCommandChecked(Command::ViewMapStatusBar));
+}
+
+void CMainFrame::OnWindowNew()
+{
+    if (CChildFrame* frame = ActiveFrame())
+        CreateFrame(frame->Document());
+}
+
+void CMainFrame::OnWindowArrange()
+{
+    // Minimised windows line up along the bottom edge, left to right.
+    int x = 0;
+    for (QMdiSubWindow* sub : mdiArea->subWindowList()) {
+        if (!sub->isMinimized())
+            continue;
+        const QSize size = sub->size();
+        if (x > 0 && x + size.width() > mdiArea->viewport()->width())
+            x = 0;
+        sub->move(x, mdiArea->viewport()->height() - size.height());
+        x += size.width();
+    }
+}
+
+void CMainFrame::OnFilePrintPreview()
+{
+    CTolvexView* view = ActiveView();
+    if (!view)
+        return;
+    view->OnFilePrintPreview(app.Printer(), app.PreviewPages());
+    app.WriteSettings();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!app.SaveAllModified()) {
+        event->ignore();
+        return;
+    }
+    app.CloseAllDocuments();
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    event->acceptProposedAction();
+    activateWindow();
+    for (const QUrl& url : urls)
+        if (url.isLocalFile())
+            app.OpenDocumentFile(url.toLocalFile());
+}

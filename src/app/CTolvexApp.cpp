@@ -1,0 +1,314 @@
+#include "CTolvexApp.h"
+
+#include "AppSettings.h"
+#include "CAboutDlg.h"
+#include "CAreaDocument.h"
+#include "CCommandLineInfo.h"
+#include "CMainFrame.h"
+#include "CPromptDiagnostics.h"
+#include "CSplashWnd.h"
+#include "config/ConfigLoader.h"
+#include "config/ConfigLocator.h"
+#include "editors/Prompt.h"
+#include "map/CChildFrame.h"
+#include "map/CTolvexView.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QPageSetupDialog>
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace {
+
+const QString AppTitle = QStringLiteral("tolvex");
+const QString FileFilter = QStringLiteral("ROM Area Files (*.are)");
+const QString SettingsPreviewPages = QStringLiteral("Settings/PreviewPages");
+
+QString NativePath(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+CTolvexApp::CTolvexApp(CConfigTables& tables, QObject* parent)
+    : QObject(parent)
+    , tables(tables)
+    , recentFiles(5)
+{
+    chooseFile = [this](QWidget* parent, bool save, const QString& suggested) {
+        return DefaultChooseFile(parent, save, suggested);
+    };
+}
+
+CTolvexApp::~CTolvexApp()
+{
+    CloseAllDocuments();
+    mainFrame.reset();
+}
+
+bool CTolvexApp::InitInstance(const QStringList& arguments, const CStartOptions& startOptions)
+{
+    options = startOptions;
+    const CCommandLineInfo commandLine = CCommandLineInfo::Parse(arguments);
+    const bool printOnly = commandLine.shellCommand == CCommandLineInfo::Shell::FilePrint;
+    CSplashWnd::EnableSplashScreen(commandLine.showSplash && !printOnly);
+
+    recentFiles.ReadList();
+    previewPages = AppSettings()->value(SettingsPreviewPages, 1).toInt() == 2 ? 2 : 1;
+
+    mainFrame = std::make_unique<CMainFrame>(*this);
+
+    if (!LoadConfiguration(arguments.value(0))) {
+        mainFrame.reset();
+        exitCode = 1;
+        return false;
+    }
+
+    switch (commandLine.shellCommand) {
+    case CCommandLineInfo::Shell::FileNew:
+        // Without a file the editor starts with no area open.
+        break;
+    case CCommandLineInfo::Shell::FileOpen:
+        if (!OpenDocumentFile(commandLine.fileName)) {
+            mainFrame.reset();
+            exitCode = 1;
+            return false;
+        }
+        break;
+    case CCommandLineInfo::Shell::FilePrint: {
+        CAreaDocument* document = OpenDocumentFile(commandLine.fileName);
+        bool printed = false;
+        if (document) {
+            QPrinter& target = Printer();
+            if (target.outputFileName().isEmpty() && !target.isValid())
+                Prompt().Show(nullptr, AppTitle, QStringLiteral("No printer is available to print %1.").arg(document->Title()),
+                    QMessageBox::Critical);
+            else
+                printed = document->Frames().front()->View()->OnFilePrintDirect(target);
+            CloseAllDocuments();
+        }
+        mainFrame.reset();
+        exitCode = printed ? 0 : 1;
+        return false;
+    }
+    }
+
+    mainFrame->showMaximized();
+    return true;
+}
+
+bool CTolvexApp::LoadConfiguration(const QString& argv0)
+{
+    QString path = options.configPath;
+    if (path.isEmpty())
+        path = QFile::decodeName(FindConfigFile(ExecutableDir(QFile::encodeName(argv0).constData())).c_str());
+    int line = 0;
+    if (LoadConfig(tables, QFile::encodeName(path).toStdString(), line))
+        return true;
+    if (CSplashWnd* splash = CSplashWnd::Current())
+        splash->HideSplashScreen();
+    Prompt().Show(nullptr, QStringLiteral("Error"), QStringLiteral("Error leyendo tolvex.cfg! (%1)").arg(line),
+        QMessageBox::Critical);
+    return false;
+}
+
+QPrinter& CTolvexApp::Printer()
+{
+    if (!printer) {
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (!options.printOutputFile.isEmpty()) {
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(options.printOutputFile);
+        }
+    }
+    return *printer;
+}
+
+void CTolvexApp::WriteSettings() const
+{
+    recentFiles.WriteList();
+    AppSettings()->setValue(SettingsPreviewPages, previewPages);
+}
+
+CAreaDocument* CTolvexApp::NewDocument()
+{
+    return new CAreaDocument(tables, this);
+}
+
+void CTolvexApp::Register(CAreaDocument* document)
+{
+    documents.push_back(document);
+    document->canClose = [this](CAreaDocument& d) { return SaveModified(d); };
+    connect(document, &CAreaDocument::LastFrameClosed, this, [this, document] { OnLastFrameClosed(document); });
+    emit DocumentsChanged();
+}
+
+void CTolvexApp::OnLastFrameClosed(CAreaDocument* document)
+{
+    const auto found = std::find(documents.begin(), documents.end(), document);
+    if (found == documents.end())
+        return;
+    documents.erase(found);
+    document->deleteLater();
+    emit DocumentsChanged();
+}
+
+CAreaDocument* CTolvexApp::OnFileNew()
+{
+    CAreaDocument* document = NewDocument();
+    document->OnNewDocument(QStringLiteral("Tolvex%1").arg(++untitledCount));
+    Register(document);
+    mainFrame->CreateFrame(*document);
+    return document;
+}
+
+void CTolvexApp::OnFileOpen()
+{
+    const QString path = chooseFile(mainFrame.get(), false, QString());
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
+}
+
+CAreaDocument* CTolvexApp::OpenDocumentFile(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString absolute = info.absoluteFilePath();
+    for (CAreaDocument* document : documents) {
+        if (document->PathName() == absolute && !document->Frames().empty()) {
+            mainFrame->ActivateFrame(document->Frames().front());
+            return document;
+        }
+    }
+
+    std::unique_ptr<CAreaDocument> document(NewDocument());
+    CPromptDiagnostics diagnostics(mainFrame.get(), info.fileName());
+    QString error;
+    switch (document->OnOpenDocument(path, diagnostics, error)) {
+    case CAreaDocument::OpenResult::Unreadable:
+        Prompt().Show(mainFrame.get(), AppTitle, QStringLiteral("Cannot open %1.\n%2").arg(NativePath(absolute), error),
+            QMessageBox::Critical);
+        recentFiles.Remove(absolute);
+        recentFiles.WriteList();
+        emit RecentFilesChanged();
+        return nullptr;
+    case CAreaDocument::OpenResult::Aborted:
+        // The reader has said why; the half-read area is dropped.
+        return nullptr;
+    case CAreaDocument::OpenResult::Opened:
+        break;
+    }
+    CAreaDocument* opened = document.release();
+    Register(opened);
+    mainFrame->CreateFrame(*opened);
+    AddToRecentFiles(absolute);
+    diagnostics.ShowSummary(QStringLiteral("Reading %1 gave these warnings; check them before saving:"));
+    return opened;
+}
+
+void CTolvexApp::AddToRecentFiles(const QString& path)
+{
+    recentFiles.Add(path);
+    recentFiles.WriteList();
+    emit RecentFilesChanged();
+}
+
+bool CTolvexApp::SaveDocument(CAreaDocument& document, bool saveAs)
+{
+    QString path = document.PathName();
+    if (saveAs || path.isEmpty()) {
+        const QString suggested = path.isEmpty() ? document.Title() + QStringLiteral(".are") : path;
+        path = chooseFile(mainFrame.get(), true, suggested);
+        if (path.isEmpty())
+            return false;
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".are");
+    }
+    const QString fileName = QFileInfo(path).fileName();
+    CPromptDiagnostics diagnostics(mainFrame.get(), fileName);
+    QString error;
+    if (!document.OnSaveDocument(path, diagnostics, error)) {
+        Prompt().Show(mainFrame.get(), AppTitle,
+            QStringLiteral("Could not save %1.\n%2\n\nThe file on disk was left as it was, and the area is still unsaved.")
+                .arg(NativePath(QFileInfo(path).absoluteFilePath()), error),
+            QMessageBox::Critical);
+        return false;
+    }
+    AddToRecentFiles(path);
+    diagnostics.ShowSummary(QStringLiteral("Saving %1 gave these warnings:"));
+    return true;
+}
+
+bool CTolvexApp::SaveModified(CAreaDocument& document)
+{
+    if (!document.IsModified())
+        return true;
+    const QMessageBox::StandardButton answer = Prompt().Ask(mainFrame.get(), AppTitle,
+        QStringLiteral("Save changes to %1?").arg(document.Title()), QMessageBox::Warning,
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        return SaveDocument(document, false);
+    return answer == QMessageBox::No;
+}
+
+bool CTolvexApp::SaveAllModified()
+{
+    const std::vector<CAreaDocument*> open = documents;
+    for (CAreaDocument* document : open)
+        if (!SaveModified(*document))
+            return false;
+    return true;
+}
+
+bool CTolvexApp::CloseDocument(CAreaDocument& document)
+{
+    if (!SaveModified(document))
+        return false;
+    CloseFrames(document);
+    return true;
+}
+
+void CTolvexApp::CloseFrames(CAreaDocument& document)
+{
+    document.closing = true;
+    const std::vector<CChildFrame*> frames = document.Frames();
+    for (CChildFrame* frame : frames) {
+        // Deleting the window unregisters it; the last one ends the document.
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(frame->parentWidget()))
+            delete sub;
+        else
+            delete frame;
+    }
+}
+
+void CTolvexApp::CloseAllDocuments()
+{
+    const std::vector<CAreaDocument*> open = documents;
+    for (CAreaDocument* document : open)
+        CloseFrames(*document);
+}
+
+void CTolvexApp::OnFilePrintSetup()
+{
+    QPageSetupDialog dialog(&Printer(), mainFrame.get());
+    dialog.setObjectName(QStringLiteral("pageSetupDialog"));
+    dialog.exec();
+}
+
+void CTolvexApp::OnAppAbout()
+{
+    CAboutDlg dialog(mainFrame.get());
+    dialog.exec();
+}
+
+QString CTolvexApp::DefaultChooseFile(QWidget* parent, bool save, const QString& suggested)
+{
+    if (save)
+        return QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), suggested, FileFilter);
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), suggested, FileFilter);
+}

@@ -1,0 +1,43 @@
+#include "CAreaInfoState.h"
+
+#include "area/CTolvexDoc.h"
+
+CAreaInfoFields CAreaInfoState::FieldsFor(int mudType)
+{
+    CAreaInfoFields fields;
+    if (mudType == MudRomDefault || mudType == MudRomOlc) {
+        fields.levels = false;
+        fields.resources = false;
+    }
+    if (mudType == MudRomDefault) {
+        fields.authors = false;
+        fields.security = false;
+    }
+    return fields;
+}
+
+CAreaInfoState::CAreaInfoState(const CTolvexDoc& doc)
+    : name(doc.name)
+    , builders(doc.builders)
+    , credits(doc.credits)
+    , lowerVnum(doc.lowerVnum)
+    , upperVnum(doc.upperVnum)
+    , security(doc.security)
+    , minLevel(doc.minLevel)
+    , maxLevel(doc.maxLevel)
+    , resources(doc.resources)
+{
+}
+
+void CAreaInfoState::StoreInto(CTolvexDoc& doc) const
+{
+    doc.name = name;
+    doc.builders = builders;
+    doc.credits = credits;
+    doc.lowerVnum = lowerVnum;
+    doc.upperVnum = upperVnum;
+    doc.security = security;
+    doc.minLevel = minLevel;
+    doc.maxLevel = maxLevel;
+    doc.resources = resources;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "config/TableEntry.h"
+
+#include <string>
+#include <vector>
+
+class CTolvexDoc;
+
+// A range of accepted values and the narrower range the spin arrows reach.
+struct CNumberRange {
+    int lowest;
+    int highest;
+    int spinLowest;
+    int spinHighest;
+};
+
+// Which fields of the area's header the dialect lets the builder change.
+struct CAreaInfoFields {
+    bool authors = true;
+    bool security = true;
+    bool levels = true;
+    bool resources = true;
+};
+
+// The General Information dialog's copy of the area header.
+class CAreaInfoState {
+public:
+    static constexpr CNumberRange VnumRange { 0, 32767, 0, 32767 };
+    static constexpr CNumberRange SecurityRange { 0, 9, 0, 9 };
+    static constexpr CNumberRange LevelRange { 0, 32767, 0, 60 };
+    static constexpr CNumberRange AmountRange { 0, 2000000, 0, 32767 };
+
+    static CAreaInfoFields FieldsFor(int mudType);
+
+    explicit CAreaInfoState(const CTolvexDoc& doc);
+    // Writes every field back; the document's resources become copies of ours.
+    void StoreInto(CTolvexDoc& doc) const;
+
+    std::string name;
+    std::string builders;
+    std::string credits;
+    int lowerVnum = 0;
+    int upperVnum = 0;
+    int security = 0;
+    int minLevel = 0;
+    int maxLevel = 0;
+    // name = resource, value = amount
+    std::vector<CTableEntry> resources;
+};

@@ -1,0 +1,129 @@
+#include "CExtraDescPanel.h"
+
+#include "ExtraDescList.h"
+#include "Prompt.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+CExtraDescPanel::CExtraDescPanel(QWidget* parent)
+    : QGroupBox(QStringLiteral("Extra Description"), parent)
+{
+    keywordCombo = new QComboBox(this);
+    keywordCombo->setObjectName(QStringLiteral("extraKeywordCombo"));
+    keywordCombo->setEditable(true);
+    keywordCombo->setInsertPolicy(QComboBox::NoInsert);
+    keywordCombo->setMinimumContentsLength(14);
+    addButton = new QPushButton(QStringLiteral("Add"), this);
+    addButton->setObjectName(QStringLiteral("extraAddButton"));
+    deleteButton = new QPushButton(QStringLiteral("Delete"), this);
+    deleteButton->setObjectName(QStringLiteral("extraDeleteButton"));
+    for (QPushButton* button : { addButton, deleteButton })
+        button->setAutoDefault(false);
+    descriptionEdit = new QPlainTextEdit(this);
+    descriptionEdit->setObjectName(QStringLiteral("extraDescriptionEdit"));
+    descriptionEdit->setTabChangesFocus(true);
+    descriptionEdit->setMinimumHeight(60);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(keywordCombo, 0, 0);
+    layout->addWidget(addButton, 0, 1);
+    layout->addWidget(deleteButton, 0, 2);
+    layout->addWidget(descriptionEdit, 1, 0, 1, 3);
+    layout->setColumnStretch(0, 1);
+
+    // Keywords are kept in lower case as they are typed.
+    connect(keywordCombo->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        const QString lower = text.toLower();
+        if (lower != text) {
+            QLineEdit* edit = keywordCombo->lineEdit();
+            const int cursor = edit->cursorPosition();
+            edit->setText(lower);
+            edit->setCursorPosition(cursor);
+        }
+    });
+    connect(keywordCombo, &QComboBox::activated, this, [this](int index) {
+        Choose(keywordCombo->itemData(index).toInt());
+    });
+    connect(descriptionEdit, &QPlainTextEdit::textChanged, this, [this] {
+        if (!filling && list && chosen >= 0)
+            (*list)[static_cast<size_t>(chosen)].description = ToBytes(descriptionEdit->toPlainText());
+    });
+    connect(addButton, &QPushButton::clicked, this, &CExtraDescPanel::Add);
+    connect(deleteButton, &QPushButton::clicked, this, &CExtraDescPanel::Delete);
+}
+
+void CExtraDescPanel::SetList(std::vector<CExtraDescData>* newList)
+{
+    list = newList;
+    Refresh();
+}
+
+void CExtraDescPanel::Refresh()
+{
+    Refill(list && !list->empty() ? 0 : -1);
+}
+
+void CExtraDescPanel::Refill(int choose)
+{
+    filling = true;
+    keywordCombo->clear();
+    if (list) {
+        std::vector<int> order(list->size());
+        for (size_t i = 0; i < order.size(); ++i)
+            order[i] = static_cast<int>(i);
+        std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
+            return FromBytes((*list)[static_cast<size_t>(a)].keyword).compare(
+                       FromBytes((*list)[static_cast<size_t>(b)].keyword), Qt::CaseInsensitive)
+                < 0;
+        });
+        for (int entry : order)
+            keywordCombo->addItem(FromBytes((*list)[static_cast<size_t>(entry)].keyword).toLower(), entry);
+    }
+    filling = false;
+    Choose(choose);
+}
+
+void CExtraDescPanel::Choose(int entry)
+{
+    filling = true;
+    chosen = list && entry >= 0 && entry < static_cast<int>(list->size()) ? entry : -1;
+    keywordCombo->setCurrentIndex(keywordCombo->findData(chosen));
+    if (chosen < 0)
+        keywordCombo->setEditText(QString());
+    descriptionEdit->setPlainText(chosen >= 0 ? FromBytes((*list)[static_cast<size_t>(chosen)].description) : QString());
+    filling = false;
+}
+
+void CExtraDescPanel::Add()
+{
+    if (!list)
+        return;
+    const std::string keyword = ToBytes(keywordCombo->currentText().trimmed().toLower());
+    if (keyword.empty())
+        return;
+    const bool known = FindExtraDesc(*list, keyword) >= 0;
+    const int entry = AddExtraDesc(*list, keyword, ToBytes(descriptionEdit->toPlainText()));
+    if (known) {
+        Choose(entry);
+        return;
+    }
+    Refill(entry);
+    descriptionEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void CExtraDescPanel::Delete()
+{
+    if (!list || chosen < 0)
+        return;
+    // The keyword box shows keywords in lower case, so a keyword read from a
+    // file with capitals is found all the same.
+    if (!DeleteExtraDesc(*list, ToBytes(keywordCombo->currentText().trimmed())))
+        return;
+    Refresh();
+}

@@ -1,0 +1,103 @@
+#include "CResetEditState.h"
+
+#include <algorithm>
+#include <cstring>
+
+const std::vector<CResetKind>& ResetKindsByName()
+{
+    static const std::vector<CResetKind> kinds = [] {
+        std::vector<CResetKind> list = {
+            { 'M', "Mob to room" },
+            { 'O', "Object to room" },
+            { 'P', "Object in object" },
+            { 'G', "Object to mob" },
+            { 'E', "Equipt mob" },
+            { 'D', "Status Door" },
+            { 'R', "Randomize Exits" },
+        };
+        std::sort(list.begin(), list.end(),
+            [](const CResetKind& a, const CResetKind& b) { return std::strcmp(a.name, b.name) < 0; });
+        return list;
+    }();
+    return kinds;
+}
+
+std::string ResetKindName(char letter)
+{
+    for (const CResetKind& kind : ResetKindsByName())
+        if (kind.letter == letter)
+            return kind.name;
+    return std::string();
+}
+
+CResetEditState::CResetEditState(const CResetData& reset, int roomVnum)
+    : reset(reset)
+    , roomVnum(roomVnum)
+{
+}
+
+CResetFields CResetEditState::SelectKind(char kind)
+{
+    CResetFields fields;
+    firstVnum = secondVnum = max = min = listValue = doorState = 0;
+    if (ResetKindName(kind).empty()) {
+        letter = 0;
+        firstTime = false;
+        return fields;
+    }
+    letter = kind;
+    fields.okEnabled = true;
+    if (firstTime) {
+        firstTime = false;
+    } else {
+        const bool counted = kind == 'M' || kind == 'P' || kind == 'G' || kind == 'E';
+        reset.arg1 = 0;
+        reset.arg2 = counted ? 1 : 0;
+        reset.arg3 = 0;
+        reset.arg4 = counted ? 1 : 0;
+    }
+
+    if (kind == 'M' || kind == 'O' || kind == 'P' || kind == 'G' || kind == 'E') {
+        fields.firstList = kind == 'M' ? ResetVnumList::Mobs : ResetVnumList::Objects;
+        fields.firstLabel = kind == 'M' ? "Mob:" : "Object:";
+        firstVnum = reset.arg1;
+    }
+    if (kind == 'M' || kind == 'P' || kind == 'G' || kind == 'E') {
+        fields.maxMinUsed = true;
+        max = reset.arg2;
+        min = reset.arg4;
+    }
+    if (kind == 'P') {
+        fields.secondLabel = "To obj:";
+        fields.secondUsed = true;
+        secondVnum = reset.arg3;
+    } else if (kind == 'E') {
+        fields.listLabel = "Position:";
+        fields.choiceList = ResetChoiceList::WearPositions;
+        listValue = reset.arg3;
+    } else if (kind == 'D') {
+        fields.listLabel = "Direction:";
+        fields.choiceList = ResetChoiceList::Directions;
+        fields.doorUsed = true;
+        listValue = reset.arg2;
+        doorState = reset.arg3;
+    }
+    return fields;
+}
+
+CResetData CResetEditState::Stored() const
+{
+    CResetData out;
+    out.command = letter;
+    switch (letter) {
+    case 'M': out = { letter, firstVnum, max, roomVnum, min }; break;
+    case 'O': out = { letter, firstVnum, 0, roomVnum, 0 }; break;
+    case 'P': out = { letter, firstVnum, max, secondVnum, min }; break;
+    case 'G': out = { letter, firstVnum, max, 0, min }; break;
+    case 'E': out = { letter, firstVnum, max, listValue, min }; break;
+    case 'D': out = { letter, roomVnum, listValue, doorState, 0 }; break;
+    case 'R': out = { letter, roomVnum, 0, 0, 0 }; break;
+    default: out = reset; break;
+    }
+    return out;
+}

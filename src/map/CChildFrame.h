@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QMainWindow>
+
+class CAreaDocument;
+class CTolvexView;
+class QLabel;
+class QStatusBar;
+
+// The frame of one map window: the map view with a status bar of its own,
+// the map status bar, whose single pane shows the level and the selection.
+class CChildFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit CChildFrame(CAreaDocument& document, QWidget* parent = nullptr);
+    ~CChildFrame() override;
+
+    CAreaDocument& Document() const { return document; }
+    CTolvexView* View() const { return view; }
+
+    QStatusBar* MapStatusBar() const;
+    QString MapStatusText() const;
+    void SetMapStatusText(const QString& text);
+
+    // The caption: the document's title (numbered when the area has several
+    // windows) with the modified marker.
+    void SetCaption(const QString& caption, bool modified);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    CAreaDocument& document;
+    CTolvexView* view;
+    QLabel* pane;
+};

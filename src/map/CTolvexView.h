@@ -1,0 +1,89 @@
+#pragma once
+
+#include "app/Commands.h"
+
+#include <QAbstractScrollArea>
+
+class CAreaDocument;
+class CChildFrame;
+class CTolvexDoc;
+class QPrinter;
+
+// A map window's view: draws one level of its area, scrolls over it, and
+// carries the commands that act on the map. Selection and shown level are the
+// view's own; the cell size and the placements belong to the document.
+class CTolvexView : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    explicit CTolvexView(CAreaDocument& document, QWidget* parent = nullptr);
+    ~CTolvexView() override;
+
+    CAreaDocument& Document() const { return document; }
+    CTolvexDoc& GetDocument() const;
+
+    // The selected room's index in the document's room list, or -1. An index
+    // left beyond the list by a deletion in another window counts as -1.
+    int Selection() const;
+    void SetSelection(int index);
+    int ShownLevel() const { return shownLevel; }
+    void SetShownLevel(int level);
+
+    QString StatusText() const;
+
+    // The room under a point of the map (map units), as a click selects it.
+    int RoomAt(QPoint mapPoint) const;
+
+    // Whether the map's rules allow the command now (levels, zoom limits,
+    // selection, the mobprog setting).
+    bool IsCommandAvailable(Command command) const;
+    // Available and carried out by the view.
+    bool IsCommandEnabled(Command command) const;
+    bool IsCommandChecked(Command command) const;
+
+    // Commands, one per menu item.
+    void OnAreaGeneral();
+    void OnRoomsList();
+    void OnRoomsEdit();
+    void OnRoomsNew();
+    void OnRoomsDelete();
+    void OnRoomsCreate(int direction);
+    void OnObjectsList();
+    void OnMobsList();
+    void OnMobprogsList();
+    void OnMapLevelUp();
+    void OnMapLevelDown();
+    void OnMapZoomIn();
+    void OnMapZoomOut();
+    void OnViewMapStatusBar();
+
+    // Printing: with the print dialog, straight to the printer, or previewed.
+    // `previewPages` is 1 or 2 pages side by side, updated from the preview.
+    void OnFilePrint(QPrinter& printer);
+    bool OnFilePrintDirect(QPrinter& printer);
+    void OnFilePrintPreview(QPrinter& printer, int& previewPages);
+
+Q_SIGNALS:
+    void StatusTextChanged(const QString& text);
+    // Selection, level or zoom changed: the commands' states may follow.
+    void StateChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    CChildFrame* Frame() const;
+    void OnDocumentChanged();
+    void UpdateScrollBars();
+    void UpdateStatusText();
+    void Zoom(int cellSize);
+
+    CAreaDocument& document;
+    int selection = -1;
+    int shownLevel = 0;
+    QString statusText;
+};

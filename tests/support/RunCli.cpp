@@ -1,0 +1,60 @@
+#include "RunCli.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+std::string Quote(const std::string& arg)
+{
+    std::string quoted = "'";
+    for (char c : arg)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+} // namespace
+
+std::string ReadWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+CCliResult RunCli(const std::vector<std::string>& args)
+{
+    CScratchDir scratch;
+    std::string command = Quote(TOLVEX_CLI);
+    for (const std::string& arg : args)
+        command += " " + Quote(arg);
+    command += " >" + Quote(scratch.Path("out")) + " 2>" + Quote(scratch.Path("err"));
+    CCliResult result;
+    const int raw = std::system(command.c_str());
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = ReadWholeFile(scratch.Path("out"));
+    result.err = ReadWholeFile(scratch.Path("err"));
+    return result;
+}
+
+CScratchDir::CScratchDir()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "tolvex-test-XXXXXX").string();
+    dir = mkdtemp(pattern.data());
+}
+
+CScratchDir::~CScratchDir()
+{
+    std::error_code error;
+    std::filesystem::remove_all(dir, error);
+}
+
+std::string CScratchDir::Write(const std::string& name, const std::string& contents) const
+{
+    std::ofstream out(Path(name), std::ios::binary);
+    out << contents;
+    return Path(name);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Runs tolvex-cli with the arguments; captures standard output and error.
+struct CCliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+CCliResult RunCli(const std::vector<std::string>& args);
+
+// A scratch directory removed at the end of the test.
+class CScratchDir {
+public:
+    CScratchDir();
+    ~CScratchDir();
+    std::string Path(const std::string& name) const { return dir + "/" + name; }
+    std::string Write(const std::string& name, const std::string& contents) const;
+
+private:
+    std::string dir;
+};
+
+std::string ReadWholeFile(const std::string& path);
