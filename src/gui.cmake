@@ -26,3 +26,10 @@ if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
     target_link_libraries(tolvex PRIVATE tolvex_gui)
     install(TARGETS tolvex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
+
+# Desktop integration: the launcher, the ".are" file type and the icon.
+install(FILES ${PROJECT_SOURCE_DIR}/res/tolvex.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/res/tolvex-mime.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME tolvex.xml)
+install(FILES ${PROJECT_SOURCE_DIR}/res/icons/tolvex.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 
+#include <algorithm>
 #include <climits>
 
 CNumberBox::CNumberBox(QWidget* parent)
@@ -55,7 +56,7 @@ bool CNumberBox::Take()
 void CNumberBox::stepBy(int steps)
 {
     const long long next = static_cast<long long>(value()) + steps;
-    setValue(static_cast<int>(qBound<long long>(spinLowest, next, spinHighest)));
+    setValue(static_cast<int>(std::clamp<long long>(next, spinLowest, spinHighest)));
     selectAll();
 }
 

@@ -33,7 +33,7 @@ constexpr int TestedExitCount = DirDown;
 
 class CGridLayout {
 public:
-    explicit CGridLayout(const std::vector<CRoomData>& rooms);
+    explicit CGridLayout(const std::vector<CRoomData>& area);
     void Run();
 
     bool Placed(int r) const { return placed[r]; }
@@ -99,15 +99,15 @@ bool StrictlyBetween(int v, int a, int b)
     return a < b ? (a < v && v < b) : (b < v && v < a);
 }
 
-CGridLayout::CGridLayout(const std::vector<CRoomData>& rooms)
-    : rooms(rooms)
-    , count(static_cast<int>(rooms.size()))
-    , follow(rooms.size() * DirectionCount, -1)
-    , incomingStart(rooms.size() + 1, 0)
-    , placed(rooms.size(), false)
-    , row(rooms.size(), -1)
-    , col(rooms.size(), -1)
-    , level(rooms.size(), 0)
+CGridLayout::CGridLayout(const std::vector<CRoomData>& area)
+    : rooms(area)
+    , count(static_cast<int>(area.size()))
+    , follow(area.size() * DirectionCount, -1)
+    , incomingStart(area.size() + 1, 0)
+    , placed(area.size(), false)
+    , row(area.size(), -1)
+    , col(area.size(), -1)
+    , level(area.size(), 0)
 {
     // The first room with a vnum answers every exit to it.
     std::unordered_map<int, int> byVnum;
@@ -362,15 +362,15 @@ void CGridLayout::AddInterval(int line, int a, int b)
 
 } // namespace
 
-void CTolvexDoc::LayoutRooms(int cellSize)
+void CTolvexDoc::LayoutRooms(int cell)
 {
     if (rooms.empty())
         return;
     CGridLayout grid(rooms);
     grid.Run();
 
-    int minX = 0;
-    int minY = 0;
+    int minX = grid.X(0);
+    int minY = grid.Y(0);
     int high = 0;
     int low = 0;
     for (int r = 0; r < static_cast<int>(rooms.size()); ++r) {
@@ -383,7 +383,7 @@ void CTolvexDoc::LayoutRooms(int cellSize)
     }
     // A negative cell size mirrors the map instead of letting slides run the
     // wrong way over other rooms.
-    long long c = cellSize;
+    long long c = cell;
     for (int r = 0; r < static_cast<int>(rooms.size()); ++r) {
         CRoomData& room = rooms[r];
         room.unplaced = !grid.Placed(r);

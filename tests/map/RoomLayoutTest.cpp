@@ -28,17 +28,17 @@ public:
         int level = 0;
     };
 
-    CReferenceLayout(const CTolvexDoc& doc, int c)
-        : spots(doc.rooms.size())
-        , doc(doc)
-        , c(c)
-        , target(doc.rooms.size())
+    CReferenceLayout(const CTolvexDoc& area, int cell)
+        : spots(area.rooms.size())
+        , doc(area)
+        , c(cell)
+        , target(area.rooms.size())
     {
         for (size_t r = 0; r < doc.rooms.size(); ++r)
             for (int d = 0; d < DirectionCount; ++d)
                 target[r][d] = doc.FindRoomIndex(doc.rooms[r].exits[d].toVnum, -1);
         PlaceRoom(0, 0, 0, 0, None);
-        int mx = 0, my = 0;
+        int mx = spots[0].x, my = spots[0].y;
         for (const Spot& s : spots)
             if (s.placed) {
                 mx = std::min(mx, s.x);

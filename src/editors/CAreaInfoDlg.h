@@ -1,0 +1,45 @@
+#pragma once
+
+#include "CAreaInfoState.h"
+
+#include <QDialog>
+
+class CNumberBox;
+class CTolvexDoc;
+class QLineEdit;
+class QListWidget;
+
+// The area's header: name, authors, credits, vnum range, security, levels and
+// the amounts of its resources. The dialect decides which can be edited.
+class CAreaInfoDlg : public QDialog {
+    Q_OBJECT
+public:
+    CAreaInfoDlg(const CTolvexDoc& doc, QWidget* parent = nullptr);
+
+    const CAreaInfoState& State() const { return state; }
+
+    // Runs the dialog; on OK writes the header back and marks the document
+    // modified (even when nothing changed).
+    static bool EditAreaInfo(QWidget* parent, CTolvexDoc& doc);
+
+    void accept() override;
+
+private:
+    void ResourceChosen();
+    void AmountChanged(int amount);
+    int ShownResource() const;
+
+    CAreaInfoState state;
+    QLineEdit* nameEdit = nullptr;
+    QLineEdit* buildersEdit = nullptr;
+    QLineEdit* creditsEdit = nullptr;
+    CNumberBox* lowerVnumBox = nullptr;
+    CNumberBox* upperVnumBox = nullptr;
+    CNumberBox* securityBox = nullptr;
+    CNumberBox* minLevelBox = nullptr;
+    CNumberBox* maxLevelBox = nullptr;
+    QListWidget* resourceList = nullptr;
+    CNumberBox* amountBox = nullptr;
+    int shownResource = -1;
+    bool showing = false;
+};
