@@ -43,6 +43,7 @@ QIcon CFlagList::SetImage()
 
 CFlagList::CFlagList(Mode mode, QWidget* parent)
     : QListWidget(parent)
+    , mode(mode)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIconSize(QSize(16, 16));
@@ -51,7 +52,6 @@ CFlagList::CFlagList(Mode mode, QWidget* parent)
         setFlow(QListView::LeftToRight);
         setWrapping(true);
         setResizeMode(QListView::Adjust);
-        setSpacing(1);
     }
     connect(this, &QListWidget::itemClicked, this, &CFlagList::Clicked);
 }
@@ -62,6 +62,14 @@ void CFlagList::Fill(const CEntryTable<CTableEntry>& table, uint32_t flags)
     for (const auto& entry : table) {
         auto* item = new QListWidgetItem(FromBytes(entry->name), this);
         item->setData(ValueRole, static_cast<uint>(entry->value));
+    }
+    if (mode == Rows) {
+        // Every cell as wide as the longest name, so no name is cut short.
+        int widest = 0;
+        for (int i = 0; i < count(); ++i)
+            widest = qMax(widest, fontMetrics().horizontalAdvance(item(i)->text()));
+        const int height = qMax(iconSize().height(), fontMetrics().height()) + 4;
+        setGridSize(QSize(iconSize().width() + widest + 16, height));
     }
     ShowFlags(flags);
 }

@@ -34,4 +34,6 @@ protected:
 
 private:
     void Clicked(QListWidgetItem* item);
+
+    Mode mode;
 };

@@ -87,8 +87,12 @@ CRoomEditDlg::CRoomEditDlg(CTolvexDoc& doc, const CRoomData& room, int ownIndex,
         sectors.emplace_back(FromBytes(entry->name), entry->value);
     std::stable_sort(sectors.begin(), sectors.end(),
         [](const auto& a, const auto& b) { return a.first.compare(b.first, Qt::CaseInsensitive) < 0; });
-    for (const auto& sector : sectors)
-        sectorCombo->addItem(sector.first, sector.second);
+    {
+        // Filling selects the first choice; that is not the builder's choice.
+        const QSignalBlocker block(sectorCombo);
+        for (const auto& sector : sectors)
+            sectorCombo->addItem(sector.first, sector.second);
+    }
     roomFlagList->Fill(tables.roomFlags, state.room.roomFlags);
     exitFlagList->Fill(tables.exitFlags, 0);
 

@@ -2,7 +2,9 @@
 
 #include "app/CommandTable.h"
 
+#include <QCoreApplication>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
@@ -117,8 +119,9 @@ TEST_F(MainFrameCommands, MobprogListFollowsTheMobprogSetting)
         ASSERT_TRUE(Start({ TowerArea() }, mobprog));
         Frame()->UpdateActions();
         EXPECT_EQ(ActiveView()->IsCommandAvailable(Command::MobsMobprogs), mobprog != 0) << "MOBPROG " << mobprog;
-        if (mobprog == 0)
+        if (mobprog == 0) {
             EXPECT_FALSE(Action(Command::MobsMobprogs)->isEnabled());
+        }
     }
 }
 

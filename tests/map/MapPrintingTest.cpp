@@ -3,6 +3,7 @@
 #include "map/MapPrinting.h"
 
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QRegularExpression>
 
 namespace {
