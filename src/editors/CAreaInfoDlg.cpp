@@ -69,7 +69,7 @@ CAreaInfoDlg::CAreaInfoDlg(const CTolvexDoc& doc, QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    const int textWidth = nameEdit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40;
+    const int textWidth = nameEdit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 50;
     for (QLineEdit* edit : { nameEdit, buildersEdit, creditsEdit })
         edit->setMinimumWidth(textWidth);
 

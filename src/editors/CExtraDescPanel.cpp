@@ -125,5 +125,8 @@ void CExtraDescPanel::Delete()
     // file with capitals is found all the same.
     if (!DeleteExtraDesc(*list, ToBytes(keywordCombo->currentText().trimmed())))
         return;
-    Refresh();
+    // What is left shows from the top of the list.
+    Refill(-1);
+    if (keywordCombo->count() > 0)
+        Choose(keywordCombo->itemData(0).toInt());
 }

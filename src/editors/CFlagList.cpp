@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace {
 
@@ -47,7 +48,6 @@ CFlagList::CFlagList(Mode mode, QWidget* parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIconSize(QSize(16, 16));
-    setUniformItemSizes(true);
     if (mode == Rows) {
         setFlow(QListView::LeftToRight);
         setWrapping(true);
@@ -70,6 +70,10 @@ void CFlagList::Fill(const CEntryTable<CTableEntry>& table, uint32_t flags)
             widest = qMax(widest, fontMetrics().horizontalAdvance(item(i)->text()));
         const int height = qMax(iconSize().height(), fontMetrics().height()) + 4;
         setGridSize(QSize(iconSize().width() + widest + 16, height));
+        for (int i = 0; i < count(); ++i)
+            item(i)->setSizeHint(gridSize());
+        // Three columns side by side before the list scrolls.
+        setMinimumWidth(3 * gridSize().width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * frameWidth() + 4);
     }
     ShowFlags(flags);
 }

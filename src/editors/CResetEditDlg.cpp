@@ -43,7 +43,7 @@ CResetEditDlg::CResetEditDlg(const CTolvexDoc& doc, const CResetData& reset, int
     : QDialog(parent)
     , doc(doc)
     , state(reset, roomVnum)
-    , result(reset)
+    , stored(reset)
 {
     setObjectName(QStringLiteral("resetEditDialog"));
     setWindowTitle(QStringLiteral("Reset Edit"));
@@ -111,7 +111,6 @@ void CResetEditDlg::BuildWidgets()
     counts->addWidget(Caption("M&in:", minBox, this));
     counts->addWidget(minBox);
     counts->addStretch(1);
-    grid->addWidget(new QWidget(this), 3, 0);
     grid->addLayout(counts, 3, 1, 1, 2);
 
     auto* lists = new QHBoxLayout;
@@ -240,7 +239,7 @@ void CResetEditDlg::accept()
         state.listValue = choiceList->currentData().toInt();
     if (doorList->currentIndex() >= 0)
         state.doorState = doorList->currentData().toInt();
-    result = state.Stored();
+    stored = state.Stored();
     QDialog::accept();
 }
 

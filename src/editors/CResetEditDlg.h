@@ -18,7 +18,7 @@ public:
     CResetEditDlg(const CTolvexDoc& doc, const CResetData& reset, int roomVnum, QWidget* parent = nullptr);
 
     // The reset as OK stored it.
-    const CResetData& Reset() const { return result; }
+    const CResetData& Reset() const { return stored; }
 
     // Runs the dialog on `reset`; true (and `reset` changed) on OK.
     static bool EditReset(QWidget* parent, const CTolvexDoc& doc, CResetData& reset, int roomVnum);
@@ -35,7 +35,7 @@ private:
 
     const CTolvexDoc& doc;
     CResetEditState state;
-    CResetData result;
+    CResetData stored;
 
     QComboBox* typeCombo = nullptr;
     QLabel* firstLabel = nullptr;

@@ -140,8 +140,8 @@ void CRoomEditDlg::BuildWidgets()
     auto* flagsGroup = new QGroupBox(QStringLiteral("Flags"), this);
     roomFlagList = new CFlagList(CFlagList::Rows, flagsGroup);
     roomFlagList->setObjectName(QStringLiteral("roomFlagList"));
-    resetPanel = new CResetListPanel(this);
     QWidget* exitsGroup = BuildExitsGroup();
+    resetPanel = new CResetListPanel(this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
@@ -149,7 +149,8 @@ void CRoomEditDlg::BuildWidgets()
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    descriptionEdit->setMinimumHeight(110);
+    // Room descriptions are wrapped near 72 columns when saved.
+    descriptionEdit->setMinimumSize(descriptionEdit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 60, 110);
     resetPanel->editReset = [this](CResetData& reset) {
         return CResetEditDlg::EditReset(this, doc, reset, vnumBox->value());
     };

@@ -25,7 +25,7 @@ CRoomListDlg::CRoomListDlg(const CTolvexDoc& doc, QWidget* parent)
     list = new QListWidget(this);
     list->setObjectName(QStringLiteral("roomList"));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setMinimumSize(list->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 48, 320);
+    list->setMinimumSize(list->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 62, 360);
 
     // Sorted as plain text, so rooms off the map ("U") follow the placed
     // ones and vnums of different lengths sort by their digits.

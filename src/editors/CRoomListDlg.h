@@ -4,6 +4,7 @@
 
 #include <string>
 
+class CRoomData;
 class CTolvexDoc;
 class QListWidget;
 
@@ -18,7 +19,7 @@ public:
     int ChosenRoom() const { return chosen; }
 
     // The room's line: marker, vnum, tab, name.
-    static std::string RoomLine(const class CRoomData& room);
+    static std::string RoomLine(const CRoomData& room);
 
 private:
     QListWidget* list = nullptr;

@@ -75,8 +75,9 @@ void CQtMapCanvas::Ellipse(int left, int top, int right, int bottom, CMapColor c
 {
     painter.setPen(MapPen(color, penWidth));
     painter.setBrush(Qt::NoBrush);
-    // The outline runs inside the bounding box, as a rectangle fill would.
-    painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    // Pixel centres lie half a unit in: so the thinnest outline stays inside
+    // the box, right column and bottom row excluded, as a fill would.
+    painter.drawEllipse(QRectF(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1));
 }
 
 void CQtMapCanvas::Disc(int cx, int cy, int radius, CMapColor color)

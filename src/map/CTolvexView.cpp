@@ -4,7 +4,11 @@
 #include "CQtMapCanvas.h"
 #include "MapDrawing.h"
 #include "MapPrinting.h"
+#include "RoomCommands.h"
 #include "app/CAreaDocument.h"
+#include "editors/CAreaInfoDlg.h"
+#include "editors/CRoomEditDlg.h"
+#include "editors/CRoomListDlg.h"
 #include "editors/Prompt.h"
 
 #include <QMouseEvent>
@@ -17,14 +21,24 @@
 #include <QScrollBar>
 #include <QStatusBar>
 
-#include <cstdlib>
-
 namespace {
 
 constexpr int MinCellSize = 3;
 constexpr int MaxZoomInCellSize = 100;
-// Half the side of the square a click must hit, whatever the zoom.
-constexpr int HitHalfSize = 10;
+
+// Runs the room editor on a proposed room and adds the room on OK; its index,
+// or -1 when nothing was added.
+int AddProposedRoom(QWidget* parent, CTolvexDoc& doc, RoomCommands::CRoomProposal proposal, int from, int direction)
+{
+    if (!proposal.ready) {
+        if (!proposal.error.empty())
+            ShowError(parent, FromBytes(proposal.error));
+        return -1;
+    }
+    if (!CRoomEditDlg::EditRoom(parent, doc, proposal.room))
+        return -1;
+    return RoomCommands::AddRoom(doc, proposal.room, from, direction);
+}
 
 } // namespace
 
@@ -76,14 +90,7 @@ QString CTolvexView::StatusText() const
 
 int CTolvexView::RoomAt(QPoint mapPoint) const
 {
-    const CTolvexDoc& doc = GetDocument();
-    for (size_t i = 0; i < doc.rooms.size(); ++i) {
-        const CRoomData& room = doc.rooms[i];
-        if (!room.unplaced && room.level == shownLevel && std::abs(mapPoint.x() - room.x) <= HitHalfSize
-            && std::abs(mapPoint.y() - room.y) <= HitHalfSize)
-            return static_cast<int>(i);
-    }
-    return -1;
+    return RoomCommands::HitTest(GetDocument(), shownLevel, mapPoint.x(), mapPoint.y());
 }
 
 CChildFrame* CTolvexView::Frame() const
@@ -127,9 +134,20 @@ bool CTolvexView::IsCommandEnabled(Command command) const
     case Command::MapZoomIn:
     case Command::MapZoomOut:
     case Command::ViewMapStatusBar:
+    case Command::AreaGeneral:
+    case Command::RoomsList:
+    case Command::RoomsEdit:
+    case Command::RoomsNew:
+    case Command::RoomsDelete:
+    case Command::RoomsCreateNorth:
+    case Command::RoomsCreateSouth:
+    case Command::RoomsCreateEast:
+    case Command::RoomsCreateWest:
+    case Command::RoomsCreateUp:
+    case Command::RoomsCreateDown:
         return IsCommandAvailable(command);
     default:
-        // The room, list and area commands wait for their dialogs.
+        // The object, mob and mobprog lists wait for their dialogs.
         return false;
     }
 }
@@ -143,12 +161,71 @@ bool CTolvexView::IsCommandChecked(Command command) const
     return false;
 }
 
-void CTolvexView::OnAreaGeneral() { }
-void CTolvexView::OnRoomsList() { }
-void CTolvexView::OnRoomsEdit() { }
-void CTolvexView::OnRoomsNew() { }
-void CTolvexView::OnRoomsDelete() { }
-void CTolvexView::OnRoomsCreate(int) { }
+void CTolvexView::OnAreaGeneral()
+{
+    // On OK the dialog writes the header back and marks the area modified;
+    // the rooms are not laid out again.
+    CAreaInfoDlg::EditAreaInfo(this, GetDocument());
+}
+
+void CTolvexView::OnRoomsList()
+{
+    CTolvexDoc& doc = GetDocument();
+    CRoomListDlg dialog(doc, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const int chosen = RoomCommands::ValidSelection(doc, dialog.ChosenRoom());
+    if (chosen >= 0 && CRoomEditDlg::EditRoom(this, doc, doc.rooms[static_cast<size_t>(chosen)]))
+        RoomCommands::RoomsChanged(doc);
+}
+
+void CTolvexView::OnRoomsEdit()
+{
+    const int room = Selection();
+    CTolvexDoc& doc = GetDocument();
+    if (room >= 0 && CRoomEditDlg::EditRoom(this, doc, doc.rooms[static_cast<size_t>(room)]))
+        RoomCommands::RoomsChanged(doc);
+}
+
+void CTolvexView::OnRoomsNew()
+{
+    CTolvexDoc& doc = GetDocument();
+    const int added = AddProposedRoom(this, doc, RoomCommands::ProposeNewRoom(doc), -1, -1);
+    if (added < 0)
+        return;
+    RoomCommands::RoomsChanged(doc);
+    SetSelection(added);
+}
+
+void CTolvexView::OnRoomsCreate(int direction)
+{
+    const int from = Selection();
+    if (from < 0)
+        return;
+    CTolvexDoc& doc = GetDocument();
+    const int added = AddProposedRoom(this, doc, RoomCommands::ProposeRoomInDirection(doc, from, direction), from, direction);
+    if (added < 0)
+        return;
+    RoomCommands::RoomsChanged(doc);
+    SetSelection(added);
+}
+
+void CTolvexView::OnRoomsDelete()
+{
+    const int room = Selection();
+    if (room < 0 || !AskWarningYesNo(this, QString::fromLatin1(RoomCommands::ConfirmDelete)))
+        return;
+    CTolvexDoc& doc = GetDocument();
+    RoomCommands::DeleteRoom(doc, room);
+    // The area's other windows keep their own room selected.
+    for (CChildFrame* frame : document.Frames()) {
+        CTolvexView* other = frame->View();
+        if (other && other != this)
+            other->selection = RoomCommands::SelectionAfterDelete(other->selection, room);
+    }
+    selection = -1;
+    RoomCommands::RoomsChanged(doc);
+}
 void CTolvexView::OnObjectsList() { }
 void CTolvexView::OnMobsList() { }
 void CTolvexView::OnMobprogsList() { }

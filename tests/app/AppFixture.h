@@ -48,7 +48,7 @@ protected:
     {
         std::string text = ReadAll(SourcePath("res/tolvex.cfg"));
         const std::string setting = "MOBPROG 1";
-        const size_t at = text.find(setting);
+        const size_t at = text.find(setting, text.find("#GENERAL"));
         if (at != std::string::npos)
             text.replace(at, setting.size(), "MOBPROG " + std::to_string(mobprog));
         return WriteFile(QStringLiteral("tolvex.cfg"), text);

@@ -191,6 +191,9 @@ TEST_F(MainFrameCommands, FilesDroppedOnTheFrameOpen)
     ASSERT_TRUE(Start());
     QMimeData data;
     data.setUrls({ QUrl::fromLocalFile(TowerArea()) });
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Frame(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(Frame(), &drop);
     ASSERT_EQ(app->Documents().size(), 1u);

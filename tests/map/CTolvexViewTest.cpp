@@ -109,18 +109,26 @@ TEST_F(TolvexView, PaintsTheShownLevelWhereTheScrollBarsSay)
     ActiveChild()->show();
     view->OnMapZoomIn();
     view->OnMapZoomIn();
-    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+    // Scrolls the map point towards the top left, and gives the colour
+    // painted there.
+    const auto paintedAt = [this](int x, int y) -> QRgb {
+        view->horizontalScrollBar()->setValue(x - 100);
+        view->verticalScrollBar()->setValue(y - 100);
+        const QImage image = view->viewport()->grab().toImage();
+        EXPECT_TRUE(image.rect().contains(OnScreen(x, y)));
+        return image.pixel(OnScreen(x, y));
+    };
+
     const CRoomData& garden = Room(103);
     const CMapColor colour = SectorColor(doc->Tables(), garden.sector);
-    const QImage image = view->viewport()->grab().toImage();
-    const QPoint at = OnScreen(garden.x, garden.y);
-    ASSERT_TRUE(image.rect().contains(at)) << "scrolled too far to see the room";
-    EXPECT_EQ(image.pixel(at), qRgb(colour.r, colour.g, colour.b));
+    EXPECT_EQ(paintedAt(garden.x, garden.y), qRgb(colour.r, colour.g, colour.b)) << "the room's box";
+    ASSERT_GT(view->horizontalScrollBar()->value(), 0) << "the test needs the map scrolled";
 
-    // The cellar, one level down, only shows as a grey outline.
+    // The cellar, one level down, shows as a grey outline a third of a cell up and left.
     const CRoomData& cellar = Room(106);
-    EXPECT_EQ(image.pixel(OnScreen(cellar.x, cellar.y) + QPoint(doc->cellSize / -3, doc->cellSize / -3)), qRgb(210, 210, 210))
-        << "ghost outline corner";
+    const int shift = doc->cellSize / -3;
+    EXPECT_EQ(paintedAt(cellar.x - doc->cellSize + shift, cellar.y - doc->cellSize + shift), qRgb(210, 210, 210))
+        << "the ghost's corner";
 }
 
 TEST_F(TolvexView, SelectionLeftBeyondTheRoomsByAnotherWindowCountsAsNone)

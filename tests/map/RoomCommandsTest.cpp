@@ -41,46 +41,35 @@ const char* const DirectionNames[] = { "north", "east", "south", "west", "up", "
 
 } // namespace
 
-TEST_F(RoomCommandsTest, CreateInEachDirectionLinksBothWays)
-{
-    for (int d = 0; d < DirectionCount; ++d) {
-        doc.rooms.clear();
-        const int source = AddPlainRoom(100);
-        doc.rooms[0].exits[static_cast<size_t>(OppositeDirection(d))].toVnum = 555; // another exit stays
-        const int created = CreateAndConfirm(source, d);
-
-        ASSERT_EQ(created, 1) << DirectionNames[d];
-        const CRoomData& s = doc.rooms[0];
-        const CRoomData& n = doc.rooms[1];
-        EXPECT_EQ(n.vnum, 101) << DirectionNames[d] << ": the lowest free vnum";
-        EXPECT_EQ(s.exits[static_cast<size_t>(d)].toVnum, 101) << DirectionNames[d];
-        EXPECT_EQ(n.exits[static_cast<size_t>(OppositeDirection(d))].toVnum, 100) << DirectionNames[d] << ": the way back";
-        EXPECT_EQ(s.exits[static_cast<size_t>(OppositeDirection(d))].toVnum, 555) << DirectionNames[d];
-        for (int other = 0; other < DirectionCount; ++other) {
-            if (other != OppositeDirection(d)) {
-                EXPECT_EQ(n.exits[static_cast<size_t>(other)].toVnum, 0) << DirectionNames[d] << " / " << DirectionNames[other];
-            }
-        }
-    }
-}
-
-TEST_F(RoomCommandsTest, CreatedRoomIsPlacedBesideItsSource)
+TEST_F(RoomCommandsTest, CreateInEachDirectionLinksBothWaysAndPlacesTheRoom)
 {
     const struct { int direction; int dx; int dy; int dlevel; } cases[] = {
         { DirNorth, 0, -4, 0 }, { DirEast, 4, 0, 0 }, { DirSouth, 0, 4, 0 },
         { DirWest, -4, 0, 0 }, { DirUp, 0, 0, 1 }, { DirDown, 0, 0, -1 },
     };
     for (const auto& c : cases) {
+        const char* name = DirectionNames[c.direction];
+        const size_t d = static_cast<size_t>(c.direction);
+        const size_t back = static_cast<size_t>(OppositeDirection(c.direction));
         doc.rooms.clear();
-        CreateAndConfirm(AddPlainRoom(100), c.direction);
+        const int source = AddPlainRoom(100);
+        ASSERT_EQ(CreateAndConfirm(source, c.direction), 1) << name;
         RoomsChanged(doc);
+
         const CRoomData& s = doc.rooms[0];
         const CRoomData& n = doc.rooms[1];
-        ASSERT_FALSE(s.unplaced);
-        ASSERT_FALSE(n.unplaced) << DirectionNames[c.direction] << ": the new room is on the map";
-        EXPECT_EQ(n.x - s.x, c.dx * doc.cellSize) << DirectionNames[c.direction];
-        EXPECT_EQ(n.y - s.y, c.dy * doc.cellSize) << DirectionNames[c.direction];
-        EXPECT_EQ(n.level - s.level, c.dlevel) << DirectionNames[c.direction];
+        EXPECT_EQ(n.vnum, 101) << name << ": the lowest free vnum";
+        EXPECT_EQ(s.exits[d].toVnum, 101) << name;
+        EXPECT_EQ(n.exits[back].toVnum, 100) << name << ": the way back";
+        for (size_t other = 0; other < DirectionCount; ++other) {
+            if (other != back) {
+                EXPECT_EQ(n.exits[other].toVnum, 0) << name << ": only the way back";
+            }
+        }
+        ASSERT_FALSE(n.unplaced) << name << ": the new room is on the map";
+        EXPECT_EQ(n.x - s.x, c.dx * doc.cellSize) << name;
+        EXPECT_EQ(n.y - s.y, c.dy * doc.cellSize) << name;
+        EXPECT_EQ(n.level - s.level, c.dlevel) << name;
     }
     EXPECT_TRUE(doc.IsModified());
 }
