@@ -10,6 +10,7 @@
 #include "map/CTolvexView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -312,7 +313,7 @@ void CMainFrame::ConnectCommands()
     onView(Command::MapZoomOut, &CTolvexView::OnMapZoomOut);
     on(Command::WindowNew, [this] { OnWindowNew(); });
     on(Command::WindowCascade, [this] { mdiArea->cascadeSubWindows(); });
-    on(Command::WindowTile, [this] { mdiArea->tileSubWindows(); });
+    on(Command::WindowTile, [this] { OnWindowTile(); });
     on(Command::WindowArrange, [this] { OnWindowArrange(); });
     on(Command::AppAbout, [this] { app.OnAppAbout(); });
 }
@@ -429,6 +430,27 @@ void CMainFrame::OnWindowNew()
         CreateFrame(frame->Document());
 }
 
+void CMainFrame::OnWindowTile()
+{
+    // Horizontal tiles: full-width strips, one above the other.
+    std::vector<QMdiSubWindow*> tiles;
+    for (QMdiSubWindow* sub : mdiArea->subWindowList())
+        if (!sub->isMinimized() && !sub->isHidden())
+            tiles.push_back(sub);
+    if (tiles.empty())
+        return;
+    const QSize area = mdiArea->viewport()->size();
+    const int count = static_cast<int>(tiles.size());
+    for (int i = 0; i < count; ++i) {
+        QMdiSubWindow* sub = tiles[static_cast<size_t>(i)];
+        if (sub->isMaximized())
+            sub->showNormal();
+        const int top = area.height() * i / count;
+        const int bottom = area.height() * (i + 1) / count;
+        sub->setGeometry(0, top, area.width(), bottom - top);
+    }
+}
+
 void CMainFrame::OnWindowArrange()
 {
     // Minimised windows line up along the bottom edge, left to right.
@@ -455,7 +477,10 @@ void CMainFrame::OnFilePrintPreview()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!app.SaveAllModified()) {
+    // A dialog still running belongs to a map window (often on the stack of
+    // the command that opened it): closing the windows under it would pull
+    // them away from that command. A quit asked for meanwhile is refused.
+    if (QApplication::activeModalWidget() || !app.SaveAllModified()) {
         event->ignore();
         return;
     }

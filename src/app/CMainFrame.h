@@ -61,6 +61,7 @@ private:
     void UpdateRecentFileActions();
     void UpdateTitle();
     void OnWindowNew();
+    void OnWindowTile();
     void OnWindowArrange();
     void OnFilePrintPreview();
     QMenu* AddRecentFiles(QMenu* file);

@@ -1,5 +1,6 @@
 #include "CTolvexApp.h"
 
+#include "AppResources.h"
 #include "AppSettings.h"
 #include "CAboutDlg.h"
 #include "CAreaDocument.h"
@@ -13,10 +14,12 @@
 #include "map/CChildFrame.h"
 #include "map/CTolvexView.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMdiSubWindow>
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -28,6 +31,7 @@ namespace {
 const QString AppTitle = QStringLiteral("tolvex");
 const QString FileFilter = QStringLiteral("ROM Area Files (*.are)");
 const QString SettingsPreviewPages = QStringLiteral("Settings/PreviewPages");
+const QString AppIconPath = QStringLiteral(":/icons/tolvex.svg");
 
 QString NativePath(const QString& path)
 {
@@ -62,6 +66,9 @@ bool CTolvexApp::InitInstance(const QStringList& arguments, const CStartOptions&
     recentFiles.ReadList();
     previewPages = AppSettings()->value(SettingsPreviewPages, 1).toInt() == 2 ? 2 : 1;
 
+    EnsureAppResources();
+    if (QFile::exists(AppIconPath))
+        QApplication::setWindowIcon(QIcon(AppIconPath));
     mainFrame = std::make_unique<CMainFrame>(*this);
 
     if (!LoadConfiguration(arguments.value(0))) {

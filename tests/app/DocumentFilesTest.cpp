@@ -1,8 +1,13 @@
 #include "AppFixture.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
+#include <QDialog>
 #include <QMdiSubWindow>
+#include <QPrinter>
+#include <QTimer>
 
 namespace {
 
@@ -118,6 +123,25 @@ TEST_F(DocumentFiles, ClosingAModifiedAreaAsksYesNoCancel)
     }
 }
 
+TEST_F(DocumentFiles, ClosingTheLastWindowOfAModifiedAreaAsksButNotAnEarlierOne)
+{
+    ASSERT_TRUE(Start({ TowerArea() }));
+    CAreaDocument* document = app->Documents().front();
+    Action(Command::WindowNew)->trigger();
+    document->Doc().NotifyChanged();
+    prompt.answers = { QMessageBox::Cancel };
+    const auto windowOf = [](CChildFrame* frame) { return qobject_cast<QMdiSubWindow*>(frame->parentWidget()); };
+
+    EXPECT_TRUE(windowOf(document->Frames()[1])->close());
+    EXPECT_TRUE(prompt.asked.empty()) << "the area is still open in another window";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(document->Frames().size(), 1u);
+
+    EXPECT_FALSE(windowOf(document->Frames()[0])->close());
+    EXPECT_EQ(prompt.asked.size(), 1u);
+    EXPECT_EQ(app->Documents().size(), 1u);
+}
+
 TEST_F(DocumentFiles, ExitCancelledKeepsTheAreaOpen)
 {
     ASSERT_TRUE(Start({ TowerArea() }));
@@ -129,6 +153,21 @@ TEST_F(DocumentFiles, ExitCancelledKeepsTheAreaOpen)
     prompt.answers = { QMessageBox::No };
     EXPECT_TRUE(Frame()->close());
     EXPECT_TRUE(app->Documents().empty());
+}
+
+TEST_F(DocumentFiles, ExitIsRefusedWhileADialogOfAMapWindowRuns)
+{
+    ASSERT_TRUE(Start({ TowerArea() }));
+    bool closed = true;
+    QTimer::singleShot(0, [&] {
+        closed = Frame()->close();
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    QPrinter printer;
+    ActiveView()->OnFilePrint(printer);
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(app->Documents().size(), 1u);
 }
 
 TEST_F(DocumentFiles, ReaderMessagesComeAtOnceAndTheOtherWarningsInOneBoxAfter)

@@ -201,3 +201,28 @@ TEST_F(MainFrameCommands, FilesDroppedOnTheFrameOpen)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainFrameCommands, MosaicStacksTheWindowsAsFullWidthStrips)
+{
+    ASSERT_TRUE(Start({ TowerArea() }));
+    Frame()->resize(800, 600);
+    Action(Command::WindowNew)->trigger();
+    Action(Command::WindowNew)->trigger();
+    Action(Command::WindowTile)->trigger();
+    const QList<QMdiSubWindow*> windows = Frame()->MdiArea()->subWindowList();
+    ASSERT_EQ(windows.size(), 3);
+    const int width = Frame()->MdiArea()->viewport()->width();
+    int nextTop = 0;
+    for (QMdiSubWindow* sub : windows) {
+        EXPECT_FALSE(sub->isMaximized());
+        EXPECT_EQ(sub->geometry().left(), 0);
+        EXPECT_EQ(sub->geometry().width(), width);
+        EXPECT_EQ(sub->geometry().top(), nextTop) << "strips follow each other without overlapping";
+        nextTop = sub->geometry().bottom() + 1;
+    }
+    EXPECT_EQ(nextTop, Frame()->MdiArea()->viewport()->height());
+}
+
+} // namespace

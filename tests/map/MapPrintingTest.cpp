@@ -2,9 +2,12 @@
 
 #include "map/MapPrinting.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QTimer>
 
 namespace {
 
@@ -95,6 +98,26 @@ TEST_F(MapPrinting, CellSizeFitsThePageAndStaysAtMost100)
         EXPECT_EQ(PrintCellSize(plan, QRect(0, 0, c.width, c.height)), c.cell)
             << c.across << "x" << c.down << " on " << c.width << "x" << c.height;
     }
+}
+
+TEST_F(MapPrinting, CancelledPrintDialogLeavesTheMapAsItWas)
+{
+    ActiveView()->OnMapZoomIn();
+    const auto before = Placements();
+    bool dialogSeen = false;
+    QTimer::singleShot(0, [&dialogSeen] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialogSeen = dialog->objectName() == QStringLiteral("printDialog");
+            dialog->reject();
+        }
+    });
+    QPrinter printer;
+    printer.setOutputFileName(temp.filePath(QStringLiteral("cancelled.pdf")));
+    ActiveView()->OnFilePrint(printer);
+    EXPECT_TRUE(dialogSeen);
+    EXPECT_TRUE(Placements() == before);
+    EXPECT_EQ(document->Doc().cellSize, 24);
+    EXPECT_FALSE(QFile::exists(printer.outputFileName()));
 }
 
 TEST_F(MapPrinting, PrintSwitchOfTheViewPrintsWithoutADialog)
