@@ -34,34 +34,6 @@ const QString MainTitle = QStringLiteral("Quendar Editor");
 // Commands state is refreshed this often, besides after each change we see.
 constexpr int IdleMilliseconds = 250;
 
-bool IsViewCommand(Command c)
-{
-    switch (c) {
-    case Command::ViewMapStatusBar:
-    case Command::AreaGeneral:
-    case Command::RoomsList:
-    case Command::RoomsEdit:
-    case Command::RoomsNew:
-    case Command::RoomsDelete:
-    case Command::RoomsCreateNorth:
-    case Command::RoomsCreateSouth:
-    case Command::RoomsCreateEast:
-    case Command::RoomsCreateWest:
-    case Command::RoomsCreateUp:
-    case Command::RoomsCreateDown:
-    case Command::ObjectsList:
-    case Command::MobsList:
-    case Command::MobsMobprogs:
-    case Command::MapLevelUp:
-    case Command::MapLevelDown:
-    case Command::MapZoomIn:
-    case Command::MapZoomOut:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Commands that work on the active map window's document or on the windows.
 bool IsDocumentCommand(Command c)
 {

@@ -25,6 +25,10 @@ struct CCommandSpec {
 const std::vector<CCommandSpec>& CommandTable();
 const CCommandSpec& CommandSpec(Command id);
 
+// Commands that the active map view carries out (or, for those it does not
+// carry out yet, keeps disabled).
+bool IsViewCommand(Command c);
+
 // A new action for the command, owned by `parent`. A missing icon only
 // leaves the button with its text.
 QAction* CreateCommandAction(const CCommandSpec& spec, QObject* parent);

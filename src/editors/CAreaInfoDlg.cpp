@@ -1,6 +1,7 @@
 #include "CAreaInfoDlg.h"
 
 #include "CNumberBox.h"
+#include "DialogParts.h"
 #include "Prompt.h"
 #include "area/CTolvexDoc.h"
 
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -19,24 +19,9 @@ namespace {
 
 CNumberBox* NumberBox(const char* name, const CNumberRange& range, QWidget* parent)
 {
-    auto* box = new CNumberBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = NamedWidget<CNumberBox>(name, parent);
     box->SetRanges(range.lowest, range.highest, range.spinLowest, range.spinHighest);
     return box;
-}
-
-QLineEdit* LineBox(const char* name, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
-
-QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent)
-{
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setBuddy(buddy);
-    return label;
 }
 
 } // namespace
@@ -49,25 +34,19 @@ CAreaInfoDlg::CAreaInfoDlg(const CTolvexDoc& doc, QWidget* parent)
     setWindowTitle(QStringLiteral("General Information"));
 
     // Created in tab order.
-    nameEdit = LineBox("nameEdit", this);
-    buildersEdit = LineBox("buildersEdit", this);
-    creditsEdit = LineBox("creditsEdit", this);
+    nameEdit = NamedWidget<QLineEdit>("nameEdit", this);
+    buildersEdit = NamedWidget<QLineEdit>("buildersEdit", this);
+    creditsEdit = NamedWidget<QLineEdit>("creditsEdit", this);
     lowerVnumBox = NumberBox("lowerVnumBox", CAreaInfoState::VnumRange, this);
     upperVnumBox = NumberBox("upperVnumBox", CAreaInfoState::VnumRange, this);
     securityBox = NumberBox("securityBox", CAreaInfoState::SecurityRange, this);
     minLevelBox = NumberBox("minLevelBox", CAreaInfoState::LevelRange, this);
     maxLevelBox = NumberBox("maxLevelBox", CAreaInfoState::LevelRange, this);
     auto* resources = new QGroupBox(QStringLiteral("Resources"), this);
-    resourceList = new QListWidget(resources);
-    resourceList->setObjectName(QStringLiteral("resourceList"));
+    resourceList = NamedWidget<QListWidget>("resourceList", resources);
     resourceList->setMinimumHeight(90);
     amountBox = NumberBox("amountBox", CAreaInfoState::AmountRange, resources);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = OkCancelButtons(this);
 
     const int textWidth = nameEdit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 50;
     for (QLineEdit* edit : { nameEdit, buildersEdit, creditsEdit })

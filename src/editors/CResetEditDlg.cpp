@@ -1,6 +1,7 @@
 #include "CResetEditDlg.h"
 
 #include "CNumberBox.h"
+#include "DialogParts.h"
 #include "Prompt.h"
 #include "area/CTolvexDoc.h"
 
@@ -30,13 +31,6 @@ void FillSorted(QComboBox* list, std::vector<CChoice> choices)
         list->addItem(choice.text, choice.value);
 }
 
-QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent)
-{
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
 } // namespace
 
 CResetEditDlg::CResetEditDlg(const CTolvexDoc& doc, const CResetData& reset, int roomVnum, QWidget* parent)
@@ -58,24 +52,15 @@ CResetEditDlg::CResetEditDlg(const CTolvexDoc& doc, const CResetData& reset, int
 
 void CResetEditDlg::BuildWidgets()
 {
-    typeCombo = new QComboBox(this);
-    typeCombo->setObjectName(QStringLiteral("typeCombo"));
-    firstBox = new CNumberBox(this);
-    firstBox->setObjectName(QStringLiteral("firstVnumBox"));
-    firstList = new QComboBox(this);
-    firstList->setObjectName(QStringLiteral("firstList"));
-    secondBox = new CNumberBox(this);
-    secondBox->setObjectName(QStringLiteral("secondVnumBox"));
-    secondList = new QComboBox(this);
-    secondList->setObjectName(QStringLiteral("secondList"));
-    maxBox = new CNumberBox(this);
-    maxBox->setObjectName(QStringLiteral("maxBox"));
-    minBox = new CNumberBox(this);
-    minBox->setObjectName(QStringLiteral("minBox"));
-    choiceList = new QComboBox(this);
-    choiceList->setObjectName(QStringLiteral("choiceList"));
-    doorList = new QComboBox(this);
-    doorList->setObjectName(QStringLiteral("doorList"));
+    typeCombo = NamedWidget<QComboBox>("typeCombo", this);
+    firstBox = NamedWidget<CNumberBox>("firstVnumBox", this);
+    firstList = NamedWidget<QComboBox>("firstList", this);
+    secondBox = NamedWidget<CNumberBox>("secondVnumBox", this);
+    secondList = NamedWidget<QComboBox>("secondList", this);
+    maxBox = NamedWidget<CNumberBox>("maxBox", this);
+    minBox = NamedWidget<CNumberBox>("minBox", this);
+    choiceList = NamedWidget<QComboBox>("choiceList", this);
+    doorList = NamedWidget<QComboBox>("doorList", this);
     for (QComboBox* list : { firstList, secondList })
         list->setMinimumContentsLength(28);
     for (QComboBox* list : { typeCombo, choiceList, doorList })
@@ -123,13 +108,8 @@ void CResetEditDlg::BuildWidgets()
     grid->addLayout(lists, 4, 1, 1, 2);
     grid->setColumnStretch(2, 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     okButton = buttons->button(QDialogButtonBox::Ok);
-    okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -5,6 +5,7 @@
 #include "CNumberBox.h"
 #include "CResetEditDlg.h"
 #include "CResetListPanel.h"
+#include "DialogParts.h"
 #include "Prompt.h"
 #include "RoomClipboard.h"
 #include "area/CTolvexDoc.h"
@@ -27,33 +28,17 @@
 
 namespace {
 
-QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent)
-{
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
 QPlainTextEdit* TextBox(const char* name, QWidget* parent)
 {
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = NamedWidget<QPlainTextEdit>(name, parent);
     box->setTabChangesFocus(true);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return box;
 }
 
-QLineEdit* LineBox(const char* name, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
-
 CNumberBox* NumberBox(const char* name, int lowest, int highest, QWidget* parent)
 {
-    auto* box = new CNumberBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = NamedWidget<CNumberBox>(name, parent);
     box->SetRange(lowest, highest);
     return box;
 }
@@ -128,26 +113,20 @@ void CRoomEditDlg::BuildWidgets()
 
     // Created in tab order.
     vnumBox = NumberBox("vnumBox", 0, 32767, this);
-    nameEdit = LineBox("nameEdit", this);
+    nameEdit = NamedWidget<QLineEdit>("nameEdit", this);
     descriptionEdit = TextBox("descriptionEdit", this);
     extraPanel = new CExtraDescPanel(this);
-    ownerEdit = LineBox("ownerEdit", this);
-    clanEdit = LineBox("clanEdit", this);
+    ownerEdit = NamedWidget<QLineEdit>("ownerEdit", this);
+    clanEdit = NamedWidget<QLineEdit>("clanEdit", this);
     manaBox = NumberBox("manaRateBox", 0, 32767, this);
     healBox = NumberBox("healRateBox", 0, 32767, this);
-    sectorCombo = new QComboBox(this);
-    sectorCombo->setObjectName(QStringLiteral("sectorCombo"));
+    sectorCombo = NamedWidget<QComboBox>("sectorCombo", this);
     auto* flagsGroup = new QGroupBox(QStringLiteral("Flags"), this);
     roomFlagList = new CFlagList(CFlagList::Rows, flagsGroup);
     roomFlagList->setObjectName(QStringLiteral("roomFlagList"));
     QWidget* exitsGroup = BuildExitsGroup();
     resetPanel = new CResetListPanel(this);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = OkCancelButtons(this);
 
     // Room descriptions are wrapped near 72 columns when saved.
     descriptionEdit->setMinimumSize(descriptionEdit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 60, 110);
@@ -235,7 +214,7 @@ QWidget* CRoomEditDlg::BuildExitsGroup()
     exitDescriptionEdit->setMinimumHeight(60);
     exitVnumBox = NumberBox("exitVnumBox", 0, 32767, group);
     exitKeyBox = NumberBox("exitKeyBox", -1, 32767, group);
-    exitKeywordEdit = LineBox("exitKeywordEdit", group);
+    exitKeywordEdit = NamedWidget<QLineEdit>("exitKeywordEdit", group);
     exitFlagList = new CFlagList(CFlagList::Column, group);
     exitFlagList->setObjectName(QStringLiteral("exitFlagList"));
     exitFlagList->setMinimumHeight(100);

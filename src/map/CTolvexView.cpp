@@ -6,6 +6,7 @@
 #include "MapPrinting.h"
 #include "RoomCommands.h"
 #include "app/CAreaDocument.h"
+#include "app/CommandTable.h"
 #include "editors/CAreaInfoDlg.h"
 #include "editors/CRoomEditDlg.h"
 #include "editors/CRoomListDlg.h"
@@ -129,26 +130,13 @@ bool CTolvexView::IsCommandAvailable(Command command) const
 bool CTolvexView::IsCommandEnabled(Command command) const
 {
     switch (command) {
-    case Command::MapLevelUp:
-    case Command::MapLevelDown:
-    case Command::MapZoomIn:
-    case Command::MapZoomOut:
-    case Command::ViewMapStatusBar:
-    case Command::AreaGeneral:
-    case Command::RoomsList:
-    case Command::RoomsEdit:
-    case Command::RoomsNew:
-    case Command::RoomsDelete:
-    case Command::RoomsCreateNorth:
-    case Command::RoomsCreateSouth:
-    case Command::RoomsCreateEast:
-    case Command::RoomsCreateWest:
-    case Command::RoomsCreateUp:
-    case Command::RoomsCreateDown:
-        return IsCommandAvailable(command);
-    default:
+    case Command::ObjectsList:
+    case Command::MobsList:
+    case Command::MobsMobprogs:
         // The object, mob and mobprog lists wait for their dialogs.
         return false;
+    default:
+        return IsViewCommand(command) && IsCommandAvailable(command);
     }
 }
 

@@ -11,15 +11,13 @@
 
 #include <QAction>
 #include <QFile>
-#include <QMenuBar>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 // A started editor with its own settings store, configuration and files, all
 // in a temporary directory; message boxes go to `prompt`.
@@ -28,66 +26,49 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(temp.isValid());
-        const QString settings = temp.filePath(QStringLiteral("settings"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
+        for (const auto format : { QSettings::NativeFormat, QSettings::IniFormat })
+            QSettings::setPath(format, QSettings::UserScope, temp.filePath(QStringLiteral("settings")));
     }
-
-    void TearDown() override { app.reset(); }
 
     static std::string ReadAll(const std::string& path)
     {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
+        QFile file(QString::fromStdString(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
     }
 
-    // The shipped configuration, with the mobprog setting given.
-    QString WriteConfig(int mobprog = 1)
+    // The pages of a PDF file the editor printed.
+    static qsizetype PdfPages(const QString& path)
     {
-        std::string text = ReadAll(SourcePath("res/tolvex.cfg"));
-        const std::string setting = "MOBPROG 1";
-        const size_t at = text.find(setting, text.find("#GENERAL"));
-        if (at != std::string::npos)
-            text.replace(at, setting.size(), "MOBPROG " + std::to_string(mobprog));
-        return WriteFile(QStringLiteral("tolvex.cfg"), text);
+        return QString::fromStdString(ReadAll(path.toStdString()))
+            .count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]")));
     }
 
     QString WriteFile(const QString& name, const std::string& bytes)
     {
-        const QString path = temp.filePath(name);
-        QFile file(path);
+        QFile file(temp.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
         file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        return path;
+        return file.fileName();
     }
 
     QString TowerArea() { return WriteFile(QStringLiteral("tower.are"), ReadAll(SourcePath("tests/data/map-levels/tower.are"))); }
 
-    // Starts the editor with these arguments after the program name.
-    bool Start(QStringList arguments = {}, int mobprog = 1, CStartOptions options = {})
+    // Starts the editor with these arguments after the program name, on the
+    // shipped configuration with the mobprog setting given.
+    bool Start(const QStringList& arguments = {}, int mobprog = 1, CStartOptions options = {})
     {
-        app = std::make_unique<CTolvexApp>(tables);
+        std::string config = ReadAll(SourcePath("res/tolvex.cfg"));
+        config.replace(config.find("MOBPROG 1", config.find("#GENERAL")), 9, "MOBPROG " + std::to_string(mobprog));
         if (options.configPath.isEmpty())
-            options.configPath = WriteConfig(mobprog);
-        arguments.prepend(QStringLiteral("--no-splash"));
-        arguments.prepend(QStringLiteral("tolvex"));
-        return app->InitInstance(arguments, options);
+            options.configPath = WriteFile(QStringLiteral("tolvex.cfg"), config);
+        app = std::make_unique<CTolvexApp>(tables);
+        return app->InitInstance(QStringList { QStringLiteral("tolvex"), QStringLiteral("--no-splash") } + arguments, options);
     }
 
     CMainFrame* Frame() const { return app->MainFrame(); }
     QAction* Action(Command c) const { return app->MainFrame()->Action(c); }
     CChildFrame* ActiveChild() const { return app->MainFrame()->ActiveFrame(); }
     CTolvexView* ActiveView() const { return app->MainFrame()->ActiveView(); }
-
-    QStringList MenuTitles() const
-    {
-        QStringList titles;
-        for (QAction* menu : Frame()->menuBar()->actions())
-            titles << menu->text();
-        return titles;
-    }
 
     QTemporaryDir temp;
     CScriptedPrompt prompt;

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QDropEvent>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
@@ -16,139 +15,63 @@ namespace {
 
 using MainFrameCommands = AppFixture;
 
-TEST(CommandTable, EveryCommandHasItsOwnRowInOrder)
+QString Names(const QList<QAction*>& actions)
 {
-    ASSERT_EQ(CommandTable().size(), static_cast<size_t>(Command::Count));
-    for (size_t i = 0; i < CommandTable().size(); ++i)
-        EXPECT_EQ(static_cast<size_t>(CommandTable()[i].id), i) << CommandTable()[i].objectName;
+    QStringList names;
+    for (QAction* action : actions)
+        names << (action->isSeparator() ? QStringLiteral("|") : action->objectName().remove(QStringLiteral("action")));
+    return names.join(QLatin1Char(' '));
 }
 
-TEST_F(MainFrameCommands, ActionsCarryTheirKeysPromptsAndTooltips)
+TEST_F(MainFrameCommands, ActionsCarryTheirKeysPromptsTooltipsAndToolbarPlace)
 {
     ASSERT_TRUE(Start());
-    struct Case {
-        Command command;
-        const char* keys;
-        const char* statusTip;
-        const char* toolTip;
-    };
+    for (size_t i = 0; i < CommandTable().size(); ++i)
+        ASSERT_EQ(static_cast<size_t>(CommandTable()[i].id), i) << CommandTable()[i].objectName << " is out of order";
+    struct Case { Command command; const char* keys; const char* statusTip; const char* toolTip; };
     const Case cases[] = {
-        { Command::FileNew, "Ctrl+N", "Creates a new document", "New" },
         { Command::FileOpen, "Ctrl+O; Ctrl+A", "Opens an existing document", "Open" },
-        { Command::FileSave, "Ctrl+S; Ctrl+G", "Saves the active document", "Save" },
-        { Command::FilePrint, "Ctrl+P; Ctrl+I", "Prints the active document", "Print" },
-        { Command::EditUndo, "Ctrl+Z; Alt+Backspace", "Undoes the last action", "Undo" },
-        { Command::EditCut, "Ctrl+X; Shift+Del", "Cuts the selection to the clipboard", "Cut" },
-        { Command::EditCopy, "Ctrl+C; Ctrl+Ins", "Copies the selection to the clipboard", "Copy" },
-        { Command::EditPaste, "Ctrl+V; Shift+Ins", "Pastes the contents of the clipboard", "Paste" },
-        { Command::RoomsNew, "Ins", "Creates a new room", "New Room" },
-        { Command::RoomsDelete, "Del", "Deletes the selected room", "Delete Room" },
-        { Command::RoomsCreateUp, "Ctrl+PgUp", "Creates a room above the selected room", "Create Room Up" },
         { Command::RoomsCreateDown, "Ctrl+PgDown", "Creates a room below the selected room", "Create Room Down" },
         { Command::ViewMapStatusBar, "", "Shows or hides the map statusbar", "Show/Hide Map Stausbar" },
-        { Command::WindowArrange, "", "Organiza los iconos en la parte inferior de la ventana", "Organizar iconos" },
-        { Command::NextPane, "F6", "Changes to the next window section", "Next Pane" },
     };
     for (const Case& c : cases) {
         QAction* action = Action(c.command);
         const std::string name = action->objectName().toStdString();
-        EXPECT_EQ(QKeySequence::listToString(action->shortcuts(), QKeySequence::PortableText).toStdString(), c.keys)
-            << name;
+        EXPECT_EQ(QKeySequence::listToString(action->shortcuts(), QKeySequence::PortableText).toStdString(), c.keys) << name;
         EXPECT_EQ(action->statusTip().toStdString(), c.statusTip) << name;
         EXPECT_EQ(action->toolTip().toStdString(), c.toolTip) << name;
     }
-}
-
-TEST_F(MainFrameCommands, ToolbarHoldsTheButtonsInOrderWithSeparators)
-{
-    ASSERT_TRUE(Start());
-    QStringList names;
-    for (QAction* action : Frame()->ToolBar()->actions())
-        names << (action->isSeparator() ? QStringLiteral("|") : action->objectName());
-    const QStringList expected = QStringLiteral(
-        "actionFileNew actionFileOpen actionFileSave | actionEditCut actionEditCopy actionEditPaste | "
-        "actionFilePrint actionAppAbout | actionMapLevelUp actionMapLevelDown actionMapZoomIn actionMapZoomOut | "
-        "actionRoomsCreateNorth actionRoomsCreateSouth actionRoomsCreateEast actionRoomsCreateWest "
-        "actionRoomsCreateUp actionRoomsCreateDown | actionRoomsList actionObjectsList actionMobsList actionMobsMobprogs")
-                                     .split(QLatin1Char(' '));
-    EXPECT_EQ(names, expected);
+    EXPECT_EQ(Names(Frame()->ToolBar()->actions()),
+        QStringLiteral("FileNew FileOpen FileSave | EditCut EditCopy EditPaste | FilePrint AppAbout | MapLevelUp "
+                       "MapLevelDown MapZoomIn MapZoomOut | RoomsCreateNorth RoomsCreateSouth RoomsCreateEast "
+                       "RoomsCreateWest RoomsCreateUp RoomsCreateDown | RoomsList ObjectsList MobsList MobsMobprogs"));
     EXPECT_FALSE(Action(Command::MapZoomIn)->icon().isNull()) << "toolbar icons come from the resources";
 }
 
-TEST_F(MainFrameCommands, StatusBarShowsReadyAndTheLockPanes)
+TEST_F(MainFrameCommands, EnablingFollowsTheActiveMapWindowAndTheMobprogSetting)
 {
-    ASSERT_TRUE(Start());
-    for (const char* name : { "readyPane", "capsPane", "numPane", "scrollPane" })
-        EXPECT_NE(Frame()->statusBar()->findChild<QLabel*>(QString::fromLatin1(name)), nullptr) << name;
-    EXPECT_EQ(Frame()->statusBar()->findChild<QLabel*>(QStringLiteral("readyPane"))->text(), QStringLiteral("Ready"));
-}
-
-TEST_F(MainFrameCommands, EnablingFollowsTheActiveMapWindow)
-{
-    ASSERT_TRUE(Start());
+    const auto enabled = [this](std::initializer_list<Command> commands) {
+        QList<QAction*> actions;
+        for (Command c : commands)
+            if (Action(c)->isEnabled())
+                actions << Action(c);
+        return Names(actions);
+    };
+    ASSERT_TRUE(Start({}, 0));
     Frame()->UpdateActions();
-    for (Command c : { Command::FileClose, Command::FileSave, Command::FilePrint, Command::MapLevelUp, Command::WindowNew })
-        EXPECT_FALSE(Action(c)->isEnabled()) << Action(c)->objectName().toStdString() << " without a map window";
-    for (Command c : { Command::FileNew, Command::FileOpen, Command::FilePrintSetup, Command::AppAbout })
-        EXPECT_TRUE(Action(c)->isEnabled()) << Action(c)->objectName().toStdString();
-    EXPECT_EQ(Action(Command::FilePrintSetup)->text(), QStringLiteral("&Printer Setup"));
+    EXPECT_EQ(enabled({ Command::FileNew, Command::FileSave, Command::FilePrint, Command::MapLevelUp, Command::WindowNew }),
+        QStringLiteral("FileNew")) << "without a map window";
 
     ASSERT_NE(app->OpenDocumentFile(TowerArea()), nullptr);
     Frame()->UpdateActions();
-    for (Command c : { Command::FileClose, Command::FileSave, Command::FileSaveAs, Command::FilePrint,
-             Command::FilePrintPreview, Command::MapLevelUp, Command::MapLevelDown, Command::MapZoomIn,
-             Command::MapZoomOut, Command::ViewMapStatusBar, Command::WindowNew, Command::WindowCascade,
-             Command::WindowTile, Command::WindowArrange })
-        EXPECT_TRUE(Action(c)->isEnabled()) << Action(c)->objectName().toStdString();
-    for (Command c : { Command::EditUndo, Command::EditCut, Command::EditCopy, Command::EditPaste })
-        EXPECT_FALSE(Action(c)->isEnabled()) << Action(c)->objectName().toStdString() << " is never enabled";
-    EXPECT_EQ(Action(Command::FilePrintSetup)->text(), QStringLiteral("Printer S&etup"));
-
-    // Without a selection, the commands on the selected room are not available.
-    EXPECT_FALSE(ActiveView()->IsCommandAvailable(Command::RoomsDelete));
-    ActiveView()->SetSelection(0);
-    EXPECT_TRUE(ActiveView()->IsCommandAvailable(Command::RoomsDelete));
+    EXPECT_EQ(enabled({ Command::FileSave, Command::EditUndo, Command::EditCut, Command::EditCopy, Command::EditPaste,
+                  Command::MapLevelDown, Command::MapZoomOut, Command::MobsMobprogs, Command::WindowTile }),
+        QStringLiteral("FileSave MapLevelDown MapZoomOut WindowTile")) << "Edit is never enabled; MOBPROG 0 disables Mobprogs";
+    EXPECT_FALSE(ActiveView()->IsCommandAvailable(Command::MobsMobprogs));
+    EXPECT_TRUE(Start({ TowerArea() }, 1) && ActiveView()->IsCommandAvailable(Command::MobsMobprogs)) << "MOBPROG 1";
 
     app->CloseAllDocuments();
     EXPECT_EQ(Frame()->MenuId(), 128);
-}
-
-TEST_F(MainFrameCommands, MobprogListFollowsTheMobprogSetting)
-{
-    for (int mobprog : { 0, 1 }) {
-        ASSERT_TRUE(Start({ TowerArea() }, mobprog));
-        Frame()->UpdateActions();
-        EXPECT_EQ(ActiveView()->IsCommandAvailable(Command::MobsMobprogs), mobprog != 0) << "MOBPROG " << mobprog;
-        if (mobprog == 0) {
-            EXPECT_FALSE(Action(Command::MobsMobprogs)->isEnabled());
-        }
-    }
-}
-
-TEST_F(MainFrameCommands, ToolbarAndStatusBarTogglesCarryCheckMarks)
-{
-    ASSERT_TRUE(Start({ TowerArea() }));
-    struct Case {
-        Command command;
-        std::function<bool()> shown;
-    };
-    const Case cases[] = {
-        { Command::ViewToolbar, [this] { return !Frame()->ToolBar()->isHidden(); } },
-        { Command::ViewStatusBar, [this] { return !Frame()->statusBar()->isHidden(); } },
-        { Command::ViewMapStatusBar, [this] { return !ActiveChild()->MapStatusBar()->isHidden(); } },
-    };
-    for (const Case& c : cases) {
-        const std::string name = Action(c.command)->objectName().toStdString();
-        Frame()->UpdateActions();
-        EXPECT_TRUE(c.shown()) << name;
-        EXPECT_TRUE(Action(c.command)->isChecked()) << name;
-        Action(c.command)->trigger();
-        EXPECT_FALSE(c.shown()) << name;
-        EXPECT_FALSE(Action(c.command)->isChecked()) << name;
-        Action(c.command)->trigger();
-        EXPECT_TRUE(c.shown()) << name;
-        EXPECT_TRUE(Action(c.command)->isChecked()) << name;
-    }
 }
 
 TEST_F(MainFrameCommands, NewWindowShowsTheSameAreaUnderNumberedCaptions)
@@ -160,7 +83,6 @@ TEST_F(MainFrameCommands, NewWindowShowsTheSameAreaUnderNumberedCaptions)
     CTolvexView* second = ActiveView();
     ASSERT_NE(first, second);
     EXPECT_EQ(&second->Document(), document);
-    EXPECT_EQ(app->Documents().size(), 1u);
     ASSERT_EQ(document->Frames().size(), 2u);
     EXPECT_EQ(document->Frames()[0]->windowTitle(), QStringLiteral("tower.are:1[*]"));
     EXPECT_EQ(document->Frames()[1]->windowTitle(), QStringLiteral("tower.are:2[*]"));
@@ -169,15 +91,9 @@ TEST_F(MainFrameCommands, NewWindowShowsTheSameAreaUnderNumberedCaptions)
     second->OnMapLevelUp();
     EXPECT_EQ(first->ShownLevel(), 0);
     EXPECT_EQ(second->ShownLevel(), 1);
-    document->Doc().rooms.front().name = "Renamed Gate";
-    first->SetSelection(0);
-    second->SetShownLevel(0);
-    second->SetSelection(0);
     document->Doc().NotifyChanged();
-    for (CChildFrame* frame : document->Frames()) {
-        EXPECT_TRUE(frame->isWindowModified());
-        EXPECT_TRUE(frame->MapStatusText().contains(QStringLiteral("Renamed Gate"))) << frame->MapStatusText().toStdString();
-    }
+    for (CChildFrame* frame : document->Frames())
+        EXPECT_TRUE(frame->isWindowModified()) << frame->windowTitle().toStdString();
 
     // Closing one window leaves the area open in the other, without asking.
     delete qobject_cast<QMdiSubWindow*>(document->Frames()[1]->parentWidget());
@@ -196,13 +112,8 @@ TEST_F(MainFrameCommands, FilesDroppedOnTheFrameOpen)
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(Frame(), &drop);
-    ASSERT_EQ(app->Documents().size(), 1u);
-    EXPECT_EQ(app->Documents().front()->Title(), QStringLiteral("tower.are"));
+    EXPECT_EQ(app->Documents().size(), 1u);
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(MainFrameCommands, MosaicStacksTheWindowsAsFullWidthStrips)
 {
@@ -213,13 +124,10 @@ TEST_F(MainFrameCommands, MosaicStacksTheWindowsAsFullWidthStrips)
     Action(Command::WindowTile)->trigger();
     const QList<QMdiSubWindow*> windows = Frame()->MdiArea()->subWindowList();
     ASSERT_EQ(windows.size(), 3);
-    const int width = Frame()->MdiArea()->viewport()->width();
     int nextTop = 0;
     for (QMdiSubWindow* sub : windows) {
-        EXPECT_FALSE(sub->isMaximized());
-        EXPECT_EQ(sub->geometry().left(), 0);
-        EXPECT_EQ(sub->geometry().width(), width);
-        EXPECT_EQ(sub->geometry().top(), nextTop) << "strips follow each other without overlapping";
+        EXPECT_EQ(sub->geometry(), QRect(0, nextTop, Frame()->MdiArea()->viewport()->width(), sub->height()))
+            << "strips follow each other without overlapping";
         nextTop = sub->geometry().bottom() + 1;
     }
     EXPECT_EQ(nextTop, Frame()->MdiArea()->viewport()->height());

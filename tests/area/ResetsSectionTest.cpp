@@ -1,5 +1,4 @@
-#include "SmallSectionsFixture.h"
-
+#include "SectionFixture.h"
 #include "area/TextWriter.h"
 
 namespace {
@@ -12,140 +11,88 @@ std::string Describe(const std::vector<CResetData>& list)
     return all;
 }
 
+// An area with rooms of the given vnums whose resets section is `body`.
+void ReadInto(SectionArea& s, std::initializer_list<int> rooms, const std::string& body)
+{
+    for (int vnum : rooms)
+        s.doc.rooms.emplace_back().vnum = vnum;
+    EXPECT_TRUE(s.Read(ReadResets, body));
+}
+
 } // namespace
 
-TEST(ResetsSection, DistributesIntoRoomsAndSavesRoomByRoom)
+TEST(ResetsSection, DistributesIntoRoomsAndRebuildsRoomByRoomPointingAtTheHoldingRoom)
 {
-    SmallSections s;
-    s.AddRoom(3001);
-    s.AddRoom(3002);
-    s.Read(ReadResets, "M 0 3000 1 3001 1\nG 0 3005 -1\nO 0 3010 1 3002\nS");
+    SectionArea s;
+    ReadInto(s, { 3001, 3002 }, "M 0 3000 1 3001 1\nG 0 3005 -1\nO 0 3010 1 3002\nS");
     s.doc.DistributeResets(&s.diagnostics);
     EXPECT_EQ(Describe(s.doc.rooms[0].resets), "M 3000 1 3001 1\nG 3005 -1 0 0\n");
-    EXPECT_EQ(Describe(s.doc.rooms[1].resets), "O 3010 1 3002 0\n");
-    EXPECT_EQ(s.doc.resets.size(), 3u) << "the document-wide list is left as read";
-    EXPECT_TRUE(s.diagnostics.items.empty()) << s.Warnings();
+    EXPECT_TRUE(s.diagnostics.items.empty()) << s.Reported();
     s.doc.RebuildResets();
+    EXPECT_TRUE(s.doc.resetLines.empty()) << "lines of the old list must not stick to the rebuilt one";
     EXPECT_EQ(s.Write(WriteResets), "#RESETS\nM 0 3000 1 3001 1\nG 0 3005 -1\nO 0 3010 1 3002\nS\n\n\n\n");
 
-    SmallSections empty;
-    EXPECT_EQ(empty.Read(ReadResets, "S\n#$\n"), "\n#$\n");
-    EXPECT_EQ(empty.Write(WriteResets), "#RESETS\nS\n\n\n\n");
+    // Rebuilt in the rooms' list order; only the room argument of M, O, D and R
+    // is set to the room that holds the reset.
+    std::swap(s.doc.rooms[0], s.doc.rooms[1]);
+    s.doc.rooms[0].resets[0].arg3 = 9, s.doc.rooms[1].resets[0].arg3 = 9;
+    s.doc.rooms[0].resets.insert(s.doc.rooms[0].resets.end(), { { 'P', 3011, -1, 3010, 1 }, { 'R', 9, 6, 0, 0 } });
+    s.doc.rooms[1].resets.insert(s.doc.rooms[1].resets.end(), { { 'E', 3005, 1, 16, 0 }, { 'D', 9, 0, 1, 0 } });
+    s.doc.RebuildResets();
+    EXPECT_EQ(s.Write(WriteResets), "#RESETS\nO 0 3010 1 3002\nP 0 3011 -1 3010 1\nR 0 3002 6\n"
+                                    "M 0 3000 1 3001 1\nG 0 3005 -1\nE 0 3005 1 16\nD 0 3001 0 1\nS\n\n\n\n");
 }
 
 // Each command carries its own number of arguments; whatever follows the last
-// one on its line is a comment, as the game reads it.
+// one on its line is a comment, as the game reads it. `*` lines are comments.
 TEST(ResetsSection, EachCommandReadsItsArgumentsAndTheRestOfTheLineIsAComment)
 {
     const char* const cases[][3] = {
         { "M 0 3011   1 3001  1\t* Hassan", "M 3011 1 3001 1", "M 0 3011 1 3001 1" },
-        { "m 0 3000 1 3001 1", "M 3000 1 3001 1", "M 0 3000 1 3001 1" },
         { "O 0 3200   -1 3003  1", "O 3200 -1 3003 0", "O 0 3200 -1 3003" },
-        { "P 1 3010 -1 3011 1 * in the chest", "P 3010 -1 3011 1", "P 0 3010 -1 3011 1" },
-        { "G 1 3040  -1     \t*   a scroll", "G 3040 -1 0 0", "G 0 3040 -1" },
+        { "* a comment line\nG 1 3040  -1     \t*   a scroll", "G 3040 -1 0 0", "G 0 3040 -1" },
         { "e 1 3005   1   16\t*   Hassan's scimitar", "E 3005 1 16 0", "E 0 3005 1 16" },
-        { "D 0 3001 0 1 the door", "D 3001 0 1 0", "D 0 3001 0 1" },
-        { "R 0 3001 6 shuffle 7 8", "R 3001 6 0 0", "R 0 3001 6" },
+        { "* nothing but a comment", "", "" },
+        { "*\n  * indented\nR 0 3001 6 shuffle 7 8", "R 3001 6 0 0", "R 0 3001 6" },
         { "O 0 3010 1 3054\r", "O 3010 1 3054 0", "O 0 3010 1 3054" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c[0]);
-        SmallSections s;
-        EXPECT_EQ(s.Read(ReadResets, std::string(c[0]) + "\nS\n#SHOPS\n"), "\n#SHOPS\n") << "the section must end at its S";
-        EXPECT_EQ(Describe(s.doc.resets), std::string(c[1]) + "\n") << "the comment must not be read as resets";
-        EXPECT_TRUE(s.diagnostics.items.empty()) << s.Warnings();
-        EXPECT_EQ(s.Write(WriteResets), std::string("#RESETS\n") + c[2] + "\nS\n\n\n\n");
+        SectionArea s;
+        ReadInto(s, {}, std::string(c[0]) + "\ns\n#SHOPS\n");
+        EXPECT_EQ(s.rest, "\n#SHOPS\n") << "the section must end at its S";
+        EXPECT_EQ(Describe(s.doc.resets), c[1] + std::string(*c[1] ? "\n" : "")) << "the comment must not be read as resets";
+        EXPECT_TRUE(s.diagnostics.items.empty()) << s.Reported();
+        EXPECT_EQ(s.Write(WriteResets), std::string("#RESETS\n") + c[2] + (*c[2] ? "\n" : "") + "S\n\n\n\n");
     }
 }
 
-TEST(ResetsSection, CommentLinesAreSkippedAndEveryResetKeepsItsLine)
+// Resets naming a room of another area are kept and written after the rooms'
+// own; those before any room reset stay at the top, where a G or E arms no mob.
+// An unknown command is warned about, never written, and no stray.
+TEST(ResetsSection, ResetsOfOtherAreasAreKeptWarnedOnceAndSaved)
 {
-    SmallSections s;
-    s.Read(ReadResets, "* first comment\nM 0 1 2 3 4\r\n*\nO 0 5 6 7\n\n  * indented comment\ng 0 8 9\ns\n");
-    EXPECT_EQ(Describe(s.doc.resets), "M 1 2 3 4\nO 5 6 7 0\nG 8 9 0 0\n");
-    EXPECT_EQ(s.doc.resetLines, (std::vector<int> { 2, 4, 7 }));
-}
-
-TEST(ResetsSection, RebuildGoesRoomByRoomAndPointsRoomArgumentsAtTheHoldingRoom)
-{
-    SmallSections s;
-    s.AddRoom(3002);
-    s.AddRoom(3001);
-    s.doc.rooms[1].resets = { { 'M', 3000, 1, 9, 2 }, { 'E', 3005, 1, 16, 0 }, { 'D', 9, 0, 1, 0 } };
-    s.doc.rooms[0].resets = { { 'O', 3010, 1, 9, 0 }, { 'P', 3011, -1, 3010, 1 }, { 'R', 9, 6, 0, 0 }, { 'G', 3007, -1, 0, 0 } };
-    s.doc.resets = { { 'M', 1, 1, 1, 1 } };
-    s.doc.resetLines = { 5 };
-
-    s.doc.RebuildResets();
-    EXPECT_EQ(Describe(s.doc.resets),
-        "O 3010 1 3002 0\nP 3011 -1 3010 1\nR 3002 6 0 0\nG 3007 -1 0 0\n"
-        "M 3000 1 3001 2\nE 3005 1 16 0\nD 3001 0 1 0\n")
-        << "rooms in list order; only the room argument of M, O, D and R changes";
-    EXPECT_TRUE(s.doc.resetLines.empty()) << "lines of the old list must not stick to the rebuilt one";
-}
-
-TEST(ResetsSection, ResetsOfOtherAreasAreKeptWarnedOnceAndSavedAfterTheRooms)
-{
-    SmallSections s;
-    s.AddRoom(3001);
-    s.Read(ReadResets, "M 0 3000 1 9999 1\nG 0 3005 -1\nM 0 3001 1 3001 1\nE 0 3006 1 16\nD 0 8888 0 1\nS\n");
+    SectionArea s;
+    ReadInto(s, { 3001 }, "* strays\nG 0 3004 -1\nM 0 3000 1 9999 1\nX 0 1 2 3\nG 0 3005 -1\nM 0 3001 1 3001 1\n"
+                          "E 0 3006 1 16\nD 0 8888 0 1\nS\n");
     s.doc.DistributeResets(&s.diagnostics);
-    EXPECT_EQ(Describe(s.doc.rooms[0].resets), "M 3001 1 3001 1\nE 3006 1 16 0\n");
-    EXPECT_EQ(Describe(s.doc.strayResets), "M 3000 1 9999 1\nG 3005 -1 0 0\nD 8888 0 1 0\n");
-    EXPECT_EQ(s.doc.resets.size(), 5u) << "the document-wide list keeps the file's order";
-    ASSERT_EQ(s.diagnostics.items.size(), 1u) << "one warning for all of them:\n" << s.Warnings();
-    EXPECT_EQ(s.diagnostics.items[0].line, 1);
-    EXPECT_NE(s.diagnostics.items[0].text.find(": 3 (the first at line 1)"), std::string::npos) << s.Warnings();
+    EXPECT_EQ(Describe(s.doc.strayResets), "G 3004 -1 0 0\nM 3000 1 9999 1\nG 3005 -1 0 0\nD 8888 0 1 0\n");
+    ASSERT_EQ(s.diagnostics.items.size(), 2u) << "one warning for the X, one for all the strays:\n" << s.Reported();
+    EXPECT_NE(s.diagnostics.items[0].text.find("line 4 has the unknown command 'X'"), std::string::npos) << s.Reported();
+    EXPECT_NE(s.diagnostics.items[1].text.find(": 4 (the first at line 2)"), std::string::npos) << s.Reported();
 
     s.doc.DistributeResets();
-    EXPECT_EQ(s.doc.strayResets.size(), 3u) << "distributing again must not pile the strays up";
-    EXPECT_EQ(s.doc.rooms[0].resets.size(), 2u) << "nor the rooms' resets";
-
+    EXPECT_TRUE(s.doc.strayResets.size() == 4 && s.doc.rooms[0].resets.size() == 2) << "distributing again piled resets up";
     s.doc.RebuildResets();
     EXPECT_EQ(s.Write(WriteResets),
-        "#RESETS\nM 0 3001 1 3001 1\nE 0 3006 1 16\nM 0 3000 1 9999 1\nG 0 3005 -1\nD 0 8888 0 1\nS\n\n\n\n");
+        "#RESETS\nG 0 3004 -1\nM 0 3001 1 3001 1\nE 0 3006 1 16\nM 0 3000 1 9999 1\nG 0 3005 -1\nD 0 8888 0 1\nS\n\n\n\n");
 }
 
-// A G before any room reset arms no mob in the game; written after the rooms'
-// resets it would arm the last mob of the last room.
-TEST(ResetsSection, ResetsBeforeAnyRoomResetStayAtTheTop)
+TEST(ResetsSection, ShortLineTakesNumbersFromTheNextLineWithAWarning)
 {
-    SmallSections s;
-    s.AddRoom(3001);
-    s.Read(ReadResets, "G 0 3005 -1\nE 0 3006 1 5\nM 0 3000 1 3001 1\nO 0 7 0 9999\nP 0 8 -1 7 1\nS\n");
-    s.doc.DistributeResets(&s.diagnostics);
-    ASSERT_EQ(s.diagnostics.items.size(), 1u) << s.Warnings();
+    SectionArea s;
+    ReadInto(s, {}, "G 0 3005\nO 0 3010 1 3001\nS\n");
+    ASSERT_EQ(s.diagnostics.items.size(), 1u) << s.Reported();
     EXPECT_EQ(s.diagnostics.items[0].line, 1);
-    s.doc.RebuildResets();
-    EXPECT_EQ(s.Write(WriteResets),
-        "#RESETS\nG 0 3005 -1\nE 0 3006 1 5\nM 0 3000 1 3001 1\nO 0 7 0 9999\nP 0 8 -1 7 1\nS\n\n\n\n");
-}
-
-TEST(ResetsSection, UnknownCommandsAndShortLinesAreWarnedAbout)
-{
-    SmallSections s;
-    s.AddRoom(3001);
-    s.Read(ReadResets, "M 0 3000 1 3001 1\nX 0 1 2 3\nG 0 3005\nO 0 3010 1 3001\nS\n");
-    ASSERT_EQ(s.diagnostics.items.size(), 2u) << s.Warnings();
-    EXPECT_EQ(s.diagnostics.items[0].line, 2);
-    EXPECT_NE(s.diagnostics.items[0].text.find("'X'"), std::string::npos) << s.Warnings();
-    EXPECT_EQ(s.diagnostics.items[1].line, 3) << "the G took its limit from the next line";
-
-    s.doc.DistributeResets(&s.diagnostics);
-    EXPECT_EQ(s.diagnostics.items.size(), 2u) << "an unknown command is no stray reset:\n" << s.Warnings();
-    s.doc.RebuildResets();
-    EXPECT_EQ(s.Write(WriteResets), "#RESETS\nM 0 3000 1 3001 1\nG 0 3005 0\nS\n\n\n\n")
-        << "the unknown command is never written";
-}
-
-TEST(ResetsSection, LoadDistributesAndWarnsAboutStraysOnce)
-{
-    SmallSections s;
-    s.AddRoom(3001);
-    std::istringstream file("#RESETS\nM 0 3000 1 3001 1\nO 0 3010 1 4000\nO 0 3011 1 4001\nS\n#$\n");
-    ASSERT_TRUE(s.doc.Load(file, s.diagnostics));
-    EXPECT_EQ(s.doc.rooms[0].resets.size(), 1u);
-    EXPECT_EQ(s.doc.strayResets.size(), 2u);
-    ASSERT_EQ(s.diagnostics.items.size(), 1u) << s.Warnings();
-    EXPECT_EQ(s.diagnostics.items[0].line, 3);
+    EXPECT_EQ(s.Write(WriteResets), "#RESETS\nG 0 3005 0\nS\n\n\n\n");
 }

@@ -1,71 +1,38 @@
 #pragma once
 
 #include "area/CTolvexDoc.h"
+#include "area/RoomRecord.h"
 #include "config/ConfigLoader.h"
+#include "gui_support/DialogDriver.h"
 #include "gui_support/ScriptedPrompt.h"
+#include "support/TestPaths.h"
 
-#include <QApplication>
-#include <QTimer>
-#include <QWidget>
+#include <QByteArray>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 
-#include <gtest/gtest.h>
+#include <fstream>
 
-#include <functional>
-#include <sstream>
-#include <stdexcept>
-
-// Tables just big enough for the editors, loaded from text.
-inline const char* const EditorTestConfig = R"(
-#GENERAL
-MUDTYPE QUENDAR
-END
-#SECTORTYPE
-inside 0
-city 1
-field 2
-forest 3
-end
-#ROOMFLAGS
-dark A
-no_mob C
-indoors D
-safe K
-end
-#EXITFLAGS
-door A
-closed B
-locked C
-pickproof F
-end
-#WEARPOS
-light 0
-lfinger 1
-body 5
-wielded 16
-end
-#DIRNAME
-north 0
-east 1
-south 2
-west 3
-up 4
-down 5
-end
-#RECUNAME
-madera 0
-hierro 1
-oro 2
-end
-)";
-
-inline void LoadTables(CConfigTables& tables, const std::string& text)
+// The shipped example tables of the dialect that edits every area field.
+inline void LoadExampleTables(CConfigTables& tables)
 {
-    std::istringstream in(text);
+    std::ifstream in(SourcePath("res/configs/quendar-example.cfg"));
     int line = 0;
-    ASSERT_TRUE(LoadConfig(tables, in, line)) << "the test configuration fails at line " << line;
+    ASSERT_TRUE(LoadConfig(tables, in, line)) << "the example configuration fails at line " << line;
 }
 
-// An area of vnums 3000..3099 with a few rooms, mobs and objects.
+// Puts the room on the clipboard as a copy would.
+inline void PutRoomOnClipboard(const CRoomData& room)
+{
+    const std::vector<uint8_t> record = WriteRoomRecord(room);
+    const QByteArray bytes(reinterpret_cast<const char*>(record.data()), static_cast<int>(record.size()));
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(RoomRecordFormat), bytes);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+// An area of vnums 3000..3099: rooms 3001-3003, mobs 3005-3006, objects 3010-3011.
 class EditorFixture : public ::testing::Test {
 protected:
     EditorFixture()
@@ -75,60 +42,39 @@ protected:
 
     void SetUp() override
     {
-        LoadTables(tables, EditorTestConfig);
+        LoadExampleTables(tables);
         doc = CTolvexDoc(tables);
         doc.lowerVnum = 3000;
         doc.upperVnum = 3099;
         for (int vnum : { 3001, 3002, 3003 }) {
-            CRoomData room;
-            room.vnum = vnum;
-            room.name = "Room " + std::to_string(vnum);
-            doc.rooms.push_back(room);
+            doc.rooms.emplace_back();
+            doc.rooms.back().vnum = vnum;
+            doc.rooms.back().name = "Room " + std::to_string(vnum);
         }
         for (const auto& [vnum, name] : { std::pair { 3005, "the baker" }, std::pair { 3006, "a guard" } }) {
-            CMobData mob(tables);
-            mob.vnum = vnum;
-            mob.shortDesc = name;
-            doc.mobs.push_back(mob);
+            doc.mobs.emplace_back(tables);
+            doc.mobs.back().vnum = vnum;
+            doc.mobs.back().shortDesc = name;
         }
         for (const auto& [vnum, name] : { std::pair { 3010, "a sword" }, std::pair { 3011, "a bag" } }) {
-            CObjData object;
-            object.vnum = vnum;
-            object.shortDesc = name;
-            doc.objects.push_back(object);
+            doc.objects.emplace_back();
+            doc.objects.back().vnum = vnum;
+            doc.objects.back().shortDesc = name;
         }
     }
 
-    // Runs `action` on the modal dialog that the next exec() opens. The timer
-    // belongs to the test, so one that never fired cannot reach a later test.
-    void OnNextModal(std::function<void(QWidget*)> action)
+    void OnNextModal(std::function<void(QWidget*)> action, const char* button = nullptr)
     {
-        auto* timer = new QTimer(&timers);
-        timer->setSingleShot(true);
-        QObject::connect(timer, &QTimer::timeout, [this, action] {
-            QWidget* modal = QApplication::activeModalWidget();
-            EXPECT_NE(modal, nullptr) << "no modal dialog opened";
-            if (modal) {
-                ++modalsAnswered;
-                action(modal);
-            }
-        });
-        timer->start(0);
+        ::OnNextModal(timers, std::move(action), button);
     }
-
-    // A widget of the dialog by its name; a missing one ends the test.
+    // A widget and a button of the dialog under test, `shown`.
     template <typename T>
-    static T* Find(const QObject* parent, const char* name)
-    {
-        T* child = parent->findChild<T*>(QString::fromLatin1(name));
-        if (!child)
-            throw std::runtime_error(std::string("no widget named ") + name);
-        return child;
-    }
+    T* W(const char* name) const { return Find<T>(shown, name); }
+    void Press(const char* button) const { Click(shown, button); }
 
     CConfigTables tables;
     CTolvexDoc doc;
     CScriptedPrompt prompt;
     QObject timers;
-    int modalsAnswered = 0;
+    QWidget* shown = nullptr;
 };

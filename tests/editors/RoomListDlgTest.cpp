@@ -3,8 +3,6 @@
 #include "editors/CRoomListDlg.h"
 
 #include <QListWidget>
-#include <QPushButton>
-#include <QTest>
 
 namespace {
 
@@ -13,59 +11,36 @@ protected:
     void SetUp() override
     {
         EditorFixture::SetUp();
-        doc.rooms.clear();
-        const struct { int vnum; const char* name; bool unplaced; } rooms[] = {
-            { 9000, "Gate", false },
-            { 10012, "Tower", false },
-            { 3001, "Lost cellar", true },
-            { 950, "Yard", false },
-        };
-        for (const auto& r : rooms) {
-            CRoomData room;
-            room.vnum = r.vnum;
-            room.name = r.name;
-            room.unplaced = r.unplaced;
-            doc.rooms.push_back(room);
-        }
+        doc.rooms.resize(4);
+        const std::tuple<int, const char*, bool> rooms[] = { { 9000, "Gate", false }, { 10012, "Tower", false },
+            { 3001, "Lost cellar", true }, { 950, "Yard", false } };
+        for (size_t i = 0; i < 4; ++i)
+            std::tie(doc.rooms[i].vnum, doc.rooms[i].name, doc.rooms[i].unplaced) = rooms[i];
     }
 };
 
 } // namespace
 
-TEST_F(RoomListDlg, LinesSortAsTextWithRoomsOffTheMapLast)
+TEST_F(RoomListDlg, LinesSortAsTextWithRoomsOffTheMapLastAndEditGivesTheRoom)
 {
-    CRoomListDlg dialog(doc);
-    auto* list = Find<QListWidget>(&dialog, "roomList");
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
-    EXPECT_EQ(lines, (QStringList { QStringLiteral(" 10012\tTower"), QStringLiteral(" 9000\tGate"),
-                         QStringLiteral(" 950\tYard"), QStringLiteral("U3001\tLost cellar") }));
-}
-
-TEST_F(RoomListDlg, EditGivesTheChosenRoomAndCloseNone)
-{
-    {
+    // row chosen (-1 none), button or key, result, room given
+    const struct { int row; const char* button; int result; int room; } cases[] = {
+        { 3, "editButton", QDialog::Accepted, 2 }, { -1, "editButton", QDialog::Accepted, -1 }, { 0, nullptr, QDialog::Rejected, -1 } };
+    for (const auto& c : cases) {
         CRoomListDlg dialog(doc);
         dialog.show();
         auto* list = Find<QListWidget>(&dialog, "roomList");
-        list->setCurrentRow(3);
-        QTest::mouseClick(Find<QPushButton>(&dialog, "editButton"), Qt::LeftButton);
-        EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        EXPECT_EQ(dialog.ChosenRoom(), 2) << "the line carries the room's index in the area";
-    }
-    {
-        CRoomListDlg dialog(doc);
-        dialog.show();
-        QTest::mouseClick(Find<QPushButton>(&dialog, "editButton"), Qt::LeftButton);
-        EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        EXPECT_EQ(dialog.ChosenRoom(), -1) << "nothing chosen, nothing to edit";
-    }
-    {
-        CRoomListDlg dialog(doc);
-        dialog.show();
-        Find<QListWidget>(&dialog, "roomList")->setCurrentRow(0);
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        QStringList lines;
+        for (int i = 0; i < list->count(); ++i)
+            lines << list->item(i)->text();
+        EXPECT_EQ(lines.join(QLatin1Char('|')), QStringLiteral(" 10012\tTower| 9000\tGate| 950\tYard|U3001\tLost cellar"));
+        list->setCurrentRow(c.row);
+        if (c.button)
+            Click(&dialog, c.button);
+        else
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_EQ(dialog.result(), c.result) << "row " << c.row;
+        EXPECT_EQ(dialog.result() == QDialog::Accepted ? dialog.ChosenRoom() : -1, c.room)
+            << "the line carries the room's index in the area; none chosen, none given";
     }
 }

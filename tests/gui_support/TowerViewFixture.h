@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/AppFixture.h"
+
+// The editor started on the tower test area: its first map view and the area.
+class TowerViewFixture : public AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        ASSERT_TRUE(Start({ TowerArea() }));
+        view = ActiveView();
+        ASSERT_NE(view, nullptr);
+        doc = &view->GetDocument();
+    }
+
+    int RoomIndex(int vnum) const { return doc->FindRoomIndex(vnum); }
+    const CRoomData& Room(int vnum) const { return doc->rooms[static_cast<size_t>(RoomIndex(vnum))]; }
+
+    CTolvexView* view = nullptr;
+    CTolvexDoc* doc = nullptr;
+};
