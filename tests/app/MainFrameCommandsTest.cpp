@@ -7,7 +7,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
-#include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
 
