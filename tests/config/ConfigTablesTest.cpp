@@ -100,12 +100,3 @@ TEST(AppendRace, AddsARaceWithoutFlagsAtTheEnd)
     EXPECT_EQ(FindByName(t.mobFlags, "Dragon Kin"), 1);
     EXPECT_EQ(t.mobFlags[1].act | t.mobFlags[1].aff | t.mobFlags[1].parts, 0u);
 }
-
-TEST(ConfigTables, CopiesAreDeep)
-{
-    CConfigTables a;
-    a.roomFlags.Append(Entry("dark", 1));
-    CConfigTables b = a;
-    b.roomFlags[0].name = "changed";
-    EXPECT_EQ(a.roomFlags[0].name, "dark");
-}
