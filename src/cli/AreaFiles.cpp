@@ -1,6 +1,7 @@
 #include "AreaFiles.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 
 void PrintDiagnostic(std::ostream& out, const std::string& file, const CDiagnostic& d)
@@ -17,7 +18,7 @@ bool LoadAreaFile(const std::string& path, CTolvexDoc& doc, CCliContext& context
 {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        context.err << path << ": error: cannot open the file\n";
+        context.err << path << ": cannot be read\n";
         return false;
     }
     CDiagnosticList diagnostics;
@@ -25,6 +26,25 @@ bool LoadAreaFile(const std::string& path, CTolvexDoc& doc, CCliContext& context
     for (const CDiagnostic& d : diagnostics.items)
         PrintDiagnostic(context.err, path, d);
     return ok;
+}
+
+bool WriteFileReplacing(const std::string& path, const std::string& content)
+{
+    const std::string aside = path + ".tolvex-tmp";
+    {
+        std::ofstream out(aside, std::ios::binary | std::ios::trunc);
+        out << content;
+        out.close();
+        if (!out) {
+            std::remove(aside.c_str());
+            return false;
+        }
+    }
+    if (std::rename(aside.c_str(), path.c_str()) != 0) {
+        std::remove(aside.c_str());
+        return false;
+    }
+    return true;
 }
 
 bool TakeIntOption(std::vector<std::string>& args, const char* name, int& value, CCliContext& context)

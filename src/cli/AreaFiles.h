@@ -13,6 +13,10 @@ void PrintDiagnostic(std::ostream& out, const std::string& file, const CDiagnost
 // stream. False when the file cannot be read or the load was aborted.
 bool LoadAreaFile(const std::string& path, CTolvexDoc& doc, CCliContext& context);
 
+// Writes `content` beside `path` and then moves it over `path`, so a failed
+// write leaves an existing file as it was.
+bool WriteFileReplacing(const std::string& path, const std::string& content);
+
 // Takes "--name VALUE" out of args; false with a message when VALUE is missing
 // or not a number.
 bool TakeIntOption(std::vector<std::string>& args, const char* name, int& value, CCliContext& context);

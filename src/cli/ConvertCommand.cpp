@@ -1,7 +1,6 @@
 #include "AreaFiles.h"
 
-#include <cstdio>
-#include <fstream>
+#include <sstream>
 
 int RunConvertCommand(const std::vector<std::string>& arguments, CCliContext& context)
 {
@@ -43,25 +42,13 @@ int RunConvertCommand(const std::vector<std::string>& arguments, CCliContext& co
     if (!LoadAreaFile(args[0], doc, context))
         return 1;
 
-    // Written aside and then renamed, so a failed write never damages OUT.
-    const std::string temporary = args[1] + ".tolvex-tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        CDiagnosticList diagnostics;
-        if (out)
-            doc.Save(out, args[0], diagnostics, options);
-        for (const CDiagnostic& d : diagnostics.items)
-            PrintDiagnostic(context.err, args[1], d);
-        out.close();
-        if (!out) {
-            std::remove(temporary.c_str());
-            context.err << args[1] << ": error: cannot write the file\n";
-            return 1;
-        }
-    }
-    if (std::rename(temporary.c_str(), args[1].c_str()) != 0) {
-        std::remove(temporary.c_str());
-        context.err << args[1] << ": error: cannot write the file\n";
+    std::ostringstream out;
+    CDiagnosticList diagnostics;
+    doc.Save(out, args[0], diagnostics, options);
+    for (const CDiagnostic& d : diagnostics.items)
+        PrintDiagnostic(context.err, args[1], d);
+    if (!WriteFileReplacing(args[1], out.str())) {
+        context.err << args[1] << ": cannot be written\n";
         return 1;
     }
     return 0;

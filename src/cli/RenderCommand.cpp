@@ -1,4 +1,4 @@
-#include "CliCommands.h"
+#include "AreaFiles.h"
 
 #include "area/CTolvexDoc.h"
 #include "config/ConfigTables.h"
@@ -6,8 +6,6 @@
 #include "map/SvgCanvas.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 
 namespace {
@@ -94,45 +92,6 @@ bool ParseArgs(const std::vector<std::string>& args, CRenderOptions& options, st
     return true;
 }
 
-void PrintDiagnostics(const std::string& file, const CDiagnosticList& diagnostics, std::ostream& err)
-{
-    for (const CDiagnostic& d : diagnostics.items) {
-        // Message texts carry line feeds for their message boxes; a report line keeps one line.
-        std::string text = d.text;
-        for (char& ch : text)
-            if (ch == '\n' || ch == '\r')
-                ch = ' ';
-        err << file << ':';
-        if (d.line > 0)
-            err << d.line << ':';
-        err << (d.severity == Severity::Error ? " error: " : " warning: ") << text << '\n';
-    }
-}
-
-// Written aside and then moved over the target, so a failed write leaves an
-// existing file as it was.
-bool WriteFileReplacing(const std::string& path, const std::string& content)
-{
-    const std::string aside = path + ".tmp";
-    {
-        std::ofstream out(aside, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out << content;
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(aside.c_str());
-            return false;
-        }
-    }
-    if (std::rename(aside.c_str(), path.c_str()) != 0) {
-        std::remove(aside.c_str());
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int RunRenderCommand(const std::vector<std::string>& args, CCliContext& context)
@@ -146,19 +105,9 @@ int RunRenderCommand(const std::vector<std::string>& args, CCliContext& context)
     if (!LoadCliConfig(options.configArgs, context, tables))
         return 1;
 
-    std::ifstream in(options.input, std::ios::binary);
-    if (!in) {
-        context.err << options.input << ": cannot be read\n";
-        return 1;
-    }
     CTolvexDoc doc(tables);
-    CDiagnosticList diagnostics;
-    const bool loaded = doc.Load(in, diagnostics);
-    PrintDiagnostics(options.input, diagnostics, context.err);
-    if (!loaded) {
-        context.err << options.input << ": the load was aborted\n";
+    if (!LoadAreaFile(options.input, doc, context))
         return 1;
-    }
 
     doc.cellSize = options.cell;
     doc.LayoutRooms(options.cell);
