@@ -10,7 +10,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6
-          libgl-dev xvfb xauth clang libclang-rt-dev poppler-utils)
+          libgl-dev xvfb xauth clang libclang-rt-dev)
 
 install_missing() {
     local missing=()
