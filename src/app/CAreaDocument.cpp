@@ -2,6 +2,7 @@
 
 #include "editors/Prompt.h"
 #include "map/CChildFrame.h"
+#include "map/RoomCommands.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -101,6 +102,14 @@ bool CAreaDocument::OnSaveDocument(const QString& path, IDiagnostics& diagnostic
 void CAreaDocument::UpdateAllViews()
 {
     emit Changed();
+}
+
+void CAreaDocument::DeleteRoom(int index)
+{
+    if (!RoomCommands::DeleteRoom(doc, index))
+        return;
+    emit RoomDeleted(index);
+    RoomCommands::RoomsChanged(doc);
 }
 
 void CAreaDocument::AddFrame(CChildFrame* frame)

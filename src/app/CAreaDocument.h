@@ -47,9 +47,9 @@ public:
 
     // Every map window repaints; nothing is marked modified (zoom, printing).
     void UpdateAllViews();
-    // Brings the captions up to date with the modified flag, for changes made
-    // without NotifyChanged.
-    void SyncModified();
+    // Removes room `index` with the exits that led to it; every view moves its
+    // selection past the gap before the area is laid out and drawn again.
+    void DeleteRoom(int index);
 
     // Map windows register themselves while they live.
     void AddFrame(CChildFrame* frame);
@@ -66,12 +66,17 @@ public:
 Q_SIGNALS:
     // The area changed or must be drawn again: views repaint.
     void Changed();
+    // Room `index` is gone and the rooms after it moved down by one; Changed
+    // follows.
+    void RoomDeleted(int index);
     // The title or the modified flag changed: frame captions follow.
     void TitleChanged();
     // The last map window closed: the document is done.
     void LastFrameClosed();
 
 private:
+    // Brings the captions up to date with the modified flag.
+    void SyncModified();
     void UpdateFrameTitles();
 
     CTolvexDoc doc;

@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -23,7 +22,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 
 #include <functional>
@@ -31,8 +29,6 @@
 namespace {
 
 const QString MainTitle = QStringLiteral("Quendar Editor");
-// Commands state is refreshed this often, besides after each change we see.
-constexpr int IdleMilliseconds = 250;
 
 // Commands that work on the active map window's document or on the windows.
 bool IsDocumentCommand(Command c)
@@ -89,27 +85,17 @@ CMainFrame::CMainFrame(CTolvexApp& app, QWidget* parent)
     CreateStatusBar();
     ConnectCommands();
 
-    connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] {
-        UpdateMenu();
-        UpdateTitle();
-        UpdateActions();
-    });
-    connect(&app, &CTolvexApp::DocumentsChanged, this, [this] {
-        UpdateMenu();
-        UpdateTitle();
-        UpdateActions();
-    });
+    // Every change that moves a command's state arrives as one of these: the
+    // document's changes through the view's StateChanged, the captions
+    // through TitleChanged (both connected per window).
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateWindows);
+    connect(&app, &CTolvexApp::DocumentsChanged, this, &CMainFrame::UpdateWindows);
     connect(&app, &CTolvexApp::RecentFilesChanged, this, &CMainFrame::UpdateRecentFileActions);
+    // The toolbar can also be hidden from the main window's context menu.
+    connect(toolBar, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateActions);
 
-    // Some changes (a dialog marking the area modified) reach us only here.
-    idleTimer = new QTimer(this);
-    idleTimer->setInterval(IdleMilliseconds);
-    connect(idleTimer, &QTimer::timeout, this, &CMainFrame::UpdateActions);
-    idleTimer->start();
-
-    UpdateMenu();
     UpdateRecentFileActions();
-    UpdateActions();
+    UpdateWindows();
 
     CSplashWnd::ShowSplashScreen(this);
 }
@@ -118,9 +104,9 @@ CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::CreateActions()
 {
-    for (const CCommandSpec& spec : CommandTable()) {
-        QAction* action = CreateCommandAction(spec, this);
-        actions[static_cast<size_t>(spec.id)] = action;
+    for (const CCommandEntry& entry : CommandTable()) {
+        QAction* action = CreateCommandAction(entry, this);
+        actions[static_cast<size_t>(entry.id)] = action;
         // Keys work whichever menu is shown.
         addAction(action);
     }
@@ -297,12 +283,10 @@ CChildFrame* CMainFrame::CreateFrame(CAreaDocument& document)
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setObjectName(QStringLiteral("mapWindow"));
     connect(frame->View(), &CTolvexView::StateChanged, this, &CMainFrame::UpdateActions);
-    connect(&document, &CAreaDocument::TitleChanged, this, &CMainFrame::UpdateTitle);
+    connect(&document, &CAreaDocument::TitleChanged, this, &CMainFrame::UpdateTitle, Qt::UniqueConnection);
     sub->showMaximized();
     ActivateFrame(frame);
-    UpdateMenu();
-    UpdateTitle();
-    UpdateActions();
+    UpdateWindows();
     return frame;
 }
 
@@ -372,15 +356,19 @@ void CMainFrame::UpdateTitle()
     setWindowModified(frame->isWindowModified());
 }
 
+void CMainFrame::UpdateWindows()
+{
+    UpdateMenu();
+    UpdateActions();
+}
+
 void CMainFrame::UpdateActions()
 {
-    for (CAreaDocument* document : app.Documents())
-        document->SyncModified();
     UpdateTitle();
 
     CTolvexView* view = ActiveView();
-    for (const CCommandSpec& spec : CommandTable()) {
-        const Command c = spec.id;
+    for (const CCommandEntry& entry : CommandTable()) {
+        const Command c = entry.id;
         QAction* action = Action(c);
         bool enabled = true;
         if (IsInertCommand(c))

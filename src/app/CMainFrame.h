@@ -13,10 +13,8 @@ class CLockKeyPanes;
 class CTolvexApp;
 class CTolvexView;
 class QAction;
-class QLabel;
 class QMdiArea;
 class QMenu;
-class QTimer;
 class QToolBar;
 
 // The main window: menus, toolbar, status bar, and the area that holds the
@@ -57,6 +55,9 @@ private:
     void CreateStatusBar();
     void ConnectCommands();
     void ShowMenu(int id);
+    // The menu, title and commands after a map window opened, closed or
+    // became active.
+    void UpdateWindows();
     void UpdateMenu();
     void UpdateRecentFileActions();
     void UpdateTitle();
@@ -75,6 +76,5 @@ private:
     QMdiArea* mdiArea = nullptr;
     QToolBar* toolBar = nullptr;
     CLockKeyPanes* lockKeyPanes = nullptr;
-    QTimer* idleTimer = nullptr;
     int menuId = 0;
 };

@@ -12,7 +12,7 @@
 namespace {
 
 // clang-format off
-const std::vector<CCommandSpec> commandTable = {
+const std::vector<CCommandEntry> commandTable = {
     { Command::FileNew, "actionFileNew", "&New", "Ctrl+N", "Creates a new document\nNew", "new", false },
     { Command::FileOpen, "actionFileOpen", "&Open...", "Ctrl+O; Ctrl+A", "Opens an existing document\nOpen", "open", false },
     { Command::FileClose, "actionFileClose", "&Close", "", "Closes the active document\nClose", nullptr, false },
@@ -59,14 +59,9 @@ const std::vector<CCommandSpec> commandTable = {
 
 } // namespace
 
-const std::vector<CCommandSpec>& CommandTable()
+const std::vector<CCommandEntry>& CommandTable()
 {
     return commandTable;
-}
-
-const CCommandSpec& CommandSpec(Command id)
-{
-    return commandTable.at(static_cast<size_t>(id));
 }
 
 bool IsViewCommand(Command c)
@@ -97,26 +92,26 @@ bool IsViewCommand(Command c)
     }
 }
 
-QAction* CreateCommandAction(const CCommandSpec& spec, QObject* parent)
+QAction* CreateCommandAction(const CCommandEntry& entry, QObject* parent)
 {
-    auto* action = new QAction(QString::fromLatin1(spec.text), parent);
-    action->setObjectName(QString::fromLatin1(spec.objectName));
-    if (spec.keys[0] != '\0') {
-        action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(spec.keys)));
+    auto* action = new QAction(QString::fromLatin1(entry.text), parent);
+    action->setObjectName(QString::fromLatin1(entry.objectName));
+    if (entry.keys[0] != '\0') {
+        action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(entry.keys)));
     }
-    const char* newline = std::strchr(spec.prompt, '\n');
+    const char* newline = std::strchr(entry.prompt, '\n');
     if (newline) {
-        action->setStatusTip(QString::fromLatin1(spec.prompt, newline - spec.prompt));
+        action->setStatusTip(QString::fromLatin1(entry.prompt, newline - entry.prompt));
         action->setToolTip(QString::fromLatin1(newline + 1));
     } else {
-        action->setStatusTip(QString::fromLatin1(spec.prompt));
+        action->setStatusTip(QString::fromLatin1(entry.prompt));
     }
-    if (spec.icon) {
+    if (entry.icon) {
         EnsureAppResources();
-        const QString path = QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(spec.icon));
+        const QString path = QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(entry.icon));
         if (QFile::exists(path))
             action->setIcon(QIcon(path));
     }
-    action->setCheckable(spec.checkable);
+    action->setCheckable(entry.checkable);
     return action;
 }

@@ -8,7 +8,7 @@ class QAction;
 class QObject;
 
 // What a command looks like: its menu text, keys, prompt and toolbar icon.
-struct CCommandSpec {
+struct CCommandEntry {
     Command id;
     const char* objectName;
     // Menu text with & for the mnemonic; the shortcut is shown by the menu itself.
@@ -22,8 +22,7 @@ struct CCommandSpec {
     bool checkable;
 };
 
-const std::vector<CCommandSpec>& CommandTable();
-const CCommandSpec& CommandSpec(Command id);
+const std::vector<CCommandEntry>& CommandTable();
 
 // Commands that the active map view carries out (or, for those it does not
 // carry out yet, keeps disabled).
@@ -31,4 +30,4 @@ bool IsViewCommand(Command c);
 
 // A new action for the command, owned by `parent`. A missing icon only
 // leaves the button with its text.
-QAction* CreateCommandAction(const CCommandSpec& spec, QObject* parent);
+QAction* CreateCommandAction(const CCommandEntry& entry, QObject* parent);

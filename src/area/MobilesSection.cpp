@@ -40,10 +40,15 @@ struct CMobReader {
     }
 };
 
+// These wrap at 32 bits instead of overflowing on absurd input.
 int32_t TimesTen(int32_t number)
 {
-    // Wraps instead of overflowing on absurd input.
     return static_cast<int32_t>(static_cast<uint32_t>(number) * 10u);
+}
+
+int32_t Plus(int32_t number, int32_t delta)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(number) + static_cast<uint32_t>(delta));
 }
 
 void ReadDice(CTextReader& in, std::array<int, 3>& dice)
@@ -135,7 +140,7 @@ void ReadMercenaryLine(CMobReader& r)
     if (word == "CLAN") {
         mob.clan = in.ReadTildeString();
     } else if (word == "RANK") {
-        mob.rank = in.ReadNumber() + 1;
+        mob.rank = Plus(in.ReadNumber(), 1);
     } else if (word == "MERCMSG") {
         const int index = in.ReadNumber();
         std::string text = in.ReadTildeString();
@@ -271,7 +276,7 @@ void WriteRecordLines(std::ostream& out, const CConfigTables& tables, const CMob
 
     if (!m.clan.empty()) {
         WriteFormatted(out, "G clan %s~\n", CleanText(m.clan));
-        WriteFormatted(out, "G rank %d\n", m.rank - 1);
+        WriteFormatted(out, "G rank %d\n", Plus(m.rank, -1));
     }
     for (size_t i = 0; i < m.mercMessages.size(); ++i)
         if (!m.mercMessages[i].empty())

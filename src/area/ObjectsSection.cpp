@@ -7,8 +7,7 @@ namespace {
 
 char KindOf(const CObjValueSlot& slot)
 {
-    const char k = slot.kind;
-    return (k >= 'a' && k <= 'z') ? static_cast<char>(k - 'a' + 'A') : k;
+    return AsciiUpperByte(slot.kind);
 }
 
 // `F` line kind letters, by where (1..4).
@@ -124,11 +123,6 @@ void ReportUnknownType(CReadContext& c, const CObjData& obj, const std::string& 
     d.text = Format(Messages::UnknownObjectType, { obj.name, obj.vnum, type });
     d.messageBox = true;
     c.diagnostics.Report(d);
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\n' || c == '\r' || c == '\t';
 }
 
 // A word value as the reader's word rule gives it back. A bare word ends at the

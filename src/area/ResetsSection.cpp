@@ -3,11 +3,6 @@
 
 namespace {
 
-char UpperByte(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // How many arguments the file carries for a command, after the 0 that every
 // reset line starts with; 0 for a command the game does not know.
 int FileArgumentCount(char command)
@@ -34,12 +29,8 @@ bool NamesItsRoom(char command)
     return command == 'M' || command == 'O' || command == 'D' || command == 'R';
 }
 
-int& RoomArgument(CResetData& reset)
-{
-    return reset.command == 'D' || reset.command == 'R' ? reset.arg1 : reset.arg3;
-}
-
-int RoomArgument(const CResetData& reset)
+template <typename Reset> // CResetData or const CResetData
+auto& RoomArgument(Reset& reset)
 {
     return reset.command == 'D' || reset.command == 'R' ? reset.arg1 : reset.arg3;
 }
@@ -65,7 +56,7 @@ bool ReadResets(CReadContext& c)
     std::vector<int>& lines = c.doc.resetLines;
     lines.resize(resets.size()); // resets from elsewhere have no line
     for (;;) {
-        const char command = UpperByte(c.in.ReadChar());
+        const char command = AsciiUpperByte(c.in.ReadChar());
         if (command == 'S' || command == 0)
             return true;
         if (command == '*') {

@@ -86,9 +86,7 @@ void ReadRecordLines(CTextReader& in, CRoomData& room, CRoomsNotes& notes)
     // The line of the `D` line that last set each exit, 0 for none.
     std::array<int, DirectionCount> exitLines {};
     for (;;) {
-        char letter = in.ReadChar();
-        if (letter >= 'a' && letter <= 'z')
-            letter = static_cast<char>(letter - 'a' + 'A');
+        const char letter = AsciiUpperByte(in.ReadChar());
         if (letter == 'S' || letter == 0)
             break;
         switch (letter) {

@@ -2,25 +2,6 @@
 #include "TextWriter.h"
 
 #include <algorithm>
-#include <cstdint>
-
-namespace {
-
-// The value a number word has: optional sign, then digits up to the first
-// other byte; none give 0.
-int NumberOfWord(const std::string& word)
-{
-    size_t pos = 0;
-    bool negative = false;
-    if (pos < word.size() && (word[pos] == '-' || word[pos] == '+'))
-        negative = word[pos++] == '-';
-    uint32_t value = 0;
-    for (; pos < word.size() && word[pos] >= '0' && word[pos] <= '9'; ++pos)
-        value = value * 10u + static_cast<uint32_t>(word[pos] - '0');
-    return static_cast<int>(negative ? 0u - value : value);
-}
-
-} // namespace
 
 bool ReadShops(CReadContext& c)
 {

@@ -3,21 +3,12 @@
 
 #include <algorithm>
 
-namespace {
-
-char UpperByte(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-} // namespace
-
 bool ReadSpecials(CReadContext& c)
 {
     int strays = 0;
     int firstStrayLine = 0;
     for (;;) {
-        const char letter = UpperByte(c.in.ReadChar());
+        const char letter = AsciiUpperByte(c.in.ReadChar());
         if (letter == 'S' || letter == 0)
             break;
         const int line = c.in.TokenLine();

@@ -4,11 +4,6 @@
 
 namespace {
 
-bool IsBlank(int c)
-{
-    return c == ' ' || c == '\n' || c == '\r' || c == '\t';
-}
-
 bool IsDigit(int c)
 {
     return c >= '0' && c <= '9';
@@ -16,8 +11,9 @@ bool IsDigit(int c)
 
 // Decimal value of a number word: optional sign, then digits up to the first
 // other byte. Arithmetic wraps at 32 bits, as the game's own int fields do.
-uint32_t DecimalValue(const std::string& word, size_t pos = 0)
+uint32_t DecimalValue(const std::string& word)
 {
+    size_t pos = 0;
     bool negative = false;
     if (pos < word.size() && (word[pos] == '-' || word[pos] == '+')) {
         negative = word[pos] == '-';
@@ -30,6 +26,16 @@ uint32_t DecimalValue(const std::string& word, size_t pos = 0)
 }
 
 } // namespace
+
+bool IsBlank(int c)
+{
+    return c == ' ' || c == '\n' || c == '\r' || c == '\t';
+}
+
+int32_t NumberOfWord(const std::string& word)
+{
+    return static_cast<int32_t>(DecimalValue(word));
+}
 
 CTextReader::CTextReader(std::istream& in)
     : buf(in.rdbuf())
@@ -100,7 +106,7 @@ std::string CTextReader::ReadWord(bool numeric)
 
 int32_t CTextReader::ReadNumber()
 {
-    return static_cast<int32_t>(DecimalValue(ReadWord(true)));
+    return NumberOfWord(ReadWord(true));
 }
 
 uint32_t CTextReader::ReadFlags()
@@ -165,10 +171,14 @@ std::string AsciiLower(std::string s)
     return s;
 }
 
+char AsciiUpperByte(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 std::string AsciiUpper(std::string s)
 {
     for (char& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+        c = AsciiUpperByte(c);
     return s;
 }

@@ -38,6 +38,14 @@ private:
     int last = -1;
 };
 
+// The bytes that separate words: space, tab, line feed and carriage return.
+bool IsBlank(int c);
+
+// The value of a number word as ReadNumber takes it: an optional sign, then
+// the digits up to the first other byte (none give 0), wrapping at 32 bits.
+int32_t NumberOfWord(const std::string& word);
+
 // Lower / upper case of ASCII letters only, so bytes above 127 stay as they are.
+char AsciiUpperByte(char c);
 std::string AsciiLower(std::string s);
 std::string AsciiUpper(std::string s);

@@ -1,8 +1,10 @@
 #include "AreaFiles.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <stdexcept>
 
 void PrintDiagnostic(std::ostream& out, const std::string& file, const CDiagnostic& d)
 {
@@ -47,6 +49,22 @@ bool WriteFileReplacing(const std::string& path, const std::string& content)
     return true;
 }
 
+bool ParseInt(const std::string& text, int& value)
+{
+    if (text.empty())
+        return false;
+    size_t used = 0;
+    try {
+        const long long parsed = std::stoll(text, &used, 10);
+        if (used != text.size() || parsed < INT32_MIN || parsed > INT32_MAX)
+            return false;
+        value = static_cast<int>(parsed);
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+
 bool TakeIntOption(std::vector<std::string>& args, const char* name, int& value, CCliContext& context)
 {
     auto option = std::find(args.begin(), args.end(), name);
@@ -57,13 +75,7 @@ bool TakeIntOption(std::vector<std::string>& args, const char* name, int& value,
         return false;
     }
     const std::string text = *(option + 1);
-    size_t used = 0;
-    try {
-        value = std::stoi(text, &used);
-    } catch (...) {
-        used = 0;
-    }
-    if (used == 0 || used != text.size()) {
+    if (!ParseInt(text, value)) {
         context.err << name << ": '" << text << "' is not a number\n";
         return false;
     }

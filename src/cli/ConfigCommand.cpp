@@ -21,7 +21,7 @@ const char* MudTypeName(int mudType)
 void DumpTables(const CConfigTables& t, std::ostream& out)
 {
     const CPlainTableRef* order = TableOrder();
-    for (int table = 0; table < 32; ++table) {
+    for (int table = 0; table < TableOrderCount; ++table) {
         const std::string name = order[table].name;
         if (order[table].table) {
             const auto& entries = t.*(order[table].table);
@@ -104,7 +104,7 @@ int RunConfigCommand(const std::vector<std::string>& args, CCliContext& context)
     out << "MOBPROG " << tables.mobprog << '\n';
     out << "ISDOOR " << FlagsToLetters(tables.isDoor) << '\n';
     out << "LOCKED " << FlagsToLetters(tables.locked) << '\n';
-    for (int i = 0; i < 32; ++i)
+    for (int i = 0; i < TableOrderCount; ++i)
         out << TableOrder()[i].name << ' ' << TableCount(tables, i) << '\n';
     if (dump)
         DumpTables(tables, out);

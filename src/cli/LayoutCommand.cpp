@@ -14,10 +14,9 @@ int RunLayoutCommand(const std::vector<std::string>& arguments, CCliContext& con
         return 2;
     }
     CTolvexDoc doc(tables);
+    doc.cellSize = cell; // the load lays the map out at this size
     if (!LoadAreaFile(args[0], doc, context))
         return 1;
-    doc.cellSize = cell;
-    doc.LayoutRooms(cell);
     for (const CRoomData& room : doc.rooms) {
         if (room.unplaced)
             context.out << room.vnum << " unplaced\n";

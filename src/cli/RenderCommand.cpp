@@ -5,7 +5,6 @@
 #include "map/MapDrawing.h"
 #include "map/SvgCanvas.h"
 
-#include <cstdint>
 #include <sstream>
 
 namespace {
@@ -15,22 +14,6 @@ const char* const RenderUsage =
 
 // Cells beyond this would overflow the coordinates of a large area.
 constexpr int MaxCell = 4096;
-
-bool ParseInt(const std::string& text, int& value)
-{
-    if (text.empty())
-        return false;
-    size_t used = 0;
-    try {
-        const long parsed = std::stol(text, &used, 10);
-        if (used != text.size() || parsed < INT32_MIN || parsed > INT32_MAX)
-            return false;
-        value = static_cast<int>(parsed);
-    } catch (const std::exception&) {
-        return false;
-    }
-    return true;
-}
 
 struct CRenderOptions {
     std::vector<std::string> configArgs;
@@ -106,11 +89,10 @@ int RunRenderCommand(const std::vector<std::string>& args, CCliContext& context)
         return 1;
 
     CTolvexDoc doc(tables);
+    doc.cellSize = options.cell; // the load lays the map out at this size
     if (!LoadAreaFile(options.input, doc, context))
         return 1;
 
-    doc.cellSize = options.cell;
-    doc.LayoutRooms(options.cell);
     int selected = -1;
     if (options.hasSelect) {
         selected = doc.FindRoomIndex(options.selectVnum, -1);

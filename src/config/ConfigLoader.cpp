@@ -5,7 +5,6 @@
 #include <fstream>
 #include <functional>
 #include <map>
-#include <sstream>
 
 namespace {
 
@@ -81,7 +80,7 @@ bool ReadObjTypes(CTextReader& in, CConfigTables& t)
         entry.value = in.ReadNumber();
         for (CObjValueSlot& slot : entry.slots) {
             slot.label = in.ReadTildeString(true);
-            slot.kind = AsciiUpper(std::string(1, in.ReadChar()))[0];
+            slot.kind = AsciiUpperByte(in.ReadChar());
         }
         t.objTypes.Append(std::move(entry));
     });
@@ -132,9 +131,7 @@ bool ReadSectorColors(CTextReader& in, CConfigTables& t)
 {
     return ReadEntries(in, [&](const std::string& word) {
         CSectorColorEntry color;
-        std::istringstream number(word);
-        CTextReader wordReader(number);
-        color.sector = wordReader.ReadNumber();
+        color.sector = NumberOfWord(word);
         color.red = in.ReadNumber();
         color.green = in.ReadNumber();
         color.blue = in.ReadNumber();

@@ -3,7 +3,7 @@
 const CPlainTableRef* TableOrder()
 {
     using C = CConfigTables;
-    static const CPlainTableRef order[32] = {
+    static const CPlainTableRef order[TableOrderCount] = {
         { "SECTORTYPE", &C::sectorType }, { "ROOMFLAGS", &C::roomFlags },
         { "EXITFLAGS", &C::exitFlags }, { "OBJTYPES", nullptr },
         { "EXTRAFLAGS", &C::extraFlags }, { "WEARFLAGS", &C::wearFlags },

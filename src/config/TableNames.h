@@ -8,5 +8,6 @@ struct CPlainTableRef {
     CEntryTable<CTableEntry> CConfigTables::*table; // nullptr for the three tables of their own shape
 };
 
-const CPlainTableRef* TableOrder(); // 32 entries
+constexpr int TableOrderCount = 32;
+const CPlainTableRef* TableOrder(); // TableOrderCount entries
 int TableCount(const CConfigTables& tables, int index);

@@ -24,9 +24,6 @@
 
 namespace {
 
-constexpr int MinCellSize = 3;
-constexpr int MaxZoomInCellSize = 100;
-
 // Runs the room editor on a proposed room and adds the room on OK; its index,
 // or -1 when nothing was added.
 int AddProposedRoom(QWidget* parent, CTolvexDoc& doc, RoomCommands::CRoomProposal proposal, int from, int direction)
@@ -52,6 +49,8 @@ CTolvexView::CTolvexView(CAreaDocument& document, QWidget* parent)
     viewport()->setAutoFillBackground(false);
     setFocusPolicy(Qt::StrongFocus);
     connect(&document, &CAreaDocument::Changed, this, &CTolvexView::OnDocumentChanged);
+    connect(&document, &CAreaDocument::RoomDeleted, this,
+        [this](int deleted) { selection = RoomCommands::SelectionAfterDelete(selection, deleted); });
     UpdateScrollBars();
     UpdateStatusText();
 }
@@ -65,7 +64,7 @@ CTolvexDoc& CTolvexView::GetDocument() const
 
 int CTolvexView::Selection() const
 {
-    return selection >= 0 && selection < static_cast<int>(GetDocument().rooms.size()) ? selection : -1;
+    return RoomCommands::ValidSelection(GetDocument(), selection);
 }
 
 void CTolvexView::SetSelection(int index)
@@ -115,13 +114,13 @@ bool CTolvexView::IsCommandAvailable(Command command) const
     case Command::MobsMobprogs:
         return doc.Tables().mobprog != 0;
     case Command::MapLevelUp:
-        return shownLevel <= doc.highestLevel;
+        return RoomCommands::CanLevelUp(doc, shownLevel);
     case Command::MapLevelDown:
-        return shownLevel >= doc.lowestLevel;
+        return RoomCommands::CanLevelDown(doc, shownLevel);
     case Command::MapZoomIn:
-        return doc.cellSize < MaxZoomInCellSize;
+        return RoomCommands::CanZoomIn(doc.cellSize);
     case Command::MapZoomOut:
-        return doc.cellSize > MinCellSize;
+        return RoomCommands::CanZoomOut(doc.cellSize);
     default:
         return true;
     }
@@ -203,17 +202,9 @@ void CTolvexView::OnRoomsDelete()
     const int room = Selection();
     if (room < 0 || !AskWarningYesNo(this, QString::fromLatin1(RoomCommands::ConfirmDelete)))
         return;
-    CTolvexDoc& doc = GetDocument();
-    RoomCommands::DeleteRoom(doc, room);
-    // The area's other windows keep their own room selected.
-    for (CChildFrame* frame : document.Frames()) {
-        CTolvexView* other = frame->View();
-        if (other && other != this)
-            other->selection = RoomCommands::SelectionAfterDelete(other->selection, room);
-    }
-    selection = -1;
-    RoomCommands::RoomsChanged(doc);
+    document.DeleteRoom(room);
 }
+
 void CTolvexView::OnObjectsList() { }
 void CTolvexView::OnMobsList() { }
 void CTolvexView::OnMobprogsList() { }
@@ -236,25 +227,24 @@ void CTolvexView::OnMapLevelDown()
 
 void CTolvexView::OnMapZoomIn()
 {
-    if (IsCommandAvailable(Command::MapZoomIn))
-        Zoom(GetDocument().cellSize * 2);
+    Zoom(RoomCommands::ZoomIn(GetDocument().cellSize));
 }
 
 void CTolvexView::OnMapZoomOut()
 {
-    if (IsCommandAvailable(Command::MapZoomOut))
-        Zoom(GetDocument().cellSize / 2);
+    Zoom(RoomCommands::ZoomOut(GetDocument().cellSize));
 }
 
 void CTolvexView::Zoom(int cellSize)
 {
     CTolvexDoc& doc = GetDocument();
+    if (cellSize == doc.cellSize)
+        return;
     doc.cellSize = cellSize;
     doc.LayoutRooms(cellSize);
     // The zoom belongs to the area, so every window of it follows; the area
     // itself is not changed.
     document.UpdateAllViews();
-    emit StateChanged();
 }
 
 void CTolvexView::OnViewMapStatusBar()
@@ -306,7 +296,6 @@ void CTolvexView::paintEvent(QPaintEvent* event)
     const CMapRect clip { area.left() + ox, area.top() + oy, area.right() + 1 + ox, area.bottom() + 1 + oy };
     CQtMapCanvas canvas(painter);
     DrawMap(canvas, GetDocument(), shownLevel, Selection(), &clip);
-    UpdateStatusText();
 }
 
 void CTolvexView::resizeEvent(QResizeEvent* event)

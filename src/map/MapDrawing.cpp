@@ -65,7 +65,9 @@ private:
 };
 
 // The first room of each vnum, as FindRoomIndex finds it, without a scan per exit.
-std::unordered_map<int, int> FirstRoomByVnum(const CTolvexDoc& doc)
+using RoomIndex = std::unordered_map<int, int>;
+
+RoomIndex FirstRoomByVnum(const CTolvexDoc& doc)
 {
     std::unordered_map<int, int> index;
     index.reserve(doc.rooms.size());
@@ -77,9 +79,10 @@ std::unordered_map<int, int> FirstRoomByVnum(const CTolvexDoc& doc)
 // Draws one level; every point it passes to the canvas is already shifted.
 class CLevelPainter {
 public:
-    CLevelPainter(IMapCanvas& canvas, const CTolvexDoc& doc, int cellSize, int ox, int oy, bool ghost)
+    CLevelPainter(IMapCanvas& canvas, const CTolvexDoc& doc, const RoomIndex& roomByVnum, int cellSize, int ox, int oy,
+        bool ghost)
         : canvas(canvas), doc(doc), c(cellSize), k(MapK(cellSize)), pen(MapPenWidth(cellSize)), ox(ox), oy(oy),
-          ghost(ghost), roomByVnum(FirstRoomByVnum(doc))
+          ghost(ghost), roomByVnum(roomByVnum)
     {
     }
 
@@ -224,8 +227,24 @@ private:
     const int ox;
     const int oy;
     const bool ghost;
-    const std::unordered_map<int, int> roomByVnum;
+    const RoomIndex& roomByVnum;
 };
+
+void PaintLevel(IMapCanvas& canvas, const CTolvexDoc& doc, const RoomIndex& roomByVnum, int level, int selected,
+    int cellSize, int ox, int oy, bool ghost, const CMapRect* clip)
+{
+    if (clip) {
+        CClippedCanvas clipped(canvas, *clip);
+        PaintLevel(clipped, doc, roomByVnum, level, selected, cellSize, ox, oy, ghost, nullptr);
+        return;
+    }
+    CLevelPainter painter(canvas, doc, roomByVnum, cellSize, ox, oy, ghost);
+    for (size_t i = 0; i < doc.rooms.size(); ++i) {
+        const CRoomData& room = doc.rooms[i];
+        if (!room.unplaced && room.level == level)
+            painter.Room(room, !ghost && static_cast<int>(i) == selected);
+    }
+}
 
 } // namespace
 
@@ -269,25 +288,16 @@ CMapColor SectorColor(const CConfigTables& tables, int sector)
 void DrawLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int selected, int cellSize, int ox, int oy,
     bool ghost, const CMapRect* clip)
 {
-    if (clip) {
-        CClippedCanvas clipped(canvas, *clip);
-        DrawLevel(clipped, doc, level, selected, cellSize, ox, oy, ghost, nullptr);
-        return;
-    }
-    CLevelPainter painter(canvas, doc, cellSize, ox, oy, ghost);
-    for (size_t i = 0; i < doc.rooms.size(); ++i) {
-        const CRoomData& room = doc.rooms[i];
-        if (!room.unplaced && room.level == level)
-            painter.Room(room, !ghost && static_cast<int>(i) == selected);
-    }
+    PaintLevel(canvas, doc, FirstRoomByVnum(doc), level, selected, cellSize, ox, oy, ghost, clip);
 }
 
 void DrawMap(IMapCanvas& canvas, const CTolvexDoc& doc, int shownLevel, int selected, const CMapRect* clip)
 {
     const int c = doc.cellSize;
     const int d = c / -3;
-    DrawLevel(canvas, doc, shownLevel - 1, -1, c, d, d, true, clip);
-    DrawLevel(canvas, doc, shownLevel, selected, c, 0, 0, false, clip);
+    const RoomIndex roomByVnum = FirstRoomByVnum(doc);
+    PaintLevel(canvas, doc, roomByVnum, shownLevel - 1, -1, c, d, d, true, clip);
+    PaintLevel(canvas, doc, roomByVnum, shownLevel, selected, c, 0, 0, false, clip);
 }
 
 CMapSize MapExtent(const CTolvexDoc& doc)

@@ -93,6 +93,7 @@ TEST_F(MainFrameCommands, NewWindowShowsTheSameAreaUnderNumberedCaptions)
     document->Doc().NotifyChanged();
     for (CChildFrame* frame : document->Frames())
         EXPECT_TRUE(frame->isWindowModified()) << frame->windowTitle().toStdString();
+    EXPECT_TRUE(Frame()->isWindowModified()) << "the main title follows at once, without waiting for a poll";
 
     // Closing one window leaves the area open in the other, without asking.
     delete qobject_cast<QMdiSubWindow*>(document->Frames()[1]->parentWidget());

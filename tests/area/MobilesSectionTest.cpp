@@ -146,6 +146,17 @@ TEST(MobilesSection, RankWithoutClanAndMercMessagesOutsideTheTableAreDropped)
     EXPECT_NE(area.Write(WriteMobiles).find(" medium 0\nG mercmsg 2 last~\n#0\n"), std::string::npos);
 }
 
+// The file's rank is one less than the mob's: the extreme ranks wrap at 32
+// bits both ways instead of overflowing, and so read back as they were.
+TEST(MobilesSection, ExtremeRanksSurviveTheOneOffInTheFile)
+{
+    for (const char* rank : { "2147483647", "-2147483648" }) {
+        SectionArea area(mobConfig);
+        ASSERT_TRUE(area.Read(ReadMobiles, MobFile("human", std::string("G clan Ojos~\nG rank ") + rank + "\n")));
+        EXPECT_NE(area.Write(WriteMobiles).find(std::string("G rank ") + rank + "\n"), std::string::npos) << rank;
+    }
+}
+
 // "f act A" is no record: its bytes are skipped, and the `S` further on still
 // starts one. The end of the file inside the record lines keeps the mob.
 TEST(MobilesSection, RecordLettersAreCaseSensitiveAndEndOfFileKeepsTheMob)
