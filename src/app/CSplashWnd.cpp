@@ -139,6 +139,13 @@ bool CSplashWnd::eventFilter(QObject* watched, QEvent* event)
         }
         return QWidget::eventFilter(watched, event);
     }
+    // The main window is shown after us and would cover us; a splash it owns
+    // stays above it.
+    if (watched == m_over && (type == QEvent::Show || type == QEvent::WindowActivate))
+        QTimer::singleShot(0, this, [this] {
+            if (!m_hiding)
+                raise();
+        });
     // Claiming the override keeps the key out of the shortcut map; the key
     // press that follows then reaches us and is swallowed.
     if (type == QEvent::ShortcutOverride) {
