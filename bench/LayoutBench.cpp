@@ -1,3 +1,4 @@
+#include "layout/RoomLayout.h"
 #include "area/CTolvexDoc.h"
 
 #include <benchmark/benchmark.h>
@@ -69,7 +70,7 @@ void RunLayout(benchmark::State& state, Fill fill)
     CTolvexDoc doc(tables);
     fill(doc);
     for (auto _ : state) {
-        doc.LayoutRooms(doc.cellSize);
+        LayoutRooms(doc, doc.cellSize);
         benchmark::DoNotOptimize(doc.rooms.back().x);
     }
     state.counters["rooms"] = static_cast<double>(doc.rooms.size());

@@ -28,8 +28,9 @@ install_missing() {
 build() { # dir, cmake options...
     local dir=$1
     shift
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > "$dir.configure.log" 2>&1 \
-        || { cat "$dir.configure.log"; return 1; }
+    mkdir -p "$dir"
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > "$dir/configure.log" 2>&1 \
+        || { cat "$dir/configure.log"; return 1; }
     cmake --build "$dir" -j "$jobs"
 }
 
@@ -43,6 +44,7 @@ run_editor() {
 }
 
 run_tests() {
+    bash tools/check-layers.sh
     build build
     (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
 

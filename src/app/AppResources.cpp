@@ -1,4 +1,4 @@
-#include "AppResources.h"
+#include "app/AppResources.h"
 
 #include <QFileInfo>
 #include <QPainter>

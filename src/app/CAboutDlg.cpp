@@ -1,6 +1,6 @@
-#include "CAboutDlg.h"
+#include "app/CAboutDlg.h"
 
-#include "AppResources.h"
+#include "app/AppResources.h"
 
 #include <QAudioDevice>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "CCommandLineInfo.h"
+#include "app/CCommandLineInfo.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "CLockKeyPanes.h"
+#include "app/CLockKeyPanes.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Commands.h"
+#include "gui/Commands.h"
 
 #include <QMainWindow>
 

@@ -1,6 +1,6 @@
-#include "CPromptDiagnostics.h"
+#include "app/CPromptDiagnostics.h"
 
-#include "editors/Prompt.h"
+#include "gui/Prompt.h"
 
 CPromptDiagnostics::CPromptDiagnostics(QWidget* parent, const QString& fileName)
     : parent(parent)

@@ -1,6 +1,6 @@
-#include "CRecentFileList.h"
+#include "app/CRecentFileList.h"
 
-#include "AppSettings.h"
+#include "gui/AppSettings.h"
 
 #include <QFileInfo>
 

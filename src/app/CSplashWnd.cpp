@@ -1,6 +1,6 @@
-#include "CSplashWnd.h"
+#include "app/CSplashWnd.h"
 
-#include "AppResources.h"
+#include "app/AppResources.h"
 
 #include <QApplication>
 #include <QEvent>

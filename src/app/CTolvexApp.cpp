@@ -1,16 +1,16 @@
-#include "CTolvexApp.h"
+#include "app/CTolvexApp.h"
 
-#include "AppResources.h"
-#include "AppSettings.h"
-#include "CAboutDlg.h"
-#include "CAreaDocument.h"
-#include "CCommandLineInfo.h"
-#include "CMainFrame.h"
-#include "CPromptDiagnostics.h"
-#include "CSplashWnd.h"
+#include "app/AppResources.h"
+#include "gui/AppSettings.h"
+#include "app/CAboutDlg.h"
+#include "gui/CAreaDocument.h"
+#include "app/CCommandLineInfo.h"
+#include "app/CMainFrame.h"
+#include "app/CPromptDiagnostics.h"
+#include "app/CSplashWnd.h"
 #include "config/ConfigLoader.h"
 #include "config/ConfigLocator.h"
-#include "editors/Prompt.h"
+#include "gui/Prompt.h"
 #include "map/CChildFrame.h"
 #include "map/CTolvexView.h"
 
@@ -97,7 +97,7 @@ bool CTolvexApp::InitInstance(const QStringList& arguments, const CStartOptions&
                 Prompt().Show(nullptr, AppTitle, QStringLiteral("No printer is available to print %1.").arg(document->Title()),
                     QMessageBox::Critical);
             else
-                printed = document->Frames().front()->View()->OnFilePrintDirect(target);
+                printed = CChildFrame::Of(document->Frames().front())->View()->OnFilePrintDirect(target);
             CloseAllDocuments();
         }
         mainFrame.reset();
@@ -188,7 +188,7 @@ CAreaDocument* CTolvexApp::OpenDocumentFile(const QString& path)
     const QString absolute = info.absoluteFilePath();
     for (CAreaDocument* document : documents) {
         if (document->PathName() == absolute && !document->Frames().empty()) {
-            mainFrame->ActivateFrame(document->Frames().front());
+            mainFrame->ActivateFrame(CChildFrame::Of(document->Frames().front()));
             return document;
         }
     }
@@ -283,8 +283,9 @@ bool CTolvexApp::CloseDocument(CAreaDocument& document)
 void CTolvexApp::CloseFrames(CAreaDocument& document)
 {
     document.closing = true;
-    const std::vector<CChildFrame*> frames = document.Frames();
-    for (CChildFrame* frame : frames) {
+    const std::vector<IAreaWindow*> windows = document.Frames();
+    for (IAreaWindow* window : windows) {
+        CChildFrame* frame = CChildFrame::Of(window);
         // Deleting the window unregisters it; the last one ends the document.
         if (auto* sub = qobject_cast<QMdiSubWindow*>(frame->parentWidget()))
             delete sub;

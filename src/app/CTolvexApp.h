@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CRecentFileList.h"
+#include "app/CRecentFileList.h"
 #include "config/ConfigTables.h"
 
 #include <QObject>

@@ -1,6 +1,6 @@
-#include "CommandTable.h"
+#include "app/CommandTable.h"
 
-#include "AppResources.h"
+#include "app/AppResources.h"
 
 #include <QAction>
 #include <QFile>
@@ -64,33 +64,6 @@ const std::vector<CCommandEntry>& CommandTable()
     return commandTable;
 }
 
-bool IsViewCommand(Command c)
-{
-    switch (c) {
-    case Command::ViewMapStatusBar:
-    case Command::AreaGeneral:
-    case Command::RoomsList:
-    case Command::RoomsEdit:
-    case Command::RoomsNew:
-    case Command::RoomsDelete:
-    case Command::RoomsCreateNorth:
-    case Command::RoomsCreateSouth:
-    case Command::RoomsCreateEast:
-    case Command::RoomsCreateWest:
-    case Command::RoomsCreateUp:
-    case Command::RoomsCreateDown:
-    case Command::ObjectsList:
-    case Command::MobsList:
-    case Command::MobsMobprogs:
-    case Command::MapLevelUp:
-    case Command::MapLevelDown:
-    case Command::MapZoomIn:
-    case Command::MapZoomOut:
-        return true;
-    default:
-        return false;
-    }
-}
 
 QAction* CreateCommandAction(const CCommandEntry& entry, QObject* parent)
 {

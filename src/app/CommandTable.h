@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Commands.h"
+#include "gui/Commands.h"
 
 #include <vector>
 
@@ -23,10 +23,6 @@ struct CCommandEntry {
 };
 
 const std::vector<CCommandEntry>& CommandTable();
-
-// Commands that the active map view carries out (or, for those it does not
-// carry out yet, keeps disabled).
-bool IsViewCommand(Command c);
 
 // A new action for the command, owned by `parent`. A missing icon only
 // leaves the button with its text.

@@ -1,4 +1,4 @@
-#include "CMobData.h"
+#include "area/CMobData.h"
 
 #include "config/ConfigTables.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CExtraDescData.h"
+#include "area/CExtraDescData.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CExtraDescData.h"
-#include "CResetData.h"
+#include "area/CExtraDescData.h"
+#include "area/CResetData.h"
 
 #include <array>
 #include <cstdint>

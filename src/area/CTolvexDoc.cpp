@@ -1,7 +1,7 @@
-#include "CTolvexDoc.h"
+#include "area/CTolvexDoc.h"
 
-#include "Sections.h"
-#include "TextWriter.h"
+#include "area/Sections.h"
+#include "text/TextWriter.h"
 
 #include <algorithm>
 
@@ -186,7 +186,6 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics)
             return false;
     }
     DistributeResets(&diagnostics);
-    LayoutRooms(cellSize);
     modified = false;
     return true;
 }

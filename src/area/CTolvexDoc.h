@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CMobData.h"
-#include "CMobProgData.h"
-#include "CObjData.h"
-#include "CResetData.h"
-#include "CRoomData.h"
-#include "Diagnostics.h"
+#include "area/CMobData.h"
+#include "area/CMobProgData.h"
+#include "area/CObjData.h"
+#include "area/CResetData.h"
+#include "area/CRoomData.h"
+#include "area/Diagnostics.h"
 #include "config/ConfigTables.h"
 
 #include <functional>
@@ -92,9 +92,6 @@ public:
     int FreeObjectVnum() const;
     int FreeMobVnum() const;
     int FreeMobprogVnum() const;
-
-    // Places every room on the map grid from the exits (the map layout).
-    void LayoutRooms(int cellSize);
 
     // Resets: from the file's list into the rooms, and back before a save.
     // With `diagnostics`, resets that reach no room are warned about.

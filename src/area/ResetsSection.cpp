@@ -1,5 +1,5 @@
-#include "Sections.h"
-#include "TextWriter.h"
+#include "area/Sections.h"
+#include "text/TextWriter.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "RoomRecord.h"
+#include "area/RoomRecord.h"
 
-#include "RecordReader.h"
-#include "RecordWriter.h"
+#include "text/RecordReader.h"
+#include "text/RecordWriter.h"
 
 std::vector<uint8_t> WriteRoomRecord(const CRoomData& room)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CRoomData.h"
+#include "area/CRoomData.h"
 
 #include <cstdint>
 #include <vector>

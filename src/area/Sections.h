@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CTolvexDoc.h"
-#include "TextReader.h"
+#include "area/CTolvexDoc.h"
+#include "text/TextReader.h"
 
 #include <ostream>
 

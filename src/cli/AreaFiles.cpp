@@ -1,4 +1,6 @@
-#include "AreaFiles.h"
+#include "cli/AreaFiles.h"
+
+#include "layout/RoomLayout.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -25,6 +27,8 @@ bool LoadAreaFile(const std::string& path, CTolvexDoc& doc, CCliContext& context
     }
     CDiagnosticList diagnostics;
     const bool ok = doc.Load(file, diagnostics);
+    if (ok)
+        LayoutRooms(doc, doc.cellSize);
     for (const CDiagnostic& d : diagnostics.items)
         PrintDiagnostic(context.err, path, d);
     return ok;

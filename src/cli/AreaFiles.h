@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliCommands.h"
+#include "cli/CliCommands.h"
 
 #include "area/CTolvexDoc.h"
 

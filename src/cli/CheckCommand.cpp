@@ -1,4 +1,4 @@
-#include "AreaFiles.h"
+#include "cli/AreaFiles.h"
 
 #include <fstream>
 

@@ -1,6 +1,6 @@
-#include "CliCommands.h"
+#include "cli/CliCommands.h"
 
-#include "area/TextWriter.h"
+#include "text/TextWriter.h"
 #include "config/ConfigLoader.h"
 #include "config/ConfigLocator.h"
 #include "config/TableNames.h"

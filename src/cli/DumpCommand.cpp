@@ -1,5 +1,5 @@
-#include "AreaFiles.h"
-#include "JsonWriter.h"
+#include "cli/AreaFiles.h"
+#include "cli/JsonWriter.h"
 
 namespace {
 

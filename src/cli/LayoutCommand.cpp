@@ -1,4 +1,4 @@
-#include "AreaFiles.h"
+#include "cli/AreaFiles.h"
 
 int RunLayoutCommand(const std::vector<std::string>& arguments, CCliContext& context)
 {

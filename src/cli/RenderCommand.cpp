@@ -1,9 +1,9 @@
-#include "AreaFiles.h"
+#include "cli/AreaFiles.h"
 
 #include "area/CTolvexDoc.h"
 #include "config/ConfigTables.h"
-#include "map/MapDrawing.h"
-#include "map/SvgCanvas.h"
+#include "layout/MapDrawing.h"
+#include "layout/SvgCanvas.h"
 
 #include <sstream>
 

@@ -1,6 +1,6 @@
-#include "ConfigLoader.h"
+#include "config/ConfigLoader.h"
 
-#include "area/TextReader.h"
+#include "text/TextReader.h"
 
 #include <fstream>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConfigTables.h"
+#include "config/ConfigTables.h"
 
 #include <istream>
 #include <string>

@@ -1,4 +1,4 @@
-#include "ConfigLocator.h"
+#include "config/ConfigLocator.h"
 
 #include <cstdlib>
 #include <filesystem>

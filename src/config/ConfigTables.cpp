@@ -1,15 +1,6 @@
-#include "ConfigTables.h"
+#include "config/ConfigTables.h"
 
 CConfigTables theTables;
-
-uint32_t FlagLetterBit(unsigned char c)
-{
-    if (c >= 'A' && c <= 'Z')
-        return 1u << (c - 'A');
-    if (c >= 'a' && c <= 'f')
-        return 1u << (26 + (c - 'a'));
-    return 0;
-}
 
 int FindByValue(const CEntryTable<CSectorColorEntry>& table, int32_t sector)
 {

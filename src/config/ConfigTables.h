@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableEntry.h"
+#include "config/TableEntry.h"
 
 #include <cstdint>
 #include <string>
@@ -72,9 +72,6 @@ public:
 
 // The one table set of the application.
 extern CConfigTables theTables;
-
-// A: bit 0 ... Z: bit 25, a: bit 26 ... f: bit 31; anything else 0.
-uint32_t FlagLetterBit(unsigned char c);
 
 template <typename T>
 int FindByName(const CEntryTable<T>& table, const std::string& name)

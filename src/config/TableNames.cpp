@@ -1,4 +1,4 @@
-#include "TableNames.h"
+#include "config/TableNames.h"
 
 const CPlainTableRef* TableOrder()
 {

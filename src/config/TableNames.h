@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConfigTables.h"
+#include "config/ConfigTables.h"
 
 // The 32 tables in their fixed order, by their section names, for listings.
 struct CPlainTableRef {

@@ -1,8 +1,8 @@
-#include "CAreaInfoDlg.h"
+#include "editors/CAreaInfoDlg.h"
 
-#include "CNumberBox.h"
-#include "DialogParts.h"
-#include "Prompt.h"
+#include "gui/CNumberBox.h"
+#include "editors/DialogParts.h"
+#include "gui/Prompt.h"
 #include "area/CTolvexDoc.h"
 
 #include <QDialogButtonBox>

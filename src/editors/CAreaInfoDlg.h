@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CAreaInfoState.h"
+#include "editors/CAreaInfoState.h"
 
 #include <QDialog>
 

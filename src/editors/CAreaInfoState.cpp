@@ -1,4 +1,4 @@
-#include "CAreaInfoState.h"
+#include "editors/CAreaInfoState.h"
 
 #include "area/CTolvexDoc.h"
 

@@ -1,7 +1,7 @@
-#include "CExtraDescPanel.h"
+#include "editors/CExtraDescPanel.h"
 
-#include "ExtraDescList.h"
-#include "Prompt.h"
+#include "editors/ExtraDescList.h"
+#include "gui/Prompt.h"
 
 #include <QComboBox>
 #include <QGridLayout>

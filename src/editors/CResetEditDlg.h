@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CResetEditState.h"
+#include "editors/CResetEditState.h"
 
 #include <QDialog>
 

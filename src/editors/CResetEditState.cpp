@@ -1,4 +1,4 @@
-#include "CResetEditState.h"
+#include "editors/CResetEditState.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "CResetListPanel.h"
+#include "editors/CResetListPanel.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

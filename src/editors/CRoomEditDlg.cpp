@@ -1,13 +1,13 @@
-#include "CRoomEditDlg.h"
+#include "editors/CRoomEditDlg.h"
 
-#include "CExtraDescPanel.h"
-#include "CFlagList.h"
-#include "CNumberBox.h"
-#include "CResetEditDlg.h"
-#include "CResetListPanel.h"
-#include "DialogParts.h"
-#include "Prompt.h"
-#include "RoomClipboard.h"
+#include "editors/CExtraDescPanel.h"
+#include "gui/CFlagList.h"
+#include "gui/CNumberBox.h"
+#include "editors/CResetEditDlg.h"
+#include "editors/CResetListPanel.h"
+#include "editors/DialogParts.h"
+#include "gui/Prompt.h"
+#include "editors/RoomClipboard.h"
 #include "area/CTolvexDoc.h"
 
 #include <QAction>

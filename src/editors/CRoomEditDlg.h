@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CRoomEditState.h"
+#include "editors/CRoomEditState.h"
 
 #include <QDialog>
 

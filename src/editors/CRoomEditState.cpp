@@ -1,7 +1,7 @@
-#include "CRoomEditState.h"
+#include "editors/CRoomEditState.h"
 
 #include "area/CTolvexDoc.h"
-#include "area/TextWriter.h"
+#include "text/TextWriter.h"
 
 CRoomEditState::CRoomEditState(const CRoomData& room, int lowerVnum, int upperVnum, int ownIndex)
     : room(room)

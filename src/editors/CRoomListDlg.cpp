@@ -1,8 +1,8 @@
-#include "CRoomListDlg.h"
+#include "editors/CRoomListDlg.h"
 
-#include "Prompt.h"
+#include "gui/Prompt.h"
 #include "area/CTolvexDoc.h"
-#include "area/TextWriter.h"
+#include "text/TextWriter.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>

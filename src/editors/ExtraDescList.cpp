@@ -1,4 +1,4 @@
-#include "ExtraDescList.h"
+#include "editors/ExtraDescList.h"
 
 #include <cctype>
 

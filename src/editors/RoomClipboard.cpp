@@ -1,4 +1,4 @@
-#include "RoomClipboard.h"
+#include "editors/RoomClipboard.h"
 
 #include "area/RoomRecord.h"
 

@@ -1,7 +1,7 @@
-#include "CChildFrame.h"
+#include "map/CChildFrame.h"
 
-#include "CTolvexView.h"
-#include "app/CAreaDocument.h"
+#include "map/CTolvexView.h"
+#include "gui/CAreaDocument.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,20 +1,24 @@
 #pragma once
 
+#include "gui/CAreaDocument.h"
+
 #include <QMainWindow>
 
-class CAreaDocument;
 class CTolvexView;
 class QLabel;
 class QStatusBar;
 
 // The frame of one map window: the map view with a status bar of its own,
 // the map status bar, whose single pane shows the level and the selection.
-class CChildFrame : public QMainWindow {
+class CChildFrame : public QMainWindow, public IAreaWindow {
     Q_OBJECT
 
 public:
     explicit CChildFrame(CAreaDocument& document, QWidget* parent = nullptr);
     ~CChildFrame() override;
+
+    // The frame behind one of a document's windows: every window is a frame.
+    static CChildFrame* Of(IAreaWindow* window) { return static_cast<CChildFrame*>(window); }
 
     CAreaDocument& Document() const { return document; }
     CTolvexView* View() const { return view; }
@@ -25,7 +29,7 @@ public:
 
     // The caption: the document's title (numbered when the area has several
     // windows) with the modified marker.
-    void SetCaption(const QString& caption, bool modified);
+    void SetCaption(const QString& caption, bool modified) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

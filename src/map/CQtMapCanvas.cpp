@@ -1,4 +1,4 @@
-#include "CQtMapCanvas.h"
+#include "map/CQtMapCanvas.h"
 
 #include <QPainter>
 #include <QPolygon>

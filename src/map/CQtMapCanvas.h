@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MapCanvas.h"
+#include "layout/MapCanvas.h"
 
 class QPainter;
 

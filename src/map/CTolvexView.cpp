@@ -1,16 +1,16 @@
-#include "CTolvexView.h"
+#include "layout/RoomLayout.h"
+#include "map/CTolvexView.h"
 
-#include "CChildFrame.h"
-#include "CQtMapCanvas.h"
-#include "MapDrawing.h"
-#include "MapPrinting.h"
-#include "RoomCommands.h"
-#include "app/CAreaDocument.h"
-#include "app/CommandTable.h"
+#include "map/CChildFrame.h"
+#include "map/CQtMapCanvas.h"
+#include "layout/MapDrawing.h"
+#include "map/MapPrinting.h"
+#include "layout/RoomCommands.h"
+#include "gui/CAreaDocument.h"
 #include "editors/CAreaInfoDlg.h"
 #include "editors/CRoomEditDlg.h"
 #include "editors/CRoomListDlg.h"
-#include "editors/Prompt.h"
+#include "gui/Prompt.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -241,7 +241,7 @@ void CTolvexView::Zoom(int cellSize)
     if (cellSize == doc.cellSize)
         return;
     doc.cellSize = cellSize;
-    doc.LayoutRooms(cellSize);
+    LayoutRooms(doc, cellSize);
     // The zoom belongs to the area, so every window of it follows; the area
     // itself is not changed.
     document.UpdateAllViews();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Commands.h"
+#include "gui/Commands.h"
 
 #include <QAbstractScrollArea>
 

@@ -1,7 +1,8 @@
-#include "MapPrinting.h"
+#include "layout/RoomLayout.h"
+#include "map/MapPrinting.h"
 
-#include "CQtMapCanvas.h"
-#include "MapDrawing.h"
+#include "map/CQtMapCanvas.h"
+#include "layout/MapDrawing.h"
 #include "area/CTolvexDoc.h"
 
 #include <QFont>
@@ -27,11 +28,11 @@ CPrintPlan PreparePrinting(CTolvexDoc& doc)
     CPrintPlan plan;
     plan.lowestLevel = doc.lowestLevel;
     plan.pageCount = std::max(1, doc.highestLevel - doc.lowestLevel + 1);
-    doc.LayoutRooms(MeasureCellSize);
+    LayoutRooms(doc, MeasureCellSize);
     const CMapSize extent = MapExtent(doc);
     plan.pagesAcross = extent.width / StepUnits + 1;
     plan.pagesDown = extent.height / StepUnits + 1;
-    doc.LayoutRooms(doc.cellSize);
+    LayoutRooms(doc, doc.cellSize);
     return plan;
 }
 
@@ -67,12 +68,12 @@ QString DrawPrintPage(QPainter& painter, CTolvexDoc& doc, const CPrintPlan& plan
     painter.restore();
 
     const int c = PrintCellSize(plan, drawRect);
-    doc.LayoutRooms(c);
+    LayoutRooms(doc, c);
     {
         CQtMapCanvas canvas(painter);
         DrawLevel(canvas, doc, level, 0, c, drawRect.left(), drawRect.top() + MapTop, false);
     }
-    doc.LayoutRooms(doc.cellSize);
+    LayoutRooms(doc, doc.cellSize);
     return title;
 }
 

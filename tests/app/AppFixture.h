@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CAreaDocument.h"
+#include "gui/CAreaDocument.h"
 #include "app/CMainFrame.h"
 #include "app/CTolvexApp.h"
 #include "config/ConfigLoader.h"

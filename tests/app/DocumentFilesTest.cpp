@@ -28,7 +28,7 @@ TEST_F(DocumentFiles, NewAreaIsNumberedAndSavedUnderTheNameAskedFor)
     EXPECT_TRUE(app->SaveDocument(*document, false));
     EXPECT_EQ(ReadAll((target + QStringLiteral(".are")).toStdString()).rfind("#AREADATA\nName Sin Nombre~\n", 0), 0u);
     EXPECT_EQ(document->Title(), QStringLiteral("fresh.are"));
-    EXPECT_FALSE(document->IsModified() || document->Frames().front()->isWindowModified());
+    EXPECT_FALSE(document->IsModified() || CChildFrame::Of(document->Frames().front())->isWindowModified());
     EXPECT_EQ(app->RecentFiles().Files().value(0), target + QStringLiteral(".are"));
 }
 
@@ -45,7 +45,7 @@ TEST_F(DocumentFiles, FailedSaveKeepsTheOldFileAndTheModifiedMarkAndNamesTheFile
     Change(*document);
     EXPECT_FALSE(app->SaveDocument(*document, false));
     EXPECT_EQ(ReadAll(path.toStdString()), original) << "the file on disk must not change";
-    EXPECT_TRUE(document->IsModified() && document->Frames().front()->isWindowModified());
+    EXPECT_TRUE(document->IsModified() && CChildFrame::Of(document->Frames().front())->isWindowModified());
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_TRUE(prompt.shown[0].text.contains(longName)) << prompt.shown[0].text.toStdString();
 
@@ -80,11 +80,11 @@ TEST_F(DocumentFiles, OnlyTheLastWindowOfAModifiedAreaOrExitAsksAndNeverDuringAD
     Action(Command::WindowNew)->trigger();
     Change(*document);
     prompt.answers = { QMessageBox::Cancel, QMessageBox::Cancel, QMessageBox::No };
-    EXPECT_TRUE(document->Frames()[1]->parentWidget()->close());
+    EXPECT_TRUE(CChildFrame::Of(document->Frames()[1])->parentWidget()->close());
     EXPECT_TRUE(prompt.asked.empty()) << "the area is still open in another window";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(document->Frames().size(), 1u);
-    EXPECT_FALSE(document->Frames()[0]->parentWidget()->close());
+    EXPECT_FALSE(CChildFrame::Of(document->Frames()[0])->parentWidget()->close());
 
     bool closed = true;
     QTimer::singleShot(0, [&] {
@@ -132,7 +132,7 @@ TEST_F(DocumentFiles, OpeningAnOpenFileAgainShowsItsWindowAndAnEmptyFileOpensEmp
     EXPECT_TRUE(empty && empty->Doc().rooms.empty());
     EXPECT_EQ(app->OpenDocumentFile(temp.filePath(QStringLiteral("tower.are"))), document);
     EXPECT_EQ(app->Documents().size(), 2u);
-    EXPECT_EQ(ActiveChild(), document->Frames().front());
+    EXPECT_EQ(ActiveChild(), CChildFrame::Of(document->Frames().front()));
 }
 
 } // namespace

@@ -83,23 +83,23 @@ TEST_F(MainFrameCommands, NewWindowShowsTheSameAreaUnderNumberedCaptions)
     ASSERT_NE(first, second);
     EXPECT_EQ(&second->Document(), document);
     ASSERT_EQ(document->Frames().size(), 2u);
-    EXPECT_EQ(document->Frames()[0]->windowTitle(), QStringLiteral("tower.are:1[*]"));
-    EXPECT_EQ(document->Frames()[1]->windowTitle(), QStringLiteral("tower.are:2[*]"));
+    EXPECT_EQ(CChildFrame::Of(document->Frames()[0])->windowTitle(), QStringLiteral("tower.are:1[*]"));
+    EXPECT_EQ(CChildFrame::Of(document->Frames()[1])->windowTitle(), QStringLiteral("tower.are:2[*]"));
 
     // Each window keeps its own level; a change to the area reaches both.
     second->OnMapLevelUp();
     EXPECT_EQ(first->ShownLevel(), 0);
     EXPECT_EQ(second->ShownLevel(), 1);
     document->Doc().NotifyChanged();
-    for (CChildFrame* frame : document->Frames())
-        EXPECT_TRUE(frame->isWindowModified()) << frame->windowTitle().toStdString();
+    for (IAreaWindow* window : document->Frames())
+        EXPECT_TRUE(CChildFrame::Of(window)->isWindowModified()) << CChildFrame::Of(window)->windowTitle().toStdString();
     EXPECT_TRUE(Frame()->isWindowModified()) << "the main title follows at once, without waiting for a poll";
 
     // Closing one window leaves the area open in the other, without asking.
-    delete qobject_cast<QMdiSubWindow*>(document->Frames()[1]->parentWidget());
+    delete qobject_cast<QMdiSubWindow*>(CChildFrame::Of(document->Frames()[1])->parentWidget());
     EXPECT_TRUE(prompt.asked.empty());
     ASSERT_EQ(app->Documents().size(), 1u);
-    EXPECT_EQ(document->Frames()[0]->windowTitle(), QStringLiteral("tower.are[*]"));
+    EXPECT_EQ(CChildFrame::Of(document->Frames()[0])->windowTitle(), QStringLiteral("tower.are[*]"));
 }
 
 TEST_F(MainFrameCommands, FilesDroppedOnTheFrameOpen)

@@ -1,3 +1,4 @@
+#include "layout/RoomLayout.h"
 #include "area/CTolvexDoc.h"
 #include "config/ConfigLoader.h"
 #include "support/TestPaths.h"
@@ -21,6 +22,7 @@ TEST_P(ExampleArea, LoadsWithoutWarningsAndShowsEveryKindOfExitOverThreeLevels)
     CTolvexDoc doc(tables);
     CDiagnosticList diagnostics;
     ASSERT_TRUE(doc.Load(in, diagnostics));
+    LayoutRooms(doc, doc.cellSize);
     EXPECT_TRUE(diagnostics.items.empty()) << diagnostics.items.size() << " warnings, the first: " << diagnostics.items[0].text;
     EXPECT_TRUE(doc.lowestLevel == -1 && doc.highestLevel == 1) << "levels " << doc.lowestLevel << " to " << doc.highestLevel;
 

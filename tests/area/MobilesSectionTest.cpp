@@ -1,5 +1,6 @@
+#include "text/TextReader.h"
 #include "SectionFixture.h"
-#include "area/TextWriter.h"
+#include "text/TextWriter.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "SectionFixture.h"
-#include "area/TextWriter.h"
+#include "text/TextWriter.h"
 
 namespace {
 

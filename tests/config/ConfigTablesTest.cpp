@@ -1,3 +1,4 @@
+#include "text/TextReader.h"
 #include "config/ConfigTables.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "EditorFixture.h"
 
-#include "area/TextWriter.h"
+#include "text/TextWriter.h"
 #include "editors/CResetEditDlg.h"
 
 #include <QComboBox>

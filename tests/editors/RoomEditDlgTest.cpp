@@ -1,6 +1,6 @@
 #include "EditorFixture.h"
 
-#include "editors/CFlagList.h"
+#include "gui/CFlagList.h"
 #include "editors/CRoomEditDlg.h"
 
 #include <QAction>

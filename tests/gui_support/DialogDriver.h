@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/CNumberBox.h"
+#include "gui/CNumberBox.h"
 
 #include <QApplication>
 #include <QDialog>

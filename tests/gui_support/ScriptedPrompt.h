@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/Prompt.h"
+#include "gui/Prompt.h"
 
 #include <deque>
 

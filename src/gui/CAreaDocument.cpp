@@ -1,0 +1,141 @@
+#include "gui/CAreaDocument.h"
+
+#include "layout/RoomLayout.h"
+
+#include "gui/Prompt.h"
+#include "layout/RoomCommands.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <sstream>
+
+CAreaDocument::CAreaDocument(CConfigTables& tables, QObject* parent)
+    : QObject(parent)
+    , doc(tables)
+{
+    listenerId = doc.AddChangeListener([this] {
+        SyncModified();
+        emit Changed();
+    });
+}
+
+CAreaDocument::~CAreaDocument()
+{
+    doc.RemoveChangeListener(listenerId);
+}
+
+void CAreaDocument::SetTitle(const QString& newTitle)
+{
+    title = newTitle;
+    UpdateFrameTitles();
+}
+
+void CAreaDocument::SetModified(bool modified)
+{
+    doc.SetModified(modified);
+    SyncModified();
+}
+
+void CAreaDocument::SyncModified()
+{
+    if (shownModified != doc.IsModified())
+        UpdateFrameTitles();
+}
+
+void CAreaDocument::OnNewDocument(const QString& newTitle)
+{
+    doc.OnNewDocument();
+    pathName.clear();
+    SetTitle(newTitle);
+}
+
+CAreaDocument::OpenResult CAreaDocument::OnOpenDocument(const QString& path, IDiagnostics& diagnostics, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return OpenResult::Unreadable;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = file.errorString();
+        return OpenResult::Unreadable;
+    }
+    std::istringstream in(std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
+    if (!doc.Load(in, diagnostics))
+        return OpenResult::Aborted;
+    LayoutRooms(doc, doc.cellSize);
+    doc.SetModified(false);
+    pathName = QFileInfo(path).absoluteFilePath();
+    SetTitle(QFileInfo(path).fileName());
+    return OpenResult::Opened;
+}
+
+bool CAreaDocument::OnSaveDocument(const QString& path, IDiagnostics& diagnostics, QString& error)
+{
+    std::ostringstream out;
+    // The header names the file being written, so a Save As names the new file.
+    doc.Save(out, ToBytes(QFileInfo(path).absoluteFilePath()), diagnostics);
+    const std::string bytes = out.str();
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    pathName = QFileInfo(path).absoluteFilePath();
+    doc.SetModified(false);
+    SetTitle(QFileInfo(path).fileName());
+    return true;
+}
+
+void CAreaDocument::UpdateAllViews()
+{
+    emit Changed();
+}
+
+void CAreaDocument::DeleteRoom(int index)
+{
+    if (!RoomCommands::DeleteRoom(doc, index))
+        return;
+    emit RoomDeleted(index);
+    RoomCommands::RoomsChanged(doc);
+}
+
+void CAreaDocument::AddFrame(IAreaWindow* frame)
+{
+    frames.push_back(frame);
+    UpdateFrameTitles();
+}
+
+void CAreaDocument::RemoveFrame(IAreaWindow* frame)
+{
+    frames.erase(std::remove(frames.begin(), frames.end(), frame), frames.end());
+    UpdateFrameTitles();
+    if (frames.empty())
+        emit LastFrameClosed();
+}
+
+void CAreaDocument::UpdateFrameTitles()
+{
+    shownModified = doc.IsModified();
+    // Several windows of one area are told apart by a number after the title.
+    const bool numbered = frames.size() > 1;
+    for (size_t i = 0; i < frames.size(); ++i) {
+        const QString caption = numbered ? QStringLiteral("%1:%2").arg(title).arg(i + 1) : title;
+        frames[i]->SetCaption(caption, shownModified);
+    }
+    emit TitleChanged();
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "area/CTolvexDoc.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QString;
+
+// A window that shows an area; the document numbers and captions them.
+class IAreaWindow {
+public:
+    virtual ~IAreaWindow() = default;
+    // The document's title (numbered when the area has several windows) and
+    // whether it carries the modified marker.
+    virtual void SetCaption(const QString& caption, bool modified) = 0;
+};
+
+// An open area as the windows see it: the document with its file name, title
+// and map windows. Every view of the area listens here.
+class CAreaDocument : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CAreaDocument(CConfigTables& tables, QObject* parent = nullptr);
+    ~CAreaDocument() override;
+
+    CTolvexDoc& Doc() { return doc; }
+    const CTolvexDoc& Doc() const { return doc; }
+
+    // Empty until the area has been read from or saved to a file.
+    const QString& PathName() const { return pathName; }
+    // The file name, or "Tolvex<n>" for a new area.
+    const QString& Title() const { return title; }
+    void SetTitle(const QString& newTitle);
+
+    bool IsModified() const { return doc.IsModified(); }
+    void SetModified(bool modified);
+
+    // File New: the values of a new area under the given title.
+    void OnNewDocument(const QString& newTitle);
+
+    enum class OpenResult { Opened, Unreadable, Aborted };
+    // Reads the file. Unreadable: `error` says why; Aborted: the reader has
+    // told the builder, and the document must be thrown away.
+    OpenResult OnOpenDocument(const QString& path, IDiagnostics& diagnostics, QString& error);
+
+    // Writes the area to `path` through a temporary file that replaces the
+    // old one only when everything was written, so a failed save leaves the
+    // file on disk as it was and the document modified. On failure `error`
+    // says why.
+    bool OnSaveDocument(const QString& path, IDiagnostics& diagnostics, QString& error);
+
+    // Every map window repaints; nothing is marked modified (zoom, printing).
+    void UpdateAllViews();
+    // Removes room `index` with the exits that led to it; every view moves its
+    // selection past the gap before the area is laid out and drawn again.
+    void DeleteRoom(int index);
+
+    // Map windows register themselves while they live.
+    void AddFrame(IAreaWindow* frame);
+    void RemoveFrame(IAreaWindow* frame);
+    const std::vector<IAreaWindow*>& Frames() const { return frames; }
+
+    // Asked when the last map window of a modified area is about to close:
+    // true lets it close. Set by the application (it asks the builder).
+    std::function<bool(CAreaDocument&)> canClose;
+    // Set while the application closes the document itself, so its windows
+    // do not ask again.
+    bool closing = false;
+
+Q_SIGNALS:
+    // The area changed or must be drawn again: views repaint.
+    void Changed();
+    // Room `index` is gone and the rooms after it moved down by one; Changed
+    // follows.
+    void RoomDeleted(int index);
+    // The title or the modified flag changed: frame captions follow.
+    void TitleChanged();
+    // The last map window closed: the document is done.
+    void LastFrameClosed();
+
+private:
+    // Brings the captions up to date with the modified flag.
+    void SyncModified();
+    void UpdateFrameTitles();
+
+    CTolvexDoc doc;
+    QString pathName;
+    QString title;
+    std::vector<IAreaWindow*> frames;
+    int listenerId = 0;
+    bool shownModified = false;
+};

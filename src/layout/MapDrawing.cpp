@@ -1,0 +1,331 @@
+#include "layout/MapDrawing.h"
+
+#include "area/CTolvexDoc.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+// Passes on only the primitives whose bounds meet the clip rectangle, so a
+// window repaints just what it shows while the drawing order stays the same.
+class CClippedCanvas : public IMapCanvas {
+public:
+    CClippedCanvas(IMapCanvas& target, const CMapRect& clip) : target(target), clip(clip) { }
+
+    void FillRect(int left, int top, int right, int bottom, CMapColor color) override
+    {
+        if (Meets(left, top, right, bottom))
+            target.FillRect(left, top, right, bottom, color);
+    }
+    void Polyline(const std::vector<CMapPoint>& points, CMapColor color, int penWidth) override
+    {
+        if (MeetsPoints(points, std::max(penWidth, 1)))
+            target.Polyline(points, color, penWidth);
+    }
+    void Polygon(const std::vector<CMapPoint>& points, CMapColor color) override
+    {
+        if (MeetsPoints(points, 1))
+            target.Polygon(points, color);
+    }
+    void Ellipse(int left, int top, int right, int bottom, CMapColor color, int penWidth) override
+    {
+        const int m = std::max(penWidth, 1);
+        if (Meets(left - m, top - m, right + m, bottom + m))
+            target.Ellipse(left, top, right, bottom, color, penWidth);
+    }
+    void Disc(int cx, int cy, int radius, CMapColor color) override
+    {
+        if (Meets(cx - radius - 1, cy - radius - 1, cx + radius + 2, cy + radius + 2))
+            target.Disc(cx, cy, radius, color);
+    }
+
+private:
+    bool Meets(int left, int top, int right, int bottom) const
+    {
+        return left < clip.right && right > clip.left && top < clip.bottom && bottom > clip.top;
+    }
+    // A pen may paint up to `margin` units beyond the points it joins.
+    bool MeetsPoints(const std::vector<CMapPoint>& points, int margin) const
+    {
+        if (points.empty())
+            return false;
+        int left = points[0].x, right = points[0].x, top = points[0].y, bottom = points[0].y;
+        for (const CMapPoint& p : points) {
+            left = std::min(left, p.x);
+            right = std::max(right, p.x);
+            top = std::min(top, p.y);
+            bottom = std::max(bottom, p.y);
+        }
+        return Meets(left - margin, top - margin, right + margin + 1, bottom + margin + 1);
+    }
+
+    IMapCanvas& target;
+    CMapRect clip;
+};
+
+// The first room of each vnum, as FindRoomIndex finds it, without a scan per exit.
+using RoomIndex = std::unordered_map<int, int>;
+
+RoomIndex FirstRoomByVnum(const CTolvexDoc& doc)
+{
+    std::unordered_map<int, int> index;
+    index.reserve(doc.rooms.size());
+    for (size_t i = 0; i < doc.rooms.size(); ++i)
+        index.emplace(doc.rooms[i].vnum, static_cast<int>(i));
+    return index;
+}
+
+// Draws one level; every point it passes to the canvas is already shifted.
+class CLevelPainter {
+public:
+    CLevelPainter(IMapCanvas& canvas, const CTolvexDoc& doc, const RoomIndex& roomByVnum, int cellSize, int ox, int oy,
+        bool ghost)
+        : canvas(canvas), doc(doc), c(cellSize), k(MapK(cellSize)), pen(MapPenWidth(cellSize)), ox(ox), oy(oy),
+          ghost(ghost), roomByVnum(roomByVnum)
+    {
+    }
+
+    void Room(const CRoomData& room, bool selected)
+    {
+        Box(room, selected);
+        for (int d = 0; d < DirectionCount; ++d)
+            Exit(room, d);
+    }
+
+private:
+    CMapPoint P(int x, int y) const { return { x + ox, y + oy }; }
+
+    void Fill(int left, int top, int right, int bottom, CMapColor color)
+    {
+        canvas.FillRect(left + ox, top + oy, right + ox, bottom + oy, color);
+    }
+
+    void Box(const CRoomData& room, bool selected)
+    {
+        const int x = room.x, y = room.y;
+        if (ghost) {
+            canvas.Polyline({ P(x - c, y - c), P(x + c, y - c), P(x + c, y + c), P(x - c, y + c), P(x - c, y - c) },
+                MapColors::Ghost, pen);
+            return;
+        }
+        const CMapColor sector = SectorColor(doc.Tables(), room.sector);
+        if (selected) {
+            Fill(x - c, y - c, x + c, y + c, MapColors::Black);
+            Fill(x - c + 1, y - c + 1, x + c - 1, y + c - 1, MapColors::White);
+            Fill(x - c + 2, y - c + 2, x + c - 2, y + c - 2, sector);
+        } else {
+            Fill(x - c, y - c, x + c, y + c, sector);
+        }
+    }
+
+    void Exit(const CRoomData& room, int d)
+    {
+        const CExitData& exit = room.exits[static_cast<size_t>(d)];
+        if (exit.toVnum == 0)
+            return;
+        const auto found = roomByVnum.find(exit.toVnum);
+        if (found == roomByVnum.end())
+            return;
+        const CRoomData& to = doc.rooms[static_cast<size_t>(found->second)];
+        if (to.unplaced)
+            return;
+        const CMapColor color = ExitColor(doc.Tables(), exit.exitFlags, ghost);
+        const int x = room.x, y = room.y;
+
+        if (d == DirUp || d == DirDown) {
+            const int sign = d == DirUp ? -1 : 1;
+            canvas.Polygon({ P(x + 6 * c / 5, y + sign * (c / 2)), P(x + 17 * c / 10, y + sign * (c / 2)),
+                               P(x + 29 * c / 20, y + sign * c) },
+                color);
+            return;
+        }
+
+        if (to.vnum == room.vnum) {
+            SelfLoop(x, y, d, color);
+            return;
+        }
+
+        const bool sameLevel = to.level == room.level;
+        CMapPoint e { to.x, to.y };
+        if (!sameLevel) {
+            const int stub = 7 * c / 2;
+            e = { x, y };
+            switch (d) {
+            case DirNorth: e.y -= stub; break;
+            case DirEast: e.x += stub; break;
+            case DirSouth: e.y += stub; break;
+            default: e.x -= stub; break;
+            }
+        }
+        CMapPoint p0, p1, p2, p3;
+        switch (d) {
+        case DirNorth:
+            p0 = { x, y - c - k };
+            p1 = { p0.x, p0.y - k };
+            p3 = { e.x, e.y + c + k };
+            p2 = { p3.x, p3.y + k };
+            break;
+        case DirEast:
+            p0 = { x + c + k, y };
+            p1 = { p0.x + k, p0.y };
+            p3 = { e.x - c - k, e.y };
+            p2 = { p3.x - k, p3.y };
+            break;
+        case DirSouth:
+            p0 = { x, y + c + k };
+            p1 = { p0.x, p0.y + k };
+            p3 = { e.x, e.y - c - k };
+            p2 = { p3.x, p3.y - k };
+            break;
+        default:
+            p0 = { x - c - k, y };
+            p1 = { p0.x - k, p0.y };
+            p3 = { e.x + c + k, e.y };
+            p2 = { p3.x + k, p3.y };
+            break;
+        }
+        canvas.Polyline({ P(p0.x, p0.y), P(p1.x, p1.y), P(p2.x, p2.y), P(p3.x, p3.y) }, color, pen);
+        if (sameLevel)
+            Arrowhead(e.x, e.y, d, color);
+        else
+            canvas.Disc(p3.x + ox, p3.y + oy, 3 * k / 2, color);
+    }
+
+    // An exit back into the room: a loop beside the box on the exit's side,
+    // with an arrowhead pointing back into the room.
+    void SelfLoop(int x, int y, int d, CMapColor color)
+    {
+        static const int opposite[] = { DirSouth, DirWest, DirNorth, DirEast };
+        if (d == DirNorth || d == DirSouth) {
+            const int t = d == DirNorth ? y - c / 10 - 5 * c / 2 - k : y + c / 10 + k + c;
+            canvas.Ellipse(x - c / 2 + ox, t + oy, x - c / 2 + c + ox, t + 3 * c / 2 + oy, color, pen);
+        } else {
+            const int l = d == DirEast ? x + c / 10 + k + c : x - c / 10 - 5 * c / 2 - k;
+            canvas.Ellipse(l + ox, y - c / 2 + oy, l + 3 * c / 2 + ox, y - c / 2 + c + oy, color, pen);
+        }
+        Arrowhead(x, y, opposite[d], color);
+    }
+
+    // A filled arrowhead pointing in direction d whose tip lies c short of (X, Y).
+    void Arrowhead(int X, int Y, int d, CMapColor color)
+    {
+        const int a = c / 3, b = 4 * c / 3;
+        switch (d) {
+        case DirNorth: canvas.Polygon({ P(X - a, Y + b), P(X, Y + c), P(X + a, Y + b) }, color); break;
+        case DirEast: canvas.Polygon({ P(X - b, Y - a), P(X - c, Y), P(X - b, Y + a) }, color); break;
+        case DirSouth: canvas.Polygon({ P(X - a, Y - b), P(X, Y - c), P(X + a, Y - b) }, color); break;
+        default: canvas.Polygon({ P(X + b, Y + a), P(X + c, Y), P(X + b, Y - a) }, color); break;
+        }
+    }
+
+    IMapCanvas& canvas;
+    const CTolvexDoc& doc;
+    const int c;
+    const int k;
+    const int pen;
+    const int ox;
+    const int oy;
+    const bool ghost;
+    const RoomIndex& roomByVnum;
+};
+
+void PaintLevel(IMapCanvas& canvas, const CTolvexDoc& doc, const RoomIndex& roomByVnum, int level, int selected,
+    int cellSize, int ox, int oy, bool ghost, const CMapRect* clip)
+{
+    if (clip) {
+        CClippedCanvas clipped(canvas, *clip);
+        PaintLevel(clipped, doc, roomByVnum, level, selected, cellSize, ox, oy, ghost, nullptr);
+        return;
+    }
+    CLevelPainter painter(canvas, doc, roomByVnum, cellSize, ox, oy, ghost);
+    for (size_t i = 0; i < doc.rooms.size(); ++i) {
+        const CRoomData& room = doc.rooms[i];
+        if (!room.unplaced && room.level == level)
+            painter.Room(room, !ghost && static_cast<int>(i) == selected);
+    }
+}
+
+} // namespace
+
+int MapK(int cellSize)
+{
+    // The largest k with 12 k^2 <= c^2: exact where a floating square root may round up.
+    const long long c2 = static_cast<long long>(cellSize) * cellSize;
+    long long k = 0;
+    while (12 * (k + 1) * (k + 1) <= c2)
+        ++k;
+    return static_cast<int>(k);
+}
+
+int MapPenWidth(int cellSize)
+{
+    return cellSize / 10;
+}
+
+CMapColor ExitColor(const CConfigTables& tables, uint32_t exitFlags, bool ghost)
+{
+    if (ghost)
+        return MapColors::Ghost;
+    if (exitFlags & tables.locked)
+        return MapColors::Locked;
+    if (exitFlags & tables.isDoor)
+        return MapColors::Door;
+    return MapColors::Open;
+}
+
+CMapColor SectorColor(const CConfigTables& tables, int sector)
+{
+    if (tables.sectorColors.Count() == 0)
+        return MapColors::NoSector;
+    int i = FindByValue(tables.sectorColors, sector);
+    if (i < 0)
+        i = 0;
+    const CSectorColorEntry& e = tables.sectorColors[i];
+    return { e.red & 0xFF, e.green & 0xFF, e.blue & 0xFF };
+}
+
+void DrawLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int selected, int cellSize, int ox, int oy,
+    bool ghost, const CMapRect* clip)
+{
+    PaintLevel(canvas, doc, FirstRoomByVnum(doc), level, selected, cellSize, ox, oy, ghost, clip);
+}
+
+void DrawMap(IMapCanvas& canvas, const CTolvexDoc& doc, int shownLevel, int selected, const CMapRect* clip)
+{
+    const int c = doc.cellSize;
+    const int d = c / -3;
+    const RoomIndex roomByVnum = FirstRoomByVnum(doc);
+    PaintLevel(canvas, doc, roomByVnum, shownLevel - 1, -1, c, d, d, true, clip);
+    PaintLevel(canvas, doc, roomByVnum, shownLevel, selected, c, 0, 0, false, clip);
+}
+
+CMapSize MapExtent(const CTolvexDoc& doc)
+{
+    CMapSize size;
+    for (const CRoomData& room : doc.rooms) {
+        if (room.unplaced)
+            continue;
+        size.width = std::max(size.width, room.x);
+        size.height = std::max(size.height, room.y);
+    }
+    size.width += doc.cellSize;
+    size.height += doc.cellSize;
+    return size;
+}
+
+CMapSize ScrollSize(const CTolvexDoc& doc)
+{
+    CMapSize size = MapExtent(doc);
+    size.width += 3 * doc.cellSize;
+    size.height += 3 * doc.cellSize;
+    return size;
+}
+
+std::string MapStatusText(const CTolvexDoc& doc, int shownLevel, int selected)
+{
+    if (selected < 0 || selected >= static_cast<int>(doc.rooms.size()))
+        return "Level " + std::to_string(shownLevel);
+    const CRoomData& room = doc.rooms[static_cast<size_t>(selected)];
+    return "Level " + std::to_string(shownLevel) + " - (" + std::to_string(room.vnum) + ") " + room.name;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "layout/MapCanvas.h"
+
+#include <cstdint>
+#include <string>
+
+class CConfigTables;
+class CTolvexDoc;
+
+namespace MapColors {
+constexpr CMapColor Open { 0, 180, 0 };
+constexpr CMapColor Door { 200, 200, 0 };
+constexpr CMapColor Locked { 200, 0, 0 };
+constexpr CMapColor Ghost { 210, 210, 210 };
+constexpr CMapColor Black { 0, 0, 0 };
+constexpr CMapColor White { 255, 255, 255 };
+// Room boxes when the configuration has no sector colours at all.
+constexpr CMapColor NoSector { 128, 128, 128 };
+} // namespace MapColors
+
+struct CMapSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The gap between a box and its exit lines, and the size of stub dots:
+// the integer part of sqrt(c * c / 12).
+int MapK(int cellSize);
+
+// Pen width of the map's lines at a cell size (0: the thinnest line).
+int MapPenWidth(int cellSize);
+
+// Locked is tested before door; ghost levels are all grey.
+CMapColor ExitColor(const CConfigTables& tables, uint32_t exitFlags, bool ghost);
+
+// The SECTORCOLORS entry of the sector, or the table's first entry.
+CMapColor SectorColor(const CConfigTables& tables, int sector);
+
+// Draws the placed rooms of `level` with their exits, shifted by (ox, oy).
+// `selected` is a room index (-1: none); a ghost level is drawn as grey
+// outlines. With a clip rectangle, primitives entirely outside it are skipped;
+// the order of the others is unchanged.
+void DrawLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int selected, int cellSize, int ox, int oy,
+    bool ghost, const CMapRect* clip = nullptr);
+
+// What a map window shows: the level below as ghost, a third of a cell up and
+// left, then `shownLevel` with the selection, at the document's cell size.
+void DrawMap(IMapCanvas& canvas, const CTolvexDoc& doc, int shownLevel, int selected,
+    const CMapRect* clip = nullptr);
+
+// The largest x and y of a placed room (0 without one), each plus the cell size.
+CMapSize MapExtent(const CTolvexDoc& doc);
+
+// The scrollable size of a map window: the extent plus three cells each way.
+CMapSize ScrollSize(const CTolvexDoc& doc);
+
+// The status bar text: "Level %i", or "Level %i - (%i) %s" with the selected
+// room's vnum and name.
+std::string MapStatusText(const CTolvexDoc& doc, int shownLevel, int selected);

@@ -1,0 +1,129 @@
+#include "layout/RoomLayout.h"
+#include "layout/RoomCommands.h"
+
+#include "area/CTolvexDoc.h"
+
+namespace RoomCommands {
+
+int OppositeDirection(int direction)
+{
+    static const int opposite[DirectionCount] = { DirSouth, DirWest, DirNorth, DirEast, DirDown, DirUp };
+    return direction >= 0 && direction < DirectionCount ? opposite[direction] : -1;
+}
+
+int HitTest(const CTolvexDoc& doc, int level, int px, int py)
+{
+    for (size_t i = 0; i < doc.rooms.size(); ++i) {
+        const CRoomData& room = doc.rooms[i];
+        if (room.unplaced || room.level != level)
+            continue;
+        if (px >= room.x - HitHalfSize && px <= room.x + HitHalfSize
+            && py >= room.y - HitHalfSize && py <= room.y + HitHalfSize)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+CRoomProposal ProposeNewRoom(const CTolvexDoc& doc)
+{
+    CRoomProposal proposal;
+    proposal.room.vnum = doc.FirstFreeRoomVnum();
+    if (proposal.room.vnum == -1)
+        proposal.error = NoVnumsAvailable;
+    else
+        proposal.ready = true;
+    return proposal;
+}
+
+CRoomProposal ProposeRoomInDirection(const CTolvexDoc& doc, int from, int direction)
+{
+    CRoomProposal proposal;
+    if (ValidSelection(doc, from) < 0 || OppositeDirection(direction) < 0)
+        return proposal;
+    const CRoomData& source = doc.rooms[static_cast<size_t>(from)];
+    // Only a positive destination is an exit; anything else is replaced.
+    if (source.exits[static_cast<size_t>(direction)].toVnum > 0) {
+        proposal.error = ExitInThatDirection;
+        return proposal;
+    }
+    proposal = ProposeNewRoom(doc);
+    if (proposal.ready)
+        proposal.room.exits[static_cast<size_t>(OppositeDirection(direction))].toVnum = source.vnum;
+    return proposal;
+}
+
+int AddRoom(CTolvexDoc& doc, const CRoomData& room, int from, int direction)
+{
+    doc.rooms.push_back(room);
+    const int index = static_cast<int>(doc.rooms.size()) - 1;
+    if (ValidSelection(doc, from) >= 0 && from != index && OppositeDirection(direction) >= 0)
+        doc.rooms[static_cast<size_t>(from)].exits[static_cast<size_t>(direction)].toVnum = room.vnum;
+    return index;
+}
+
+bool DeleteRoom(CTolvexDoc& doc, int index)
+{
+    if (ValidSelection(doc, index) < 0)
+        return false;
+    const int vnum = doc.rooms[static_cast<size_t>(index)].vnum;
+    // An exit whose destination is 0 or below leads nowhere but may still
+    // carry a description; a room with such a vnum must not wipe those.
+    if (vnum > 0)
+        for (CRoomData& room : doc.rooms)
+            for (CExitData& exit : room.exits)
+                if (exit.toVnum == vnum)
+                    exit = CExitData();
+    doc.rooms.erase(doc.rooms.begin() + index);
+    return true;
+}
+
+int SelectionAfterDelete(int selection, int deleted)
+{
+    if (selection < 0 || selection == deleted)
+        return -1;
+    return selection > deleted ? selection - 1 : selection;
+}
+
+int ValidSelection(const CTolvexDoc& doc, int selection)
+{
+    return selection >= 0 && selection < static_cast<int>(doc.rooms.size()) ? selection : -1;
+}
+
+bool CanLevelUp(const CTolvexDoc& doc, int shownLevel)
+{
+    return shownLevel <= doc.highestLevel;
+}
+
+bool CanLevelDown(const CTolvexDoc& doc, int shownLevel)
+{
+    return shownLevel >= doc.lowestLevel;
+}
+
+bool CanZoomIn(int cellSize)
+{
+    // 96 still zooms in, to 192; 192 does not.
+    return cellSize * 2 <= MaxCellSize;
+}
+
+bool CanZoomOut(int cellSize)
+{
+    return cellSize > MinCellSize;
+}
+
+int ZoomIn(int cellSize)
+{
+    return CanZoomIn(cellSize) ? cellSize * 2 : cellSize;
+}
+
+int ZoomOut(int cellSize)
+{
+    return CanZoomOut(cellSize) ? cellSize / 2 : cellSize;
+}
+
+void RoomsChanged(CTolvexDoc& doc)
+{
+    LayoutRooms(doc, doc.cellSize);
+    doc.NotifyChanged();
+}
+
+} // namespace RoomCommands

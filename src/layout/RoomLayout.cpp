@@ -1,0 +1,399 @@
+#include "layout/RoomLayout.h"
+
+#include "area/CTolvexDoc.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+// The layout works in grid steps (one step = 4 x cell size, the first room at
+// 0) and scales at the end, so no decision depends on the cell size.
+//
+// A collision slides every room of one level beyond a row or column by one
+// step. Such a slide never reorders the rows (or columns) of that level and
+// never merges two of them, so each placed room keeps for good the identity
+// of its row line and its column line; only the lines' values change. That
+// makes the costly parts cheap:
+// - a slide adds +-1 to a run of line values (no room is touched);
+// - an exit between two rooms of one level is horizontal (same row line) or
+//   vertical (same column line) for good, or never axis-aligned; it is kept
+//   as an open interval of cross-axis lines in its line's cover, which stays
+//   sorted through any slide;
+// - an exit whose rooms lie on different levels (the tested level is the
+//   target's) can turn straight or bent by slides of either level, so it is
+//   kept in a bucket of the target's row and column and checked on the spot.
+
+namespace {
+
+enum Arrival { ArriveNone, ArriveNorth, ArriveEast, ArriveSouth, ArriveWest };
+
+// Directions 0..4: the down exit takes no part in the collision test.
+constexpr int TestedExitCount = DirDown;
+
+class CGridLayout {
+public:
+    explicit CGridLayout(const std::vector<CRoomData>& area);
+    void Run();
+
+    bool Placed(int r) const { return placed[r]; }
+    int X(int r) const { return Value(col[r]); }
+    int Y(int r) const { return Value(row[r]); }
+    int Level(int r) const { return level[r]; }
+
+private:
+    // The rows (or the columns) of one level: line ids sorted by value, and an
+    // offset added to every line's stored value.
+    struct LineSet {
+        int offset = 0;
+        std::vector<int> ids;
+    };
+    struct Line {
+        int stored;
+        int set;
+    };
+    struct Interval {
+        int lo;
+        int hi;
+    };
+
+    int Value(int line) const { return lines[line].stored + sets[lines[line].set].offset; }
+    int FindLine(int set, int value) const;
+    int FindOrAddLine(int set, int value);
+    void AddToLines(int set, bool atOrAbove, int pivot, int delta);
+    int RowSetOf(int lvl);
+
+    int SegmentTarget(int r, int d) const;
+    void Visit(int r, int x, int y, int lvl, Arrival a);
+    bool Collides(int x, int y, int lvl, Arrival a) const;
+    bool CoverHolds(int line, int value) const;
+    void Shift(int x, int y, int lvl, Arrival a);
+    void Place(int r, int x, int y, int lvl);
+    void AddSegment(int from, int to);
+    void AddInterval(int line, int a, int b);
+
+    const std::vector<CRoomData>& rooms;
+    int count;
+    std::vector<int> follow; // room * 6 + direction -> room index, or -1
+    std::vector<int> incomingStart;
+    std::vector<int> incoming; // rooms whose tested exit leads here
+
+    std::vector<bool> placed;
+    std::vector<int> row, col, level;
+
+    std::vector<Line> lines;
+    std::vector<LineSet> sets;
+    std::unordered_map<int, int> levelSets; // level -> its row set; columns follow
+    std::unordered_set<uint64_t> points;    // row line and column line of each room
+    std::vector<std::vector<Interval>> covers;
+    std::vector<std::vector<std::pair<int, int>>> crossLevel;
+};
+
+uint64_t PointKey(int rowLine, int colLine)
+{
+    return (static_cast<uint64_t>(static_cast<uint32_t>(rowLine)) << 32) | static_cast<uint32_t>(colLine);
+}
+
+bool StrictlyBetween(int v, int a, int b)
+{
+    return a < b ? (a < v && v < b) : (b < v && v < a);
+}
+
+CGridLayout::CGridLayout(const std::vector<CRoomData>& area)
+    : rooms(area)
+    , count(static_cast<int>(area.size()))
+    , follow(area.size() * DirectionCount, -1)
+    , incomingStart(area.size() + 1, 0)
+    , placed(area.size(), false)
+    , row(area.size(), -1)
+    , col(area.size(), -1)
+    , level(area.size(), 0)
+{
+    // The first room with a vnum answers every exit to it.
+    std::unordered_map<int, int> byVnum;
+    byVnum.reserve(rooms.size());
+    for (int i = 0; i < count; ++i)
+        byVnum.emplace(rooms[i].vnum, i);
+    for (int r = 0; r < count; ++r)
+        for (int d = 0; d < DirectionCount; ++d) {
+            int v = rooms[r].exits[d].toVnum;
+            if (v == 0)
+                continue;
+            auto it = byVnum.find(v);
+            if (it != byVnum.end())
+                follow[r * DirectionCount + d] = it->second;
+        }
+
+    for (int r = 0; r < count; ++r)
+        for (int d = 0; d < TestedExitCount; ++d) {
+            int t = SegmentTarget(r, d);
+            if (t >= 0)
+                ++incomingStart[t + 1];
+        }
+    for (int i = 0; i < count; ++i)
+        incomingStart[i + 1] += incomingStart[i];
+    incoming.resize(incomingStart[count]);
+    std::vector<int> fill(incomingStart.begin(), incomingStart.end() - 1);
+    for (int r = 0; r < count; ++r)
+        for (int d = 0; d < TestedExitCount; ++d) {
+            int t = SegmentTarget(r, d);
+            if (t >= 0)
+                incoming[fill[t]++] = r;
+        }
+    points.reserve(rooms.size());
+}
+
+// The target of a tested exit, or -1. A self exit has no length and can never
+// collide, so it is left out.
+int CGridLayout::SegmentTarget(int r, int d) const
+{
+    if (rooms[r].exits[d].toVnum < 1)
+        return -1;
+    int t = follow[r * DirectionCount + d];
+    return t == r ? -1 : t;
+}
+
+int CGridLayout::RowSetOf(int lvl)
+{
+    auto it = levelSets.find(lvl);
+    if (it != levelSets.end())
+        return it->second;
+    int set = static_cast<int>(sets.size());
+    sets.resize(sets.size() + 2);
+    levelSets.emplace(lvl, set);
+    return set;
+}
+
+int CGridLayout::FindLine(int set, int value) const
+{
+    const std::vector<int>& ids = sets[set].ids;
+    auto it = std::lower_bound(ids.begin(), ids.end(), value, [this](int id, int v) { return Value(id) < v; });
+    return it != ids.end() && Value(*it) == value ? *it : -1;
+}
+
+int CGridLayout::FindOrAddLine(int set, int value)
+{
+    std::vector<int>& ids = sets[set].ids;
+    auto it = std::lower_bound(ids.begin(), ids.end(), value, [this](int id, int v) { return Value(id) < v; });
+    if (it != ids.end() && Value(*it) == value)
+        return *it;
+    int id = static_cast<int>(lines.size());
+    lines.push_back({value - sets[set].offset, set});
+    covers.emplace_back();
+    crossLevel.emplace_back();
+    ids.insert(it, id);
+    return id;
+}
+
+// Adds delta to the lines at or beyond pivot (>= pivot or <= pivot). The side
+// that is touched one by one is the smaller one; the other goes through the
+// set's offset.
+void CGridLayout::AddToLines(int set, bool atOrAbove, int pivot, int delta)
+{
+    LineSet& s = sets[set];
+    size_t split = atOrAbove
+        ? std::partition_point(s.ids.begin(), s.ids.end(), [&](int id) { return Value(id) < pivot; }) - s.ids.begin()
+        : std::partition_point(s.ids.begin(), s.ids.end(), [&](int id) { return Value(id) <= pivot; }) - s.ids.begin();
+    size_t begin = atOrAbove ? split : 0;
+    size_t end = atOrAbove ? s.ids.size() : split;
+    if (2 * (end - begin) <= s.ids.size()) {
+        for (size_t i = begin; i < end; ++i)
+            lines[s.ids[i]].stored += delta;
+        return;
+    }
+    s.offset += delta;
+    for (size_t i = 0; i < begin; ++i)
+        lines[s.ids[i]].stored -= delta;
+    for (size_t i = end; i < s.ids.size(); ++i)
+        lines[s.ids[i]].stored -= delta;
+}
+
+void CGridLayout::Run()
+{
+    if (count == 0)
+        return;
+    // Depth-first as the recursive description, on an explicit stack: a frame
+    // is a placed room and the next of its directions to follow.
+    struct Frame {
+        int room;
+        int nextDirection;
+    };
+    std::vector<Frame> stack;
+    Visit(0, 0, 0, 0, ArriveNone);
+    stack.push_back({0, 0});
+    while (!stack.empty()) {
+        Frame& frame = stack.back();
+        if (frame.nextDirection == DirectionCount) {
+            stack.pop_back();
+            continue;
+        }
+        int r = frame.room;
+        int d = frame.nextDirection++;
+        int t = follow[r * DirectionCount + d];
+        if (t < 0 || placed[t])
+            continue;
+        // Read r's point now: an earlier direction may have shifted r.
+        int x = X(r);
+        int y = Y(r);
+        int lvl = level[r];
+        switch (d) {
+        case DirNorth: Visit(t, x, y - 1, lvl, ArriveNorth); break;
+        case DirEast: Visit(t, x + 1, y, lvl, ArriveEast); break;
+        case DirSouth: Visit(t, x, y + 1, lvl, ArriveSouth); break;
+        case DirWest: Visit(t, x - 1, y, lvl, ArriveWest); break;
+        case DirUp: Visit(t, x, y, lvl + 1, ArriveNorth); break;
+        default: Visit(t, x, y, lvl - 1, ArriveNorth); break;
+        }
+        stack.push_back({t, 0});
+    }
+}
+
+void CGridLayout::Visit(int r, int x, int y, int lvl, Arrival a)
+{
+    if (a != ArriveNone && Collides(x, y, lvl, a))
+        Shift(x, y, lvl, a);
+    Place(r, x, y, lvl);
+}
+
+bool CGridLayout::Collides(int x, int y, int lvl, Arrival a) const
+{
+    auto it = levelSets.find(lvl);
+    if (it == levelSets.end())
+        return false;
+    int rowLine = FindLine(it->second, y);
+    int colLine = FindLine(it->second + 1, x);
+    if (rowLine >= 0 && colLine >= 0 && points.count(PointKey(rowLine, colLine)))
+        return true;
+
+    // Every exit that can cross the point ends in a room of this level on the
+    // point's row (north/south arrival) or column (east/west arrival).
+    bool acrossRow = a != ArriveEast && a != ArriveWest;
+    int line = acrossRow ? rowLine : colLine;
+    if (line < 0)
+        return false;
+    if (CoverHolds(line, acrossRow ? x : y))
+        return true;
+    for (const auto& [from, to] : crossLevel[line]) {
+        if (acrossRow ? Y(from) == y && StrictlyBetween(x, X(from), X(to))
+                      : X(from) == x && StrictlyBetween(y, Y(from), Y(to)))
+            return true;
+    }
+    return false;
+}
+
+// True when value lies strictly inside one of the line's intervals. The
+// intervals are disjoint and sorted, so only the last one starting below the
+// value can hold it.
+bool CGridLayout::CoverHolds(int line, int value) const
+{
+    const std::vector<Interval>& cover = covers[line];
+    auto it = std::partition_point(cover.begin(), cover.end(), [&](const Interval& i) { return Value(i.lo) < value; });
+    return it != cover.begin() && Value((it - 1)->hi) > value;
+}
+
+void CGridLayout::Shift(int x, int y, int lvl, Arrival a)
+{
+    auto it = levelSets.find(lvl);
+    if (it == levelSets.end())
+        return;
+    int rows = it->second;
+    switch (a) {
+    case ArriveNorth: AddToLines(rows, false, y, -1); break;
+    case ArriveEast: AddToLines(rows + 1, true, x, +1); break;
+    case ArriveSouth: AddToLines(rows, true, y, +1); break;
+    case ArriveWest: AddToLines(rows + 1, false, x, -1); break;
+    case ArriveNone: break;
+    }
+}
+
+void CGridLayout::Place(int r, int x, int y, int lvl)
+{
+    int rows = RowSetOf(lvl);
+    row[r] = FindOrAddLine(rows, y);
+    col[r] = FindOrAddLine(rows + 1, x);
+    level[r] = lvl;
+    placed[r] = true;
+    points.insert(PointKey(row[r], col[r]));
+
+    // An exit joins the collision test once both of its rooms are placed.
+    for (int d = 0; d < TestedExitCount; ++d) {
+        int t = SegmentTarget(r, d);
+        if (t >= 0 && placed[t])
+            AddSegment(r, t);
+    }
+    for (int i = incomingStart[r]; i < incomingStart[r + 1]; ++i)
+        if (placed[incoming[i]])
+            AddSegment(incoming[i], r);
+}
+
+void CGridLayout::AddSegment(int from, int to)
+{
+    if (level[from] != level[to]) {
+        crossLevel[row[to]].emplace_back(from, to);
+        crossLevel[col[to]].emplace_back(from, to);
+    } else if (row[from] == row[to]) {
+        AddInterval(row[to], col[from], col[to]);
+    } else if (col[from] == col[to]) {
+        AddInterval(col[to], row[from], row[to]);
+    }
+}
+
+// Adds the open interval between lines a and b to the cover of `line`,
+// merging the intervals it overlaps. Intervals that only touch stay apart:
+// their shared end is not covered.
+void CGridLayout::AddInterval(int line, int a, int b)
+{
+    if (Value(a) > Value(b))
+        std::swap(a, b);
+    std::vector<Interval>& cover = covers[line];
+    auto first = std::partition_point(cover.begin(), cover.end(), [&](const Interval& i) { return Value(i.hi) <= Value(a); });
+    auto last = first;
+    Interval merged{a, b};
+    while (last != cover.end() && Value(last->lo) < Value(b)) {
+        if (Value(last->lo) < Value(merged.lo))
+            merged.lo = last->lo;
+        if (Value(last->hi) > Value(merged.hi))
+            merged.hi = last->hi;
+        ++last;
+    }
+    first = cover.erase(first, last);
+    cover.insert(first, merged);
+}
+
+} // namespace
+
+void LayoutRooms(CTolvexDoc& doc, int cell)
+{
+    std::vector<CRoomData>& rooms = doc.rooms;
+    if (rooms.empty())
+        return;
+    CGridLayout grid(rooms);
+    grid.Run();
+
+    int minX = grid.X(0);
+    int minY = grid.Y(0);
+    int high = 0;
+    int low = 0;
+    for (int r = 0; r < static_cast<int>(rooms.size()); ++r) {
+        if (!grid.Placed(r))
+            continue;
+        minX = std::min(minX, grid.X(r));
+        minY = std::min(minY, grid.Y(r));
+        high = std::max(high, grid.Level(r));
+        low = std::min(low, grid.Level(r));
+    }
+    // A negative cell size mirrors the map instead of letting slides run the
+    // wrong way over other rooms.
+    long long c = cell;
+    for (int r = 0; r < static_cast<int>(rooms.size()); ++r) {
+        CRoomData& room = rooms[r];
+        room.unplaced = !grid.Placed(r);
+        room.x = room.unplaced ? 0 : static_cast<int>(c * (3 + 4LL * (grid.X(r) - minX)));
+        room.y = room.unplaced ? 0 : static_cast<int>(c * (3 + 4LL * (grid.Y(r) - minY)));
+        room.level = room.unplaced ? 0 : grid.Level(r);
+    }
+    doc.highestLevel = high;
+    doc.lowestLevel = low;
+}

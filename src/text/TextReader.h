@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <string>
+
+// Forward-only reader of the words, numbers, flag sets and `~` texts that area
+// files and tolvex.cfg are made of. Every operation consumes the byte that ends
+// it; at end of input the results are empty or zero.
+class CTextReader {
+public:
+    explicit CTextReader(std::istream& in);
+
+    char ReadChar();
+    std::string ReadWord(bool numeric = false);
+    int32_t ReadNumber();
+    uint32_t ReadFlags();
+    std::string ReadTildeString(bool joinLines = true);
+    void SkipLine();
+
+    // One raw byte (no whitespace skipped), or -1 at end of input.
+    int GetByte();
+
+    // The line of the next byte to be read, counting from 1.
+    int Line() const { return line; }
+    // The line on which the last word, number, character or text began.
+    int TokenLine() const { return tokenLine; }
+    // The last byte consumed, or -1 before the first and after end of input.
+    int LastByte() const { return last; }
+    bool AtEnd();
+
+private:
+    int Peek();
+
+    std::streambuf* buf;
+    int line = 1;
+    int tokenLine = 1;
+    int last = -1;
+};
+
+// The bytes that separate words: space, tab, line feed and carriage return.
+bool IsBlank(int c);
+
+// The value of a number word as ReadNumber takes it: an optional sign, then
+// the digits up to the first other byte (none give 0), wrapping at 32 bits.
+int32_t NumberOfWord(const std::string& word);
+
+// Lower / upper case of ASCII letters only, so bytes above 127 stay as they are.
+char AsciiUpperByte(char c);
+std::string AsciiLower(std::string s);
+std::string AsciiUpper(std::string s);
+
+// A: bit 0 ... Z: bit 25, a: bit 26 ... f: bit 31; anything else 0.
+uint32_t FlagLetterBit(unsigned char c);

@@ -1,0 +1,142 @@
+#include "text/TextWriter.h"
+
+std::string FlagsToLetters(uint32_t flags)
+{
+    if (flags == 0)
+        return "0";
+    std::string letters;
+    for (int bit = 0; bit < 32; ++bit)
+        if (flags & (1u << bit))
+            letters += static_cast<char>(bit < 26 ? 'A' + bit : 'a' + (bit - 26));
+    return letters;
+}
+
+std::string CleanText(const std::string& text)
+{
+    std::string clean;
+    clean.reserve(text.size());
+    for (char c : text)
+        if (c != '\r' && c != '~')
+            clean += c;
+    return clean;
+}
+
+namespace {
+
+std::string Normalise(const std::string& text)
+{
+    std::string line;
+    line.reserve(text.size() + text.size() / 8);
+    bool capital = true;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (c == '\r')
+            continue;
+        if (c == ' ' || c == '\n') {
+            if (line.empty() || line.back() != ' ')
+                line += ' ';
+        } else if (c == '.' || c == '?' || c == '!') {
+            line += c;
+            if (next == '"') {
+                line += "\" ";
+                ++i;
+            } else if (next != '.') {
+                line += ' ';
+            }
+            capital = true;
+        } else if (c == ')') {
+            line += c;
+        } else {
+            line += (capital && c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+            capital = false;
+        }
+    }
+    return line;
+}
+
+} // namespace
+
+std::string FormatDescription(const std::string& text)
+{
+    const std::string line = Normalise(text);
+    std::string result;
+    size_t pos = 0; // start of the rest
+    while (line.size() - pos >= 77) {
+        const size_t limit = result.empty() ? 73 : 76;
+        size_t cut = std::string::npos;
+        for (size_t p = limit; p >= 1; --p)
+            if (line[pos + p] == ' ') {
+                cut = p;
+                break;
+            }
+        if (cut == std::string::npos) {
+            // A word longer than a line is kept whole rather than hyphenated,
+            // so that a saved and re-read text formats to the same bytes.
+            const size_t space = line.find(' ', pos + limit + 1);
+            if (space == std::string::npos)
+                break;
+            cut = space - pos;
+        }
+        result.append(line, pos, cut);
+        result += "\n\r";
+        pos += cut + 1;
+        while (pos < line.size() && line[pos] == ' ')
+            ++pos;
+    }
+    size_t end = line.size();
+    while (end > pos && (line[end - 1] == ' ' || line[end - 1] == '\n' || line[end - 1] == '\r'))
+        --end;
+    result.append(line, pos, end - pos);
+    if (result.size() < 2 || result[result.size() - 2] != '\n')
+        result += "\n\r";
+    return result;
+}
+
+void CFormatArg::AppendTo(std::string& out, char conversion) const
+{
+    if (conversion == 's' || conversion == 'c') {
+        switch (kind) {
+        case Text: out += *text; return;
+        case Literal: out += literal; return;
+        case Byte: out += byte; return;
+        case Number:
+            if (conversion == 'c') {
+                out += static_cast<char>(number);
+                return;
+            }
+            break;
+        }
+    }
+    switch (kind) {
+    case Number: out += std::to_string(number); return;
+    case Byte: out += std::to_string(static_cast<int>(byte)); return;
+    case Text: out += *text; return;
+    case Literal: out += literal; return;
+    }
+}
+
+std::string Format(const char* format, std::initializer_list<CFormatArg> args)
+{
+    std::string out;
+    auto arg = args.begin();
+    for (const char* p = format; *p; ++p) {
+        if (*p != '%') {
+            out += *p;
+            continue;
+        }
+        ++p;
+        while (*p == 'l')
+            ++p;
+        if (*p == '\0')
+            break;
+        if (*p == '%') {
+            out += '%';
+            continue;
+        }
+        // A conversion without an argument writes nothing rather than reading past the list.
+        if (arg != args.end())
+            (arg++)->AppendTo(out, *p);
+    }
+    return out;
+}

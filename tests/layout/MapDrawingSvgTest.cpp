@@ -1,0 +1,69 @@
+#include "layout/SvgCanvas.h"
+#include "support/RunCli.h"
+#include "support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+TEST(SvgCanvas, ThinnestPenIsWidthOneAndNegativeHalvesKeepTheirSign)
+{
+    std::ostringstream out;
+    CSvgCanvas(out, 100, 80).Ellipse(-3, -2, 0, 1, { 1, 2, 3 }, 0);
+    EXPECT_NE(out.str().find("<ellipse cx=\"-1.5\" cy=\"-0.5\" rx=\"1.5\" ry=\"1.5\" fill=\"none\" "
+                             "stroke=\"rgb(1,2,3)\" stroke-width=\"1\"/>"), std::string::npos) << out.str();
+}
+
+// The area's rooms span two levels; the second case draws level 1 over the
+// ghost of level 0 at an odd cell size, so ellipse halves and the ghost shift appear.
+TEST(RenderCommand, DrawsTheAreaLikeTheMapWindow)
+{
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        { { "--select", "9001" }, "expected.svg" },
+        { { "--level", "1", "--cell", "10", "--select", "9004" }, "expected-level1.svg" },
+    };
+    for (const auto& [options, expected] : cases) {
+        CScratchDir scratch;
+        std::vector<std::string> args = { "render", "--config", SourcePath("res/tolvex.cfg") };
+        args.insert(args.end(), options.begin(), options.end());
+        args.push_back(SourcePath("tests/data/render-basic/input.are"));
+        args.push_back(scratch.Path("out.svg"));
+        const CCliResult result = RunCli(args);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.err, "");
+        const std::string golden = SourcePath("tests/data/render-basic/" + expected);
+        EXPECT_EQ(ReadWholeFile(scratch.Path("out.svg")), ReadWholeFile(golden)) << "differs from " << expected;
+    }
+}
+
+TEST(RenderCommand, ExitsWithTwoOnBadUsageAndOneOnFailuresWritingNothing)
+{
+    CScratchDir scratch;
+    const std::string config = SourcePath("res/tolvex.cfg"), good = SourcePath("tests/data/render-basic/input.are");
+    const std::string aborting = scratch.Write("abort.are",
+        "#AREA\nx.are~\nX~\nX~\n1 10\n\n#OBJECTS\n#1\nsword~\na sword~\nA sword lies here.~\n~\n"
+        "nosuchtype 0 0\n0 0 0 0 0\n1 10 0 P\n#0\n\n#$\n");
+    const std::string out = scratch.Path("out.svg");
+    const std::string usage = "usage: tolvex-cli render";
+    const struct { std::vector<std::string> args; int status; std::string message; } cases[] = {
+        { { good }, 2, usage }, { { "--cell", "0", good, out }, 2, usage }, { { "--zoom", "3", good, out }, 2, usage },
+        { { "--cell", "12x", good, out }, 2, usage }, { { good, out, "--select" }, 2, usage },
+        { { "--config", config, scratch.Path("missing.are"), out }, 1, "missing.are: cannot be read" },
+        { { "--config", config, good, scratch.Path("no/such/dir/out.svg") }, 1, "out.svg: cannot be written" },
+        { { "--config", config, aborting, out }, 1, "abort.are:13: error: " },
+        { { "--config", scratch.Path("none.cfg"), good, out }, 1, "tolvex.cfg" },
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        std::vector<std::string> args = { "render" };
+        args.insert(args.end(), cases[i].args.begin(), cases[i].args.end());
+        const CCliResult result = RunCli(args);
+        EXPECT_EQ(result.status, cases[i].status) << "case " << i << ": " << result.err;
+        EXPECT_NE(result.err.find(cases[i].message), std::string::npos) << "case " << i << ": " << result.err;
+        EXPECT_FALSE(std::filesystem::exists(out)) << "case " << i;
+    }
+}
+
+} // namespace

@@ -1,0 +1,116 @@
+#include "area/CTolvexDoc.h"
+#include "layout/RoomCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+using namespace RoomCommands;
+
+namespace {
+
+// An area of vnums 100..109 on tables of its own.
+struct RoomCommandsTest : ::testing::Test {
+    RoomCommandsTest()
+    {
+        doc.lowerVnum = 100;
+        doc.upperVnum = 109;
+    }
+
+    // Adds a room placed at (0, 0) on level 0; returns its index.
+    int Room(int vnum)
+    {
+        CRoomData& room = doc.rooms.emplace_back();
+        room.vnum = vnum;
+        room.unplaced = false;
+        return static_cast<int>(doc.rooms.size()) - 1;
+    }
+    // Why the proposal cannot go to the editor; "ready" when it can.
+    static std::string Refusal(const CRoomProposal& p) { return p.ready ? "ready" : p.error; }
+
+    CConfigTables tables;
+    CTolvexDoc doc { tables };
+};
+
+} // namespace
+
+TEST_F(RoomCommandsTest, CreateInEachDirectionLinksTheVnumLeftByTheEditorBothWaysAndPlacesTheRoom)
+{
+    const struct { int direction, dx, dy, dlevel; } cases[] = {
+        { DirNorth, 0, -4, 0 }, { DirEast, 4, 0, 0 }, { DirSouth, 0, 4, 0 },
+        { DirWest, -4, 0, 0 }, { DirUp, 0, 0, 1 }, { DirDown, 0, 0, -1 },
+    };
+    for (const auto& c : cases) {
+        doc.rooms.clear();
+        doc.rooms[Room(101)].exits[c.direction] = { "a door", "door", 5, -5, 3 }; // a destination below 1 is no exit
+        CRoomProposal proposal = ProposeRoomInDirection(doc, 0, c.direction);
+        ASSERT_TRUE(proposal.ready) << proposal.error;
+        proposal.room.vnum = 107; // changed in the editor
+        ASSERT_EQ(AddRoom(doc, proposal.room, 0, c.direction), 1);
+        RoomsChanged(doc);
+        const CRoomData &s = doc.rooms[0], &n = doc.rooms[1];
+        const CExitData& way = s.exits[c.direction];
+        EXPECT_EQ(std::make_tuple(way.toVnum, way.keyword, way.key, way.exitFlags), std::make_tuple(107, "door", 5, 3u))
+            << "direction " << c.direction << ": the exit keeps its other fields";
+        for (int d = 0; d < DirectionCount; ++d)
+            EXPECT_EQ(n.exits[d].toVnum, d == OppositeDirection(c.direction) ? 101 : 0) << "the way back only: " << d;
+        EXPECT_EQ(std::make_tuple(n.x - s.x, n.y - s.y, n.level - s.level),
+            std::make_tuple(c.dx * doc.cellSize, c.dy * doc.cellSize, c.dlevel)) << "direction " << c.direction;
+    }
+}
+
+TEST_F(RoomCommandsTest, CreateIsRefusedTowardAnExitAndWhenNoVnumIsFree)
+{
+    doc.rooms[Room(100)].exits[DirNorth].toVnum = 150; // a room of another area still counts
+    EXPECT_EQ(Refusal(ProposeRoomInDirection(doc, 0, DirNorth)), "That room has an exit in that direction!");
+    for (int v = 101; v <= 109; ++v)
+        Room(v);
+    EXPECT_EQ(Refusal(ProposeNewRoom(doc)), "No vnums available!");
+    EXPECT_EQ(Refusal(ProposeRoomInDirection(doc, 0, DirEast)), "No vnums available!");
+    doc.rooms.erase(doc.rooms.begin() + 4);
+    EXPECT_EQ(ProposeNewRoom(doc).room.vnum, 104) << "the lowest free vnum";
+}
+
+TEST_F(RoomCommandsTest, DeleteClearsEveryExitThatLedToTheRoom)
+{
+    for (int v : { 100, 101, 102 })
+        Room(v);
+    doc.rooms[0].exits[DirEast] = { "east", "door", 7, 101, 1 };
+    doc.rooms[2].exits[DirUp].toVnum = 101;
+    doc.rooms[2].exits[DirDown].toVnum = 100;
+    ASSERT_TRUE(DeleteRoom(doc, 1));
+    ASSERT_EQ(doc.rooms.size(), 2u);
+    const CExitData& east = doc.rooms[0].exits[DirEast];
+    EXPECT_EQ(std::make_tuple(east.description, east.keyword, east.key, east.toVnum, east.exitFlags),
+        std::make_tuple("", "", 0, 0, 0u));
+    EXPECT_EQ(doc.rooms[1].exits[DirUp].toVnum, 0);
+    EXPECT_EQ(doc.rooms[1].exits[DirDown].toVnum, 100);
+    EXPECT_FALSE(DeleteRoom(doc, 2));
+}
+
+TEST_F(RoomCommandsTest, HitTestReachesTenUnitsFromTheCentreAndTheFirstPlacedRoomWins)
+{
+    Room(100);
+    EXPECT_EQ(std::make_pair(HitTest(doc, 0, -10, -10), HitTest(doc, 0, 10, 10)), std::make_pair(0, 0));
+    EXPECT_EQ(std::make_pair(HitTest(doc, 0, 11, 0), HitTest(doc, 0, 0, -11)), std::make_pair(-1, -1));
+    EXPECT_EQ(HitTest(doc, 1, 0, 0), -1) << "another level";
+    doc.rooms[0].unplaced = true;
+    Room(101);
+    doc.rooms[Room(102)].x = 4;
+    EXPECT_EQ(HitTest(doc, 0, 2, 0), 1) << "overlapping squares: the first placed room in document order";
+}
+
+TEST_F(RoomCommandsTest, LevelsStopOneBeyondThoseInUseAndZoomStepsBetweenThreeAnd192)
+{
+    EXPECT_EQ(std::make_pair(CanLevelDown(doc, 0), CanLevelDown(doc, -1)), std::make_pair(true, false)) << "once only";
+    EXPECT_EQ(std::make_pair(CanLevelUp(doc, 0), CanLevelUp(doc, 1)), std::make_pair(true, false));
+    int cell = 3;
+    std::vector<int> seen { cell };
+    while (CanZoomIn(cell))
+        seen.push_back(cell = ZoomIn(cell));
+    while (CanZoomOut(cell))
+        seen.push_back(cell = ZoomOut(cell));
+    EXPECT_EQ(seen, (std::vector<int> { 3, 6, 12, 24, 48, 96, 192, 96, 48, 24, 12, 6, 3 }));
+    EXPECT_EQ(std::make_pair(ZoomIn(192), ZoomOut(3)), std::make_pair(192, 3));
+}

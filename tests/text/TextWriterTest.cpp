@@ -1,0 +1,141 @@
+#include "text/TextReader.h"
+#include "text/TextWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+TEST(FlagsToLetters, WritesBitsInOrderAndZeroAsDigit)
+{
+    EXPECT_EQ(FlagsToLetters(0), "0");
+    EXPECT_EQ(FlagsToLetters(0x80000003u), "ABf");
+    EXPECT_EQ(FlagsToLetters(1u << 25), "Z");
+    EXPECT_EQ(FlagsToLetters(1u << 26), "a");
+    EXPECT_EQ(FlagsToLetters(0xFFFFFFFFu), "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdef");
+}
+
+TEST(FlagsToLetters, ReadsBackToTheSameSet)
+{
+    for (uint32_t flags : { 0u, 1u, 0x2000000u, 0x4000000u, 0x80000000u, 0xDEADBEEFu, 0xFFFFFFFFu }) {
+        std::istringstream s(FlagsToLetters(flags));
+        CTextReader in(s);
+        EXPECT_EQ(in.ReadFlags(), flags);
+    }
+}
+
+TEST(CleanText, DropsTildesAndCarriageReturnsOnly)
+{
+    EXPECT_EQ(CleanText("a~b\r\nc"), "ab\nc");
+    EXPECT_EQ(CleanText(std::string("x\0y\xFF", 4)), std::string("x\0y\xFF", 4));
+}
+
+TEST(FormatDescription, CapitalisesSentences)
+{
+    const struct { const char* in; const char* out; } cases[] = {
+        { "the road. it ends", "The road. It ends\n\r" },
+        { "", "\n\r" },
+        { "he said \"stop.\" then left", "He said \"stop.\" Then left\n\r" },
+        { "wait... what? yes! ok", "Wait... What? Yes! Ok\n\r" },
+        { "(inside) the box.) and more", "(inside) the box. ) And more\n\r" },
+        { "one.\"two", "One.\" Two\n\r" },
+        { "  many   spaces\r\n here  ", " Many spaces here\n\r" },
+        { "3 apples. 4 pears", "3 apples. 4 pears\n\r" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatDescription(c.in), c.out) << "input: " << c.in;
+}
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& formatted)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t p; (p = formatted.find("\n\r", start)) != std::string::npos; start = p + 2)
+        lines.push_back(formatted.substr(start, p - start));
+    EXPECT_EQ(start, formatted.size()) << "every line ends in \\n\\r";
+    return lines;
+}
+
+std::string SaveAndReread(const std::string& text)
+{
+    std::istringstream file(CleanText(FormatDescription(text)) + "~");
+    CTextReader in(file);
+    return in.ReadTildeString(true);
+}
+
+} // namespace
+
+TEST(FormatDescription, WrapsAt73ThenAt76)
+{
+    std::string text;
+    for (int i = 0; i < 40; ++i)
+        text += "word" + std::to_string(i % 10) + " ";
+    const auto lines = Lines(FormatDescription(text));
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_LE(lines[0].size(), 73u);
+    EXPECT_GT(lines[0].size(), 66u) << "breaks at the last space before the limit";
+    for (size_t i = 1; i < lines.size(); ++i)
+        EXPECT_LE(lines[i].size(), 76u) << "line " << i;
+    EXPECT_GT(lines[1].size(), 69u);
+}
+
+TEST(FormatDescription, ShortTextStaysOneLineEvenAt76Bytes)
+{
+    const std::string text(76, 'x');
+    EXPECT_EQ(FormatDescription(text), std::string(1, 'X') + std::string(75, 'x') + "\n\r");
+}
+
+TEST(FormatDescription, KeepsAnOverlongWordWhole)
+{
+    const std::string word(100, 'w');
+    EXPECT_EQ(FormatDescription(word), "W" + word.substr(1) + "\n\r") << "no space at all: one line";
+    EXPECT_EQ(FormatDescription(word + " tail"), "W" + word.substr(1) + "\n\rtail\n\r");
+    EXPECT_EQ(FormatDescription("a " + word + " b"), "A\n\r" + word + "\n\rb\n\r");
+}
+
+TEST(FormatDescription, FormattingASavedTextChangesNothing)
+{
+    const std::string texts[] = {
+        "the road. it ends here, where the old trees lean over the path and the wind whispers "
+        "of things long gone. \"beware,\" says a sign.) nothing else remains... or does it? no!",
+        std::string(150, 'q') + " short " + std::string(90, 'r') + ". end",
+        "You are in a small room.  There is a door to the north.\nA lamp hangs from the ceiling, "
+        "casting long shadows across the stone floor. Dust covers everything here.\n",
+    };
+    for (const std::string& text : texts) {
+        const std::string once = FormatDescription(text);
+        const std::string twice = FormatDescription(SaveAndReread(text));
+        EXPECT_EQ(CleanText(twice), CleanText(once)) << "input: " << text;
+        EXPECT_EQ(SaveAndReread(SaveAndReread(text)), SaveAndReread(text));
+    }
+}
+
+TEST(FormatDescription, AMegabyteTextIsWrappedWithoutLoss)
+{
+    std::string text;
+    while (text.size() < (1u << 20))
+        text += "lorem ipsum dolor sit amet ";
+    const std::string formatted = FormatDescription(text);
+    std::string words;
+    for (char c : formatted)
+        if (c != '\n' && c != '\r' && c != ' ')
+            words += c;
+    std::string expected;
+    for (char c : text)
+        if (c != ' ')
+            expected += c;
+    expected[0] = 'L';
+    EXPECT_EQ(words, expected);
+}
+
+TEST(Format, ConvertsEachKindOfArgument)
+{
+    const std::string s = "text~";
+    EXPECT_EQ(Format("#%d\n", { 3001 }), "#3001\n");
+    EXPECT_EQ(Format("%s %i %ld %c%%", { s, -5, 7L, 'M' }), "text~ -5 7 M%");
+    EXPECT_EQ(Format("%dd%d+%d ", { 2, 8, 100 }), "2d8+100 ");
+    EXPECT_EQ(Format("%s|%s", { "lit" }), "lit|") << "missing arguments write nothing";
+    std::string big(20000, 'x');
+    EXPECT_EQ(Format("[%s]", { big }).size(), 20002u);
+}
