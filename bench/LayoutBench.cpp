@@ -70,8 +70,8 @@ void RunLayout(benchmark::State& state, Fill fill)
     CTolvexDoc doc(tables);
     fill(doc);
     for (auto _ : state) {
-        LayoutRooms(doc, doc.cellSize);
-        benchmark::DoNotOptimize(doc.rooms.back().x);
+        LayoutRooms(doc);
+        benchmark::DoNotOptimize(doc.rooms.back().gridX);
     }
     state.counters["rooms"] = static_cast<double>(doc.rooms.size());
 }

@@ -1,6 +1,7 @@
 #include "app/CMainFrame.h"
 
 #include "gui/CAreaDocument.h"
+#include "gui/Prompt.h"
 #include "app/CLockKeyPanes.h"
 #include "app/CSplashWnd.h"
 #include "app/CTolvexApp.h"
@@ -53,7 +54,6 @@ bool IsDocumentCommand(Command c)
 bool IsInertCommand(Command c)
 {
     switch (c) {
-    case Command::EditUndo:
     case Command::EditCut:
     case Command::EditCopy:
     case Command::EditPaste:
@@ -165,7 +165,7 @@ void CMainFrame::CreateMenus()
     file129->addAction(Action(Command::FileExit));
     menus129 = {
         file129,
-        menu("&Edit", "menuEdit", { Command::EditUndo, separator, Command::EditCut, Command::EditCopy, Command::EditPaste }),
+        menu("&Edit", "menuEdit", { Command::EditUndo, Command::EditRedo, separator, Command::EditCut, Command::EditCopy, Command::EditPaste }),
         menu("&View", "menuView", { Command::ViewToolbar, Command::ViewStatusBar, Command::ViewMapStatusBar }),
         menu("&Area", "menuArea", { Command::AreaGeneral }),
         menu("&Rooms", "menuRooms",
@@ -243,6 +243,8 @@ void CMainFrame::ConnectCommands()
             view->OnFilePrint(app.Printer());
     });
     on(Command::FilePrintPreview, [this] { OnFilePrintPreview(); });
+    onDocument(Command::EditUndo, [](CAreaDocument& d) { d.Editor().Undo(); });
+    onDocument(Command::EditRedo, [](CAreaDocument& d) { d.Editor().Redo(); });
     on(Command::FilePrintSetup, [this] { app.OnFilePrintSetup(); });
     on(Command::FileExit, [this] { close(); });
     on(Command::ViewToolbar, [this] { toolBar->setVisible(toolBar->isHidden()); });
@@ -379,9 +381,24 @@ void CMainFrame::UpdateActions()
             enabled = view != nullptr;
         action->setEnabled(enabled);
     }
+    UpdateUndoActions(view ? &view->Document() : nullptr);
     Action(Command::ViewToolbar)->setChecked(!toolBar->isHidden());
     Action(Command::ViewStatusBar)->setChecked(!statusBar()->isHidden());
     Action(Command::ViewMapStatusBar)->setChecked(view && view->IsCommandChecked(Command::ViewMapStatusBar));
+}
+
+void CMainFrame::UpdateUndoActions(CAreaDocument* document)
+{
+    // The items name the step they would take back or do again.
+    auto update = [this](Command c, const char* text, bool can, const std::string& step) {
+        QAction* action = Action(c);
+        action->setEnabled(can);
+        const QString plain = QString::fromLatin1(text);
+        action->setText(can ? plain + QLatin1Char(' ') + FromBytes(step) : plain);
+    };
+    CAreaEditor* editor = document ? &document->Editor() : nullptr;
+    update(Command::EditUndo, "&Undo", editor && editor->CanUndo(), editor ? editor->UndoName() : std::string());
+    update(Command::EditRedo, "&Redo", editor && editor->CanRedo(), editor ? editor->RedoName() : std::string());
 }
 
 void CMainFrame::OnWindowNew()

@@ -42,6 +42,7 @@ public:
     int MenuId() const { return menuId; }
     // Brings every command's enabled state and check mark up to date.
     void UpdateActions();
+    void UpdateUndoActions(CAreaDocument* document);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

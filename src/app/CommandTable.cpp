@@ -23,6 +23,7 @@ const std::vector<CCommandEntry> commandTable = {
     { Command::FilePrintSetup, "actionFilePrintSetup", "Printer S&etup", "", "Changes the printing and printer properties\nPrinter Setup", nullptr, false },
     { Command::FileExit, "actionFileExit", "&Exit", "", "Quits the aplication; prompts to save documents\nExit", nullptr, false },
     { Command::EditUndo, "actionEditUndo", "&Undo", "Ctrl+Z; Alt+Backspace", "Undoes the last action\nUndo", nullptr, false },
+    { Command::EditRedo, "actionEditRedo", "&Redo", "Ctrl+Y; Ctrl+Shift+Z", "Redoes the last action undone\nRedo", nullptr, false },
     { Command::EditCut, "actionEditCut", "C&ut", "Ctrl+X; Shift+Del", "Cuts the selection to the clipboard\nCut", "cut", false },
     { Command::EditCopy, "actionEditCopy", "&Copy", "Ctrl+C; Ctrl+Ins", "Copies the selection to the clipboard\nCopy", "copy", false },
     { Command::EditPaste, "actionEditPaste", "&Paste", "Ctrl+V; Shift+Ins", "Pastes the contents of the clipboard\nPaste", "paste", false },

@@ -23,9 +23,10 @@ public:
 
 class CRoomData {
 public:
-    // Map placement, computed by the layout and never stored in files.
-    int x = 0;
-    int y = 0;
+    // Map placement on the layout's grid (column and row from 0), computed by
+    // the layout and never stored in files; windows turn it into pixels.
+    int gridX = 0;
+    int gridY = 0;
     int level = 0;
     bool unplaced = true;
 

@@ -80,31 +80,22 @@ int CTolvexDoc::FreeObjectVnum() const { return FirstFree(objects, lowerVnum, up
 int CTolvexDoc::FreeMobVnum() const { return FirstFree(mobs, lowerVnum, upperVnum); }
 int CTolvexDoc::FreeMobprogVnum() const { return FirstFree(mobprogs, lowerVnum, upperVnum); }
 
-void CTolvexDoc::SetModified(bool value)
+CAreaHeader CTolvexDoc::Header() const
 {
-    modified = value;
+    return { name, builders, credits, lowerVnum, upperVnum, security, minLevel, maxLevel, resources };
 }
 
-int CTolvexDoc::AddChangeListener(ChangeListener listener)
+void CTolvexDoc::SetHeader(const CAreaHeader& header)
 {
-    listeners.emplace_back(nextListenerId, std::move(listener));
-    return nextListenerId++;
-}
-
-void CTolvexDoc::RemoveChangeListener(int id)
-{
-    listeners.erase(std::remove_if(listeners.begin(), listeners.end(),
-                        [id](const auto& l) { return l.first == id; }),
-        listeners.end());
-}
-
-void CTolvexDoc::NotifyChanged()
-{
-    modified = true;
-    // A listener may remove itself while being told.
-    const auto current = listeners;
-    for (const auto& l : current)
-        l.second();
+    name = header.name;
+    builders = header.builders;
+    credits = header.credits;
+    lowerVnum = header.lowerVnum;
+    upperVnum = header.upperVnum;
+    security = header.security;
+    minLevel = header.minLevel;
+    maxLevel = header.maxLevel;
+    resources = header.resources;
 }
 
 std::string FileNamePart(const std::string& path)
@@ -198,14 +189,13 @@ CSaveOptions CTolvexDoc::DefaultSaveOptions() const
     return options;
 }
 
-void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics)
+void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics) const
 {
     Save(out, pathName, diagnostics, DefaultSaveOptions());
 }
 
-void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics, const CSaveOptions& options)
+void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics, const CSaveOptions& options) const
 {
-    RebuildResets();
     CWriteContext context { *this, out, diagnostics, *tables, options };
     WriteHeader(context, FileNamePart(pathName));
     WriteMobiles(context);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "area/CAreaHeader.h"
 #include "area/CMobData.h"
 #include "area/CMobProgData.h"
 #include "area/CObjData.h"
@@ -66,7 +67,9 @@ public:
 
     int highestLevel = 0;
     int lowestLevel = 0;
-    int cellSize = 12;
+
+    CAreaHeader Header() const;
+    void SetHeader(const CAreaHeader& header);
 
     // File New: the values of a new area.
     void OnNewDocument();
@@ -77,8 +80,8 @@ public:
 
     // Writes the area. `pathName` is the document's path; its file name goes
     // into the #AREA header.
-    void Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics);
-    void Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics, const CSaveOptions& options);
+    void Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics) const;
+    void Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics, const CSaveOptions& options) const;
     CSaveOptions DefaultSaveOptions() const;
 
     // Lookups: the first record with the vnum whose position is not `skip`, or -1.
@@ -93,26 +96,19 @@ public:
     int FreeMobVnum() const;
     int FreeMobprogVnum() const;
 
-    // Resets: from the file's list into the rooms, and back before a save.
-    // With `diagnostics`, resets that reach no room are warned about.
+    // Resets: from the file's list into the rooms. With `diagnostics`, resets
+    // that reach no room are warned about.
     void DistributeResets(IDiagnostics* diagnostics = nullptr);
-    void RebuildResets();
+    // The area's reset list as the rooms hold it, each room-naming reset
+    // naming its room's vnum.
+    std::vector<CResetData> RoomResets() const;
 
     bool IsModified() const { return modified; }
-    void SetModified(bool value = true);
-
-    // Views register here to learn that the document changed.
-    using ChangeListener = std::function<void()>;
-    int AddChangeListener(ChangeListener listener);
-    void RemoveChangeListener(int id);
-    // Marks the document modified and tells every listener.
-    void NotifyChanged();
+    void SetModified(bool value = true) { modified = value; }
 
 private:
     CConfigTables* tables;
     bool modified = false;
-    std::vector<std::pair<int, ChangeListener>> listeners;
-    int nextListenerId = 1;
 };
 
 // The file name part of a path: the text after the last separator.

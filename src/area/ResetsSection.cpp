@@ -99,7 +99,7 @@ void WriteResets(CWriteContext& c)
         ++leading;
     for (size_t i = 0; i < leading; ++i)
         WriteReset(c.out, strays[i]);
-    for (const CResetData& reset : c.doc.resets)
+    for (const CResetData& reset : c.doc.RoomResets())
         WriteReset(c.out, reset);
     for (size_t i = leading; i < strays.size(); ++i)
         WriteReset(c.out, strays[i]);
@@ -135,10 +135,9 @@ void CTolvexDoc::DistributeResets(IDiagnostics* diagnostics)
     }
 }
 
-void CTolvexDoc::RebuildResets()
+std::vector<CResetData> CTolvexDoc::RoomResets() const
 {
-    resets.clear();
-    resetLines.clear();
+    std::vector<CResetData> resets;
     for (const CRoomData& room : rooms) {
         for (const CResetData& roomReset : room.resets) {
             CResetData reset = roomReset;
@@ -147,4 +146,5 @@ void CTolvexDoc::RebuildResets()
             resets.push_back(reset);
         }
     }
+    return resets;
 }

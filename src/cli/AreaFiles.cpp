@@ -28,7 +28,7 @@ bool LoadAreaFile(const std::string& path, CTolvexDoc& doc, CCliContext& context
     CDiagnosticList diagnostics;
     const bool ok = doc.Load(file, diagnostics);
     if (ok)
-        LayoutRooms(doc, doc.cellSize);
+        LayoutRooms(doc);
     for (const CDiagnostic& d : diagnostics.items)
         PrintDiagnostic(context.err, path, d);
     return ok;

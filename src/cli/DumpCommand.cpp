@@ -1,7 +1,10 @@
 #include "cli/AreaFiles.h"
 #include "cli/JsonWriter.h"
+#include "layout/RoomLayout.h"
 
 namespace {
+
+constexpr int DumpCellSize = 12;
 
 void WriteDice(CJsonWriter& j, const char* key, const std::array<int, 3>& dice)
 {
@@ -49,8 +52,9 @@ void WriteExtraDesc(CJsonWriter& j, const CExtraDescData& e)
 void WriteRoom(CJsonWriter& j, const CRoomData& r)
 {
     j.BeginObject();
-    j.Field("x", r.x);
-    j.Field("y", r.y);
+    // Pixels at the editor's starting zoom, as the map window first shows them.
+    j.Field("x", RoomX(r, DumpCellSize));
+    j.Field("y", RoomY(r, DumpCellSize));
     j.Field("level", r.level);
     j.Key("unplaced");
     j.Bool(r.unplaced);

@@ -1,5 +1,7 @@
 #include "cli/AreaFiles.h"
 
+#include "layout/RoomLayout.h"
+
 int RunLayoutCommand(const std::vector<std::string>& arguments, CCliContext& context)
 {
     std::vector<std::string> args = arguments;
@@ -14,14 +16,13 @@ int RunLayoutCommand(const std::vector<std::string>& arguments, CCliContext& con
         return 2;
     }
     CTolvexDoc doc(tables);
-    doc.cellSize = cell; // the load lays the map out at this size
     if (!LoadAreaFile(args[0], doc, context))
         return 1;
     for (const CRoomData& room : doc.rooms) {
         if (room.unplaced)
             context.out << room.vnum << " unplaced\n";
         else
-            context.out << room.vnum << ' ' << room.x << ' ' << room.y << ' ' << room.level << '\n';
+            context.out << room.vnum << ' ' << RoomX(room, cell) << ' ' << RoomY(room, cell) << ' ' << room.level << '\n';
     }
     context.out << "levels " << doc.lowestLevel << ' ' << doc.highestLevel << '\n';
     return 0;

@@ -89,7 +89,6 @@ int RunRenderCommand(const std::vector<std::string>& args, CCliContext& context)
         return 1;
 
     CTolvexDoc doc(tables);
-    doc.cellSize = options.cell; // the load lays the map out at this size
     if (!LoadAreaFile(options.input, doc, context))
         return 1;
 
@@ -102,9 +101,9 @@ int RunRenderCommand(const std::vector<std::string>& args, CCliContext& context)
     }
 
     std::ostringstream svg;
-    const CMapSize size = ScrollSize(doc);
+    const CMapSize size = ScrollSize(doc, options.cell);
     CSvgCanvas canvas(svg, size.width, size.height);
-    DrawMap(canvas, doc, options.level, selected);
+    DrawMap(canvas, doc, options.cell, options.level, selected);
     canvas.Finish();
     if (!WriteFileReplacing(options.output, svg.str())) {
         context.err << options.output << ": cannot be written\n";

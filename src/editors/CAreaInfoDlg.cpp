@@ -168,12 +168,11 @@ void CAreaInfoDlg::accept()
     QDialog::accept();
 }
 
-bool CAreaInfoDlg::EditAreaInfo(QWidget* parent, CTolvexDoc& doc)
+bool CAreaInfoDlg::EditAreaInfo(QWidget* parent, const CTolvexDoc& doc, CAreaHeader& header)
 {
     CAreaInfoDlg dialog(doc, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    dialog.State().StoreInto(doc);
-    doc.NotifyChanged();
+    header = dialog.State().Header();
     return true;
 }

@@ -20,7 +20,8 @@ public:
 
     // Runs the dialog; on OK writes the header back and marks the document
     // modified (even when nothing changed).
-    static bool EditAreaInfo(QWidget* parent, CTolvexDoc& doc);
+    // Runs the dialog; on OK `header` holds the area's new header.
+    static bool EditAreaInfo(QWidget* parent, const CTolvexDoc& doc, CAreaHeader& header);
 
     void accept() override;
 

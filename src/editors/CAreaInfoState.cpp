@@ -29,15 +29,7 @@ CAreaInfoState::CAreaInfoState(const CTolvexDoc& doc)
 {
 }
 
-void CAreaInfoState::StoreInto(CTolvexDoc& doc) const
+CAreaHeader CAreaInfoState::Header() const
 {
-    doc.name = name;
-    doc.builders = builders;
-    doc.credits = credits;
-    doc.lowerVnum = lowerVnum;
-    doc.upperVnum = upperVnum;
-    doc.security = security;
-    doc.minLevel = minLevel;
-    doc.maxLevel = maxLevel;
-    doc.resources = resources;
+    return { name, builders, credits, lowerVnum, upperVnum, security, minLevel, maxLevel, resources };
 }

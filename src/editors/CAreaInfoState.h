@@ -1,5 +1,6 @@
 #pragma once
 
+#include "area/CAreaHeader.h"
 #include "config/TableEntry.h"
 
 #include <string>
@@ -34,8 +35,8 @@ public:
     static CAreaInfoFields FieldsFor(int mudType);
 
     explicit CAreaInfoState(const CTolvexDoc& doc);
-    // Writes every field back; the document's resources become copies of ours.
-    void StoreInto(CTolvexDoc& doc) const;
+    // The header as the dialog leaves it.
+    CAreaHeader Header() const;
 
     std::string name;
     std::string builders;

@@ -57,7 +57,7 @@ const CExitButton ExitButtonList[] = {
 
 } // namespace
 
-CRoomEditDlg::CRoomEditDlg(CTolvexDoc& doc, const CRoomData& room, int ownIndex, QWidget* parent)
+CRoomEditDlg::CRoomEditDlg(const CTolvexDoc& doc, const CRoomData& room, int ownIndex, QWidget* parent)
     : QDialog(parent)
     , doc(doc)
     , state(room, doc.lowerVnum, doc.upperVnum, ownIndex)
@@ -347,23 +347,11 @@ void CRoomEditDlg::PasteRoom()
     VnumChanged(vnumBox->value());
 }
 
-bool CRoomEditDlg::EditRoom(QWidget* parent, CTolvexDoc& doc, CRoomData& room)
+bool CRoomEditDlg::EditRoom(QWidget* parent, const CTolvexDoc& doc, CRoomData& room)
 {
     CRoomEditDlg dialog(doc, room, doc.FindRoomIndex(room.vnum, -1), parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    const CRoomData& edited = dialog.State().room;
-    room.vnum = edited.vnum;
-    room.name = edited.name;
-    room.description = edited.description;
-    room.healRate = edited.healRate;
-    room.manaRate = edited.manaRate;
-    room.owner = edited.owner;
-    room.clan = edited.clan;
-    room.roomFlags = edited.roomFlags;
-    room.sector = edited.sector;
-    room.exits = edited.exits;
-    room.extraDescs = edited.extraDescs;
-    room.resets = edited.resets;
+    room = dialog.State().room;
     return true;
 }

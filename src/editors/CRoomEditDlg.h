@@ -24,13 +24,15 @@ class CRoomEditDlg : public QDialog {
     Q_OBJECT
 public:
     // `ownIndex`: the room's place in the document's room list, -1 for a new room.
-    CRoomEditDlg(CTolvexDoc& doc, const CRoomData& room, int ownIndex, QWidget* parent = nullptr);
+    CRoomEditDlg(const CTolvexDoc& doc, const CRoomData& room, int ownIndex, QWidget* parent = nullptr);
 
     const CRoomEditState& State() const { return state; }
 
     // Runs the dialog on `room`; on OK writes the edited fields back (the map
     // placement stays) and gives true.
-    static bool EditRoom(QWidget* parent, CTolvexDoc& doc, CRoomData& room);
+    // Runs the editor on `room`; on OK `room` is the edited record, for the
+    // caller to hand to the area's operation.
+    static bool EditRoom(QWidget* parent, const CTolvexDoc& doc, CRoomData& room);
 
     void accept() override;
 
@@ -49,7 +51,7 @@ private:
     void ExitChosen(int direction);
     void VnumChanged(int vnum);
 
-    CTolvexDoc& doc;
+    const CTolvexDoc& doc;
     CRoomEditState state;
 
     CNumberBox* vnumBox = nullptr;

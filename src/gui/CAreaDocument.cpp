@@ -16,15 +16,16 @@ CAreaDocument::CAreaDocument(CConfigTables& tables, QObject* parent)
     : QObject(parent)
     , doc(tables)
 {
-    listenerId = doc.AddChangeListener([this] {
+    listenerId = editor.AddListener([this](const CAreaChange& change) {
         SyncModified();
+        emit RecordsChanged(change);
         emit Changed();
     });
 }
 
 CAreaDocument::~CAreaDocument()
 {
-    doc.RemoveChangeListener(listenerId);
+    editor.RemoveListener(listenerId);
 }
 
 void CAreaDocument::SetTitle(const QString& newTitle)
@@ -33,10 +34,19 @@ void CAreaDocument::SetTitle(const QString& newTitle)
     UpdateFrameTitles();
 }
 
-void CAreaDocument::SetModified(bool modified)
+void CAreaDocument::SetCellSize(int size)
 {
-    doc.SetModified(modified);
+    if (size == cellSize)
+        return;
+    cellSize = size;
+    emit Changed();
+}
+
+void CAreaDocument::MarkSaved()
+{
+    editor.MarkClean();
     SyncModified();
+    emit Changed();
 }
 
 void CAreaDocument::SyncModified()
@@ -48,6 +58,7 @@ void CAreaDocument::SyncModified()
 void CAreaDocument::OnNewDocument(const QString& newTitle)
 {
     doc.OnNewDocument();
+    editor.Clear();
     pathName.clear();
     SetTitle(newTitle);
 }
@@ -67,8 +78,9 @@ CAreaDocument::OpenResult CAreaDocument::OnOpenDocument(const QString& path, IDi
     std::istringstream in(std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
     if (!doc.Load(in, diagnostics))
         return OpenResult::Aborted;
-    LayoutRooms(doc, doc.cellSize);
+    LayoutRooms(doc);
     doc.SetModified(false);
+    editor.Clear();
     pathName = QFileInfo(path).absoluteFilePath();
     SetTitle(QFileInfo(path).fileName());
     return OpenResult::Opened;
@@ -96,22 +108,10 @@ bool CAreaDocument::OnSaveDocument(const QString& path, IDiagnostics& diagnostic
         return false;
     }
     pathName = QFileInfo(path).absoluteFilePath();
-    doc.SetModified(false);
+    editor.MarkClean();
     SetTitle(QFileInfo(path).fileName());
-    return true;
-}
-
-void CAreaDocument::UpdateAllViews()
-{
     emit Changed();
-}
-
-void CAreaDocument::DeleteRoom(int index)
-{
-    if (!RoomCommands::DeleteRoom(doc, index))
-        return;
-    emit RoomDeleted(index);
-    RoomCommands::RoomsChanged(doc);
+    return true;
 }
 
 void CAreaDocument::AddFrame(IAreaWindow* frame)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "area/CTolvexDoc.h"
+#include "edit/CAreaEditor.h"
 
 #include <QObject>
 #include <QString>
@@ -28,8 +29,13 @@ public:
     explicit CAreaDocument(CConfigTables& tables, QObject* parent = nullptr);
     ~CAreaDocument() override;
 
-    CTolvexDoc& Doc() { return doc; }
+    // The area as it stands; every change goes through Editor().
     const CTolvexDoc& Doc() const { return doc; }
+    CAreaEditor& Editor() { return editor; }
+
+    // The zoom of the area's windows: one cell size for all of them.
+    int CellSize() const { return cellSize; }
+    void SetCellSize(int size);
 
     // Empty until the area has been read from or saved to a file.
     const QString& PathName() const { return pathName; }
@@ -38,7 +44,8 @@ public:
     void SetTitle(const QString& newTitle);
 
     bool IsModified() const { return doc.IsModified(); }
-    void SetModified(bool modified);
+    // The area as it stands is the one on disk.
+    void MarkSaved();
 
     // File New: the values of a new area under the given title.
     void OnNewDocument(const QString& newTitle);
@@ -54,11 +61,6 @@ public:
     // says why.
     bool OnSaveDocument(const QString& path, IDiagnostics& diagnostics, QString& error);
 
-    // Every map window repaints; nothing is marked modified (zoom, printing).
-    void UpdateAllViews();
-    // Removes room `index` with the exits that led to it; every view moves its
-    // selection past the gap before the area is laid out and drawn again.
-    void DeleteRoom(int index);
 
     // Map windows register themselves while they live.
     void AddFrame(IAreaWindow* frame);
@@ -73,11 +75,10 @@ public:
     bool closing = false;
 
 Q_SIGNALS:
-    // The area changed or must be drawn again: views repaint.
+    // Records changed through an operation, an undo or a redo; Changed follows.
+    void RecordsChanged(const CAreaChange& change);
+    // The area changed or must be drawn again (also the zoom): views repaint.
     void Changed();
-    // Room `index` is gone and the rooms after it moved down by one; Changed
-    // follows.
-    void RoomDeleted(int index);
     // The title or the modified flag changed: frame captions follow.
     void TitleChanged();
     // The last map window closed: the document is done.
@@ -89,6 +90,8 @@ private:
     void UpdateFrameTitles();
 
     CTolvexDoc doc;
+    CAreaEditor editor { doc };
+    int cellSize = 12;
     QString pathName;
     QString title;
     std::vector<IAreaWindow*> frames;

@@ -13,6 +13,7 @@ enum class Command {
     FilePrintSetup,
     FileExit,
     EditUndo,
+    EditRedo,
     EditCut,
     EditCopy,
     EditPaste,

@@ -1,5 +1,7 @@
 #include "layout/MapDrawing.h"
 
+#include "layout/RoomLayout.h"
+
 #include "area/CTolvexDoc.h"
 
 #include <algorithm>
@@ -103,7 +105,7 @@ private:
 
     void Box(const CRoomData& room, bool selected)
     {
-        const int x = room.x, y = room.y;
+        const int x = RoomX(room, c), y = RoomY(room, c);
         if (ghost) {
             canvas.Polyline({ P(x - c, y - c), P(x + c, y - c), P(x + c, y + c), P(x - c, y + c), P(x - c, y - c) },
                 MapColors::Ghost, pen);
@@ -131,7 +133,7 @@ private:
         if (to.unplaced)
             return;
         const CMapColor color = ExitColor(doc.Tables(), exit.exitFlags, ghost);
-        const int x = room.x, y = room.y;
+        const int x = RoomX(room, c), y = RoomY(room, c);
 
         if (d == DirUp || d == DirDown) {
             const int sign = d == DirUp ? -1 : 1;
@@ -147,7 +149,7 @@ private:
         }
 
         const bool sameLevel = to.level == room.level;
-        CMapPoint e { to.x, to.y };
+        CMapPoint e { RoomX(to, c), RoomY(to, c) };
         if (!sameLevel) {
             const int stub = 7 * c / 2;
             e = { x, y };
@@ -291,34 +293,35 @@ void DrawLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int selecte
     PaintLevel(canvas, doc, FirstRoomByVnum(doc), level, selected, cellSize, ox, oy, ghost, clip);
 }
 
-void DrawMap(IMapCanvas& canvas, const CTolvexDoc& doc, int shownLevel, int selected, const CMapRect* clip)
+void DrawMap(IMapCanvas& canvas, const CTolvexDoc& doc, int cellSize, int shownLevel, int selected,
+    const CMapRect* clip)
 {
-    const int c = doc.cellSize;
+    const int c = cellSize;
     const int d = c / -3;
     const RoomIndex roomByVnum = FirstRoomByVnum(doc);
     PaintLevel(canvas, doc, roomByVnum, shownLevel - 1, -1, c, d, d, true, clip);
     PaintLevel(canvas, doc, roomByVnum, shownLevel, selected, c, 0, 0, false, clip);
 }
 
-CMapSize MapExtent(const CTolvexDoc& doc)
+CMapSize MapExtent(const CTolvexDoc& doc, int cellSize)
 {
     CMapSize size;
     for (const CRoomData& room : doc.rooms) {
         if (room.unplaced)
             continue;
-        size.width = std::max(size.width, room.x);
-        size.height = std::max(size.height, room.y);
+        size.width = std::max(size.width, RoomX(room, cellSize));
+        size.height = std::max(size.height, RoomY(room, cellSize));
     }
-    size.width += doc.cellSize;
-    size.height += doc.cellSize;
+    size.width += cellSize;
+    size.height += cellSize;
     return size;
 }
 
-CMapSize ScrollSize(const CTolvexDoc& doc)
+CMapSize ScrollSize(const CTolvexDoc& doc, int cellSize)
 {
-    CMapSize size = MapExtent(doc);
-    size.width += 3 * doc.cellSize;
-    size.height += 3 * doc.cellSize;
+    CMapSize size = MapExtent(doc, cellSize);
+    size.width += 3 * cellSize;
+    size.height += 3 * cellSize;
     return size;
 }
 

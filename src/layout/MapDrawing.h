@@ -45,15 +45,15 @@ void DrawLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int selecte
     bool ghost, const CMapRect* clip = nullptr);
 
 // What a map window shows: the level below as ghost, a third of a cell up and
-// left, then `shownLevel` with the selection, at the document's cell size.
-void DrawMap(IMapCanvas& canvas, const CTolvexDoc& doc, int shownLevel, int selected,
+// left, then `shownLevel` with the selection, at the window's cell size.
+void DrawMap(IMapCanvas& canvas, const CTolvexDoc& doc, int cellSize, int shownLevel, int selected,
     const CMapRect* clip = nullptr);
 
 // The largest x and y of a placed room (0 without one), each plus the cell size.
-CMapSize MapExtent(const CTolvexDoc& doc);
+CMapSize MapExtent(const CTolvexDoc& doc, int cellSize);
 
 // The scrollable size of a map window: the extent plus three cells each way.
-CMapSize ScrollSize(const CTolvexDoc& doc);
+CMapSize ScrollSize(const CTolvexDoc& doc, int cellSize);
 
 // The status bar text: "Level %i", or "Level %i - (%i) %s" with the selected
 // room's vnum and name.

@@ -11,14 +11,15 @@ int OppositeDirection(int direction)
     return direction >= 0 && direction < DirectionCount ? opposite[direction] : -1;
 }
 
-int HitTest(const CTolvexDoc& doc, int level, int px, int py)
+int HitTest(const CTolvexDoc& doc, int cellSize, int level, int px, int py)
 {
     for (size_t i = 0; i < doc.rooms.size(); ++i) {
         const CRoomData& room = doc.rooms[i];
         if (room.unplaced || room.level != level)
             continue;
-        if (px >= room.x - HitHalfSize && px <= room.x + HitHalfSize
-            && py >= room.y - HitHalfSize && py <= room.y + HitHalfSize)
+        const int x = RoomX(room, cellSize);
+        const int y = RoomY(room, cellSize);
+        if (px >= x - HitHalfSize && px <= x + HitHalfSize && py >= y - HitHalfSize && py <= y + HitHalfSize)
             return static_cast<int>(i);
     }
     return -1;
@@ -118,12 +119,6 @@ int ZoomIn(int cellSize)
 int ZoomOut(int cellSize)
 {
     return CanZoomOut(cellSize) ? cellSize / 2 : cellSize;
-}
-
-void RoomsChanged(CTolvexDoc& doc)
-{
-    LayoutRooms(doc, doc.cellSize);
-    doc.NotifyChanged();
 }
 
 } // namespace RoomCommands

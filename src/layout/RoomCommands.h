@@ -24,8 +24,9 @@ constexpr int MaxCellSize = 192;
 int OppositeDirection(int direction);
 
 // The first room, in document order, that is placed on `level` and whose
-// square holds the map point (px, py); -1 when none does.
-int HitTest(const CTolvexDoc& doc, int level, int px, int py);
+// square holds the map point (px, py) of a map drawn at `cellSize`; -1 when
+// none does.
+int HitTest(const CTolvexDoc& doc, int cellSize, int level, int px, int py);
 
 // A room for the editor to start from, or the reason none can be made.
 struct CRoomProposal {
@@ -65,9 +66,5 @@ bool CanZoomIn(int cellSize);
 bool CanZoomOut(int cellSize);
 int ZoomIn(int cellSize);
 int ZoomOut(int cellSize);
-
-// After any change to the rooms: lay the area out again, mark the document
-// modified and repaint its views.
-void RoomsChanged(CTolvexDoc& doc);
 
 } // namespace RoomCommands

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-// The layout works in grid steps (one step = 4 x cell size, the first room at
-// 0) and scales at the end, so no decision depends on the cell size.
+// The layout works in grid steps and never in pixels, so no decision depends
+// on a window's cell size.
 //
 // A collision slides every room of one level beyond a row or column by one
 // step. Such a slide never reorders the rows (or columns) of that level and
@@ -364,7 +364,7 @@ void CGridLayout::AddInterval(int line, int a, int b)
 
 } // namespace
 
-void LayoutRooms(CTolvexDoc& doc, int cell)
+void LayoutRooms(CTolvexDoc& doc)
 {
     std::vector<CRoomData>& rooms = doc.rooms;
     if (rooms.empty())
@@ -384,16 +384,28 @@ void LayoutRooms(CTolvexDoc& doc, int cell)
         high = std::max(high, grid.Level(r));
         low = std::min(low, grid.Level(r));
     }
-    // A negative cell size mirrors the map instead of letting slides run the
-    // wrong way over other rooms.
-    long long c = cell;
     for (int r = 0; r < static_cast<int>(rooms.size()); ++r) {
         CRoomData& room = rooms[r];
         room.unplaced = !grid.Placed(r);
-        room.x = room.unplaced ? 0 : static_cast<int>(c * (3 + 4LL * (grid.X(r) - minX)));
-        room.y = room.unplaced ? 0 : static_cast<int>(c * (3 + 4LL * (grid.Y(r) - minY)));
+        room.gridX = room.unplaced ? 0 : grid.X(r) - minX;
+        room.gridY = room.unplaced ? 0 : grid.Y(r) - minY;
         room.level = room.unplaced ? 0 : grid.Level(r);
     }
     doc.highestLevel = high;
     doc.lowestLevel = low;
+}
+
+int MapCoordinate(int grid, int cellSize)
+{
+    return static_cast<int>(static_cast<long long>(cellSize) * (3 + 4LL * grid));
+}
+
+int RoomX(const CRoomData& room, int cellSize)
+{
+    return room.unplaced ? 0 : MapCoordinate(room.gridX, cellSize);
+}
+
+int RoomY(const CRoomData& room, int cellSize)
+{
+    return room.unplaced ? 0 : MapCoordinate(room.gridY, cellSize);
 }

@@ -1,4 +1,3 @@
-#include "layout/RoomLayout.h"
 #include "map/CTolvexView.h"
 
 #include "map/CChildFrame.h"
@@ -22,24 +21,6 @@
 #include <QScrollBar>
 #include <QStatusBar>
 
-namespace {
-
-// Runs the room editor on a proposed room and adds the room on OK; its index,
-// or -1 when nothing was added.
-int AddProposedRoom(QWidget* parent, CTolvexDoc& doc, RoomCommands::CRoomProposal proposal, int from, int direction)
-{
-    if (!proposal.ready) {
-        if (!proposal.error.empty())
-            ShowError(parent, FromBytes(proposal.error));
-        return -1;
-    }
-    if (!CRoomEditDlg::EditRoom(parent, doc, proposal.room))
-        return -1;
-    return RoomCommands::AddRoom(doc, proposal.room, from, direction);
-}
-
-} // namespace
-
 CTolvexView::CTolvexView(CAreaDocument& document, QWidget* parent)
     : QAbstractScrollArea(parent)
     , document(document)
@@ -48,18 +29,22 @@ CTolvexView::CTolvexView(CAreaDocument& document, QWidget* parent)
     viewport()->setObjectName(QStringLiteral("mapViewport"));
     viewport()->setAutoFillBackground(false);
     setFocusPolicy(Qt::StrongFocus);
+    connect(&document, &CAreaDocument::RecordsChanged, this, &CTolvexView::OnRecordsChanged);
     connect(&document, &CAreaDocument::Changed, this, &CTolvexView::OnDocumentChanged);
-    connect(&document, &CAreaDocument::RoomDeleted, this,
-        [this](int deleted) { selection = RoomCommands::SelectionAfterDelete(selection, deleted); });
     UpdateScrollBars();
     UpdateStatusText();
 }
 
 CTolvexView::~CTolvexView() = default;
 
-CTolvexDoc& CTolvexView::GetDocument() const
+const CTolvexDoc& CTolvexView::GetDocument() const
 {
     return document.Doc();
+}
+
+int CTolvexView::CellSize() const
+{
+    return document.CellSize();
 }
 
 int CTolvexView::Selection() const
@@ -69,7 +54,8 @@ int CTolvexView::Selection() const
 
 void CTolvexView::SetSelection(int index)
 {
-    selection = index;
+    selection = RoomCommands::ValidSelection(GetDocument(), index);
+    selectedVnum = selection >= 0 ? GetDocument().rooms[static_cast<size_t>(selection)].vnum : 0;
     viewport()->update();
     UpdateStatusText();
     emit StateChanged();
@@ -90,7 +76,7 @@ QString CTolvexView::StatusText() const
 
 int CTolvexView::RoomAt(QPoint mapPoint) const
 {
-    return RoomCommands::HitTest(GetDocument(), shownLevel, mapPoint.x(), mapPoint.y());
+    return RoomCommands::HitTest(GetDocument(), CellSize(), shownLevel, mapPoint.x(), mapPoint.y());
 }
 
 CChildFrame* CTolvexView::Frame() const
@@ -118,9 +104,9 @@ bool CTolvexView::IsCommandAvailable(Command command) const
     case Command::MapLevelDown:
         return RoomCommands::CanLevelDown(doc, shownLevel);
     case Command::MapZoomIn:
-        return RoomCommands::CanZoomIn(doc.cellSize);
+        return RoomCommands::CanZoomIn(CellSize());
     case Command::MapZoomOut:
-        return RoomCommands::CanZoomOut(doc.cellSize);
+        return RoomCommands::CanZoomOut(CellSize());
     default:
         return true;
     }
@@ -150,59 +136,68 @@ bool CTolvexView::IsCommandChecked(Command command) const
 
 void CTolvexView::OnAreaGeneral()
 {
-    // On OK the dialog writes the header back and marks the area modified;
-    // the rooms are not laid out again.
-    CAreaInfoDlg::EditAreaInfo(this, GetDocument());
+    CAreaHeader header;
+    if (CAreaInfoDlg::EditAreaInfo(this, GetDocument(), header))
+        document.Editor().ReplaceHeader(header);
+}
+
+void CTolvexView::EditRoomAt(int index)
+{
+    const CTolvexDoc& doc = GetDocument();
+    if (RoomCommands::ValidSelection(doc, index) < 0)
+        return;
+    CRoomData room = doc.rooms[static_cast<size_t>(index)];
+    if (CRoomEditDlg::EditRoom(this, doc, room))
+        document.Editor().ReplaceRoom(index, room);
+}
+
+void CTolvexView::AddProposedRoom(const RoomCommands::CRoomProposal& proposal, int from, int direction)
+{
+    if (!proposal.ready) {
+        if (!proposal.error.empty())
+            ShowError(this, FromBytes(proposal.error));
+        return;
+    }
+    CRoomData room = proposal.room;
+    if (!CRoomEditDlg::EditRoom(this, GetDocument(), room))
+        return;
+    const int added = document.Editor().AddRoom(room, from, direction);
+    // Digging up or down goes on where the new room is.
+    const CRoomData& placed = GetDocument().rooms[static_cast<size_t>(added)];
+    if (!placed.unplaced && placed.level != shownLevel)
+        SetShownLevel(placed.level);
+    SetSelection(added);
 }
 
 void CTolvexView::OnRoomsList()
 {
-    CTolvexDoc& doc = GetDocument();
-    CRoomListDlg dialog(doc, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const int chosen = RoomCommands::ValidSelection(doc, dialog.ChosenRoom());
-    if (chosen >= 0 && CRoomEditDlg::EditRoom(this, doc, doc.rooms[static_cast<size_t>(chosen)]))
-        RoomCommands::RoomsChanged(doc);
+    CRoomListDlg dialog(GetDocument(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        EditRoomAt(dialog.ChosenRoom());
 }
 
 void CTolvexView::OnRoomsEdit()
 {
-    const int room = Selection();
-    CTolvexDoc& doc = GetDocument();
-    if (room >= 0 && CRoomEditDlg::EditRoom(this, doc, doc.rooms[static_cast<size_t>(room)]))
-        RoomCommands::RoomsChanged(doc);
+    EditRoomAt(Selection());
 }
 
 void CTolvexView::OnRoomsNew()
 {
-    CTolvexDoc& doc = GetDocument();
-    const int added = AddProposedRoom(this, doc, RoomCommands::ProposeNewRoom(doc), -1, -1);
-    if (added < 0)
-        return;
-    RoomCommands::RoomsChanged(doc);
-    SetSelection(added);
+    AddProposedRoom(RoomCommands::ProposeNewRoom(GetDocument()), -1, -1);
 }
 
 void CTolvexView::OnRoomsCreate(int direction)
 {
     const int from = Selection();
-    if (from < 0)
-        return;
-    CTolvexDoc& doc = GetDocument();
-    const int added = AddProposedRoom(this, doc, RoomCommands::ProposeRoomInDirection(doc, from, direction), from, direction);
-    if (added < 0)
-        return;
-    RoomCommands::RoomsChanged(doc);
-    SetSelection(added);
+    if (from >= 0)
+        AddProposedRoom(RoomCommands::ProposeRoomInDirection(GetDocument(), from, direction), from, direction);
 }
 
 void CTolvexView::OnRoomsDelete()
 {
     const int room = Selection();
-    if (room < 0 || !AskWarningYesNo(this, QString::fromLatin1(RoomCommands::ConfirmDelete)))
-        return;
-    document.DeleteRoom(room);
+    if (room >= 0 && AskWarningYesNo(this, QString::fromLatin1(RoomCommands::ConfirmDelete)))
+        document.Editor().DeleteRoom(room);
 }
 
 void CTolvexView::OnObjectsList() { }
@@ -227,24 +222,14 @@ void CTolvexView::OnMapLevelDown()
 
 void CTolvexView::OnMapZoomIn()
 {
-    Zoom(RoomCommands::ZoomIn(GetDocument().cellSize));
+    // The zoom is shared by the area's windows, so every one of them follows;
+    // the area itself is not changed.
+    document.SetCellSize(RoomCommands::ZoomIn(CellSize()));
 }
 
 void CTolvexView::OnMapZoomOut()
 {
-    Zoom(RoomCommands::ZoomOut(GetDocument().cellSize));
-}
-
-void CTolvexView::Zoom(int cellSize)
-{
-    CTolvexDoc& doc = GetDocument();
-    if (cellSize == doc.cellSize)
-        return;
-    doc.cellSize = cellSize;
-    LayoutRooms(doc, cellSize);
-    // The zoom belongs to the area, so every window of it follows; the area
-    // itself is not changed.
-    document.UpdateAllViews();
+    document.SetCellSize(RoomCommands::ZoomOut(CellSize()));
 }
 
 void CTolvexView::OnViewMapStatusBar()
@@ -253,6 +238,32 @@ void CTolvexView::OnViewMapStatusBar()
         QStatusBar* bar = frame->MapStatusBar();
         bar->setVisible(bar->isHidden());
         emit StateChanged();
+    }
+}
+
+void CTolvexView::OnRecordsChanged(const CAreaChange& change)
+{
+    if (change.kind != RecordKind::Room || selection < 0)
+        return;
+    const CTolvexDoc& doc = GetDocument();
+    switch (change.action) {
+    case ChangeAction::Added:
+        break;
+    case ChangeAction::Replaced:
+        if (change.index == selection)
+            selectedVnum = change.vnum;
+        break;
+    case ChangeAction::Deleted:
+        selection = RoomCommands::SelectionAfterDelete(selection, change.index);
+        break;
+    case ChangeAction::Restored:
+        // The list was put back whole: keep the room if it is still where it
+        // was, else find it by its vnum; a room that is gone leaves nothing
+        // selected.
+        if (RoomCommands::ValidSelection(doc, selection) < 0
+            || doc.rooms[static_cast<size_t>(selection)].vnum != selectedVnum)
+            selection = doc.FindRoomIndex(selectedVnum);
+        break;
     }
 }
 
@@ -266,7 +277,7 @@ void CTolvexView::OnDocumentChanged()
 
 void CTolvexView::UpdateScrollBars()
 {
-    const CMapSize size = ScrollSize(GetDocument());
+    const CMapSize size = ScrollSize(GetDocument(), CellSize());
     const QSize page = viewport()->size();
     horizontalScrollBar()->setPageStep(page.width());
     verticalScrollBar()->setPageStep(page.height());
@@ -295,7 +306,7 @@ void CTolvexView::paintEvent(QPaintEvent* event)
     painter.translate(-ox, -oy);
     const CMapRect clip { area.left() + ox, area.top() + oy, area.right() + 1 + ox, area.bottom() + 1 + oy };
     CQtMapCanvas canvas(painter);
-    DrawMap(canvas, GetDocument(), shownLevel, Selection(), &clip);
+    DrawMap(canvas, GetDocument(), CellSize(), shownLevel, Selection(), &clip);
 }
 
 void CTolvexView::resizeEvent(QResizeEvent* event)

@@ -1,17 +1,20 @@
 #pragma once
 
 #include "gui/Commands.h"
+#include "layout/RoomCommands.h"
 
 #include <QAbstractScrollArea>
 
 class CAreaDocument;
+struct CAreaChange;
 class CChildFrame;
 class CTolvexDoc;
 class QPrinter;
 
 // A map window's view: draws one level of its area, scrolls over it, and
 // carries the commands that act on the map. Selection and shown level are the
-// view's own; the cell size and the placements belong to the document.
+// view's own; the cell size is shared by the area's windows; the placements
+// on the grid belong to the area.
 class CTolvexView : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -20,7 +23,7 @@ public:
     ~CTolvexView() override;
 
     CAreaDocument& Document() const { return document; }
-    CTolvexDoc& GetDocument() const;
+    const CTolvexDoc& GetDocument() const;
 
     // The selected room's index in the document's room list, or -1. An index
     // left beyond the list by a deletion in another window counts as -1.
@@ -77,13 +80,21 @@ protected:
 
 private:
     CChildFrame* Frame() const;
+    int CellSize() const;
     void OnDocumentChanged();
+    void OnRecordsChanged(const CAreaChange& change);
+    // Runs the room editor on a proposed room and adds it on OK.
+    void AddProposedRoom(const RoomCommands::CRoomProposal& proposal, int from, int direction);
+    // Runs the room editor on room `index` and hands the result to the area.
+    void EditRoomAt(int index);
     void UpdateScrollBars();
     void UpdateStatusText();
-    void Zoom(int cellSize);
 
     CAreaDocument& document;
     int selection = -1;
+    // The selected room's vnum, to find it again after an undo or redo has
+    // put the room list back.
+    int selectedVnum = 0;
     int shownLevel = 0;
     QString statusText;
 };

@@ -1,4 +1,3 @@
-#include "layout/RoomLayout.h"
 #include "map/MapPrinting.h"
 
 #include "map/CQtMapCanvas.h"
@@ -23,16 +22,14 @@ constexpr int MaxPrintCellSize = 100;
 
 } // namespace
 
-CPrintPlan PreparePrinting(CTolvexDoc& doc)
+CPrintPlan PreparePrinting(const CTolvexDoc& doc)
 {
     CPrintPlan plan;
     plan.lowestLevel = doc.lowestLevel;
     plan.pageCount = std::max(1, doc.highestLevel - doc.lowestLevel + 1);
-    LayoutRooms(doc, MeasureCellSize);
-    const CMapSize extent = MapExtent(doc);
+    const CMapSize extent = MapExtent(doc, MeasureCellSize);
     plan.pagesAcross = extent.width / StepUnits + 1;
     plan.pagesDown = extent.height / StepUnits + 1;
-    LayoutRooms(doc, doc.cellSize);
     return plan;
 }
 
@@ -51,7 +48,7 @@ int PrintCellSize(const CPrintPlan& plan, const QRect& drawRect)
     return std::max(c, 1);
 }
 
-QString DrawPrintPage(QPainter& painter, CTolvexDoc& doc, const CPrintPlan& plan, int page, const QRect& drawRect,
+QString DrawPrintPage(QPainter& painter, const CTolvexDoc& doc, const CPrintPlan& plan, int page, const QRect& drawRect,
     const QString& docTitle)
 {
     const int level = plan.lowestLevel + page - 1;
@@ -68,16 +65,12 @@ QString DrawPrintPage(QPainter& painter, CTolvexDoc& doc, const CPrintPlan& plan
     painter.restore();
 
     const int c = PrintCellSize(plan, drawRect);
-    LayoutRooms(doc, c);
-    {
-        CQtMapCanvas canvas(painter);
-        DrawLevel(canvas, doc, level, 0, c, drawRect.left(), drawRect.top() + MapTop, false);
-    }
-    LayoutRooms(doc, doc.cellSize);
+    CQtMapCanvas canvas(painter);
+    DrawLevel(canvas, doc, level, 0, c, drawRect.left(), drawRect.top() + MapTop, false);
     return title;
 }
 
-QStringList PrintMap(QPagedPaintDevice& device, CTolvexDoc& doc, const QString& docTitle, int fromPage, int toPage)
+QStringList PrintMap(QPagedPaintDevice& device, const CTolvexDoc& doc, const QString& docTitle, int fromPage, int toPage)
 {
     const CPrintPlan plan = PreparePrinting(doc);
     if (fromPage < 1)

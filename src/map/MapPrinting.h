@@ -22,9 +22,8 @@ struct CPrintPlan {
     int pagesDown = 1;
 };
 
-// Measures the map at cell size 10 and lays it out again at the document's
-// cell size, so the map is unchanged afterwards.
-CPrintPlan PreparePrinting(CTolvexDoc& doc);
+// Measures the map at cell size 10.
+CPrintPlan PreparePrinting(const CTolvexDoc& doc);
 
 // "%s - Level %i".
 QString PrintPageTitle(const QString& docTitle, int level);
@@ -33,13 +32,13 @@ QString PrintPageTitle(const QString& docTitle, int level);
 int PrintCellSize(const CPrintPlan& plan, const QRect& drawRect);
 
 // Draws page `page` (from 1) in logical units inside `drawRect`: the title,
-// then the level at the page's cell size with the first room selected. The
-// layout is back at the document's cell size afterwards. Returns the title.
-QString DrawPrintPage(QPainter& painter, CTolvexDoc& doc, const CPrintPlan& plan, int page, const QRect& drawRect,
+// then the level at the page's cell size with the first room selected.
+// Returns the title.
+QString DrawPrintPage(QPainter& painter, const CTolvexDoc& doc, const CPrintPlan& plan, int page, const QRect& drawRect,
     const QString& docTitle);
 
 // Prints pages `fromPage` to `toPage` (0, 0: all) on the device and returns
 // the titles of the pages printed, in order; empty when the device cannot be
 // painted on.
-QStringList PrintMap(QPagedPaintDevice& device, CTolvexDoc& doc, const QString& docTitle, int fromPage = 0,
+QStringList PrintMap(QPagedPaintDevice& device, const CTolvexDoc& doc, const QString& docTitle, int fromPage = 0,
     int toPage = 0);

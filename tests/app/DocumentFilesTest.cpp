@@ -12,8 +12,9 @@ using DocumentFiles = AppFixture;
 // The area is changed in memory only.
 void Change(CAreaDocument& document)
 {
-    document.Doc().name = "Changed";
-    document.Doc().NotifyChanged();
+    CAreaHeader header = document.Doc().Header();
+    header.name = "Changed";
+    document.Editor().ReplaceHeader(header);
 }
 
 TEST_F(DocumentFiles, NewAreaIsNumberedAndSavedUnderTheNameAskedFor)
@@ -22,7 +23,8 @@ TEST_F(DocumentFiles, NewAreaIsNumberedAndSavedUnderTheNameAskedFor)
     CAreaDocument* document = app->OnFileNew();
     EXPECT_EQ(app->OnFileNew()->Title(), QStringLiteral("Tolvex2"));
     EXPECT_FALSE(document->IsModified());
-    document->Doc().NotifyChanged();
+    // An OK of General information that changed nothing is still a change.
+    document->Editor().ReplaceHeader(document->Doc().Header());
     const QString target = temp.filePath(QStringLiteral("fresh"));
     app->chooseFile = [&](QWidget*, bool, const QString& name) { EXPECT_EQ(name, QStringLiteral("Tolvex1.are")); return target; };
     EXPECT_TRUE(app->SaveDocument(*document, false));

@@ -22,7 +22,7 @@ TEST_P(ExampleArea, LoadsWithoutWarningsAndShowsEveryKindOfExitOverThreeLevels)
     CTolvexDoc doc(tables);
     CDiagnosticList diagnostics;
     ASSERT_TRUE(doc.Load(in, diagnostics));
-    LayoutRooms(doc, doc.cellSize);
+    LayoutRooms(doc);
     EXPECT_TRUE(diagnostics.items.empty()) << diagnostics.items.size() << " warnings, the first: " << diagnostics.items[0].text;
     EXPECT_TRUE(doc.lowestLevel == -1 && doc.highestLevel == 1) << "levels " << doc.lowestLevel << " to " << doc.highestLevel;
 

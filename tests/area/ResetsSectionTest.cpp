@@ -28,8 +28,6 @@ TEST(ResetsSection, DistributesIntoRoomsAndRebuildsRoomByRoomPointingAtTheHoldin
     s.doc.DistributeResets(&s.diagnostics);
     EXPECT_EQ(Describe(s.doc.rooms[0].resets), "M 3000 1 3001 1\nG 3005 -1 0 0\n");
     EXPECT_TRUE(s.diagnostics.items.empty()) << s.Reported();
-    s.doc.RebuildResets();
-    EXPECT_TRUE(s.doc.resetLines.empty()) << "lines of the old list must not stick to the rebuilt one";
     EXPECT_EQ(s.Write(WriteResets), "#RESETS\nM 0 3000 1 3001 1\nG 0 3005 -1\nO 0 3010 1 3002\nS\n\n\n\n");
 
     // Rebuilt in the rooms' list order; only the room argument of M, O, D and R
@@ -38,7 +36,6 @@ TEST(ResetsSection, DistributesIntoRoomsAndRebuildsRoomByRoomPointingAtTheHoldin
     s.doc.rooms[0].resets[0].arg3 = 9, s.doc.rooms[1].resets[0].arg3 = 9;
     s.doc.rooms[0].resets.insert(s.doc.rooms[0].resets.end(), { { 'P', 3011, -1, 3010, 1 }, { 'R', 9, 6, 0, 0 } });
     s.doc.rooms[1].resets.insert(s.doc.rooms[1].resets.end(), { { 'E', 3005, 1, 16, 0 }, { 'D', 9, 0, 1, 0 } });
-    s.doc.RebuildResets();
     EXPECT_EQ(s.Write(WriteResets), "#RESETS\nO 0 3010 1 3002\nP 0 3011 -1 3010 1\nR 0 3002 6\n"
                                     "M 0 3000 1 3001 1\nG 0 3005 -1\nE 0 3005 1 16\nD 0 3001 0 1\nS\n\n\n\n");
 }
@@ -63,6 +60,7 @@ TEST(ResetsSection, EachCommandReadsItsArgumentsAndTheRestOfTheLineIsAComment)
         EXPECT_EQ(s.rest, "\n#SHOPS\n") << "the section must end at its S";
         EXPECT_EQ(Describe(s.doc.resets), c[1] + std::string(*c[1] ? "\n" : "")) << "the comment must not be read as resets";
         EXPECT_TRUE(s.diagnostics.items.empty()) << s.Reported();
+        s.doc.DistributeResets();
         EXPECT_EQ(s.Write(WriteResets), std::string("#RESETS\n") + c[2] + (*c[2] ? "\n" : "") + "S\n\n\n\n");
     }
 }
@@ -83,7 +81,6 @@ TEST(ResetsSection, ResetsOfOtherAreasAreKeptWarnedOnceAndSaved)
 
     s.doc.DistributeResets();
     EXPECT_TRUE(s.doc.strayResets.size() == 4 && s.doc.rooms[0].resets.size() == 2) << "distributing again piled resets up";
-    s.doc.RebuildResets();
     EXPECT_EQ(s.Write(WriteResets),
         "#RESETS\nG 0 3004 -1\nM 0 3001 1 3001 1\nE 0 3006 1 16\nM 0 3000 1 9999 1\nG 0 3005 -1\nD 0 8888 0 1\nS\n\n\n\n");
 }
@@ -94,5 +91,6 @@ TEST(ResetsSection, ShortLineTakesNumbersFromTheNextLineWithAWarning)
     ReadInto(s, {}, "G 0 3005\nO 0 3010 1 3001\nS\n");
     ASSERT_EQ(s.diagnostics.items.size(), 1u) << s.Reported();
     EXPECT_EQ(s.diagnostics.items[0].line, 1);
+    s.doc.DistributeResets();
     EXPECT_EQ(s.Write(WriteResets), "#RESETS\nG 0 3005 0\nS\n\n\n\n");
 }

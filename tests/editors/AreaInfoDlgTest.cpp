@@ -53,10 +53,10 @@ TEST_F(AreaInfoDlg, OkRefusesAValueOutOfRangeButArrowsStopEarlier)
     EXPECT_EQ(W<CNumberBox>("minLevelBox")->value(), 60) << "the level's arrows stop at 60";
 }
 
-TEST_F(AreaInfoDlg, EditAreaInfoWritesBackAndMarksModifiedOnOkOnly)
+TEST_F(AreaInfoDlg, EditAreaInfoGivesTheNewHeaderOnOkOnly)
 {
     doc.resources[1].value = 70; // hierro
-    doc.SetModified(false);
+    CAreaHeader header = doc.Header();
     for (bool ok : { false, true }) {
         OnNextModal([](QWidget* modal) {
             auto* list = Find<QListWidget>(modal, "resourceList");
@@ -67,10 +67,10 @@ TEST_F(AreaInfoDlg, EditAreaInfoWritesBackAndMarksModifiedOnOkOnly)
             TypeNumber(Find<CNumberBox>(modal, "amountBox"), QStringLiteral("1500000")); // above the arrows' reach, still accepted
             Find<QLineEdit>(modal, "nameEdit")->setText(QStringLiteral("Asgard"));
         }, ok ? "okButton" : "cancelButton");
-        EXPECT_EQ(CAreaInfoDlg::EditAreaInfo(nullptr, doc), ok);
-        EXPECT_EQ(doc.IsModified(), ok) << "OK " << ok;
-        EXPECT_EQ(doc.name, ok ? "Asgard" : "") << "OK " << ok;
+        EXPECT_EQ(CAreaInfoDlg::EditAreaInfo(nullptr, doc, header), ok);
+        EXPECT_EQ(header.name, ok ? "Asgard" : "") << "OK " << ok;
     }
-    EXPECT_EQ(doc.resources[0].value, 1500000) << "madera is first in the area's own order";
-    EXPECT_EQ(doc.resources[1].value, 70);
+    EXPECT_EQ(header.resources[0].value, 1500000) << "madera is first in the area's own order";
+    EXPECT_EQ(header.resources[1].value, 70);
+    EXPECT_TRUE(doc.name.empty() && doc.resources[0].value == 0) << "the dialog leaves the area alone";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppFixture.h"
+#include "layout/RoomLayout.h"
 
 // The editor started on the tower test area: its first map view and the area.
 class TowerViewFixture : public AppFixture {
@@ -18,5 +19,5 @@ protected:
     const CRoomData& Room(int vnum) const { return doc->rooms[static_cast<size_t>(RoomIndex(vnum))]; }
 
     CTolvexView* view = nullptr;
-    CTolvexDoc* doc = nullptr;
+    const CTolvexDoc* doc = nullptr;
 };

@@ -58,17 +58,17 @@ protected:
                                   "#SECTORCOLORS\n0 210 210 210\n1 240 200 120\n5 266 532 30\nend\n");
         int line = 0;
         EXPECT_TRUE(LoadConfig(tables, config, line)) << "line " << line;
-        doc.cellSize = 12;
     }
 
-    // Adds a placed room of sector 1; returns its index.
+    // Adds a placed room of sector 1 whose centre is (x, y) at cell size 12
+    // (36, 84, 132, ... on the grid); returns its index.
     int Room(int vnum, int x, int y, int level = 0)
     {
         CRoomData& r = doc.rooms.emplace_back();
         r.vnum = vnum;
         r.sector = 1;
-        r.x = x;
-        r.y = y;
+        r.gridX = (x - 36) / 48;
+        r.gridY = (y - 36) / 48;
         r.level = level;
         r.unplaced = false;
         return static_cast<int>(doc.rooms.size()) - 1;
@@ -183,7 +183,7 @@ TEST_F(MapDrawingTest, MapDrawsTheLevelBelowAsGreyOutlinesFourUnitsUpAndLeftFirs
     Room(2, 84, 36, 0);
     Room(3, 36, 36, 1);
     CRecordingCanvas canvas;
-    DrawMap(canvas, doc, 1, 2);
+    DrawMap(canvas, doc, 12, 1, 2);
     // The ghost box, its exit (grey though locked), the other ghost box; then the selected room.
     EXPECT_EQ(canvas.all,
         "line 20,20 44,20 44,44 20,44 20,20 grey w1\nline 47,32 50,32 62,32 65,32 grey w1\n"

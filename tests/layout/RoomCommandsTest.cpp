@@ -1,5 +1,6 @@
 #include "area/CTolvexDoc.h"
 #include "layout/RoomCommands.h"
+#include "layout/RoomLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -48,15 +49,15 @@ TEST_F(RoomCommandsTest, CreateInEachDirectionLinksTheVnumLeftByTheEditorBothWay
         ASSERT_TRUE(proposal.ready) << proposal.error;
         proposal.room.vnum = 107; // changed in the editor
         ASSERT_EQ(AddRoom(doc, proposal.room, 0, c.direction), 1);
-        RoomsChanged(doc);
+        LayoutRooms(doc);
         const CRoomData &s = doc.rooms[0], &n = doc.rooms[1];
         const CExitData& way = s.exits[c.direction];
         EXPECT_EQ(std::make_tuple(way.toVnum, way.keyword, way.key, way.exitFlags), std::make_tuple(107, "door", 5, 3u))
             << "direction " << c.direction << ": the exit keeps its other fields";
         for (int d = 0; d < DirectionCount; ++d)
             EXPECT_EQ(n.exits[d].toVnum, d == OppositeDirection(c.direction) ? 101 : 0) << "the way back only: " << d;
-        EXPECT_EQ(std::make_tuple(n.x - s.x, n.y - s.y, n.level - s.level),
-            std::make_tuple(c.dx * doc.cellSize, c.dy * doc.cellSize, c.dlevel)) << "direction " << c.direction;
+        EXPECT_EQ(std::make_tuple(RoomX(n, 12) - RoomX(s, 12), RoomY(n, 12) - RoomY(s, 12), n.level - s.level),
+            std::make_tuple(c.dx * 12, c.dy * 12, c.dlevel)) << "direction " << c.direction;
     }
 }
 
@@ -92,13 +93,15 @@ TEST_F(RoomCommandsTest, DeleteClearsEveryExitThatLedToTheRoom)
 TEST_F(RoomCommandsTest, HitTestReachesTenUnitsFromTheCentreAndTheFirstPlacedRoomWins)
 {
     Room(100);
-    EXPECT_EQ(std::make_pair(HitTest(doc, 0, -10, -10), HitTest(doc, 0, 10, 10)), std::make_pair(0, 0));
-    EXPECT_EQ(std::make_pair(HitTest(doc, 0, 11, 0), HitTest(doc, 0, 0, -11)), std::make_pair(-1, -1));
-    EXPECT_EQ(HitTest(doc, 1, 0, 0), -1) << "another level";
+    // At cell size 4 the first column's centre is at 12, the next at 28.
+    EXPECT_EQ(std::make_pair(HitTest(doc, 4, 0, 2, 2), HitTest(doc, 4, 0, 22, 22)), std::make_pair(0, 0));
+    EXPECT_EQ(std::make_pair(HitTest(doc, 4, 0, 23, 12), HitTest(doc, 4, 0, 12, 1)), std::make_pair(-1, -1));
+    EXPECT_EQ(HitTest(doc, 4, 1, 12, 12), -1) << "another level";
     doc.rooms[0].unplaced = true;
     Room(101);
-    doc.rooms[Room(102)].x = 4;
-    EXPECT_EQ(HitTest(doc, 0, 2, 0), 1) << "overlapping squares: the first placed room in document order";
+    doc.rooms[Room(102)].gridX = 1;
+    EXPECT_EQ(HitTest(doc, 4, 0, 20, 12), 1) << "overlapping squares: the first placed room in document order";
+    EXPECT_EQ(HitTest(doc, 12, 0, 84, 36), 2) << "the same grid drawn larger";
 }
 
 TEST_F(RoomCommandsTest, LevelsStopOneBeyondThoseInUseAndZoomStepsBetweenThreeAnd192)

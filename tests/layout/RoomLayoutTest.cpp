@@ -15,12 +15,18 @@ namespace {
 
 enum Arrival { None, North, East, South, West };
 
+// A room of the reference layout, which works in pixels as the description does.
+struct RefRoom : CRoomData {
+    RefRoom(const CRoomData& room) : CRoomData(room) { }
+    int x = 0, y = 0;
+};
+
 // The layout as the recursive description puts it, with naive scans: the
 // yardstick the fast layout must match room for room.
 class CReferenceLayout {
 public:
     CReferenceLayout(const CTolvexDoc& doc, int cell)
-        : rooms(doc.rooms), c(cell), to(doc.rooms.size())
+        : rooms(doc.rooms.begin(), doc.rooms.end()), c(cell), to(doc.rooms.size())
     {
         for (size_t r = 0; r < rooms.size(); ++r) {
             rooms[r].x = rooms[r].y = rooms[r].level = 0;
@@ -30,21 +36,21 @@ public:
         }
         Place(0, 0, 0, 0, None);
         int minX = rooms[0].x, minY = rooms[0].y;
-        for (const CRoomData& r : rooms)
+        for (const RefRoom& r : rooms)
             if (!r.unplaced) {
                 minX = std::min(minX, r.x);
                 minY = std::min(minY, r.y);
                 highest = std::max(highest, r.level);
                 lowest = std::min(lowest, r.level);
             }
-        for (CRoomData& r : rooms)
+        for (RefRoom& r : rooms)
             if (!r.unplaced) {
                 r.x += 3 * c - minX;
                 r.y += 3 * c - minY;
             }
     }
 
-    std::vector<CRoomData> rooms;
+    std::vector<RefRoom> rooms;
     int highest = 0, lowest = 0;
     int collisions = 0, crossLevelCollisions = 0; // the latter caused by an exit between two levels
 
@@ -55,7 +61,7 @@ private:
         // north to up; the target's level counts), pushes everything beyond it.
         bool hit = false;
         for (size_t R = 0; a != None && R < rooms.size() && !hit; ++R) {
-            const CRoomData& from = rooms[R];
+            const RefRoom& from = rooms[R];
             hit = !from.unplaced && from.level == level && from.x == x && from.y == y;
             for (int d = 0; d < DirDown && !from.unplaced && !hit; ++d) {
                 const int t = to[R][d];
@@ -67,7 +73,7 @@ private:
             }
         }
         collisions += hit;
-        for (CRoomData& s : rooms)
+        for (RefRoom& s : rooms)
             if (hit && !s.unplaced && s.level == level) {
                 s.y += a == North && s.y <= y ? -4 * c : a == South && s.y >= y ? 4 * c : 0;
                 s.x += a == West && s.x <= x ? -4 * c : a == East && s.x >= x ? 4 * c : 0;
@@ -144,7 +150,8 @@ std::string Describe(bool unplaced, int x, int y, int level)
     return (unplaced ? "unplaced (" : "(") + std::to_string(x) + ", " + std::to_string(y) + ") on level "
         + std::to_string(level);
 }
-std::string Describe(const CRoomData& r) { return Describe(r.unplaced, r.x, r.y, r.level); }
+std::string Describe(const RefRoom& r) { return Describe(r.unplaced, r.x, r.y, r.level); }
+std::string Describe(const CRoomData& r, int c) { return Describe(r.unplaced, RoomX(r, c), RoomY(r, c), r.level); }
 
 // The described cases, with the points before the final move in units of the cell size.
 struct RoomCase {
@@ -204,23 +211,23 @@ TEST(RoomLayout, DescribedCasesGiveExactPointsAndAnEmptyAreaKeepsTheLevelBounds)
             room.vnum = rc.vnum ? rc.vnum : rc.name;
             for (const auto& [direction, to] : rc.exits)
                 room.exits[direction].toVnum = to;
-            room.x = room.y = room.level = 99; // leftovers of an earlier layout must not survive
+            room.gridX = room.gridY = room.level = 99; // leftovers of an earlier layout must not survive
             room.unplaced = false;
             minX = std::min(minX, rc.placed ? rc.x : 0);
             minY = std::min(minY, rc.placed ? rc.y : 0);
             highest = std::max(highest, rc.level);
             lowest = std::min(lowest, rc.level);
         }
-        LayoutRooms(doc, c);
+        LayoutRooms(doc);
         for (size_t i = 0; i < test.rooms.size(); ++i) {
             const RoomCase& rc = test.rooms[i];
             const std::string want = rc.placed
                 ? Describe(false, c * (rc.x + 3 - minX), c * (rc.y + 3 - minY), rc.level)
                 : Describe(true, 0, 0, 0);
-            EXPECT_EQ(Describe(doc.rooms[i]), want) << test.behaviour << ": room " << rc.name;
+            EXPECT_EQ(Describe(doc.rooms[i], c), want) << test.behaviour << ": room " << rc.name;
         }
         doc.rooms.clear();
-        LayoutRooms(doc, c);
+        LayoutRooms(doc);
         EXPECT_EQ(std::make_pair(doc.highestLevel, doc.lowestLevel), std::make_pair(highest, lowest))
             << test.behaviour << ": the bounds of the layout, which an empty area must keep";
     }
@@ -238,9 +245,9 @@ TEST(RoomLayout, CorridorOfTwentyThousandRoomsNeedsNoDeepRecursion)
         doc.rooms[i].exits[DirEast].toVnum = doc.rooms[i].exits[DirUp].toVnum = i + 2 <= count ? i + 2 : 0;
         doc.rooms[i].exits[DirWest].toVnum = i;
     }
-    LayoutRooms(doc, 3);
+    LayoutRooms(doc);
     for (int i = 0; i < count; i += 997)
-        ASSERT_EQ(Describe(doc.rooms[i]), Describe(false, 3 * (3 + 4 * i), 9, 0)) << "room " << i;
+        ASSERT_EQ(Describe(doc.rooms[i], 3), Describe(false, 3 * (3 + 4 * i), 9, 0)) << "room " << i;
 }
 
 TEST(RoomLayout, MatchesTheStraightforwardLayoutOnRandomAreas)
@@ -256,13 +263,13 @@ TEST(RoomLayout, MatchesTheStraightforwardLayoutOnRandomAreas)
             const int c = seed % 3 == 0 ? 1 : seed % 3 == 1 ? 3 : 12;
             FillRandomArea(doc, shape, count, rng);
             const CReferenceLayout want(doc, c);
-            LayoutRooms(doc, c);
+            LayoutRooms(doc);
             collided += want.collisions > 0;
             crossLevel += want.crossLevelCollisions;
             const std::string name = "shape " + std::to_string(shape) + ", seed " + std::to_string(seed) + ", "
                 + std::to_string(count) + " rooms, cell " + std::to_string(c);
             for (size_t i = 0; i < doc.rooms.size(); ++i)
-                ASSERT_EQ(Describe(doc.rooms[i]), Describe(want.rooms[i])) << name << ": room " << i;
+                ASSERT_EQ(Describe(doc.rooms[i], c), Describe(want.rooms[i])) << name << ": room " << i;
             ASSERT_EQ(std::make_pair(doc.highestLevel, doc.lowestLevel), std::make_pair(want.highest, want.lowest))
                 << name;
         }

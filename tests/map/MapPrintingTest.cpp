@@ -18,7 +18,7 @@ protected:
     {
         std::vector<std::array<int, 4>> placements;
         for (const CRoomData& r : doc->rooms)
-            placements.push_back({ r.x, r.y, r.level, r.unplaced });
+            placements.push_back({ r.gridX, r.gridY, r.level, r.unplaced });
         return placements;
     }
 
@@ -75,7 +75,7 @@ TEST_F(MapPrinting, CancelledPrintDialogLeavesTheMapAsItWas)
     printer.setOutputFileName(temp.filePath(QStringLiteral("cancelled.pdf")));
     view->OnFilePrint(printer);
     EXPECT_EQ(Placements(), before);
-    EXPECT_EQ(doc->cellSize, 24);
+    EXPECT_EQ(view->Document().CellSize(), 24);
     EXPECT_FALSE(QFile::exists(printer.outputFileName()));
 }
 

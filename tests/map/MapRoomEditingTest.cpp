@@ -25,7 +25,6 @@ TEST_F(MapRoomEditing, RoomCommandsAreEnabledByTheSelection)
 
 TEST_F(MapRoomEditing, NewRoomTakesTheLowestFreeVnumUnlessCancelledOrNoneIsFree)
 {
-    doc->SetModified(false);
     OnNextModal(timers, {}, "cancelButton");
     view->OnRoomsNew();
     EXPECT_EQ(doc->rooms.size(), 8u) << "a cancelled room is discarded";
@@ -39,7 +38,9 @@ TEST_F(MapRoomEditing, NewRoomTakesTheLowestFreeVnumUnlessCancelledOrNoneIsFree)
     EXPECT_EQ(view->Selection(), 8);
     EXPECT_TRUE(doc->IsModified());
 
-    doc->upperVnum = 108;
+    CAreaHeader header = doc->Header();
+    header.upperVnum = 108;
+    view->Document().Editor().ReplaceHeader(header);
     view->OnRoomsNew(); // no dialog: the test would hang on it
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_EQ(prompt.shown[0].text, QStringLiteral("No vnums available!"));

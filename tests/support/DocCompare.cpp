@@ -78,7 +78,7 @@ public:
     {
         SAME(vnum), SAME(name), SAME(roomFlags), SAME(sector), SAME(manaRate), SAME(healRate), SAME(owner), SAME(clan);
         TEXT(description, true);
-        SAME(x), SAME(y), SAME(level), SAME(unplaced);
+        SAME(gridX), SAME(gridY), SAME(level), SAME(unplaced);
         EACH(extraDescs, Extra(p, a, b));
         EACH(exits, Exit(p, a, b));
         EACH(resets, Reset(p, a, b));

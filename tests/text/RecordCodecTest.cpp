@@ -71,12 +71,12 @@ TEST(RoomRecord, CopiedRoomHasTheExactBytesAndPastesOverTheRoomFields)
     EXPECT_EQ(bytes, expected);
 
     CRoomData target;
-    target.vnum = 4000, target.exits[DirEast].toVnum = 4001, target.x = 36, target.unplaced = false;
+    target.vnum = 4000, target.exits[DirEast].toVnum = 4001, target.gridX = 3, target.unplaced = false;
     target.extraDescs.push_back({ "old", "gone" });
     bytes.resize(bytes.size() + 4096, 0); // the clipboard block may be longer
     ASSERT_TRUE(ReadRoomRecord(bytes, target));
     EXPECT_TRUE(target.vnum == 4000 && target.exits[DirEast].toVnum == 4001 && target.exits[DirNorth].toVnum == 0
-        && target.x == 36 && !target.unplaced) << "vnum, exits and place must stay";
+        && target.gridX == 3 && !target.unplaced) << "vnum, exits and place must stay";
     EXPECT_TRUE(target.extraDescs.size() == 1 && target.resets.size() == 1 && target.resets[0].arg4 == 258
         && target.roomFlags == 0x80000001u && target.manaRate == -2) << "the fields must arrive, the lists replaced";
 }

@@ -1,0 +1,257 @@
+#include "edit/CAreaEditor.h"
+
+#include "layout/RoomCommands.h"
+#include "layout/RoomLayout.h"
+#include "text/TextWriter.h"
+
+namespace {
+
+const char* KindName(RecordKind kind)
+{
+    switch (kind) {
+    case RecordKind::Header: return "Area Information";
+    case RecordKind::Room: return "Room";
+    case RecordKind::Object: return "Object";
+    case RecordKind::Mob: return "Mob";
+    case RecordKind::Mobprog: return "Mobprog";
+    }
+    return "";
+}
+
+std::string StepName(const char* verb, RecordKind kind, int vnum)
+{
+    if (kind == RecordKind::Header)
+        return std::string(verb) + " " + KindName(kind);
+    return Format("%s %s %d", { verb, KindName(kind), vnum });
+}
+
+CAreaChange Restored(CAreaChange change)
+{
+    change.action = ChangeAction::Restored;
+    change.index = -1;
+    return change;
+}
+
+template <typename Record>
+bool InRange(const std::vector<Record>& list, int index)
+{
+    return index >= 0 && static_cast<std::size_t>(index) < list.size();
+}
+
+} // namespace
+
+// The part of the area one step may change: only the list of its kind is
+// copied, so a step costs what its records cost.
+struct CAreaEditor::CSnapshot {
+    RecordKind kind = RecordKind::Room;
+    CAreaHeader header;
+    std::vector<CRoomData> rooms;
+    std::vector<CObjData> objects;
+    std::vector<CMobData> mobs;
+    std::vector<CMobProgData> mobprogs;
+
+    static CSnapshot Take(const CTolvexDoc& doc, RecordKind kind)
+    {
+        CSnapshot s;
+        s.kind = kind;
+        switch (kind) {
+        case RecordKind::Header: s.header = doc.Header(); break;
+        case RecordKind::Room: s.rooms = doc.rooms; break;
+        case RecordKind::Object: s.objects = doc.objects; break;
+        case RecordKind::Mob: s.mobs = doc.mobs; break;
+        case RecordKind::Mobprog: s.mobprogs = doc.mobprogs; break;
+        }
+        return s;
+    }
+
+    void PutInto(CTolvexDoc& doc) const
+    {
+        switch (kind) {
+        case RecordKind::Header: doc.SetHeader(header); break;
+        case RecordKind::Room: doc.rooms = rooms; break;
+        case RecordKind::Object: doc.objects = objects; break;
+        case RecordKind::Mob: doc.mobs = mobs; break;
+        case RecordKind::Mobprog: doc.mobprogs = mobprogs; break;
+        }
+    }
+};
+
+struct CAreaEditor::CStep {
+    std::string name;
+    CAreaChange change;
+    CSnapshot before;
+    CSnapshot after;
+};
+
+CAreaEditor::CAreaEditor(CTolvexDoc& doc)
+    : doc(doc)
+{
+}
+
+CAreaEditor::~CAreaEditor() = default;
+
+template <typename Mutation>
+void CAreaEditor::Apply(const std::string& name, CAreaChange change, Mutation mutation)
+{
+    auto step = std::make_unique<CStep>();
+    step->name = name;
+    step->change = change;
+    step->before = CSnapshot::Take(doc, change.kind);
+    mutation();
+    step->after = CSnapshot::Take(doc, change.kind);
+
+    // A new step ends every redo; a saved state among them is gone for good.
+    if (cleanAt > static_cast<long long>(done))
+        cleanAt = -1;
+    steps.resize(done);
+    steps.push_back(std::move(step));
+    if (steps.size() > StepLimit) {
+        steps.erase(steps.begin());
+        cleanAt = cleanAt > 0 ? cleanAt - 1 : -1;
+    }
+    done = steps.size();
+    Finish(change);
+}
+
+void CAreaEditor::Finish(const CAreaChange& change)
+{
+    if (change.kind == RecordKind::Room)
+        LayoutRooms(doc);
+    doc.SetModified(!IsClean());
+    // A listener may remove itself while being told.
+    const auto current = listeners;
+    for (const auto& listener : current)
+        listener.second(change);
+}
+
+void CAreaEditor::ReplaceHeader(const CAreaHeader& header)
+{
+    Apply(StepName("Edit", RecordKind::Header, 0), { RecordKind::Header, ChangeAction::Replaced, 0, -1 },
+        [&] { doc.SetHeader(header); });
+}
+
+bool CAreaEditor::ReplaceRoom(int index, const CRoomData& room)
+{
+    return ReplaceRecord(doc.rooms, RecordKind::Room, index, room);
+}
+
+int CAreaEditor::AddRoom(const CRoomData& room, int from, int direction)
+{
+    const int index = static_cast<int>(doc.rooms.size());
+    Apply(StepName("Create", RecordKind::Room, room.vnum), { RecordKind::Room, ChangeAction::Added, room.vnum, index },
+        [&] { RoomCommands::AddRoom(doc, room, from, direction); });
+    return index;
+}
+
+bool CAreaEditor::DeleteRoom(int index)
+{
+    if (!InRange(doc.rooms, index))
+        return false;
+    const int vnum = doc.rooms[static_cast<std::size_t>(index)].vnum;
+    Apply(StepName("Delete", RecordKind::Room, vnum), { RecordKind::Room, ChangeAction::Deleted, vnum, index },
+        [&] { RoomCommands::DeleteRoom(doc, index); });
+    return true;
+}
+
+template <typename Record>
+bool CAreaEditor::ReplaceRecord(std::vector<Record>& list, RecordKind kind, int index, const Record& record)
+{
+    if (!InRange(list, index))
+        return false;
+    Apply(StepName("Edit", kind, record.vnum), { kind, ChangeAction::Replaced, record.vnum, index },
+        [&] { list[static_cast<std::size_t>(index)] = record; });
+    return true;
+}
+
+template <typename Record>
+int CAreaEditor::AddRecord(std::vector<Record>& list, RecordKind kind, const Record& record)
+{
+    const int index = static_cast<int>(list.size());
+    Apply(StepName("Create", kind, record.vnum), { kind, ChangeAction::Added, record.vnum, index },
+        [&] { list.push_back(record); });
+    return index;
+}
+
+template <typename Record>
+bool CAreaEditor::DeleteRecord(std::vector<Record>& list, RecordKind kind, int index)
+{
+    if (!InRange(list, index))
+        return false;
+    const int vnum = list[static_cast<std::size_t>(index)].vnum;
+    Apply(StepName("Delete", kind, vnum), { kind, ChangeAction::Deleted, vnum, index },
+        [&] { list.erase(list.begin() + index); });
+    return true;
+}
+
+bool CAreaEditor::ReplaceObject(int index, const CObjData& object) { return ReplaceRecord(doc.objects, RecordKind::Object, index, object); }
+int CAreaEditor::AddObject(const CObjData& object) { return AddRecord(doc.objects, RecordKind::Object, object); }
+bool CAreaEditor::DeleteObject(int index) { return DeleteRecord(doc.objects, RecordKind::Object, index); }
+
+bool CAreaEditor::ReplaceMob(int index, const CMobData& mob) { return ReplaceRecord(doc.mobs, RecordKind::Mob, index, mob); }
+int CAreaEditor::AddMob(const CMobData& mob) { return AddRecord(doc.mobs, RecordKind::Mob, mob); }
+bool CAreaEditor::DeleteMob(int index) { return DeleteRecord(doc.mobs, RecordKind::Mob, index); }
+
+bool CAreaEditor::ReplaceMobprog(int index, const CMobProgData& mobprog)
+{
+    return ReplaceRecord(doc.mobprogs, RecordKind::Mobprog, index, mobprog);
+}
+int CAreaEditor::AddMobprog(const CMobProgData& mobprog) { return AddRecord(doc.mobprogs, RecordKind::Mobprog, mobprog); }
+bool CAreaEditor::DeleteMobprog(int index) { return DeleteRecord(doc.mobprogs, RecordKind::Mobprog, index); }
+
+std::string CAreaEditor::UndoName() const
+{
+    return CanUndo() ? steps[done - 1]->name : std::string();
+}
+
+std::string CAreaEditor::RedoName() const
+{
+    return CanRedo() ? steps[done]->name : std::string();
+}
+
+bool CAreaEditor::Undo()
+{
+    if (!CanUndo())
+        return false;
+    const CStep& step = *steps[--done];
+    step.before.PutInto(doc);
+    Finish(Restored(step.change));
+    return true;
+}
+
+bool CAreaEditor::Redo()
+{
+    if (!CanRedo())
+        return false;
+    const CStep& step = *steps[done++];
+    step.after.PutInto(doc);
+    Finish(Restored(step.change));
+    return true;
+}
+
+void CAreaEditor::Clear()
+{
+    steps.clear();
+    done = 0;
+    cleanAt = doc.IsModified() ? -1 : 0;
+}
+
+void CAreaEditor::MarkClean()
+{
+    cleanAt = static_cast<long long>(done);
+    doc.SetModified(false);
+}
+
+int CAreaEditor::AddListener(Listener listener)
+{
+    listeners.emplace_back(nextListenerId, std::move(listener));
+    return nextListenerId++;
+}
+
+void CAreaEditor::RemoveListener(int id)
+{
+    for (auto it = listeners.begin(); it != listeners.end(); ++it)
+        if (it->first == id) {
+            listeners.erase(it);
+            return;
+        }
+}

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "area/CTolvexDoc.h"
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The kinds of record a change can touch.
+enum class RecordKind { Header, Room, Object, Mob, Mobprog };
+
+// How the records of that kind moved: one replaced, added (at the end) or
+// deleted at `index`, or the whole list put back by an undo or a redo.
+enum class ChangeAction { Replaced, Added, Deleted, Restored };
+
+// What one change touched: the kind of record, its vnum (0 for the header)
+// and where it stands in its list (-1: not one record).
+struct CAreaChange {
+    RecordKind kind = RecordKind::Room;
+    ChangeAction action = ChangeAction::Replaced;
+    int vnum = 0;
+    int index = -1;
+};
+
+// Every change to an area goes through here: each operation changes the
+// records, lays the map out again when rooms or exits changed, marks the area
+// modified and tells the listeners once. Each operation is one undoable step.
+class CAreaEditor {
+public:
+    explicit CAreaEditor(CTolvexDoc& doc);
+    CAreaEditor(const CAreaEditor&) = delete;
+    CAreaEditor& operator=(const CAreaEditor&) = delete;
+    ~CAreaEditor();
+
+    const CTolvexDoc& Doc() const { return doc; }
+
+    void ReplaceHeader(const CAreaHeader& header);
+
+    // Replaces room `index` whole. When its vnum changed, nothing else is
+    // rewritten; the caller's record already carries what it wants.
+    bool ReplaceRoom(int index, const CRoomData& room);
+    // Appends the room and returns its index. With a `from` room, that room's
+    // exit in `direction` now leads to the new room (one step for both).
+    int AddRoom(const CRoomData& room, int from = -1, int direction = -1);
+    // Removes the room, its resets and every exit of the area that led to it.
+    bool DeleteRoom(int index);
+
+    bool ReplaceObject(int index, const CObjData& object);
+    int AddObject(const CObjData& object);
+    bool DeleteObject(int index);
+
+    bool ReplaceMob(int index, const CMobData& mob);
+    int AddMob(const CMobData& mob);
+    bool DeleteMob(int index);
+
+    bool ReplaceMobprog(int index, const CMobProgData& mobprog);
+    int AddMobprog(const CMobProgData& mobprog);
+    bool DeleteMobprog(int index);
+
+    // The steps, named as the Edit menu shows them ("Edit Room 3001").
+    bool CanUndo() const { return done > 0; }
+    bool CanRedo() const { return done < steps.size(); }
+    std::string UndoName() const;
+    std::string RedoName() const;
+    bool Undo();
+    bool Redo();
+    // Forgets every step (a new or reopened area).
+    void Clear();
+
+    // The state the file on disk has: saving marks it; undoing back to it
+    // clears the modified flag.
+    void MarkClean();
+    bool IsClean() const { return cleanAt == static_cast<long long>(done); }
+
+    // The oldest steps are dropped beyond this many.
+    static constexpr std::size_t StepLimit = 100;
+
+    using Listener = std::function<void(const CAreaChange&)>;
+    int AddListener(Listener listener);
+    void RemoveListener(int id);
+
+private:
+    struct CSnapshot;
+    struct CStep;
+
+    template <typename Record>
+    bool ReplaceRecord(std::vector<Record>& list, RecordKind kind, int index, const Record& record);
+    template <typename Record>
+    int AddRecord(std::vector<Record>& list, RecordKind kind, const Record& record);
+    template <typename Record>
+    bool DeleteRecord(std::vector<Record>& list, RecordKind kind, int index);
+    template <typename Mutation>
+    void Apply(const std::string& name, CAreaChange change, Mutation mutation);
+    void Finish(const CAreaChange& change);
+
+    CTolvexDoc& doc;
+    std::vector<std::unique_ptr<CStep>> steps;
+    std::size_t done = 0;
+    // The step count of the saved state; -1 once that state can no longer
+    // be reached.
+    long long cleanAt = 0;
+    std::vector<std::pair<int, Listener>> listeners;
+    int nextListenerId = 1;
+};
