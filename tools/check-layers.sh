@@ -38,5 +38,11 @@ for dir in "${core[@]}"; do
         status=1
     fi
 done
+# Windows and dialogs change an area only through its named operations
+# (src/edit), so that undo and every view see each change.
+if grep -rnE '(\.|->)(rooms|objects|mobs|mobprogs|resets)\s*(\.|->)\s*(push_back|emplace_back|erase|insert|clear|pop_back)\b|(\.|->)(rooms|objects|mobs|mobprogs)\[[^]]*\]\s*=[^=]' gui editors map app; then
+    echo "the lines above change an area's records outside its operations"
+    status=1
+fi
 [ $status -eq 0 ] && echo "layers: ok"
 exit $status

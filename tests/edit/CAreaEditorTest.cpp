@@ -1,0 +1,194 @@
+#include "edit/CAreaEditor.h"
+
+#include "config/ConfigLoader.h"
+#include "layout/RoomLayout.h"
+#include "support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The tower test area, opened as the editor opens it, with a record of every
+// change the editor announces.
+class AreaEditor : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        int line = 0;
+        ASSERT_TRUE(LoadConfig(tables, SourcePath("res/tolvex.cfg"), line)) << "line " << line;
+        std::ifstream in(SourcePath("tests/data/map-levels/tower.are"), std::ios::binary);
+        CDiagnosticList diagnostics;
+        ASSERT_TRUE(doc.Load(in, diagnostics));
+        LayoutRooms(doc);
+        editor.AddListener([this](const CAreaChange& change) { changes.push_back(change); });
+    }
+
+    std::string Saved() const
+    {
+        std::ostringstream out;
+        CDiagnosticList diagnostics;
+        doc.Save(out, "tower.are", diagnostics);
+        return out.str();
+    }
+
+    int Index(int vnum) const { return doc.FindRoomIndex(vnum); }
+    const CRoomData& Room(int vnum) const { return doc.rooms[static_cast<size_t>(Index(vnum))]; }
+
+    CConfigTables tables;
+    CTolvexDoc doc { tables };
+    CAreaEditor editor { doc };
+    std::vector<CAreaChange> changes;
+};
+
+// Each operation: what it does, the step's name, and what it changes.
+struct OperationCase {
+    const char* name;
+    std::function<void(CAreaEditor&, const CTolvexDoc&)> run;
+    RecordKind kind;
+};
+
+TEST_F(AreaEditor, EveryOperationIsOneNamedStepThatUndoesToTheSameBytesAndRedoes)
+{
+    CObjData object;
+    object.vnum = 150;
+    object.name = "lamp";
+    object.itemType = tables.objTypes[0].value;
+    CMobData mob(tables);
+    mob.vnum = 160;
+    mob.name = "guard";
+    CMobProgData program;
+    program.vnum = 170;
+    program.code = "say hi\r\n";
+    const OperationCase cases[] = {
+        { "Edit Area Information", [](CAreaEditor& e, const CTolvexDoc& d) {
+             CAreaHeader h = d.Header();
+             h.name = "Renamed";
+             h.upperVnum = 150;
+             e.ReplaceHeader(h); }, RecordKind::Header },
+        { "Edit Room 101", [](CAreaEditor& e, const CTolvexDoc& d) {
+             CRoomData r = d.rooms[1];
+             r.name = "The Great Hall";
+             r.exits[DirSouth].toVnum = 0;
+             e.ReplaceRoom(1, r); }, RecordKind::Room },
+        { "Create Room 190", [](CAreaEditor& e, const CTolvexDoc&) {
+             CRoomData r;
+             r.vnum = 190;
+             r.exits[DirSouth].toVnum = 101;
+             e.AddRoom(r, 1, DirNorth); }, RecordKind::Room },
+        { "Delete Room 101", [](CAreaEditor& e, const CTolvexDoc& d) { e.DeleteRoom(d.FindRoomIndex(101)); }, RecordKind::Room },
+        { "Create Object 150", [&](CAreaEditor& e, const CTolvexDoc&) { e.AddObject(object); }, RecordKind::Object },
+        { "Create Mob 160", [&](CAreaEditor& e, const CTolvexDoc&) { e.AddMob(mob); }, RecordKind::Mob },
+        { "Create Mobprog 170", [&](CAreaEditor& e, const CTolvexDoc&) { e.AddMobprog(program); }, RecordKind::Mobprog },
+    };
+    for (const OperationCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string before = Saved();
+        changes.clear();
+        c.run(editor, doc);
+        ASSERT_EQ(changes.size(), 1u) << "the views are told once";
+        EXPECT_EQ(changes[0].kind, c.kind);
+        EXPECT_TRUE(doc.IsModified());
+        EXPECT_EQ(editor.UndoName(), c.name);
+        const std::string after = Saved();
+        ASSERT_NE(after, before);
+
+        ASSERT_TRUE(editor.Undo());
+        EXPECT_EQ(Saved(), before) << "undo restores the area byte for byte";
+        EXPECT_EQ(editor.RedoName(), c.name);
+        ASSERT_TRUE(editor.Redo());
+        EXPECT_EQ(Saved(), after) << "redo restores the state after the step";
+        EXPECT_EQ(changes.size(), 3u) << "undo and redo are told once each";
+    }
+    // Steps stack: undoing them all gives the file as it was opened.
+    editor.MarkClean();
+    while (editor.Undo()) { }
+    std::ifstream in(SourcePath("tests/data/map-levels/tower.are"), std::ios::binary);
+    CTolvexDoc fresh(tables);
+    CDiagnosticList diagnostics;
+    ASSERT_TRUE(fresh.Load(in, diagnostics));
+    std::ostringstream out;
+    fresh.Save(out, "tower.are", diagnostics);
+    EXPECT_EQ(Saved(), out.str());
+    EXPECT_TRUE(doc.IsModified()) << "undoing past the saved state marks the area modified again";
+}
+
+TEST_F(AreaEditor, CreateLinksBothWaysAndDeleteUndoBringsBackTheExitsThatLedToTheRoom)
+{
+    const int hall = Index(101);
+    CRoomData room;
+    room.vnum = 190;
+    room.exits[DirSouth].toVnum = 101;
+    const int added = editor.AddRoom(room, hall, DirNorth);
+    EXPECT_EQ(doc.rooms[static_cast<size_t>(hall)].exits[DirNorth].toVnum, 190);
+    EXPECT_FALSE(doc.rooms[static_cast<size_t>(added)].unplaced) << "laid out again with the new exit";
+    EXPECT_EQ(changes.back().action, ChangeAction::Added);
+
+    std::vector<int> ledThere; // rooms with an exit to 101
+    for (const CRoomData& r : doc.rooms)
+        for (const CExitData& e : r.exits)
+            if (e.toVnum == 101)
+                ledThere.push_back(r.vnum);
+    ASSERT_GE(ledThere.size(), 2u);
+    editor.DeleteRoom(Index(101));
+    EXPECT_EQ(Index(101), -1);
+    for (const CRoomData& r : doc.rooms)
+        for (const CExitData& e : r.exits)
+            EXPECT_NE(e.toVnum, 101) << "room " << r.vnum;
+    editor.Undo();
+    std::vector<int> back;
+    for (const CRoomData& r : doc.rooms)
+        for (const CExitData& e : r.exits)
+            if (e.toVnum == 101)
+                back.push_back(r.vnum);
+    EXPECT_EQ(back, ledThere) << "the exits on the other side come back";
+    EXPECT_EQ(Room(101).resets.size(), doc.rooms[static_cast<size_t>(hall)].resets.size());
+}
+
+TEST_F(AreaEditor, ModifiedFollowsTheSavedStateAndANewStepEndsRedo)
+{
+    CAreaHeader header = doc.Header();
+    header.name = "One";
+    editor.ReplaceHeader(header);
+    editor.MarkClean(); // saved here
+    EXPECT_FALSE(doc.IsModified());
+    editor.Undo();
+    EXPECT_TRUE(doc.IsModified()) << "undo after a save";
+    editor.Redo();
+    EXPECT_FALSE(doc.IsModified()) << "back at the saved state";
+    editor.Undo();
+    header.name = "Two";
+    editor.ReplaceHeader(header);
+    EXPECT_FALSE(editor.CanRedo());
+    editor.Undo();
+    EXPECT_TRUE(doc.IsModified()) << "the saved state was on the redo branch that is gone";
+    EXPECT_EQ(editor.UndoName(), "");
+    EXPECT_FALSE(editor.Undo());
+
+    // Out-of-range indexes change nothing and make no step.
+    changes.clear();
+    EXPECT_FALSE(editor.DeleteRoom(-1) || editor.ReplaceRoom(99, CRoomData()) || editor.DeleteObject(0));
+    EXPECT_TRUE(changes.empty());
+}
+
+TEST_F(AreaEditor, OldestStepsGoBeyondTheLimit)
+{
+    CAreaHeader header = doc.Header();
+    for (size_t i = 0; i < CAreaEditor::StepLimit + 5; ++i) {
+        header.minLevel = static_cast<int>(i);
+        editor.ReplaceHeader(header);
+    }
+    size_t undone = 0;
+    while (editor.Undo())
+        ++undone;
+    EXPECT_EQ(undone, CAreaEditor::StepLimit);
+    EXPECT_EQ(doc.minLevel, 4);
+    EXPECT_TRUE(doc.IsModified()) << "the opened state is out of reach";
+}
+
+} // namespace
