@@ -25,10 +25,10 @@ CCommandLineInfo CCommandLineInfo::Parse(const QStringList& arguments)
             info.showSplash = false;
         else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1)
             continue; // a switch of another program, or of Qt
-        else if (info.fileName.isEmpty())
-            info.fileName = argument;
+        else
+            info.fileNames.append(argument);
     }
-    if (!info.fileName.isEmpty())
+    if (!info.fileNames.isEmpty())
         info.shellCommand = print ? Shell::FilePrint : Shell::FileOpen;
     return info;
 }

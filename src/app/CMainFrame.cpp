@@ -165,8 +165,9 @@ void CMainFrame::CreateMenus()
     file129->addAction(Action(Command::FileExit));
     menus129 = {
         file129,
-        menu("&Edit", "menuEdit", { Command::EditUndo, Command::EditRedo, separator, Command::EditCut, Command::EditCopy, Command::EditPaste }),
-        menu("&View", "menuView", { Command::ViewToolbar, Command::ViewStatusBar, Command::ViewMapStatusBar }),
+        menu("&Edit", "menuEdit", { Command::EditUndo, Command::EditRedo, separator, Command::EditCut, Command::EditCopy, Command::EditPaste,
+                                      separator, Command::EditGoToRoom }),
+        menu("&View", "menuView", { Command::ViewToolbar, Command::ViewStatusBar, Command::ViewMapStatusBar, separator, Command::ViewAllRooms }),
         menu("&Area", "menuArea", { Command::AreaGeneral }),
         menu("&Rooms", "menuRooms",
             { Command::RoomsList, Command::RoomsEdit, Command::RoomsNew, Command::RoomsDelete, separator,
@@ -174,7 +175,7 @@ void CMainFrame::CreateMenus()
                 Command::RoomsCreateUp, Command::RoomsCreateDown }),
         menu("&Objects", "menuObjects", { Command::ObjectsList }),
         menu("&Mobs", "menuMobs", { Command::MobsList, Command::MobsMobprogs }),
-        menu("&Map", "menuMap", { Command::MapLevelUp, Command::MapLevelDown }),
+        menu("&Map", "menuMap", { Command::MapLevelUp, Command::MapLevelDown, separator, Command::MapZoomIn, Command::MapZoomOut }),
         menu("&Window", "menuWindow", { Command::WindowNew, Command::WindowCascade, Command::WindowTile, Command::WindowArrange }),
         menu("&Help", "menuHelp", { Command::AppAbout }),
     };
@@ -250,6 +251,8 @@ void CMainFrame::ConnectCommands()
     on(Command::ViewToolbar, [this] { toolBar->setVisible(toolBar->isHidden()); });
     on(Command::ViewStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); });
     onView(Command::ViewMapStatusBar, &CTolvexView::OnViewMapStatusBar);
+    on(Command::ViewAllRooms, [this] { app.SetAllRooms(!app.AllRooms()); });
+    onView(Command::EditGoToRoom, &CTolvexView::OnGoToRoom);
     onView(Command::AreaGeneral, &CTolvexView::OnAreaGeneral);
     onView(Command::RoomsList, &CTolvexView::OnRoomsList);
     onView(Command::RoomsEdit, &CTolvexView::OnRoomsEdit);
@@ -385,6 +388,7 @@ void CMainFrame::UpdateActions()
     Action(Command::ViewToolbar)->setChecked(!toolBar->isHidden());
     Action(Command::ViewStatusBar)->setChecked(!statusBar()->isHidden());
     Action(Command::ViewMapStatusBar)->setChecked(view && view->IsCommandChecked(Command::ViewMapStatusBar));
+    Action(Command::ViewAllRooms)->setChecked(app.AllRooms());
 }
 
 void CMainFrame::UpdateUndoActions(CAreaDocument* document)

@@ -30,7 +30,9 @@ namespace {
 
 const QString AppTitle = QStringLiteral("tolvex");
 const QString FileFilter = QStringLiteral("ROM Area Files (*.are)");
+const QString OpenFileFilter = QStringLiteral("ROM Area Files (*.are);;All files (*)");
 const QString SettingsPreviewPages = QStringLiteral("Settings/PreviewPages");
+const QString SettingsAllRooms = QStringLiteral("Settings/AllRooms");
 const QString AppIconPath = QStringLiteral(":/icons/tolvex.svg");
 
 QString NativePath(const QString& path)
@@ -65,6 +67,7 @@ bool CTolvexApp::InitInstance(const QStringList& arguments, const CStartOptions&
 
     recentFiles.ReadList();
     previewPages = AppSettings()->value(SettingsPreviewPages, 1).toInt() == 2 ? 2 : 1;
+    allRooms = AppSettings()->value(SettingsAllRooms, false).toBool();
 
     EnsureAppResources();
     if (QFile::exists(AppIconPath))
@@ -81,15 +84,20 @@ bool CTolvexApp::InitInstance(const QStringList& arguments, const CStartOptions&
     case CCommandLineInfo::Shell::FileNew:
         // Without a file the editor starts with no area open.
         break;
-    case CCommandLineInfo::Shell::FileOpen:
-        if (!OpenDocumentFile(commandLine.fileName)) {
+    case CCommandLineInfo::Shell::FileOpen: {
+        // The editor stays when at least one of the files opened.
+        bool opened = false;
+        for (const QString& fileName : commandLine.fileNames)
+            opened = OpenDocumentFile(fileName) != nullptr || opened;
+        if (!opened) {
             mainFrame.reset();
             exitCode = 1;
             return false;
         }
         break;
+    }
     case CCommandLineInfo::Shell::FilePrint: {
-        CAreaDocument* document = OpenDocumentFile(commandLine.fileName);
+        CAreaDocument* document = OpenDocumentFile(commandLine.fileNames.front());
         bool printed = false;
         if (document) {
             QPrinter& target = Printer();
@@ -145,7 +153,17 @@ void CTolvexApp::WriteSettings() const
 
 CAreaDocument* CTolvexApp::NewDocument()
 {
-    return new CAreaDocument(tables, this);
+    auto* document = new CAreaDocument(tables, this);
+    document->Editor().SetAllRooms(allRooms);
+    return document;
+}
+
+void CTolvexApp::SetAllRooms(bool all)
+{
+    allRooms = all;
+    AppSettings()->setValue(SettingsAllRooms, allRooms);
+    for (CAreaDocument* document : documents)
+        document->Editor().SetAllRooms(allRooms);
 }
 
 void CTolvexApp::Register(CAreaDocument* document)
@@ -318,5 +336,5 @@ QString CTolvexApp::DefaultChooseFile(QWidget* parent, bool save, const QString&
 {
     if (save)
         return QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), suggested, FileFilter);
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), suggested, FileFilter);
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), suggested, OpenFileFilter);
 }

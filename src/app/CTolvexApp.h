@@ -47,6 +47,10 @@ public:
     QPrinter& Printer();
     // Pages side by side in the print preview (1 or 2), kept in the settings.
     int& PreviewPages() { return previewPages; }
+    // View > All Rooms: every area's map also shows the rooms that its first
+    // room does not reach. Remembered in the settings.
+    bool AllRooms() const { return allRooms; }
+    void SetAllRooms(bool all);
     void WriteSettings() const;
 
     // File New: a new area in a new map window.
@@ -96,6 +100,7 @@ private:
     CRecentFileList recentFiles;
     std::unique_ptr<QPrinter> printer;
     int previewPages = 1;
+    bool allRooms = false;
     int untitledCount = 0;
     int exitCode = 0;
 };

@@ -27,11 +27,26 @@ bool LoadAreaFile(const std::string& path, CTolvexDoc& doc, CCliContext& context
     }
     CDiagnosticList diagnostics;
     const bool ok = doc.Load(file, diagnostics);
-    if (ok)
-        LayoutRooms(doc);
     for (const CDiagnostic& d : diagnostics.items)
         PrintDiagnostic(context.err, path, d);
     return ok;
+}
+
+void LayOutMap(const std::string& path, CTolvexDoc& doc, bool allRooms, CCliContext& context)
+{
+    LayoutRooms(doc, allRooms);
+    const std::string warning = UnplacedRoomsWarning(doc);
+    if (!warning.empty())
+        PrintDiagnostic(context.err, path, { Severity::Warning, 0, std::string(), warning, false });
+}
+
+bool TakeFlag(std::vector<std::string>& args, const char* name)
+{
+    const auto it = std::find(args.begin(), args.end(), name);
+    if (it == args.end())
+        return false;
+    args.erase(it);
+    return true;
 }
 
 bool WriteFileReplacing(const std::string& path, const std::string& content)

@@ -13,6 +13,13 @@ void PrintDiagnostic(std::ostream& out, const std::string& file, const CDiagnost
 // stream. False when the file cannot be read or the load was aborted.
 bool LoadAreaFile(const std::string& path, CTolvexDoc& doc, CCliContext& context);
 
+// Lays the map out again, with every room when `allRooms`; otherwise warns
+// when rooms are left off the map.
+void LayOutMap(const std::string& path, CTolvexDoc& doc, bool allRooms, CCliContext& context);
+
+// Takes the flag `name` out of args; true when it was there.
+bool TakeFlag(std::vector<std::string>& args, const char* name);
+
 // Writes `content` beside `path` and then moves it over `path`, so a failed
 // write leaves an existing file as it was.
 bool WriteFileReplacing(const std::string& path, const std::string& content);

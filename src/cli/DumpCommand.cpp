@@ -209,6 +209,7 @@ int RunDumpCommand(const std::vector<std::string>& arguments, CCliContext& conte
     CTolvexDoc doc(tables);
     if (!LoadAreaFile(args[0], doc, context))
         return 1;
+    LayoutRooms(doc);
 
     CJsonWriter j(context.out);
     j.BeginObject();

@@ -5,6 +5,7 @@
 int RunLayoutCommand(const std::vector<std::string>& arguments, CCliContext& context)
 {
     std::vector<std::string> args = arguments;
+    const bool allRooms = TakeFlag(args, "--all");
     CConfigTables tables;
     if (!LoadCliConfig(args, context, tables))
         return 1;
@@ -12,12 +13,13 @@ int RunLayoutCommand(const std::vector<std::string>& arguments, CCliContext& con
     if (!TakeIntOption(args, "--cell", cell, context))
         return 2;
     if (args.size() != 1 || cell <= 0) {
-        context.err << "usage: tolvex-cli layout [--config CFG] [--cell N] FILE  (N > 0)\n";
+        context.err << "usage: tolvex-cli layout [--config CFG] [--cell N] [--all] FILE  (N > 0)\n";
         return 2;
     }
     CTolvexDoc doc(tables);
     if (!LoadAreaFile(args[0], doc, context))
         return 1;
+    LayOutMap(args[0], doc, allRooms, context);
     for (const CRoomData& room : doc.rooms) {
         if (room.unplaced)
             context.out << room.vnum << " unplaced\n";

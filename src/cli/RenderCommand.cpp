@@ -10,7 +10,7 @@
 namespace {
 
 const char* const RenderUsage =
-    "usage: tolvex-cli render [--config CFG] [--level L] [--cell C] [--select VNUM] FILE OUT.svg\n";
+    "usage: tolvex-cli render [--config CFG] [--level L] [--cell C] [--select VNUM] [--all] FILE OUT.svg\n";
 
 // Cells beyond this would overflow the coordinates of a large area.
 constexpr int MaxCell = 4096;
@@ -21,6 +21,7 @@ struct CRenderOptions {
     int cell = 12;
     bool hasSelect = false;
     int selectVnum = 0;
+    bool allRooms = false;
     std::string input;
     std::string output;
 };
@@ -31,6 +32,10 @@ bool ParseArgs(const std::vector<std::string>& args, CRenderOptions& options, st
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool takesValue = arg == "--config" || arg == "--level" || arg == "--cell" || arg == "--select";
+        if (arg == "--all") {
+            options.allRooms = true;
+            continue;
+        }
         if (!takesValue) {
             if (arg.size() > 1 && arg[0] == '-') {
                 err << "render: unknown option '" << arg << "'\n";
@@ -91,6 +96,7 @@ int RunRenderCommand(const std::vector<std::string>& args, CCliContext& context)
     CTolvexDoc doc(tables);
     if (!LoadAreaFile(options.input, doc, context))
         return 1;
+    LayOutMap(options.input, doc, options.allRooms, context);
 
     int selected = -1;
     if (options.hasSelect) {

@@ -116,8 +116,13 @@ void CAreaEditor::Apply(const std::string& name, CAreaChange change, Mutation mu
 void CAreaEditor::Finish(const CAreaChange& change)
 {
     if (change.kind == RecordKind::Room)
-        LayoutRooms(doc);
+        LayoutRooms(doc, allRooms);
     doc.SetModified(!IsClean());
+    Notify(change);
+}
+
+void CAreaEditor::Notify(const CAreaChange& change)
+{
     // A listener may remove itself while being told.
     const auto current = listeners;
     for (const auto& listener : current)
@@ -132,7 +137,22 @@ void CAreaEditor::ReplaceHeader(const CAreaHeader& header)
 
 bool CAreaEditor::ReplaceRoom(int index, const CRoomData& room)
 {
-    return ReplaceRecord(doc.rooms, RecordKind::Room, index, room);
+    if (!InRange(doc.rooms, index))
+        return false;
+    const int oldVnum = doc.rooms[static_cast<std::size_t>(index)].vnum;
+    // A renumbered room keeps the exits that led to it, unless another room
+    // still answers to the old vnum.
+    const bool follow = oldVnum > 0 && oldVnum != room.vnum && doc.FindRoomIndex(oldVnum, index) < 0;
+    Apply(StepName("Edit", RecordKind::Room, room.vnum), { RecordKind::Room, ChangeAction::Replaced, room.vnum, index },
+        [&] {
+            doc.rooms[static_cast<std::size_t>(index)] = room;
+            if (follow)
+                for (CRoomData& other : doc.rooms)
+                    for (CExitData& exit : other.exits)
+                        if (exit.toVnum == oldVnum)
+                            exit.toVnum = room.vnum;
+        });
+    return true;
 }
 
 int CAreaEditor::AddRoom(const CRoomData& room, int from, int direction)
@@ -226,6 +246,13 @@ bool CAreaEditor::Redo()
     step.after.PutInto(doc);
     Finish(Restored(step.change));
     return true;
+}
+
+void CAreaEditor::SetAllRooms(bool all)
+{
+    allRooms = all;
+    LayoutRooms(doc, allRooms);
+    Notify({ RecordKind::Room, ChangeAction::Restored, 0, -1 });
 }
 
 void CAreaEditor::Clear()

@@ -39,8 +39,8 @@ public:
 
     void ReplaceHeader(const CAreaHeader& header);
 
-    // Replaces room `index` whole. When its vnum changed, nothing else is
-    // rewritten; the caller's record already carries what it wants.
+    // Replaces room `index` whole. When its vnum changed and no other room has
+    // the old one, every exit that led to the old vnum leads to the new one.
     bool ReplaceRoom(int index, const CRoomData& room);
     // Appends the room and returns its index. With a `from` room, that room's
     // exit in `direction` now leads to the new room (one step for both).
@@ -59,6 +59,11 @@ public:
     bool ReplaceMobprog(int index, const CMobProgData& mobprog);
     int AddMobprog(const CMobProgData& mobprog);
     bool DeleteMobprog(int index);
+
+    // Whether the layout puts the rooms that the first room does not reach on
+    // the map too. Changing it lays the map out again (no step).
+    bool AllRooms() const { return allRooms; }
+    void SetAllRooms(bool all);
 
     // The steps, named as the Edit menu shows them ("Edit Room 3001").
     bool CanUndo() const { return done > 0; }
@@ -95,8 +100,10 @@ private:
     template <typename Mutation>
     void Apply(const std::string& name, CAreaChange change, Mutation mutation);
     void Finish(const CAreaChange& change);
+    void Notify(const CAreaChange& change);
 
     CTolvexDoc& doc;
+    bool allRooms = false;
     std::vector<std::unique_ptr<CStep>> steps;
     std::size_t done = 0;
     // The step count of the saved state; -1 once that state can no longer

@@ -19,6 +19,8 @@ CExtraDescPanel::CExtraDescPanel(QWidget* parent)
     keywordCombo->setEditable(true);
     keywordCombo->setInsertPolicy(QComboBox::NoInsert);
     keywordCombo->setMinimumContentsLength(14);
+    // A keyword that begins an existing one must stay as typed.
+    keywordCombo->setCompleter(nullptr);
     addButton = new QPushButton(QStringLiteral("Add"), this);
     addButton->setObjectName(QStringLiteral("extraAddButton"));
     deleteButton = new QPushButton(QStringLiteral("Delete"), this);
@@ -37,8 +39,11 @@ CExtraDescPanel::CExtraDescPanel(QWidget* parent)
     layout->addWidget(descriptionEdit, 1, 0, 1, 3);
     layout->setColumnStretch(0, 1);
 
-    // Keywords are kept in lower case as they are typed.
+    // Keywords are kept in lower case as they are typed. A keyword being
+    // typed is a new one: no entry is chosen, so the description box edits
+    // nothing until Add.
     connect(keywordCombo->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        chosen = -1;
         const QString lower = text.toLower();
         if (lower != text) {
             QLineEdit* edit = keywordCombo->lineEdit();
@@ -121,10 +126,8 @@ void CExtraDescPanel::Delete()
 {
     if (!list || chosen < 0)
         return;
-    // The keyword box shows keywords in lower case, so a keyword read from a
-    // file with capitals is found all the same.
-    if (!DeleteExtraDesc(*list, ToBytes(keywordCombo->currentText().trimmed())))
-        return;
+    // The chosen line's own entry goes, even where two share a keyword.
+    list->erase(list->begin() + chosen);
     // What is left shows from the top of the list.
     Refill(-1);
     if (keywordCombo->count() > 0)

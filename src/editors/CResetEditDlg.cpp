@@ -166,13 +166,16 @@ void CResetEditDlg::SetUpFields(char letter)
         firstBox->setValue(state.firstVnum);
         secondBox->setValue(state.secondVnum);
     }
+    maxBox->SetRange(fields.exitCountUsed ? 0 : CResetEditState::LowestCount,
+        fields.exitCountUsed ? CResetEditState::MostExits : CResetEditState::HighestCount);
+    minBox->SetRange(CResetEditState::LowestCount, CResetEditState::HighestCount);
     maxBox->setValue(state.max);
     minBox->setValue(state.min);
     firstBox->setEnabled(firstUsed);
     firstList->setEnabled(firstUsed);
     secondBox->setEnabled(fields.secondUsed);
     secondList->setEnabled(fields.secondUsed);
-    maxBox->setEnabled(fields.maxMinUsed);
+    maxBox->setEnabled(fields.maxMinUsed || fields.exitCountUsed);
     minBox->setEnabled(fields.maxMinUsed);
     choiceList->setEnabled(fields.choiceList != ResetChoiceList::None);
     doorList->setEnabled(fields.doorUsed);

@@ -52,7 +52,7 @@ CResetFields CResetEditState::SelectKind(char kind)
     } else {
         const bool counted = kind == 'M' || kind == 'P' || kind == 'G' || kind == 'E';
         reset.arg1 = 0;
-        reset.arg2 = counted ? 1 : 0;
+        reset.arg2 = counted ? 1 : kind == 'R' ? MostExits : 0;
         reset.arg3 = 0;
         reset.arg4 = counted ? 1 : 0;
     }
@@ -66,6 +66,10 @@ CResetFields CResetEditState::SelectKind(char kind)
         fields.maxMinUsed = true;
         max = reset.arg2;
         min = reset.arg4;
+    }
+    if (kind == 'R') {
+        fields.exitCountUsed = true;
+        max = reset.arg2;
     }
     if (kind == 'P') {
         fields.secondLabel = "To obj:";
@@ -96,7 +100,7 @@ CResetData CResetEditState::Stored() const
     case 'G': out = { letter, firstVnum, max, 0, min }; break;
     case 'E': out = { letter, firstVnum, max, listValue, min }; break;
     case 'D': out = { letter, roomVnum, listValue, doorState, 0 }; break;
-    case 'R': out = { letter, roomVnum, 0, 0, 0 }; break;
+    case 'R': out = { letter, roomVnum, max, 0, 0 }; break;
     default: out = reset; break;
     }
     return out;

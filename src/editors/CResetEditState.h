@@ -30,6 +30,8 @@ struct CResetFields {
     ResetVnumList firstList = ResetVnumList::None; // with box arg1
     bool secondUsed = false; // box arg2 and its object list
     bool maxMinUsed = false;
+    // R: the Max box holds how many exits are shuffled (arg2).
+    bool exitCountUsed = false;
     ResetChoiceList choiceList = ResetChoiceList::None;
     bool doorUsed = false;
 };
@@ -39,6 +41,11 @@ struct CResetFields {
 // kind starts from the kind's defaults.
 class CResetEditState {
 public:
+    // ROM reads -1 as "no limit".
+    static constexpr int LowestCount = -1;
+    static constexpr int HighestCount = 32767;
+    static constexpr int MostExits = 6;
+
     CResetEditState(const CResetData& reset, int roomVnum);
 
     // Sets up the fields for `letter` (0, or any letter that is no kind, for

@@ -40,21 +40,27 @@ CRoomListDlg::CRoomListDlg(const CTolvexDoc& doc, QWidget* parent)
     }
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* edit = buttons->addButton(QStringLiteral("Edit"), QDialogButtonBox::AcceptRole);
+    QPushButton* edit = buttons->addButton(QStringLiteral("&Edit"), QDialogButtonBox::AcceptRole);
     edit->setObjectName(QStringLiteral("editButton"));
     edit->setDefault(true);
-    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("closeButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    connect(list, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
-        if (item)
-            chosen = item->data(Qt::UserRole).toInt();
+    // Only a line the builder chose counts: the current row that the list
+    // takes with the focus is not chosen.
+    connect(list, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        chosen = selected.isEmpty() ? -1 : selected.front()->data(Qt::UserRole).toInt();
     });
-    connect(list, &QListWidget::itemActivated, this, &QDialog::accept);
+    connect(list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        if (item->isSelected())
+            accept();
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list, 1);
     layout->addWidget(buttons);
+    list->setFocus(Qt::OtherFocusReason);
 }

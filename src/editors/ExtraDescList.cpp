@@ -35,11 +35,3 @@ int AddExtraDesc(std::vector<CExtraDescData>& list, const std::string& keyword, 
     return static_cast<int>(list.size()) - 1;
 }
 
-bool DeleteExtraDesc(std::vector<CExtraDescData>& list, const std::string& keyword)
-{
-    const int index = FindExtraDesc(list, keyword);
-    if (index < 0)
-        return false;
-    list.erase(list.begin() + index);
-    return true;
-}

@@ -13,5 +13,3 @@ int FindExtraDesc(const std::vector<CExtraDescData>& list, const std::string& ke
 // The entry with `keyword`: the one there is, or a new one at the end holding
 // `description`. -1 for an empty keyword.
 int AddExtraDesc(std::vector<CExtraDescData>& list, const std::string& keyword, const std::string& description);
-// Removes the entry with `keyword`; false when there is none.
-bool DeleteExtraDesc(std::vector<CExtraDescData>& list, const std::string& keyword);

@@ -78,7 +78,10 @@ CAreaDocument::OpenResult CAreaDocument::OnOpenDocument(const QString& path, IDi
     std::istringstream in(std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
     if (!doc.Load(in, diagnostics))
         return OpenResult::Aborted;
-    LayoutRooms(doc);
+    LayoutRooms(doc, editor.AllRooms());
+    const std::string unplaced = UnplacedRoomsWarning(doc);
+    if (!unplaced.empty())
+        diagnostics.Report({ Severity::Warning, 0, std::string(), unplaced, false });
     doc.SetModified(false);
     editor.Clear();
     pathName = QFileInfo(path).absoluteFilePath();

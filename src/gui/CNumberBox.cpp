@@ -28,9 +28,9 @@ void CNumberBox::SetRanges(int low, int high, int spinLow, int spinHigh)
     highest = high;
     spinLowest = spinLow;
     spinHighest = spinHigh;
-    // The box itself takes any number of the sign the range allows; the
-    // accepted range is checked when the value is taken.
-    setRange(low < 0 ? INT_MIN + 1 : 0, INT_MAX);
+    // The box itself holds any number, so a value from a file or a paste is
+    // shown as it is; the accepted range is checked when the value is taken.
+    setRange(INT_MIN, INT_MAX);
     updateGeometry();
 }
 

@@ -4,6 +4,7 @@ bool IsViewCommand(Command c)
 {
     switch (c) {
     case Command::ViewMapStatusBar:
+    case Command::EditGoToRoom:
     case Command::AreaGeneral:
     case Command::RoomsList:
     case Command::RoomsEdit:

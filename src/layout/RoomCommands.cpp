@@ -2,6 +2,7 @@
 #include "layout/RoomCommands.h"
 
 #include "area/CTolvexDoc.h"
+#include "text/TextReader.h"
 
 namespace RoomCommands {
 
@@ -83,6 +84,31 @@ int SelectionAfterDelete(int selection, int deleted)
     if (selection < 0 || selection == deleted)
         return -1;
     return selection > deleted ? selection - 1 : selection;
+}
+
+int FindRoomByText(const CTolvexDoc& doc, const std::string& text)
+{
+    const std::string wanted = AsciiLower(text);
+    if (wanted.empty())
+        return -1;
+    const bool number = wanted.find_first_not_of("-0123456789") == std::string::npos;
+    if (number) {
+        const int found = doc.FindRoomIndex(NumberOfWord(wanted));
+        if (found >= 0)
+            return found;
+    }
+    for (size_t i = 0; i < doc.rooms.size(); ++i)
+        if (AsciiLower(doc.rooms[i].name).find(wanted) != std::string::npos)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int RoomThroughExit(const CTolvexDoc& doc, int from, int direction)
+{
+    if (ValidSelection(doc, from) < 0 || direction < 0 || direction >= DirectionCount)
+        return -1;
+    const int to = doc.rooms[static_cast<size_t>(from)].exits[static_cast<size_t>(direction)].toVnum;
+    return to > 0 ? doc.FindRoomIndex(to) : -1;
 }
 
 int ValidSelection(const CTolvexDoc& doc, int selection)

@@ -54,6 +54,13 @@ bool DeleteRoom(CTolvexDoc& doc, int index);
 // still exists, -1 where it was the deleted one.
 int SelectionAfterDelete(int selection, int deleted);
 
+// Go to Room: the first room whose vnum is `text`, or else the first whose
+// name holds `text` (ASCII letters matched without regard to case); -1.
+int FindRoomByText(const CTolvexDoc& doc, const std::string& text);
+
+// The room that room `from`'s exit in `direction` leads to, or -1.
+int RoomThroughExit(const CTolvexDoc& doc, int from, int direction);
+
 // A selection that names a room of the document, or -1.
 int ValidSelection(const CTolvexDoc& doc, int selection);
 

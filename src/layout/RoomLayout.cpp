@@ -3,6 +3,7 @@
 #include "area/CTolvexDoc.h"
 
 #include <algorithm>
+#include <string>
 #include <cstdint>
 #include <unordered_map>
 #include <unordered_set>
@@ -364,35 +365,104 @@ void CGridLayout::AddInterval(int line, int a, int b)
 
 } // namespace
 
-void LayoutRooms(CTolvexDoc& doc)
+namespace {
+
+// A group of rooms laid out from its first room: each room's column, row and
+// level, with the first row and column of the group at 0.
+struct CGroupPlacement {
+    std::vector<int> rooms; // indexes into the rooms the group was made of
+    std::vector<int> x, y, level;
+    int width = 0; // the highest column
+};
+
+CGroupPlacement LayOutGroup(const std::vector<CRoomData>& rooms)
+{
+    CGroupPlacement group;
+    CGridLayout grid(rooms);
+    grid.Run();
+    int minX = grid.X(0);
+    int minY = grid.Y(0);
+    for (int r = 0; r < static_cast<int>(rooms.size()); ++r)
+        if (grid.Placed(r)) {
+            minX = std::min(minX, grid.X(r));
+            minY = std::min(minY, grid.Y(r));
+        }
+    for (int r = 0; r < static_cast<int>(rooms.size()); ++r)
+        if (grid.Placed(r)) {
+            group.rooms.push_back(r);
+            group.x.push_back(grid.X(r) - minX);
+            group.y.push_back(grid.Y(r) - minY);
+            group.level.push_back(grid.Level(r));
+            group.width = std::max(group.width, grid.X(r) - minX);
+        }
+    return group;
+}
+
+} // namespace
+
+void LayoutRooms(CTolvexDoc& doc, bool allRooms)
 {
     std::vector<CRoomData>& rooms = doc.rooms;
     if (rooms.empty())
         return;
-    CGridLayout grid(rooms);
-    grid.Run();
-
-    int minX = grid.X(0);
-    int minY = grid.Y(0);
+    for (CRoomData& room : rooms) {
+        room.unplaced = true;
+        room.gridX = room.gridY = room.level = 0;
+    }
     int high = 0;
     int low = 0;
-    for (int r = 0; r < static_cast<int>(rooms.size()); ++r) {
-        if (!grid.Placed(r))
-            continue;
-        minX = std::min(minX, grid.X(r));
-        minY = std::min(minY, grid.Y(r));
-        high = std::max(high, grid.Level(r));
-        low = std::min(low, grid.Level(r));
-    }
-    for (int r = 0; r < static_cast<int>(rooms.size()); ++r) {
-        CRoomData& room = rooms[r];
-        room.unplaced = !grid.Placed(r);
-        room.gridX = room.unplaced ? 0 : grid.X(r) - minX;
-        room.gridY = room.unplaced ? 0 : grid.Y(r) - minY;
-        room.level = room.unplaced ? 0 : grid.Level(r);
+    int nextColumn = 0;
+    auto place = [&](const CGroupPlacement& group, const std::vector<int>& docIndex) {
+        for (size_t i = 0; i < group.rooms.size(); ++i) {
+            CRoomData& room = rooms[static_cast<size_t>(docIndex[static_cast<size_t>(group.rooms[i])])];
+            room.unplaced = false;
+            room.gridX = group.x[i] + nextColumn;
+            room.gridY = group.y[i];
+            room.level = group.level[i];
+            high = std::max(high, room.level);
+            low = std::min(low, room.level);
+        }
+        // The next group starts beyond an empty column.
+        nextColumn += group.width + 2;
+    };
+
+    std::vector<int> all(rooms.size());
+    for (size_t i = 0; i < all.size(); ++i)
+        all[i] = static_cast<int>(i);
+    place(LayOutGroup(rooms), all);
+
+    // Every room still off the map starts a group of the rooms still off it.
+    while (allRooms) {
+        std::vector<CRoomData> rest;
+        std::vector<int> restIndex;
+        for (size_t i = 0; i < rooms.size(); ++i)
+            if (rooms[i].unplaced) {
+                rest.push_back(rooms[i]);
+                restIndex.push_back(static_cast<int>(i));
+            }
+        if (rest.empty())
+            break;
+        place(LayOutGroup(rest), restIndex);
     }
     doc.highestLevel = high;
     doc.lowestLevel = low;
+}
+
+int UnplacedRoomCount(const CTolvexDoc& doc)
+{
+    int count = 0;
+    for (const CRoomData& room : doc.rooms)
+        count += room.unplaced ? 1 : 0;
+    return count;
+}
+
+std::string UnplacedRoomsWarning(const CTolvexDoc& doc)
+{
+    const int unplaced = UnplacedRoomCount(doc);
+    if (unplaced == 0)
+        return std::string();
+    return std::to_string(unplaced) + " of " + std::to_string(doc.rooms.size())
+        + " rooms cannot be reached from the first room and are not on the map (View > All Rooms shows them)";
 }
 
 int MapCoordinate(int grid, int cellSize)

@@ -3,6 +3,7 @@
 #include "map/CChildFrame.h"
 #include "map/CQtMapCanvas.h"
 #include "layout/MapDrawing.h"
+#include "layout/RoomLayout.h"
 #include "map/MapPrinting.h"
 #include "layout/RoomCommands.h"
 #include "gui/CAreaDocument.h"
@@ -11,7 +12,13 @@
 #include "editors/CRoomListDlg.h"
 #include "gui/Prompt.h"
 
+#include <QHelpEvent>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QToolTip>
+#include <QWheelEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrintDialog>
@@ -230,6 +237,102 @@ void CTolvexView::OnMapZoomIn()
 void CTolvexView::OnMapZoomOut()
 {
     document.SetCellSize(RoomCommands::ZoomOut(CellSize()));
+}
+
+void CTolvexView::OnGoToRoom()
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(this, QStringLiteral("Go to Room"),
+        QStringLiteral("Room vnum, or part of its name:"), QLineEdit::Normal, QString(), &ok);
+    if (!ok || text.trimmed().isEmpty())
+        return;
+    const int found = RoomCommands::FindRoomByText(GetDocument(), ToBytes(text.trimmed()));
+    if (found < 0) {
+        ShowError(this, QStringLiteral("No room has the vnum or a name with \"%1\".").arg(text.trimmed()));
+        return;
+    }
+    GoToRoom(found);
+    const CRoomData& room = GetDocument().rooms[static_cast<size_t>(found)];
+    if (room.unplaced)
+        Prompt().Show(this, QStringLiteral("Go to Room"),
+            QStringLiteral("Room %1 is not on the map: the first room does not reach it (View > All Rooms shows it).")
+                .arg(room.vnum),
+            QMessageBox::Information);
+}
+
+void CTolvexView::GoToRoom(int index)
+{
+    const CTolvexDoc& doc = GetDocument();
+    if (RoomCommands::ValidSelection(doc, index) < 0)
+        return;
+    const CRoomData& room = doc.rooms[static_cast<size_t>(index)];
+    if (!room.unplaced && room.level != shownLevel)
+        SetShownLevel(room.level);
+    SetSelection(index);
+    if (room.unplaced)
+        return;
+    // Scroll just enough for the room's box and a cell around it.
+    const int c = CellSize();
+    const QRect box(RoomX(room, c) - 2 * c, RoomY(room, c) - 2 * c, 4 * c, 4 * c);
+    const QRect shown(horizontalScrollBar()->value(), verticalScrollBar()->value(), viewport()->width(), viewport()->height());
+    if (box.left() < shown.left() || box.right() > shown.right())
+        horizontalScrollBar()->setValue(box.center().x() - shown.width() / 2);
+    if (box.top() < shown.top() || box.bottom() > shown.bottom())
+        verticalScrollBar()->setValue(box.center().y() - shown.height() / 2);
+}
+
+void CTolvexView::keyPressEvent(QKeyEvent* event)
+{
+    // Plain arrows walk the selection along its exits; Page Up and Page Down
+    // take the up and down exits; Enter opens the room.
+    static const std::pair<int, int> walks[] = { { Qt::Key_Up, DirNorth }, { Qt::Key_Right, DirEast },
+        { Qt::Key_Down, DirSouth }, { Qt::Key_Left, DirWest }, { Qt::Key_PageUp, DirUp }, { Qt::Key_PageDown, DirDown } };
+    const int selected = Selection();
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && selected >= 0) {
+            OnRoomsEdit();
+            return;
+        }
+        for (const auto& [key, direction] : walks)
+            if (event->key() == key && selected >= 0) {
+                const int next = RoomCommands::RoomThroughExit(GetDocument(), selected, direction);
+                if (next >= 0 && !GetDocument().rooms[static_cast<size_t>(next)].unplaced)
+                    GoToRoom(next);
+                return;
+            }
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+void CTolvexView::wheelEvent(QWheelEvent* event)
+{
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int delta = event->angleDelta().y();
+        if (delta > 0)
+            OnMapZoomIn();
+        else if (delta < 0)
+            OnMapZoomOut();
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::wheelEvent(event);
+}
+
+bool CTolvexView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int room = RoomAt(help->pos() + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()));
+        if (room >= 0) {
+            const CRoomData& r = GetDocument().rooms[static_cast<size_t>(room)];
+            QToolTip::showText(help->globalPos(), QStringLiteral("(%1) %2").arg(r.vnum).arg(FromBytes(r.name)), viewport());
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 void CTolvexView::OnViewMapStatusBar()

@@ -59,6 +59,9 @@ public:
     void OnMapZoomIn();
     void OnMapZoomOut();
     void OnViewMapStatusBar();
+    void OnGoToRoom();
+    // Selects room `index`, shows its level and scrolls it into view.
+    void GoToRoom(int index);
 
     // Printing: with the print dialog, straight to the printer, or previewed.
     // `previewPages` is 1 or 2 pages side by side, updated from the preview.
@@ -77,6 +80,9 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     CChildFrame* Frame() const;

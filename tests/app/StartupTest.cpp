@@ -10,7 +10,7 @@ using Shell = CCommandLineInfo::Shell;
 
 TEST(CommandLine, SwitchesAndFileNames)
 {
-    struct Case { const char* arguments; Shell shell; const char* fileName; bool showSplash; };
+    struct Case { const char* arguments; Shell shell; const char* fileNames; bool showSplash; };
     const Case cases[] = {
         { "", Shell::FileNew, "", true },
         { "/p area.are", Shell::FilePrint, "area.are", true },
@@ -19,12 +19,13 @@ TEST(CommandLine, SwitchesAndFileNames)
         { "-AUTOMATION x.are", Shell::FileOpen, "x.are", false },
         { "--no-splash x.are", Shell::FileOpen, "x.are", false },
         { "-style x.are", Shell::FileOpen, "x.are", true },
+        { "a.are b.are", Shell::FileOpen, "a.are b.are", true },
     };
     for (const Case& c : cases) {
         const QStringList arguments = QStringLiteral("tolvex %1").arg(QLatin1String(c.arguments)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         const CCommandLineInfo info = CCommandLineInfo::Parse(arguments);
         EXPECT_EQ(info.shellCommand, c.shell) << c.arguments;
-        EXPECT_EQ(info.fileName.toStdString(), c.fileName) << c.arguments;
+        EXPECT_EQ(info.fileNames.join(QLatin1Char(' ')).toStdString(), c.fileNames) << c.arguments;
         EXPECT_EQ(info.showSplash, c.showSplash) << c.arguments;
     }
 }

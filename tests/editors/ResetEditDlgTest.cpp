@@ -66,7 +66,7 @@ TEST_F(ResetEditDlg, EachKindOpensOnlyItsFieldsFromTheKindsDefaults)
         { "Object in object", "FfSsMm--k Object: To obj: nothing 2 0 0 0 1 1" },
         { "Object to mob", "Ff--Mm--k Object: nothing nothing 2 0 0 0 1 1" },
         { "Object to room", "Ff------k Object: nothing nothing 2 0 0 0 0 0" },
-        { "Randomize Exits", "--------k nothing nothing nothing 0 0 0 0 0 0" },
+        { "Randomize Exits", "----M---k nothing nothing nothing 0 0 0 0 6 0" }, // Max: the exits shuffled
         { "Status Door", "------ldk nothing nothing Direction: 0 6 3 0 0 0" },
     };
     Open({ 'G', 3010, 3, 0, 2 });

@@ -117,3 +117,19 @@ TEST_F(RoomCommandsTest, LevelsStopOneBeyondThoseInUseAndZoomStepsBetweenThreeAn
     EXPECT_EQ(seen, (std::vector<int> { 3, 6, 12, 24, 48, 96, 192, 96, 48, 24, 12, 6, 3 }));
     EXPECT_EQ(std::make_pair(ZoomIn(192), ZoomOut(3)), std::make_pair(192, 3));
 }
+
+TEST_F(RoomCommandsTest, GoToRoomFindsAVnumFirstThenAPartOfANameAndExitsLeadOn)
+{
+    for (int v : { 100, 101, 102 })
+        Room(v);
+    doc.rooms[0].name = "The Gate of 102";
+    doc.rooms[2].name = "Hall of Mirrors";
+    doc.rooms[0].exits[DirEast].toVnum = 102;
+    doc.rooms[0].exits[DirWest].toVnum = 900; // another area
+    const std::pair<const char*, int> cases[] = { { "102", 2 }, { "mirrors", 2 }, { "GATE", 0 }, { "7", -1 }, { "", -1 } };
+    for (const auto& [text, index] : cases)
+        EXPECT_EQ(FindRoomByText(doc, text), index) << text;
+    EXPECT_EQ(RoomThroughExit(doc, 0, DirEast), 2);
+    EXPECT_EQ(RoomThroughExit(doc, 0, DirWest), -1);
+    EXPECT_EQ(RoomThroughExit(doc, 0, DirNorth), -1);
+}

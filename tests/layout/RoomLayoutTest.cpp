@@ -279,3 +279,28 @@ TEST(RoomLayout, MatchesTheStraightforwardLayoutOnRandomAreas)
 }
 
 } // namespace
+
+TEST(RoomLayout, AllRoomsLaysOutEachUnreachedGroupToTheRightOneColumnApart)
+{
+    CConfigTables tables;
+    CTolvexDoc doc(tables);
+    // 1 <-> 2 east; 3 alone; 4 with 5 to its west and 6 above it.
+    for (int v = 1; v <= 6; ++v)
+        doc.rooms.emplace_back().vnum = v;
+    doc.rooms[0].exits[DirEast].toVnum = 2;
+    doc.rooms[1].exits[DirWest].toVnum = 1;
+    doc.rooms[3].exits[DirWest].toVnum = 5;
+    doc.rooms[3].exits[DirUp].toVnum = 6;
+    LayoutRooms(doc);
+    EXPECT_EQ(UnplacedRoomCount(doc), 4);
+    EXPECT_EQ(UnplacedRoomsWarning(doc),
+        "4 of 6 rooms cannot be reached from the first room and are not on the map (View > All Rooms shows them)");
+    LayoutRooms(doc, true);
+    std::string placed;
+    for (const CRoomData& r : doc.rooms)
+        placed += std::to_string(r.vnum) + (r.unplaced ? "?" : "") + "@" + std::to_string(r.gridX) + ","
+            + std::to_string(r.gridY) + "," + std::to_string(r.level) + " ";
+    EXPECT_EQ(placed, "1@0,0,0 2@1,0,0 3@3,0,0 4@6,0,0 5@5,0,0 6@6,0,1 ");
+    EXPECT_EQ(std::make_pair(doc.highestLevel, doc.lowestLevel), std::make_pair(1, 0));
+    EXPECT_EQ(UnplacedRoomsWarning(doc), "");
+}
