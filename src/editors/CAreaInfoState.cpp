@@ -17,19 +17,6 @@ CAreaInfoFields CAreaInfoState::FieldsFor(int mudType)
 }
 
 CAreaInfoState::CAreaInfoState(const CTolvexDoc& doc)
-    : name(doc.name)
-    , builders(doc.builders)
-    , credits(doc.credits)
-    , lowerVnum(doc.lowerVnum)
-    , upperVnum(doc.upperVnum)
-    , security(doc.security)
-    , minLevel(doc.minLevel)
-    , maxLevel(doc.maxLevel)
-    , resources(doc.resources)
+    : CAreaHeader(doc.Header())
 {
-}
-
-CAreaHeader CAreaInfoState::Header() const
-{
-    return { name, builders, credits, lowerVnum, upperVnum, security, minLevel, maxLevel, resources };
 }

@@ -25,7 +25,7 @@ struct CAreaInfoFields {
 };
 
 // The General Information dialog's copy of the area header.
-class CAreaInfoState {
+class CAreaInfoState : public CAreaHeader {
 public:
     static constexpr CNumberRange VnumRange { 0, 32767, 0, 32767 };
     static constexpr CNumberRange SecurityRange { 0, 9, 0, 9 };
@@ -36,16 +36,5 @@ public:
 
     explicit CAreaInfoState(const CTolvexDoc& doc);
     // The header as the dialog leaves it.
-    CAreaHeader Header() const;
-
-    std::string name;
-    std::string builders;
-    std::string credits;
-    int lowerVnum = 0;
-    int upperVnum = 0;
-    int security = 0;
-    int minLevel = 0;
-    int maxLevel = 0;
-    // name = resource, value = amount
-    std::vector<CTableEntry> resources;
+    const CAreaHeader& Header() const { return *this; }
 };
