@@ -168,7 +168,7 @@ void CMainFrame::CreateMenus()
         menu("&Edit", "menuEdit", { Command::EditUndo, Command::EditRedo, separator, Command::EditCut, Command::EditCopy, Command::EditPaste,
                                       separator, Command::EditGoToRoom }),
         menu("&View", "menuView", { Command::ViewToolbar, Command::ViewStatusBar, Command::ViewMapStatusBar, separator, Command::ViewAllRooms }),
-        menu("&Area", "menuArea", { Command::AreaGeneral }),
+        menu("&Area", "menuArea", { Command::AreaGeneral, separator, Command::AreaKeepLayout }),
         menu("&Rooms", "menuRooms",
             { Command::RoomsList, Command::RoomsEdit, Command::RoomsNew, Command::RoomsDelete, separator,
                 Command::RoomsCreateNorth, Command::RoomsCreateSouth, Command::RoomsCreateEast, Command::RoomsCreateWest,
@@ -254,6 +254,7 @@ void CMainFrame::ConnectCommands()
     on(Command::ViewAllRooms, [this] { app.SetAllRooms(!app.AllRooms()); });
     onView(Command::EditGoToRoom, &CTolvexView::OnGoToRoom);
     onView(Command::AreaGeneral, &CTolvexView::OnAreaGeneral);
+    on(Command::AreaKeepLayout, [this] { app.SetKeepTextLayout(Action(Command::AreaKeepLayout)->isChecked()); });
     onView(Command::RoomsList, &CTolvexView::OnRoomsList);
     onView(Command::RoomsEdit, &CTolvexView::OnRoomsEdit);
     onView(Command::RoomsNew, &CTolvexView::OnRoomsNew);
@@ -387,6 +388,7 @@ void CMainFrame::UpdateActions()
     UpdateUndoActions(view ? &view->Document() : nullptr);
     Action(Command::ViewToolbar)->setChecked(!toolBar->isHidden());
     Action(Command::ViewStatusBar)->setChecked(!statusBar()->isHidden());
+    Action(Command::AreaKeepLayout)->setChecked(app.KeepTextLayout());
     Action(Command::ViewMapStatusBar)->setChecked(view && view->IsCommandChecked(Command::ViewMapStatusBar));
     Action(Command::ViewAllRooms)->setChecked(app.AllRooms());
 }

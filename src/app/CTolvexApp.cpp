@@ -33,6 +33,7 @@ const QString FileFilter = QStringLiteral("ROM Area Files (*.are)");
 const QString OpenFileFilter = QStringLiteral("ROM Area Files (*.are);;All files (*)");
 const QString SettingsPreviewPages = QStringLiteral("Settings/PreviewPages");
 const QString SettingsAllRooms = QStringLiteral("Settings/AllRooms");
+const QString SettingsKeepTextLayout = QStringLiteral("Settings/KeepTextLayout");
 const QString AppIconPath = QStringLiteral(":/icons/tolvex.svg");
 
 QString NativePath(const QString& path)
@@ -68,6 +69,7 @@ bool CTolvexApp::InitInstance(const QStringList& arguments, const CStartOptions&
     recentFiles.ReadList();
     previewPages = AppSettings()->value(SettingsPreviewPages, 1).toInt() == 2 ? 2 : 1;
     allRooms = AppSettings()->value(SettingsAllRooms, false).toBool();
+    keepTextLayout = AppSettings()->value(SettingsKeepTextLayout, false).toBool();
 
     EnsureAppResources();
     if (QFile::exists(AppIconPath))
@@ -151,10 +153,17 @@ void CTolvexApp::WriteSettings() const
     AppSettings()->setValue(SettingsPreviewPages, previewPages);
 }
 
+void CTolvexApp::SetKeepTextLayout(bool keep)
+{
+    keepTextLayout = keep;
+    AppSettings()->setValue(SettingsKeepTextLayout, keep);
+}
+
 CAreaDocument* CTolvexApp::NewDocument()
 {
     auto* document = new CAreaDocument(tables, this);
     document->Editor().SetAllRooms(allRooms);
+    document->keepTextLayout = [this] { return keepTextLayout; };
     return document;
 }
 
@@ -254,6 +263,12 @@ bool CTolvexApp::SaveDocument(CAreaDocument& document, bool saveAs)
         if (QFileInfo(path).suffix().isEmpty())
             path += QStringLiteral(".are");
     }
+    if (document.SaveLosesUnreadPart(path)
+        && !AskWarningYesNo(mainFrame.get(),
+            QStringLiteral("This area was read only up to line %1. Saving writes only what was read, and the rest of "
+                           "the file is lost. Save anyway?")
+                .arg(document.Doc().ReadUpToLine())))
+        return false;
     const QString fileName = QFileInfo(path).fileName();
     CPromptDiagnostics diagnostics(mainFrame.get(), fileName);
     QString error;

@@ -52,6 +52,10 @@ public:
     bool AllRooms() const { return allRooms; }
     void SetAllRooms(bool all);
     void WriteSettings() const;
+    // Area > Keep Text Layout: saves keep the descriptions' own line breaks.
+    // Kept in the settings.
+    bool KeepTextLayout() const { return keepTextLayout; }
+    void SetKeepTextLayout(bool keep);
 
     // File New: a new area in a new map window.
     CAreaDocument* OnFileNew();
@@ -101,6 +105,7 @@ private:
     std::unique_ptr<QPrinter> printer;
     int previewPages = 1;
     bool allRooms = false;
+    bool keepTextLayout = false;
     int untitledCount = 0;
     int exitCode = 0;
 };

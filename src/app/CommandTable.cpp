@@ -33,6 +33,7 @@ const std::vector<CCommandEntry> commandTable = {
     { Command::ViewMapStatusBar, "actionViewMapStatusBar", "&Map statusbar", "", "Shows or hides the map statusbar\nShow/Hide Map Stausbar", nullptr, true },
     { Command::ViewAllRooms, "actionViewAllRooms", "&All Rooms", "", "Also shows the rooms that the first room does not reach\nAll Rooms", nullptr, true },
     { Command::AreaGeneral, "actionAreaGeneral", "&General information", "", "Displays the general information of the area\nGeneral Information", nullptr, false },
+    { Command::AreaKeepLayout, "actionAreaKeepLayout", "Keep Text &Layout", "", "Saves descriptions with their own line breaks instead of re-wrapping them\nKeep Text Layout", nullptr, true },
     { Command::RoomsList, "actionRoomsList", "&List", "", "Displays a list of the rooms in the area\nRoom List", "room-list", false },
     { Command::RoomsEdit, "actionRoomsEdit", "&Edit", "", "Displays the edit dialog of the selected room\nEdit Room", nullptr, false },
     { Command::RoomsNew, "actionRoomsNew", "&New", "Ins", "Creates a new room\nNew Room", nullptr, false },

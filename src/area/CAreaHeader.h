@@ -17,4 +17,7 @@ struct CAreaHeader {
     int maxLevel = 0;
     // name = resource, value = amount
     std::vector<CTableEntry> resources;
+    // Whether a save writes the header section. A file without one is saved
+    // without one; editing the header gives it one.
+    bool written = true;
 };

@@ -31,6 +31,10 @@ void CTolvexDoc::OnNewDocument()
     resetLines.clear();
     strayShops.clear();
     straySpecials.clear();
+    keptSections.clear();
+    fileHeader = AreaHeader::None;
+    writesHeader = true;
+    readUpToLine = 0;
     mobprogs.clear();
     objects.clear();
     mobs.clear();
@@ -82,7 +86,7 @@ int CTolvexDoc::FreeMobprogVnum() const { return FirstFree(mobprogs, lowerVnum, 
 
 CAreaHeader CTolvexDoc::Header() const
 {
-    return { name, builders, credits, lowerVnum, upperVnum, security, minLevel, maxLevel, resources };
+    return { name, builders, credits, lowerVnum, upperVnum, security, minLevel, maxLevel, resources, writesHeader };
 }
 
 void CTolvexDoc::SetHeader(const CAreaHeader& header)
@@ -96,6 +100,7 @@ void CTolvexDoc::SetHeader(const CAreaHeader& header)
     minLevel = header.minLevel;
     maxLevel = header.maxLevel;
     resources = header.resources;
+    writesHeader = header.written;
 }
 
 std::string FileNamePart(const std::string& path)
@@ -124,38 +129,92 @@ void SkipRestOfLine(CTextReader& in)
         in.SkipLine();
 }
 
+namespace {
+
+// The header that a save in the dialect writes.
+AreaHeader HeaderOfDialect(int mudType)
+{
+    if (mudType == MudRomDefault)
+        return AreaHeader::Area;
+    if (mudType == MudQuendar || mudType == MudRomOlc)
+        return AreaHeader::AreaData;
+    return AreaHeader::None;
+}
+
+void WarnHeaderChange(IDiagnostics& diagnostics, int line, AreaHeader file, AreaHeader saved)
+{
+    if (file == AreaHeader::None || saved == AreaHeader::None || file == saved)
+        return;
+    Warn(diagnostics, line,
+        file == AreaHeader::Area
+            ? "The file has an #AREA header; saving in the configured dialect writes an #AREADATA header "
+              "instead, which ROM without OLC cannot boot."
+            : "The file has an #AREADATA header; saving in the configured dialect writes an #AREA header "
+              "instead, without the builders and the security.");
+}
+
+void WarnLayout(IDiagnostics& diagnostics, const CLayoutNotes& notes)
+{
+    if (notes.count == 0)
+        return;
+    Warn(diagnostics, notes.firstLine,
+        notes.count == 1
+            ? Format("1 description has a layout (indented lines, blank lines or drawings) that saving re-wraps; "
+                     "it is %s at line %d. Area > Keep Text Layout keeps it.",
+                  { notes.firstRecord, notes.firstLine })
+            : Format("%d descriptions have a layout (indented lines, blank lines or drawings) that saving "
+                     "re-wraps; the first is %s at line %d. Area > Keep Text Layout keeps them.",
+                  { notes.count, notes.firstRecord, notes.firstLine }));
+}
+
+} // namespace
+
 bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics)
+{
+    return Load(stream, diagnostics, DefaultSaveOptions());
+}
+
+bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSaveOptions& saveOptions)
 {
     CTextReader in(stream);
     if (in.AtEnd())
         return true; // an empty file opens as an empty area
     CReadContext context { *this, in, diagnostics, *tables };
+    int headerLine = 0;
     for (;;) {
+        // Kept sections are kept from their `#` on.
+        in.StartCapture();
         const char mark = in.ReadChar();
         if (mark != '#') {
+            in.TakeCapture();
             // Whatever stopped the reading, keep what was read: resets go to
             // their rooms and the map is laid out as at a proper end.
-            if (mark != 0)
+            if (mark != 0) {
+                readUpToLine = in.TokenLine();
                 Warn(diagnostics, in.TokenLine(),
                     Format("The file was read only up to line %d: what follows it was not understood and will not be saved.", { in.TokenLine() }));
-            else
+            } else {
                 Warn(diagnostics, in.Line(), "The file ends without \"#$\"; it was read to its end.");
+            }
             break;
         }
         const int sectionLine = in.TokenLine();
         const std::string word = AsciiUpper(in.ReadWord());
+        if (IsKeptSection(word)) {
+            ReadKeptSection(context, word);
+            continue;
+        }
+        in.TakeCapture();
         if (!word.empty() && word[0] == '$')
             break;
         bool ok = true;
-        if (word == "AREA")
-            ReadAreaHeader(context);
-        else if (word == "AREADATA")
-            ReadAreaDataHeader(context);
-        else if (word == "HELPS")
-            SkipHelps(context);
-        else if (word == "MOBOLD" || word == "OBJOLD")
-            SkipOldSection(context);
-        else if (word == "MOBILES")
+        if (word == "AREA" || word == "AREADATA") {
+            headerLine = sectionLine;
+            if (word == "AREA")
+                ReadAreaHeader(context);
+            else
+                ReadAreaDataHeader(context);
+        } else if (word == "MOBILES")
             ok = ReadMobiles(context);
         else if (word == "MOBPROGS")
             ok = ReadMobprogs(context);
@@ -167,8 +226,6 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics)
             ok = ReadRooms(context);
         else if (word == "SHOPS")
             ok = ReadShops(context);
-        else if (word == "SOCIALS")
-            SkipSocials(context);
         else if (word == "SPECIALS")
             ok = ReadSpecials(context);
         else
@@ -176,6 +233,10 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics)
         if (!ok)
             return false;
     }
+    writesHeader = fileHeader != AreaHeader::None;
+    WarnHeaderChange(diagnostics, headerLine, fileHeader, HeaderOfDialect(saveOptions.mudType));
+    if (!saveOptions.keepLayout)
+        WarnLayout(diagnostics, context.layout);
     DistributeResets(&diagnostics);
     modified = false;
     return true;
@@ -197,7 +258,9 @@ void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnosti
 void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics, const CSaveOptions& options) const
 {
     CWriteContext context { *this, out, diagnostics, *tables, options };
-    WriteHeader(context, FileNamePart(pathName));
+    if (writesHeader)
+        WriteHeader(context, FileNamePart(pathName));
+    WriteKeptSections(context);
     WriteMobiles(context);
     WriteObjects(context);
     WriteRooms(context);

@@ -15,10 +15,22 @@
 #include <string>
 #include <vector>
 
-// How a save writes: the dialect and whether the #MOBPROGS section is written.
+// How a save writes: the dialect, whether the #MOBPROGS section is written,
+// and whether descriptions keep their own line breaks instead of being
+// re-wrapped.
 struct CSaveOptions {
     int mudType = MudQuendar;
     bool mobprogs = true;
+    bool keepLayout = false;
+};
+
+// The header sections a file can have.
+enum class AreaHeader { None, Area, AreaData };
+
+// A section the editor does not edit, kept as the file had it.
+struct CKeptSection {
+    std::string word;  // HELPS, SOCIALS, MOBOLD or OBJOLD
+    std::string bytes; // from its `#` to where its skip ended
 };
 
 // A shop or a special whose mob lives in another area.
@@ -64,6 +76,11 @@ public:
     // written after the area's own.
     std::vector<CStrayShop> strayShops;
     std::vector<CStraySpecial> straySpecials;
+    // #HELPS, #SOCIALS, #MOBOLD and #OBJOLD in file order; written unchanged
+    // right after the header.
+    std::vector<CKeptSection> keptSections;
+    // The header section the file had.
+    AreaHeader fileHeader = AreaHeader::None;
 
     int highestLevel = 0;
     int lowestLevel = 0;
@@ -75,8 +92,22 @@ public:
     void OnNewDocument();
 
     // Reads an area file into this freshly constructed document. False when the
-    // load was aborted; the document must then be discarded.
+    // load was aborted; the document must then be discarded. `saveOptions`
+    // say how the area will be saved, so that the load can warn about what
+    // that save changes; without them the configured dialect is assumed.
     bool Load(std::istream& in, IDiagnostics& diagnostics);
+    bool Load(std::istream& in, IDiagnostics& diagnostics, const CSaveOptions& saveOptions);
+
+    // A file without a header section is saved without one, until the
+    // builder edits the header (SetHeader); new areas have one.
+    bool WritesHeader() const { return writesHeader; }
+
+    // The reader stopped at something it did not understand before the end
+    // of the file: a save would lose the rest. The line where it stopped.
+    bool ReadInPart() const { return readUpToLine > 0; }
+    int ReadUpToLine() const { return readUpToLine; }
+    // The file the area was read from now holds what the document holds.
+    void ForgetReadInPart() { readUpToLine = 0; }
 
     // Writes the area. `pathName` is the document's path; its file name goes
     // into the #AREA header.
@@ -109,6 +140,8 @@ public:
 private:
     CConfigTables* tables;
     bool modified = false;
+    bool writesHeader = true;
+    int readUpToLine = 0;
 };
 
 // The file name part of a path: the text after the last separator.

@@ -3,6 +3,11 @@
 
 void ReadAreaHeader(CReadContext& c)
 {
+    c.doc.fileHeader = AreaHeader::Area;
+    // What the game gives an area without OLC data: only the highest
+    // builders may change it.
+    c.doc.security = 9;
+    c.doc.builders = "None";
     c.in.ReadTildeString(); // the area's own file name: the document's path is used instead
     c.doc.name = c.in.ReadTildeString();
     c.doc.credits = c.in.ReadTildeString();
@@ -12,6 +17,7 @@ void ReadAreaHeader(CReadContext& c)
 
 void ReadAreaDataHeader(CReadContext& c)
 {
+    c.doc.fileHeader = AreaHeader::AreaData;
     for (;;) {
         const std::string key = AsciiUpper(c.in.ReadWord());
         if (key.empty() || key == "END")

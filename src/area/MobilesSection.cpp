@@ -78,8 +78,8 @@ void ReadFixedBlock(CReadContext& c, CMobData& mob, int line)
     CTextReader& in = c.in;
     mob.name = in.ReadTildeString();
     mob.shortDesc = in.ReadTildeString();
-    mob.longDesc = in.ReadTildeString();
-    mob.description = in.ReadTildeString();
+    mob.longDesc = ReadDescription(c, "mob", mob.vnum);
+    mob.description = ReadDescription(c, "mob", mob.vnum);
     mob.race = in.ReadTildeString();
     const CRaceEntry& race = LookUpRace(c, mob, line);
 
@@ -240,13 +240,13 @@ std::string Dice(const std::array<int, 3>& dice)
     return Format("%dd%d+%d ", { dice[0], dice[1], dice[2] });
 }
 
-void WriteFixedBlock(std::ostream& out, const CMobData& m)
+void WriteFixedBlock(std::ostream& out, const CMobData& m, const CSaveOptions& options)
 {
     WriteFormatted(out, "#%d\n", m.vnum);
     WriteFormatted(out, "%s~\n", CleanText(m.name));
     WriteFormatted(out, "%s~\n", CleanText(m.shortDesc));
-    WriteFormatted(out, "%s~\n", CleanText(FormatDescription(m.longDesc)));
-    WriteFormatted(out, "%s~\n", CleanText(FormatDescription(m.description)));
+    WriteFormatted(out, "%s~\n", DescriptionForFile(options, m.longDesc));
+    WriteFormatted(out, "%s~\n", DescriptionForFile(options, m.description));
     WriteFormatted(out, "%s~\n", CleanText(m.race));
     WriteFormatted(out, "%s %s %d %d\n", FlagsToLetters(m.act), FlagsToLetters(m.aff), m.alignment, m.group);
     WriteFormatted(out, "%d %d %s%s%s%s\n", m.level, m.hitroll, Dice(m.hitDice), Dice(m.manaDice), Dice(m.damDice),
@@ -322,7 +322,7 @@ void WriteMobiles(CWriteContext& c)
 {
     WriteFormatted(c.out, "#MOBILES\n");
     for (const CMobData& mob : c.doc.mobs) {
-        WriteFixedBlock(c.out, mob);
+        WriteFixedBlock(c.out, mob, c.options);
         WriteRecordLines(c.out, c.tables, mob);
     }
     WriteFormatted(c.out, "#0\n\n\n\n");

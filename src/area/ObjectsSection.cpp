@@ -46,8 +46,9 @@ std::string VnumList(const std::vector<int>& vnums)
     return list;
 }
 
-void ReadValue(CTextReader& in, char kind, CObjData& obj, size_t i)
+void ReadValue(CReadContext& c, char kind, CObjData& obj, size_t i)
 {
+    CTextReader& in = c.in;
     switch (kind) {
     case 'D': case 'E': case 'F': case 'N': case 'Y':
         obj.values[i] = static_cast<int32_t>(in.ReadFlags());
@@ -56,7 +57,7 @@ void ReadValue(CTextReader& in, char kind, CObjData& obj, size_t i)
         obj.valueTexts[i] = in.ReadWord();
         break;
     case 'S':
-        obj.valueTexts[i] = in.ReadTildeString();
+        obj.valueTexts[i] = ReadDescription(c, "object", obj.vnum);
         break;
     default: // Z and every number kind
         obj.values[i] = in.ReadNumber();
@@ -66,8 +67,9 @@ void ReadValue(CTextReader& in, char kind, CObjData& obj, size_t i)
 
 // Reads `A`, `E`, `F` and `T` lines up to the `#` of the next record. Returns
 // that `#`, or 0 at the end of the file.
-char ReadRecordLines(CTextReader& in, CObjData& obj, CSectionNotes& notes)
+char ReadRecordLines(CReadContext& c, CObjData& obj, CSectionNotes& notes)
 {
+    CTextReader& in = c.in;
     for (;;) {
         const char letter = in.ReadChar();
         switch (letter) {
@@ -93,7 +95,7 @@ char ReadRecordLines(CTextReader& in, CObjData& obj, CSectionNotes& notes)
         case 'E': {
             CExtraDescData extra;
             extra.keyword = in.ReadTildeString();
-            extra.description = in.ReadTildeString();
+            extra.description = ReadDescription(c, "object", obj.vnum);
             obj.extraDescs.push_back(std::move(extra));
             break;
         }
@@ -156,7 +158,7 @@ std::string WordForFile(const std::string& text, bool quoted, bool& quotesDroppe
 // Value i in its kind's form. Y, X and Z write no separator after them: in
 // value 4 the level line's line feed follows. In values 0 to 3 a space is
 // still written, since the next value would otherwise be read into this one.
-std::string ValueForFile(char kind, const CObjData& obj, size_t i, bool& quotesDropped)
+std::string ValueForFile(char kind, const CObjData& obj, size_t i, const CSaveOptions& options, bool& quotesDropped)
 {
     const std::string separator = (i == 4 && (kind == 'Y' || kind == 'X' || kind == 'Z')) ? "" : " ";
     const uint32_t flags = static_cast<uint32_t>(obj.values[i]);
@@ -168,7 +170,7 @@ std::string ValueForFile(char kind, const CObjData& obj, size_t i, bool& quotesD
     case 'W': case 'X':
         return WordForFile(obj.valueTexts[i], true, quotesDropped) + separator;
     case 'S':
-        return CleanText(FormatDescription(obj.valueTexts[i])) + "~" + separator;
+        return DescriptionForFile(options, obj.valueTexts[i]) + "~" + separator;
     default:
         return std::to_string(obj.values[i]) + separator;
     }
@@ -205,7 +207,8 @@ void WriteAffects(std::ostream& out, const CObjData& obj, CSectionNotes& notes)
         notes.flattened.push_back(obj.vnum);
 }
 
-void WriteObject(std::ostream& out, const CObjData& obj, const CObjTypeEntry& type, CSectionNotes& notes)
+void WriteObject(std::ostream& out, const CObjData& obj, const CObjTypeEntry& type, const CSaveOptions& options,
+    CSectionNotes& notes)
 {
     WriteFormatted(out, "#%d\n", obj.vnum);
     WriteFormatted(out, "%s~\n", CleanText(obj.name));
@@ -217,7 +220,7 @@ void WriteObject(std::ostream& out, const CObjData& obj, const CObjTypeEntry& ty
     WriteFormatted(out, "%s\n", FlagsToLetters(obj.wearFlags));
     bool quotesDropped = false;
     for (size_t i = 0; i < obj.values.size(); ++i)
-        WriteFormatted(out, "%s", ValueForFile(KindOf(type.slots[i]), obj, i, quotesDropped));
+        WriteFormatted(out, "%s", ValueForFile(KindOf(type.slots[i]), obj, i, options, quotesDropped));
     if (quotesDropped)
         notes.quotesDropped.push_back(obj.vnum);
     bool conditionFixed = false;
@@ -227,7 +230,7 @@ void WriteObject(std::ostream& out, const CObjData& obj, const CObjTypeEntry& ty
         notes.conditionFixed.push_back(obj.vnum);
     WriteAffects(out, obj, notes);
     for (const CExtraDescData& e : obj.extraDescs)
-        WriteFormatted(out, "E\n%s~\n%s~\n", CleanText(e.keyword), CleanText(FormatDescription(e.description)));
+        WriteFormatted(out, "E\n%s~\n%s~\n", CleanText(e.keyword), DescriptionForFile(options, e.description));
     for (const CTrainStop& t : obj.trainStops)
         WriteFormatted(out, "T %d %s %d %s~ %s~\n", t.room, FlagsToLetters(t.flags), t.time,
             CleanText(t.arrivalMessage), CleanText(t.leaveMessage));
@@ -284,14 +287,14 @@ bool ReadObjects(CReadContext& c)
         obj.extraFlags = in.ReadFlags();
         obj.wearFlags = in.ReadFlags();
         for (size_t i = 0; i < obj.values.size(); ++i)
-            ReadValue(in, KindOf(entry.slots[i]), obj, i);
+            ReadValue(c, KindOf(entry.slots[i]), obj, i);
         obj.level = in.ReadNumber();
         obj.weight = in.ReadNumber();
         obj.cost = in.ReadNumber();
         const char condition = in.ReadChar();
         if (condition != 0)
             obj.condition = std::string(1, condition);
-        mark = ReadRecordLines(in, obj, notes);
+        mark = ReadRecordLines(c, obj, notes);
         c.doc.objects.push_back(std::move(obj));
     }
     if (notes.strayCount > 0)
@@ -312,7 +315,7 @@ void WriteObjects(CWriteContext& c)
         if (!type)
             notes.untyped.push_back(obj.vnum);
         else
-            WriteObject(c.out, obj, *type, notes);
+            WriteObject(c.out, obj, *type, c.options, notes);
     }
     WriteFormatted(c.out, "#0\n\n\n\n");
     ReportWriteNotes(c.diagnostics, notes);

@@ -48,12 +48,13 @@ struct CRoomsNotes {
     }
 };
 
-void ReadExit(CTextReader& in, CRoomData& room, std::array<int, DirectionCount>& exitLines, CRoomsNotes& notes)
+void ReadExit(CReadContext& c, CRoomData& room, std::array<int, DirectionCount>& exitLines, CRoomsNotes& notes)
 {
+    CTextReader& in = c.in;
     const int line = in.TokenLine();
     const int direction = in.ReadNumber();
     CExitData read;
-    read.description = in.ReadTildeString();
+    read.description = ReadDescription(c, "room", room.vnum);
     read.keyword = in.ReadTildeString();
     const int lockCode = in.ReadNumber();
     read.key = in.ReadNumber();
@@ -81,8 +82,9 @@ void ReadExitFlags(CTextReader& in, CRoomData& room, CRoomsNotes& notes)
 }
 
 // Record lines up to `S` or the end of the file.
-void ReadRecordLines(CTextReader& in, CRoomData& room, CRoomsNotes& notes)
+void ReadRecordLines(CReadContext& c, CRoomData& room, CRoomsNotes& notes)
 {
+    CTextReader& in = c.in;
     // The line of the `D` line that last set each exit, 0 for none.
     std::array<int, DirectionCount> exitLines {};
     for (;;) {
@@ -99,12 +101,12 @@ void ReadRecordLines(CTextReader& in, CRoomData& room, CRoomsNotes& notes)
         case 'E': {
             CExtraDescData extra;
             extra.keyword = in.ReadTildeString();
-            extra.description = in.ReadTildeString();
+            extra.description = ReadDescription(c, "room", room.vnum);
             room.extraDescs.push_back(std::move(extra));
             break;
         }
         case 'D':
-            ReadExit(in, room, exitLines, notes);
+            ReadExit(c, room, exitLines, notes);
             break;
         case 'X':
             ReadExitFlags(in, room, notes);
@@ -121,7 +123,7 @@ void ReadRecordLines(CTextReader& in, CRoomData& room, CRoomsNotes& notes)
         }
     }
     for (size_t d = 0; d < exitLines.size(); ++d)
-        if (exitLines[d] != 0 && room.exits[d].toVnum <= 0)
+        if (exitLines[d] != 0 && room.exits[d].toVnum == 0)
             CRoomsNotes::Count(notes.nowhereCount, notes.nowhereLine, exitLines[d]);
 }
 
@@ -136,8 +138,8 @@ void ReportReadNotes(IDiagnostics& diagnostics, const CRoomsNotes& notes)
 {
     if (notes.nowhereCount > 0)
         Warn(diagnostics, notes.nowhereLine,
-            CountedAt(notes.nowhereCount, "exit leads nowhere (vnum 0 or less) and will not be saved",
-                "exits lead nowhere (vnum 0 or less) and will not be saved", notes.nowhereLine));
+            CountedAt(notes.nowhereCount, "exit leads to vnum 0 and will not be saved",
+                "exits lead to vnum 0 and will not be saved", notes.nowhereLine));
     if (notes.badDirectionCount > 0)
         Warn(diagnostics, notes.badDirectionLine,
             CountedAt(notes.badDirectionCount, "exit line names a direction other than 0 to 5 and was dropped",
@@ -148,22 +150,25 @@ void ReportReadNotes(IDiagnostics& diagnostics, const CRoomsNotes& notes)
                 "characters in the rooms section were not understood and were skipped", notes.strayLine));
 }
 
-void WriteRoom(std::ostream& out, const CRoomData& room, bool exitFlagLines)
+void WriteRoom(std::ostream& out, const CRoomData& room, const CSaveOptions& options)
 {
+    const bool exitFlagLines = options.mudType == MudQuendar;
     WriteFormatted(out, "#%d\n", room.vnum);
     WriteFormatted(out, "%s~\n", CleanText(room.name));
-    WriteFormatted(out, "%s~\n", CleanText(FormatDescription(room.description)));
+    WriteFormatted(out, "%s~\n", DescriptionForFile(options, room.description));
     WriteFormatted(out, "0 %s %d\n", FlagsToLetters(room.roomFlags), room.sector);
     if (room.healRate != 100 || room.manaRate != 100)
         WriteFormatted(out, "H %d M %d\n", room.healRate, room.manaRate);
     for (const CExtraDescData& e : room.extraDescs)
-        WriteFormatted(out, "E\n%s~\n%s~\n", CleanText(e.keyword), CleanText(FormatDescription(e.description)));
+        WriteFormatted(out, "E\n%s~\n%s~\n", CleanText(e.keyword), DescriptionForFile(options, e.description));
     for (int d = 0; d < DirectionCount; ++d) {
         const CExitData& exit = room.exits[static_cast<size_t>(d)];
-        if (exit.toVnum <= 0)
+        // A negative destination is kept: the game shows its description and
+        // door even though the exit leads nowhere.
+        if (exit.toVnum == 0)
             continue;
         WriteFormatted(out, "D%d\n", d);
-        WriteFormatted(out, "%s~\n", CleanText(FormatDescription(exit.description)));
+        WriteFormatted(out, "%s~\n", DescriptionForFile(options, exit.description));
         WriteFormatted(out, "%s~\n", CleanText(exit.keyword));
         WriteFormatted(out, "%d %d %d\n", LockCodeOfFlags(exit.exitFlags), exit.key, exit.toVnum);
         if (exitFlagLines && exit.exitFlags != 0)
@@ -191,11 +196,11 @@ bool ReadRooms(CReadContext& c)
         CRoomData& room = c.doc.rooms.back();
         room.vnum = vnum;
         room.name = in.ReadTildeString();
-        room.description = in.ReadTildeString();
+        room.description = ReadDescription(c, "room", vnum);
         in.ReadNumber(); // the area number, which the game no longer uses
         room.roomFlags = in.ReadFlags();
         room.sector = in.ReadNumber();
-        ReadRecordLines(in, room, notes);
+        ReadRecordLines(c, room, notes);
     }
     ReportReadNotes(c.diagnostics, notes);
     return true;
@@ -203,9 +208,8 @@ bool ReadRooms(CReadContext& c)
 
 void WriteRooms(CWriteContext& c)
 {
-    const bool exitFlagLines = c.options.mudType == MudQuendar;
     WriteFormatted(c.out, "#ROOMS\n");
     for (const CRoomData& room : c.doc.rooms)
-        WriteRoom(c.out, room, exitFlagLines);
+        WriteRoom(c.out, room, c.options);
     WriteFormatted(c.out, "#0\n\n\n\n");
 }

@@ -5,12 +5,20 @@
 
 #include <ostream>
 
+// Descriptions whose own layout a re-wrapping save would lose, over one load.
+struct CLayoutNotes {
+    int count = 0;
+    std::string firstRecord; // "room 2300"
+    int firstLine = 0;
+};
+
 // What a section reader works with.
 struct CReadContext {
     CTolvexDoc& doc;
     CTextReader& in;
     IDiagnostics& diagnostics;
     CConfigTables& tables;
+    CLayoutNotes layout {};
 };
 
 // What a section writer works with.
@@ -49,10 +57,19 @@ void WriteSpecials(CWriteContext& context);
 bool ReadMobprogs(CReadContext& context);
 void WriteMobprogs(CWriteContext& context);
 
-// Sections that are read only to be skipped.
-void SkipHelps(CReadContext& context);
-void SkipSocials(CReadContext& context);
-void SkipOldSection(CReadContext& context); // #MOBOLD, #OBJOLD
+// Sections the editor does not edit (#HELPS, #SOCIALS, #MOBOLD, #OBJOLD):
+// skipped, and their bytes kept. The reader is called with the reader
+// capturing since the section's `#` (CTextReader::StartCapture).
+bool IsKeptSection(const std::string& word);
+void ReadKeptSection(CReadContext& context, const std::string& word);
+void WriteKeptSections(CWriteContext& context);
+
+// A description: a `~` text that keeps its line breaks (not its carriage
+// returns). `kind` and `vnum` name the record for the layout note.
+std::string ReadDescription(CReadContext& context, const char* kind, int vnum);
+// A description as the save writes it: re-wrapped, or as it stands when the
+// layout is kept.
+std::string DescriptionForFile(const CSaveOptions& options, const std::string& text);
 
 // Reports a warning with a line through the diagnostics.
 void Warn(IDiagnostics& diagnostics, int line, const std::string& text);

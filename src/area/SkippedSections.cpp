@@ -1,22 +1,20 @@
 #include "area/Sections.h"
 #include "text/TextWriter.h"
 
-void SkipHelps(CReadContext& c)
+namespace {
+
+// Entries are a level, keywords up to `~` and a text up to `~`; the keywords
+// "$" end the section.
+void SkipHelps(CTextReader& in)
 {
-    const int line = c.in.TokenLine();
-    Warn(c.diagnostics, line, Format("The #HELPS section at line %d is not kept and will not be saved.", { line }));
-    // Entries are a level, keywords up to `~` and a text up to `~`; the
-    // keywords "$" end the section.
-    while (!c.in.AtEnd()) {
-        c.in.ReadNumber();
-        const std::string keywords = c.in.ReadTildeString();
+    while (!in.AtEnd()) {
+        in.ReadNumber();
+        const std::string keywords = in.ReadTildeString();
         if (!keywords.empty() && keywords[0] == '$')
             return;
-        c.in.ReadTildeString();
+        in.ReadTildeString();
     }
 }
-
-namespace {
 
 // Reads one line, without its end, as the line skip does.
 std::string ReadLine(CTextReader& in, bool& atEnd)
@@ -36,27 +34,57 @@ std::string ReadLine(CTextReader& in, bool& atEnd)
     return line;
 }
 
-} // namespace
-
-void SkipSocials(CReadContext& c)
+// Whole lines up to the one that is exactly "#0".
+void SkipSocials(CTextReader& in)
 {
-    const int line = c.in.TokenLine();
-    Warn(c.diagnostics, line, Format("The #SOCIALS section at line %d is not kept and will not be saved.", { line }));
     bool atEnd = false;
-    while (!atEnd && ReadLine(c.in, atEnd) != "#0") {
+    while (!atEnd && ReadLine(in, atEnd) != "#0") {
     }
 }
 
-void SkipOldSection(CReadContext& c)
+// Old-format records: on to the next `#`, and the section ends at "#0".
+void SkipOldSection(CTextReader& in)
 {
-    const int line = c.in.TokenLine();
-    Warn(c.diagnostics, line, Format("The old-format section at line %d is not kept and will not be saved.", { line }));
     for (;;) {
         char ch;
         do
-            ch = c.in.ReadChar();
+            ch = in.ReadChar();
         while (ch != '#' && ch != 0);
-        if (ch == 0 || c.in.ReadNumber() == 0)
+        if (ch == 0 || in.ReadNumber() == 0)
             return;
+    }
+}
+
+} // namespace
+
+bool IsKeptSection(const std::string& word)
+{
+    return word == "HELPS" || word == "SOCIALS" || word == "MOBOLD" || word == "OBJOLD";
+}
+
+void ReadKeptSection(CReadContext& c, const std::string& word)
+{
+    const int line = c.in.TokenLine();
+    Warn(c.diagnostics, line, Format("The #%s section is kept unchanged and cannot be edited.", { word }));
+    if (word == "HELPS")
+        SkipHelps(c.in);
+    else if (word == "SOCIALS")
+        SkipSocials(c.in);
+    else
+        SkipOldSection(c.in);
+    std::string bytes = c.in.TakeCapture();
+    // The capture began before the blanks that lead to the section's `#`.
+    bytes.erase(0, bytes.find('#'));
+    c.doc.keptSections.push_back({ word, std::move(bytes) });
+}
+
+void WriteKeptSections(CWriteContext& c)
+{
+    for (const CKeptSection& section : c.doc.keptSections) {
+        c.out.write(section.bytes.data(), static_cast<std::streamsize>(section.bytes.size()));
+        // A help section ends right after its last `~`: the next section
+        // starts on a line of its own, after an empty one.
+        const bool lineEnded = !section.bytes.empty() && section.bytes.back() == '\n';
+        WriteFormatted(c.out, lineEnded ? "\n" : "\n\n");
     }
 }

@@ -20,13 +20,18 @@ void PrintDiagnostic(std::ostream& out, const std::string& file, const CDiagnost
 
 bool LoadAreaFile(const std::string& path, CTolvexDoc& doc, CCliContext& context)
 {
+    return LoadAreaFile(path, doc, context, doc.DefaultSaveOptions());
+}
+
+bool LoadAreaFile(const std::string& path, CTolvexDoc& doc, CCliContext& context, const CSaveOptions& saveOptions)
+{
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         context.err << path << ": cannot be read\n";
         return false;
     }
     CDiagnosticList diagnostics;
-    const bool ok = doc.Load(file, diagnostics);
+    const bool ok = doc.Load(file, diagnostics, saveOptions);
     for (const CDiagnostic& d : diagnostics.items)
         PrintDiagnostic(context.err, path, d);
     return ok;

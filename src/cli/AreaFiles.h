@@ -11,7 +11,9 @@ void PrintDiagnostic(std::ostream& out, const std::string& file, const CDiagnost
 
 // Loads an area file into `doc`, printing its diagnostics to the error
 // stream. False when the file cannot be read or the load was aborted.
+// `saveOptions`: how the area will be saved (default: the configured dialect).
 bool LoadAreaFile(const std::string& path, CTolvexDoc& doc, CCliContext& context);
+bool LoadAreaFile(const std::string& path, CTolvexDoc& doc, CCliContext& context, const CSaveOptions& saveOptions);
 
 // Lays the map out again, with every room when `allRooms`; otherwise warns
 // when rooms are left off the map.

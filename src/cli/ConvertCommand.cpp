@@ -7,6 +7,8 @@ int RunConvertCommand(const std::vector<std::string>& arguments, CCliContext& co
     std::vector<std::string> args;
     std::string dialect;
     bool noMobprogs = false;
+    bool keepLayout = false;
+    bool partial = false;
     std::vector<std::string> rest = arguments;
     CConfigTables tables;
     if (!LoadCliConfig(rest, context, tables))
@@ -16,11 +18,16 @@ int RunConvertCommand(const std::vector<std::string>& arguments, CCliContext& co
             dialect = rest[++i];
         else if (rest[i] == "--no-mobprogs")
             noMobprogs = true;
+        else if (rest[i] == "--keep-layout")
+            keepLayout = true;
+        else if (rest[i] == "--partial")
+            partial = true;
         else
             args.push_back(rest[i]);
     }
     if (args.size() != 2) {
-        context.err << "usage: tolvex-cli convert [--config CFG] [--dialect quendar|romdefault|romolc] [--no-mobprogs] IN OUT\n";
+        context.err << "usage: tolvex-cli convert [--config CFG] [--dialect quendar|romdefault|romolc] [--no-mobprogs] "
+                       "[--keep-layout] [--partial] IN OUT\n";
         return 2;
     }
 
@@ -38,9 +45,15 @@ int RunConvertCommand(const std::vector<std::string>& arguments, CCliContext& co
     }
     if (noMobprogs)
         options.mobprogs = false;
+    options.keepLayout = keepLayout;
 
-    if (!LoadAreaFile(args[0], doc, context))
+    if (!LoadAreaFile(args[0], doc, context, options))
         return 1;
+    if (doc.ReadInPart() && !partial) {
+        context.err << args[1] << ": not written: " << args[0] << " was read only up to line " << doc.ReadUpToLine()
+                    << " and the rest would be lost (--partial writes what was read)\n";
+        return 1;
+    }
 
     std::ostringstream out;
     CDiagnosticList diagnostics;

@@ -237,6 +237,12 @@ int RunDumpCommand(const std::vector<std::string>& arguments, CCliContext& conte
         j.EndObject();
     });
     WriteList(j, "resets", doc.resets, [&](const CResetData& r) { WriteReset(j, r); });
+    WriteList(j, "keptSections", doc.keptSections, [&](const CKeptSection& k) {
+        j.BeginObject();
+        j.Field("word", k.word);
+        j.Field("bytes", static_cast<long long>(k.bytes.size()));
+        j.EndObject();
+    });
     j.EndObject();
     return 0;
 }

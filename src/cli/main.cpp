@@ -11,7 +11,7 @@ const char* const Usage =
     "commands:\n"
     "  config [--dump] [CFG]    load the configuration and list its tables\n"
     "  check FILE...            load area files and report what cannot be kept\n"
-    "  convert [--dialect quendar|romdefault|romolc] [--no-mobprogs] IN OUT\n"
+    "  convert [--dialect quendar|romdefault|romolc] [--no-mobprogs] [--keep-layout] [--partial] IN OUT\n"
     "                           load IN and save it as OUT\n"
     "  dump FILE                the loaded area as JSON\n"
     "  layout [--cell N] FILE   the map position of every room\n"

@@ -76,7 +76,7 @@ CAreaDocument::OpenResult CAreaDocument::OnOpenDocument(const QString& path, IDi
         return OpenResult::Unreadable;
     }
     std::istringstream in(std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
-    if (!doc.Load(in, diagnostics))
+    if (!doc.Load(in, diagnostics, SaveOptions()))
         return OpenResult::Aborted;
     LayoutRooms(doc, editor.AllRooms());
     const std::string unplaced = UnplacedRoomsWarning(doc);
@@ -85,6 +85,7 @@ CAreaDocument::OpenResult CAreaDocument::OnOpenDocument(const QString& path, IDi
     doc.SetModified(false);
     editor.Clear();
     pathName = QFileInfo(path).absoluteFilePath();
+    readPath = pathName;
     SetTitle(QFileInfo(path).fileName());
     return OpenResult::Opened;
 }
@@ -93,7 +94,7 @@ bool CAreaDocument::OnSaveDocument(const QString& path, IDiagnostics& diagnostic
 {
     std::ostringstream out;
     // The header names the file being written, so a Save As names the new file.
-    doc.Save(out, ToBytes(QFileInfo(path).absoluteFilePath()), diagnostics);
+    doc.Save(out, ToBytes(QFileInfo(path).absoluteFilePath()), diagnostics, SaveOptions());
     const std::string bytes = out.str();
 
     QSaveFile file(path);
@@ -111,10 +112,24 @@ bool CAreaDocument::OnSaveDocument(const QString& path, IDiagnostics& diagnostic
         return false;
     }
     pathName = QFileInfo(path).absoluteFilePath();
+    if (pathName == readPath)
+        doc.ForgetReadInPart();
     editor.MarkClean();
     SetTitle(QFileInfo(path).fileName());
     emit Changed();
     return true;
+}
+
+CSaveOptions CAreaDocument::SaveOptions() const
+{
+    CSaveOptions options = doc.DefaultSaveOptions();
+    options.keepLayout = keepTextLayout && keepTextLayout();
+    return options;
+}
+
+bool CAreaDocument::SaveLosesUnreadPart(const QString& path) const
+{
+    return doc.ReadInPart() && QFileInfo(path).absoluteFilePath() == readPath;
 }
 
 void CAreaDocument::AddFrame(IAreaWindow* frame)

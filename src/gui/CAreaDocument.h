@@ -61,6 +61,12 @@ public:
     // says why.
     bool OnSaveDocument(const QString& path, IDiagnostics& diagnostics, QString& error);
 
+    // How the area is saved: the configured dialect, and the text layout as
+    // `keepTextLayout` answers.
+    CSaveOptions SaveOptions() const;
+    std::function<bool()> keepTextLayout;
+    // Saving to `path` would replace the file that was read only in part.
+    bool SaveLosesUnreadPart(const QString& path) const;
 
     // Map windows register themselves while they live.
     void AddFrame(IAreaWindow* frame);
@@ -93,6 +99,7 @@ private:
     CAreaEditor editor { doc };
     int cellSize = 12;
     QString pathName;
+    QString readPath;
     QString title;
     std::vector<IAreaWindow*> frames;
     int listenerId = 0;

@@ -23,6 +23,7 @@ enum class Command {
     ViewMapStatusBar,
     ViewAllRooms,
     AreaGeneral,
+    AreaKeepLayout,
     RoomsList,
     RoomsEdit,
     RoomsNew,

@@ -124,7 +124,8 @@ private:
     void Exit(const CRoomData& room, int d)
     {
         const CExitData& exit = room.exits[static_cast<size_t>(d)];
-        if (exit.toVnum == 0)
+        // A negative destination is drawn as an exit out of the area: not at all.
+        if (exit.toVnum <= 0)
             return;
         const auto found = roomByVnum.find(exit.toVnum);
         if (found == roomByVnum.end())

@@ -119,8 +119,9 @@ CGridLayout::CGridLayout(const std::vector<CRoomData>& area)
         byVnum.emplace(rooms[i].vnum, i);
     for (int r = 0; r < count; ++r)
         for (int d = 0; d < DirectionCount; ++d) {
+            // A negative destination leads nowhere, whatever room has that vnum.
             int v = rooms[r].exits[d].toVnum;
-            if (v == 0)
+            if (v <= 0)
                 continue;
             auto it = byVnum.find(v);
             if (it != byVnum.end())

@@ -1,6 +1,8 @@
 #include "text/TextReader.h"
 
 
+#include <utility>
+
 namespace {
 
 bool IsDigit(int c)
@@ -52,7 +54,21 @@ int CTextReader::GetByte()
     if (c == '\n')
         ++line;
     last = c;
+    if (capturing)
+        captured += static_cast<char>(c);
     return c;
+}
+
+void CTextReader::StartCapture()
+{
+    capturing = true;
+    captured.clear();
+}
+
+std::string CTextReader::TakeCapture()
+{
+    capturing = false;
+    return std::move(captured);
 }
 
 int CTextReader::Peek()

@@ -29,6 +29,11 @@ public:
     int LastByte() const { return last; }
     bool AtEnd();
 
+    // From now on every byte read is also kept, until TakeCapture hands them
+    // over (and stops keeping them).
+    void StartCapture();
+    std::string TakeCapture();
+
 private:
     int Peek();
 
@@ -36,6 +41,8 @@ private:
     int line = 1;
     int tokenLine = 1;
     int last = -1;
+    bool capturing = false;
+    std::string captured;
 };
 
 // The bytes that separate words: space, tab, line feed and carriage return.

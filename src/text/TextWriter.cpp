@@ -23,6 +23,32 @@ std::string CleanText(const std::string& text)
 
 namespace {
 
+bool IsSentenceMark(char c)
+{
+    return c == '.' || c == '?' || c == '!';
+}
+
+bool IsCloser(char c)
+{
+    return c == '"' || c == '\'' || c == ')';
+}
+
+bool IsBlankByte(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// A sentence mark ends a sentence only when blank space or the end of the
+// text follows it (after the quotes and brackets that close it), so "1.5",
+// "e.g" and "www.example.com" stay as written.
+size_t SentenceEndAfter(const std::string& text, size_t mark)
+{
+    size_t end = mark + 1;
+    while (end < text.size() && IsCloser(text[end]))
+        ++end;
+    return end == text.size() || IsBlankByte(text[end]) ? end : std::string::npos;
+}
+
 std::string Normalise(const std::string& text)
 {
     std::string line;
@@ -30,20 +56,21 @@ std::string Normalise(const std::string& text)
     bool capital = true;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
         if (c == '\r')
             continue;
         if (c == ' ' || c == '\n') {
             if (line.empty() || line.back() != ' ')
                 line += ' ';
-        } else if (c == '.' || c == '?' || c == '!') {
-            line += c;
-            if (next == '"') {
-                line += "\" ";
-                ++i;
-            } else if (next != '.') {
-                line += ' ';
+        } else if (IsSentenceMark(c)) {
+            const size_t end = SentenceEndAfter(text, i);
+            if (end == std::string::npos) {
+                line += c;
+                continue;
             }
+            // The closing quotes and brackets go with the mark and leave the
+            // capital for the next sentence.
+            line.append(text, i, end - i);
+            i = end - 1;
             capital = true;
         } else if (c == ')') {
             line += c;
@@ -91,6 +118,40 @@ std::string FormatDescription(const std::string& text)
     if (result.size() < 2 || result[result.size() - 2] != '\n')
         result += "\n\r";
     return result;
+}
+
+int FirstOwnLayoutLine(const std::string& text)
+{
+    int line = 0;
+    int blanksInRow = 0;
+    bool lineStart = true; // before the first byte of a line after the first
+    bool first = true;     // still on the first line
+    int emptyLine = -1;    // an empty line seen, waiting for text after it
+    for (char c : text) {
+        if (c == '\r')
+            continue;
+        if (c == '\n') {
+            if (lineStart && !first && emptyLine < 0)
+                emptyLine = line;
+            ++line;
+            first = false;
+            lineStart = true;
+            blanksInRow = 0;
+            continue;
+        }
+        if (c == ' ') {
+            if (++blanksInRow == 3)
+                return emptyLine >= 0 ? emptyLine : line;
+            continue;
+        }
+        if (emptyLine >= 0)
+            return emptyLine;
+        if (lineStart && !first && blanksInRow > 0)
+            return line;
+        lineStart = false;
+        blanksInRow = 0;
+    }
+    return -1;
 }
 
 void CFormatArg::AppendTo(std::string& out, char conversion) const

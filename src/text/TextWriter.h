@@ -11,6 +11,12 @@ std::string FlagsToLetters(uint32_t flags);
 // The text without carriage returns and `~`, so it can never end its own field.
 std::string CleanText(const std::string& text);
 
+// The line (counted from 0) of the first bit of layout that FormatDescription
+// would not keep: a line begun with spaces, an empty line with text after it,
+// or three spaces in a row. -1 when there is none. Tabs do not count: the
+// formatter keeps them, so a saved text would be found again at every load.
+int FirstOwnLayoutLine(const std::string& text);
+
 // Capitalises sentences and wraps the text into lines of at most 76 bytes
 // (73 for the first); a word longer than a line stays whole on a line of its
 // own. Lines end in "\n\r" (CleanText removes the `\r` before writing).

@@ -45,7 +45,7 @@ TEST(RoomsSection, FixedBlockIsReadAndWrittenWithTheDescriptionRewrapped)
     ASSERT_TRUE(area.Read(ReadRooms, "#3001\nThe Temple~\nyou stand\nin a temple.   it is quiet.~\n7 AD 1\nS\n"
                                      "#3002\nA Road~\n~\n0 0 0\nS\n#0\n"));
     const CRoomData& temple = area.doc.rooms.at(0);
-    EXPECT_EQ(temple.description, "you stand in a temple.   it is quiet.") << "line feeds become spaces";
+    EXPECT_EQ(temple.description, "you stand\nin a temple.   it is quiet.") << "line feeds are kept";
     EXPECT_EQ(temple.roomFlags, 9u);
     EXPECT_EQ(temple.sector, 1);
     EXPECT_EQ(area.Write(WriteRooms),
@@ -94,9 +94,10 @@ TEST(RoomsSection, ExitFlagLinesOnlyInDialectOne)
     }
 }
 
-// Exit lines for a direction outside 0 to 5 are dropped; exits to vnum 0 or
-// less are kept in memory but not written. Each kind is warned about once.
-TEST(RoomsSection, ExitsOutsideTheDirectionsOrLeadingNowhereAreWarnedAboutOnce)
+// Exit lines for a direction outside 0 to 5 are dropped; exits to vnum 0 are
+// kept in memory but not written. Each kind is warned about once. An exit to
+// a negative vnum is written as read: the game shows its description.
+TEST(RoomsSection, ExitsOutsideTheDirectionsOrToVnumZeroAreWarnedAboutOnceAndNegativeOnesKept)
 {
     SectionArea area(roomsConfig);
     ASSERT_TRUE(area.Read(ReadRooms, RoomBody(ExitLines("1 0 3002", 6) + "D-1\nx~\ny~\n1 0 3003\nX7 AB\n" + ExitLines("1 0 3004", 5)
@@ -105,12 +106,13 @@ TEST(RoomsSection, ExitsOutsideTheDirectionsOrLeadingNowhereAreWarnedAboutOnce)
     EXPECT_EQ(area.doc.rooms.at(0).exits[5].toVnum, 3004) << "a good exit after bad ones is kept";
     EXPECT_EQ(area.doc.rooms[0].exits[2].toVnum, -1) << "kept in memory as read";
     ASSERT_EQ(area.diagnostics.items.size(), 2u) << area.Reported();
-    EXPECT_EQ(area.diagnostics.items[0].text, "3 exits lead nowhere (vnum 0 or less) and will not be saved; the first is at line 18.");
+    EXPECT_EQ(area.diagnostics.items[0].text, "1 exit leads to vnum 0 and will not be saved; it is at line 31.");
     EXPECT_EQ(area.diagnostics.items[1].line, 5);
     EXPECT_NE(area.diagnostics.items[1].text.find("3 exit lines"), std::string::npos) << area.Reported();
     const std::string written = area.Write(WriteRooms);
-    for (const char* gone : { "D2", "D3", "D4" })
-        EXPECT_EQ(written.find(gone), std::string::npos) << gone << " leads nowhere but was written";
+    EXPECT_EQ(written.find("D4"), std::string::npos) << "D4 leads to vnum 0 but was written";
+    for (const char* kept : { "D2\nA door.\n~\ndoor~\n0 0 -1\n", "D3\nA door.\n~\ndoor~\n0 0 -5\n" })
+        EXPECT_NE(written.find(kept), std::string::npos) << "missing " << kept << " in\n" << written;
 }
 
 // Letters are read in either case; a byte that starts no record is skipped

@@ -26,7 +26,9 @@ TEST(CheckCommand, ReportsOkWarningsAndAbortedLoads)
 
     const CCliResult ok = RunCli({ "check", "--config", Config, good });
     EXPECT_EQ(ok.status, 0) << ok.err;
-    EXPECT_EQ(ok.out, good + ":37: warning: Resets that reach no room of this area: 1 (the first at line 37). "
+    EXPECT_EQ(ok.out, good + ":1: warning: The file has an #AREA header; saving in the configured dialect writes an "
+                             "#AREADATA header instead, which ROM without OLC cannot boot.\n"
+                      + good + ":37: warning: Resets that reach no room of this area: 1 (the first at line 37). "
                              "They are kept and saved with the area's own.\n");
     const CCliResult mixed = RunCli({ "check", "--config", Config, stray, bad });
     EXPECT_EQ(mixed.status, 1) << "an aborted load fails the check";
@@ -66,7 +68,7 @@ TEST(ConvertCommand, WritesTheChosenDialectAndReadsBackTheSame)
     const std::string out = dir.Path("out.are");
     ASSERT_EQ(RunCli({ "convert", "--config", Config, "--dialect", "quendar", in, out }).status, 0);
     const std::string quendar = ReadWholeFile(out);
-    EXPECT_EQ(quendar.rfind("#AREADATA\nName Small~\nBuilders ~\nVNUMs 100 199\nCredits Nobody~\nSecurity 0\nNivelMax 0\n", 0), 0u);
+    EXPECT_EQ(quendar.rfind("#AREADATA\nName Small~\nBuilders None~\nVNUMs 100 199\nCredits Nobody~\nSecurity 9\nNivelMax 0\n", 0), 0u);
     EXPECT_NE(quendar.find("O 0 3000 0 9999\nS\n"), std::string::npos) << "the reset of another area is kept";
 
     ASSERT_EQ(RunCli({ "convert", "--config", Config, "--dialect", "romdefault", out, dir.Path("back.are") }).status, 0);

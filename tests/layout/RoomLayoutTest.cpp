@@ -32,7 +32,7 @@ public:
             rooms[r].x = rooms[r].y = rooms[r].level = 0;
             rooms[r].unplaced = true;
             for (int d = 0; d < DirectionCount; ++d)
-                to[r][d] = rooms[r].exits[d].toVnum == 0 ? -1 : doc.FindRoomIndex(rooms[r].exits[d].toVnum);
+                to[r][d] = rooms[r].exits[d].toVnum <= 0 ? -1 : doc.FindRoomIndex(rooms[r].exits[d].toVnum);
         }
         Place(0, 0, 0, 0, None);
         int minX = rooms[0].x, minY = rooms[0].y;

@@ -68,7 +68,7 @@ public:
 
     void Exit(const std::string& p, CExitData a, const CExitData& b)
     {
-        if (options.droppedExits && a.toVnum <= 0)
+        if (options.droppedExits && a.toVnum == 0)
             a = CExitData();
         TEXT(description, true);
         SAME(keyword), SAME(key), SAME(toVnum), SAME(exitFlags);

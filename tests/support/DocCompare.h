@@ -8,7 +8,7 @@
 struct CCompareOptions {
     // Texts that the writer re-wraps are compared without blanks and case.
     bool rewrappedTexts = true;
-    // Exits that lead to vnum 0 or less are not written; the reread room has
+    // Exits that lead to vnum 0 are not written; the reread room has
     // a blank exit there.
     bool droppedExits = true;
     // Compare only the header fields that every dialect writes.

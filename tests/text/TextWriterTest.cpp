@@ -36,13 +36,49 @@ TEST(FormatDescription, CapitalisesSentences)
         { "", "\n\r" },
         { "he said \"stop.\" then left", "He said \"stop.\" Then left\n\r" },
         { "wait... what? yes! ok", "Wait... What? Yes! Ok\n\r" },
-        { "(inside) the box.) and more", "(inside) the box. ) And more\n\r" },
-        { "one.\"two", "One.\" Two\n\r" },
+        { "(inside) the box.) and more", "(inside) the box.) And more\n\r" },
+        { "etc. etc.", "Etc. Etc.\n\r" },
+        { "he said 'go.' then left", "He said 'go.' Then left\n\r" },
+        { "end.\nnext line", "End. Next line\n\r" },
         { "  many   spaces\r\n here  ", " Many spaces here\n\r" },
         { "3 apples. 4 pears", "3 apples. 4 pears\n\r" },
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatDescription(c.in), c.out) << "input: " << c.in;
+}
+
+// A mark that is followed by anything but blank space (after its closing
+// quotes and brackets) ends no sentence, and no space is ever put in.
+TEST(FormatDescription, NeverBreaksAWordAtPunctuation)
+{
+    const struct { const char* in; const char* out; } cases[] = {
+        { "1.5 gold, e.g. coins; see www.example.com", "1.5 gold, e.g. Coins; see www.example.com\n\r" },
+        { "made in Sweden!). really", "Made in Sweden!). Really\n\r" },
+        { "he yells from there!\", and runs", "He yells from there!\", and runs\n\r" },
+        { "one.\"two", "One.\"two\n\r" },
+        { "what?!?no", "What?!?no\n\r" },
+        { "v1.2.3 is out", "V1.2.3 is out\n\r" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatDescription(c.in), c.out) << "input: " << c.in;
+}
+
+TEST(FirstOwnLayoutLine, FindsIndentsInnerEmptyLinesAndThreeSpaces)
+{
+    const struct { const char* text; int line; } cases[] = {
+        { "one line of text", -1 },
+        { "two\nplain lines\n", -1 },
+        { "ends with empty lines\n\n\n", -1 },
+        { "tabs\tand\t\t\tmore tabs\n\tstay", -1 },
+        { "sign\n   |  BEWARE  |\n", 1 },
+        { "para one\n\npara two", 1 },
+        { "para one\n  \npara two", 1 },
+        { "a\nb\nwide   gap", 2 },
+        { "two  spaces only", -1 },
+        { "first\r\n  indented", 1 },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FirstOwnLayoutLine(c.text), c.line) << "text: " << c.text;
 }
 
 namespace {

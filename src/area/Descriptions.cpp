@@ -1,0 +1,18 @@
+#include "area/Sections.h"
+#include "text/TextWriter.h"
+
+std::string ReadDescription(CReadContext& c, const char* kind, int vnum)
+{
+    std::string text = c.in.ReadTildeString(false);
+    const int layoutLine = FirstOwnLayoutLine(text);
+    if (layoutLine >= 0 && c.layout.count++ == 0) {
+        c.layout.firstRecord = Format("%s %d", { kind, vnum });
+        c.layout.firstLine = c.in.TokenLine() + layoutLine;
+    }
+    return text;
+}
+
+std::string DescriptionForFile(const CSaveOptions& options, const std::string& text)
+{
+    return CleanText(options.keepLayout ? text : FormatDescription(text));
+}
