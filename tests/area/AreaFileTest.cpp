@@ -1,0 +1,175 @@
+#include "area/CTolvexDoc.h"
+#include "config/ConfigLoader.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+// What the document decides while it reads a whole file: the header it had,
+// whether it was read in part, and what the load tells the builder.
+namespace {
+
+struct CArea {
+    explicit CArea(int mudType = MudRomOlc)
+    {
+        std::istringstream config("#GENERAL\nMUDTYPE " + std::string(mudType == MudRomDefault ? "ROMDEFAULT" : "ROMOLC")
+            + "\nMOBPROG 0\nend\n#SECTORTYPE inside 0 end\n");
+        int line = 0;
+        EXPECT_TRUE(LoadConfig(tables, config, line)) << "line " << line;
+    }
+
+    bool Load(const std::string& file, bool keepLayout = false)
+    {
+        std::istringstream in(file);
+        CSaveOptions options = doc.DefaultSaveOptions();
+        options.keepLayout = keepLayout;
+        return doc.Load(in, diagnostics, options);
+    }
+
+    std::string Save()
+    {
+        std::ostringstream out;
+        CDiagnosticList saved;
+        doc.Save(out, "/areas/x.are", saved);
+        return out.str();
+    }
+
+    // The diagnostics that contain `part`.
+    std::vector<CDiagnostic> Told(const std::string& part) const
+    {
+        std::vector<CDiagnostic> found;
+        for (const CDiagnostic& d : diagnostics.items)
+            if (d.text.find(part) != std::string::npos)
+                found.push_back(d);
+        return found;
+    }
+
+    CConfigTables tables;
+    CTolvexDoc doc { tables };
+    CDiagnosticList diagnostics;
+};
+
+const std::string Room = "#ROOMS\n#1\nR~\nA room.\n~\n0 0 0\nS\n#0\n";
+const std::string EmptySections = "#MOBILES\n#0\n\n\n\n#OBJECTS\n#0\n\n\n\n#ROOMS\n#1\nR~\nA room.\n~\n0 0 0\nS\n#0\n\n\n\n"
+                                  "#SHOPS\n0\n\n\n\n#SPECIALS\nS\n\n\n\n#RESETS\nS\n\n\n\n#$\n";
+
+} // namespace
+
+TEST(AreaFile, AnAreaHeaderGivesTheGameSecurityAndBuildersAndAreaDataKeepsItsOwn)
+{
+    const struct { const char* header; int security; const char* builders; } cases[] = {
+        { "#AREA\nx.are~\nX~\nC~\n1 9\n", 9, "None" },
+        { "#AREADATA\nName X~\nVNUMs 1 9\nEnd\n", 0, "" },
+        { "#AREADATA\nName X~\nBuilders Ann~\nSecurity 4\nEnd\n", 4, "Ann" },
+    };
+    for (const auto& c : cases) {
+        CArea area;
+        ASSERT_TRUE(area.Load(c.header + Room + "#$\n"));
+        EXPECT_EQ(area.doc.security, c.security) << c.header;
+        EXPECT_EQ(area.doc.builders, c.builders) << c.header;
+    }
+}
+
+TEST(AreaFile, AFileWithoutAHeaderIsSavedWithoutOneUntilTheHeaderIsEdited)
+{
+    CArea area;
+    ASSERT_TRUE(area.Load(Room + "#$\n"));
+    EXPECT_EQ(area.doc.fileHeader, AreaHeader::None);
+    EXPECT_EQ(area.Save(), EmptySections);
+    area.doc.HeaderEdited();
+    EXPECT_EQ(area.Save().rfind("#AREADATA\nName ~\n", 0), 0u);
+
+    CArea fresh;
+    fresh.doc.OnNewDocument();
+    EXPECT_EQ(fresh.Save().rfind("#AREADATA\nName Sin Nombre~\n", 0), 0u) << "a new area has its header";
+}
+
+TEST(AreaFile, OnlyUnreadBytesBeforeTheEndMakeAFileReadInPart)
+{
+    const struct { std::string file; int upTo; } cases[] = {
+        { Room + "#$\n", 0 },
+        { Room + "\n\n", 0 },                       // complete, but without "#$"
+        { Room + "#$\nafter the end\n", 0 },        // the file ends at "#$"
+        { "#ROOMS\n#1\nR~\nA room.\n~\n0 0 0\nS\njunk here\n#2\nQ~\n~\n0 0 0\nS\n#0\n#$\n", 8 },
+        { Room + "#NOSUCH\nbody\n#$\n", 10 },
+    };
+    for (const auto& c : cases) {
+        CArea area;
+        ASSERT_TRUE(area.Load(c.file));
+        EXPECT_EQ(area.doc.ReadInPart(), c.upTo > 0) << c.file;
+        EXPECT_EQ(area.doc.ReadUpToLine(), c.upTo) << c.file;
+    }
+}
+
+TEST(AreaFile, AHeaderOfTheOtherKindIsAnnouncedOnce)
+{
+    const struct { int mudType; const char* header; const char* told; } cases[] = {
+        { MudRomOlc, "#AREA\nx.are~\nX~\nC~\n1 9\n", "The file has an #AREA header; saving in the configured dialect writes an #AREADATA header instead" },
+        { MudRomDefault, "#AREADATA\nName X~\nEnd\n", "The file has an #AREADATA header; saving in the configured dialect writes an #AREA header instead" },
+        { MudRomDefault, "#AREA\nx.are~\nX~\nC~\n1 9\n", nullptr },
+        { MudRomOlc, "#AREADATA\nName X~\nEnd\n", nullptr },
+        { MudRomOlc, "", nullptr },
+    };
+    for (const auto& c : cases) {
+        CArea area(c.mudType);
+        ASSERT_TRUE(area.Load(c.header + Room + "#$\n"));
+        const auto told = area.Told("header");
+        ASSERT_EQ(told.size(), c.told ? 1u : 0u) << c.header;
+        if (c.told) {
+            EXPECT_EQ(told[0].text.rfind(c.told, 0), 0u) << told[0].text;
+            EXPECT_EQ(told[0].line, 1);
+        }
+    }
+}
+
+TEST(AreaFile, DescriptionsKeepTheirLineBreaksAndOtherTextsAreJoined)
+{
+    CArea area;
+    ASSERT_TRUE(area.Load("#ROOMS\n#1\nA long\r\ntitle~\nFirst line.\r\n  Second line.\r\n~\n0 0 0\n"
+                          "E\nkey\nword~\nSign\n\ntext.~\nS\n#0\n#$\n"));
+    const CRoomData& room = area.doc.rooms.at(0);
+    EXPECT_EQ(room.name, "A long title");
+    EXPECT_EQ(room.description, "First line.\n  Second line.\n");
+    EXPECT_EQ(room.extraDescs.at(0).keyword, "key word");
+    EXPECT_EQ(room.extraDescs[0].description, "Sign\n\ntext.");
+}
+
+TEST(AreaFile, DescriptionsWithTheirOwnLayoutGiveOneWarningUnlessTheLayoutIsKept)
+{
+    const std::string one = "#ROOMS\n#7\nR~\nA sign:\n   | BEWARE |\n~\n0 0 0\nS\n#0\n#$\n";
+    const std::string two = "#ROOMS\n#7\nR~\nPlain.\n~\n0 0 0\nS\n#8\nQ~\nOne.\n\nTwo.\n~\n0 0 0\n"
+                            "E\nx~\nwide   gap~\nS\n#0\n#$\n";
+    const struct { std::string file; bool keep; const char* told; int line; } cases[] = {
+        { one, false, "1 description has a layout (indented lines, blank lines or drawings) that saving re-wraps; "
+                      "it is room 7 at line 5. Area > Keep Text Layout keeps it.", 5 },
+        { two, false, "2 descriptions have a layout (indented lines, blank lines or drawings) that saving re-wraps; "
+                      "the first is room 8 at line 11. Area > Keep Text Layout keeps them.", 11 },
+        { one, true, nullptr, 0 },
+    };
+    for (const auto& c : cases) {
+        CArea area;
+        ASSERT_TRUE(area.Load(c.file, c.keep));
+        const auto told = area.Told("have a layout");
+        const auto toldOne = area.Told("has a layout");
+        ASSERT_EQ(told.size() + toldOne.size(), c.told ? 1u : 0u) << c.file;
+        if (c.told) {
+            const CDiagnostic& d = told.empty() ? toldOne[0] : told[0];
+            EXPECT_EQ(d.text, c.told);
+            EXPECT_EQ(d.line, c.line);
+        }
+    }
+}
+
+TEST(AreaFile, KeptLayoutWritesDescriptionsAsTheyStand)
+{
+    CArea area;
+    ASSERT_TRUE(area.Load("#ROOMS\n#1\nR~\nthe sign:\n   | BEWARE |~\n0 0 0\nS\n#0\n#$\n"));
+    CSaveOptions options = area.doc.DefaultSaveOptions();
+    std::ostringstream rewrapped, kept;
+    CDiagnosticList saved;
+    area.doc.Save(rewrapped, "x.are", saved, options);
+    options.keepLayout = true;
+    area.doc.Save(kept, "x.are", saved, options);
+    EXPECT_NE(rewrapped.str().find("#1\nR~\nThe sign: | BEWARE |\n~\n"), std::string::npos) << rewrapped.str();
+    EXPECT_NE(kept.str().find("#1\nR~\nthe sign:\n   | BEWARE |~\n"), std::string::npos) << kept.str();
+}
