@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMenu>
 #include <QPrinter>
 #include <QTimer>
 
@@ -135,6 +136,66 @@ TEST_F(DocumentFiles, OpeningAnOpenFileAgainShowsItsWindowAndAnEmptyFileOpensEmp
     EXPECT_EQ(app->OpenDocumentFile(temp.filePath(QStringLiteral("tower.are"))), document);
     EXPECT_EQ(app->Documents().size(), 2u);
     EXPECT_EQ(ActiveChild(), CChildFrame::Of(document->Frames().front()));
+}
+
+TEST_F(DocumentFiles, SavingOverAFileReadInPartAsksFirstWithNoAsTheDefault)
+{
+    ASSERT_TRUE(Start());
+    const std::string original = ReadAll(SourcePath("tests/data/read-in-part/input.are"));
+    const QString path = WriteFile(QStringLiteral("partial.are"), original);
+    CAreaDocument* document = app->OpenDocumentFile(path);
+    ASSERT_NE(document, nullptr);
+    const QString question = QStringLiteral("This area was read only up to line 16. Saving writes only what was read, and "
+                                            "the rest of the file is lost. Save anyway?");
+
+    Action(Command::FileSave)->trigger();
+    ASSERT_EQ(prompt.asked.size(), 1u);
+    EXPECT_EQ(prompt.asked[0].text, question);
+    EXPECT_EQ(prompt.asked[0].title, QStringLiteral("Warning!"));
+    EXPECT_EQ(prompt.defaults[0], QMessageBox::No);
+    EXPECT_EQ(ReadAll(path.toStdString()), original) << "No leaves the file as it was";
+
+    const QString copy = temp.filePath(QStringLiteral("copy.are"));
+    QString chosen = copy;
+    app->chooseFile = [&](QWidget*, bool, const QString&) { return chosen; };
+    EXPECT_TRUE(app->SaveDocument(*document, true));
+    EXPECT_EQ(prompt.asked.size(), 1u) << "another file loses nothing";
+
+    chosen = path;
+    prompt.answers = { QMessageBox::Yes };
+    EXPECT_TRUE(app->SaveDocument(*document, true)) << "Save As onto the file read asks too";
+    ASSERT_EQ(prompt.asked.size(), 2u);
+    EXPECT_EQ(prompt.asked[1].text, question);
+    EXPECT_EQ(ReadAll(path.toStdString()), ReadAll(copy.toStdString()));
+    EXPECT_TRUE(app->SaveDocument(*document, false));
+    EXPECT_EQ(prompt.asked.size(), 2u) << "the file now holds the whole area";
+}
+
+// The setting is the application's, kept in the settings store; the area is
+// saved as the file had it, and a restarted editor has it still.
+TEST_F(DocumentFiles, KeepTextLayoutIsRememberedAndSavesDescriptionsAsTheyStand)
+{
+    const QString path = WriteFile(QStringLiteral("input.are"), ReadAll(SourcePath("tests/data/keep-layout/input.are")));
+    ASSERT_TRUE(Start({ path }));
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_TRUE(prompt.shown[0].text.contains(QStringLiteral("4 descriptions have a layout"))) << prompt.shown[0].text.toStdString();
+
+    QAction* keep = Action(Command::AreaKeepLayout);
+    EXPECT_EQ(Frame()->findChild<QMenu*>(QStringLiteral("menuArea"))->actions().constLast(), keep);
+    EXPECT_EQ(keep->statusTip(), QStringLiteral("Saves descriptions with their own line breaks instead of re-wrapping them"));
+    EXPECT_TRUE(keep->isCheckable() && keep->isEnabled() && !keep->isChecked());
+    keep->trigger();
+    EXPECT_TRUE(keep->isChecked() && app->KeepTextLayout());
+    EXPECT_TRUE(QSettings(QStringLiteral("Vantreme"), QStringLiteral("tolvex")).value(QStringLiteral("Settings/KeepTextLayout")).toBool());
+
+    app->Documents().front()->Doc().NotifyChanged();
+    Action(Command::FileSave)->trigger();
+    EXPECT_EQ(ReadAll(path.toStdString()), ReadAll(SourcePath("tests/data/keep-layout/expected-romolc-keep-layout.are")));
+
+    prompt.shown.clear();
+    ASSERT_TRUE(Start({ path }));
+    EXPECT_TRUE(Action(Command::AreaKeepLayout)->isChecked()) << "remembered";
+    EXPECT_TRUE(prompt.shown.empty()) << "no layout warning while the layout is kept";
 }
 
 } // namespace

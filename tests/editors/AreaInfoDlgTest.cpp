@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include <sstream>
+
 namespace {
 
 class AreaInfoDlg : public EditorFixture {
@@ -73,4 +75,18 @@ TEST_F(AreaInfoDlg, EditAreaInfoGivesTheNewHeaderOnOkOnly)
     EXPECT_EQ(header.resources[0].value, 1500000) << "madera is first in the area's own order";
     EXPECT_EQ(header.resources[1].value, 70);
     EXPECT_TRUE(doc.name.empty() && doc.resources[0].value == 0) << "the dialog leaves the area alone";
+}
+
+TEST_F(AreaInfoDlg, OkGivesAnAreaReadWithoutAHeaderItsHeader)
+{
+    std::istringstream file("#HELPS\n0 SUMMARY~\nText.\n~\n0 $~\n#$\n");
+    CDiagnosticList diagnostics;
+    doc = CTolvexDoc(tables);
+    ASSERT_TRUE(doc.Load(file, diagnostics));
+    EXPECT_FALSE(doc.WritesHeader());
+    for (bool ok : { false, true }) {
+        OnNextModal([](QWidget*) {}, ok ? "okButton" : "cancelButton");
+        CAreaInfoDlg::EditAreaInfo(nullptr, doc);
+        EXPECT_EQ(doc.WritesHeader(), ok) << "OK " << ok;
+    }
 }

@@ -160,7 +160,9 @@ TEST_F(MapDrawingTest, OnlyPlacedRoomsOfTheLevelAndExitsToThemAreDrawnAndDuplica
     Room(3, 36, 36, 1);
     Exit(a, DirWest, 2);    // unplaced target
     Exit(a, DirNorth, 999); // no such room
-    EXPECT_EQ(Draw(0), "fill 72,72 96,96 city\n");
+    Room(-1, 84, 36);
+    Exit(a, DirSouth, -1); // leads nowhere, whatever room has that vnum
+    EXPECT_EQ(Draw(0), "fill 72,72 96,96 city\nfill 72,24 96,48 city\n");
     EXPECT_EQ(Draw(1), "fill 24,24 48,48 city\n");
 
     Room(3, 132, 84); // the same vnum again, on level 0: not the target
