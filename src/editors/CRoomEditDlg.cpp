@@ -212,7 +212,8 @@ QWidget* CRoomEditDlg::BuildExitsGroup()
     }
     exitDescriptionEdit = TextBox("exitDescriptionEdit", group);
     exitDescriptionEdit->setMinimumHeight(60);
-    exitVnumBox = NumberBox("exitVnumBox", 0, 32767, group);
+    // -1: an exit that leads nowhere, kept for its description and door.
+    exitVnumBox = NumberBox("exitVnumBox", -1, 32767, group);
     exitKeyBox = NumberBox("exitKeyBox", -1, 32767, group);
     exitKeywordEdit = NamedWidget<QLineEdit>("exitKeywordEdit", group);
     exitFlagList = new CFlagList(CFlagList::Column, group);

@@ -95,6 +95,26 @@ TEST_F(RoomEditDlg, EachExitKeepsItsEditsAndFlagsWhenAnotherIsShown)
     EXPECT_EQ(Edited().sector, 2) << "opening must not choose a sector";
 }
 
+// Stock areas have exits to -1 that players can still look at, and texts
+// laid out over several lines: OK must keep both as they are.
+TEST_F(RoomEditDlg, OkKeepsAnExitWithoutADestinationAndTheLineBreaksOfDescriptions)
+{
+    CRoomData& room = doc.rooms[0];
+    room.description = "A sign:\n   | BEWARE |\n";
+    room.exits[DirSouth] = { "Blocked by the gods.\nGo back.", "", 0, -1, 0 };
+    dialog = std::make_unique<CRoomEditDlg>(doc, room, 0);
+    dialog->show();
+    shown = dialog.get();
+    EXPECT_EQ(W<QPlainTextEdit>("descriptionEdit")->toPlainText(), QStringLiteral("A sign:\n   | BEWARE |\n"));
+    Press("exitSouthButton");
+    EXPECT_EQ(W<CNumberBox>("exitVnumBox")->value(), -1);
+    Press("okButton");
+    EXPECT_TRUE(prompt.shown.empty()) << "nothing is refused";
+    EXPECT_EQ(Edited().exits[DirSouth].toVnum, -1);
+    EXPECT_EQ(Edited().exits[DirSouth].description, "Blocked by the gods.\nGo back.");
+    EXPECT_EQ(Edited().description, room.description);
+}
+
 TEST_F(RoomEditDlg, ResetListRewritesTheVnumMovesAddsEditsAndDeletes)
 {
     auto* up = W<QPushButton>("resetUpButton");
