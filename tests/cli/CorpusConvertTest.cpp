@@ -1,4 +1,4 @@
-#include "area/TextWriter.h"
+#include "text/TextWriter.h"
 #include "config/ConfigLoader.h"
 #include "support/DocCompare.h"
 #include "support/RunCli.h"
