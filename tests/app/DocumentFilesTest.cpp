@@ -188,7 +188,6 @@ TEST_F(DocumentFiles, KeepTextLayoutIsRememberedAndSavesDescriptionsAsTheyStand)
     EXPECT_TRUE(keep->isChecked() && app->KeepTextLayout());
     EXPECT_TRUE(QSettings(QStringLiteral("Vantreme"), QStringLiteral("tolvex")).value(QStringLiteral("Settings/KeepTextLayout")).toBool());
 
-    app->Documents().front()->Doc().NotifyChanged();
     Action(Command::FileSave)->trigger();
     EXPECT_EQ(ReadAll(path.toStdString()), ReadAll(SourcePath("tests/data/keep-layout/expected-romolc-keep-layout.are")));
 

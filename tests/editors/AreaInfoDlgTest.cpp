@@ -1,5 +1,6 @@
 #include "EditorFixture.h"
 
+#include "edit/CAreaEditor.h"
 #include "editors/CAreaInfoDlg.h"
 
 #include <QLineEdit>
@@ -77,16 +78,22 @@ TEST_F(AreaInfoDlg, EditAreaInfoGivesTheNewHeaderOnOkOnly)
     EXPECT_TRUE(doc.name.empty() && doc.resources[0].value == 0) << "the dialog leaves the area alone";
 }
 
+// A file without a header is saved without one until General information's
+// OK gives it one; undoing that edit takes it away again.
 TEST_F(AreaInfoDlg, OkGivesAnAreaReadWithoutAHeaderItsHeader)
 {
     std::istringstream file("#HELPS\n0 SUMMARY~\nText.\n~\n0 $~\n#$\n");
     CDiagnosticList diagnostics;
     doc = CTolvexDoc(tables);
     ASSERT_TRUE(doc.Load(file, diagnostics));
-    EXPECT_FALSE(doc.WritesHeader());
+    CAreaEditor editor(doc);
     for (bool ok : { false, true }) {
+        CAreaHeader header = doc.Header();
         OnNextModal([](QWidget*) {}, ok ? "okButton" : "cancelButton");
-        CAreaInfoDlg::EditAreaInfo(nullptr, doc);
+        if (CAreaInfoDlg::EditAreaInfo(nullptr, doc, header))
+            editor.ReplaceHeader(header);
         EXPECT_EQ(doc.WritesHeader(), ok) << "OK " << ok;
     }
+    EXPECT_TRUE(editor.Undo());
+    EXPECT_FALSE(doc.WritesHeader());
 }
