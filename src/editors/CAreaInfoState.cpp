@@ -19,4 +19,6 @@ CAreaInfoFields CAreaInfoState::FieldsFor(int mudType)
 CAreaInfoState::CAreaInfoState(const CTolvexDoc& doc)
     : CAreaHeader(doc.Header())
 {
+    // The header the builder confirms is written, also for a file that had none.
+    written = true;
 }
