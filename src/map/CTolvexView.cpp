@@ -8,6 +8,7 @@
 #include "layout/RoomCommands.h"
 #include "gui/CAreaDocument.h"
 #include "editors/CAreaInfoDlg.h"
+#include "editors/CMobprogListDlg.h"
 #include "editors/CRoomEditDlg.h"
 #include "editors/CRoomListDlg.h"
 #include "gui/Prompt.h"
@@ -124,8 +125,7 @@ bool CTolvexView::IsCommandEnabled(Command command) const
     switch (command) {
     case Command::ObjectsList:
     case Command::MobsList:
-    case Command::MobsMobprogs:
-        // The object, mob and mobprog lists wait for their dialogs.
+        // The object and mob lists wait for their dialogs.
         return false;
     default:
         return IsViewCommand(command) && IsCommandAvailable(command);
@@ -209,7 +209,13 @@ void CTolvexView::OnRoomsDelete()
 
 void CTolvexView::OnObjectsList() { }
 void CTolvexView::OnMobsList() { }
-void CTolvexView::OnMobprogsList() { }
+void CTolvexView::OnMobprogsList()
+{
+    if (!IsCommandAvailable(Command::MobsMobprogs))
+        return;
+    CMobprogListDlg dialog(document.Editor(), this);
+    dialog.exec();
+}
 
 void CTolvexView::OnMapLevelUp()
 {

@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "app/CommandTable.h"
+#include "gui_support/DialogDriver.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -68,9 +69,31 @@ TEST_F(MainFrameCommands, EnablingFollowsTheActiveMapWindowAndTheMobprogSetting)
         QStringLiteral("FileSave MapLevelDown MapZoomOut WindowTile")) << "Edit is never enabled; MOBPROG 0 disables Mobprogs";
     EXPECT_FALSE(ActiveView()->IsCommandAvailable(Command::MobsMobprogs));
     EXPECT_TRUE(Start({ TowerArea() }, 1) && ActiveView()->IsCommandAvailable(Command::MobsMobprogs)) << "MOBPROG 1";
+    Frame()->UpdateActions();
+    EXPECT_TRUE(Action(Command::MobsMobprogs)->isEnabled()) << "MOBPROG 1 with an area open";
 
     app->CloseAllDocuments();
     EXPECT_EQ(Frame()->MenuId(), 128);
+}
+
+TEST_F(MainFrameCommands, MobprogWrittenInTheListIsSavedUnderTheFirstFreeVnum)
+{
+    ASSERT_TRUE(Start({ TowerArea() }));
+    QObject timers;
+    OnNextModal(timers, [](QWidget* modal) {
+        Click(modal, "newButton");
+        auto* code = Find<QWidget>(modal, "codeEdit");
+        EXPECT_EQ(modal->focusWidget(), code) << "New puts the focus in the code";
+        QTest::keyClicks(code, QStringLiteral("say hello"));
+        QTest::keyClick(code, Qt::Key_Escape);
+        EXPECT_FALSE(modal->isVisible()) << "Escape closes the list";
+    });
+    Action(Command::MobsMobprogs)->trigger();
+    EXPECT_TRUE(Frame()->isWindowModified());
+    EXPECT_EQ(Action(Command::EditUndo)->text(), QStringLiteral("&Undo Edit Mobprog 100"));
+    Action(Command::FileSave)->trigger();
+    const std::string saved = ReadAll(temp.filePath(QStringLiteral("tower.are")).toStdString());
+    EXPECT_NE(saved.find("#MOBPROGS\n#100\nsay hello~\n#0\n"), std::string::npos) << saved;
 }
 
 TEST_F(MainFrameCommands, NewWindowShowsTheSameAreaUnderNumberedCaptions)

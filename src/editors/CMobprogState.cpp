@@ -1,0 +1,52 @@
+#include "editors/CMobprogState.h"
+
+#include "area/CTolvexDoc.h"
+#include "config/ConfigTables.h"
+#include "text/TextWriter.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+} // namespace
+
+CMobprogState::CMobprogState(const CMobTrigger& trigger, const CTolvexDoc& doc)
+    : trigger(trigger)
+    , doc(doc)
+{
+    for (const auto& entry : doc.Tables().mobProgTrig)
+        typeNames.push_back(entry->name);
+    std::stable_sort(typeNames.begin(), typeNames.end(),
+        [](const std::string& a, const std::string& b) { return Lower(a) < Lower(b); });
+    const std::string stored = Lower(trigger.trigger);
+    // The first in the table's own order wins, as every lookup does.
+    for (const auto& entry : doc.Tables().mobProgTrig)
+        if (Lower(entry->name) == stored) {
+            const auto shown = std::find(typeNames.begin(), typeNames.end(), entry->name);
+            shownType = static_cast<int>(shown - typeNames.begin());
+            break;
+        }
+}
+
+void CMobprogState::ChooseType(int index)
+{
+    if (index < 0 || static_cast<size_t>(index) >= typeNames.size() || index == shownType)
+        return;
+    shownType = index;
+    trigger.trigger = typeNames[static_cast<size_t>(index)];
+}
+
+std::string CMobprogState::VnumNote(int vnum) const
+{
+    if (vnum < LowestVnum || doc.FindMobprogByVnum(vnum) >= 0)
+        return {};
+    return Format("No mobprog %d in this area: it must be in another one.", { vnum });
+}
