@@ -5,7 +5,6 @@
 #include "gui/CNumberBox.h"
 #include "gui/Prompt.h"
 
-#include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
@@ -58,16 +57,20 @@ CMobprogListDlg::CMobprogListDlg(CAreaEditor& editor, QWidget* parent)
     codeEdit->setMinimumSize(codeEdit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 64,
         codeEdit->fontMetrics().lineSpacing() * 20);
 
-    auto* buttons = new QDialogButtonBox(this);
-    newButton = buttons->addButton(QStringLiteral("&New"), QDialogButtonBox::ActionRole);
-    newButton->setObjectName(QStringLiteral("newButton"));
-    deleteButton = buttons->addButton(QStringLiteral("&Delete"), QDialogButtonBox::ActionRole);
-    deleteButton->setObjectName(QStringLiteral("deleteButton"));
-    closeButton = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::AcceptRole);
-    closeButton->setObjectName(QStringLiteral("closeButton"));
+    newButton = NamedWidget<QPushButton>("newButton", this);
+    newButton->setText(QStringLiteral("&New"));
+    deleteButton = NamedWidget<QPushButton>("deleteButton", this);
+    deleteButton->setText(QStringLiteral("&Delete"));
+    closeButton = NamedWidget<QPushButton>("closeButton", this);
+    closeButton->setText(QStringLiteral("Close"));
     for (QPushButton* button : { newButton, deleteButton, closeButton })
         button->setAutoDefault(false);
     closeButton->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(newButton);
+    buttons->addWidget(deleteButton);
+    buttons->addStretch(1);
+    buttons->addWidget(closeButton);
 
     auto* editors = new QGridLayout;
     editors->addWidget(Caption("&Vnum:", vnumBox, this), 0, 0);
@@ -81,11 +84,11 @@ CMobprogListDlg::CMobprogListDlg(CAreaEditor& editor, QWidget* parent)
     top->addLayout(editors, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
 
     connect(newButton, &QPushButton::clicked, this, &CMobprogListDlg::New);
     connect(deleteButton, &QPushButton::clicked, this, &CMobprogListDlg::Delete);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(list, &QListWidget::currentItemChanged, this, &CMobprogListDlg::LineChanged);
     connect(vnumBox, &QSpinBox::valueChanged, this, [this](int vnum) {
         if (!filling)
@@ -133,6 +136,8 @@ void CMobprogListDlg::ShowChosen()
     const bool chosen = state.Chosen() >= 0;
     filling = true;
     vnumBox->setValue(state.vnum);
+    if (!chosen)
+        vnumBox->clear();
     codeEdit->setPlainText(FromBytes(state.code));
     filling = false;
     vnumBox->setEnabled(chosen);
