@@ -15,6 +15,8 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The box's text with "\n" line ends. Its plain text would turn the Latin-1
