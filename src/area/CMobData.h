@@ -82,4 +82,7 @@ public:
     std::optional<CShopData> shop;
     std::string trainerClass;
     std::vector<CTrainerSkill> trainerSkills;
+    // The file line the record began on, 0 for a record not read from a file;
+    // never written.
+    int line = 0;
 };

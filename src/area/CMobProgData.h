@@ -7,4 +7,7 @@ class CMobProgData {
 public:
     int vnum = 0;
     std::string code;
+    // The file line the record began on, 0 for a record not read from a file;
+    // never written.
+    int line = 0;
 };

@@ -46,4 +46,7 @@ public:
     std::vector<CAffectData> affects;
     std::vector<CExtraDescData> extraDescs;
     std::vector<CTrainStop> trainStops;
+    // The file line the record began on, 0 for a record not read from a file;
+    // never written.
+    int line = 0;
 };

@@ -9,4 +9,7 @@ public:
     int arg2 = 0;
     int arg3 = 0;
     int arg4 = 0;
+    // The file line the record began on, 0 for a record not read from a file;
+    // never written.
+    int line = 0;
 };

@@ -43,4 +43,7 @@ public:
     std::string clan;
     // The resets that take place in this room, in reset order.
     std::vector<CResetData> resets;
+    // The file line the record began on, 0 for a record not read from a file;
+    // never written.
+    int line = 0;
 };

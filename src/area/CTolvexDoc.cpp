@@ -28,7 +28,6 @@ void CTolvexDoc::OnNewDocument()
     rooms.clear();
     resets.clear();
     strayResets.clear();
-    resetLines.clear();
     strayShops.clear();
     straySpecials.clear();
     keptSections.clear();

@@ -37,6 +37,7 @@ struct CKeptSection {
 struct CStrayShop {
     int keeper = 0;
     CShopData shop;
+    int line = 0; // of its file line; never written
 };
 struct CStraySpecial {
     int vnum = 0;
@@ -70,8 +71,6 @@ public:
     // kept in order and written after the rooms' resets (those before any
     // room reset are written first, where they stood).
     std::vector<CResetData> strayResets;
-    // The file line of each entry of `resets`, filled by the reader (0: none).
-    std::vector<int> resetLines;
     // Shops and specials of mobs that are not in this area: kept as read and
     // written after the area's own.
     std::vector<CStrayShop> strayShops;

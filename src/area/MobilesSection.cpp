@@ -309,6 +309,7 @@ bool ReadMobiles(CReadContext& c)
             return true;
         CMobData mob(c.tables);
         mob.vnum = vnum;
+        mob.line = line;
         ReadFixedBlock(c, mob, line);
         CMobReader reader { c, mob };
         const char end = ReadRecordLines(reader);

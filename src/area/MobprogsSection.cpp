@@ -28,6 +28,7 @@ bool ReadMobprogs(CReadContext& c)
             break;
         CMobProgData program;
         program.vnum = vnum;
+        program.line = c.in.TokenLine();
         program.code = WithCarriageReturns(c.in.ReadTildeString(false));
         c.doc.mobprogs.push_back(std::move(program));
         ++count;

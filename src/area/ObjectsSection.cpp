@@ -271,6 +271,7 @@ bool ReadObjects(CReadContext& c)
             break;
         CObjData obj;
         obj.vnum = vnum;
+        obj.line = in.TokenLine();
         obj.name = in.ReadTildeString();
         obj.shortDesc = in.ReadTildeString();
         obj.longDesc = in.ReadTildeString();

@@ -53,8 +53,6 @@ void WriteReset(std::ostream& out, const CResetData& reset)
 bool ReadResets(CReadContext& c)
 {
     std::vector<CResetData>& resets = c.doc.resets;
-    std::vector<int>& lines = c.doc.resetLines;
-    lines.resize(resets.size()); // resets from elsewhere have no line
     for (;;) {
         const char command = AsciiUpperByte(c.in.ReadChar());
         if (command == 'S' || command == 0)
@@ -66,6 +64,7 @@ bool ReadResets(CReadContext& c)
         const int line = c.in.TokenLine();
         CResetData reset;
         reset.command = command;
+        reset.line = line;
         c.in.ReadNumber();
         reset.arg1 = c.in.ReadNumber();
         reset.arg2 = c.in.ReadNumber();
@@ -83,7 +82,6 @@ bool ReadResets(CReadContext& c)
             Warn(c.diagnostics, line,
                 Format("The reset at line %d has the unknown command '%c' and will not be saved.", { line, command }));
         resets.push_back(reset);
-        lines.push_back(line);
     }
 }
 
@@ -113,8 +111,7 @@ void CTolvexDoc::DistributeResets(IDiagnostics* diagnostics)
     strayResets.clear();
     int roomIndex = -1; // no room before the first reset that names one
     int firstStrayLine = 0;
-    for (size_t i = 0; i < resets.size(); ++i) {
-        const CResetData& reset = resets[i];
+    for (const CResetData& reset : resets) {
         if (NamesItsRoom(reset.command))
             roomIndex = FindRoomIndex(RoomArgument(reset));
         if (roomIndex >= 0) {
@@ -123,7 +120,7 @@ void CTolvexDoc::DistributeResets(IDiagnostics* diagnostics)
             // Such a reset names a room of another area, where the game
             // still runs it: keep it.
             if (strayResets.empty())
-                firstStrayLine = i < resetLines.size() ? resetLines[i] : 0;
+                firstStrayLine = reset.line;
             strayResets.push_back(reset);
         }
     }

@@ -195,6 +195,7 @@ bool ReadRooms(CReadContext& c)
         c.doc.rooms.emplace_back();
         CRoomData& room = c.doc.rooms.back();
         room.vnum = vnum;
+        room.line = in.TokenLine();
         room.name = in.ReadTildeString();
         room.description = ReadDescription(c, "room", vnum);
         in.ReadNumber(); // the area number, which the game no longer uses

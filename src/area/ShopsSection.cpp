@@ -38,9 +38,9 @@ bool ReadShops(CReadContext& c)
         std::vector<CStrayShop>& kept = c.doc.strayShops;
         auto same = std::find_if(kept.begin(), kept.end(), [keeper](const CStrayShop& s) { return s.keeper == keeper; });
         if (same != kept.end())
-            same->shop = shop;
+            *same = CStrayShop { keeper, shop, line };
         else
-            kept.push_back(CStrayShop { keeper, shop });
+            kept.push_back(CStrayShop { keeper, shop, line });
     }
     if (strays > 0)
         Warn(c.diagnostics, firstStrayLine,

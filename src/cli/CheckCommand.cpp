@@ -1,35 +1,81 @@
 #include "cli/AreaFiles.h"
 
+#include "check/AreaCheck.h"
+
+#include <algorithm>
 #include <fstream>
+#include <memory>
+
+namespace {
+
+struct CCheckedFile {
+    std::string path;
+    std::unique_ptr<CTolvexDoc> doc; // null when the file could not be opened or its load was aborted
+    CDiagnosticList diagnostics;
+};
+
+// The mobprog vnums of every loaded file but `self`: a trigger may name a
+// program of another area, as the server sees all areas at once.
+std::vector<int> OtherMobprogs(const std::vector<CCheckedFile>& files, const CCheckedFile& self)
+{
+    std::vector<int> vnums;
+    for (const CCheckedFile& file : files)
+        if (&file != &self && file.doc)
+            for (const CMobProgData& program : file.doc->mobprogs)
+                vnums.push_back(program.vnum);
+    return vnums;
+}
+
+} // namespace
 
 int RunCheckCommand(const std::vector<std::string>& arguments, CCliContext& context)
 {
     std::vector<std::string> args = arguments;
+    const auto strictOption = std::find(args.begin(), args.end(), "--strict");
+    const bool strict = strictOption != args.end();
+    if (strict)
+        args.erase(strictOption);
     CConfigTables tables;
     if (!LoadCliConfig(args, context, tables))
         return 1;
     if (args.empty()) {
-        context.err << "usage: tolvex-cli check [--config CFG] FILE...\n";
+        context.err << "usage: tolvex-cli check [--strict] [--config CFG] FILE...\n";
         return 2;
     }
     // One table set for all files, as in the editor: a race added by one file
     // is known to the next.
     int status = 0;
-    for (const std::string& path : args) {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) {
-            context.out << path << ": error: cannot open the file\n";
+    std::vector<CCheckedFile> files(args.size());
+    for (size_t i = 0; i < args.size(); ++i) {
+        CCheckedFile& file = files[i];
+        file.path = args[i];
+        std::ifstream in(file.path, std::ios::binary);
+        if (!in) {
             status = 1;
             continue;
         }
-        CTolvexDoc doc(tables);
-        CDiagnosticList diagnostics;
-        if (!doc.Load(file, diagnostics))
+        file.doc = std::make_unique<CTolvexDoc>(tables);
+        if (!file.doc->Load(in, file.diagnostics)) {
+            file.doc.reset();
             status = 1;
-        if (diagnostics.items.empty())
-            context.out << path << ": ok\n";
-        for (const CDiagnostic& d : diagnostics.items)
-            PrintDiagnostic(context.out, path, d);
+        }
+    }
+    for (const CCheckedFile& file : files) {
+        if (!file.doc && file.diagnostics.items.empty()) {
+            context.out << file.path << ": error: cannot open the file\n";
+            continue;
+        }
+        std::vector<CFinding> findings;
+        if (strict && file.doc)
+            findings = CheckArea(*file.doc, OtherMobprogs(files, file));
+        if (file.diagnostics.items.empty() && findings.empty())
+            context.out << file.path << ": ok\n";
+        for (const CDiagnostic& d : file.diagnostics.items)
+            PrintDiagnostic(context.out, file.path, d);
+        for (const CFinding& finding : findings)
+            PrintDiagnostic(context.out, file.path, CDiagnostic { finding.severity, finding.line, {}, finding.text, false });
+        if (CountFindings(findings, Severity::Error) > 0)
+            status = 1;
     }
     return status;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "area/CTolvexDoc.h"
+#include "area/RecordKind.h"
 
 #include <cstddef>
 #include <functional>
@@ -9,8 +10,6 @@
 #include <utility>
 #include <vector>
 
-// The kinds of record a change can touch.
-enum class RecordKind { Header, Room, Object, Mob, Mobprog };
 
 // How the records of that kind moved: one replaced, added (at the end) or
 // deleted at `index`, or the whole list put back by an undo or a redo.

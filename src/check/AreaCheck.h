@@ -1,0 +1,16 @@
+#pragma once
+
+#include "CFinding.h"
+
+#include <vector>
+
+class CTolvexDoc;
+
+// Checks an area for what the ROM server refuses (errors) and for what is very
+// likely a mistake (warnings). `otherMobprogs` holds the mobprog vnums of the
+// other open areas, where a trigger's program may live. Errors come first;
+// within a severity the findings follow the order of the checks and records.
+std::vector<CFinding> CheckArea(const CTolvexDoc& doc, const std::vector<int>& otherMobprogs = {});
+
+// How many findings have the severity.
+int CountFindings(const std::vector<CFinding>& findings, Severity severity);

@@ -1,0 +1,151 @@
+#include "check/AreaCheck.h"
+
+#include "area/CTolvexDoc.h"
+#include "config/ConfigLoader.h"
+#include "support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+
+namespace {
+
+// The crafted area without faults: mob 100 with a trigger for mobprog 150,
+// objects 100 and 101, rooms 100 and 101 joined by doors, and in room 100
+// the resets M, E, G, P and D (north, locked); in room 101 an R reset.
+class AreaCheckTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        int line = 0;
+        ASSERT_TRUE(LoadConfig(tables, SourcePath("res/tolvex.cfg"), line)) << line;
+        doc = std::make_unique<CTolvexDoc>(tables);
+        std::ifstream in(SourcePath("tests/data/check-clean/input.are"), std::ios::binary);
+        CDiagnosticList diagnostics;
+        ASSERT_TRUE(doc->Load(in, diagnostics));
+        ASSERT_TRUE(CheckArea(*doc).empty()) << "the clean area must give no finding";
+    }
+
+    CConfigTables tables;
+    std::unique_ptr<CTolvexDoc> doc;
+};
+
+std::string Describe(const std::vector<CFinding>& findings)
+{
+    std::string text;
+    for (const CFinding& f : findings)
+        text += std::string(f.severity == Severity::Error ? "error " : "warning ") + RecordKindName(f.kind) + " "
+            + std::to_string(f.vnum) + " line " + std::to_string(f.line) + ": " + f.text + "\n";
+    return text;
+}
+
+bool Has(const std::vector<CFinding>& findings, Severity severity, RecordKind kind, int vnum, const std::string& fragment)
+{
+    for (const CFinding& f : findings)
+        if (f.severity == severity && f.kind == kind && f.vnum == vnum && f.text.find(fragment) != std::string::npos)
+            return true;
+    return false;
+}
+
+CResetData Reset(char command, int arg1, int arg2 = 0, int arg3 = 0, int arg4 = 0)
+{
+    return CResetData { command, arg1, arg2, arg3, arg4 };
+}
+
+} // namespace
+
+// Faults that only editing can make (a file read back cannot hold them), and
+// the range and reference checks as edits move the records.
+TEST_F(AreaCheckTest, EditsThatBreakTheAreaGiveTheirFinding)
+{
+    struct CCase {
+        const char* edit;
+        std::function<void(CTolvexDoc&)> apply;
+        Severity severity;
+        RecordKind kind;
+        int vnum;
+        const char* fragment;
+    };
+    const CCase cases[] = {
+        { "E moved above its M", [](CTolvexDoc& d) { std::swap(d.rooms[0].resets[0], d.rooms[0].resets[1]); },
+            Severity::Error, RecordKind::Room, 100, "The first reset of room 100 is E" },
+        { "M turned into O", [](CTolvexDoc& d) { d.rooms[0].resets[0].command = 'O'; },
+            Severity::Error, RecordKind::Room, 100, "the E reset of object 100 has no M reset before it" },
+        { "G first in a room", [](CTolvexDoc& d) { d.rooms[1].resets.insert(d.rooms[1].resets.begin(), Reset('G', 100)); },
+            Severity::Error, RecordKind::Room, 101, "The first reset of room 101 is G" },
+        { "P before any object", [](CTolvexDoc& d) { d.rooms[1].resets.push_back(Reset('P', 100, 1, 101, 1)); },
+            Severity::Error, RecordKind::Room, 101, "no O, G or E reset comes before it" },
+        { "door taken off the exit", [](CTolvexDoc& d) { d.rooms[0].exits[DirNorth].exitFlags = 0; },
+            Severity::Error, RecordKind::Room, 100, "the D reset sets the door north, but the room has no exit with a door" },
+        { "exit of the door removed", [](CTolvexDoc& d) { d.rooms[0].exits[DirNorth].toVnum = 0; },
+            Severity::Error, RecordKind::Room, 100, "no exit with a door that way" },
+        { "door reset to another direction", [](CTolvexDoc& d) { d.rooms[0].resets[4].arg2 = 9; },
+            Severity::Error, RecordKind::Room, 100, "sets the door number 9" },
+        { "R count above 6", [](CTolvexDoc& d) { d.rooms[1].resets[0].arg2 = -1; },
+            Severity::Error, RecordKind::Room, 101, "shuffles -1 exits" },
+        { "object type unknown", [](CTolvexDoc& d) { d.objects[1].itemType = 9999; },
+            Severity::Error, RecordKind::Object, 101, "item type 9999, which the configuration does not have" },
+        { "mob vnum repeated", [](CTolvexDoc& d) { d.mobs.push_back(d.mobs[0]); },
+            Severity::Error, RecordKind::Mob, 100, "Mob 100 appears a second time" },
+        { "mobprog vnum repeated", [](CTolvexDoc& d) { d.mobprogs.push_back(d.mobprogs[0]); },
+            Severity::Error, RecordKind::Mobprog, 150, "Mobprog 150 appears a second time" },
+        { "room vnum 0", [](CTolvexDoc& d) { d.rooms.push_back(CRoomData()); },
+            Severity::Error, RecordKind::Room, 0, "Room 0 has a vnum below 1" },
+        { "range shrunk below the rooms", [](CTolvexDoc& d) { d.upperVnum = 100; },
+            Severity::Warning, RecordKind::Room, 101, "Room 101 lies outside the area's vnums 100 to 100" },
+        { "mobprog deleted", [](CTolvexDoc& d) { d.mobprogs.clear(); },
+            Severity::Warning, RecordKind::Mob, 100, "greet trigger for mobprog 150, which this area does not have" },
+        { "object of a reset deleted", [](CTolvexDoc& d) { d.objects.erase(d.objects.begin() + 1); },
+            Severity::Warning, RecordKind::Room, 100, "the G reset loads object 101, which this area does not have" },
+        { "container of a P deleted", [](CTolvexDoc& d) { d.objects.erase(d.objects.begin() + 1); },
+            Severity::Warning, RecordKind::Room, 100, "puts object 100 into object 101, which this area does not have" },
+        { "room of an exit deleted", [](CTolvexDoc& d) { d.rooms.pop_back(); },
+            Severity::Warning, RecordKind::Room, 100, "exit north leads to room 101, which this area does not have" },
+        { "world limit below the room limit", [](CTolvexDoc& d) { d.rooms[0].resets[0].arg2 = 0; },
+            Severity::Warning, RecordKind::Room, 100, "allows 1 in the room but only 0 in the world" },
+        { "way back turned elsewhere", [](CTolvexDoc& d) { d.rooms[1].exits[DirSouth].toVnum = 101; },
+            Severity::Warning, RecordKind::Room, 100, "Fix_exits: 100:0 -> 101:2 -> 101" },
+        { "only a room's own exit leads to it", [](CTolvexDoc& d) { d.rooms[0].exits[DirNorth].toVnum = 100; },
+            Severity::Warning, RecordKind::Room, 101, "No exit of this area leads to room 101." },
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.edit);
+        CTolvexDoc edited = *doc;
+        c.apply(edited);
+        const std::vector<CFinding> findings = CheckArea(edited);
+        EXPECT_TRUE(Has(findings, c.severity, c.kind, c.vnum, c.fragment)) << Describe(findings);
+    }
+}
+
+TEST_F(AreaCheckTest, FindingsCarryTheFileLineOfTheirRecordOrOfTheirReset)
+{
+    doc->rooms[0].resets[4].arg3 = 5;            // the D reset, at line 72 of the file
+    doc->rooms.push_back(CRoomData());           // made in the editor: no line
+    doc->rooms.back().vnum = 250;
+    doc->rooms[1].exits[DirSouth].toVnum = 150;  // room 101 begins at line 55
+    const std::vector<CFinding> findings = CheckArea(*doc);
+    ASSERT_GE(findings.size(), 3u) << Describe(findings);
+    EXPECT_EQ(findings[0].line, 72) << Describe(findings);
+    EXPECT_EQ(findings[1].line, 0) << Describe(findings);
+    EXPECT_EQ(findings[2].line, 55) << Describe(findings);
+}
+
+TEST_F(AreaCheckTest, ErrorsComeBeforeWarningsAndAreCounted)
+{
+    doc->upperVnum = 100;                      // warnings: room 101, objects 101
+    doc->rooms[0].resets[0].command = 'O';     // error: E and G without a mob
+    const std::vector<CFinding> findings = CheckArea(*doc);
+    const int errors = CountFindings(findings, Severity::Error);
+    EXPECT_EQ(errors, 2) << Describe(findings);
+    EXPECT_EQ(CountFindings(findings, Severity::Warning), static_cast<int>(findings.size()) - errors);
+    for (size_t i = 0; i < findings.size(); ++i)
+        EXPECT_EQ(findings[i].severity == Severity::Error, static_cast<int>(i) < errors) << Describe(findings);
+}
+
+TEST_F(AreaCheckTest, AProgramOfAnotherOpenAreaSatisfiesATriggerOutsideTheRange)
+{
+    doc->mobs[0].triggers[0].vnum = 9001;
+    EXPECT_TRUE(Has(CheckArea(*doc), Severity::Warning, RecordKind::Mob, 100, "mobprog 9001, which is not in this area"));
+    EXPECT_TRUE(CheckArea(*doc, { 9000, 9001 }).empty());
+}
