@@ -3,6 +3,7 @@
 #include "gui/CAreaDocument.h"
 #include "gui/Prompt.h"
 #include "app/CLockKeyPanes.h"
+#include "app/CProblemsPanel.h"
 #include "app/CSplashWnd.h"
 #include "app/CTolvexApp.h"
 #include "app/CommandTable.h"
@@ -83,6 +84,7 @@ CMainFrame::CMainFrame(CTolvexApp& app, QWidget* parent)
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    CreateProblemsPanel();
     ConnectCommands();
 
     // Every change that moves a command's state arrives as one of these: the
@@ -154,7 +156,7 @@ void CMainFrame::CreateMenus()
     QMenu* file128 = menu("&File", "menuFile128", { Command::FileNew, Command::FileOpen, separator, Command::FilePrintSetup, separator });
     AddRecentFiles(file128)->addSeparator();
     file128->addAction(Action(Command::FileExit));
-    menus128 = { file128, menu("&View", "menuView128", { Command::ViewToolbar, Command::ViewStatusBar }),
+    menus128 = { file128, menu("&View", "menuView128", { Command::ViewToolbar, Command::ViewStatusBar, separator }),
         menu("&Help", "menuHelp128", { Command::AppAbout }) };
 
     // Menu 129: a map window is active.
@@ -167,7 +169,7 @@ void CMainFrame::CreateMenus()
         file129,
         menu("&Edit", "menuEdit", { Command::EditUndo, Command::EditRedo, separator, Command::EditCut, Command::EditCopy, Command::EditPaste,
                                       separator, Command::EditGoToRoom }),
-        menu("&View", "menuView", { Command::ViewToolbar, Command::ViewStatusBar, Command::ViewMapStatusBar, separator, Command::ViewAllRooms }),
+        menu("&View", "menuView", { Command::ViewToolbar, Command::ViewStatusBar, Command::ViewMapStatusBar, separator, Command::ViewAllRooms, separator }),
         menu("&Area", "menuArea", { Command::AreaGeneral, separator, Command::AreaKeepLayout }),
         menu("&Rooms", "menuRooms",
             { Command::RoomsList, Command::RoomsEdit, Command::RoomsNew, Command::RoomsDelete, separator,
@@ -210,7 +212,49 @@ void CMainFrame::CreateStatusBar()
     auto* ready = new QLabel(QStringLiteral("Ready"), bar);
     ready->setObjectName(QStringLiteral("readyPane"));
     bar->addWidget(ready, 1);
+    problemCountPane = new QLabel(bar);
+    problemCountPane->setObjectName(QStringLiteral("problemCountPane"));
+    bar->addPermanentWidget(problemCountPane);
     lockKeyPanes = new CLockKeyPanes(bar);
+}
+
+void CMainFrame::CreateProblemsPanel()
+{
+    problemsPanel = new CProblemsPanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, problemsPanel);
+    problemsPanel->setVisible(CProblemsPanel::ShownInSettings());
+    problemsPanel->otherMobprogs = [this](const CAreaDocument* self) {
+        std::vector<int> vnums;
+        for (const CAreaDocument* document : app.Documents())
+            if (document != self)
+                for (const CMobProgData& program : document->Doc().mobprogs)
+                    vnums.push_back(program.vnum);
+        return vnums;
+    };
+    // Both View menus end with the panel's own check item.
+    findChild<QMenu*>(QStringLiteral("menuView128"))->addAction(problemsPanel->toggleViewAction());
+    findChild<QMenu*>(QStringLiteral("menuView"))->addAction(problemsPanel->toggleViewAction());
+    connect(problemsPanel, &CProblemsPanel::CountsChanged, this, [this](int errors, int warnings) {
+        problemCountPane->setText(problemsPanel->Document() ? CProblemsPanel::CountsText(errors, warnings) : QString());
+    });
+    connect(problemsPanel, &CProblemsPanel::RoomActivated, this, &CMainFrame::OnProblemRoomActivated);
+    connect(&app, &CTolvexApp::DocumentSaved, this, &CMainFrame::OnDocumentSaved);
+}
+
+void CMainFrame::OnProblemRoomActivated(int vnum)
+{
+    CTolvexView* view = ActiveView();
+    if (!view || &view->Document() != problemsPanel->Document())
+        return;
+    view->GoToRoom(view->GetDocument().FindRoomIndex(vnum));
+}
+
+void CMainFrame::OnDocumentSaved(CAreaDocument& document)
+{
+    // Saving does not stop for errors; the builder is told what the server will say.
+    const int errors = problemsPanel->CountErrors(document);
+    if (errors > 0)
+        statusBar()->showMessage(CProblemsPanel::SavedWithErrorsText(errors));
 }
 
 void CMainFrame::ConnectCommands()
@@ -364,6 +408,10 @@ void CMainFrame::UpdateTitle()
 
 void CMainFrame::UpdateWindows()
 {
+    CChildFrame* frame = ActiveFrame();
+    // Also when the active area stays: opening or closing another one may
+    // give a trigger its program or take it away.
+    problemsPanel->SetDocument(frame ? &frame->Document() : nullptr);
     UpdateMenu();
     UpdateActions();
 }

@@ -10,9 +10,11 @@
 class CAreaDocument;
 class CChildFrame;
 class CLockKeyPanes;
+class CProblemsPanel;
 class CTolvexApp;
 class CTolvexView;
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMenu;
 class QToolBar;
@@ -30,6 +32,7 @@ public:
     QAction* Action(Command command) const { return actions[static_cast<size_t>(command)]; }
     QMdiArea* MdiArea() const { return mdiArea; }
     QToolBar* ToolBar() const { return toolBar; }
+    CProblemsPanel* ProblemsPanel() const { return problemsPanel; }
 
     // A new map window on the document.
     CChildFrame* CreateFrame(CAreaDocument& document);
@@ -66,6 +69,9 @@ private:
     void OnWindowTile();
     void OnWindowArrange();
     void OnFilePrintPreview();
+    void CreateProblemsPanel();
+    void OnProblemRoomActivated(int vnum);
+    void OnDocumentSaved(CAreaDocument& document);
     QMenu* AddRecentFiles(QMenu* file);
 
     CTolvexApp& app;
@@ -77,5 +83,7 @@ private:
     QMdiArea* mdiArea = nullptr;
     QToolBar* toolBar = nullptr;
     CLockKeyPanes* lockKeyPanes = nullptr;
+    CProblemsPanel* problemsPanel = nullptr;
+    QLabel* problemCountPane = nullptr;
     int menuId = 0;
 };

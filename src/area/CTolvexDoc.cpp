@@ -83,6 +83,25 @@ int CTolvexDoc::FreeObjectVnum() const { return FirstFree(objects, lowerVnum, up
 int CTolvexDoc::FreeMobVnum() const { return FirstFree(mobs, lowerVnum, upperVnum); }
 int CTolvexDoc::FreeMobprogVnum() const { return FirstFree(mobprogs, lowerVnum, upperVnum); }
 
+void CTolvexDoc::ClearFileLines()
+{
+    for (CRoomData& room : rooms) {
+        room.line = 0;
+        for (CResetData& reset : room.resets)
+            reset.line = 0;
+    }
+    for (CResetData& reset : strayResets)
+        reset.line = 0;
+    for (CStrayShop& shop : strayShops)
+        shop.line = 0;
+    for (CObjData& obj : objects)
+        obj.line = 0;
+    for (CMobData& mob : mobs)
+        mob.line = 0;
+    for (CMobProgData& program : mobprogs)
+        program.line = 0;
+}
+
 CAreaHeader CTolvexDoc::Header() const
 {
     return { name, builders, credits, lowerVnum, upperVnum, security, minLevel, maxLevel, resources, writesHeader };

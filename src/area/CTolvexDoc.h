@@ -133,6 +133,10 @@ public:
     // naming its room's vnum.
     std::vector<CResetData> RoomResets() const;
 
+    // Forgets the file line of every record, once the file holds what the
+    // writer wrote instead of what was read.
+    void ClearFileLines();
+
     bool IsModified() const { return modified; }
     void SetModified(bool value = true) { modified = value; }
 

@@ -1,6 +1,7 @@
-#include "AreaCheck.h"
+#include "check/AreaCheck.h"
 
-#include "CCheckContext.h"
+#include "check/CCheckContext.h"
+#include "check/Checks.h"
 
 #include <algorithm>
 
@@ -63,61 +64,4 @@ int CountFindings(const std::vector<CFinding>& findings, Severity severity)
 {
     return static_cast<int>(std::count_if(findings.begin(), findings.end(),
         [severity](const CFinding& f) { return f.severity == severity; }));
-}
-
-CCheckContext::CCheckContext(const CTolvexDoc& doc, const std::vector<int>& otherMobprogVnums)
-    : doc(doc)
-    , otherMobprogs(otherMobprogVnums.begin(), otherMobprogVnums.end())
-{
-    rooms.reserve(doc.rooms.size());
-    for (const CRoomData& room : doc.rooms)
-        rooms.emplace(room.vnum, &room); // keeps the first of equal vnums
-    for (const CObjData& obj : doc.objects)
-        objects.insert(obj.vnum);
-    for (const CMobData& mob : doc.mobs)
-        mobs.insert(mob.vnum);
-    for (const CMobProgData& program : doc.mobprogs)
-        mobprogs.insert(program.vnum);
-}
-
-const CRoomData* CCheckContext::Room(int vnum) const
-{
-    const auto found = rooms.find(vnum);
-    return found == rooms.end() ? nullptr : found->second;
-}
-
-std::string CCheckContext::DirectionName(int direction) const
-{
-    const CConfigTables& tables = doc.Tables();
-    const int entry = FindByValue(tables.dirName, direction);
-    if (entry >= 0)
-        return tables.dirName[entry].name;
-    return "number " + std::to_string(direction);
-}
-
-void CCheckContext::Add(RecordKind kind, int vnum, int line, std::string text)
-{
-    findings.push_back(CFinding { severity, kind, vnum, line, std::move(text) });
-}
-
-void CCheckContext::AddForReset(const CRoomData& room, const CResetData& reset, std::string text)
-{
-    Add(RecordKind::Room, room.vnum, reset.line > 0 ? reset.line : room.line, std::move(text));
-}
-
-int ReverseDirection(int direction)
-{
-    static const int reverse[DirectionCount] = { DirSouth, DirWest, DirNorth, DirEast, DirDown, DirUp };
-    return reverse[direction];
-}
-
-std::string JoinVnums(const std::vector<int>& vnums)
-{
-    std::string text;
-    for (size_t i = 0; i < vnums.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == vnums.size() ? " and " : ", ";
-        text += std::to_string(vnums[i]);
-    }
-    return text;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFinding.h"
+#include "check/CFinding.h"
 
 #include <vector>
 

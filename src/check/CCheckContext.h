@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFinding.h"
+#include "check/CFinding.h"
 #include "area/CTolvexDoc.h"
 
 #include <string>
@@ -47,19 +47,3 @@ int ReverseDirection(int direction);
 
 // "1", "1 and 2", "1, 2 and 3".
 std::string JoinVnums(const std::vector<int>& vnums);
-
-// The checks, one per group of related faults (each in its own file).
-void CheckResetOrder(CCheckContext& c);
-void CheckResetArguments(CCheckContext& c);
-void CheckLeadingResets(CCheckContext& c);
-void CheckDuplicateVnums(CCheckContext& c);
-void CheckNonPositiveVnums(CCheckContext& c);
-void CheckObjectTypes(CCheckContext& c);
-void CheckVnumRange(CCheckContext& c);
-void CheckExitTargets(CCheckContext& c);
-void CheckResetTargets(CCheckContext& c);
-void CheckShopKeepers(CCheckContext& c);
-void CheckTriggers(CCheckContext& c);
-void CheckWaysBack(CCheckContext& c);
-void CheckMobLimits(CCheckContext& c);
-void CheckUnreachedRooms(CCheckContext& c);

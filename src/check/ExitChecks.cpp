@@ -1,4 +1,4 @@
-#include "CCheckContext.h"
+#include "check/Checks.h"
 
 #include "text/TextWriter.h"
 

@@ -12,6 +12,25 @@
 #include <algorithm>
 #include <sstream>
 
+namespace {
+
+// Passes every diagnostic on and keeps a copy.
+class CKeptDiagnostics : public IDiagnostics {
+public:
+    explicit CKeptDiagnostics(IDiagnostics& next) : next(next) {}
+    void Report(const CDiagnostic& diagnostic) override
+    {
+        items.push_back(diagnostic);
+        next.Report(diagnostic);
+    }
+    std::vector<CDiagnostic> items;
+
+private:
+    IDiagnostics& next;
+};
+
+} // namespace
+
 CAreaDocument::CAreaDocument(CConfigTables& tables, QObject* parent)
     : QObject(parent)
     , doc(tables)
@@ -76,12 +95,14 @@ CAreaDocument::OpenResult CAreaDocument::OnOpenDocument(const QString& path, IDi
         return OpenResult::Unreadable;
     }
     std::istringstream in(std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
-    if (!doc.Load(in, diagnostics, SaveOptions()))
+    CKeptDiagnostics kept(diagnostics);
+    if (!doc.Load(in, kept, SaveOptions()))
         return OpenResult::Aborted;
     LayoutRooms(doc, editor.AllRooms());
     const std::string unplaced = UnplacedRoomsWarning(doc);
     if (!unplaced.empty())
-        diagnostics.Report({ Severity::Warning, 0, std::string(), unplaced, false });
+        kept.Report({ Severity::Warning, 0, std::string(), unplaced, false });
+    loadDiagnostics = std::move(kept.items);
     doc.SetModified(false);
     editor.Clear();
     pathName = QFileInfo(path).absoluteFilePath();
@@ -114,6 +135,8 @@ bool CAreaDocument::OnSaveDocument(const QString& path, IDiagnostics& diagnostic
     pathName = QFileInfo(path).absoluteFilePath();
     if (pathName == readPath)
         doc.ForgetReadInPart();
+    loadDiagnostics.clear();
+    doc.ClearFileLines();
     editor.MarkClean();
     SetTitle(QFileInfo(path).fileName());
     emit Changed();

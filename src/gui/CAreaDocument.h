@@ -54,6 +54,10 @@ public:
     // Reads the file. Unreadable: `error` says why; Aborted: the reader has
     // told the builder, and the document must be thrown away.
     OpenResult OnOpenDocument(const QString& path, IDiagnostics& diagnostics, QString& error);
+    // What reading the file reported; emptied when the area is saved, since
+    // the file then holds what the editor wrote (the records forget their
+    // file lines then too).
+    const std::vector<CDiagnostic>& LoadDiagnostics() const { return loadDiagnostics; }
 
     // Writes the area to `path` through a temporary file that replaces the
     // old one only when everything was written, so a failed save leaves the
@@ -102,6 +106,7 @@ private:
     QString readPath;
     QString title;
     std::vector<IAreaWindow*> frames;
+    std::vector<CDiagnostic> loadDiagnostics;
     int listenerId = 0;
     bool shownModified = false;
 };

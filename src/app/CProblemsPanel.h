@@ -1,0 +1,70 @@
+#pragma once
+
+#include "check/CFinding.h"
+
+#include <QDockWidget>
+#include <QMetaType>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class CAreaDocument;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The Problems panel: for one area, what reading its file reported and what
+// the checker finds in it now, one line each with an error or warning icon,
+// where it is and the sentence. It follows every change of the area.
+class CProblemsPanel : public QDockWidget {
+    Q_OBJECT
+
+public:
+    explicit CProblemsPanel(QWidget* parent = nullptr);
+
+    // The area to list, or null for none; lists it at once.
+    void SetDocument(CAreaDocument* document);
+    CAreaDocument* Document() const { return document; }
+    // The mobprog vnums of the other open areas, where triggers may find
+    // their programs. Set by the main window.
+    std::function<std::vector<int>(const CAreaDocument*)> otherMobprogs;
+
+    // Lists the area again.
+    void Refresh();
+
+    int Errors() const { return errors; }
+    int Warnings() const { return warnings; }
+    QTreeWidget* List() const { return list; }
+
+    // The visibility kept in the settings (shown when never set).
+    static bool ShownInSettings();
+    // "2 errors, 5 warnings".
+    static QString CountsText(int errors, int warnings);
+    // The status after saving an area with errors: "Saved with 2 errors the server will refuse".
+    static QString SavedWithErrorsText(int errors);
+    // The error findings of an area now, as a save reports them.
+    int CountErrors(const CAreaDocument& area) const;
+
+Q_SIGNALS:
+    // The counts of the listed area changed (both 0 without an area).
+    void CountsChanged(int errors, int warnings);
+    // A room line was double-clicked: the map should show the room.
+    void RoomActivated(int vnum);
+    // An object, mob or mobprog line was double-clicked: its editor should open.
+    void RecordActivated(RecordKind kind, int vnum);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void AddLine(Severity severity, const QString& where, const QString& text, RecordKind kind, int vnum);
+    void OnItemActivated(QTreeWidgetItem* item);
+    static void RememberShown(bool shown);
+
+    CAreaDocument* document = nullptr;
+    QTreeWidget* list = nullptr;
+    int errors = 0;
+    int warnings = 0;
+};
+
+Q_DECLARE_METATYPE(RecordKind)
