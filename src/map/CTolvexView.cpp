@@ -8,6 +8,7 @@
 #include "layout/RoomCommands.h"
 #include "gui/CAreaDocument.h"
 #include "editors/CAreaInfoDlg.h"
+#include "editors/CMobListDlg.h"
 #include "editors/CMobprogListDlg.h"
 #include "editors/CRoomEditDlg.h"
 #include "editors/CRoomListDlg.h"
@@ -124,8 +125,7 @@ bool CTolvexView::IsCommandEnabled(Command command) const
 {
     switch (command) {
     case Command::ObjectsList:
-    case Command::MobsList:
-        // The object and mob lists wait for their dialogs.
+        // The object list waits for its dialog.
         return false;
     default:
         return IsViewCommand(command) && IsCommandAvailable(command);
@@ -208,7 +208,13 @@ void CTolvexView::OnRoomsDelete()
 }
 
 void CTolvexView::OnObjectsList() { }
-void CTolvexView::OnMobsList() { }
+
+void CTolvexView::OnMobsList()
+{
+    CMobListDlg dialog(document, this);
+    dialog.exec();
+}
+
 void CTolvexView::OnMobprogsList()
 {
     if (!IsCommandAvailable(Command::MobsMobprogs))

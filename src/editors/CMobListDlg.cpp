@@ -1,0 +1,123 @@
+#include "editors/CMobListDlg.h"
+
+#include "editors/CMobEditDlg.h"
+#include "gui/CAreaDocument.h"
+#include "gui/Prompt.h"
+#include "text/TextWriter.h"
+
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+std::string CMobListDlg::MobLine(const CMobData& mob)
+{
+    return Format("%i\t%s", { mob.vnum, mob.name });
+}
+
+CMobListDlg::CMobListDlg(CAreaDocument& document, QWidget* parent)
+    : QDialog(parent)
+    , document(document)
+{
+    setObjectName(QStringLiteral("mobListDialog"));
+    setWindowTitle(QStringLiteral("Mob List"));
+
+    list = new QListWidget(this);
+    list->setObjectName(QStringLiteral("mobList"));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setMinimumSize(list->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 50, 360);
+
+    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
+    QPushButton* edit = buttons->addButton(QStringLiteral("&Edit"), QDialogButtonBox::ActionRole);
+    edit->setObjectName(QStringLiteral("editButton"));
+    edit->setDefault(true);
+    QPushButton* add = buttons->addButton(QStringLiteral("&New"), QDialogButtonBox::ActionRole);
+    add->setObjectName(QStringLiteral("newButton"));
+    QPushButton* remove = buttons->addButton(QStringLiteral("&Delete"), QDialogButtonBox::ActionRole);
+    remove->setObjectName(QStringLiteral("deleteButton"));
+    QPushButton* close = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("closeButton"));
+    for (QPushButton* button : { add, remove, close })
+        button->setAutoDefault(false);
+    connect(edit, &QPushButton::clicked, this, &CMobListDlg::Edit);
+    connect(add, &QPushButton::clicked, this, &CMobListDlg::New);
+    connect(remove, &QPushButton::clicked, this, &CMobListDlg::Delete);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        if (item->isSelected())
+            Edit();
+    });
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(list, 1);
+    layout->addWidget(buttons);
+    Refill();
+    list->setFocus(Qt::OtherFocusReason);
+}
+
+void CMobListDlg::Refill()
+{
+    list->clear();
+    // Sorted as plain text, so vnums of different lengths sort by their digits.
+    const CTolvexDoc& doc = document.Doc();
+    std::vector<std::pair<std::string, int>> lines;
+    for (size_t i = 0; i < doc.mobs.size(); ++i)
+        lines.emplace_back(MobLine(doc.mobs[i]), static_cast<int>(i));
+    std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& line : lines) {
+        auto* item = new QListWidgetItem(FromBytes(line.first), list);
+        item->setData(Qt::UserRole, line.second);
+    }
+    // A refill forgets the chosen mob; the current row the list keeps is no choice.
+    list->clearSelection();
+}
+
+int CMobListDlg::Chosen() const
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : selected.front()->data(Qt::UserRole).toInt();
+}
+
+void CMobListDlg::Edit()
+{
+    const int index = Chosen();
+    const CTolvexDoc& doc = document.Doc();
+    if (index < 0 || index >= static_cast<int>(doc.mobs.size()))
+        return;
+    CMobData mob = doc.mobs[static_cast<size_t>(index)];
+    if (!CMobEditDlg::EditMob(this, doc, mob, index))
+        return;
+    document.Editor().ReplaceMob(index, mob);
+    Refill();
+}
+
+void CMobListDlg::New()
+{
+    const CTolvexDoc& doc = document.Doc();
+    CMobData mob(doc.Tables());
+    mob.vnum = CMobEditState::ProposeVnum(doc);
+    if (mob.vnum < 0) {
+        Prompt().Show(this, QStringLiteral("Error"), QStringLiteral("No hay vnums disponibles!"), QMessageBox::Critical);
+        return;
+    }
+    if (!CMobEditDlg::EditMob(this, doc, mob, -1))
+        return;
+    document.Editor().AddMob(mob);
+    Refill();
+}
+
+void CMobListDlg::Delete()
+{
+    const int index = Chosen();
+    if (index < 0 || index >= static_cast<int>(document.Doc().mobs.size()))
+        return;
+    const QMessageBox::StandardButton answer = Prompt().Ask(this, QStringLiteral("Attention!"),
+        QStringLiteral("Attention! You are about to delete a mob.\nThis action is irreversable! Do you wish to continue?"),
+        QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    document.Editor().DeleteMob(index);
+    Refill();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+
+class CAreaDocument;
+class CMobData;
+class QListWidget;
+
+// Lists the area's mobs, one line each, to edit, create and delete them.
+// Every change reaches the area through its operations, one step each.
+class CMobListDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CMobListDlg(CAreaDocument& document, QWidget* parent = nullptr);
+
+    // The mob's line: vnum, tab, keywords.
+    static std::string MobLine(const CMobData& mob);
+
+    void Edit();
+    void New();
+    void Delete();
+
+private:
+    void Refill();
+    // The mob of the line the builder chose, or -1.
+    int Chosen() const;
+
+    CAreaDocument& document;
+    QListWidget* list = nullptr;
+};

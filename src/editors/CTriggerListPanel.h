@@ -1,0 +1,55 @@
+#pragma once
+
+#include "area/CMobData.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QAction;
+class QPushButton;
+class QTreeWidget;
+
+// A mob's mobprog triggers, one row each (type, vnum, argument), with a
+// right-click menu to add, delete and edit them and two buttons that move the
+// selected trigger. Works in place on the list it is given.
+class CTriggerListPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit CTriggerListPanel(QWidget* parent = nullptr);
+
+    // Edits a trigger in place; true when the builder confirmed.
+    std::function<bool(CMobTrigger&)> editTrigger;
+
+    // A disabled panel shows no rows and changes nothing.
+    void SetList(std::vector<CMobTrigger>* list, bool enabled);
+    // Rebuilds every row and leaves none selected.
+    void Refresh();
+
+    int SelectedRow() const;
+    void SelectRow(int row);
+
+    void Add();
+    void Delete();
+    void Edit();
+    void MoveUp();
+    void MoveDown();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void SetRowTexts(int row);
+    void UpdateCommands();
+    void Move(int delta);
+
+    std::vector<CMobTrigger>* list = nullptr;
+    bool active = true;
+    QTreeWidget* rows = nullptr;
+    QPushButton* upButton = nullptr;
+    QPushButton* downButton = nullptr;
+    QAction* addAction = nullptr;
+    QAction* deleteAction = nullptr;
+    QAction* editAction = nullptr;
+};

@@ -1,0 +1,258 @@
+#include "MobEditorFixture.h"
+
+#include "editors/CTriggerListPanel.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
+
+namespace {
+
+class MobEditDlg : public MobEditorFixture {
+};
+
+const CRaceEntry& Race(const CConfigTables& tables, const char* name)
+{
+    return tables.mobFlags[FindByName(tables.mobFlags, name)];
+}
+
+} // namespace
+
+TEST_F(MobEditDlg, OnlyTheBuildersRaceChoiceReplacesTheEightFlagSets)
+{
+    OpenBaker();
+    const uint32_t act = doc.mobs[0].act;
+    EXPECT_EQ(W<QComboBox>("raceCombo")->currentText(), QStringLiteral("human")) << "the race is selected";
+    EXPECT_EQ(Edited().act, act) << "selecting the race at opening keeps the mob's own sets";
+    EXPECT_EQ(Edited().aff, 0u);
+
+    Choose("raceCombo", "dwarf");
+    const CRaceEntry& dwarf = Race(tables, "dwarf");
+    const uint32_t CMobData::*sets[] = { &CMobData::act, &CMobData::aff, &CMobData::off, &CMobData::imm,
+        &CMobData::res, &CMobData::vuln, &CMobData::form, &CMobData::parts };
+    const uint32_t CRaceEntry::*raceSets[] = { &CRaceEntry::act, &CRaceEntry::aff, &CRaceEntry::off,
+        &CRaceEntry::imm, &CRaceEntry::res, &CRaceEntry::vuln, &CRaceEntry::form, &CRaceEntry::parts };
+    for (size_t i = 0; i < 8; ++i)
+        EXPECT_EQ(Edited().*sets[i], dwarf.*raceSets[i]) << "set " << i << " comes from the chosen race";
+    EXPECT_EQ(Edited().race, "dwarf");
+}
+
+TEST_F(MobEditDlg, EachFlagButtonShowsAndTogglesItsOwnSetFromItsTable)
+{
+    CMobData& mob = doc.mobs[0];
+    mob.aff = 0x200, mob.off = 0x1, mob.imm = 0x2, mob.res = 0x4, mob.vuln = 0x8, mob.form = 0x1, mob.parts = 0x1;
+    OpenBaker();
+    const struct { const char* button; const CEntryTable<CTableEntry>& table; const char* flag; uint32_t CMobData::*set; } cases[] = {
+        { "actionFlagsButton", tables.actFlags, "sentinel", &CMobData::act },
+        { "affectFlagsButton", tables.affectFlags, nullptr, &CMobData::aff },
+        { "offenseFlagsButton", tables.offFlags, nullptr, &CMobData::off },
+        { "immuneFlagsButton", tables.immFlags, nullptr, &CMobData::imm },
+        { "resistentFlagsButton", tables.immFlags, nullptr, &CMobData::res },
+        { "vulnerableFlagsButton", tables.immFlags, nullptr, &CMobData::vuln },
+        { "formFlagsButton", tables.form, nullptr, &CMobData::form },
+        { "partsFlagsButton", tables.parts, nullptr, &CMobData::parts },
+    };
+    auto* list = W<CFlagList>("mobFlagList");
+    for (const auto& c : cases) {
+        Press(c.button);
+        EXPECT_TRUE(W<QPushButton>(c.button)->isChecked());
+        ASSERT_EQ(list->count(), c.table.Count()) << c.button;
+        EXPECT_GT(list->item(0)->text(), list->item(list->count() - 1)->text()) << c.button << ": names run downward";
+        for (const auto& entry : c.table)
+            EXPECT_EQ(list->IsShownSet(static_cast<uint32_t>(entry->value)), (Edited().*c.set & static_cast<uint32_t>(entry->value)) != 0)
+                << c.button << " " << entry->name;
+        const uint32_t before = Edited().*c.set;
+        const std::string flag = c.flag ? c.flag : c.table[0].name;
+        ClickFlag(flag.c_str());
+        EXPECT_EQ(Edited().*c.set, before ^ static_cast<uint32_t>(c.table[FindByName(c.table, flag)].value)) << c.button;
+    }
+    Press("partsFlagsButton");
+    EXPECT_TRUE(W<QPushButton>("partsFlagsButton")->isChecked()) << "pressing the pressed button keeps it pressed";
+    EXPECT_EQ(Edited().act, doc.mobs[0].act ^ 0x2u) << "a toggle reaches only its own set";
+}
+
+TEST_F(MobEditDlg, DefaultStatsFillHitArmourAndDamageForLevelsOneToSixty)
+{
+    // level typed, hit dice, armour, damage dice ("-" when nothing changes)
+    const struct { const char* level; const char* expected; } cases[] = {
+        { "1", "2d6+10 90 1d4+0" }, { "30", "6d12+853 -90 4d6+8" }, { "60", "50d10+9500 -300 8d6+28" },
+        { "61", "1d2+3 -10 4d5+6" }, { "0", "1d2+3 -10 4d5+6" },
+    };
+    CMobData& mob = doc.mobs[0];
+    mob.hitDice = { 1, 2, 3 }, mob.damDice = { 4, 5, 6 }, mob.manaDice = { 7, 8, 9 }, mob.ac = { -10, -10, -10, -10 };
+    mob.hitroll = 4;
+    for (const auto& c : cases) {
+        OpenBaker();
+        TypeNumber(W<CNumberBox>("levelBox"), QString::fromLatin1(c.level));
+        Press("defaultStatsButton");
+        const auto box = [this](const char* name) { return std::to_string(W<CNumberBox>(name)->value()); };
+        EXPECT_EQ(box("hitNumberBox") + "d" + box("hitSizeBox") + "+" + box("hitBonusBox") + " " + box("acPierceBox") + " "
+                + box("damNumberBox") + "d" + box("damSizeBox") + "+" + box("damBonusBox"),
+            c.expected) << "level " << c.level;
+        for (const char* ac : { "acBashBox", "acSlashBox", "acExoticBox" })
+            EXPECT_EQ(box(ac), box("acPierceBox")) << "level " << c.level << ": one armour for all four";
+        EXPECT_EQ(box("manaNumberBox") + box("manaSizeBox") + box("manaBonusBox") + box("hitrollBox"), "7894");
+    }
+}
+
+TEST_F(MobEditDlg, OkRefusesInOrderWithTheMessageAndFocusOfEachField)
+{
+    // what the mob holds, the message, the control that gets the focus
+    const struct { std::function<void(CMobData&)> set; const char* message; const char* focus; } cases[] = {
+        { [](CMobData& m) { m.vnum = 2999; m.name.clear(); }, "VNum out or range! (3000 to 3099)", "vnumBox" },
+        { [](CMobData& m) { m.vnum = 3006; m.group = 7; }, "That vnum is in use!", "vnumBox" },
+        { [](CMobData& m) { m.group = 7; m.race.clear(); }, "Group out of range! (3000 to 3099, -1 or 0)", "groupBox" },
+        { [](CMobData& m) { m.race.clear(); m.name.clear(); }, "You must select a race\nfor this mob!", "raceCombo" },
+        { [](CMobData& m) { m.name.clear(); m.damType.clear(); }, "You must give a name to this mob!", "nameEdit" },
+        { [](CMobData& m) { m.damType.clear(); m.sex.clear(); }, "You must select a damage type\nfor this mob!", "damTypeCombo" },
+        { [](CMobData& m) { m.startPos.clear(); }, "You must select an initial position\nfor this mob!", "startPosCombo" },
+        { [](CMobData& m) { m.defaultPos.clear(); }, "You must select a default position\nfor this mob!", "defaultPosCombo" },
+        { [](CMobData& m) { m.sex.clear(); m.size.clear(); }, "You must select a sex\nfor this mob!", "sexCombo" },
+        { [](CMobData& m) { m.size.clear(); }, "You must select a size\nfor this mob!", "sizeCombo" },
+        { [](CMobData& m) { m.material.clear(); }, "You must give a material to this mob!", "materialEdit" },
+        { [](CMobData& m) { m.special = "spec fido"; }, "A special function is one word: it cannot hold blanks!", "specialEdit" },
+        { [](CMobData& m) { m.group = 40000; }, "Please enter an integer between -1 and 32767.", "groupBox" },
+    };
+    for (const auto& c : cases) {
+        CMobData mob = doc.mobs[0];
+        c.set(mob);
+        Open(mob, 0);
+        dialog->activateWindow();
+        Press("okButton");
+        ASSERT_EQ(prompt.shown.size(), 1u) << c.message;
+        EXPECT_EQ(prompt.shown[0].title + QLatin1Char(' ') + prompt.shown[0].text,
+            QStringLiteral("Error! ") + QString::fromLatin1(c.message));
+        EXPECT_TRUE(dialog->isVisible()) << c.message;
+        EXPECT_EQ(dialog->focusWidget(), W<QWidget>(c.focus)) << c.message;
+        prompt.shown.clear();
+    }
+}
+
+TEST_F(MobEditDlg, VnumZeroIsRefusedAndOkSetsLetterAAndDropsUnknownSkills)
+{
+    doc.lowerVnum = 0;
+    CMobData mob = doc.mobs[0];
+    mob.vnum = 0;
+    mob.act = 0x2;
+    mob.mercSkills = { { 40, "dodge" }, { 0, "kick" } };
+    Open(mob, 0);
+    Press("okButton");
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, QStringLiteral("VNum out or range! (1 to 3099)")) << "vnum 0 would end the section";
+    TypeNumber(W<CNumberBox>("vnumBox"), QStringLiteral("3005"));
+    TypeNumber(W<CNumberBox>("hitrollBox"), QStringLiteral("-5"));
+    TypeNumber(W<CNumberBox>("moneyBox"), QStringLiteral("58000"));
+    Press("okButton");
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    const CMobData done = dialog->Result();
+    EXPECT_EQ(done.act, 0x3u) << "OK always sets letter A";
+    EXPECT_EQ(done.hitroll, -5) << "ROM's hitroll may be negative";
+    EXPECT_EQ(done.wealth, 58000);
+    ASSERT_EQ(done.mercSkills.size(), 1u) << "skills of value 0 are dropped";
+    EXPECT_EQ(done.mercSkills[0].skill, "dodge");
+}
+
+TEST_F(MobEditDlg, TypedNameLettersTurnLowerWhileGivenTextsKeepTheirCase)
+{
+    CMobData mob = doc.mobs[0];
+    mob.name = "Hassan";
+    mob.shortDesc = "Hassan";
+    mob.material = "A oldstyle";
+    Open(mob, 0);
+    auto* name = W<QLineEdit>("nameEdit");
+    name->setFocus();
+    name->end(false);
+    QTest::keyClicks(name, QStringLiteral(" Guard"));
+    auto* shortDesc = W<QLineEdit>("shortDescEdit");
+    shortDesc->setFocus();
+    shortDesc->end(false);
+    QTest::keyClicks(shortDesc, QStringLiteral(" The Great"));
+    auto* special = W<QLineEdit>("specialEdit");
+    special->setFocus();
+    QTest::keyClicks(special, QStringLiteral("Spec Fido"));
+    Press("okButton");
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    const CMobData done = dialog->Result();
+    EXPECT_EQ(done.name, "Hassan guard");
+    EXPECT_EQ(done.shortDesc, "Hassan The Great") << "players see the short description as typed";
+    EXPECT_EQ(done.material, "A oldstyle");
+    EXPECT_EQ(done.special, "specfido") << "the special function box takes no blanks";
+}
+
+TEST_F(MobEditDlg, WordsAreSelectedIgnoringCaseAndKeptUntilTheBuilderChooses)
+{
+    CMobData mob = doc.mobs[0];
+    mob.startPos = "STAND", mob.defaultPos = "sleep", mob.sex = "Female", mob.size = "LARGE", mob.damType = "bite2";
+    Open(mob, 0);
+    EXPECT_EQ(W<QComboBox>("startPosCombo")->currentText(), QStringLiteral("standing"));
+    EXPECT_EQ(W<QComboBox>("defaultPosCombo")->currentText(), QStringLiteral("sleeping"));
+    EXPECT_EQ(W<QComboBox>("sexCombo")->currentText(), QStringLiteral("female"));
+    EXPECT_EQ(W<QComboBox>("sizeCombo")->currentText(), QStringLiteral("large"));
+    EXPECT_EQ(W<QComboBox>("damTypeCombo")->currentIndex(), -1) << "a damage type the table lacks shows none";
+    Choose("defaultPosCombo", "resting");
+    Press("okButton");
+    const CMobData done = dialog->Result();
+    EXPECT_EQ(done.startPos + " " + done.defaultPos + " " + done.sex + " " + done.size + " " + done.damType,
+        "STAND rest Female LARGE bite2");
+}
+
+TEST_F(MobEditDlg, TriggerListAddsEditsDeletesAndMovesTriggers)
+{
+    CMobData mob = doc.mobs[0];
+    mob.triggers = { { "greet", 3000, "100" }, { "speech", 3001, "hello" }, { "GREET", 3002, "50" } };
+    Open(mob, 0);
+    auto* list = W<QTreeWidget>("triggerList");
+    auto* up = W<QPushButton>("triggerUpButton");
+    auto* down = W<QPushButton>("triggerDownButton");
+    const auto rows = [&] {
+        QStringList out;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            out << list->topLevelItem(i)->text(0) + QLatin1Char(' ') + list->topLevelItem(i)->text(1) + QLatin1Char(' ')
+                    + list->topLevelItem(i)->text(2);
+        return out.join(QStringLiteral(" / ")).toStdString();
+    };
+    const auto select = [&](int row) { list->setCurrentItem(list->topLevelItem(row)); };
+    EXPECT_FALSE(up->isEnabled() || down->isEnabled()) << "nothing selected";
+    select(0);
+    EXPECT_TRUE(!up->isEnabled() && down->isEnabled()) << "the first trigger moves only down";
+    QTest::mouseClick(down, Qt::LeftButton);
+    QTest::mouseClick(down, Qt::LeftButton);
+    EXPECT_TRUE(up->isEnabled() && !down->isEnabled()) << "the moved trigger stays selected, now last";
+    EXPECT_EQ(rows(), "speech 3001 hello / GREET 3002 50 / greet 3000 100");
+
+    OnNextModal([](QWidget* modal) {
+        auto* type = Find<QComboBox>(modal, "typeCombo");
+        type->setCurrentIndex(type->findText(QStringLiteral("random")));
+        emit type->activated(type->currentIndex());
+        TypeNumber(Find<CNumberBox>(modal, "vnumBox"), QStringLiteral("3005"));
+        Find<QLineEdit>(modal, "phraseEdit")->setText(QStringLiteral("10"));
+    }, "okButton");
+    Find<QAction>(dialog.get(), "triggerAddAction")->trigger();
+    select(1);
+    OnNextModal([](QWidget* modal) {
+        EXPECT_EQ(Find<QComboBox>(modal, "typeCombo")->currentText(), QStringLiteral("greet"))
+            << "a type in capitals still selects its entry";
+        Find<QLineEdit>(modal, "phraseEdit")->setText(QStringLiteral("75"));
+    }, "okButton");
+    Find<QAction>(dialog.get(), "triggerEditAction")->trigger();
+    select(0);
+    Find<QAction>(dialog.get(), "triggerDeleteAction")->trigger();
+    EXPECT_EQ(rows(), "GREET 3002 75 / greet 3000 100 / random 3005 10");
+    Press("okButton");
+    ASSERT_EQ(dialog->Result().triggers.size(), 3u);
+    EXPECT_EQ(dialog->Result().triggers[0].trigger, "GREET") << "the stored word stays unless another type is chosen";
+}
+
+TEST_F(MobEditDlg, WithoutMobprogsTheTriggerListIsEmptyAndDisabledButTheTriggersStay)
+{
+    tables.mobprog = 0;
+    CMobData mob = doc.mobs[0];
+    mob.triggers = { { "greet", 3000, "100" } };
+    Open(mob, 0);
+    EXPECT_FALSE(W<QTreeWidget>("triggerList")->isEnabled());
+    EXPECT_EQ(W<QTreeWidget>("triggerList")->topLevelItemCount(), 0);
+    Press("okButton");
+    EXPECT_EQ(dialog->Result().triggers.size(), 1u);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "EditorFixture.h"
+
+#include "area/MobRecord.h"
+#include "editors/CMobEditDlg.h"
+#include "gui/CFlagList.h"
+
+#include <QComboBox>
+
+// Puts the mob on the clipboard as a copy would.
+inline void PutMobOnClipboard(const CMobData& mob)
+{
+    const std::vector<uint8_t> record = WriteMobRecord(mob);
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(MobRecordFormat),
+        QByteArray(reinterpret_cast<const char*>(record.data()), static_cast<int>(record.size())));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+// The fixture's area with mob 3005 made a full human baker.
+class MobEditorFixture : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        CMobData& baker = doc.mobs[0];
+        baker.name = "baker";
+        baker.race = "human";
+        baker.act = 0x1 | 0x2 | 0x80000 | 0x200000; // A B T V
+        baker.aff = 0;
+        baker.material = "flesh";
+    }
+
+    void Open(const CMobData& mob, int ownIndex)
+    {
+        dialog = std::make_unique<CMobEditDlg>(doc, mob, ownIndex);
+        dialog->show();
+        shown = dialog.get();
+    }
+    void OpenBaker() { Open(doc.mobs[0], 0); }
+    const CMobData& Edited() const { return dialog->State().mob; }
+
+    // Chooses the item of a combo box as the builder does.
+    void Choose(const char* combo, const char* text) const
+    {
+        auto* box = W<QComboBox>(combo);
+        const int index = box->findText(QString::fromLatin1(text));
+        ASSERT_GE(index, 0) << text;
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+
+    void ClickFlag(const char* name) const
+    {
+        auto* flags = W<CFlagList>("mobFlagList");
+        const QListWidgetItem* item = flags->findItems(QString::fromLatin1(name), Qt::MatchExactly).value(0);
+        ASSERT_NE(item, nullptr) << name;
+        flags->scrollToItem(item);
+        QTest::mouseClick(flags->viewport(), Qt::LeftButton, {}, flags->visualItemRect(item).center());
+    }
+
+    std::unique_ptr<CMobEditDlg> dialog;
+};
