@@ -177,7 +177,7 @@ void CMainFrame::CreateMenus()
                 Command::RoomsCreateUp, Command::RoomsCreateDown }),
         menu("&Objects", "menuObjects", { Command::ObjectsList }),
         menu("&Mobs", "menuMobs", { Command::MobsList, Command::MobsMobprogs }),
-        menu("&Map", "menuMap", { Command::MapLevelUp, Command::MapLevelDown, separator, Command::MapZoomIn, Command::MapZoomOut }),
+        menu("Ma&p", "menuMap", { Command::MapLevelUp, Command::MapLevelDown, separator, Command::MapZoomIn, Command::MapZoomOut }),
         menu("&Window", "menuWindow", { Command::WindowNew, Command::WindowCascade, Command::WindowTile, Command::WindowArrange }),
         menu("&Help", "menuHelp", { Command::AppAbout }),
     };

@@ -125,7 +125,8 @@ void CMobEditDlg::BuildWidgets()
     descriptionEdit = NamedWidget<QPlainTextEdit>("descriptionEdit", this);
     descriptionEdit->setTabChangesFocus(true);
     descriptionEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    descriptionEdit->setMinimumSize(descriptionEdit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 50, 90);
+    // Descriptions are wrapped near 72 columns when saved.
+    descriptionEdit->setMinimumSize(descriptionEdit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 74, 90);
     QWidget* numbers = BuildNumbers();
     QWidget* words = BuildWords();
     QWidget* flags = BuildFlags();

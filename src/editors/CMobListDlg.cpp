@@ -74,6 +74,14 @@ void CMobListDlg::Refill()
     list->clearSelection();
 }
 
+void CMobListDlg::TakeKeyboardBack()
+{
+    // A window manager may hand the keyboard to the main window when the
+    // editor closes; the list is still the modal window.
+    activateWindow();
+    list->setFocus(Qt::OtherFocusReason);
+}
+
 int CMobListDlg::Chosen() const
 {
     const QList<QListWidgetItem*> selected = list->selectedItems();
@@ -87,10 +95,12 @@ void CMobListDlg::Edit()
     if (index < 0 || index >= static_cast<int>(doc.mobs.size()))
         return;
     CMobData mob = doc.mobs[static_cast<size_t>(index)];
-    if (!CMobEditDlg::EditMob(this, doc, mob, index))
-        return;
-    document.Editor().ReplaceMob(index, mob);
-    Refill();
+    const bool edited = CMobEditDlg::EditMob(this, doc, mob, index);
+    if (edited) {
+        document.Editor().ReplaceMob(index, mob);
+        Refill();
+    }
+    TakeKeyboardBack();
 }
 
 void CMobListDlg::New()
@@ -102,10 +112,11 @@ void CMobListDlg::New()
         Prompt().Show(this, QStringLiteral("Error"), QStringLiteral("No hay vnums disponibles!"), QMessageBox::Critical);
         return;
     }
-    if (!CMobEditDlg::EditMob(this, doc, mob, -1))
-        return;
-    document.Editor().AddMob(mob);
-    Refill();
+    if (CMobEditDlg::EditMob(this, doc, mob, -1)) {
+        document.Editor().AddMob(mob);
+        Refill();
+    }
+    TakeKeyboardBack();
 }
 
 void CMobListDlg::Delete()

@@ -24,6 +24,7 @@ public:
 
 private:
     void Refill();
+    void TakeKeyboardBack();
     // The mob of the line the builder chose, or -1.
     int Chosen() const;
 

@@ -56,7 +56,7 @@ TEST_F(Startup, WithAFileOpensOneMapWindowOnLevelZeroAndMenu129)
     ASSERT_NE(ActiveChild(), nullptr);
     EXPECT_EQ(ActiveChild()->MapStatusText(), QStringLiteral("Level 0"));
     EXPECT_EQ(Frame()->MenuId(), 129);
-    EXPECT_EQ(MenuTitles(Frame()), QStringLiteral("&File &Edit &View &Area &Rooms &Objects &Mobs &Map &Window &Help"));
+    EXPECT_EQ(MenuTitles(Frame()), QStringLiteral("&File &Edit &View &Area &Rooms &Objects &Mobs Ma&p &Window &Help"));
     EXPECT_EQ(Frame()->windowTitle(), QStringLiteral("Quendar Editor - tower.are[*]"));
 }
 

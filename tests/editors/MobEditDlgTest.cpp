@@ -172,8 +172,8 @@ TEST_F(MobEditDlg, TypedNameLettersTurnLowerWhileGivenTextsKeepTheirCase)
     auto* special = W<QLineEdit>("specialEdit");
     special->setFocus();
     QTest::keyClicks(special, QStringLiteral("Spec Fido"));
-    Press("okButton");
-    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    QTest::keyClick(special, Qt::Key_Return);
+    ASSERT_EQ(dialog->result(), QDialog::Accepted) << "Enter in a one-line box is OK";
     const CMobData done = dialog->Result();
     EXPECT_EQ(done.name, "Hassan guard");
     EXPECT_EQ(done.shortDesc, "Hassan The Great") << "players see the short description as typed";
