@@ -45,7 +45,9 @@ CMobListDlg::CMobListDlg(CAreaDocument& document, QWidget* parent)
     connect(add, &QPushButton::clicked, this, &CMobListDlg::New);
     connect(remove, &QPushButton::clicked, this, &CMobListDlg::Delete);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    // Enter reaches Edit as the default button; the list's own activation
+    // would open the editor a second time.
+    connect(list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         if (item->isSelected())
             Edit();
     });

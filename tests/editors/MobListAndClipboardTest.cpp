@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 namespace {
 
@@ -109,6 +110,32 @@ TEST_F(MobList, DeleteEditAndNewAreEachOneStepOnTheLinesRecord)
         EXPECT_TRUE(area->Editor().Undo());
     EXPECT_FALSE(area->Editor().CanUndo()) << "delete, edit and new were one step each";
     EXPECT_EQ(area->Doc().mobs[3].name, "second rat");
+}
+
+TEST_F(MobList, EnterAndADoubleClickOpenTheChosenMobOnce)
+{
+    OpenList();
+    int opened = 0;
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&opened] {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (modal && modal->objectName() == QStringLiteral("mobEditDialog")) {
+            ++opened;
+            modal->reject();
+        }
+    });
+    closer.start();
+    auto* lines = W<QListWidget>("mobList");
+    ChooseLine("9000");
+    QTest::keyClick(lines, Qt::Key_Return);
+    QTest::qWait(60);
+    EXPECT_EQ(opened, 1) << "Enter";
+    const QPoint row = lines->visualItemRect(lines->currentItem()).center();
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseDClick(lines->viewport(), Qt::LeftButton, {}, row);
+    QTest::qWait(60);
+    EXPECT_EQ(opened, 2) << "double click";
 }
 
 TEST_F(MobList, NewWithoutAFreeVnumSaysSo)
