@@ -1,3 +1,4 @@
+#include "area/ObjectRecord.h"
 #include "area/Sections.h"
 #include "text/TextWriter.h"
 
@@ -179,12 +180,9 @@ std::string ValueForFile(char kind, const CObjData& obj, size_t i, const CSaveOp
 // The condition is read back as one non-blank byte.
 std::string ConditionForFile(const std::string& condition, bool& fixed)
 {
-    if (condition.empty() || IsBlank(condition[0])) {
-        fixed = true;
-        return "P";
-    }
-    fixed = condition.size() != 1;
-    return condition.substr(0, 1);
+    const std::string letter = OneLetterCondition(condition);
+    fixed = letter != condition;
+    return letter;
 }
 
 void WriteAffects(std::ostream& out, const CObjData& obj, CSectionNotes& notes)

@@ -3,6 +3,8 @@
 #include "text/RecordReader.h"
 #include "text/RecordWriter.h"
 
+#include <utility>
+
 std::vector<uint8_t> WriteRoomRecord(const CRoomData& room)
 {
     CRecordWriter out;
@@ -32,10 +34,15 @@ std::vector<uint8_t> WriteRoomRecord(const CRoomData& room)
 
 namespace {
 
+// Two texts of at least their length byte each.
+constexpr size_t LeastExtraDescBytes = 2;
+// The command byte and four ints.
+constexpr size_t ResetBytes = 17;
+
 bool ReadExtraDescs(CRecordReader& in, std::vector<CExtraDescData>& list)
 {
     size_t count = 0;
-    if (!in.ReadCount(count))
+    if (!in.ReadCount(count, LeastExtraDescBytes))
         return false;
     list.clear();
     for (size_t i = 0; i < count; ++i) {
@@ -50,7 +57,7 @@ bool ReadExtraDescs(CRecordReader& in, std::vector<CExtraDescData>& list)
 bool ReadResets(CRecordReader& in, std::vector<CResetData>& list)
 {
     size_t count = 0;
-    if (!in.ReadCount(count))
+    if (!in.ReadCount(count, ResetBytes))
         return false;
     list.clear();
     for (size_t i = 0; i < count; ++i) {
@@ -70,18 +77,19 @@ bool ReadResets(CRecordReader& in, std::vector<CResetData>& list)
 bool ReadRoomRecord(const uint8_t* data, size_t size, CRoomData& room)
 {
     CRecordReader in(data, size);
-    // Each read stores only when it succeeds, so the chain stops at the
-    // first item that is missing and leaves the later fields as they were.
-    const bool whole = in.ReadText(room.clan)
-        && in.ReadText(room.description)
-        && ReadExtraDescs(in, room.extraDescs)
-        && in.ReadInt(room.healRate)
-        && in.ReadInt(room.manaRate)
-        && in.ReadText(room.name)
-        && in.ReadText(room.owner)
-        && ReadResets(in, room.resets)
-        && in.ReadInt(room.roomFlags)
-        && in.ReadInt(room.sector);
+    CRoomData read = room;
+    const bool whole = in.ReadText(read.clan)
+        && in.ReadText(read.description)
+        && ReadExtraDescs(in, read.extraDescs)
+        && in.ReadInt(read.healRate)
+        && in.ReadInt(read.manaRate)
+        && in.ReadText(read.name)
+        && in.ReadText(read.owner)
+        && ReadResets(in, read.resets)
+        && in.ReadInt(read.roomFlags)
+        && in.ReadInt(read.sector);
+    if (whole)
+        room = std::move(read);
     return whole;
 }
 

@@ -1,35 +1,24 @@
 #include "editors/RoomClipboard.h"
 
 #include "area/RoomRecord.h"
+#include "editors/RecordClipboard.h"
+#include "gui/Prompt.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
-
-namespace {
-
-QString FormatName()
-{
-    return QString::fromLatin1(RoomRecordFormat);
-}
-
-} // namespace
+#include <QApplication>
 
 void CopyRoomToClipboard(const CRoomData& room)
 {
-    const std::vector<uint8_t> bytes = WriteRoomRecord(room);
-    auto* data = new QMimeData;
-    data->setData(FormatName(),
-        QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
-    QGuiApplication::clipboard()->setMimeData(data);
+    PutRecordOnClipboard(RoomRecordFormat, WriteRoomRecord(room));
 }
 
 bool PasteRoomFromClipboard(CRoomData& room)
 {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data || !data->hasFormat(FormatName()))
+    QByteArray bytes;
+    if (!RecordOnClipboard(RoomRecordFormat, bytes))
         return false;
-    const QByteArray bytes = data->data(FormatName());
-    ReadRoomRecord(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()), room);
+    if (!ReadRoomRecord(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()), room)) {
+        ShowError(QApplication::activeModalWidget(), QStringLiteral("The clipboard does not hold a complete room."));
+        return false;
+    }
     return true;
 }

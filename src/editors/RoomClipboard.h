@@ -7,6 +7,6 @@ class CRoomData;
 void CopyRoomToClipboard(const CRoomData& room);
 
 // Reads the clipboard's room record over `room` (the vnum and the exits stay).
-// False, with `room` untouched, when the clipboard holds no room; a short or
-// garbled record still gives what could be read.
+// False, with `room` untouched, when the clipboard holds no room, or only part
+// of one (the builder is told).
 bool PasteRoomFromClipboard(CRoomData& room);

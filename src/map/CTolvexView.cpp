@@ -10,6 +10,7 @@
 #include "editors/CAreaInfoDlg.h"
 #include "editors/CMobListDlg.h"
 #include "editors/CMobprogListDlg.h"
+#include "editors/CObjectListDlg.h"
 #include "editors/CRoomEditDlg.h"
 #include "editors/CRoomListDlg.h"
 #include "gui/Prompt.h"
@@ -123,13 +124,7 @@ bool CTolvexView::IsCommandAvailable(Command command) const
 
 bool CTolvexView::IsCommandEnabled(Command command) const
 {
-    switch (command) {
-    case Command::ObjectsList:
-        // The object list waits for its dialog.
-        return false;
-    default:
-        return IsViewCommand(command) && IsCommandAvailable(command);
-    }
+    return IsViewCommand(command) && IsCommandAvailable(command);
 }
 
 bool CTolvexView::IsCommandChecked(Command command) const
@@ -207,7 +202,11 @@ void CTolvexView::OnRoomsDelete()
         document.Editor().DeleteRoom(room);
 }
 
-void CTolvexView::OnObjectsList() { }
+void CTolvexView::OnObjectsList()
+{
+    CObjectListDlg dialog(document, this);
+    dialog.exec();
+}
 
 void CTolvexView::OnMobsList()
 {

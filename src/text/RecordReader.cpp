@@ -72,12 +72,12 @@ bool CRecordReader::ReadText(std::string& text)
     return true;
 }
 
-bool CRecordReader::ReadCount(size_t& count)
+bool CRecordReader::ReadCount(size_t& count, size_t leastEntryBytes)
 {
     int32_t value = 0;
     if (!ReadInt(value))
         return false;
-    if (value < 0)
+    if (value < 0 || (leastEntryBytes > 0 && static_cast<size_t>(value) > (size - position) / leastEntryBytes))
         return Fail();
     count = static_cast<size_t>(value);
     return true;

@@ -19,8 +19,10 @@ public:
     bool ReadInt(uint32_t& value);
     bool ReadByte(uint8_t& value);
     bool ReadText(std::string& text);
-    // A list's entry count: a negative count is garbage and fails.
-    bool ReadCount(size_t& count);
+    // A list's entry count. Each entry takes at least `leastEntryBytes`, so a
+    // negative count, or one whose entries cannot fit in the bytes left, is
+    // garbage and fails.
+    bool ReadCount(size_t& count, size_t leastEntryBytes);
 
     bool Failed() const { return failed; }
     size_t Position() const { return position; }

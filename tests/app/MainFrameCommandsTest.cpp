@@ -59,14 +59,16 @@ TEST_F(MainFrameCommands, EnablingFollowsTheActiveMapWindowAndTheMobprogSetting)
     };
     ASSERT_TRUE(Start({}, 0));
     Frame()->UpdateActions();
-    EXPECT_EQ(enabled({ Command::FileNew, Command::FileSave, Command::FilePrint, Command::MapLevelUp, Command::MobsList, Command::WindowNew }),
+    EXPECT_EQ(enabled({ Command::FileNew, Command::FileSave, Command::FilePrint, Command::MapLevelUp, Command::ObjectsList,
+                  Command::MobsList, Command::WindowNew }),
         QStringLiteral("FileNew")) << "without a map window";
 
     ASSERT_NE(app->OpenDocumentFile(TowerArea()), nullptr);
     Frame()->UpdateActions();
     EXPECT_EQ(enabled({ Command::FileSave, Command::EditUndo, Command::EditCut, Command::EditCopy, Command::EditPaste,
-                  Command::MapLevelDown, Command::MapZoomOut, Command::MobsList, Command::MobsMobprogs, Command::WindowTile }),
-        QStringLiteral("FileSave MapLevelDown MapZoomOut MobsList WindowTile")) << "Edit is never enabled; MOBPROG 0 disables Mobprogs";
+                  Command::MapLevelDown, Command::MapZoomOut, Command::ObjectsList, Command::MobsList, Command::MobsMobprogs,
+                  Command::WindowTile }),
+        QStringLiteral("FileSave MapLevelDown MapZoomOut ObjectsList MobsList WindowTile")) << "Edit is never enabled; MOBPROG 0 disables Mobprogs";
     EXPECT_FALSE(ActiveView()->IsCommandAvailable(Command::MobsMobprogs));
     EXPECT_TRUE(Start({ TowerArea() }, 1) && ActiveView()->IsCommandAvailable(Command::MobsMobprogs)) << "MOBPROG 1";
     Frame()->UpdateActions();

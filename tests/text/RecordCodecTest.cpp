@@ -81,31 +81,27 @@ TEST(RoomRecord, CopiedRoomHasTheExactBytesAndPastesOverTheRoomFields)
         && target.roomFlags == 0x80000001u && target.manaRate == -2) << "the fields must arrive, the lists replaced";
 }
 
-TEST(RoomRecord, TruncatedRecordKeepsWhatWasRead)
+TEST(RoomRecord, IncompleteRecordChangesNothing)
 {
     CRoomData source = SampleRoom();
     source.resets.push_back({ 'D', 3001, 2, 1, 0 });
     const Bytes whole = WriteRoomRecord(source);
+    Bytes garbledCount = whole;
+    garbledCount[254 + 1 + 255 + 3] = 0x7F; // extra descriptions: 127 instead of 1
 
-    // Cut in the middle of the second reset: everything before it arrives,
-    // the first reset is kept, the flags and the sector stay as they were.
-    CRoomData target;
-    target.roomFlags = 0x10, target.sector = 3, target.resets = { { 'O', 1, 2, 3, 4 } };
-    EXPECT_FALSE(ReadRoomRecord(whole.data(), whole.size() - 8 - 17 + 5, target));
-    EXPECT_TRUE(target.owner == "Zo" && target.resets.size() == 1 && target.resets[0].command == 'M')
-        << "what came before the cut must arrive, the reset list keeping the entries read so far";
-    EXPECT_TRUE(target.roomFlags == 0x10u && target.sector == 3) << "fields after the cut must stay";
-
-    // Cut inside the very first text, or no block at all: nothing changes.
-    CRoomData untouched;
-    untouched.clan = "mine";
-    EXPECT_FALSE(ReadRoomRecord(whole.data(), 100, untouched));
-    EXPECT_FALSE(ReadRoomRecord(nullptr, 0, untouched));
-    EXPECT_EQ(untouched.clan, "mine");
-
-    // An absurd count of extra descriptions stops the read after the entries there are.
-    const Bytes garbled { 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 1, 'k', 1, 'd' };
-    EXPECT_FALSE(ReadRoomRecord(garbled, untouched));
-    EXPECT_TRUE(untouched.extraDescs.size() == 1 && untouched.extraDescs[0].keyword == "k" && untouched.healRate == 100)
-        << "the entries there are must arrive, and the items after the broken list keep their values";
+    const struct { const char* what; Bytes bytes; } cases[] = {
+        { "cut in the middle of the second reset", Bytes(whole.begin(), whole.end() - 8 - 17 + 5) },
+        { "cut before the sector", Bytes(whole.begin(), whole.end() - 1) },
+        { "cut inside the first text", Bytes(whole.begin(), whole.begin() + 100) },
+        { "no block at all", Bytes() },
+        { "a count whose entries cannot fit", garbledCount },
+        { "an absurd count", { 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 1, 'k', 1, 'd' } },
+    };
+    for (const auto& c : cases) {
+        CRoomData target;
+        target.clan = "mine", target.roomFlags = 0x10, target.sector = 3, target.resets = { { 'O', 1, 2, 3, 4 } };
+        const std::vector<uint8_t> before = WriteRoomRecord(target);
+        EXPECT_FALSE(ReadRoomRecord(c.bytes, target)) << c.what;
+        EXPECT_EQ(WriteRoomRecord(target), before) << c.what << ": the room must stay as it was";
+    }
 }

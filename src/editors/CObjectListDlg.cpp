@@ -1,0 +1,142 @@
+#include "editors/CObjectListDlg.h"
+
+#include "area/CTolvexDoc.h"
+#include "editors/CObjectEditDlg.h"
+#include "editors/CObjectEditState.h"
+#include "gui/CAreaDocument.h"
+#include "gui/Prompt.h"
+#include "text/TextWriter.h"
+
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+std::string CObjectListDlg::ObjectLine(const CObjData& object)
+{
+    return Format("%i\t%s", { object.vnum, object.name });
+}
+
+CObjectListDlg::CObjectListDlg(CAreaDocument& document, QWidget* parent)
+    : QDialog(parent)
+    , document(document)
+{
+    setObjectName(QStringLiteral("objectListDialog"));
+    setWindowTitle(QStringLiteral("Object List"));
+
+    list = new QListWidget(this);
+    list->setObjectName(QStringLiteral("objectList"));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setMinimumSize(list->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 56, 360);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* edit = buttons->addButton(QStringLiteral("&Edit"), QDialogButtonBox::ActionRole);
+    edit->setObjectName(QStringLiteral("editButton"));
+    QPushButton* add = buttons->addButton(QStringLiteral("&New"), QDialogButtonBox::ActionRole);
+    add->setObjectName(QStringLiteral("newButton"));
+    QPushButton* remove = buttons->addButton(QStringLiteral("&Delete"), QDialogButtonBox::ActionRole);
+    remove->setObjectName(QStringLiteral("deleteButton"));
+    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("closeButton"));
+    for (QPushButton* button : { add, remove, close })
+        button->setAutoDefault(false);
+    edit->setDefault(true);
+    connect(edit, &QPushButton::clicked, this, &CObjectListDlg::Edit);
+    connect(add, &QPushButton::clicked, this, &CObjectListDlg::New);
+    connect(remove, &QPushButton::clicked, this, &CObjectListDlg::Delete);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    // A line is chosen only by selecting it, not by the list taking the focus.
+    connect(list, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        chosen = selected.isEmpty() ? -1 : selected.first()->data(Qt::UserRole).toInt();
+    });
+    // Enter reaches the default button (Edit); a double click edits too.
+    connect(list, &QListWidget::itemDoubleClicked, this, &CObjectListDlg::Edit);
+    list->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list, 1);
+    layout->addWidget(buttons);
+
+    Refill();
+}
+
+void CObjectListDlg::Refill()
+{
+    const CTolvexDoc& doc = document.Doc();
+    // Sorted as plain text, so vnums of different lengths sort by their digits.
+    std::vector<std::pair<std::string, int>> lines;
+    for (size_t i = 0; i < doc.objects.size(); ++i)
+        lines.emplace_back(ObjectLine(doc.objects[i]), static_cast<int>(i));
+    std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    list->clear();
+    for (const auto& line : lines) {
+        auto* item = new QListWidgetItem(FromBytes(line.first), list);
+        item->setData(Qt::UserRole, line.second);
+    }
+    list->setCurrentItem(nullptr);
+    list->clearSelection();
+    chosen = -1;
+    list->setFocus(Qt::OtherFocusReason);
+}
+
+bool CObjectListDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // Taking the focus gives the list a current line but chooses none; the
+    // first arrow chooses that line rather than move past it.
+    if (watched == list && event->type() == QEvent::KeyPress && list->selectedItems().isEmpty() && list->currentItem()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Up) {
+            list->currentItem()->setSelected(true);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CObjectListDlg::Edit()
+{
+    const CTolvexDoc& doc = document.Doc();
+    const int index = chosen;
+    if (index < 0 || index >= static_cast<int>(doc.objects.size()))
+        return;
+    CObjData object = doc.objects[static_cast<size_t>(index)];
+    if (!CObjectEditDlg::EditObject(this, doc, object, index))
+        return;
+    document.Editor().ReplaceObject(index, object);
+    Refill();
+}
+
+void CObjectListDlg::New()
+{
+    const CTolvexDoc& doc = document.Doc();
+    CObjData object;
+    object.vnum = ProposedObjectVnum(doc);
+    if (object.vnum < 0) {
+        Prompt().Show(this, QStringLiteral("Error"), QStringLiteral("No hay vnums disponibles!"), QMessageBox::Critical);
+        return;
+    }
+    if (!CObjectEditDlg::EditObject(this, doc, object, -1))
+        return;
+    document.Editor().AddObject(object);
+    Refill();
+}
+
+void CObjectListDlg::Delete()
+{
+    const int index = chosen;
+    if (index < 0 || index >= static_cast<int>(document.Doc().objects.size()))
+        return;
+    const QMessageBox::StandardButton answer = Prompt().Ask(this, QStringLiteral("Attention!"),
+        QStringLiteral("Attention! You are about to delete an object.\nThis action is irreversable.  Do you wish to continue?"),
+        QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    // The line carries its record: with duplicate vnums, the one chosen goes.
+    document.Editor().DeleteObject(index);
+    Refill();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+
+class CAreaDocument;
+class CObjData;
+class QListWidget;
+
+// Lists the area's objects, one line each, to edit, create and delete them.
+// Every change is handed to the area's operations at once.
+class CObjectListDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CObjectListDlg(CAreaDocument& document, QWidget* parent = nullptr);
+
+    // The object of the chosen line (its index in the document), or -1.
+    int ChosenObject() const { return chosen; }
+
+    // The object's line: vnum, tab, name.
+    static std::string ObjectLine(const CObjData& object);
+
+    void Edit();
+    void New();
+    void Delete();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Lists the objects again, with no line chosen.
+    void Refill();
+
+    CAreaDocument& document;
+    QListWidget* list = nullptr;
+    int chosen = -1;
+};

@@ -1,0 +1,73 @@
+#include "editors/CTrainEditState.h"
+
+#include "area/CTolvexDoc.h"
+#include "text/TextWriter.h"
+
+#include <utility>
+
+CTrainEditState::CTrainEditState(const std::vector<CTrainStop>& stops)
+    : stops(stops)
+    , chosen(stops.empty() ? -1 : 0)
+{
+}
+
+CTrainStop* CTrainEditState::Chosen()
+{
+    return chosen >= 0 && chosen < static_cast<int>(stops.size()) ? &stops[static_cast<size_t>(chosen)] : nullptr;
+}
+
+void CTrainEditState::Choose(int index)
+{
+    chosen = index >= 0 && index < static_cast<int>(stops.size()) ? index : -1;
+}
+
+int CTrainEditState::New()
+{
+    stops.emplace_back();
+    return chosen = static_cast<int>(stops.size()) - 1;
+}
+
+int CTrainEditState::Insert()
+{
+    if (!Chosen())
+        return chosen;
+    stops.insert(stops.begin() + chosen, CTrainStop());
+    return chosen;
+}
+
+int CTrainEditState::Delete()
+{
+    if (!Chosen())
+        return chosen;
+    stops.erase(stops.begin() + chosen);
+    // The stop that moved into the place, or the one before a deleted last.
+    if (chosen >= static_cast<int>(stops.size()))
+        chosen = static_cast<int>(stops.size()) - 1;
+    return chosen;
+}
+
+int CTrainEditState::MoveUp()
+{
+    if (CanMoveUp()) {
+        std::swap(stops[static_cast<size_t>(chosen)], stops[static_cast<size_t>(chosen - 1)]);
+        --chosen;
+    }
+    return chosen;
+}
+
+int CTrainEditState::MoveDown()
+{
+    if (CanMoveDown()) {
+        std::swap(stops[static_cast<size_t>(chosen)], stops[static_cast<size_t>(chosen + 1)]);
+        ++chosen;
+    }
+    return chosen;
+}
+
+std::string CTrainEditState::Line(const CTolvexDoc& doc, int index) const
+{
+    const CTrainStop& stop = stops[static_cast<size_t>(index)];
+    const int room = doc.FindRoomIndex(stop.room);
+    const std::string name = room >= 0 ? doc.rooms[static_cast<size_t>(room)].name : std::string();
+    return Format("%d\t%d %s", { index, stop.room, name });
+}

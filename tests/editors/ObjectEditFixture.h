@@ -1,0 +1,120 @@
+#pragma once
+
+#include "EditorFixture.h"
+
+#include "area/ObjectRecord.h"
+#include "editors/CObjectEditDlg.h"
+#include "gui/CFlagList.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <memory>
+
+// Puts the object on the clipboard as a copy would.
+inline void PutObjectOnClipboard(const std::vector<uint8_t>& record)
+{
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(ObjectRecordFormat),
+        QByteArray(reinterpret_cast<const char*>(record.data()), static_cast<qsizetype>(record.size())));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+inline std::vector<uint8_t> ObjectOnClipboard()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    const QByteArray bytes = data ? data->data(QString::fromLatin1(ObjectRecordFormat)) : QByteArray();
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+// The example tables with one more type, "gadget", whose slots are of the
+// kinds no example type uses: M, S, U and A.
+class ObjectEditFixture : public EditorFixture {
+protected:
+    static constexpr int Gadget = 90;
+
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        CObjTypeEntry gadget;
+        gadget.value = Gadget;
+        gadget.name = "gadget";
+        const char kinds[] = { 'M', 'S', 'U', 'A', 'N' };
+        const char* labels[] = { "Parts", "Inscription", "Mode", "Marks", "Unused" };
+        for (int i = 0; i < 5; ++i) {
+            gadget.slots[i].kind = kinds[i];
+            gadget.slots[i].label = labels[i];
+        }
+        for (auto [name, value] : { std::pair { "low", 5 }, std::pair { "high", 9 } })
+            AddEntry(gadget.slots[2].own, name, value);
+        for (auto [name, value] : { std::pair { "red", 0x1 }, std::pair { "blue", 0x4 }, std::pair { "purple", 0x5 } })
+            AddEntry(gadget.slots[3].own, name, value);
+        tables.objTypes.Append(gadget);
+    }
+
+    static void AddEntry(CEntryTable<CTableEntry>& table, const char* name, int value)
+    {
+        CTableEntry entry;
+        entry.name = name;
+        entry.value = value;
+        table.Append(entry);
+    }
+
+    int TypeValue(const char* name) const { return tables.objTypes[FindByName(tables.objTypes, name)].value; }
+
+    CObjData Object(const char* type) const
+    {
+        CObjData obj;
+        obj.vnum = 3010;
+        obj.name = "thing";
+        obj.itemType = TypeValue(type);
+        return obj;
+    }
+
+    // Opens the editor on `obj` as object 0 of the area and shows it.
+    CObjectEditDlg* Open(const CObjData& obj, int ownIndex = 0)
+    {
+        dialog = std::make_unique<CObjectEditDlg>(doc, obj, ownIndex);
+        dialog->show();
+        dialog->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get())) << "the dialog's keys need it active";
+        shown = dialog.get();
+        return dialog.get();
+    }
+
+    const CObjData& Edited() const { return dialog->State().obj; }
+
+    // The builder's own choice in a list.
+    void Choose(const char* combo, const char* text) const
+    {
+        auto* box = W<QComboBox>(combo);
+        const int index = box->findText(QString::fromLatin1(text));
+        ASSERT_GE(index, 0) << combo << " has no " << text;
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+
+    // A flag's item clicked with the space bar.
+    void ToggleFlag(const char* list, const char* name) const
+    {
+        auto* flags = W<CFlagList>(list);
+        QListWidgetItem* item = flags->findItems(QString::fromLatin1(name), Qt::MatchExactly).value(0);
+        ASSERT_NE(item, nullptr) << list << " has no " << name;
+        flags->setCurrentItem(item);
+        QTest::keyClick(flags, Qt::Key_Space);
+    }
+
+    // The names a flag list shows set, in its order.
+    std::string SetFlags(const char* list) const
+    {
+        auto* flags = W<CFlagList>(list);
+        QStringList set;
+        for (int i = 0; i < flags->count(); ++i)
+            if (flags->IsShownSet(flags->item(i)->data(Qt::UserRole).toUInt()))
+                set << flags->item(i)->text();
+        return set.join(QLatin1Char(' ')).toStdString();
+    }
+
+    std::unique_ptr<CObjectEditDlg> dialog;
+};
