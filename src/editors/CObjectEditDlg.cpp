@@ -183,7 +183,7 @@ void CObjectEditDlg::BuildWidgets()
     texts->addWidget(Caption("&Material:", materialEdit, this), 4, 0);
     texts->addWidget(materialEdit, 4, 1);
     auto* numbers = new QHBoxLayout;
-    numbers->addWidget(Caption("Le&vel:", levelBox, this));
+    numbers->addWidget(Caption("Level:", levelBox, this));
     numbers->addWidget(levelBox);
     numbers->addWidget(Caption("&Weight:", weightBox, this));
     numbers->addWidget(weightBox);
@@ -291,8 +291,8 @@ QWidget* CObjectEditDlg::BuildAffectsGroup()
 {
     auto* group = new QGroupBox(QStringLiteral("Affects"), this);
     affectNumberCombo = NamedWidget<QComboBox>("affectNumberCombo", group);
-    affectAddButton = Button("A&dd", "affectAddButton", group);
-    affectDeleteButton = Button("D&elete", "affectDeleteButton", group);
+    affectAddButton = Button("&Add", "affectAddButton", group);
+    affectDeleteButton = Button("Dele&te", "affectDeleteButton", group);
     affectKindCombo = NamedWidget<QComboBox>("affectKindCombo", group);
     affectLocationCombo = NamedWidget<QComboBox>("affectLocationCombo", group);
     affectModifierBox = NumberBox("affectModifierBox", INT_MIN, INT_MAX, -32768, 32767, group);

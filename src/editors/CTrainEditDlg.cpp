@@ -74,6 +74,7 @@ CTrainEditDlg::CTrainEditDlg(const CTolvexDoc& doc, const std::vector<CTrainStop
     fields->addWidget(arrivalEdit, 1, 1, 1, 3);
     fields->addWidget(Caption("Mesage &Leave:", leaveEdit, this), 2, 0);
     fields->addWidget(leaveEdit, 2, 1, 1, 3);
+    fields->setRowStretch(3, 1);
     auto* flagsLayout = new QVBoxLayout(flagsGroup);
     flagsLayout->addWidget(flagList);
 
@@ -94,8 +95,15 @@ CTrainEditDlg::CTrainEditDlg(const CTolvexDoc& doc, const std::vector<CTrainStop
     ShowChosen();
 
     connect(stopList, &QListWidget::currentRowChanged, this, &CTrainEditDlg::ChooseRow);
-    connect(newButton, &QPushButton::clicked, this, [this] { Act(&CTrainEditState::New); });
-    connect(insertButton, &QPushButton::clicked, this, [this] { Act(&CTrainEditState::Insert); });
+    // A new stop is filled in next: its room box takes the focus.
+    for (auto [button, action] : { std::pair { newButton, &CTrainEditState::New }, std::pair { insertButton, &CTrainEditState::Insert } })
+        connect(button, &QPushButton::clicked, this, [this, action = action] {
+            Act(action);
+            if (state.Chosen()) {
+                roomBox->setFocus(Qt::OtherFocusReason);
+                roomBox->selectAll();
+            }
+        });
     connect(deleteButton, &QPushButton::clicked, this, [this] { Act(&CTrainEditState::Delete); });
     connect(upButton, &QPushButton::clicked, this, [this] { Act(&CTrainEditState::MoveUp); });
     connect(downButton, &QPushButton::clicked, this, [this] { Act(&CTrainEditState::MoveDown); });

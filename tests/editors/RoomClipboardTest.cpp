@@ -68,3 +68,20 @@ TEST_F(RoomClipboard, PasteWithoutARoomChangesNothing)
     EXPECT_EQ(Find<QLineEdit>(&dialog, "nameEdit")->text(), QStringLiteral("Room 3001"));
     EXPECT_TRUE(prompt.shown.empty()) << "a paste without a room says nothing";
 }
+
+TEST_F(RoomClipboard, PasteOfAnIncompleteRoomSaysSoAndChangesNothing)
+{
+    CRoomData source = doc.rooms[1];
+    source.name = "Somewhere else";
+    std::vector<uint8_t> record = WriteRoomRecord(source);
+    record.pop_back();
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(RoomRecordFormat),
+        QByteArray(reinterpret_cast<const char*>(record.data()), static_cast<qsizetype>(record.size())));
+    QGuiApplication::clipboard()->setMimeData(data);
+    CRoomEditDlg dialog(doc, doc.rooms[0], 0);
+    Find<QAction>(&dialog, "pasteRoomAction")->trigger();
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, QStringLiteral("The clipboard does not hold a complete room."));
+    EXPECT_EQ(Find<QLineEdit>(&dialog, "nameEdit")->text(), QStringLiteral("Room 3001"));
+}
