@@ -2,6 +2,7 @@
 
 #include "area/CTolvexDoc.h"
 #include "editors/DialogParts.h"
+#include "editors/ObjectEditParts.h"
 #include "gui/CFlagList.h"
 #include "gui/CNumberBox.h"
 #include "gui/Prompt.h"
@@ -18,18 +19,6 @@
 
 #include <algorithm>
 
-namespace {
-
-QPushButton* Button(const QString& text, const char* name, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
-
 CTrainEditDlg::CTrainEditDlg(const CTolvexDoc& doc, const std::vector<CTrainStop>& stops, QWidget* parent)
     : QDialog(parent)
     , doc(doc)
@@ -40,13 +29,13 @@ CTrainEditDlg::CTrainEditDlg(const CTolvexDoc& doc, const std::vector<CTrainStop
 
     stopList = NamedWidget<QListWidget>("trainStopList", this);
     stopList->setMinimumSize(stopList->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36, 200);
-    newButton = Button(QStringLiteral("&New"), "trainNewButton", this);
-    deleteButton = Button(QStringLiteral("&Delete"), "trainDeleteButton", this);
-    insertButton = Button(QStringLiteral("&Insert"), "trainInsertButton", this);
-    upButton = Button(QString(), "trainUpButton", this);
+    newButton = PlainButton(QStringLiteral("&New"), "trainNewButton", this);
+    deleteButton = PlainButton(QStringLiteral("&Delete"), "trainDeleteButton", this);
+    insertButton = PlainButton(QStringLiteral("&Insert"), "trainInsertButton", this);
+    upButton = PlainButton(QString(), "trainUpButton", this);
     upButton->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
     upButton->setToolTip(QStringLiteral("Up"));
-    downButton = Button(QString(), "trainDownButton", this);
+    downButton = PlainButton(QString(), "trainDownButton", this);
     downButton->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     downButton->setToolTip(QStringLiteral("Down"));
     roomBox = NamedWidget<CNumberBox>("trainRoomBox", this);
