@@ -21,7 +21,7 @@ bool ReadDice(CRecordReader& in, std::array<int, 3>& dice)
 bool ReadTexts(CRecordReader& in, std::vector<std::string>& list)
 {
     size_t count = 0;
-    if (!in.ReadCount(count))
+    if (!in.ReadCount(count, 1)) // every entry takes a byte at least
         return false;
     list.clear();
     for (size_t i = 0; i < count; ++i) {
@@ -36,7 +36,7 @@ bool ReadTexts(CRecordReader& in, std::vector<std::string>& list)
 bool ReadTriggers(CRecordReader& in, std::vector<CMobTrigger>& list)
 {
     size_t count = 0;
-    if (!in.ReadCount(count))
+    if (!in.ReadCount(count, 1)) // every entry takes a byte at least
         return false;
     list.clear();
     for (size_t i = 0; i < count; ++i) {
@@ -70,7 +70,7 @@ bool ReadShop(CRecordReader& in, std::optional<CShopData>& shop)
 bool ReadMercSkills(CRecordReader& in, std::vector<CMercSkill>& list)
 {
     size_t count = 0;
-    if (!in.ReadCount(count))
+    if (!in.ReadCount(count, 1)) // every entry takes a byte at least
         return false;
     list.clear();
     for (size_t i = 0; i < count; ++i) {
