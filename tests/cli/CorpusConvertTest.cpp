@@ -238,7 +238,8 @@ TEST(CorpusConvert, MahntorSignIsNamedAtLoadAndKeptWithKeepLayout)
 
     CSaveOptions keep = read->doc->DefaultSaveOptions();
     keep.keepLayout = true;
-    for (const CDiagnostic& d : Load(original, &keep)->diagnostics.items)
+    const auto kept = Load(original, &keep); // the loop must not outlive it
+    for (const CDiagnostic& d : kept->diagnostics.items)
         EXPECT_EQ(d.text.find("have a layout"), std::string::npos) << "no layout warning when the layout is kept";
 
     CScratchDir scratch;
