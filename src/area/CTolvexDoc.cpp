@@ -150,11 +150,11 @@ void SkipRestOfLine(CTextReader& in)
 namespace {
 
 // The header that a save in the dialect writes.
-AreaHeader HeaderOfDialect(int mudType)
+AreaHeader HeaderOfDialect(MudType mudType)
 {
-    if (mudType == MudRomDefault)
+    if (mudType == MudType::RomDefault)
         return AreaHeader::Area;
-    if (mudType == MudQuendar || mudType == MudRomOlc)
+    if (mudType == MudType::Quendar || mudType == MudType::RomOlc)
         return AreaHeader::AreaData;
     return AreaHeader::None;
 }

@@ -19,7 +19,7 @@
 // and whether descriptions keep their own line breaks instead of being
 // re-wrapped.
 struct CSaveOptions {
-    int mudType = MudQuendar;
+    MudType mudType = MudType::Quendar;
     bool mobprogs = true;
     bool keepLayout = false;
 };

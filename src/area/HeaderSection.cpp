@@ -51,8 +51,8 @@ void WriteHeader(CWriteContext& c, const std::string& fileName)
 {
     const CTolvexDoc& d = c.doc;
     std::ostream& out = c.out;
-    const int mudType = c.options.mudType;
-    if (mudType == MudRomDefault) {
+    const MudType mudType = c.options.mudType;
+    if (mudType == MudType::RomDefault) {
         WriteFormatted(out, "#AREA\n");
         WriteFormatted(out, "%s~\n", CleanText(fileName));
         WriteFormatted(out, "%s~\n", CleanText(d.name));
@@ -60,7 +60,7 @@ void WriteHeader(CWriteContext& c, const std::string& fileName)
         WriteFormatted(out, "%d %d\n\n", d.lowerVnum, d.upperVnum);
         return;
     }
-    if (mudType != MudQuendar && mudType != MudRomOlc)
+    if (mudType != MudType::Quendar && mudType != MudType::RomOlc)
         return;
     WriteFormatted(out, "#AREADATA\n");
     WriteFormatted(out, "Name %s~\n", CleanText(d.name));
@@ -68,7 +68,7 @@ void WriteHeader(CWriteContext& c, const std::string& fileName)
     WriteFormatted(out, "VNUMs %d %d\n", d.lowerVnum, d.upperVnum);
     WriteFormatted(out, "Credits %s~\n", CleanText(d.credits));
     WriteFormatted(out, "Security %d\n", d.security);
-    if (mudType == MudQuendar) {
+    if (mudType == MudType::Quendar) {
         WriteFormatted(out, "NivelMax %d\n", d.maxLevel);
         WriteFormatted(out, "NivelMin %d\n", d.minLevel);
         for (size_t i = 0; i < d.resources.size(); ++i)

@@ -1,3 +1,4 @@
+#include "area/ResetKinds.h"
 #include "area/Sections.h"
 #include "text/TextWriter.h"
 
@@ -7,32 +8,8 @@ namespace {
 // reset line starts with; 0 for a command the game does not know.
 int FileArgumentCount(char command)
 {
-    switch (command) {
-    case 'M':
-    case 'P':
-        return 4;
-    case 'O':
-    case 'E':
-    case 'D':
-        return 3;
-    case 'G':
-    case 'R':
-        return 2;
-    default:
-        return 0;
-    }
-}
-
-// M, O, D and R name their room; the others take the room of the last of these.
-bool NamesItsRoom(char command)
-{
-    return command == 'M' || command == 'O' || command == 'D' || command == 'R';
-}
-
-template <typename Reset> // CResetData or const CResetData
-auto& RoomArgument(Reset& reset)
-{
-    return reset.command == 'D' || reset.command == 'R' ? reset.arg1 : reset.arg3;
+    const CResetKind* kind = FindResetKind(command);
+    return kind ? kind->fileArguments : 0;
 }
 
 void WriteReset(std::ostream& out, const CResetData& reset)
@@ -68,9 +45,11 @@ bool ReadResets(CReadContext& c)
         c.in.ReadNumber();
         reset.arg1 = c.in.ReadNumber();
         reset.arg2 = c.in.ReadNumber();
-        if (command != 'G' && command != 'R')
+        // An unknown command is read as three numbers, and then dropped.
+        const int count = FileArgumentCount(command) > 0 ? FileArgumentCount(command) : 3;
+        if (count >= 3)
             reset.arg3 = c.in.ReadNumber();
-        if (command == 'M' || command == 'P')
+        if (count >= 4)
             reset.arg4 = c.in.ReadNumber();
         // A number taken from a later line means this one was short; the rest
         // of that later line is then skipped below with the comment.
@@ -113,7 +92,7 @@ void CTolvexDoc::DistributeResets(IDiagnostics* diagnostics)
     int firstStrayLine = 0;
     for (const CResetData& reset : resets) {
         if (NamesItsRoom(reset.command))
-            roomIndex = FindRoomIndex(RoomArgument(reset));
+            roomIndex = FindRoomIndex(*RoomArgument(reset));
         if (roomIndex >= 0) {
             rooms[static_cast<size_t>(roomIndex)].resets.push_back(reset);
         } else if (FileArgumentCount(reset.command) > 0) {
@@ -138,8 +117,8 @@ std::vector<CResetData> CTolvexDoc::RoomResets() const
     for (const CRoomData& room : rooms) {
         for (const CResetData& roomReset : room.resets) {
             CResetData reset = roomReset;
-            if (NamesItsRoom(reset.command))
-                RoomArgument(reset) = room.vnum;
+            if (int* roomArgument = RoomArgument(reset))
+                *roomArgument = room.vnum;
             resets.push_back(reset);
         }
     }

@@ -152,7 +152,7 @@ void ReportReadNotes(IDiagnostics& diagnostics, const CRoomsNotes& notes)
 
 void WriteRoom(std::ostream& out, const CRoomData& room, const CSaveOptions& options)
 {
-    const bool exitFlagLines = options.mudType == MudQuendar;
+    const bool exitFlagLines = options.mudType == MudType::Quendar;
     WriteFormatted(out, "#%d\n", room.vnum);
     WriteFormatted(out, "%s~\n", CleanText(room.name));
     WriteFormatted(out, "%s~\n", DescriptionForFile(options, room.description));

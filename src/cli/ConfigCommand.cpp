@@ -1,43 +1,31 @@
-#include "cli/CliCommands.h"
+#include "cli/CommandLine.h"
 
 #include "text/TextWriter.h"
 #include "config/ConfigLoader.h"
 #include "config/ConfigLocator.h"
 #include "config/TableNames.h"
 
-#include <algorithm>
-
 namespace {
-
-const char* MudTypeName(int mudType)
-{
-    switch (mudType) {
-    case MudRomDefault: return "ROMDEFAULT";
-    case MudRomOlc: return "ROMOLC";
-    default: return "QUENDAR";
-    }
-}
 
 void DumpTables(const CConfigTables& t, std::ostream& out)
 {
-    const CPlainTableRef* order = TableOrder();
-    for (int table = 0; table < TableOrderCount; ++table) {
-        const std::string name = order[table].name;
-        if (order[table].table) {
-            const auto& entries = t.*(order[table].table);
+    for (const CTableDescriptor& table : ConfigTableList()) {
+        const std::string name = table.name;
+        if (table.table) {
+            const auto& entries = t.*(table.table);
             for (int i = 0; i < entries.Count(); ++i)
                 out << name << '\t' << i << '\t' << entries[i].name << '\t' << entries[i].value << '\t' << entries[i].text << '\n';
-        } else if (name == "OBJTYPES") {
+        } else if (table.kind == TableKind::ObjTypes) {
             for (int i = 0; i < t.objTypes.Count(); ++i) {
                 const CObjTypeEntry& type = t.objTypes[i];
                 out << "OBJTYPES\t" << i << '\t' << type.name << '\t' << type.value << '\n';
                 for (int s = 0; s < 5; ++s)
-                    out << "OBJSLOT\t" << i << '\t' << s << '\t' << type.slots[s].kind << '\t' << type.slots[s].binding << '\t' << type.slots[s].label << '\n';
+                    out << "OBJSLOT\t" << i << '\t' << s << '\t' << type.slots[s].kind << '\t' << static_cast<int>(type.slots[s].binding) << '\t' << type.slots[s].label << '\n';
                 for (int s = 0; s < 5; ++s)
                     for (const auto& own : type.slots[s].own)
                         out << "OWN\t" << i << '\t' << s << '\t' << own->name << '\t' << own->value << '\n';
             }
-        } else if (name == "MOBFLAGS") {
+        } else if (table.kind == TableKind::Races) {
             for (int i = 0; i < t.mobFlags.Count(); ++i) {
                 const CRaceEntry& r = t.mobFlags[i];
                 out << "MOBFLAGS\t" << i << '\t' << r.name;
@@ -56,20 +44,9 @@ void DumpTables(const CConfigTables& t, std::ostream& out)
 
 } // namespace
 
-bool LoadCliConfig(std::vector<std::string>& args, CCliContext& context, CConfigTables& tables)
+bool LoadCliConfig(const std::string& configPath, CCliContext& context, CConfigTables& tables)
 {
-    std::string path;
-    auto option = std::find(args.begin(), args.end(), "--config");
-    if (option != args.end()) {
-        if (option + 1 == args.end()) {
-            context.err << "--config needs a file\n";
-            return false;
-        }
-        path = *(option + 1);
-        args.erase(option, option + 2);
-    } else {
-        path = FindConfigFile(context.executableDir);
-    }
+    const std::string path = configPath.empty() ? FindConfigFile(context.executableDir) : configPath;
     int line = 0;
     if (path.empty() || !LoadConfig(tables, path, line)) {
         context.err << Format("Error leyendo tolvex.cfg! (%i)", { line }) << '\n';
@@ -80,23 +57,12 @@ bool LoadCliConfig(std::vector<std::string>& args, CCliContext& context, CConfig
 
 int RunConfigCommand(const std::vector<std::string>& args, CCliContext& context)
 {
-    bool dump = false;
-    std::vector<std::string> rest;
-    for (const std::string& arg : args) {
-        if (arg == "--dump")
-            dump = true;
-        else
-            rest.push_back(arg);
-    }
-    if (rest.size() > 1) {
-        context.err << "usage: tolvex-cli config [--dump] [CFG]\n";
-        return 2;
-    }
-    std::vector<std::string> configArgs;
-    if (!rest.empty())
-        configArgs = { "--config", rest[0] };
+    CCommandLine line("config", "usage: tolvex-cli config [--dump] [CFG]\n", { { "--dump", false } }, 0, 1);
+    const int status = line.Parse(args, context);
+    if (status >= 0)
+        return status;
     CConfigTables tables;
-    if (!LoadCliConfig(configArgs, context, tables))
+    if (!LoadCliConfig(line.Operands().empty() ? std::string() : line.Operands()[0], context, tables))
         return 1;
 
     std::ostream& out = context.out;
@@ -104,9 +70,9 @@ int RunConfigCommand(const std::vector<std::string>& args, CCliContext& context)
     out << "MOBPROG " << tables.mobprog << '\n';
     out << "ISDOOR " << FlagsToLetters(tables.isDoor) << '\n';
     out << "LOCKED " << FlagsToLetters(tables.locked) << '\n';
-    for (int i = 0; i < TableOrderCount; ++i)
-        out << TableOrder()[i].name << ' ' << TableCount(tables, i) << '\n';
-    if (dump)
+    for (const CTableDescriptor& table : ConfigTableList())
+        out << table.name << ' ' << TableCount(tables, table) << '\n';
+    if (line.Has("--dump"))
         DumpTables(tables, out);
     return 0;
 }

@@ -34,11 +34,11 @@ int RunConvertCommand(const std::vector<std::string>& arguments, CCliContext& co
     CTolvexDoc doc(tables);
     CSaveOptions options = doc.DefaultSaveOptions();
     if (dialect == "quendar")
-        options.mudType = MudQuendar;
+        options.mudType = MudType::Quendar;
     else if (dialect == "romdefault")
-        options.mudType = MudRomDefault;
+        options.mudType = MudType::RomDefault;
     else if (dialect == "romolc")
-        options.mudType = MudRomOlc;
+        options.mudType = MudType::RomOlc;
     else if (!dialect.empty()) {
         context.err << "unknown dialect '" << dialect << "' (quendar, romdefault or romolc)\n";
         return 2;

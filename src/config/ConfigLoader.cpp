@@ -1,5 +1,6 @@
 #include "config/ConfigLoader.h"
 
+#include "config/TableNames.h"
 #include "text/TextReader.h"
 
 #include <fstream>
@@ -51,14 +52,7 @@ bool ReadGeneral(CTextReader& in, CConfigTables& t)
         if (key == "END")
             return true;
         if (key == "MUDTYPE") {
-            const std::string type = AsciiUpper(in.ReadWord());
-            if (type == "QUENDAR")
-                t.mudType = MudQuendar;
-            else if (type == "ROMDEFAULT")
-                t.mudType = MudRomDefault;
-            else if (type == "ROMOLC")
-                t.mudType = MudRomOlc;
-            else
+            if (!FindMudType(AsciiUpper(in.ReadWord()), t.mudType))
                 return false;
         } else if (key == "ISDOOR") {
             t.isDoor = in.ReadFlags();
@@ -95,13 +89,13 @@ bool ReadObjTables(CTextReader& in, CConfigTables& t)
     if (typeIndex < 0 || slotIndex < 0 || slotIndex > 4)
         return false;
     CObjValueSlot& slot = t.objTypes[typeIndex].slots[slotIndex];
-    static const std::map<std::string, int> bindings = {
-        { "SPELLS", BindSpells }, { "WEAPON_CLASES", BindWeaponClasses },
-        { "LIQUIDS", BindLiquids }, { "ATTACK_TYPES", BindAttackTypes },
-        { "EXIT_FLAGS", BindExitFlags }, { "PORTAL_FLAGS", BindPortalFlags },
+    static const std::map<std::string, SlotBinding> bindings = {
+        { "SPELLS", SlotBinding::Spells }, { "WEAPON_CLASES", SlotBinding::WeaponClasses },
+        { "LIQUIDS", SlotBinding::Liquids }, { "ATTACK_TYPES", SlotBinding::AttackTypes },
+        { "EXIT_FLAGS", SlotBinding::ExitFlags }, { "PORTAL_FLAGS", SlotBinding::PortalFlags },
     };
     if (binding == "NEW") {
-        slot.binding = BindOwn;
+        slot.binding = SlotBinding::Own;
         return ReadEntries(in, [&](const std::string& name) {
             CTableEntry entry;
             entry.name = name;
@@ -141,50 +135,29 @@ bool ReadSectorColors(CTextReader& in, CConfigTables& t)
 
 using SectionReader = std::function<bool(CTextReader&, CConfigTables&)>;
 
-SectionReader Simple(Table CConfigTables::*table, EntryShape shape)
+SectionReader ReaderFor(const CTableDescriptor& table)
 {
-    return [table, shape](CTextReader& in, CConfigTables& t) { return ReadSimpleTable(in, t.*table, shape); };
+    switch (table.kind) {
+    case TableKind::ObjTypes: return ReadObjTypes;
+    case TableKind::Races: return ReadRaces;
+    case TableKind::SectorColors: return ReadSectorColors;
+    default: break;
+    }
+    const EntryShape shape = table.kind == TableKind::Letters ? EntryShape::Letter
+        : table.kind == TableKind::Numbers                   ? EntryShape::Number
+                                                             : EntryShape::Text;
+    auto member = table.table;
+    return [member, shape](CTextReader& in, CConfigTables& t) { return ReadSimpleTable(in, t.*member, shape); };
 }
 
 const std::map<std::string, SectionReader>& SectionReaders()
 {
-    using C = CConfigTables;
-    static const std::map<std::string, SectionReader> readers = {
-        { "GENERAL", ReadGeneral },
-        { "SECTORTYPE", Simple(&C::sectorType, EntryShape::Number) },
-        { "ROOMFLAGS", Simple(&C::roomFlags, EntryShape::Letter) },
-        { "EXITFLAGS", Simple(&C::exitFlags, EntryShape::Letter) },
-        { "OBJTYPES", ReadObjTypes },
-        { "OBJTABLES", ReadObjTables },
-        { "EXTRAFLAGS", Simple(&C::extraFlags, EntryShape::Letter) },
-        { "WEARFLAGS", Simple(&C::wearFlags, EntryShape::Letter) },
-        { "SPELLS", Simple(&C::spells, EntryShape::Letter) },
-        { "WEAPONCLASES", Simple(&C::weaponClasses, EntryShape::Letter) },
-        { "LIQUIDS", Simple(&C::liquids, EntryShape::Letter) },
-        { "ATTACKTYPES", Simple(&C::attackTypes, EntryShape::Text) },
-        { "PORTALFLAGS", Simple(&C::portalFlags, EntryShape::Letter) },
-        { "AFFECTFLAGS", Simple(&C::affectFlags, EntryShape::Letter) },
-        { "AFFECTLOCATION", Simple(&C::affectLocation, EntryShape::Number) },
-        { "IMMFLAGS", Simple(&C::immFlags, EntryShape::Letter) },
-        { "MERCMSG", Simple(&C::mercMsg, EntryShape::Number) },
-        { "MOBFLAGS", ReadRaces },
-        { "ACTFLAGS", Simple(&C::actFlags, EntryShape::Letter) },
-        { "OFFFLAGS", Simple(&C::offFlags, EntryShape::Letter) },
-        { "PARTS", Simple(&C::parts, EntryShape::Letter) },
-        { "FORM", Simple(&C::form, EntryShape::Letter) },
-        { "SEX", Simple(&C::sex, EntryShape::Letter) },
-        { "SIZE", Simple(&C::size, EntryShape::Letter) },
-        { "POS", Simple(&C::pos, EntryShape::Text) },
-        { "MOBPROGTRIG", Simple(&C::mobProgTrig, EntryShape::Letter) },
-        { "SKILLS", Simple(&C::skills, EntryShape::Letter) },
-        { "TRAINFLAGS", Simple(&C::trainFlags, EntryShape::Letter) },
-        { "WEARPOS", Simple(&C::wearPos, EntryShape::Number) },
-        { "DIRNAME", Simple(&C::dirName, EntryShape::Number) },
-        { "RECUNAME", Simple(&C::recuName, EntryShape::Number) },
-        { "SECTORCOLORS", ReadSectorColors },
-        { "AFFTO", Simple(&C::affTo, EntryShape::Number) },
-        { "CLASSES", Simple(&C::classes, EntryShape::Number) },
-    };
+    static const std::map<std::string, SectionReader> readers = [] {
+        std::map<std::string, SectionReader> all = { { "GENERAL", ReadGeneral }, { "OBJTABLES", ReadObjTables } };
+        for (const CTableDescriptor& table : ConfigTableList())
+            all.emplace(table.name, ReaderFor(table));
+        return all;
+    }();
     return readers;
 }
 

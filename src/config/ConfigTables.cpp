@@ -23,12 +23,12 @@ const CEntryTable<CTableEntry>* CConfigTables::SlotTable(int32_t itemType, int s
         return nullptr;
     const CObjValueSlot& s = type->slots[slot];
     switch (s.binding) {
-    case BindSpells: return &spells;
-    case BindWeaponClasses: return &weaponClasses;
-    case BindLiquids: return &liquids;
-    case BindAttackTypes: return &attackTypes;
-    case BindExitFlags: return &exitFlags;
-    case BindPortalFlags: return &portalFlags;
+    case SlotBinding::Spells: return &spells;
+    case SlotBinding::WeaponClasses: return &weaponClasses;
+    case SlotBinding::Liquids: return &liquids;
+    case SlotBinding::AttackTypes: return &attackTypes;
+    case SlotBinding::ExitFlags: return &exitFlags;
+    case SlotBinding::PortalFlags: return &portalFlags;
     default: return &s.own;
     }
 }

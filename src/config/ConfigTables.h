@@ -1,15 +1,11 @@
 #pragma once
 
+#include "config/MudType.h"
 #include "config/TableEntry.h"
 
 #include <cstdint>
 #include <string>
 
-enum MudType {
-    MudQuendar = 1,
-    MudRomDefault = 2,
-    MudRomOlc = 3,
-};
 
 // The game's name tables and the four GENERAL settings, as read from tolvex.cfg.
 class CConfigTables {
@@ -23,7 +19,7 @@ public:
 
     uint32_t isDoor = 0;
     uint32_t locked = 0;
-    int mudType = MudQuendar;
+    MudType mudType = MudType::Quendar;
     int mobprog = 1;
 
     CEntryTable<CTableEntry> sectorType;

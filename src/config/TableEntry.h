@@ -56,14 +56,15 @@ private:
 };
 
 // Which list names the values of an object value slot.
-enum SlotBinding {
-    BindOwn = 0,
-    BindSpells = 1,
-    BindWeaponClasses = 2,
-    BindLiquids = 3,
-    BindAttackTypes = 4,
-    BindExitFlags = 5,
-    BindPortalFlags = 6,
+// The numbers are what `tolvex-cli config --dump` prints.
+enum class SlotBinding {
+    Own = 0,
+    Spells = 1,
+    WeaponClasses = 2,
+    Liquids = 3,
+    AttackTypes = 4,
+    ExitFlags = 5,
+    PortalFlags = 6,
 };
 
 class CObjValueSlot {
@@ -71,7 +72,7 @@ public:
     char kind = 'N';
     std::string label;
     CEntryTable<CTableEntry> own;
-    int binding = BindOwn;
+    SlotBinding binding = SlotBinding::Own;
 };
 
 class CObjTypeEntry : public CTableEntry {

@@ -2,12 +2,27 @@
 
 #include "config/ConfigTables.h"
 
-// The 32 tables in their fixed order, by their section names, for listings.
-struct CPlainTableRef {
-    const char* name;
-    CEntryTable<CTableEntry> CConfigTables::*table; // nullptr for the three tables of their own shape
+#include <array>
+
+// How a table's entries are written in tolvex.cfg after their names.
+enum class TableKind {
+    Letters, // a flag letter
+    Numbers,
+    Texts, // one word
+    ObjTypes, // the three tables of their own shape
+    Races,
+    SectorColors,
 };
 
-constexpr int TableOrderCount = 32;
-const CPlainTableRef* TableOrder(); // TableOrderCount entries
-int TableCount(const CConfigTables& tables, int index);
+// One of the 32 tables: its section name in tolvex.cfg, its kind and, for the
+// plain name lists, where it is kept.
+struct CTableDescriptor {
+    const char* name;
+    TableKind kind;
+    CEntryTable<CTableEntry> CConfigTables::*table; // nullptr for the three of their own shape
+};
+
+constexpr int ConfigTableCount = 32;
+// The tables in their fixed order, the one `tolvex-cli config` lists them in.
+const std::array<CTableDescriptor, ConfigTableCount>& ConfigTableList();
+int TableCount(const CConfigTables& tables, const CTableDescriptor& table);

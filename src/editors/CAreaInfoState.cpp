@@ -2,14 +2,14 @@
 
 #include "area/CTolvexDoc.h"
 
-CAreaInfoFields CAreaInfoState::FieldsFor(int mudType)
+CAreaInfoFields CAreaInfoState::FieldsFor(MudType mudType)
 {
     CAreaInfoFields fields;
-    if (mudType == MudRomDefault || mudType == MudRomOlc) {
+    if (mudType == MudType::RomDefault || mudType == MudType::RomOlc) {
         fields.levels = false;
         fields.resources = false;
     }
-    if (mudType == MudRomDefault) {
+    if (mudType == MudType::RomDefault) {
         fields.authors = false;
         fields.security = false;
     }

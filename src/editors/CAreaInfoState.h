@@ -1,6 +1,7 @@
 #pragma once
 
 #include "area/CAreaHeader.h"
+#include "config/MudType.h"
 #include "config/TableEntry.h"
 
 #include <string>
@@ -32,7 +33,7 @@ public:
     static constexpr CNumberRange LevelRange { 0, 32767, 0, 60 };
     static constexpr CNumberRange AmountRange { 0, 2000000, 0, 32767 };
 
-    static CAreaInfoFields FieldsFor(int mudType);
+    static CAreaInfoFields FieldsFor(MudType mudType);
 
     explicit CAreaInfoState(const CTolvexDoc& doc);
     // The header as the dialog leaves it.

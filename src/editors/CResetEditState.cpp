@@ -6,15 +6,7 @@
 const std::vector<CResetKind>& ResetKindsByName()
 {
     static const std::vector<CResetKind> kinds = [] {
-        std::vector<CResetKind> list = {
-            { 'M', "Mob to room" },
-            { 'O', "Object to room" },
-            { 'P', "Object in object" },
-            { 'G', "Object to mob" },
-            { 'E', "Equipt mob" },
-            { 'D', "Status Door" },
-            { 'R', "Randomize Exits" },
-        };
+        std::vector<CResetKind> list(ResetKinds().begin(), ResetKinds().end());
         std::sort(list.begin(), list.end(),
             [](const CResetKind& a, const CResetKind& b) { return std::strcmp(a.name, b.name) < 0; });
         return list;
@@ -24,15 +16,13 @@ const std::vector<CResetKind>& ResetKindsByName()
 
 std::string ResetKindName(char letter)
 {
-    for (const CResetKind& kind : ResetKindsByName())
-        if (kind.letter == letter)
-            return kind.name;
-    return std::string();
+    const CResetKind* kind = FindResetKind(letter);
+    return kind ? kind->name : std::string();
 }
 
-CResetEditState::CResetEditState(const CResetData& reset, int roomVnum)
-    : reset(reset)
-    , roomVnum(roomVnum)
+CResetEditState::CResetEditState(const CResetData& original, int room)
+    : reset(original)
+    , roomVnum(room)
 {
 }
 
@@ -50,7 +40,7 @@ CResetFields CResetEditState::SelectKind(char kind)
     if (firstTime) {
         firstTime = false;
     } else {
-        const bool counted = kind == 'M' || kind == 'P' || kind == 'G' || kind == 'E';
+        const bool counted = FindResetKind(kind)->counted;
         reset.arg1 = 0;
         reset.arg2 = counted ? 1 : kind == 'R' ? MostExits : 0;
         reset.arg3 = 0;
@@ -62,7 +52,7 @@ CResetFields CResetEditState::SelectKind(char kind)
         fields.firstLabel = kind == 'M' ? "Mob:" : "Object:";
         firstVnum = reset.arg1;
     }
-    if (kind == 'M' || kind == 'P' || kind == 'G' || kind == 'E') {
+    if (FindResetKind(kind)->counted) {
         fields.maxMinUsed = true;
         max = reset.arg2;
         min = reset.arg4;

@@ -1,15 +1,10 @@
 #pragma once
 
 #include "area/CResetData.h"
+#include "area/ResetKinds.h"
 
 #include <string>
 #include <vector>
-
-// The seven kinds of reset, each with the name the type list shows.
-struct CResetKind {
-    char letter;
-    const char* name;
-};
 
 // The kinds sorted by name, as the type list shows them.
 const std::vector<CResetKind>& ResetKindsByName();

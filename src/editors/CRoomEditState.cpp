@@ -1,13 +1,14 @@
 #include "editors/CRoomEditState.h"
 
 #include "area/CTolvexDoc.h"
+#include "area/ResetKinds.h"
 #include "text/TextWriter.h"
 
-CRoomEditState::CRoomEditState(const CRoomData& room, int lowerVnum, int upperVnum, int ownIndex)
-    : room(room)
-    , lowerVnum(lowerVnum)
-    , upperVnum(upperVnum)
-    , ownIndex(ownIndex)
+CRoomEditState::CRoomEditState(const CRoomData& original, int lowest, int highest, int index)
+    : room(original)
+    , lowerVnum(lowest)
+    , upperVnum(highest)
+    , ownIndex(index)
 {
 }
 
@@ -44,12 +45,9 @@ bool CRoomEditState::ToggleExitFlag(uint32_t value)
 void CRoomEditState::SetVnum(int vnum)
 {
     room.vnum = vnum;
-    for (CResetData& reset : room.resets) {
-        if (reset.command == 'D' || reset.command == 'R')
-            reset.arg1 = vnum;
-        else if (reset.command == 'M' || reset.command == 'O')
-            reset.arg3 = vnum;
-    }
+    for (CResetData& reset : room.resets)
+        if (int* roomArgument = RoomArgument(reset))
+            *roomArgument = vnum;
 }
 
 std::string CRoomEditState::CheckVnum(const CTolvexDoc& doc) const

@@ -10,9 +10,9 @@
 namespace {
 
 struct CArea {
-    explicit CArea(int mudType = MudRomOlc)
+    explicit CArea(MudType mudType = MudType::RomOlc)
     {
-        std::istringstream config("#GENERAL\nMUDTYPE " + std::string(mudType == MudRomDefault ? "ROMDEFAULT" : "ROMOLC")
+        std::istringstream config("#GENERAL\nMUDTYPE " + std::string(mudType == MudType::RomDefault ? "ROMDEFAULT" : "ROMOLC")
             + "\nMOBPROG 0\nend\n#SECTORTYPE inside 0 end\n");
         int line = 0;
         EXPECT_TRUE(LoadConfig(tables, config, line)) << "line " << line;
@@ -106,12 +106,12 @@ TEST(AreaFile, OnlyUnreadBytesBeforeTheEndMakeAFileReadInPart)
 
 TEST(AreaFile, AHeaderOfTheOtherKindIsAnnouncedOnce)
 {
-    const struct { int mudType; const char* header; const char* told; } cases[] = {
-        { MudRomOlc, "#AREA\nx.are~\nX~\nC~\n1 9\n", "The file has an #AREA header; saving in the configured dialect writes an #AREADATA header instead" },
-        { MudRomDefault, "#AREADATA\nName X~\nEnd\n", "The file has an #AREADATA header; saving in the configured dialect writes an #AREA header instead" },
-        { MudRomDefault, "#AREA\nx.are~\nX~\nC~\n1 9\n", nullptr },
-        { MudRomOlc, "#AREADATA\nName X~\nEnd\n", nullptr },
-        { MudRomOlc, "", nullptr },
+    const struct { MudType mudType; const char* header; const char* told; } cases[] = {
+        { MudType::RomOlc, "#AREA\nx.are~\nX~\nC~\n1 9\n", "The file has an #AREA header; saving in the configured dialect writes an #AREADATA header instead" },
+        { MudType::RomDefault, "#AREADATA\nName X~\nEnd\n", "The file has an #AREADATA header; saving in the configured dialect writes an #AREA header instead" },
+        { MudType::RomDefault, "#AREA\nx.are~\nX~\nC~\n1 9\n", nullptr },
+        { MudType::RomOlc, "#AREADATA\nName X~\nEnd\n", nullptr },
+        { MudType::RomOlc, "", nullptr },
     };
     for (const auto& c : cases) {
         CArea area(c.mudType);

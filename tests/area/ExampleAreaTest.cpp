@@ -24,7 +24,7 @@ TEST_P(ExampleArea, LoadsWithoutWarningsAndShowsEveryKindOfExitOverThreeLevels)
     CDiagnosticList diagnostics;
     ASSERT_TRUE(doc.Load(in, diagnostics));
     LayoutRooms(doc);
-    const size_t expected = tables.mudType == MudRomDefault ? 1 : 0;
+    const size_t expected = tables.mudType == MudType::RomDefault ? 1 : 0;
     ASSERT_EQ(diagnostics.items.size(), expected) << "the first: " << (diagnostics.items.empty() ? "" : diagnostics.items[0].text);
     if (expected) {
         EXPECT_NE(diagnostics.items[0].text.find("#AREADATA header; saving"), std::string::npos) << diagnostics.items[0].text;

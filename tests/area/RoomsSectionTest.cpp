@@ -23,7 +23,7 @@ CRoomData NewRoom()
     return room;
 }
 
-std::string Written(const CRoomData& room, int mudType = MudQuendar)
+std::string Written(const CRoomData& room, MudType mudType = MudType::Quendar)
 {
     SectionArea area(roomsConfig);
     area.doc.rooms.push_back(room);
@@ -73,24 +73,24 @@ TEST(RoomsSection, LockCodesSetTheDoorBitsAndAreWrittenFromThem)
     for (const auto& c : written) {
         CRoomData room = NewRoom();
         room.exits[2].toVnum = 3002, room.exits[2].key = -1, room.exits[2].exitFlags = c.flags;
-        EXPECT_EQ(RecordLines(Written(room, MudRomDefault)), "D2\n\n~\n~\n" + std::to_string(c.code) + " -1 3002\n")
+        EXPECT_EQ(RecordLines(Written(room, MudType::RomDefault)), "D2\n\n~\n~\n" + std::to_string(c.code) + " -1 3002\n")
             << "flags " << c.flags;
     }
 }
 
 TEST(RoomsSection, ExitFlagLinesOnlyInDialectOne)
 {
-    const struct { int mudType; const char* lines; } cases[] = {
-        { MudQuendar, "D1\nA gate.\n~\ngate~\n2 5 3002\nX1 ABFK\n" },
-        { MudRomDefault, "D1\nA gate.\n~\ngate~\n2 5 3002\n" },
-        { MudRomOlc, "D1\nA gate.\n~\ngate~\n2 5 3002\n" },
+    const struct { MudType mudType; const char* lines; } cases[] = {
+        { MudType::Quendar, "D1\nA gate.\n~\ngate~\n2 5 3002\nX1 ABFK\n" },
+        { MudType::RomDefault, "D1\nA gate.\n~\ngate~\n2 5 3002\n" },
+        { MudType::RomOlc, "D1\nA gate.\n~\ngate~\n2 5 3002\n" },
     };
     for (const auto& c : cases) {
         CRoomData room = NewRoom();
         room.exits[1] = { "a gate.", "gate", 5, 3002, 0x423 };
         room.exits[3] = { "", "", 0, 3003, 0 }; // no flags: no X line in any dialect
         EXPECT_EQ(RecordLines(Written(room, c.mudType)), c.lines + std::string("D3\n\n~\n~\n0 0 3003\n"))
-            << "dialect " << c.mudType;
+            << "dialect " << MudTypeName(c.mudType);
     }
 }
 

@@ -32,7 +32,7 @@ struct SectionArea {
         return ok;
     }
 
-    std::string Write(void (*writer)(CWriteContext&), int mudType = MudQuendar)
+    std::string Write(void (*writer)(CWriteContext&), MudType mudType = MudType::Quendar)
     {
         std::ostringstream out;
         CWriteContext context { doc, out, diagnostics, tables, CSaveOptions { mudType, true } };

@@ -32,7 +32,7 @@ TEST(LoadConfig, CommentOnlyFileLoadsEmptyTablesWithDefaults)
     EXPECT_EQ(l.tables.roomFlags.Count(), 0);
     EXPECT_EQ(l.tables.isDoor, 0u);
     EXPECT_EQ(l.tables.locked, 0u);
-    EXPECT_EQ(l.tables.mudType, MudQuendar);
+    EXPECT_EQ(l.tables.mudType, MudType::Quendar);
     EXPECT_EQ(l.tables.mobprog, 1);
 }
 
@@ -72,11 +72,11 @@ TEST(LoadConfig, GeneralSettings)
 {
     Loaded l = Load("#GENERAL mudtype romolc isdoor A locked BC mobprog 0 End");
     ASSERT_TRUE(l.ok);
-    EXPECT_EQ(l.tables.mudType, MudRomOlc);
+    EXPECT_EQ(l.tables.mudType, MudType::RomOlc);
     EXPECT_EQ(l.tables.isDoor, 1u);
     EXPECT_EQ(l.tables.locked, 6u);
     EXPECT_EQ(l.tables.mobprog, 0);
-    EXPECT_EQ(Load("#GENERAL MUDTYPE romdefault END").tables.mudType, MudRomDefault);
+    EXPECT_EQ(Load("#GENERAL MUDTYPE romdefault END").tables.mudType, MudType::RomDefault);
 }
 
 TEST(LoadConfig, TextTablesKeepTheDisplayTextAsWritten)
@@ -106,8 +106,8 @@ TEST(LoadConfig, ObjectTypesSlotsAndBindings)
     EXPECT_EQ(scroll.slots[1].label, "Spell 1");
     EXPECT_EQ(scroll.slots[1].kind, 'W');
     EXPECT_EQ(scroll.slots[4].kind, 'X');
-    EXPECT_EQ(scroll.slots[1].binding, BindSpells);
-    EXPECT_EQ(scroll.slots[2].binding, BindOwn);
+    EXPECT_EQ(scroll.slots[1].binding, SlotBinding::Spells);
+    EXPECT_EQ(scroll.slots[2].binding, SlotBinding::Own);
     ASSERT_EQ(scroll.slots[4].own.Count(), 2);
     EXPECT_EQ(scroll.slots[4].own[0].name, "open");
     EXPECT_EQ(scroll.slots[4].own[0].value, 1);
@@ -116,9 +116,9 @@ TEST(LoadConfig, ObjectTypesSlotsAndBindings)
 
 TEST(LoadConfig, EveryBindingKeyword)
 {
-    const struct { const char* word; int binding; } cases[] = {
-        { "SPELLS", BindSpells }, { "WEAPON_CLASES", BindWeaponClasses }, { "liquids", BindLiquids },
-        { "ATTACK_TYPES", BindAttackTypes }, { "EXIT_FLAGS", BindExitFlags }, { "PORTAL_FLAGS", BindPortalFlags },
+    const struct { const char* word; SlotBinding binding; } cases[] = {
+        { "SPELLS", SlotBinding::Spells }, { "WEAPON_CLASES", SlotBinding::WeaponClasses }, { "liquids", SlotBinding::Liquids },
+        { "ATTACK_TYPES", SlotBinding::AttackTypes }, { "EXIT_FLAGS", SlotBinding::ExitFlags }, { "PORTAL_FLAGS", SlotBinding::PortalFlags },
     };
     for (const auto& c : cases) {
         Loaded l = Load(std::string("#OBJTYPES t 9 a~N b~N c~N d~N e~N end #OBJTABLES 9 3 ") + c.word);
@@ -162,13 +162,13 @@ TEST(LoadConfig, RefusesWhatItCannotUnderstandAndNamesTheLine)
     };
     for (const auto& c : cases) {
         CConfigTables tables;
-        tables.mudType = MudRomOlc;
+        tables.mudType = MudType::RomOlc;
         tables.roomFlags.Append(CTableEntry());
         std::istringstream in(c.text);
         int line = -1;
         EXPECT_FALSE(LoadConfig(tables, in, line)) << c.why;
         EXPECT_EQ(line, c.line) << c.why;
-        EXPECT_EQ(tables.mudType, MudRomOlc) << c.why << ": a failed load leaves the tables alone";
+        EXPECT_EQ(tables.mudType, MudType::RomOlc) << c.why << ": a failed load leaves the tables alone";
         EXPECT_EQ(tables.roomFlags.Count(), 1) << c.why;
     }
 }

@@ -29,14 +29,14 @@ TEST_F(AreaInfoDlg, DialectDecidesWhatCanBeEdited)
     const std::pair<char, const char*> fields[] = { { 'n', "nameEdit" }, { 'b', "buildersEdit" }, { 'c', "creditsEdit" },
         { 'l', "lowerVnumBox" }, { 'u', "upperVnumBox" }, { 's', "securityBox" }, { 'm', "minLevelBox" }, { 'M', "maxLevelBox" },
         { 'r', "resourceList" }, { 'a', "amountBox" } };
-    const std::pair<int, const char*> cases[] = { { MudQuendar, "nbclusmMra" }, { MudRomDefault, "n-clu-----" }, { MudRomOlc, "nbclus----" } };
+    const std::pair<MudType, const char*> cases[] = { { MudType::Quendar, "nbclusmMra" }, { MudType::RomDefault, "n-clu-----" }, { MudType::RomOlc, "nbclus----" } };
     for (const auto& [mudType, usable] : cases) {
         tables.mudType = mudType;
         Open();
         std::string shownUsable;
         for (const auto& [letter, name] : fields)
             shownUsable += W<QWidget>(name)->isEnabled() ? letter : '-';
-        EXPECT_EQ(shownUsable, usable) << "dialect " << mudType;
+        EXPECT_EQ(shownUsable, usable) << "dialect " << MudTypeName(mudType);
     }
 }
 
