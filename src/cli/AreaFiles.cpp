@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <fstream>
 #include <stdexcept>
 
@@ -45,34 +44,6 @@ void LayOutMap(const std::string& path, CTolvexDoc& doc, bool allRooms, CCliCont
         PrintDiagnostic(context.err, path, { Severity::Warning, 0, std::string(), warning, false });
 }
 
-bool TakeFlag(std::vector<std::string>& args, const char* name)
-{
-    const auto it = std::find(args.begin(), args.end(), name);
-    if (it == args.end())
-        return false;
-    args.erase(it);
-    return true;
-}
-
-bool WriteFileReplacing(const std::string& path, const std::string& content)
-{
-    const std::string aside = path + ".tolvex-tmp";
-    {
-        std::ofstream out(aside, std::ios::binary | std::ios::trunc);
-        out << content;
-        out.close();
-        if (!out) {
-            std::remove(aside.c_str());
-            return false;
-        }
-    }
-    if (std::rename(aside.c_str(), path.c_str()) != 0) {
-        std::remove(aside.c_str());
-        return false;
-    }
-    return true;
-}
-
 bool ParseInt(const std::string& text, int& value)
 {
     if (text.empty())
@@ -86,23 +57,5 @@ bool ParseInt(const std::string& text, int& value)
     } catch (const std::exception&) {
         return false;
     }
-    return true;
-}
-
-bool TakeIntOption(std::vector<std::string>& args, const char* name, int& value, CCliContext& context)
-{
-    auto option = std::find(args.begin(), args.end(), name);
-    if (option == args.end())
-        return true;
-    if (option + 1 == args.end()) {
-        context.err << name << " needs a number\n";
-        return false;
-    }
-    const std::string text = *(option + 1);
-    if (!ParseInt(text, value)) {
-        context.err << name << ": '" << text << "' is not a number\n";
-        return false;
-    }
-    args.erase(option, option + 2);
     return true;
 }

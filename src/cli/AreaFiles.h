@@ -19,17 +19,6 @@ bool LoadAreaFile(const std::string& path, CTolvexDoc& doc, CCliContext& context
 // when rooms are left off the map.
 void LayOutMap(const std::string& path, CTolvexDoc& doc, bool allRooms, CCliContext& context);
 
-// Takes the flag `name` out of args; true when it was there.
-bool TakeFlag(std::vector<std::string>& args, const char* name);
-
-// Writes `content` beside `path` and then moves it over `path`, so a failed
-// write leaves an existing file as it was.
-bool WriteFileReplacing(const std::string& path, const std::string& content);
-
 // The whole of `text` as a decimal int; false (value untouched) when it is
 // empty, holds anything else or lies outside the int range.
 bool ParseInt(const std::string& text, int& value);
-
-// Takes "--name VALUE" out of args; false with a message when VALUE is missing
-// or not a number.
-bool TakeIntOption(std::vector<std::string>& args, const char* name, int& value, CCliContext& context);

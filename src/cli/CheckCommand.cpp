@@ -1,4 +1,5 @@
 #include "cli/AreaFiles.h"
+#include "cli/CommandLine.h"
 
 #include "check/AreaCheck.h"
 
@@ -30,18 +31,16 @@ std::vector<int> OtherMobprogs(const std::vector<CCheckedFile>& files, const CCh
 
 int RunCheckCommand(const std::vector<std::string>& arguments, CCliContext& context)
 {
-    std::vector<std::string> args = arguments;
-    const auto strictOption = std::find(args.begin(), args.end(), "--strict");
-    const bool strict = strictOption != args.end();
-    if (strict)
-        args.erase(strictOption);
+    CCommandLine line("check", "usage: tolvex-cli check [--strict] [--config CFG] FILE...\n",
+        { { "--config", true }, { "--strict", false } }, 1, AnyNumber);
+    const int parsed = line.Parse(arguments, context);
+    if (parsed >= 0)
+        return parsed;
+    const bool strict = line.Has("--strict");
+    const std::vector<std::string>& args = line.Operands();
     CConfigTables tables;
-    if (!LoadCliConfig(args, context, tables))
+    if (!LoadCliConfig(line.Value("--config"), context, tables))
         return 1;
-    if (args.empty()) {
-        context.err << "usage: tolvex-cli check [--strict] [--config CFG] FILE...\n";
-        return 2;
-    }
     // One table set for all files, as in the editor: a race added by one file
     // is known to the next.
     int status = 0;

@@ -18,7 +18,7 @@ int RunDumpCommand(const std::vector<std::string>& args, CCliContext& context);
 int RunLayoutCommand(const std::vector<std::string>& args, CCliContext& context);
 int RunRenderCommand(const std::vector<std::string>& args, CCliContext& context);
 
-// Loads the configuration named by --config (removed from args) or found as the
-// editor finds it; prints the failure and returns false when it cannot.
+// Loads the configuration at `path`, or the one found as the editor finds it
+// when `path` is empty; prints the failure and returns false when it cannot.
 class CConfigTables;
-bool LoadCliConfig(std::vector<std::string>& args, CCliContext& context, CConfigTables& tables);
+bool LoadCliConfig(const std::string& path, CCliContext& context, CConfigTables& tables);

@@ -1,67 +1,80 @@
 #include "cli/AreaFiles.h"
+#include "cli/CommandLine.h"
+
+#include "text/AtomicFile.h"
+#include "text/TextReader.h"
 
 #include <sstream>
 
+namespace {
+
+// The command takes the dialects' names in lower case.
+bool FindDialect(const std::string& name, MudType& type)
+{
+    return name == AsciiLower(name) && FindMudType(AsciiUpper(name), type);
+}
+
+std::string DialectChoices()
+{
+    std::string choices;
+    const auto& names = MudTypeNames();
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            choices += i + 1 == names.size() ? " or " : ", ";
+        choices += AsciiLower(names[i].name);
+    }
+    return choices;
+}
+
+} // namespace
+
 int RunConvertCommand(const std::vector<std::string>& arguments, CCliContext& context)
 {
-    std::vector<std::string> args;
-    std::string dialect;
-    bool noMobprogs = false;
-    bool keepLayout = false;
-    bool partial = false;
-    std::vector<std::string> rest = arguments;
-    CConfigTables tables;
-    if (!LoadCliConfig(rest, context, tables))
-        return 1;
-    for (size_t i = 0; i < rest.size(); ++i) {
-        if (rest[i] == "--dialect" && i + 1 < rest.size())
-            dialect = rest[++i];
-        else if (rest[i] == "--no-mobprogs")
-            noMobprogs = true;
-        else if (rest[i] == "--keep-layout")
-            keepLayout = true;
-        else if (rest[i] == "--partial")
-            partial = true;
-        else
-            args.push_back(rest[i]);
-    }
-    if (args.size() != 2) {
-        context.err << "usage: tolvex-cli convert [--config CFG] [--dialect quendar|romdefault|romolc] [--no-mobprogs] "
-                       "[--keep-layout] [--partial] IN OUT\n";
+    CCommandLine line("convert",
+        "usage: tolvex-cli convert [--config CFG] [--dialect quendar|romdefault|romolc] [--no-mobprogs] "
+        "[--keep-layout] [--partial] IN OUT\n",
+        { { "--config", true }, { "--dialect", true }, { "--no-mobprogs", false }, { "--keep-layout", false },
+            { "--partial", false } },
+        2, 2);
+    const int parsed = line.Parse(arguments, context);
+    if (parsed >= 0)
+        return parsed;
+    const std::string dialect = line.Value("--dialect");
+    MudType mudType = MudType::Quendar;
+    if (line.Has("--dialect") && !FindDialect(dialect, mudType)) {
+        context.err << "unknown dialect '" << dialect << "' (" << DialectChoices() << ")\n";
         return 2;
     }
+    CConfigTables tables;
+    if (!LoadCliConfig(line.Value("--config"), context, tables))
+        return 1;
 
     CTolvexDoc doc(tables);
     CSaveOptions options = doc.DefaultSaveOptions();
-    if (dialect == "quendar")
-        options.mudType = MudType::Quendar;
-    else if (dialect == "romdefault")
-        options.mudType = MudType::RomDefault;
-    else if (dialect == "romolc")
-        options.mudType = MudType::RomOlc;
-    else if (!dialect.empty()) {
-        context.err << "unknown dialect '" << dialect << "' (quendar, romdefault or romolc)\n";
-        return 2;
-    }
-    if (noMobprogs)
+    if (line.Has("--dialect"))
+        options.mudType = mudType;
+    if (line.Has("--no-mobprogs"))
         options.mobprogs = false;
-    options.keepLayout = keepLayout;
+    options.keepLayout = line.Has("--keep-layout");
 
-    if (!LoadAreaFile(args[0], doc, context, options))
+    const std::string& in = line.Operands()[0];
+    const std::string& outPath = line.Operands()[1];
+    if (!LoadAreaFile(in, doc, context, options))
         return 1;
-    if (doc.ReadInPart() && !partial) {
-        context.err << args[1] << ": not written: " << args[0] << " was read only up to line " << doc.ReadUpToLine()
+    if (doc.ReadInPart() && !line.Has("--partial")) {
+        context.err << outPath << ": not written: " << in << " was read only up to line " << doc.ReadUpToLine()
                     << " and the rest would be lost (--partial writes what was read)\n";
         return 1;
     }
 
     std::ostringstream out;
     CDiagnosticList diagnostics;
-    doc.Save(out, args[0], diagnostics, options);
+    doc.Save(out, in, diagnostics, options);
     for (const CDiagnostic& d : diagnostics.items)
-        PrintDiagnostic(context.err, args[1], d);
-    if (!WriteFileReplacing(args[1], out.str())) {
-        context.err << args[1] << ": cannot be written\n";
+        PrintDiagnostic(context.err, outPath, d);
+    std::string error;
+    if (!WriteFileAtomically(outPath, out.str(), error)) {
+        context.err << outPath << ": cannot be written\n";
         return 1;
     }
     return 0;

@@ -1,4 +1,5 @@
 #include "cli/AreaFiles.h"
+#include "cli/CommandLine.h"
 #include "cli/JsonWriter.h"
 #include "layout/RoomLayout.h"
 
@@ -198,16 +199,15 @@ void WriteMob(CJsonWriter& j, const CMobData& m)
 
 int RunDumpCommand(const std::vector<std::string>& arguments, CCliContext& context)
 {
-    std::vector<std::string> args = arguments;
+    CCommandLine line("dump", "usage: tolvex-cli dump [--config CFG] FILE\n", { { "--config", true } }, 1, 1);
+    const int parsed = line.Parse(arguments, context);
+    if (parsed >= 0)
+        return parsed;
     CConfigTables tables;
-    if (!LoadCliConfig(args, context, tables))
+    if (!LoadCliConfig(line.Value("--config"), context, tables))
         return 1;
-    if (args.size() != 1) {
-        context.err << "usage: tolvex-cli dump [--config CFG] FILE\n";
-        return 2;
-    }
     CTolvexDoc doc(tables);
-    if (!LoadAreaFile(args[0], doc, context))
+    if (!LoadAreaFile(line.Operands()[0], doc, context))
         return 1;
     LayoutRooms(doc);
 

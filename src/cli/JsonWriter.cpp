@@ -85,7 +85,8 @@ void CJsonWriter::WriteString(const std::string& text)
 {
     static const char hex[] = "0123456789abcdef";
     out << '"';
-    for (unsigned char c : text) {
+    for (const char byte : text) {
+        const auto c = static_cast<unsigned char>(byte);
         switch (c) {
         case '"': out << "\\\""; break;
         case '\\': out << "\\\\"; break;

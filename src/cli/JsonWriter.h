@@ -8,7 +8,7 @@
 // Bytes above 127 are written as the Latin-1 character of the same number.
 class CJsonWriter {
 public:
-    explicit CJsonWriter(std::ostream& out) : out(out) {}
+    explicit CJsonWriter(std::ostream& stream) : out(stream) {}
 
     void BeginObject();
     void EndObject();

@@ -1,25 +1,26 @@
 #include "cli/AreaFiles.h"
+#include "cli/CommandLine.h"
 
 #include "layout/RoomLayout.h"
 
 int RunLayoutCommand(const std::vector<std::string>& arguments, CCliContext& context)
 {
-    std::vector<std::string> args = arguments;
-    const bool allRooms = TakeFlag(args, "--all");
-    CConfigTables tables;
-    if (!LoadCliConfig(args, context, tables))
-        return 1;
+    CCommandLine line("layout", "usage: tolvex-cli layout [--config CFG] [--cell N] [--all] FILE  (N > 0)\n",
+        { { "--config", true }, { "--cell", true }, { "--all", false } }, 1, 1);
+    const int parsed = line.Parse(arguments, context);
+    if (parsed >= 0)
+        return parsed;
     int cell = 12;
-    if (!TakeIntOption(args, "--cell", cell, context))
+    if (!line.IntValue("--cell", 1, INT_MAX, cell, context))
         return 2;
-    if (args.size() != 1 || cell <= 0) {
-        context.err << "usage: tolvex-cli layout [--config CFG] [--cell N] [--all] FILE  (N > 0)\n";
-        return 2;
-    }
-    CTolvexDoc doc(tables);
-    if (!LoadAreaFile(args[0], doc, context))
+    CConfigTables tables;
+    if (!LoadCliConfig(line.Value("--config"), context, tables))
         return 1;
-    LayOutMap(args[0], doc, allRooms, context);
+    const std::string& path = line.Operands()[0];
+    CTolvexDoc doc(tables);
+    if (!LoadAreaFile(path, doc, context))
+        return 1;
+    LayOutMap(path, doc, line.Has("--all"), context);
     for (const CRoomData& room : doc.rooms) {
         if (room.unplaced)
             context.out << room.vnum << " unplaced\n";

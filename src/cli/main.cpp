@@ -18,7 +18,8 @@ const char* const Usage =
     "  layout [--cell N] FILE   the map position of every room\n"
     "  render [--level L] [--cell C] [--select VNUM] FILE OUT.svg\n"
     "                           draw one level of the map as SVG\n"
-    "The area commands take --config CFG; without it tolvex.cfg is found as the editor finds it.\n";
+    "The area commands take --config CFG; without it tolvex.cfg is found as the editor finds it.\n"
+    "Every command takes --help; an unknown option is bad usage (exit 2).\n";
 
 } // namespace
 
@@ -31,6 +32,10 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string command = argv[1];
+    if (command == "--help") {
+        std::cout << Usage;
+        return 0;
+    }
     std::vector<std::string> args(argv + 2, argv + argc);
     using Command = int (*)(const std::vector<std::string>&, CCliContext&);
     const std::pair<const char*, Command> commands[] = {

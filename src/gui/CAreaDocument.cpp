@@ -4,10 +4,10 @@
 
 #include "gui/Prompt.h"
 #include "layout/RoomCommands.h"
+#include "text/AtomicFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <sstream>
@@ -118,18 +118,9 @@ bool CAreaDocument::OnSaveDocument(const QString& path, IDiagnostics& diagnostic
     doc.Save(out, ToBytes(QFileInfo(path).absoluteFilePath()), diagnostics, SaveOptions());
     const std::string bytes = out.str();
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        error = file.errorString();
+    std::string failure;
+    if (!WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes, failure)) {
+        error = QString::fromLocal8Bit(failure.c_str());
         return false;
     }
     pathName = QFileInfo(path).absoluteFilePath();

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+// Replaces the file at `path` with `bytes` so that a reader sees either the
+// old file or the whole new one: the bytes go to a fresh file beside it, are
+// flushed to the disk and then renamed over it. The file keeps its
+// permissions (a new one gets the usual ones), and a link is followed to the
+// file it names. On failure the file is untouched, the temporary file is
+// gone, and `error` says why.
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error);

@@ -1,0 +1,44 @@
+#include "support/RunCli.h"
+
+#include <gtest/gtest.h>
+
+// Every command parses its arguments the same way: an unknown option is bad
+// usage, even where it could pass for a file name, and --help answers on
+// standard output.
+TEST(CommandLine, EveryCommandRefusesUnknownOptionsAndAnswersHelp)
+{
+    for (const char* command : { "config", "check", "convert", "dump", "layout", "render" }) {
+        const std::string usage = std::string("usage: tolvex-cli ") + command;
+        const CCliResult bogus = RunCli({ command, "--bogus", "a.are", "b.are" });
+        EXPECT_EQ(bogus.status, 2) << command;
+        EXPECT_EQ(bogus.out, "") << command;
+        EXPECT_NE(bogus.err.find(std::string(command) + ": unknown option '--bogus'\n" + usage), std::string::npos)
+            << command << ": " << bogus.err;
+
+        const CCliResult help = RunCli({ command, "--help" });
+        EXPECT_EQ(help.status, 0) << command;
+        EXPECT_EQ(help.out.rfind(usage, 0), 0u) << command << ": " << help.out;
+        EXPECT_EQ(help.err, "") << command;
+
+        const CCliResult missing = RunCli({ command, "--config" });
+        EXPECT_EQ(missing.status, 2) << command << ": an option without its value";
+    }
+    const CCliResult help = RunCli({ "--help" });
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: tolvex-cli COMMAND", 0), 0u);
+}
+
+TEST(CommandLine, NumbersOutOfRangeOrMalformedAreBadUsage)
+{
+    const struct { std::vector<std::string> args; const char* message; } cases[] = {
+        { { "layout", "--cell", "0", "a.are" }, "layout: --cell must be from 1 to" },
+        { { "layout", "--cell", "3x", "a.are" }, "layout: --cell needs a number, not '3x'" },
+        { { "render", "--cell", "4097", "a.are", "b.svg" }, "render: --cell must be from 1 to 4096" },
+        { { "render", "--level", "", "a.are", "b.svg" }, "render: --level needs a number, not ''" },
+    };
+    for (const auto& c : cases) {
+        const CCliResult r = RunCli(c.args);
+        EXPECT_EQ(r.status, 2) << c.message;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+}

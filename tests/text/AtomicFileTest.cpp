@@ -1,0 +1,65 @@
+#include "support/RunCli.h"
+#include "text/AtomicFile.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+size_t FilesIn(const std::string& folder)
+{
+    return static_cast<size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+mode_t Permissions(const std::string& path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0;
+}
+
+} // namespace
+
+TEST(AtomicFile, ReplacesTheFileKeepingItsPermissionsAndLeavesNothingBeside)
+{
+    CScratchDir dir;
+    const std::string path = dir.Write("area.are", "old");
+    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(path, "new bytes\n", error)) << error;
+    EXPECT_EQ(ReadWholeFile(path), "new bytes\n");
+    EXPECT_EQ(Permissions(path), 0640u);
+    EXPECT_EQ(FilesIn(dir.Path("")), 1u) << "the temporary file must be gone";
+
+    ASSERT_TRUE(WriteFileAtomically(dir.Path("fresh.are"), "", error)) << error;
+    EXPECT_TRUE(fs::exists(dir.Path("fresh.are")));
+}
+
+TEST(AtomicFile, WritesThroughALinkToTheFileItNames)
+{
+    CScratchDir dir;
+    const std::string target = dir.Write("real.are", "old");
+    fs::create_symlink(target, dir.Path("link.are"));
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(dir.Path("link.are"), "new", error)) << error;
+    EXPECT_TRUE(fs::is_symlink(dir.Path("link.are")));
+    EXPECT_EQ(ReadWholeFile(target), "new");
+}
+
+TEST(AtomicFile, FailureLeavesTheFileUntouchedAndNoTemporaryFile)
+{
+    CScratchDir dir;
+    // So long a name that no temporary file fits beside it.
+    const std::string path = dir.Write(std::string(250, 'a'), "old");
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically(path, "new", error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(ReadWholeFile(path), "old");
+    EXPECT_EQ(FilesIn(dir.Path("")), 1u);
+
+    error.clear();
+    EXPECT_FALSE(WriteFileAtomically(dir.Path("no/such/folder/x.are"), "new", error));
+    EXPECT_FALSE(error.empty());
+}
