@@ -10,6 +10,11 @@ trap 'rm -rf "$work"' EXIT
 
 mkdir -p "$work/area" "$work/config"
 find "$here/res" "$here/tests/data" -name '*.are' -size -64k -exec cp {} "$work/area/" \; 2>/dev/null || true
+# The real ROM areas, when they lie beside the project (larger ones are cut by -max_len).
+rom="$here/../shared/areas/rom24"
+if [ -d "$rom" ]; then
+    for f in "$rom"/*.are; do cp "$f" "$work/area/rom-$(basename "$f")"; done
+fi
 find "$here/res" -name '*.cfg' -exec cp {} "$work/config/" \;
 
 for target in AreaLoadFuzzer:area ConfigLoadFuzzer:config; do

@@ -45,16 +45,17 @@ run_editor() {
 
 run_tests() {
     bash tools/check-layers.sh
-    build build
+    # Every test build treats warnings as errors.
+    build build -DTOLVEX_WERROR=ON
     (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
 
-    echo "== Core tests with AddressSanitizer and UndefinedBehaviorSanitizer"
-    build build-asan -DTOLVEX_GUI=OFF -DTOLVEX_BENCH=OFF -DTOLVEX_SANITIZE=ON
-    (cd build-asan && ctest --output-on-failure -j "$jobs")
+    echo "== Every test again with AddressSanitizer and UndefinedBehaviorSanitizer"
+    build build-asan -DTOLVEX_BENCH=OFF -DTOLVEX_SANITIZE=ON -DTOLVEX_WERROR=ON
+    (cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
 
     echo "== Fuzzing the area reader and the configuration loader (60 s each)"
     build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTOLVEX_GUI=OFF -DTOLVEX_BENCH=OFF \
-        -DTOLVEX_TESTS=OFF -DTOLVEX_SANITIZE=ON -DTOLVEX_FUZZ=ON
+        -DTOLVEX_TESTS=OFF -DTOLVEX_SANITIZE=ON -DTOLVEX_FUZZ=ON -DTOLVEX_WERROR=ON
     bash fuzz/run.sh build-fuzz 60
 }
 

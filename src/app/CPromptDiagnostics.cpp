@@ -2,9 +2,9 @@
 
 #include "gui/Prompt.h"
 
-CPromptDiagnostics::CPromptDiagnostics(QWidget* parent, const QString& fileName)
-    : parent(parent)
-    , fileName(fileName)
+CPromptDiagnostics::CPromptDiagnostics(QWidget* owner, const QString& file)
+    : parent(owner)
+    , fileName(file)
 {
 }
 

@@ -20,8 +20,8 @@ QString Normal(const QString& path)
 
 } // namespace
 
-CRecentFileList::CRecentFileList(int size)
-    : size(size)
+CRecentFileList::CRecentFileList(int capacity)
+    : size(capacity)
 {
 }
 

@@ -43,13 +43,13 @@ QString NativePath(const QString& path)
 
 } // namespace
 
-CTolvexApp::CTolvexApp(CConfigTables& tables, QObject* parent)
+CTolvexApp::CTolvexApp(CConfigTables& tableSet, QObject* parent)
     : QObject(parent)
-    , tables(tables)
+    , tables(tableSet)
     , recentFiles(5)
 {
-    chooseFile = [this](QWidget* parent, bool save, const QString& suggested) {
-        return DefaultChooseFile(parent, save, suggested);
+    chooseFile = [this](QWidget* dialogParent, bool save, const QString& suggested) {
+        return DefaultChooseFile(dialogParent, save, suggested);
     };
 }
 

@@ -5,12 +5,12 @@
 
 #include <algorithm>
 
-CTolvexDoc::CTolvexDoc(CConfigTables& tables)
-    : tables(&tables)
+CTolvexDoc::CTolvexDoc(CConfigTables& tableSet)
+    : tables(&tableSet)
 {
-    for (int i = 0; i < tables.recuName.Count(); ++i) {
+    for (int i = 0; i < tableSet.recuName.Count(); ++i) {
         CTableEntry resource;
-        resource.name = tables.recuName[i].name;
+        resource.name = tableSet.recuName[i].name;
         resources.push_back(resource);
     }
 }

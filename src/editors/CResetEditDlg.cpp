@@ -33,9 +33,9 @@ void FillSorted(QComboBox* list, std::vector<CChoice> choices)
 
 } // namespace
 
-CResetEditDlg::CResetEditDlg(const CTolvexDoc& doc, const CResetData& reset, int roomVnum, QWidget* parent)
+CResetEditDlg::CResetEditDlg(const CTolvexDoc& area, const CResetData& reset, int roomVnum, QWidget* parent)
     : QDialog(parent)
-    , doc(doc)
+    , doc(area)
     , state(reset, roomVnum)
     , stored(reset)
 {

@@ -57,16 +57,16 @@ const CExitButton ExitButtonList[] = {
 
 } // namespace
 
-CRoomEditDlg::CRoomEditDlg(const CTolvexDoc& doc, const CRoomData& room, int ownIndex, QWidget* parent)
+CRoomEditDlg::CRoomEditDlg(const CTolvexDoc& area, const CRoomData& room, int ownIndex, QWidget* parent)
     : QDialog(parent)
-    , doc(doc)
-    , state(room, doc.lowerVnum, doc.upperVnum, ownIndex)
+    , doc(area)
+    , state(room, area.lowerVnum, area.upperVnum, ownIndex)
 {
     setObjectName(QStringLiteral("roomEditDialog"));
     setWindowTitle(QStringLiteral("Room Edit"));
     BuildWidgets();
 
-    const CConfigTables& tables = doc.Tables();
+    const CConfigTables& tables = area.Tables();
     std::vector<std::pair<QString, int>> sectors;
     for (const auto& entry : tables.sectorType)
         sectors.emplace_back(FromBytes(entry->name), entry->value);

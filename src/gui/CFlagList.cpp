@@ -42,13 +42,13 @@ QIcon CFlagList::SetImage()
     return image;
 }
 
-CFlagList::CFlagList(Mode mode, QWidget* parent)
+CFlagList::CFlagList(Mode listMode, QWidget* parent)
     : QListWidget(parent)
-    , mode(mode)
+    , mode(listMode)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIconSize(QSize(16, 16));
-    if (mode == Rows) {
+    if (listMode == Rows) {
         setFlow(QListView::LeftToRight);
         setWrapping(true);
         setResizeMode(QListView::Adjust);

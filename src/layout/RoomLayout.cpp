@@ -29,6 +29,18 @@
 
 namespace {
 
+// Rooms, lines and sets are counted in ints here, so the lists take int
+// indexes as well as sizes.
+template <typename T>
+class CIntVector : public std::vector<T> {
+public:
+    using std::vector<T>::vector;
+    decltype(auto) operator[](int i) { return std::vector<T>::operator[](static_cast<size_t>(i)); }
+    decltype(auto) operator[](int i) const { return std::vector<T>::operator[](static_cast<size_t>(i)); }
+    decltype(auto) operator[](size_t i) { return std::vector<T>::operator[](i); }
+    decltype(auto) operator[](size_t i) const { return std::vector<T>::operator[](i); }
+};
+
 enum Arrival { ArriveNone, ArriveNorth, ArriveEast, ArriveSouth, ArriveWest };
 
 // Directions 0..4: the down exit takes no part in the collision test.
@@ -75,21 +87,23 @@ private:
     void AddSegment(int from, int to);
     void AddInterval(int line, int a, int b);
 
+    int ExitVnum(int r, int d) const { return rooms[static_cast<size_t>(r)].exits[static_cast<size_t>(d)].toVnum; }
+
     const std::vector<CRoomData>& rooms;
     int count;
-    std::vector<int> follow; // room * 6 + direction -> room index, or -1
-    std::vector<int> incomingStart;
-    std::vector<int> incoming; // rooms whose tested exit leads here
+    CIntVector<int> follow; // room * 6 + direction -> room index, or -1
+    CIntVector<int> incomingStart;
+    CIntVector<int> incoming; // rooms whose tested exit leads here
 
-    std::vector<bool> placed;
-    std::vector<int> row, col, level;
+    CIntVector<bool> placed;
+    CIntVector<int> row, col, level;
 
-    std::vector<Line> lines;
-    std::vector<LineSet> sets;
+    CIntVector<Line> lines;
+    CIntVector<LineSet> sets;
     std::unordered_map<int, int> levelSets; // level -> its row set; columns follow
     std::unordered_set<uint64_t> points;    // row line and column line of each room
-    std::vector<std::vector<Interval>> covers;
-    std::vector<std::vector<std::pair<int, int>>> crossLevel;
+    CIntVector<std::vector<Interval>> covers;
+    CIntVector<std::vector<std::pair<int, int>>> crossLevel;
 };
 
 uint64_t PointKey(int rowLine, int colLine)
@@ -116,11 +130,11 @@ CGridLayout::CGridLayout(const std::vector<CRoomData>& area)
     std::unordered_map<int, int> byVnum;
     byVnum.reserve(rooms.size());
     for (int i = 0; i < count; ++i)
-        byVnum.emplace(rooms[i].vnum, i);
+        byVnum.emplace(rooms[static_cast<size_t>(i)].vnum, i);
     for (int r = 0; r < count; ++r)
         for (int d = 0; d < DirectionCount; ++d) {
             // A negative destination leads nowhere, whatever room has that vnum.
-            int v = rooms[r].exits[d].toVnum;
+            int v = ExitVnum(r, d);
             if (v <= 0)
                 continue;
             auto it = byVnum.find(v);
@@ -136,8 +150,8 @@ CGridLayout::CGridLayout(const std::vector<CRoomData>& area)
         }
     for (int i = 0; i < count; ++i)
         incomingStart[i + 1] += incomingStart[i];
-    incoming.resize(incomingStart[count]);
-    std::vector<int> fill(incomingStart.begin(), incomingStart.end() - 1);
+    incoming.resize(static_cast<size_t>(incomingStart[count]));
+    CIntVector<int> fill(incomingStart.begin(), incomingStart.end() - 1);
     for (int r = 0; r < count; ++r)
         for (int d = 0; d < TestedExitCount; ++d) {
             int t = SegmentTarget(r, d);
@@ -151,7 +165,7 @@ CGridLayout::CGridLayout(const std::vector<CRoomData>& area)
 // collide, so it is left out.
 int CGridLayout::SegmentTarget(int r, int d) const
 {
-    if (rooms[r].exits[d].toVnum < 1)
+    if (ExitVnum(r, d) < 1)
         return -1;
     int t = follow[r * DirectionCount + d];
     return t == r ? -1 : t;
@@ -195,9 +209,9 @@ int CGridLayout::FindOrAddLine(int set, int value)
 void CGridLayout::AddToLines(int set, bool atOrAbove, int pivot, int delta)
 {
     LineSet& s = sets[set];
-    size_t split = atOrAbove
-        ? std::partition_point(s.ids.begin(), s.ids.end(), [&](int id) { return Value(id) < pivot; }) - s.ids.begin()
-        : std::partition_point(s.ids.begin(), s.ids.end(), [&](int id) { return Value(id) <= pivot; }) - s.ids.begin();
+    const size_t split = static_cast<size_t>(atOrAbove
+            ? std::partition_point(s.ids.begin(), s.ids.end(), [&](int id) { return Value(id) < pivot; }) - s.ids.begin()
+            : std::partition_point(s.ids.begin(), s.ids.end(), [&](int id) { return Value(id) <= pivot; }) - s.ids.begin());
     size_t begin = atOrAbove ? split : 0;
     size_t end = atOrAbove ? s.ids.size() : split;
     if (2 * (end - begin) <= s.ids.size()) {

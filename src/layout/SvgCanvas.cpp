@@ -39,9 +39,9 @@ int StrokeWidth(int penWidth)
 
 } // namespace
 
-CSvgCanvas::CSvgCanvas(std::ostream& out, int width, int height) : out(out)
+CSvgCanvas::CSvgCanvas(std::ostream& stream, int width, int height) : out(stream)
 {
-    out << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\"" << height << "\">\n";
+    stream << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\"" << height << "\">\n";
 }
 
 void CSvgCanvas::FillRect(int left, int top, int right, int bottom, CMapColor color)

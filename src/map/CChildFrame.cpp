@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QStatusBar>
 
-CChildFrame::CChildFrame(CAreaDocument& document, QWidget* parent)
+CChildFrame::CChildFrame(CAreaDocument& area, QWidget* parent)
     : QMainWindow(parent)
-    , document(document)
+    , document(area)
 {
     setObjectName(QStringLiteral("childFrame"));
-    view = new CTolvexView(document, this);
+    view = new CTolvexView(area, this);
     setCentralWidget(view);
 
     auto* bar = new QStatusBar(this);
@@ -25,7 +25,7 @@ CChildFrame::CChildFrame(CAreaDocument& document, QWidget* parent)
 
     connect(view, &CTolvexView::StatusTextChanged, this, &CChildFrame::SetMapStatusText);
     SetMapStatusText(view->StatusText());
-    document.AddFrame(this);
+    area.AddFrame(this);
 }
 
 CChildFrame::~CChildFrame()

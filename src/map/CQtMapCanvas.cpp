@@ -32,11 +32,11 @@ QPolygon ToPolygon(const std::vector<CMapPoint>& points)
 
 } // namespace
 
-CQtMapCanvas::CQtMapCanvas(QPainter& painter)
-    : painter(painter)
+CQtMapCanvas::CQtMapCanvas(QPainter& target)
+    : painter(target)
 {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    target.save();
+    target.setRenderHint(QPainter::Antialiasing, false);
 }
 
 CQtMapCanvas::~CQtMapCanvas()

@@ -31,9 +31,9 @@
 #include <QScrollBar>
 #include <QStatusBar>
 
-CTolvexView::CTolvexView(CAreaDocument& document, QWidget* parent)
+CTolvexView::CTolvexView(CAreaDocument& area, QWidget* parent)
     : QAbstractScrollArea(parent)
-    , document(document)
+    , document(area)
 {
     setObjectName(QStringLiteral("mapView"));
     viewport()->setObjectName(QStringLiteral("mapViewport"));

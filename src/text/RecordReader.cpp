@@ -1,8 +1,8 @@
 #include "text/RecordReader.h"
 
-CRecordReader::CRecordReader(const uint8_t* data, size_t size)
-    : data(data)
-    , size(size)
+CRecordReader::CRecordReader(const uint8_t* bytes, size_t length)
+    : data(bytes)
+    , size(length)
 {
 }
 

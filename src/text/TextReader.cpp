@@ -142,8 +142,8 @@ uint32_t CTextReader::ReadFlags()
         if (number)
             flags |= DecimalValue(part);
         else
-            for (unsigned char c : part)
-                flags |= FlagLetterBit(c);
+            for (char c : part)
+                flags |= FlagLetterBit(static_cast<unsigned char>(c));
         start = end + 1;
     }
     return flags;

@@ -52,4 +52,4 @@ TEST_P(ExampleArea, LoadsWithoutWarningsAndShowsEveryKindOfExitOverThreeLevels)
 }
 
 INSTANTIATE_TEST_SUITE_P(RomConfigurations, ExampleArea, ::testing::Values("res/tolvex.cfg", "res/configs/rom24-default.cfg"),
-    [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.index == 0 ? "RomOlc" : "RomDefault"); });
+    [](const ::testing::TestParamInfo<const char*>& param) { return std::string(param.index == 0 ? "RomOlc" : "RomDefault"); });

@@ -13,6 +13,10 @@ std::string WrapInsensitive(const std::string& text)
 
 namespace {
 
+// EACH's lambda takes the names p, a and b again on purpose, so that SAME and
+// TEXT read the same at every depth.
+#pragma GCC diagnostic ignored "-Wshadow"
+
 // Field-by-field comparison; SAME(f) compares a.f with b.f under path p.
 #define SAME(f) Same(p + "." #f, a.f, b.f)
 #define TEXT(f, rewrapped) Text(p + "." #f, a.f, b.f, rewrapped)
