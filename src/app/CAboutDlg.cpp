@@ -90,21 +90,21 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     EnsureAppResources();
     setWindowTitle(QStringLiteral("About Quendar Ed..."));
 
-    m_pictureButton = new QPushButton(this);
-    m_pictureButton->setObjectName(QStringLiteral("pictureButton"));
-    m_pictureButton->setFlat(true);
-    m_pictureButton->setAutoDefault(false);
-    m_pictureButton->setFocusPolicy(Qt::TabFocus);
+    pictureButton = new QPushButton(this);
+    pictureButton->setObjectName(QStringLiteral("pictureButton"));
+    pictureButton->setFlat(true);
+    pictureButton->setAutoDefault(false);
+    pictureButton->setFocusPolicy(Qt::TabFocus);
     const QPixmap picture = LoadPicture(AboutPicture, devicePixelRatioF());
     if (!picture.isNull()) {
-        m_pictureButton->setIcon(QIcon(picture));
-        m_pictureButton->setIconSize((QSizeF(picture.size()) / picture.devicePixelRatio()).toSize());
+        pictureButton->setIcon(QIcon(picture));
+        pictureButton->setIconSize((QSizeF(picture.size()) / picture.devicePixelRatio()).toSize());
     }
 
     auto* versionCaption = new QLabel(QStringLiteral("Quendar Ed Version"), this);
-    m_versionLabel = new QLabel(FormatVersionText(QString::fromLatin1(TOLVEX_VERSION)), this);
-    m_versionLabel->setObjectName(QStringLiteral("versionLabel"));
-    m_versionLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    versionLabel = new QLabel(FormatVersionText(QString::fromLatin1(TOLVEX_VERSION)), this);
+    versionLabel->setObjectName(QStringLiteral("versionLabel"));
+    versionLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* secondLine = new QLabel(QStringLiteral("An area editor for ROM MUDs"), this);
 
     auto* okButton = new QPushButton(QStringLiteral("OK"), this);
@@ -112,15 +112,15 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    m_noteEdit = new QPlainTextEdit(NoteToUser(), this);
-    m_noteEdit->setObjectName(QStringLiteral("noteEdit"));
-    m_noteEdit->setReadOnly(true);
-    m_noteEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_noteEdit->setMinimumSize(400, 150);
+    noteEdit = new QPlainTextEdit(NoteToUser(), this);
+    noteEdit->setObjectName(QStringLiteral("noteEdit"));
+    noteEdit->setReadOnly(true);
+    noteEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    noteEdit->setMinimumSize(400, 150);
 
     auto* versionRow = new QHBoxLayout;
     versionRow->addWidget(versionCaption);
-    versionRow->addWidget(m_versionLabel);
+    versionRow->addWidget(versionLabel);
     versionRow->addStretch();
 
     auto* texts = new QVBoxLayout;
@@ -129,34 +129,34 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     texts->addStretch();
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(m_pictureButton, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(pictureButton, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     layout->addLayout(texts, 0, 1);
     layout->addWidget(okButton, 0, 2, Qt::AlignRight | Qt::AlignTop);
-    layout->addWidget(m_noteEdit, 1, 0, 1, 3);
+    layout->addWidget(noteEdit, 1, 0, 1, 3);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);
 
-    connect(m_pictureButton, &QPushButton::clicked, this, &CAboutDlg::OnPictureClicked);
-    m_player = [this] { PlaySound(); };
+    connect(pictureButton, &QPushButton::clicked, this, &CAboutDlg::OnPictureClicked);
+    player = [this] { PlaySound(); };
     okButton->setFocus();
 }
 
 CAboutDlg::~CAboutDlg() = default;
 
-void CAboutDlg::SetSoundPlayer(std::function<void()> player)
+void CAboutDlg::SetSoundPlayer(std::function<void()> play)
 {
-    m_player = std::move(player);
+    player = std::move(play);
 }
 
 void CAboutDlg::OnPictureClicked()
 {
-    ++m_clicks;
-    if (m_clicks == 1)
-        m_noteEdit->setPlainText(SecondNote());
-    if (m_clicks >= FirstClickWithSound) {
-        ++m_soundsPlayed;
-        if (m_player)
-            m_player();
+    ++clicks;
+    if (clicks == 1)
+        noteEdit->setPlainText(SecondNote());
+    if (clicks >= FirstClickWithSound) {
+        ++soundsPlayed;
+        if (player)
+            player();
     }
 }
 
@@ -166,11 +166,11 @@ void CAboutDlg::PlaySound()
     // to play anyway only fills the console with its complaints.
     if (QMediaDevices::defaultAudioOutput().isNull())
         return;
-    if (!m_sound) {
-        m_sound = new QSoundEffect(this);
-        m_sound->setSource(QUrl(AboutSound));
+    if (!sound) {
+        sound = new QSoundEffect(this);
+        sound->setSource(QUrl(AboutSound));
     }
     // QSoundEffect loads and plays on its own; a sound that cannot be played
     // sets its status to Error and the dialog goes on as before.
-    m_sound->play();
+    sound->play();
 }

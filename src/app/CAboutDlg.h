@@ -32,20 +32,20 @@ public:
 
     // Replaces what a click from the fifth on does to make its sound; tests
     // put a silent one here.
-    void SetSoundPlayer(std::function<void()> player);
+    void SetSoundPlayer(std::function<void()> play);
 
-    int ClickCount() const { return m_clicks; }
-    int SoundsPlayed() const { return m_soundsPlayed; }
+    int ClickCount() const { return clicks; }
+    int SoundsPlayed() const { return soundsPlayed; }
 
 private:
     void OnPictureClicked();
     void PlaySound();
 
-    QPushButton* m_pictureButton = nullptr;
-    QLabel* m_versionLabel = nullptr;
-    QPlainTextEdit* m_noteEdit = nullptr;
-    QSoundEffect* m_sound = nullptr;
-    std::function<void()> m_player;
-    int m_clicks = 0;
-    int m_soundsPlayed = 0;
+    QPushButton* pictureButton = nullptr;
+    QLabel* versionLabel = nullptr;
+    QPlainTextEdit* noteEdit = nullptr;
+    QSoundEffect* sound = nullptr;
+    std::function<void()> player;
+    int clicks = 0;
+    int soundsPlayed = 0;
 };

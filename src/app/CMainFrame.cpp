@@ -68,9 +68,9 @@ bool IsInertCommand(Command c)
 
 } // namespace
 
-CMainFrame::CMainFrame(CTolvexApp& app, QWidget* parent)
+CMainFrame::CMainFrame(CTolvexApp& application, QWidget* parent)
     : QMainWindow(parent)
-    , app(app)
+    , app(application)
 {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(MainTitle);
@@ -91,8 +91,8 @@ CMainFrame::CMainFrame(CTolvexApp& app, QWidget* parent)
     // document's changes through the view's StateChanged, the captions
     // through TitleChanged (both connected per window).
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateWindows);
-    connect(&app, &CTolvexApp::DocumentsChanged, this, &CMainFrame::UpdateWindows);
-    connect(&app, &CTolvexApp::RecentFilesChanged, this, &CMainFrame::UpdateRecentFileActions);
+    connect(&application, &CTolvexApp::DocumentsChanged, this, &CMainFrame::UpdateWindows);
+    connect(&application, &CTolvexApp::RecentFilesChanged, this, &CMainFrame::UpdateRecentFileActions);
     // The toolbar can also be hidden from the main window's context menu.
     connect(toolBar, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateActions);
 
@@ -152,21 +152,21 @@ void CMainFrame::CreateMenus()
     };
     const Command separator = Command::Count;
 
-    // Menu 128: no map window open.
-    QMenu* file128 = menu("&File", "menuFile128", { Command::FileNew, Command::FileOpen, separator, Command::FilePrintSetup, separator });
-    AddRecentFiles(file128)->addSeparator();
-    file128->addAction(Action(Command::FileExit));
-    menus128 = { file128, menu("&View", "menuView128", { Command::ViewToolbar, Command::ViewStatusBar, separator }),
-        menu("&Help", "menuHelp128", { Command::AppAbout }) };
+    // No map window open.
+    QMenu* fileWithoutArea = menu("&File", "menuFileWithoutArea", { Command::FileNew, Command::FileOpen, separator, Command::FilePrintSetup, separator });
+    AddRecentFiles(fileWithoutArea)->addSeparator();
+    fileWithoutArea->addAction(Action(Command::FileExit));
+    menusWithoutArea = { fileWithoutArea, menu("&View", "menuViewWithoutArea", { Command::ViewToolbar, Command::ViewStatusBar, separator }),
+        menu("&Help", "menuHelpWithoutArea", { Command::AppAbout }) };
 
-    // Menu 129: a map window is active.
-    QMenu* file129 = menu("&File", "menuFile",
+    // A map window is active.
+    QMenu* fileWithArea = menu("&File", "menuFile",
         { Command::FileNew, Command::FileOpen, Command::FileClose, Command::FileSave, Command::FileSaveAs, separator,
             Command::FilePrint, Command::FilePrintPreview, Command::FilePrintSetup, separator });
-    AddRecentFiles(file129)->addSeparator();
-    file129->addAction(Action(Command::FileExit));
-    menus129 = {
-        file129,
+    AddRecentFiles(fileWithArea)->addSeparator();
+    fileWithArea->addAction(Action(Command::FileExit));
+    menusWithArea = {
+        fileWithArea,
         menu("&Edit", "menuEdit", { Command::EditUndo, Command::EditRedo, separator, Command::EditCut, Command::EditCopy, Command::EditPaste,
                                       separator, Command::EditGoToRoom }),
         menu("&View", "menuView", { Command::ViewToolbar, Command::ViewStatusBar, Command::ViewMapStatusBar, separator, Command::ViewAllRooms, separator }),
@@ -232,7 +232,7 @@ void CMainFrame::CreateProblemsPanel()
         return vnums;
     };
     // Both View menus end with the panel's own check item.
-    findChild<QMenu*>(QStringLiteral("menuView128"))->addAction(problemsPanel->toggleViewAction());
+    findChild<QMenu*>(QStringLiteral("menuViewWithoutArea"))->addAction(problemsPanel->toggleViewAction());
     findChild<QMenu*>(QStringLiteral("menuView"))->addAction(problemsPanel->toggleViewAction());
     connect(problemsPanel, &CProblemsPanel::CountsChanged, this, [this](int errors, int warnings) {
         problemCountPane->setText(problemsPanel->Document() ? CProblemsPanel::CountsText(errors, warnings) : QString());
@@ -361,15 +361,16 @@ CTolvexView* CMainFrame::ActiveView() const
     return frame ? frame->View() : nullptr;
 }
 
-void CMainFrame::ShowMenu(int id)
+void CMainFrame::ShowMenus(MenuSet set)
 {
-    if (menuId == id)
+    if (shownMenus == set)
         return;
-    menuId = id;
+    shownMenus = set;
     menuBar()->clear();
-    for (QMenu* m : id == 128 ? menus128 : menus129)
+    const bool withoutArea = set == MenuSet::WithoutArea;
+    for (QMenu* m : withoutArea ? menusWithoutArea : menusWithArea)
         menuBar()->addMenu(m);
-    Action(Command::FilePrintSetup)->setText(id == 128 ? QStringLiteral("&Printer Setup") : QStringLiteral("Printer S&etup"));
+    Action(Command::FilePrintSetup)->setText(withoutArea ? QStringLiteral("&Printer Setup") : QStringLiteral("Printer S&etup"));
 }
 
 void CMainFrame::UpdateMenu()
@@ -377,7 +378,7 @@ void CMainFrame::UpdateMenu()
     bool anyWindow = false;
     for (CAreaDocument* document : app.Documents())
         anyWindow = anyWindow || !document->Frames().empty();
-    ShowMenu(anyWindow ? 129 : 128);
+    ShowMenus(anyWindow ? MenuSet::WithArea : MenuSet::WithoutArea);
 }
 
 void CMainFrame::UpdateRecentFileActions()

@@ -20,8 +20,10 @@ class QMenu;
 class QToolBar;
 
 // The main window: menus, toolbar, status bar, and the area that holds the
-// map windows. Menu 128 (File, View, Help) shows while no map window is open,
-// menu 129 (the whole set) while one is.
+// map windows. A short menu bar (File, View, Help) shows while no map window
+// is open, the whole set while one is.
+enum class MenuSet { None, WithoutArea, WithArea };
+
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
@@ -41,8 +43,8 @@ public:
     CChildFrame* ActiveFrame() const;
     CTolvexView* ActiveView() const;
 
-    // 128 or 129: the menu shown now.
-    int MenuId() const { return menuId; }
+    // The menu bar shown now.
+    MenuSet ShownMenus() const { return shownMenus; }
     // Brings every command's enabled state and check mark up to date.
     void UpdateActions();
     void UpdateUndoActions(CAreaDocument* document);
@@ -58,7 +60,7 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void ConnectCommands();
-    void ShowMenu(int id);
+    void ShowMenus(MenuSet set);
     // The menu, title and commands after a map window opened, closed or
     // became active.
     void UpdateWindows();
@@ -78,12 +80,12 @@ private:
     std::array<QAction*, static_cast<size_t>(Command::Count)> actions {};
     std::vector<QAction*> recentFileActions;
     QAction* noRecentFileAction = nullptr;
-    std::vector<QMenu*> menus128;
-    std::vector<QMenu*> menus129;
+    std::vector<QMenu*> menusWithoutArea;
+    std::vector<QMenu*> menusWithArea;
     QMdiArea* mdiArea = nullptr;
     QToolBar* toolBar = nullptr;
     CLockKeyPanes* lockKeyPanes = nullptr;
     CProblemsPanel* problemsPanel = nullptr;
     QLabel* problemCountPane = nullptr;
-    int menuId = 0;
+    MenuSet shownMenus = MenuSet::None;
 };

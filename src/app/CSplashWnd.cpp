@@ -10,8 +10,8 @@
 
 const QString CSplashWnd::DefaultPicture = QStringLiteral(":/images/splash.svg");
 
-bool CSplashWnd::s_enabled = false;
-CSplashWnd* CSplashWnd::s_current = nullptr;
+bool CSplashWnd::splashEnabled = false;
+CSplashWnd* CSplashWnd::currentSplash = nullptr;
 
 namespace {
 
@@ -30,12 +30,12 @@ bool IsMouseRelease(QEvent::Type type)
 
 void CSplashWnd::EnableSplashScreen(bool enable)
 {
-    s_enabled = enable;
+    splashEnabled = enable;
 }
 
 bool CSplashWnd::IsSplashScreenEnabled()
 {
-    return s_enabled;
+    return splashEnabled;
 }
 
 void CSplashWnd::ShowSplashScreen(QWidget* over)
@@ -45,7 +45,7 @@ void CSplashWnd::ShowSplashScreen(QWidget* over)
 
 void CSplashWnd::ShowSplashScreen(QWidget* over, const QString& picturePath)
 {
-    if (!s_enabled || s_current)
+    if (!splashEnabled || currentSplash)
         return;
     EnsureAppResources();
     QScreen* screen = over ? over->screen() : QGuiApplication::primaryScreen();
@@ -53,19 +53,19 @@ void CSplashWnd::ShowSplashScreen(QWidget* over, const QString& picturePath)
     const QPixmap picture = LoadPicture(picturePath, pixelRatio);
     if (picture.isNull())
         return;
-    s_current = new CSplashWnd(picture, over);
-    s_current->show();
+    currentSplash = new CSplashWnd(picture, over);
+    currentSplash->show();
 }
 
 CSplashWnd* CSplashWnd::Current()
 {
-    return s_current;
+    return currentSplash;
 }
 
-CSplashWnd::CSplashWnd(const QPixmap& picture, QWidget* over)
-    : QWidget(over, Qt::SplashScreen | Qt::FramelessWindowHint)
-    , m_picture(picture)
-    , m_over(over)
+CSplashWnd::CSplashWnd(const QPixmap& image, QWidget* owner)
+    : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , picture(image)
+    , over(owner)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // The main window keeps the focus, so the keys work once the splash is gone.
@@ -82,68 +82,68 @@ CSplashWnd::CSplashWnd(const QPixmap& picture, QWidget* over)
     if (area.isValid())
         move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 
-    m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &CSplashWnd::HideSplashScreen);
-    m_timer.start(DisplayMilliseconds);
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, this, &CSplashWnd::HideSplashScreen);
+    timer.start(DisplayMilliseconds);
     qApp->installEventFilter(this);
 }
 
 CSplashWnd::~CSplashWnd()
 {
     qApp->removeEventFilter(this);
-    if (s_current == this)
-        s_current = nullptr;
+    if (currentSplash == this)
+        currentSplash = nullptr;
 }
 
 void CSplashWnd::HideSplashScreen()
 {
-    if (m_hiding)
+    if (hiding)
         return;
-    m_hiding = true;
-    m_timer.stop();
-    if (s_current == this)
-        s_current = nullptr;
+    hiding = true;
+    timer.stop();
+    if (currentSplash == this)
+        currentSplash = nullptr;
     const bool wasActive = isActiveWindow();
     hide();
     // Some window systems hand the focus to a splash all the same; give it
     // back, or the first keys after the splash would go nowhere.
-    if (m_over && m_over->isVisible() && (wasActive || !QApplication::activeWindow()))
-        m_over->activateWindow();
+    if (over && over->isVisible() && (wasActive || !QApplication::activeWindow()))
+        over->activateWindow();
     // A mouse press that hid us has its release still to come; we stay
     // (hidden) to swallow it too.
-    if (!m_awaitingRelease)
+    if (!awaitingRelease)
         deleteLater();
-    if (m_over)
-        m_over->update();
+    if (over)
+        over->update();
 }
 
 bool CSplashWnd::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (m_hiding) {
-        if (!m_awaitingRelease)
+    if (hiding) {
+        if (!awaitingRelease)
             return QWidget::eventFilter(watched, event);
         // The rest of the click that hid us: its release, and the context
         // menu that some systems make of a right button's release.
         if (IsMouseRelease(type) || type == QEvent::ContextMenu) {
             if (IsMouseRelease(type)) {
-                m_awaitingRelease = false;
+                awaitingRelease = false;
                 deleteLater();
             }
             return true;
         }
         if (IsMousePress(type)) {
             // The release went elsewhere; this is a new click, not ours.
-            m_awaitingRelease = false;
+            awaitingRelease = false;
             deleteLater();
         }
         return QWidget::eventFilter(watched, event);
     }
     // The main window is shown after us and would cover us; a splash it owns
     // stays above it.
-    if (watched == m_over && (type == QEvent::Show || type == QEvent::WindowActivate))
+    if (watched == over && (type == QEvent::Show || type == QEvent::WindowActivate))
         QTimer::singleShot(0, this, [this] {
-            if (!m_hiding)
+            if (!hiding)
                 raise();
         });
     // Claiming the override keeps the key out of the shortcut map; the key
@@ -157,7 +157,7 @@ bool CSplashWnd::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (IsMousePress(type)) {
-        m_awaitingRelease = true;
+        awaitingRelease = true;
         HideSplashScreen();
         return true;
     }
@@ -167,5 +167,5 @@ bool CSplashWnd::eventFilter(QObject* watched, QEvent* event)
 void CSplashWnd::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_picture);
+    painter.drawPixmap(0, 0, picture);
 }

@@ -37,14 +37,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    CSplashWnd(const QPixmap& picture, QWidget* over);
+    CSplashWnd(const QPixmap& image, QWidget* owner);
 
-    QPixmap m_picture;
-    QTimer m_timer;
-    QPointer<QWidget> m_over;
-    bool m_hiding = false;
-    bool m_awaitingRelease = false;
+    QPixmap picture;
+    QTimer timer;
+    QPointer<QWidget> over;
+    bool hiding = false;
+    bool awaitingRelease = false;
 
-    static bool s_enabled;
-    static CSplashWnd* s_current;
+    static bool splashEnabled;
+    static CSplashWnd* currentSplash;
 };

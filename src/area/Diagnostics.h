@@ -30,6 +30,12 @@ public:
 };
 
 // Message titles and texts shared by the reader and the editor.
+//
+// Every text a user sees, here and throughout the editor and tolvex-cli, is
+// kept exactly as builders have always seen it, typos and Spanish included
+// ("afected", "mantain", "Equipt mob", "VNum out or range!", "Error leyendo
+// tolvex.cfg!"). Scripts and habits match them byte for byte: do not correct
+// or translate them.
 namespace Messages {
 inline const char* const WarningTitle = "Warning!";
 inline const char* const ErrorTitle = "Error!";

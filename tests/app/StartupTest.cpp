@@ -40,22 +40,22 @@ QString MenuTitles(const CMainFrame* frame)
     return titles.join(QLatin1Char(' '));
 }
 
-TEST_F(Startup, WithoutArgumentsShowsTheMaximisedFrameWithMenu128AndNoArea)
+TEST_F(Startup, WithoutArgumentsShowsTheMaximisedFrameWithTheShortMenusAndNoArea)
 {
     ASSERT_TRUE(Start());
     EXPECT_TRUE(Frame()->isVisible() && Frame()->windowState() & Qt::WindowMaximized);
     EXPECT_TRUE(app->Documents().empty());
-    EXPECT_EQ(Frame()->MenuId(), 128);
+    EXPECT_EQ(Frame()->ShownMenus(), MenuSet::WithoutArea);
     EXPECT_EQ(MenuTitles(Frame()), QStringLiteral("&File &View &Help"));
     EXPECT_TRUE(prompt.shown.empty()) << prompt.shown.front().text.toStdString();
 }
 
-TEST_F(Startup, WithAFileOpensOneMapWindowOnLevelZeroAndMenu129)
+TEST_F(Startup, WithAFileOpensOneMapWindowOnLevelZeroAndTheWholeMenus)
 {
     ASSERT_TRUE(Start({ TowerArea() }));
     ASSERT_NE(ActiveChild(), nullptr);
     EXPECT_EQ(ActiveChild()->MapStatusText(), QStringLiteral("Level 0"));
-    EXPECT_EQ(Frame()->MenuId(), 129);
+    EXPECT_EQ(Frame()->ShownMenus(), MenuSet::WithArea);
     EXPECT_EQ(MenuTitles(Frame()), QStringLiteral("&File &Edit &View &Area &Rooms &Objects &Mobs Ma&p &Window &Help"));
     EXPECT_EQ(Frame()->windowTitle(), QStringLiteral("Quendar Editor - tower.are[*]"));
 }
