@@ -40,23 +40,6 @@ TEST(ConfigCommand, ShippedConfigurationsLoadWithTheirDialects)
     }
 }
 
-TEST(ConfigCommand, PrintsTheTablesInTheirFixedOrder)
-{
-    const CCliResult r = RunCli({ "config", SourcePath("res/tolvex.cfg") });
-    ASSERT_EQ(r.status, 0);
-    std::istringstream in(r.out);
-    std::vector<std::string> keys;
-    std::string line;
-    while (std::getline(in, line))
-        keys.push_back(line.substr(0, line.find(' ')));
-    const std::vector<std::string> expected = { "MUDTYPE", "MOBPROG", "ISDOOR", "LOCKED", "SECTORTYPE", "ROOMFLAGS",
-        "EXITFLAGS", "OBJTYPES", "EXTRAFLAGS", "WEARFLAGS", "SPELLS", "LIQUIDS", "WEAPONCLASES", "ATTACKTYPES",
-        "PORTALFLAGS", "AFFECTFLAGS", "AFFECTLOCATION", "IMMFLAGS", "MERCMSG", "MOBFLAGS", "ACTFLAGS", "OFFFLAGS",
-        "FORM", "PARTS", "SEX", "SIZE", "POS", "MOBPROGTRIG", "SKILLS", "TRAINFLAGS", "WEARPOS", "DIRNAME",
-        "RECUNAME", "SECTORCOLORS", "AFFTO", "CLASSES" };
-    EXPECT_EQ(keys, expected);
-}
-
 TEST(ConfigCommand, DumpListsEntriesAsTabSeparatedFields)
 {
     CScratchDir dir;
