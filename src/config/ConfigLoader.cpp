@@ -11,8 +11,6 @@ namespace {
 
 using Table = CEntryTable<CTableEntry>;
 
-enum class EntryShape { Letter, Number, Text };
-
 // Reads entries until the end marker; false at end of input inside the section.
 template <typename ReadRest>
 bool ReadEntries(CTextReader& in, ReadRest readRest)
@@ -27,19 +25,19 @@ bool ReadEntries(CTextReader& in, ReadRest readRest)
     }
 }
 
-bool ReadSimpleTable(CTextReader& in, Table& table, EntryShape shape)
+bool ReadSimpleTable(CTextReader& in, Table& table, TableKind kind)
 {
     return ReadEntries(in, [&](const std::string& name) {
         CTableEntry entry;
         entry.name = name;
-        switch (shape) {
-        case EntryShape::Letter: {
+        switch (kind) {
+        case TableKind::Letters: {
             const std::string letter = in.ReadWord();
             entry.value = static_cast<int32_t>(letter.empty() ? 0 : FlagLetterBit(static_cast<unsigned char>(letter[0])));
             break;
         }
-        case EntryShape::Number: entry.value = in.ReadNumber(); break;
-        case EntryShape::Text: entry.text = in.ReadWord(); break;
+        case TableKind::Numbers: entry.value = in.ReadNumber(); break;
+        default: entry.text = in.ReadWord(); break;
         }
         table.Append(std::move(entry));
     });
@@ -143,11 +141,9 @@ SectionReader ReaderFor(const CTableDescriptor& table)
     case TableKind::SectorColors: return ReadSectorColors;
     default: break;
     }
-    const EntryShape shape = table.kind == TableKind::Letters ? EntryShape::Letter
-        : table.kind == TableKind::Numbers                   ? EntryShape::Number
-                                                             : EntryShape::Text;
     auto member = table.table;
-    return [member, shape](CTextReader& in, CConfigTables& t) { return ReadSimpleTable(in, t.*member, shape); };
+    const TableKind kind = table.kind;
+    return [member, kind](CTextReader& in, CConfigTables& t) { return ReadSimpleTable(in, t.*member, kind); };
 }
 
 const std::map<std::string, SectionReader>& SectionReaders()

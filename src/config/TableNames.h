@@ -9,7 +9,8 @@ enum class TableKind {
     Letters, // a flag letter
     Numbers,
     Texts, // one word
-    ObjTypes, // the three tables of their own shape
+    // The three tables of their own shape.
+    ObjTypes,
     Races,
     SectorColors,
 };
