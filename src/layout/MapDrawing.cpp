@@ -5,6 +5,7 @@
 #include "area/CTolvexDoc.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <unordered_map>
 
 namespace {
@@ -13,7 +14,7 @@ namespace {
 // window repaints just what it shows while the drawing order stays the same.
 class CClippedCanvas : public IMapCanvas {
 public:
-    CClippedCanvas(IMapCanvas& target, const CMapRect& clip) : target(target), clip(clip) { }
+    CClippedCanvas(IMapCanvas& inner, const CMapRect& clipRect) : target(inner), clip(clipRect) { }
 
     void FillRect(int left, int top, int right, int bottom, CMapColor color) override
     {
@@ -81,10 +82,10 @@ RoomIndex FirstRoomByVnum(const CTolvexDoc& doc)
 // Draws one level; every point it passes to the canvas is already shifted.
 class CLevelPainter {
 public:
-    CLevelPainter(IMapCanvas& canvas, const CTolvexDoc& doc, const RoomIndex& roomByVnum, int cellSize, int ox, int oy,
-        bool ghost)
-        : canvas(canvas), doc(doc), c(cellSize), k(MapK(cellSize)), pen(MapPenWidth(cellSize)), ox(ox), oy(oy),
-          ghost(ghost), roomByVnum(roomByVnum)
+    CLevelPainter(IMapCanvas& target, const CTolvexDoc& area, const RoomIndex& rooms, int cellSize, int shiftX, int shiftY,
+        bool asGhost)
+        : canvas(target), doc(area), c(cellSize), k(MapK(cellSize)), pen(MapPenWidth(cellSize)), ox(shiftX), oy(shiftY),
+          ghost(asGhost), roomByVnum(rooms)
     {
     }
 
@@ -233,12 +234,52 @@ private:
     const RoomIndex& roomByVnum;
 };
 
+// Whether anything drawn for `room` can meet the clip, so that a window that
+// shows a corner of a large map does not work out every room's primitives.
+// The box, loops, stubs and up/down marks lie within five cells of the room's
+// centre; an exit line and its arrowhead within three cells of the room it
+// leads to (both with room for the pen).
+bool RoomMeetsClip(const CTolvexDoc& doc, const RoomIndex& roomByVnum, const CRoomData& room, int cellSize, int ox,
+    int oy, const CMapRect& clip)
+{
+    const long long c = std::abs(static_cast<long long>(cellSize));
+    const long long pen = c / 10 + 2;
+    auto meets = [&](long long x, long long y, long long reach) {
+        return x + ox - reach < clip.right && x + ox + reach > clip.left && y + oy - reach < clip.bottom
+            && y + oy + reach > clip.top;
+    };
+    const int x = RoomX(room, cellSize), y = RoomY(room, cellSize);
+    if (meets(x, y, 5 * c + pen))
+        return true;
+    for (size_t d = 0; d < static_cast<size_t>(DirUp); ++d) {
+        const auto found = roomByVnum.find(room.exits[d].toVnum);
+        if (room.exits[d].toVnum <= 0 || found == roomByVnum.end())
+            continue;
+        const CRoomData& to = doc.rooms[static_cast<size_t>(found->second)];
+        if (to.unplaced || to.level != room.level)
+            continue;
+        // The line runs straight or with one bend between the two rooms.
+        const long long reach = 3 * c + pen;
+        const int toX = RoomX(to, cellSize), toY = RoomY(to, cellSize);
+        const long long left = std::min(x, toX) - reach, right = std::max(x, toX) + reach;
+        const long long top = std::min(y, toY) - reach, bottom = std::max(y, toY) + reach;
+        if (left + ox < clip.right && right + ox > clip.left && top + oy < clip.bottom && bottom + oy > clip.top)
+            return true;
+    }
+    return false;
+}
+
 void PaintLevel(IMapCanvas& canvas, const CTolvexDoc& doc, const RoomIndex& roomByVnum, int level, int selected,
     int cellSize, int ox, int oy, bool ghost, const CMapRect* clip)
 {
     if (clip) {
         CClippedCanvas clipped(canvas, *clip);
-        PaintLevel(clipped, doc, roomByVnum, level, selected, cellSize, ox, oy, ghost, nullptr);
+        CLevelPainter painter(clipped, doc, roomByVnum, cellSize, ox, oy, ghost);
+        for (size_t i = 0; i < doc.rooms.size(); ++i) {
+            const CRoomData& room = doc.rooms[i];
+            if (!room.unplaced && room.level == level && RoomMeetsClip(doc, roomByVnum, room, cellSize, ox, oy, *clip))
+                painter.Room(room, !ghost && static_cast<int>(i) == selected);
+        }
         return;
     }
     CLevelPainter painter(canvas, doc, roomByVnum, cellSize, ox, oy, ghost);
