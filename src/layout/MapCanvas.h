@@ -8,8 +8,8 @@ struct CMapColor {
     int g = 0;
     int b = 0;
 
-    friend bool operator==(const CMapColor& a, const CMapColor& b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
-    friend bool operator!=(const CMapColor& a, const CMapColor& b) { return !(a == b); }
+    friend bool operator==(const CMapColor& lhs, const CMapColor& rhs) { return lhs.r == rhs.r && lhs.g == rhs.g && lhs.b == rhs.b; }
+    friend bool operator!=(const CMapColor& lhs, const CMapColor& rhs) { return !(lhs == rhs); }
 };
 
 struct CMapPoint {
