@@ -113,14 +113,14 @@ void CTolvexDoc::DistributeResets(IDiagnostics* diagnostics)
 
 std::vector<CResetData> CTolvexDoc::RoomResets() const
 {
-    std::vector<CResetData> resets;
+    std::vector<CResetData> list;
     for (const CRoomData& room : rooms) {
         for (const CResetData& roomReset : room.resets) {
             CResetData reset = roomReset;
             if (int* roomArgument = RoomArgument(reset))
                 *roomArgument = room.vnum;
-            resets.push_back(reset);
+            list.push_back(reset);
         }
     }
-    return resets;
+    return list;
 }

@@ -83,8 +83,8 @@ struct CAreaEditor::CStep {
     CSnapshot after;
 };
 
-CAreaEditor::CAreaEditor(CTolvexDoc& doc)
-    : doc(doc)
+CAreaEditor::CAreaEditor(CTolvexDoc& area)
+    : doc(area)
 {
 }
 

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <set>
 
-CMobprogListState::CMobprogListState(CAreaEditor& editor)
-    : editor(editor)
+CMobprogListState::CMobprogListState(CAreaEditor& areaEditor)
+    : editor(areaEditor)
 {
 }
 

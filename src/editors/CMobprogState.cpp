@@ -18,17 +18,17 @@ std::string Lower(std::string text)
 
 } // namespace
 
-CMobprogState::CMobprogState(const CMobTrigger& trigger, const CTolvexDoc& doc)
-    : trigger(trigger)
-    , doc(doc)
+CMobprogState::CMobprogState(const CMobTrigger& original, const CTolvexDoc& area)
+    : trigger(original)
+    , doc(area)
 {
-    for (const auto& entry : doc.Tables().mobProgTrig)
+    for (const auto& entry : area.Tables().mobProgTrig)
         typeNames.push_back(entry->name);
     std::stable_sort(typeNames.begin(), typeNames.end(),
         [](const std::string& a, const std::string& b) { return Lower(a) < Lower(b); });
-    const std::string stored = Lower(trigger.trigger);
+    const std::string stored = Lower(original.trigger);
     // The first in the table's own order wins, as every lookup does.
-    for (const auto& entry : doc.Tables().mobProgTrig)
+    for (const auto& entry : area.Tables().mobProgTrig)
         if (Lower(entry->name) == stored) {
             const auto shown = std::find(typeNames.begin(), typeNames.end(), entry->name);
             shownType = static_cast<int>(shown - typeNames.begin());

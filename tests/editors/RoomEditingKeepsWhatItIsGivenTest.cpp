@@ -81,32 +81,32 @@ TEST_F(RoomEditingKeeps, ResetEditKeepsNoLimitAndTheExitCount)
         { { 'O', 3010, 0, 3001, 0 }, "Randomize Exits", "R 3001 6 0 0" }, // a new R shuffles all six
     };
     for (const auto& c : cases) {
-        CResetEditDlg dialog(doc, c.reset, 3001);
-        dialog.show();
+        CResetEditDlg resetDialog(doc, c.reset, 3001);
+        resetDialog.show();
         if (c.kind) {
-            auto* type = Find<QComboBox>(&dialog, "typeCombo");
+            auto* type = Find<QComboBox>(&resetDialog, "typeCombo");
             type->setCurrentIndex(type->findText(QString::fromLatin1(c.kind)));
         }
-        EXPECT_TRUE(Find<CNumberBox>(&dialog, "maxBox")->isEnabled()) << c.stored;
-        Click(&dialog, "okButton");
-        ASSERT_EQ(dialog.result(), QDialog::Accepted) << c.stored;
-        EXPECT_EQ(Args(dialog.Reset()), c.stored);
+        EXPECT_TRUE(Find<CNumberBox>(&resetDialog, "maxBox")->isEnabled()) << c.stored;
+        Click(&resetDialog, "okButton");
+        ASSERT_EQ(resetDialog.result(), QDialog::Accepted) << c.stored;
+        EXPECT_EQ(Args(resetDialog.Reset()), c.stored);
     }
-    CResetEditDlg dialog(doc, { 'R', 3001, 7, 0, 0 }, 3001);
-    dialog.show();
-    Click(&dialog, "okButton");
-    EXPECT_NE(dialog.result(), QDialog::Accepted) << "more than six exits is refused";
+    CResetEditDlg resetDialog(doc, { 'R', 3001, 7, 0, 0 }, 3001);
+    resetDialog.show();
+    Click(&resetDialog, "okButton");
+    EXPECT_NE(resetDialog.result(), QDialog::Accepted) << "more than six exits is refused";
 }
 
 TEST_F(RoomEditingKeeps, RoomListOpensWithTheFocusOnTheListAndEditWithNothingChosenGivesNoRoom)
 {
-    CRoomListDlg dialog(doc);
-    dialog.show();
-    dialog.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    auto* list = Find<QListWidget>(&dialog, "roomList");
+    CRoomListDlg listDialog(doc);
+    listDialog.show();
+    listDialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&listDialog));
+    auto* list = Find<QListWidget>(&listDialog, "roomList");
     EXPECT_TRUE(list->hasFocus());
     EXPECT_TRUE(list->selectedItems().isEmpty());
-    Click(&dialog, "editButton");
-    EXPECT_EQ(dialog.ChosenRoom(), -1) << "the row the list took with the focus is not a choice";
+    Click(&listDialog, "editButton");
+    EXPECT_EQ(listDialog.ChosenRoom(), -1) << "the row the list took with the focus is not a choice";
 }
