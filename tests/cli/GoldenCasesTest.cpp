@@ -12,8 +12,19 @@ namespace fs = std::filesystem;
 
 const std::string Config = SourcePath("res/tolvex.cfg");
 
+// The shipped configuration of each dialect.
+std::string DialectConfig(const std::string& dialect)
+{
+    if (dialect == "quendar")
+        return SourcePath("res/configs/quendar-example.cfg");
+    if (dialect == "romdefault")
+        return SourcePath("res/configs/rom24-default.cfg");
+    return Config;
+}
+
 // tests/data/<case>/expected-<dialect>[-<option>...].are is what
-// `convert --dialect <dialect> [--<option>...]` makes of the case's input.are.
+// `convert --config <the dialect's configuration> --dialect <dialect>
+// [--<option>...]` makes of the case's input.are.
 struct CGoldenFile {
     std::string caseDir;
     std::string expected;
@@ -32,7 +43,9 @@ std::vector<CGoldenFile> GoldenFiles()
                 continue;
             const std::string stem = entry.path().stem().string().substr(9);
             const size_t dash = stem.find('-');
-            CGoldenFile golden { dir.path().string(), entry.path().string(), { "--dialect", stem.substr(0, dash) } };
+            const std::string dialect = stem.substr(0, dash);
+            CGoldenFile golden { dir.path().string(), entry.path().string(),
+                { "--config", DialectConfig(dialect), "--dialect", dialect } };
             std::string rest = dash == std::string::npos ? "" : stem.substr(dash + 1);
             while (!rest.empty()) {
                 const std::string before = rest;
@@ -55,7 +68,9 @@ std::vector<CGoldenFile> GoldenFiles()
 
 CCliResult Convert(const std::vector<std::string>& options, const std::string& in, const std::string& out)
 {
-    std::vector<std::string> args = { "convert", "--config", Config };
+    std::vector<std::string> args = { "convert" };
+    if (std::find(options.begin(), options.end(), "--config") == options.end())
+        args.insert(args.end(), { "--config", Config });
     args.insert(args.end(), options.begin(), options.end());
     args.push_back(in);
     args.push_back(out);
@@ -68,7 +83,7 @@ CCliResult Convert(const std::vector<std::string>& options, const std::string& i
 TEST(GoldenCases, ConvertWritesTheExpectedFileAndThenAFixedPoint)
 {
     const auto files = GoldenFiles();
-    ASSERT_GE(files.size(), 13u) << "the golden folders were not found";
+    ASSERT_GE(files.size(), 19u) << "the golden folders were not found";
     for (const CGoldenFile& golden : files) {
         SCOPED_TRACE(golden.expected);
         CScratchDir scratch;
