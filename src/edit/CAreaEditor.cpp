@@ -50,28 +50,28 @@ struct CAreaEditor::CSnapshot {
     std::vector<CMobData> mobs;
     std::vector<CMobProgData> mobprogs;
 
-    static CSnapshot Take(const CTolvexDoc& doc, RecordKind kind)
+    static CSnapshot Take(const CTolvexDoc& area, RecordKind kind)
     {
         CSnapshot s;
         s.kind = kind;
         switch (kind) {
-        case RecordKind::Header: s.header = doc.Header(); break;
-        case RecordKind::Room: s.rooms = doc.rooms; break;
-        case RecordKind::Object: s.objects = doc.objects; break;
-        case RecordKind::Mob: s.mobs = doc.mobs; break;
-        case RecordKind::Mobprog: s.mobprogs = doc.mobprogs; break;
+        case RecordKind::Header: s.header = area.Header(); break;
+        case RecordKind::Room: s.rooms = area.rooms; break;
+        case RecordKind::Object: s.objects = area.objects; break;
+        case RecordKind::Mob: s.mobs = area.mobs; break;
+        case RecordKind::Mobprog: s.mobprogs = area.mobprogs; break;
         }
         return s;
     }
 
-    void PutInto(CTolvexDoc& doc) const
+    void PutInto(CTolvexDoc& area) const
     {
         switch (kind) {
-        case RecordKind::Header: doc.SetHeader(header); break;
-        case RecordKind::Room: doc.rooms = rooms; break;
-        case RecordKind::Object: doc.objects = objects; break;
-        case RecordKind::Mob: doc.mobs = mobs; break;
-        case RecordKind::Mobprog: doc.mobprogs = mobprogs; break;
+        case RecordKind::Header: area.SetHeader(header); break;
+        case RecordKind::Room: area.rooms = rooms; break;
+        case RecordKind::Object: area.objects = objects; break;
+        case RecordKind::Mob: area.mobs = mobs; break;
+        case RecordKind::Mobprog: area.mobprogs = mobprogs; break;
         }
     }
 };
