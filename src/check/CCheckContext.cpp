@@ -1,17 +1,17 @@
 #include "check/CCheckContext.h"
 
-CCheckContext::CCheckContext(const CTolvexDoc& doc, const std::vector<int>& otherMobprogVnums)
-    : doc(doc)
+CCheckContext::CCheckContext(const CTolvexDoc& area, const std::vector<int>& otherMobprogVnums)
+    : doc(area)
     , otherMobprogs(otherMobprogVnums.begin(), otherMobprogVnums.end())
 {
-    rooms.reserve(doc.rooms.size());
-    for (const CRoomData& room : doc.rooms)
+    rooms.reserve(area.rooms.size());
+    for (const CRoomData& room : area.rooms)
         rooms.emplace(room.vnum, &room); // keeps the first of equal vnums
-    for (const CObjData& obj : doc.objects)
+    for (const CObjData& obj : area.objects)
         objects.insert(obj.vnum);
-    for (const CMobData& mob : doc.mobs)
+    for (const CMobData& mob : area.mobs)
         mobs.insert(mob.vnum);
-    for (const CMobProgData& program : doc.mobprogs)
+    for (const CMobProgData& program : area.mobprogs)
         mobprogs.insert(program.vnum);
 }
 

@@ -68,24 +68,24 @@ void SelectName(QComboBox* combo, const std::string& name, Qt::CaseSensitivity s
 
 } // namespace
 
-CMobEditDlg::CMobEditDlg(const CTolvexDoc& doc, const CMobData& mob, int ownIndex, QWidget* parent)
+CMobEditDlg::CMobEditDlg(const CTolvexDoc& area, const CMobData& mob, int ownIndex, QWidget* parent)
     : QDialog(parent)
-    , doc(doc)
-    , state(mob, doc.Tables(), doc.lowerVnum, doc.upperVnum, ownIndex)
+    , doc(area)
+    , state(mob, area.Tables(), area.lowerVnum, area.upperVnum, ownIndex)
 {
     setObjectName(QStringLiteral("mobEditDialog"));
     setWindowTitle(QStringLiteral("Mob Edit"));
     BuildWidgets();
     FillChoices();
 
-    const CConfigTables& tables = doc.Tables();
+    const CConfigTables& tables = area.Tables();
     triggerPanel->editTrigger = [this](CMobTrigger& trigger) {
         return CMobprogDlg::EditTrigger(this, this->doc, trigger);
     };
     triggerPanel->SetList(&state.mob.triggers, tables.mobprog != 0);
     // Mercenaries and trainers exist only in the QUENDAR dialect.
-    mercButton->setEnabled(tables.mudType == MudQuendar);
-    trainerButton->setEnabled(tables.mudType == MudQuendar);
+    mercButton->setEnabled(tables.mudType == MudType::Quendar);
+    trainerButton->setEnabled(tables.mudType == MudType::Quendar);
     flagButtons->button(0)->setChecked(true);
     ShowMob();
     ShowStore(QStringLiteral("New"));

@@ -57,12 +57,12 @@ const CMobLevelStats* MobLevelStats(int level)
     return &levelStats[level - 1];
 }
 
-CMobEditState::CMobEditState(const CMobData& mob, const CConfigTables& tables, int lowerVnum, int upperVnum, int ownIndex)
-    : mob(mob)
-    , tables(tables)
-    , lowerVnum(lowerVnum)
-    , upperVnum(upperVnum)
-    , ownIndex(ownIndex)
+CMobEditState::CMobEditState(const CMobData& original, const CConfigTables& tableSet, int lowest, int highest, int index)
+    : mob(original)
+    , tables(tableSet)
+    , lowerVnum(lowest)
+    , upperVnum(highest)
+    , ownIndex(index)
 {
     CompleteMercSkills();
 }
@@ -123,7 +123,7 @@ void CMobEditState::ApplyPaste(const CMobData& pasted)
     mob.vnum = kept.vnum;
     mob.trainerClass = kept.trainerClass;
     mob.trainerSkills = kept.trainerSkills;
-    if (tables.mudType != MudQuendar) {
+    if (tables.mudType != MudType::Quendar) {
         // ROM refuses the mercenary lines: what the dialect cannot write stays.
         mob.clan = kept.clan;
         mob.rank = kept.rank;

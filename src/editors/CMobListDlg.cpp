@@ -17,9 +17,9 @@ std::string CMobListDlg::MobLine(const CMobData& mob)
     return Format("%i\t%s", { mob.vnum, mob.name });
 }
 
-CMobListDlg::CMobListDlg(CAreaDocument& document, QWidget* parent)
+CMobListDlg::CMobListDlg(CAreaDocument& area, QWidget* parent)
     : QDialog(parent)
-    , document(document)
+    , document(area)
 {
     setObjectName(QStringLiteral("mobListDialog"));
     setWindowTitle(QStringLiteral("Mob List"));

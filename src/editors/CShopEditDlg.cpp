@@ -14,9 +14,9 @@
 #include <algorithm>
 #include <vector>
 
-CShopEditDlg::CShopEditDlg(const CConfigTables& tables, const CShopData& shop, QWidget* parent)
+CShopEditDlg::CShopEditDlg(const CConfigTables& tables, const CShopData& original, QWidget* parent)
     : QDialog(parent)
-    , shop(shop)
+    , shop(original)
 {
     setObjectName(QStringLiteral("shopEditDialog"));
     setWindowTitle(QStringLiteral("Shop Editor"));
@@ -53,10 +53,10 @@ CShopEditDlg::CShopEditDlg(const CConfigTables& tables, const CShopData& shop, Q
     buyBox->SetRange(0, 32767);
     sellBox = NamedWidget<CNumberBox>("profitSellBox", this);
     sellBox->SetRange(0, 32767);
-    openBox->setValue(shop.openHour);
-    closeBox->setValue(shop.closeHour);
-    buyBox->setValue(shop.profitBuy);
-    sellBox->setValue(shop.profitSell);
+    openBox->setValue(original.openHour);
+    closeBox->setValue(original.closeHour);
+    buyBox->setValue(original.profitBuy);
+    sellBox->setValue(original.profitSell);
 
     auto* numbers = new QGridLayout;
     numbers->addWidget(Caption("Open from:", openBox, this), 0, 0);

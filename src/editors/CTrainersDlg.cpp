@@ -28,11 +28,11 @@ CNumberBox* TrainerNumberBox(const char* name, QWidget* parent)
 
 } // namespace
 
-CTrainersDlg::CTrainersDlg(const CConfigTables& tables, const CMobData& mob, QWidget* parent)
+CTrainersDlg::CTrainersDlg(const CConfigTables& tableSet, const CMobData& mob, QWidget* parent)
     : QDialog(parent)
     , trainerClass(mob.trainerClass)
     , skills(mob.trainerSkills)
-    , tables(tables)
+    , tables(tableSet)
 {
     setObjectName(QStringLiteral("trainersDialog"));
     setWindowTitle(QStringLiteral("Trainers"));
@@ -62,15 +62,15 @@ CTrainersDlg::CTrainersDlg(const CConfigTables& tables, const CMobData& mob, QWi
             [](const auto& a, const auto& b) { return a.first.compare(b.first, Qt::CaseInsensitive) < 0; });
         return names;
     };
-    for (const auto& skill : sortedNames(tables.skills))
+    for (const auto& skill : sortedNames(tableSet.skills))
         skillCombo->addItem(skill.first, skill.second);
     classCombo->addItem(QString(), -1);
-    for (const auto& name : sortedNames(tables.classes))
+    for (const auto& name : sortedNames(tableSet.classes))
         classCombo->addItem(name.first, name.second);
     // A class the configuration does not list shows none and stays.
     classCombo->setCurrentIndex(-1);
-    for (int i = 0; i < tables.classes.Count(); ++i)
-        if (tables.classes[i].name == trainerClass) {
+    for (int i = 0; i < tableSet.classes.Count(); ++i)
+        if (tableSet.classes[i].name == trainerClass) {
             classCombo->setCurrentIndex(classCombo->findData(i));
             break;
         }

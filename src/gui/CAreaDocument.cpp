@@ -17,7 +17,7 @@ namespace {
 // Passes every diagnostic on and keeps a copy.
 class CKeptDiagnostics : public IDiagnostics {
 public:
-    explicit CKeptDiagnostics(IDiagnostics& next) : next(next) {}
+    explicit CKeptDiagnostics(IDiagnostics& target) : next(target) {}
     void Report(const CDiagnostic& diagnostic) override
     {
         items.push_back(diagnostic);

@@ -242,10 +242,10 @@ TEST_F(MobClipboard, APasteKeepsWhatTheDialectOrTheMobprogSettingCannotWrite)
     CMobData source = Source(false);
     source.mercMessages.resize(9, "extra");
     // dialect, mobprog setting, what the pasted mob then holds
-    const struct { int mudType; int mobprog; const char* expected; } cases[] = {
-        { MudQuendar, 1, "rats 3 9->6 dodge greet" },
-        { MudRomOlc, 1, "guild 2 9->6 kick greet" },
-        { MudQuendar, 0, "rats 3 9->6 dodge speech" },
+    const struct { MudType mudType; int mobprog; const char* expected; } cases[] = {
+        { MudType::Quendar, 1, "rats 3 9->6 dodge greet" },
+        { MudType::RomOlc, 1, "guild 2 9->6 kick greet" },
+        { MudType::Quendar, 0, "rats 3 9->6 dodge speech" },
     };
     for (const auto& c : cases) {
         tables.mudType = c.mudType;

@@ -68,11 +68,11 @@ TEST_F(MobParts, ShopEditorKeepsABuyTypeTheConfigurationLacks)
 {
     CShopData shop;
     shop.buyTypes = { 99, 5, 0, 0, 0 };
-    CShopEditDlg dialog(tables, shop);
-    EXPECT_EQ(Find<QComboBox>(&dialog, "buyTypeCombo0")->currentIndex(), -1);
-    EXPECT_EQ(Find<QComboBox>(&dialog, "buyTypeCombo1")->currentText(), QStringLiteral("weapon"));
-    Click(&dialog, "okButton");
-    EXPECT_EQ(dialog.Shop().buyTypes[0], 99);
+    CShopEditDlg shopDialog(tables, shop);
+    EXPECT_EQ(Find<QComboBox>(&shopDialog, "buyTypeCombo0")->currentIndex(), -1);
+    EXPECT_EQ(Find<QComboBox>(&shopDialog, "buyTypeCombo1")->currentText(), QStringLiteral("weapon"));
+    Click(&shopDialog, "okButton");
+    EXPECT_EQ(shopDialog.Shop().buyTypes[0], 99);
 }
 
 TEST_F(MobParts, MercenaryDataEditsClanRankSkillValuesAndOneMessagePerKind)
@@ -148,7 +148,7 @@ TEST_F(MobParts, TrainersAddDeleteChooseAndDropEntriesWithoutASkill)
 
 TEST_F(MobParts, MercenaryAndTrainerButtonsWorkOnlyInTheQuendarDialect)
 {
-    tables.mudType = MudRomOlc;
+    tables.mudType = MudType::RomOlc;
     OpenBaker();
     EXPECT_FALSE(W<QPushButton>("mercDataButton")->isEnabled());
     EXPECT_FALSE(W<QPushButton>("trainerButton")->isEnabled());
