@@ -349,9 +349,11 @@ void CMainFrame::ActivateFrame(CChildFrame* frame)
 CChildFrame* CMainFrame::ActiveFrame() const
 {
     // The current window stays current while the application is inactive.
-    QMdiSubWindow* sub = mdiArea->currentSubWindow();
+    // A window being destroyed is still listed but is no QMdiSubWindow any
+    // more: qobject_cast leaves it out.
+    QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(mdiArea->currentSubWindow());
     if (!sub && !mdiArea->subWindowList().isEmpty())
-        sub = mdiArea->subWindowList().constLast();
+        sub = qobject_cast<QMdiSubWindow*>(mdiArea->subWindowList().constLast());
     return sub ? qobject_cast<CChildFrame*>(sub->widget()) : nullptr;
 }
 
