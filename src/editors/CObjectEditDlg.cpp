@@ -46,7 +46,8 @@ protected:
         const QString lower = key->text().toLower();
         if (lower == key->text())
             return false;
-        QKeyEvent typed(QEvent::KeyPress, key->key(), key->modifiers(), lower, key->isAutoRepeat(), key->count());
+        QKeyEvent typed(QEvent::KeyPress, key->key(), key->modifiers(), lower, key->isAutoRepeat(),
+            static_cast<quint16>(key->count()));
         QCoreApplication::sendEvent(watched, &typed);
         return true;
     }
@@ -54,16 +55,16 @@ protected:
 
 } // namespace
 
-CObjectEditDlg::CObjectEditDlg(const CTolvexDoc& doc, const CObjData& object, int ownIndex, QWidget* parent)
+CObjectEditDlg::CObjectEditDlg(const CTolvexDoc& area, const CObjData& object, int ownIndex, QWidget* parent)
     : QDialog(parent)
-    , doc(doc)
-    , state(doc.Tables(), object, doc.lowerVnum, doc.upperVnum, ownIndex)
+    , doc(area)
+    , state(area.Tables(), object, area.lowerVnum, area.upperVnum, ownIndex)
 {
     setObjectName(QStringLiteral("objectEditDialog"));
     setWindowTitle(QStringLiteral("Object Edit"));
     BuildWidgets();
 
-    const CConfigTables& tables = doc.Tables();
+    const CConfigTables& tables = area.Tables();
     FillTypes();
     for (const std::string& condition : CObjectEditState::Conditions())
         conditionCombo->addItem(FromBytes(condition));
@@ -71,7 +72,7 @@ CObjectEditDlg::CObjectEditDlg(const CTolvexDoc& doc, const CObjData& object, in
     extraFlagList->sortItems();
     wearFlagList->Fill(tables.wearFlags, state.obj.wearFlags);
     wearFlagList->sortItems();
-    trainButton->setEnabled(tables.mudType == MudQuendar);
+    trainButton->setEnabled(tables.mudType == MudType::Quendar);
 
     extraPanel->SetList(&state.obj.extraDescs);
     valuesPanel->SetState(&state);

@@ -10,12 +10,12 @@
 #include <set>
 
 CObjectEditState::CObjectEditState(
-    const CConfigTables& tables, const CObjData& object, int lowerVnum, int upperVnum, int ownIndex)
+    const CConfigTables& tableSet, const CObjData& object, int lowest, int highest, int index)
     : obj(object)
-    , tables(tables)
-    , lowerVnum(lowerVnum)
-    , upperVnum(upperVnum)
-    , ownIndex(ownIndex)
+    , tables(tableSet)
+    , lowerVnum(lowest)
+    , upperVnum(highest)
+    , ownIndex(index)
 {
 }
 
@@ -130,7 +130,7 @@ bool CObjectEditState::Paste(const uint8_t* data, size_t size)
     if (!ReadObjectRecord(data, size, pasted))
         return false;
     // Only QUENDAR writes train stops; any other file would be refused by the game.
-    if (tables.mudType != MudQuendar)
+    if (tables.mudType != MudType::Quendar)
         pasted.trainStops = obj.trainStops;
     pasted.condition = OneLetterCondition(pasted.condition);
     obj = std::move(pasted);

@@ -20,9 +20,9 @@ std::string CObjectListDlg::ObjectLine(const CObjData& object)
     return Format("%i\t%s", { object.vnum, object.name });
 }
 
-CObjectListDlg::CObjectListDlg(CAreaDocument& document, QWidget* parent)
+CObjectListDlg::CObjectListDlg(CAreaDocument& area, QWidget* parent)
     : QDialog(parent)
-    , document(document)
+    , document(area)
 {
     setObjectName(QStringLiteral("objectListDialog"));
     setWindowTitle(QStringLiteral("Object List"));

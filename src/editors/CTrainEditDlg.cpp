@@ -19,9 +19,9 @@
 
 #include <algorithm>
 
-CTrainEditDlg::CTrainEditDlg(const CTolvexDoc& doc, const std::vector<CTrainStop>& stops, QWidget* parent)
+CTrainEditDlg::CTrainEditDlg(const CTolvexDoc& area, const std::vector<CTrainStop>& stops, QWidget* parent)
     : QDialog(parent)
-    , doc(doc)
+    , doc(area)
     , state(stops)
 {
     setObjectName(QStringLiteral("trainEditDialog"));
@@ -45,7 +45,7 @@ CTrainEditDlg::CTrainEditDlg(const CTolvexDoc& doc, const std::vector<CTrainStop
     auto* flagsGroup = new QGroupBox(QStringLiteral("Flags"), this);
     flagList = new CFlagList(CFlagList::Column, flagsGroup);
     flagList->setObjectName(QStringLiteral("trainFlagList"));
-    flagList->Fill(doc.Tables().trainFlags, 0);
+    flagList->Fill(area.Tables().trainFlags, 0);
     flagList->sortItems();
     auto* buttons = OkCancelButtons(this);
 
@@ -79,7 +79,7 @@ CTrainEditDlg::CTrainEditDlg(const CTolvexDoc& doc, const std::vector<CTrainStop
     layout->addWidget(buttons);
 
     for (int i = 0; i < static_cast<int>(state.stops.size()); ++i)
-        stopList->addItem(FromBytes(state.Line(doc, i)));
+        stopList->addItem(FromBytes(state.Line(area, i)));
     stopList->setCurrentRow(state.chosen);
     ShowChosen();
 

@@ -5,9 +5,9 @@
 
 #include <utility>
 
-CTrainEditState::CTrainEditState(const std::vector<CTrainStop>& stops)
-    : stops(stops)
-    , chosen(stops.empty() ? -1 : 0)
+CTrainEditState::CTrainEditState(const std::vector<CTrainStop>& original)
+    : stops(original)
+    , chosen(original.empty() ? -1 : 0)
 {
 }
 

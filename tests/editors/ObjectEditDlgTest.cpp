@@ -316,7 +316,7 @@ TEST_F(ObjectEditDlg, PasteIsAllOrNothingAndKeepsTrainStopsOutsideQuendar)
     Press("okButton");
     EXPECT_EQ(WriteObjectRecord(Edited()), WriteObjectRecord(target)) << "a truncated record changes nothing";
 
-    tables.mudType = MudRomOlc;
+    tables.mudType = MudType::RomOlc;
     PutObjectOnClipboard(whole);
     Open(target);
     EXPECT_FALSE(W<QPushButton>("trainDataButton")->isEnabled()) << "train stops are QUENDAR's";

@@ -66,21 +66,21 @@ protected:
 TEST_F(ObjectListDlg, OpensOnTheListWithNothingChosenAndLinesSortedAsText)
 {
     auto area = Area(1, 20000, { { 9000, "gate" }, { 10012, "tower" }, { 950, "yard" } });
-    CObjectListDlg dialog(*area);
-    dialog.show();
-    dialog.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    EXPECT_EQ(Lines(&dialog), "10012\ttower|9000\tgate|950\tyard");
-    EXPECT_EQ(dialog.focusWidget(), Find<QListWidget>(&dialog, "objectList"));
-    EXPECT_EQ(dialog.ChosenObject(), -1);
-    QTest::keyClick(Find<QListWidget>(&dialog, "objectList"), Qt::Key_Return);
+    CObjectListDlg listDialog(*area);
+    listDialog.show();
+    listDialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&listDialog));
+    EXPECT_EQ(Lines(&listDialog), "10012\ttower|9000\tgate|950\tyard");
+    EXPECT_EQ(listDialog.focusWidget(), Find<QListWidget>(&listDialog, "objectList"));
+    EXPECT_EQ(listDialog.ChosenObject(), -1);
+    QTest::keyClick(Find<QListWidget>(&listDialog, "objectList"), Qt::Key_Return);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "Edit with nothing chosen opens nothing";
-    QTest::keyClick(Find<QListWidget>(&dialog, "objectList"), Qt::Key_Down);
-    EXPECT_EQ(dialog.ChosenObject(), 1) << "the first arrow chooses the first line, which carries its object's index";
-    QTest::keyClick(Find<QListWidget>(&dialog, "objectList"), Qt::Key_Down);
-    EXPECT_EQ(dialog.ChosenObject(), 0);
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible()) << "Escape closes the list";
+    QTest::keyClick(Find<QListWidget>(&listDialog, "objectList"), Qt::Key_Down);
+    EXPECT_EQ(listDialog.ChosenObject(), 1) << "the first arrow chooses the first line, which carries its object's index";
+    QTest::keyClick(Find<QListWidget>(&listDialog, "objectList"), Qt::Key_Down);
+    EXPECT_EQ(listDialog.ChosenObject(), 0);
+    QTest::keyClick(&listDialog, Qt::Key_Escape);
+    EXPECT_FALSE(listDialog.isVisible()) << "Escape closes the list";
 }
 
 TEST_F(ObjectListDlg, NewProposesTheLowestFreeVnumAboveZeroAndAddsOneStep)
