@@ -219,7 +219,8 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSa
         const int sectionLine = in.TokenLine();
         const std::string word = AsciiUpper(in.ReadWord());
         if (IsKeptSection(word)) {
-            ReadKeptSection(context, word);
+            if (!ReadKeptSection(context, word))
+                return false;
             continue;
         }
         in.TakeCapture();

@@ -61,7 +61,7 @@ void WriteMobprogs(CWriteContext& context);
 // skipped, and their bytes kept. The reader is called with the reader
 // capturing since the section's `#` (CTextReader::StartCapture).
 bool IsKeptSection(const std::string& word);
-void ReadKeptSection(CReadContext& context, const std::string& word);
+bool ReadKeptSection(CReadContext& context, const std::string& word);
 void WriteKeptSections(CWriteContext& context);
 
 // A description: a `~` text that keeps its line breaks (not its carriage

@@ -4,16 +4,17 @@
 namespace {
 
 // Entries are a level, keywords up to `~` and a text up to `~`; the keywords
-// "$" end the section.
-void SkipHelps(CTextReader& in)
+// "$" end the section. Each skip returns false when the file ends first.
+bool SkipHelps(CTextReader& in)
 {
     while (!in.AtEnd()) {
         in.ReadNumber();
         const std::string keywords = in.ReadTildeString();
         if (!keywords.empty() && keywords[0] == '$')
-            return;
+            return true;
         in.ReadTildeString();
     }
+    return false;
 }
 
 // Reads one line, without its end, as the line skip does.
@@ -35,23 +36,27 @@ std::string ReadLine(CTextReader& in, bool& atEnd)
 }
 
 // Whole lines up to the one that is exactly "#0".
-void SkipSocials(CTextReader& in)
+bool SkipSocials(CTextReader& in)
 {
     bool atEnd = false;
-    while (!atEnd && ReadLine(in, atEnd) != "#0") {
-    }
+    while (!atEnd)
+        if (ReadLine(in, atEnd) == "#0")
+            return true;
+    return false;
 }
 
 // Old-format records: on to the next `#`, and the section ends at "#0".
-void SkipOldSection(CTextReader& in)
+bool SkipOldSection(CTextReader& in)
 {
     for (;;) {
         char ch;
         do
             ch = in.ReadChar();
         while (ch != '#' && ch != 0);
-        if (ch == 0 || in.ReadNumber() == 0)
-            return;
+        if (ch == 0)
+            return false;
+        if (in.ReadNumber() == 0)
+            return true;
     }
 }
 
@@ -62,20 +67,35 @@ bool IsKeptSection(const std::string& word)
     return word == "HELPS" || word == "SOCIALS" || word == "MOBOLD" || word == "OBJOLD";
 }
 
-void ReadKeptSection(CReadContext& c, const std::string& word)
+bool ReadKeptSection(CReadContext& c, const std::string& word)
 {
     const int line = c.in.TokenLine();
     Warn(c.diagnostics, line, Format("The #%s section is kept unchanged and cannot be edited.", { word }));
+    bool ended = false;
     if (word == "HELPS")
-        SkipHelps(c.in);
+        ended = SkipHelps(c.in);
     else if (word == "SOCIALS")
-        SkipSocials(c.in);
+        ended = SkipSocials(c.in);
     else
-        SkipOldSection(c.in);
+        ended = SkipOldSection(c.in);
     std::string bytes = c.in.TakeCapture();
+    if (!ended) {
+        // Kept as it is, it would swallow every section written after it,
+        // and the file would grow with each save; the server stops on it too.
+        CDiagnostic d;
+        d.severity = Severity::Error;
+        d.line = line;
+        d.title = Messages::ErrorTitle;
+        d.text = Format("The #%s section that starts at line %d has no end: the file ends inside it. "
+                        "The file was not opened.", { word, line });
+        d.messageBox = true;
+        c.diagnostics.Report(d);
+        return false;
+    }
     // The capture began before the blanks that lead to the section's `#`.
     bytes.erase(0, bytes.find('#'));
     c.doc.keptSections.push_back({ word, std::move(bytes) });
+    return true;
 }
 
 void WriteKeptSections(CWriteContext& c)

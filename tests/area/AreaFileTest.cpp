@@ -104,6 +104,31 @@ TEST(AreaFile, OnlyUnreadBytesBeforeTheEndMakeAFileReadInPart)
     }
 }
 
+TEST(AreaFile, AKeptSectionThatRunsToTheEndOfTheFileStopsTheLoad)
+{
+    // Kept to the end, such a section would take in every section saved after
+    // it, and the file would grow with each save.
+    const std::string cases[] = {
+        Room + "#HELPS\n0 KEY~\nText without its end\n#$\n",
+        Room + "#SOCIALS\nsmile\n#$\n",
+        Room + "#MOBOLD\n#100\nold mob\n",
+    };
+    for (const std::string& file : cases) {
+        CArea area;
+        EXPECT_FALSE(area.Load(file)) << file;
+        const auto told = area.Told("has no end: the file ends inside it");
+        ASSERT_EQ(told.size(), 1u) << file;
+        EXPECT_EQ(told[0].severity, Severity::Error);
+        EXPECT_EQ(told[0].line, 9);
+    }
+    CArea ended;
+    ASSERT_TRUE(ended.Load(Room + "#HELPS\n0 KEY~\nText.\n~\n0 $~\n"));
+    const std::string saved = ended.Save();
+    CArea again;
+    ASSERT_TRUE(again.Load(saved));
+    EXPECT_EQ(again.Save(), saved);
+}
+
 TEST(AreaFile, AHeaderOfTheOtherKindIsAnnouncedOnce)
 {
     const struct { MudType mudType; const char* header; const char* told; } cases[] = {
