@@ -238,6 +238,7 @@ void CMainFrame::CreateProblemsPanel()
         problemCountPane->setText(problemsPanel->Document() ? CProblemsPanel::CountsText(errors, warnings) : QString());
     });
     connect(problemsPanel, &CProblemsPanel::RoomActivated, this, &CMainFrame::OnProblemRoomActivated);
+    connect(problemsPanel, &CProblemsPanel::RecordActivated, this, &CMainFrame::OnProblemRecordActivated);
     connect(&app, &CTolvexApp::DocumentSaved, this, &CMainFrame::OnDocumentSaved);
 }
 
@@ -247,6 +248,20 @@ void CMainFrame::OnProblemRoomActivated(int vnum)
     if (!view || &view->Document() != problemsPanel->Document())
         return;
     view->GoToRoom(view->GetDocument().FindRoomIndex(vnum));
+}
+
+void CMainFrame::OnProblemRecordActivated(RecordKind kind, int vnum)
+{
+    CTolvexView* view = ActiveView();
+    if (!view || &view->Document() != problemsPanel->Document())
+        return;
+    switch (kind) {
+    case RecordKind::Object: view->EditObjectByVnum(vnum); break;
+    case RecordKind::Mob: view->EditMobByVnum(vnum); break;
+    case RecordKind::Mobprog: view->EditMobprogByVnum(vnum); break;
+    default: break;
+    }
+    UpdateActions();
 }
 
 void CMainFrame::OnDocumentSaved(CAreaDocument& document)

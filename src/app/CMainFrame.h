@@ -1,5 +1,6 @@
 #pragma once
 
+#include "area/RecordKind.h"
 #include "gui/Commands.h"
 
 #include <QMainWindow>
@@ -73,6 +74,7 @@ private:
     void OnFilePrintPreview();
     void CreateProblemsPanel();
     void OnProblemRoomActivated(int vnum);
+    void OnProblemRecordActivated(RecordKind kind, int vnum);
     void OnDocumentSaved(CAreaDocument& document);
     QMenu* AddRecentFiles(QMenu* file);
 

@@ -106,6 +106,12 @@ CMobprogListDlg::CMobprogListDlg(CAreaEditor& editor, QWidget* parent)
     list->setFocus();
 }
 
+void CMobprogListDlg::ChooseProgram(int index)
+{
+    if (QListWidgetItem* item = LineOf(index))
+        list->setCurrentItem(item);
+}
+
 QListWidgetItem* CMobprogListDlg::LineOf(int index) const
 {
     for (int row = 0; row < list->count(); ++row)

@@ -21,6 +21,10 @@ public:
 
     const CMobprogListState& State() const { return state; }
 
+    // Chooses the program at this index of the area, as if the builder
+    // had picked its line.
+    void ChooseProgram(int index);
+
     // Close and Escape both end here, once the chosen program may be left.
     void accept() override;
     void reject() override;

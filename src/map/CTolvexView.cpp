@@ -8,8 +8,10 @@
 #include "layout/RoomCommands.h"
 #include "gui/CAreaDocument.h"
 #include "editors/CAreaInfoDlg.h"
+#include "editors/CMobEditDlg.h"
 #include "editors/CMobListDlg.h"
 #include "editors/CMobprogListDlg.h"
+#include "editors/CObjectEditDlg.h"
 #include "editors/CObjectListDlg.h"
 #include "editors/CRoomEditDlg.h"
 #include "editors/CRoomListDlg.h"
@@ -219,6 +221,38 @@ void CTolvexView::OnMobprogsList()
     if (!IsCommandAvailable(Command::MobsMobprogs))
         return;
     CMobprogListDlg dialog(document.Editor(), this);
+    dialog.exec();
+}
+
+void CTolvexView::EditObjectByVnum(int vnum)
+{
+    const CTolvexDoc& doc = GetDocument();
+    const int index = doc.FindObjectByVnum(vnum);
+    if (index < 0)
+        return;
+    CObjData object = doc.objects[static_cast<size_t>(index)];
+    if (CObjectEditDlg::EditObject(this, doc, object, index))
+        document.Editor().ReplaceObject(index, object);
+}
+
+void CTolvexView::EditMobByVnum(int vnum)
+{
+    const CTolvexDoc& doc = GetDocument();
+    const int index = doc.FindMobByVnum(vnum);
+    if (index < 0)
+        return;
+    CMobData mob = doc.mobs[static_cast<size_t>(index)];
+    if (CMobEditDlg::EditMob(this, doc, mob, index))
+        document.Editor().ReplaceMob(index, mob);
+}
+
+void CTolvexView::EditMobprogByVnum(int vnum)
+{
+    const int index = GetDocument().FindMobprogByVnum(vnum);
+    if (index < 0 || !IsCommandAvailable(Command::MobsMobprogs))
+        return;
+    CMobprogListDlg dialog(document.Editor(), this);
+    dialog.ChooseProgram(index);
     dialog.exec();
 }
 

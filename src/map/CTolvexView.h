@@ -54,6 +54,11 @@ public:
     void OnObjectsList();
     void OnMobsList();
     void OnMobprogsList();
+    // Opens the editor of the object, mob or mobprog with this vnum, if the
+    // area has one; the finished record is one step of the area.
+    void EditObjectByVnum(int vnum);
+    void EditMobByVnum(int vnum);
+    void EditMobprogByVnum(int vnum);
     void OnMapLevelUp();
     void OnMapLevelDown();
     void OnMapZoomIn();

@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "app/CProblemsPanel.h"
+#include "gui_support/DialogDriver.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -105,17 +106,17 @@ TEST_F(ProblemsPanel, DoubleClickOnARoomSelectsItOnTheMapOnItsLevel)
     EXPECT_EQ(view->ShownLevel(), -1);
 }
 
-TEST_F(ProblemsPanel, DoubleClickOnAnObjectAsksForItsEditor)
+TEST_F(ProblemsPanel, DoubleClickOnAnObjectOpensItsEditor)
 {
     const QString path = WriteFile(QStringLiteral("dup.are"), ReadAll(SourcePath("tests/data/check-vnum-not-positive/input.are")));
     ASSERT_TRUE(Start({ path }));
-    QSignalSpy asked(Panel(Frame()), &CProblemsPanel::RecordActivated);
     QTreeWidgetItem* object = LineStartingWith(Frame(), QStringLiteral("Object -3"));
     ASSERT_TRUE(object) << Lines(Frame()).join(QLatin1Char('\n')).toStdString();
+    QString opened;
+    OnNextModal(*Frame(), [&opened](QWidget* modal) { opened = modal->objectName(); }, "cancelButton");
     DoubleClick(object);
-    ASSERT_EQ(asked.size(), 1);
-    EXPECT_EQ(asked[0][0].value<RecordKind>(), RecordKind::Object);
-    EXPECT_EQ(asked[0][1].toInt(), -3);
+    EXPECT_EQ(opened, QStringLiteral("objectEditDialog"));
+    EXPECT_FALSE(ActiveChild()->Document().IsModified()) << "Cancel is no step";
 }
 
 TEST_F(ProblemsPanel, SavingWithErrorsSavesAndSaysSoInTheStatusBar)
