@@ -7,6 +7,7 @@
 #include "editors/CTrainEditDlg.h"
 #include "editors/CValueSlotsPanel.h"
 #include "editors/DialogParts.h"
+#include "editors/LowerCaseTyping.h"
 #include "editors/ObjectEditParts.h"
 #include "editors/RecordClipboard.h"
 #include "gui/CFlagList.h"
@@ -15,11 +16,9 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,32 +27,6 @@
 
 #include <algorithm>
 #include <climits>
-
-namespace {
-
-// Letters typed into the box arrive in lower case; text the dialog puts in
-// stays as it is.
-class CLowerCaseTyping : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QString lower = key->text().toLower();
-        if (lower == key->text())
-            return false;
-        QKeyEvent typed(QEvent::KeyPress, key->key(), key->modifiers(), lower, key->isAutoRepeat(),
-            static_cast<quint16>(key->count()));
-        QCoreApplication::sendEvent(watched, &typed);
-        return true;
-    }
-};
-
-} // namespace
 
 CObjectEditDlg::CObjectEditDlg(const CTolvexDoc& area, const CObjData& object, int ownIndex, QWidget* parent)
     : QDialog(parent)
@@ -138,9 +111,8 @@ void CObjectEditDlg::BuildWidgets()
     trainButton = PlainButton(QStringLiteral("T&rain Data"), "trainDataButton", this);
     auto* buttons = OkCancelButtons(this);
 
-    auto* lowerCase = new CLowerCaseTyping(this);
-    nameEdit->installEventFilter(lowerCase);
-    materialEdit->installEventFilter(lowerCase);
+    LowerCaseTyping(nameEdit);
+    LowerCaseTyping(materialEdit);
 
     auto* texts = new QGridLayout;
     texts->addWidget(Caption("&Vnum:", vnumBox, this), 0, 0);
