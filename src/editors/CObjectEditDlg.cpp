@@ -14,14 +14,12 @@
 #include "gui/CNumberBox.h"
 #include "gui/Prompt.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -65,26 +63,7 @@ int CObjectEditDlg::ShownAffect() const
 
 void CObjectEditDlg::BuildWidgets()
 {
-    auto* menuBar = new QMenuBar(this);
-    menuBar->setObjectName(QStringLiteral("objectEditMenuBar"));
-    QMenu* editMenu = menuBar->addMenu(QStringLiteral("&Edit"));
-    copyAction = editMenu->addAction(QStringLiteral("&Copy Object"));
-    copyAction->setObjectName(QStringLiteral("copyObjectAction"));
-    copyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    copyAction->setStatusTip(QStringLiteral("Copies the object data to the system clipboard"));
-    copyAction->setToolTip(QStringLiteral("Copy Object"));
-    pasteAction = editMenu->addAction(QStringLiteral("&Paste Object"));
-    pasteAction->setObjectName(QStringLiteral("pasteObjectAction"));
-    pasteAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
-    pasteAction->setStatusTip(QStringLiteral("Pastes the object data from the system clipboard"));
-    pasteAction->setToolTip(QStringLiteral("Paste Object"));
-    // The keys work whichever control has the focus.
-    for (QAction* action : { copyAction, pasteAction }) {
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-    }
-    connect(copyAction, &QAction::triggered, this, &CObjectEditDlg::CopyObject);
-    connect(pasteAction, &QAction::triggered, this, &CObjectEditDlg::PasteObject);
+    QMenuBar* menuBar = CopyPasteMenuBar(this, "Object", [this] { CopyObject(); }, [this] { PasteObject(); });
 
     // Created in tab order.
     vnumBox = RangedNumberBox("vnumBox", 0, 32767, 0, 32767, this);
