@@ -18,34 +18,17 @@ bool ReadDice(CRecordReader& in, std::array<int, 3>& dice)
     return in.ReadInt(dice[2]) && in.ReadInt(dice[0]) && in.ReadInt(dice[1]);
 }
 
-bool ReadTexts(CRecordReader& in, std::vector<std::string>& list)
+// Every entry of the mob's lists takes a byte at least.
+constexpr size_t LeastEntryBytes = 1;
+
+bool ReadTrigger(CRecordReader& in, CMobTrigger& trigger)
 {
-    size_t count = 0;
-    if (!in.ReadCount(count, 1)) // every entry takes a byte at least
-        return false;
-    list.clear();
-    for (size_t i = 0; i < count; ++i) {
-        std::string text;
-        if (!in.ReadText(text))
-            return false;
-        list.push_back(text);
-    }
-    return true;
+    return in.ReadText(trigger.phrase) && in.ReadText(trigger.trigger) && in.ReadInt(trigger.vnum);
 }
 
-bool ReadTriggers(CRecordReader& in, std::vector<CMobTrigger>& list)
+bool ReadMercSkill(CRecordReader& in, CMercSkill& skill)
 {
-    size_t count = 0;
-    if (!in.ReadCount(count, 1)) // every entry takes a byte at least
-        return false;
-    list.clear();
-    for (size_t i = 0; i < count; ++i) {
-        CMobTrigger trigger;
-        if (!in.ReadText(trigger.phrase) || !in.ReadText(trigger.trigger) || !in.ReadInt(trigger.vnum))
-            return false;
-        list.push_back(trigger);
-    }
-    return true;
+    return in.ReadInt(skill.value) && in.ReadText(skill.skill);
 }
 
 bool ReadShop(CRecordReader& in, std::optional<CShopData>& shop)
@@ -64,21 +47,6 @@ bool ReadShop(CRecordReader& in, std::optional<CShopData>& shop)
         if (!in.ReadInt(type))
             return false;
     shop = read;
-    return true;
-}
-
-bool ReadMercSkills(CRecordReader& in, std::vector<CMercSkill>& list)
-{
-    size_t count = 0;
-    if (!in.ReadCount(count, 1)) // every entry takes a byte at least
-        return false;
-    list.clear();
-    for (size_t i = 0; i < count; ++i) {
-        CMercSkill skill;
-        if (!in.ReadInt(skill.value) || !in.ReadText(skill.skill))
-            return false;
-        list.push_back(skill);
-    }
     return true;
 }
 
@@ -107,15 +75,12 @@ std::vector<uint8_t> WriteMobRecord(const CMobData& mob)
     out.WriteText(mob.longDesc);
     WriteDice(out, mob.manaDice);
     out.WriteText(mob.material);
-    out.WriteCount(mob.mercMessages.size());
-    for (const std::string& message : mob.mercMessages)
-        out.WriteText(message);
-    out.WriteCount(mob.triggers.size());
-    for (const CMobTrigger& trigger : mob.triggers) {
-        out.WriteText(trigger.phrase);
-        out.WriteText(trigger.trigger);
-        out.WriteInt(trigger.vnum);
-    }
+    out.WriteList(mob.mercMessages, [](CRecordWriter& w, const std::string& message) { w.WriteText(message); });
+    out.WriteList(mob.triggers, [](CRecordWriter& w, const CMobTrigger& trigger) {
+        w.WriteText(trigger.phrase);
+        w.WriteText(trigger.trigger);
+        w.WriteInt(trigger.vnum);
+    });
     out.WriteText(mob.name);
     out.WriteInt(static_cast<int32_t>(mob.off));
     out.WriteInt(static_cast<int32_t>(mob.parts));
@@ -134,11 +99,10 @@ std::vector<uint8_t> WriteMobRecord(const CMobData& mob)
             out.WriteInt(type);
     }
     out.WriteText(mob.size);
-    out.WriteCount(mob.mercSkills.size());
-    for (const CMercSkill& skill : mob.mercSkills) {
-        out.WriteInt(skill.value);
-        out.WriteText(skill.skill);
-    }
+    out.WriteList(mob.mercSkills, [](CRecordWriter& w, const CMercSkill& skill) {
+        w.WriteInt(skill.value);
+        w.WriteText(skill.skill);
+    });
     out.WriteText(mob.special);
     out.WriteText(mob.startPos);
     out.WriteInt(static_cast<int32_t>(mob.vuln));
@@ -171,8 +135,9 @@ bool ReadMobRecord(const uint8_t* data, size_t size, CMobData& mob)
         && in.ReadText(read.longDesc)
         && ReadDice(in, read.manaDice)
         && in.ReadText(read.material)
-        && ReadTexts(in, read.mercMessages)
-        && ReadTriggers(in, read.triggers)
+        && in.ReadList(read.mercMessages, LeastEntryBytes,
+            [](CRecordReader& r, std::string& message) { return r.ReadText(message); })
+        && in.ReadList(read.triggers, LeastEntryBytes, ReadTrigger)
         && in.ReadText(read.name)
         && in.ReadInt(read.off)
         && in.ReadInt(read.parts)
@@ -183,7 +148,7 @@ bool ReadMobRecord(const uint8_t* data, size_t size, CMobData& mob)
         && in.ReadText(read.sex)
         && ReadShop(in, read.shop)
         && in.ReadText(read.size)
-        && ReadMercSkills(in, read.mercSkills)
+        && in.ReadList(read.mercSkills, LeastEntryBytes, ReadMercSkill)
         && in.ReadText(read.special)
         && in.ReadText(read.startPos)
         && in.ReadInt(read.vuln)

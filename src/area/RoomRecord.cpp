@@ -1,5 +1,6 @@
 #include "area/RoomRecord.h"
 
+#include "area/ExtraDescRecord.h"
 #include "text/RecordReader.h"
 #include "text/RecordWriter.h"
 
@@ -10,23 +11,18 @@ std::vector<uint8_t> WriteRoomRecord(const CRoomData& room)
     CRecordWriter out;
     out.WriteText(room.clan);
     out.WriteText(room.description);
-    out.WriteCount(room.extraDescs.size());
-    for (const CExtraDescData& extra : room.extraDescs) {
-        out.WriteText(extra.keyword);
-        out.WriteText(extra.description);
-    }
+    WriteExtraDescs(out, room.extraDescs, ExtraDescOrder::KeywordFirst);
     out.WriteInt(room.healRate);
     out.WriteInt(room.manaRate);
     out.WriteText(room.name);
     out.WriteText(room.owner);
-    out.WriteCount(room.resets.size());
-    for (const CResetData& reset : room.resets) {
-        out.WriteByte(static_cast<uint8_t>(reset.command));
-        out.WriteInt(reset.arg1);
-        out.WriteInt(reset.arg2);
-        out.WriteInt(reset.arg3);
-        out.WriteInt(reset.arg4);
-    }
+    out.WriteList(room.resets, [](CRecordWriter& w, const CResetData& reset) {
+        w.WriteByte(static_cast<uint8_t>(reset.command));
+        w.WriteInt(reset.arg1);
+        w.WriteInt(reset.arg2);
+        w.WriteInt(reset.arg3);
+        w.WriteInt(reset.arg4);
+    });
     out.WriteInt(static_cast<int32_t>(room.roomFlags));
     out.WriteInt(room.sector);
     return out.Bytes();
@@ -34,41 +30,16 @@ std::vector<uint8_t> WriteRoomRecord(const CRoomData& room)
 
 namespace {
 
-// Two texts of at least their length byte each.
-constexpr size_t LeastExtraDescBytes = 2;
 // The command byte and four ints.
 constexpr size_t ResetBytes = 17;
 
-bool ReadExtraDescs(CRecordReader& in, std::vector<CExtraDescData>& list)
+bool ReadReset(CRecordReader& in, CResetData& reset)
 {
-    size_t count = 0;
-    if (!in.ReadCount(count, LeastExtraDescBytes))
+    uint8_t command = 0;
+    if (!in.ReadByte(command) || !in.ReadInt(reset.arg1) || !in.ReadInt(reset.arg2) || !in.ReadInt(reset.arg3)
+        || !in.ReadInt(reset.arg4))
         return false;
-    list.clear();
-    for (size_t i = 0; i < count; ++i) {
-        CExtraDescData extra;
-        if (!in.ReadText(extra.keyword) || !in.ReadText(extra.description))
-            return false;
-        list.push_back(extra);
-    }
-    return true;
-}
-
-bool ReadResets(CRecordReader& in, std::vector<CResetData>& list)
-{
-    size_t count = 0;
-    if (!in.ReadCount(count, ResetBytes))
-        return false;
-    list.clear();
-    for (size_t i = 0; i < count; ++i) {
-        uint8_t command = 0;
-        CResetData reset;
-        if (!in.ReadByte(command) || !in.ReadInt(reset.arg1) || !in.ReadInt(reset.arg2)
-            || !in.ReadInt(reset.arg3) || !in.ReadInt(reset.arg4))
-            return false;
-        reset.command = static_cast<char>(command);
-        list.push_back(reset);
-    }
+    reset.command = static_cast<char>(command);
     return true;
 }
 
@@ -80,12 +51,12 @@ bool ReadRoomRecord(const uint8_t* data, size_t size, CRoomData& room)
     CRoomData read = room;
     const bool whole = in.ReadText(read.clan)
         && in.ReadText(read.description)
-        && ReadExtraDescs(in, read.extraDescs)
+        && ReadExtraDescs(in, read.extraDescs, ExtraDescOrder::KeywordFirst)
         && in.ReadInt(read.healRate)
         && in.ReadInt(read.manaRate)
         && in.ReadText(read.name)
         && in.ReadText(read.owner)
-        && ReadResets(in, read.resets)
+        && in.ReadList(read.resets, ResetBytes, ReadReset)
         && in.ReadInt(read.roomFlags)
         && in.ReadInt(read.sector);
     if (whole)

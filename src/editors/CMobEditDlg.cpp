@@ -13,7 +13,6 @@
 #include "gui/CNumberBox.h"
 #include "gui/Prompt.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -21,7 +20,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -93,26 +91,7 @@ CMobEditDlg::CMobEditDlg(const CTolvexDoc& area, const CMobData& mob, int ownInd
 
 void CMobEditDlg::BuildWidgets()
 {
-    auto* menuBar = new QMenuBar(this);
-    menuBar->setObjectName(QStringLiteral("mobEditMenuBar"));
-    QMenu* editMenu = menuBar->addMenu(QStringLiteral("&Edit"));
-    copyAction = editMenu->addAction(QStringLiteral("&Copy Mob"));
-    copyAction->setObjectName(QStringLiteral("copyMobAction"));
-    copyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    copyAction->setStatusTip(QStringLiteral("Copies the mob data to the system clipboard"));
-    copyAction->setToolTip(QStringLiteral("Copy Mob"));
-    pasteAction = editMenu->addAction(QStringLiteral("&Paste Mob"));
-    pasteAction->setObjectName(QStringLiteral("pasteMobAction"));
-    pasteAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
-    pasteAction->setStatusTip(QStringLiteral("Pastes the mob data from the system clipboard"));
-    pasteAction->setToolTip(QStringLiteral("Paste Mob"));
-    // The keys work whichever control has the focus.
-    for (QAction* action : { copyAction, pasteAction }) {
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-    }
-    connect(copyAction, &QAction::triggered, this, &CMobEditDlg::CopyMob);
-    connect(pasteAction, &QAction::triggered, this, &CMobEditDlg::PasteMob);
+    QMenuBar* menuBar = CopyPasteMenuBar(this, "Mob", [this] { CopyMob(); }, [this] { PasteMob(); });
 
     // Created in tab order.
     vnumBox = NumberBox("vnumBox", 0, ShortHighest, 0, ShortHighest, this);

@@ -11,7 +11,6 @@ class CFlagList;
 class CNumberBox;
 class CTolvexDoc;
 class CTriggerListPanel;
-class QAction;
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
@@ -101,6 +100,4 @@ private:
     QPushButton* mercButton = nullptr;
     QPushButton* trainerButton = nullptr;
     CTriggerListPanel* triggerPanel = nullptr;
-    QAction* copyAction = nullptr;
-    QAction* pasteAction = nullptr;
 };

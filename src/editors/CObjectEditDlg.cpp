@@ -7,53 +7,24 @@
 #include "editors/CTrainEditDlg.h"
 #include "editors/CValueSlotsPanel.h"
 #include "editors/DialogParts.h"
+#include "editors/LowerCaseTyping.h"
 #include "editors/ObjectEditParts.h"
 #include "editors/RecordClipboard.h"
 #include "gui/CFlagList.h"
 #include "gui/CNumberBox.h"
 #include "gui/Prompt.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
 #include <algorithm>
 #include <climits>
-
-namespace {
-
-// Letters typed into the box arrive in lower case; text the dialog puts in
-// stays as it is.
-class CLowerCaseTyping : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QString lower = key->text().toLower();
-        if (lower == key->text())
-            return false;
-        QKeyEvent typed(QEvent::KeyPress, key->key(), key->modifiers(), lower, key->isAutoRepeat(),
-            static_cast<quint16>(key->count()));
-        QCoreApplication::sendEvent(watched, &typed);
-        return true;
-    }
-};
-
-} // namespace
 
 CObjectEditDlg::CObjectEditDlg(const CTolvexDoc& area, const CObjData& object, int ownIndex, QWidget* parent)
     : QDialog(parent)
@@ -92,26 +63,7 @@ int CObjectEditDlg::ShownAffect() const
 
 void CObjectEditDlg::BuildWidgets()
 {
-    auto* menuBar = new QMenuBar(this);
-    menuBar->setObjectName(QStringLiteral("objectEditMenuBar"));
-    QMenu* editMenu = menuBar->addMenu(QStringLiteral("&Edit"));
-    copyAction = editMenu->addAction(QStringLiteral("&Copy Object"));
-    copyAction->setObjectName(QStringLiteral("copyObjectAction"));
-    copyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    copyAction->setStatusTip(QStringLiteral("Copies the object data to the system clipboard"));
-    copyAction->setToolTip(QStringLiteral("Copy Object"));
-    pasteAction = editMenu->addAction(QStringLiteral("&Paste Object"));
-    pasteAction->setObjectName(QStringLiteral("pasteObjectAction"));
-    pasteAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
-    pasteAction->setStatusTip(QStringLiteral("Pastes the object data from the system clipboard"));
-    pasteAction->setToolTip(QStringLiteral("Paste Object"));
-    // The keys work whichever control has the focus.
-    for (QAction* action : { copyAction, pasteAction }) {
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-    }
-    connect(copyAction, &QAction::triggered, this, &CObjectEditDlg::CopyObject);
-    connect(pasteAction, &QAction::triggered, this, &CObjectEditDlg::PasteObject);
+    QMenuBar* menuBar = CopyPasteMenuBar(this, "Object", [this] { CopyObject(); }, [this] { PasteObject(); });
 
     // Created in tab order.
     vnumBox = RangedNumberBox("vnumBox", 0, 32767, 0, 32767, this);
@@ -138,9 +90,8 @@ void CObjectEditDlg::BuildWidgets()
     trainButton = PlainButton(QStringLiteral("T&rain Data"), "trainDataButton", this);
     auto* buttons = OkCancelButtons(this);
 
-    auto* lowerCase = new CLowerCaseTyping(this);
-    nameEdit->installEventFilter(lowerCase);
-    materialEdit->installEventFilter(lowerCase);
+    LowerCaseTyping(nameEdit);
+    LowerCaseTyping(materialEdit);
 
     auto* texts = new QGridLayout;
     texts->addWidget(Caption("&Vnum:", vnumBox, this), 0, 0);

@@ -10,7 +10,6 @@ class CFlagList;
 class CNumberBox;
 class CTolvexDoc;
 class CValueSlotsPanel;
-class QAction;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -70,6 +69,4 @@ private:
     CExtraDescPanel* extraPanel = nullptr;
     CAffectsPanel* affectsPanel = nullptr;
     QPushButton* trainButton = nullptr;
-    QAction* copyAction = nullptr;
-    QAction* pasteAction = nullptr;
 };

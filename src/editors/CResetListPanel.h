@@ -7,9 +7,7 @@
 #include <functional>
 #include <vector>
 
-class QAction;
-class QPushButton;
-class QTreeWidget;
+class CRowList;
 
 // A room's resets as a list of rows (letter and four arguments), with a
 // right-click menu to add, delete and edit them and two buttons that move
@@ -28,28 +26,13 @@ public:
     // Rewrites the rows' texts in place, for changes of the arguments only.
     void RefreshTexts();
 
-    // The first selected row, or -1.
-    int SelectedRow() const;
-    void SelectRow(int row);
-
+private:
+    void SetRowTexts(int row);
     void Add();
     void Delete();
     void Edit();
-    void MoveUp();
-    void MoveDown();
-
-protected:
-    void contextMenuEvent(QContextMenuEvent* event) override;
-
-private:
-    void SetRowTexts(int row);
-    void UpdateCommands();
+    void Swap(int row, int other);
 
     std::vector<CResetData>* list = nullptr;
-    QTreeWidget* rows = nullptr;
-    QPushButton* upButton = nullptr;
-    QPushButton* downButton = nullptr;
-    QAction* addAction = nullptr;
-    QAction* deleteAction = nullptr;
-    QAction* editAction = nullptr;
+    CRowList* rowList = nullptr;
 };

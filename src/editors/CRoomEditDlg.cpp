@@ -10,7 +10,6 @@
 #include "editors/RoomClipboard.h"
 #include "area/CTolvexDoc.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -18,7 +17,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -90,26 +88,7 @@ CRoomEditDlg::CRoomEditDlg(const CTolvexDoc& area, const CRoomData& room, int ow
 
 void CRoomEditDlg::BuildWidgets()
 {
-    auto* menuBar = new QMenuBar(this);
-    menuBar->setObjectName(QStringLiteral("roomEditMenuBar"));
-    QMenu* editMenu = menuBar->addMenu(QStringLiteral("&Edit"));
-    copyAction = editMenu->addAction(QStringLiteral("&Copy Room"));
-    copyAction->setObjectName(QStringLiteral("copyRoomAction"));
-    copyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    copyAction->setStatusTip(QStringLiteral("Copies the room data to the system clipboard"));
-    copyAction->setToolTip(QStringLiteral("Copy Room"));
-    pasteAction = editMenu->addAction(QStringLiteral("&Paste Room"));
-    pasteAction->setObjectName(QStringLiteral("pasteRoomAction"));
-    pasteAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
-    pasteAction->setStatusTip(QStringLiteral("Pastes the room data from the system clipboard"));
-    pasteAction->setToolTip(QStringLiteral("Paste Room"));
-    // The keys work whichever control has the focus.
-    for (QAction* action : { copyAction, pasteAction }) {
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-    }
-    connect(copyAction, &QAction::triggered, this, &CRoomEditDlg::CopyRoom);
-    connect(pasteAction, &QAction::triggered, this, &CRoomEditDlg::PasteRoom);
+    QMenuBar* menuBar = CopyPasteMenuBar(this, "Room", [this] { CopyRoom(); }, [this] { PasteRoom(); });
 
     // Created in tab order.
     vnumBox = NumberBox("vnumBox", 0, 32767, this);

@@ -10,7 +10,6 @@ class CNumberBox;
 class CResetListPanel;
 class CTolvexDoc;
 class QAbstractButton;
-class QAction;
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
@@ -71,6 +70,4 @@ private:
     CNumberBox* exitKeyBox = nullptr;
     QLineEdit* exitKeywordEdit = nullptr;
     CFlagList* exitFlagList = nullptr;
-    QAction* copyAction = nullptr;
-    QAction* pasteAction = nullptr;
 };

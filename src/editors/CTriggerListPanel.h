@@ -7,9 +7,7 @@
 #include <functional>
 #include <vector>
 
-class QAction;
-class QPushButton;
-class QTreeWidget;
+class CRowList;
 
 // A mob's mobprog triggers, one row each (type, vnum, argument), with a
 // right-click menu to add, delete and edit them and two buttons that move the
@@ -27,29 +25,13 @@ public:
     // Rebuilds every row and leaves none selected.
     void Refresh();
 
-    int SelectedRow() const;
-    void SelectRow(int row);
-
+private:
+    void SetRowTexts(int row);
     void Add();
     void Delete();
     void Edit();
-    void MoveUp();
-    void MoveDown();
-
-protected:
-    void contextMenuEvent(QContextMenuEvent* event) override;
-
-private:
-    void SetRowTexts(int row);
-    void UpdateCommands();
-    void Move(int delta);
+    void Swap(int row, int other);
 
     std::vector<CMobTrigger>* list = nullptr;
-    bool active = true;
-    QTreeWidget* rows = nullptr;
-    QPushButton* upButton = nullptr;
-    QPushButton* downButton = nullptr;
-    QAction* addAction = nullptr;
-    QAction* deleteAction = nullptr;
-    QAction* editAction = nullptr;
+    CRowList* rowList = nullptr;
 };

@@ -3,9 +3,12 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QDialog;
 class QDialogButtonBox;
 class QLabel;
+class QMenuBar;
 
 // The pieces every editor dialog builds the same way.
 
@@ -24,3 +27,10 @@ QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent);
 // OK ("okButton", the default) and Cancel ("cancelButton"), wired to the
 // dialog's accept and reject.
 QDialogButtonBox* OkCancelButtons(QDialog* dialog);
+
+// The Edit menu of a record's dialog: "&Copy Room" (Ctrl+Shift+C) and "&Paste
+// Room" (Ctrl+Shift+V) for `record` "Room", with the object names roomEditMenuBar,
+// copyRoomAction and pasteRoomAction. The keys work whichever control has the
+// focus. The caller puts the bar into the dialog's layout.
+QMenuBar* CopyPasteMenuBar(QDialog* dialog, const char* record, std::function<void()> copy,
+    std::function<void()> paste);

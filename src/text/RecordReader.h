@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Reads the byte stream written by CRecordWriter. Every read gives false,
@@ -23,6 +24,9 @@ public:
     // negative count, or one whose entries cannot fit in the bytes left, is
     // garbage and fails.
     bool ReadCount(size_t& count, size_t leastEntryBytes);
+    // A list: its count, then each entry read by `readEntry(reader, entry)`.
+    template <class T, class ReadEntry>
+    bool ReadList(std::vector<T>& list, size_t leastEntryBytes, ReadEntry readEntry);
 
     bool Failed() const { return failed; }
     size_t Position() const { return position; }
@@ -36,3 +40,19 @@ private:
     size_t position = 0;
     bool failed = false;
 };
+
+template <class T, class ReadEntry>
+bool CRecordReader::ReadList(std::vector<T>& list, size_t leastEntryBytes, ReadEntry readEntry)
+{
+    size_t count = 0;
+    if (!ReadCount(count, leastEntryBytes))
+        return false;
+    list.clear();
+    for (size_t i = 0; i < count; ++i) {
+        T entry {};
+        if (!readEntry(*this, entry))
+            return false;
+        list.push_back(std::move(entry));
+    }
+    return true;
+}

@@ -13,6 +13,14 @@ public:
     void WriteText(const std::string& text);
     // A list's entry count, written as an int.
     void WriteCount(size_t count);
+    // A list: its count, then each entry written by `writeEntry(writer, entry)`.
+    template <class T, class WriteEntry>
+    void WriteList(const std::vector<T>& list, WriteEntry writeEntry)
+    {
+        WriteCount(list.size());
+        for (const T& entry : list)
+            writeEntry(*this, entry);
+    }
 
     const std::vector<uint8_t>& Bytes() const { return bytes; }
 
