@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <set>
 
@@ -16,7 +14,8 @@
 // the warnings.
 TEST(StockAreasCheck, NoErrorAndTheServersMismatchedWaysBackAmongTheWarnings)
 {
-    if (!SharedAreasPresent())
+    const auto files = StockAreaFiles();
+    if (files.empty())
         GTEST_SKIP() << "the shared ROM areas are not present";
     CConfigTables tables;
     int line = 0;
@@ -24,11 +23,9 @@ TEST(StockAreasCheck, NoErrorAndTheServersMismatchedWaysBackAmongTheWarnings)
 
     std::set<int> rooms;          // every room vnum of the stock areas
     std::set<int> waysBackWarned; // rooms whose way back the checker warns about
-    for (const auto& entry : std::filesystem::directory_iterator(SharedPath("areas/rom24"))) {
-        if (entry.path().extension() != ".are")
-            continue;
-        SCOPED_TRACE(entry.path().filename().string());
-        std::ifstream in(entry.path(), std::ios::binary);
+    for (const std::string& path : files) {
+        SCOPED_TRACE(path);
+        std::ifstream in(path, std::ios::binary);
         CTolvexDoc doc(tables);
         CDiagnosticList diagnostics;
         ASSERT_TRUE(doc.Load(in, diagnostics));

@@ -43,17 +43,6 @@ TEST(TableLookup, FirstMatchInFileOrderWinsAndNamesAreCaseSensitive)
     EXPECT_EQ(FindByValue(table, 8), -1);
 }
 
-TEST(TableLookup, SectorColoursAreFoundBySector)
-{
-    CEntryTable<CSectorColorEntry> colors;
-    CSectorColorEntry c;
-    c.sector = 3;
-    c.value = 0;
-    colors.Append(c);
-    EXPECT_EQ(FindByValue(colors, 3), 0);
-    EXPECT_EQ(FindByValue(colors, 0), -1);
-}
-
 TEST(SlotTable, BindingSelectsTheListAndUnknownTypesOrSlotsGiveNothing)
 {
     CConfigTables t;

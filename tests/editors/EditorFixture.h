@@ -22,14 +22,19 @@ inline void LoadExampleTables(CConfigTables& tables)
     ASSERT_TRUE(LoadConfig(tables, in, line)) << "the example configuration fails at line " << line;
 }
 
-// Puts the room on the clipboard as a copy would.
-inline void PutRoomOnClipboard(const CRoomData& room)
+// Puts a record on the clipboard as a copy would, and reads one back.
+inline void PutOnClipboard(const char* format, const std::vector<uint8_t>& record)
 {
-    const std::vector<uint8_t> record = WriteRoomRecord(room);
-    const QByteArray bytes(reinterpret_cast<const char*>(record.data()), static_cast<int>(record.size()));
     auto* data = new QMimeData;
-    data->setData(QString::fromLatin1(RoomRecordFormat), bytes);
+    data->setData(QString::fromLatin1(format),
+        QByteArray(reinterpret_cast<const char*>(record.data()), static_cast<qsizetype>(record.size())));
     QGuiApplication::clipboard()->setMimeData(data);
+}
+inline std::vector<uint8_t> OnClipboard(const char* format)
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    const QByteArray bytes = data ? data->data(QString::fromLatin1(format)) : QByteArray();
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
 // An area of vnums 3000..3099: rooms 3001-3003, mobs 3005-3006, objects 3010-3011.
@@ -71,6 +76,7 @@ protected:
     template <typename T>
     T* W(const char* name) const { return Find<T>(shown, name); }
     void Press(const char* button) const { Click(shown, button); }
+    void Choose(const char* combo, const char* text) const { ChooseText(W<QComboBox>(combo), text); }
 
     CConfigTables tables;
     CTolvexDoc doc;

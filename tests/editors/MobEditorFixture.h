@@ -8,16 +8,6 @@
 
 #include <QComboBox>
 
-// Puts the mob on the clipboard as a copy would.
-inline void PutMobOnClipboard(const CMobData& mob)
-{
-    const std::vector<uint8_t> record = WriteMobRecord(mob);
-    auto* data = new QMimeData;
-    data->setData(QString::fromLatin1(MobRecordFormat),
-        QByteArray(reinterpret_cast<const char*>(record.data()), static_cast<int>(record.size())));
-    QGuiApplication::clipboard()->setMimeData(data);
-}
-
 // The fixture's area with mob 3005 made a full human baker.
 class MobEditorFixture : public EditorFixture {
 protected:
@@ -40,16 +30,6 @@ protected:
     }
     void OpenBaker() { Open(doc.mobs[0], 0); }
     const CMobData& Edited() const { return dialog->State().mob; }
-
-    // Chooses the item of a combo box as the builder does.
-    void Choose(const char* combo, const char* text) const
-    {
-        auto* box = W<QComboBox>(combo);
-        const int index = box->findText(QString::fromLatin1(text));
-        ASSERT_GE(index, 0) << text;
-        box->setCurrentIndex(index);
-        emit box->activated(index);
-    }
 
     void ClickFlag(const char* name) const
     {

@@ -35,24 +35,10 @@ protected:
     void OpenList()
     {
         list = std::make_unique<CMobListDlg>(*area);
-        list->show();
-        list->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(list.get()));
+        ShowActive(list.get());
         shown = list.get();
     }
-    void ChooseLine(const char* text) const
-    {
-        auto* lines = W<QListWidget>("mobList");
-        lines->setCurrentItem(lines->findItems(QString::fromLatin1(text), Qt::MatchStartsWith).value(0));
-    }
-    std::string Lines() const
-    {
-        QStringList out;
-        auto* lines = W<QListWidget>("mobList");
-        for (int i = 0; i < lines->count(); ++i)
-            out << lines->item(i)->text();
-        return out.join(QStringLiteral(" / ")).toStdString();
-    }
+    QListWidget* Lines() const { return W<QListWidget>("mobList"); }
 
     std::unique_ptr<CAreaDocument> area;
     std::unique_ptr<CMobListDlg> list;
@@ -63,9 +49,9 @@ protected:
 TEST_F(MobList, OpensOnTheListWithNothingChosenAndLinesSortAsText)
 {
     OpenList();
-    EXPECT_EQ(Lines(), "1\trat / 1\tsecond rat / 10012\tking / 9000\tguard");
-    EXPECT_TRUE(W<QListWidget>("mobList")->hasFocus());
-    EXPECT_TRUE(W<QListWidget>("mobList")->selectedItems().isEmpty());
+    EXPECT_EQ(ListLines(Lines()), "1\trat|1\tsecond rat|10012\tking|9000\tguard");
+    EXPECT_TRUE(Lines()->hasFocus());
+    EXPECT_TRUE(Lines()->selectedItems().isEmpty());
     Press("editButton");
     Press("deleteButton");
     EXPECT_TRUE(prompt.asked.empty()) << "Edit and Delete with nothing chosen do nothing";
@@ -75,11 +61,11 @@ TEST_F(MobList, OpensOnTheListWithNothingChosenAndLinesSortAsText)
 TEST_F(MobList, DeleteEditAndNewAreEachOneStepOnTheLinesRecord)
 {
     OpenList();
-    ChooseLine("1\tsecond");
+    ChooseLine(Lines(), "1\tsecond");
     prompt.answers = { QMessageBox::No, QMessageBox::Yes };
     Press("deleteButton");
     EXPECT_EQ(area->Doc().mobs.size(), 4u) << "No keeps the mob";
-    ChooseLine("1\tsecond");
+    ChooseLine(Lines(), "1\tsecond");
     Press("deleteButton");
     ASSERT_EQ(area->Doc().mobs.size(), 3u);
     EXPECT_EQ(area->Doc().mobs[2].name, "rat") << "the line's own mob goes, not the first with its vnum";
@@ -87,11 +73,11 @@ TEST_F(MobList, DeleteEditAndNewAreEachOneStepOnTheLinesRecord)
         QStringLiteral("Attention! Attention! You are about to delete a mob.\nThis action is irreversable! Do you wish to continue?"));
     EXPECT_EQ(prompt.defaults.back(), QMessageBox::No);
 
-    ChooseLine("1\trat");
+    ChooseLine(Lines(), "1\trat");
     OnNextModal([](QWidget* modal) {
         Find<QLineEdit>(modal, "nameEdit")->setText(QStringLiteral("big rat"));
     }, "okButton");
-    QTest::keyClick(W<QListWidget>("mobList"), Qt::Key_Return);
+    QTest::keyClick(Lines(), Qt::Key_Return);
     EXPECT_EQ(area->Doc().mobs[2].name, "big rat");
 
     OnNextModal([](QWidget* modal) {
@@ -104,7 +90,7 @@ TEST_F(MobList, DeleteEditAndNewAreEachOneStepOnTheLinesRecord)
     OnNextModal(nullptr, "cancelButton");
     Press("newButton");
     EXPECT_EQ(area->Doc().mobs.size(), 4u) << "a cancelled new mob is not added";
-    EXPECT_EQ(Lines(), "1\tbig rat / 10012\tking / 2\tcat / 9000\tguard");
+    EXPECT_EQ(ListLines(Lines()), "1\tbig rat|10012\tking|2\tcat|9000\tguard");
 
     for (int step = 0; step < 3; ++step)
         EXPECT_TRUE(area->Editor().Undo());
@@ -126,8 +112,8 @@ TEST_F(MobList, EnterAndADoubleClickOpenTheChosenMobOnce)
         }
     });
     closer.start();
-    auto* lines = W<QListWidget>("mobList");
-    ChooseLine("9000");
+    auto* lines = Lines();
+    ChooseLine(lines, "9000");
     QTest::keyClick(lines, Qt::Key_Return);
     QTest::qWait(60);
     EXPECT_EQ(opened, 1) << "Enter";
@@ -175,8 +161,7 @@ protected:
     void OpenActive(const CMobData& mob, int ownIndex = 0)
     {
         Open(mob, ownIndex);
-        dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        ShowActive(dialog.get());
     }
 
     void PasteByKey() const
@@ -198,7 +183,7 @@ TEST_F(MobClipboard, CopyAndPasteBetweenTwoAreasWithAndWithoutAShop)
         name->setFocus();
         QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         ASSERT_EQ(QGuiApplication::clipboard()->mimeData()->formats(), QStringList { QStringLiteral("TOLVEX_MOB") });
-        const QByteArray copied = QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("TOLVEX_MOB"));
+        const std::vector<uint8_t> copied = OnClipboard(MobRecordFormat);
 
         CMobData target = doc.mobs[1];
         target.race = "dwarf";
@@ -212,9 +197,7 @@ TEST_F(MobClipboard, CopyAndPasteBetweenTwoAreasWithAndWithoutAShop)
         EXPECT_EQ(Edited().act, Source(withShop).act) << "selecting the pasted race keeps the pasted sets";
         EXPECT_EQ(Edited().vnum, 3006) << "the vnum never travels";
         EXPECT_EQ(Edited().trainerClass, "mage") << "trainer data never travels";
-        const std::vector<uint8_t> record = WriteMobRecord(Edited());
-        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(record.data()), static_cast<int>(record.size())), copied)
-            << "every other field travels";
+        EXPECT_EQ(WriteMobRecord(Edited()), copied) << "every other field travels";
         Press("okButton");
         EXPECT_EQ(dialog->result(), QDialog::Accepted)
             << (prompt.shown.empty() ? std::string() : prompt.shown.back().text.toStdString());
@@ -225,9 +208,7 @@ TEST_F(MobClipboard, ATruncatedRecordIsRefusedWhole)
 {
     std::vector<uint8_t> record = WriteMobRecord(Source(true));
     record.resize(record.size() - 3);
-    auto* data = new QMimeData;
-    data->setData(QStringLiteral("TOLVEX_MOB"), QByteArray(reinterpret_cast<const char*>(record.data()), static_cast<int>(record.size())));
-    QGuiApplication::clipboard()->setMimeData(data);
+    PutOnClipboard(MobRecordFormat, record);
     OpenActive(doc.mobs[0]);
     const std::vector<uint8_t> before = WriteMobRecord(Edited());
     PasteByKey();
@@ -250,7 +231,7 @@ TEST_F(MobClipboard, APasteKeepsWhatTheDialectOrTheMobprogSettingCannotWrite)
     for (const auto& c : cases) {
         tables.mudType = c.mudType;
         tables.mobprog = c.mobprog;
-        PutMobOnClipboard(source);
+        PutOnClipboard(MobRecordFormat, WriteMobRecord(source));
         CMobData target = doc.mobs[1];
         target.clan = "guild", target.rank = 2, target.mercSkills = { { 20, "kick" } };
         target.triggers = { { "speech", 3001, "hi" } };

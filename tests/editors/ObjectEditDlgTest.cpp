@@ -286,7 +286,7 @@ TEST_F(ObjectEditDlg, CopyTakesWhatTheBuilderSeesAndPasteKeepsTheVnum)
     expected.values[1] = 6;
     expected.affects[0].modifier = -4;
     EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->formats(), QStringList { QStringLiteral("TOLVEX_OBJ") });
-    EXPECT_EQ(ObjectOnClipboard(), WriteObjectRecord(expected)) << "the shown slot and affect travel as shown";
+    EXPECT_EQ(OnClipboard(ObjectRecordFormat), WriteObjectRecord(expected)) << "the shown slot and affect travel as shown";
 
     Open(Object("light"), 1);
     Type("vnumBox", "3050");
@@ -308,7 +308,7 @@ TEST_F(ObjectEditDlg, PasteIsAllOrNothingAndKeepsTrainStopsOutsideQuendar)
     CObjData target = Object("light");
     target.trainStops = { { 3002, 0, 1, "", "" } };
 
-    PutObjectOnClipboard(std::vector<uint8_t>(whole.begin(), whole.end() - 3));
+    PutOnClipboard(ObjectRecordFormat, std::vector<uint8_t>(whole.begin(), whole.end() - 3));
     Open(target);
     Find<QAction>(dialog.get(), "pasteObjectAction")->trigger();
     ASSERT_EQ(prompt.shown.size(), 1u);
@@ -317,7 +317,7 @@ TEST_F(ObjectEditDlg, PasteIsAllOrNothingAndKeepsTrainStopsOutsideQuendar)
     EXPECT_EQ(WriteObjectRecord(Edited()), WriteObjectRecord(target)) << "a truncated record changes nothing";
 
     tables.mudType = MudType::RomOlc;
-    PutObjectOnClipboard(whole);
+    PutOnClipboard(ObjectRecordFormat, whole);
     Open(target);
     EXPECT_FALSE(W<QPushButton>("trainDataButton")->isEnabled()) << "train stops are QUENDAR's";
     Find<QAction>(dialog.get(), "pasteObjectAction")->trigger();

@@ -12,22 +12,6 @@
 
 #include <memory>
 
-// Puts the object on the clipboard as a copy would.
-inline void PutObjectOnClipboard(const std::vector<uint8_t>& record)
-{
-    auto* data = new QMimeData;
-    data->setData(QString::fromLatin1(ObjectRecordFormat),
-        QByteArray(reinterpret_cast<const char*>(record.data()), static_cast<qsizetype>(record.size())));
-    QGuiApplication::clipboard()->setMimeData(data);
-}
-
-inline std::vector<uint8_t> ObjectOnClipboard()
-{
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    const QByteArray bytes = data ? data->data(QString::fromLatin1(ObjectRecordFormat)) : QByteArray();
-    return std::vector<uint8_t>(bytes.begin(), bytes.end());
-}
-
 // The example tables with one more type, "gadget", whose slots are of the
 // kinds no example type uses: M, S, U and A.
 class ObjectEditFixture : public EditorFixture {
@@ -76,24 +60,12 @@ protected:
     CObjectEditDlg* Open(const CObjData& obj, int ownIndex = 0)
     {
         dialog = std::make_unique<CObjectEditDlg>(doc, obj, ownIndex);
-        dialog->show();
-        dialog->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get())) << "the dialog's keys need it active";
+        ShowActive(dialog.get());
         shown = dialog.get();
         return dialog.get();
     }
 
     const CObjData& Edited() const { return dialog->State().obj; }
-
-    // The builder's own choice in a list.
-    void Choose(const char* combo, const char* text) const
-    {
-        auto* box = W<QComboBox>(combo);
-        const int index = box->findText(QString::fromLatin1(text));
-        ASSERT_GE(index, 0) << combo << " has no " << text;
-        box->setCurrentIndex(index);
-        emit box->activated(index);
-    }
 
     // A flag's item clicked with the space bar.
     void ToggleFlag(const char* list, const char* name) const

@@ -22,14 +22,6 @@ protected:
         shown = dialog.get();
     }
 
-    // Chooses the entry as the builder does, so the box follows.
-    void Choose(const char* list, const char* text) const
-    {
-        auto* combo = W<QComboBox>(list);
-        combo->setCurrentIndex(combo->findText(QString::fromLatin1(text)));
-        emit combo->activated(combo->currentIndex());
-    }
-
     // What the dialog offers: the usable fields (F and f the first box and
     // list, S and s the second, M and m Max and Min, l the list, d the door, k OK),
     // the three captions, the entries of the first, choice and door lists,

@@ -56,7 +56,7 @@ TEST_F(RoomEditDlg, EditRoomWritesEveryFieldBackOnOkOnly)
 {
     // Placement, vnum, name, description, flags, sector, extras, exits, mana, heal, owner, clan, resets.
     const CRoomData other { 0, 0, 0, true, 0, "Other", "Other text.", 0x400, 3, { { "x", "y" } }, {}, 70, 80, "bo", "blue", {} };
-    PutRoomOnClipboard(other);
+    PutOnClipboard(RoomRecordFormat, WriteRoomRecord(other));
     for (const char* button : { "cancelButton", "okButton" }) {
         OnNextModal([](QWidget* modal) {
             Find<QAction>(modal, "pasteRoomAction")->trigger();

@@ -3,7 +3,9 @@
 #include "gui/CNumberBox.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +29,42 @@ T* Find(const QObject* parent, const char* name)
 inline void Click(const QObject* dialog, const char* button)
 {
     QTest::mouseClick(Find<QPushButton>(dialog, button), Qt::LeftButton);
+}
+
+// Chooses the entry as the builder does, so the dialog's handlers run.
+inline void ChooseText(QComboBox* box, const char* text)
+{
+    const int index = box->findText(QString::fromLatin1(text));
+    ASSERT_GE(index, 0) << box->objectName().toStdString() << " has no " << text;
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+// A list's lines joined by '|', and the line starting with `text` made current.
+inline std::string ListLines(const QListWidget* list)
+{
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines.join(QLatin1Char('|')).toStdString();
+}
+inline void ChooseLine(QListWidget* list, const char* text)
+{
+    QListWidgetItem* item = list->findItems(QString::fromLatin1(text), Qt::MatchStartsWith).value(0);
+    ASSERT_NE(item, nullptr) << text;
+    list->setCurrentItem(item);
+}
+
+// Shows the window and makes it active, so its keys reach it. A dialog
+// opened from another's modal loop is not always made the active window on
+// the offscreen platform.
+inline void ShowActive(QWidget* window)
+{
+    window->show();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    if (QApplication::activeWindow() != window)
+        QApplication::setActiveWindow(window);
 }
 
 // Types over what the box shows, as the builder does.

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // Where the project and the shared material lie, for tests that read files.
 inline std::string SourcePath(const std::string& relative)
@@ -17,4 +19,16 @@ inline std::string SharedPath(const std::string& relative)
 inline bool SharedAreasPresent()
 {
     return std::filesystem::is_directory(SharedPath("areas/rom24"));
+}
+
+// The stock ROM areas in name order; none when the folder is absent.
+inline std::vector<std::string> StockAreaFiles()
+{
+    std::vector<std::string> files;
+    if (SharedAreasPresent())
+        for (const auto& entry : std::filesystem::directory_iterator(SharedPath("areas/rom24")))
+            if (entry.path().extension() == ".are")
+                files.push_back(entry.path().string());
+    std::sort(files.begin(), files.end());
+    return files;
 }
