@@ -16,31 +16,27 @@ struct Reading {
     }
 };
 
-} // namespace
-
-TEST(ReadNumber, ReadsSignsDigitsAndDiceAsSeparateNumbers)
+// The next `count` numbers, each followed by a blank.
+std::string Numbers(Reading& r, int count)
 {
+    std::string all;
+    while (count-- > 0)
+        all += std::to_string(r.in.ReadNumber()) + " ";
+    return all;
+}
+
+TEST(ReadNumber, ReadsSignsDigitsAndDiceAsSeparateNumbersWrappingAt32Bits)
+{
+    // "d" has no digits; 'a' starts a word that the 'b' ends.
     Reading r("100d8+20 -5 +7 d 12 abc");
-    EXPECT_EQ(r.in.ReadNumber(), 100);
-    EXPECT_EQ(r.in.ReadNumber(), 8);
-    EXPECT_EQ(r.in.ReadNumber(), 20);
-    EXPECT_EQ(r.in.ReadNumber(), -5);
-    EXPECT_EQ(r.in.ReadNumber(), 7);
-    EXPECT_EQ(r.in.ReadNumber(), 0) << "no digits";
-    EXPECT_EQ(r.in.ReadNumber(), 12);
-    EXPECT_EQ(r.in.ReadNumber(), 0) << "'a' starts a word that the 'b' ends";
+    EXPECT_EQ(Numbers(r, 8), "100 8 20 -5 7 0 12 0 ");
     EXPECT_EQ(r.in.ReadChar(), 'c');
     EXPECT_EQ(r.in.ReadNumber(), 0) << "end of input";
+    Reading dice("2d8+-5 4294967297");
+    EXPECT_EQ(Numbers(dice, 4), "2 8 -5 1 ") << "a negative bonus; numbers wrap instead of overflowing";
 }
 
-TEST(ReadNumber, DiceWithNegativeBonusAndWrapAround)
-{
-    Reading r("2d8+-5 4294967297");
-    EXPECT_EQ(r.in.ReadNumber(), 2);
-    EXPECT_EQ(r.in.ReadNumber(), 8);
-    EXPECT_EQ(r.in.ReadNumber(), -5);
-    EXPECT_EQ(r.in.ReadNumber(), 1) << "numbers wrap at 32 bits instead of overflowing";
-}
+} // namespace
 
 TEST(ReadWord, QuotedWordsKeepBlanksAndUnterminatedQuotesRunToTheEnd)
 {
