@@ -83,12 +83,3 @@ TEST(ObjectRecord, IncompleteRecordChangesNothing)
     }
     EXPECT_EQ(WriteObjectRecord(target), before);
 }
-
-TEST(ObjectRecord, ConditionBecomesOneLetterThatIsNotBlank)
-{
-    const struct { const char* stored; const char* written; } cases[] = {
-        { "P", "P" }, { "X", "X" }, { "", "P" }, { " ", "P" }, { "\t", "P" }, { "Ab", "A" },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(OneLetterCondition(c.stored), c.written) << "«" << c.stored << "»";
-}

@@ -63,9 +63,7 @@ void CheckKeptSections(const std::string& original, const CTolvexDoc& doc, const
 // stay outside this one).
 void CheckReadBack(const CLoaded& original, const CLoaded& converted, bool keepLayout)
 {
-    CCompareOptions options;
-    options.rewrappedTexts = !keepLayout;
-    const auto differences = CompareDocs(*original.doc, *converted.doc, options);
+    const auto differences = CompareDocs(*original.doc, *converted.doc, !keepLayout);
     std::string shown;
     for (size_t i = 0; i < differences.size() && i < 20; ++i)
         shown += "  " + differences[i] + "\n";

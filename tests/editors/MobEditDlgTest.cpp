@@ -139,8 +139,7 @@ TEST_F(MobEditDlg, VnumZeroIsRefusedAndOkSetsLetterAAndDropsUnknownSkills)
     mob.mercSkills = { { 40, "dodge" }, { 0, "kick" } };
     Open(mob, 0);
     Press("okButton");
-    ASSERT_EQ(prompt.shown.size(), 1u);
-    EXPECT_EQ(prompt.shown[0].text, QStringLiteral("VNum out or range! (1 to 3099)")) << "vnum 0 would end the section";
+    EXPECT_EQ(prompt.Told(), QStringLiteral("VNum out or range! (1 to 3099)")) << "vnum 0 would end the section";
     TypeNumber(W<CNumberBox>("vnumBox"), QStringLiteral("3005"));
     TypeNumber(W<CNumberBox>("hitrollBox"), QStringLiteral("-5"));
     TypeNumber(W<CNumberBox>("moneyBox"), QStringLiteral("58000"));
@@ -223,9 +222,7 @@ TEST_F(MobEditDlg, TriggerListAddsEditsDeletesAndMovesTriggers)
     EXPECT_EQ(rows(), "speech 3001 hello / GREET 3002 50 / greet 3000 100");
 
     OnNextModal([](QWidget* modal) {
-        auto* type = Find<QComboBox>(modal, "typeCombo");
-        type->setCurrentIndex(type->findText(QStringLiteral("random")));
-        emit type->activated(type->currentIndex());
+        ChooseText(Find<QComboBox>(modal, "typeCombo"), "random");
         TypeNumber(Find<CNumberBox>(modal, "vnumBox"), QStringLiteral("3005"));
         Find<QLineEdit>(modal, "phraseEdit")->setText(QStringLiteral("10"));
     }, "okButton");

@@ -132,8 +132,7 @@ TEST_F(MobList, NewWithoutAFreeVnumSaysSo)
     area->Editor().ReplaceHeader(header);
     OpenList();
     Press("newButton");
-    ASSERT_EQ(prompt.shown.size(), 1u);
-    EXPECT_EQ(prompt.shown[0].title + QLatin1Char(' ') + prompt.shown[0].text, QStringLiteral("Error No hay vnums disponibles!"));
+    EXPECT_EQ(prompt.Told(true), QStringLiteral("Error No hay vnums disponibles!"));
 }
 
 namespace {
@@ -212,8 +211,7 @@ TEST_F(MobClipboard, ATruncatedRecordIsRefusedWhole)
     OpenActive(doc.mobs[0]);
     const std::vector<uint8_t> before = WriteMobRecord(Edited());
     PasteByKey();
-    ASSERT_EQ(prompt.shown.size(), 1u);
-    EXPECT_EQ(prompt.shown[0].text, QStringLiteral("The clipboard does not hold a complete mob."));
+    EXPECT_EQ(prompt.Told(), QStringLiteral("The clipboard does not hold a complete mob."));
     EXPECT_EQ(WriteMobRecord(Edited()), before);
     EXPECT_EQ(W<QLineEdit>("nameEdit")->text(), QStringLiteral("baker"));
 }

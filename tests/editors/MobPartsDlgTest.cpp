@@ -45,10 +45,7 @@ TEST_F(MobParts, StoreNewEditAndDeleteWithTheirCaptions)
     EXPECT_TRUE(remove->isEnabled());
 
     OnNextModal([](QWidget* modal) {
-        auto* second = Find<QComboBox>(modal, "buyTypeCombo1");
-        const int weapon = second->findText(QStringLiteral("weapon"));
-        second->setCurrentIndex(weapon);
-        emit second->activated(weapon);
+        ChooseText(Find<QComboBox>(modal, "buyTypeCombo1"), "weapon");
         TypeNumber(Find<CNumberBox>(modal, "profitBuyBox"), QStringLiteral("105"));
         TypeNumber(Find<CNumberBox>(modal, "closeHourBox"), QStringLiteral("24"));
         Click(modal, "okButton");
@@ -132,9 +129,7 @@ TEST_F(MobParts, TrainersAddDeleteChooseAndDropEntriesWithoutASkill)
         Click(modal, "trainerDeleteButton");
         ASSERT_EQ(list->count(), 2);
         list->setCurrentItem(list->findItems(QString(), Qt::MatchExactly).value(0));
-        auto* skill = Find<QComboBox>(modal, "trainerSkillCombo");
-        skill->setCurrentIndex(skill->findText(QStringLiteral("dodge")));
-        emit skill->activated(skill->currentIndex());
+        ChooseText(Find<QComboBox>(modal, "trainerSkillCombo"), "dodge");
         TypeNumber(Find<CNumberBox>(modal, "multBox"), QStringLiteral("40000"));
         Click(modal, "trainerAddButton"); // left without a skill
     }, "okButton");

@@ -181,8 +181,7 @@ TEST_F(ObjectEditDlg, ExtraDescriptionsDeleteTheChosenEntryWhateverItsLetters)
     obj.extraDescs = { { "Grate", "Rusty." }, { "bars", "Thick." } }; // sewer 7209's keyword has capitals
     Open(obj);
     auto* keyword = W<QComboBox>("extraKeywordCombo");
-    keyword->setCurrentIndex(keyword->findText(QStringLiteral("grate")));
-    emit keyword->activated(keyword->currentIndex());
+    Choose("extraKeywordCombo", "grate");
     Press("extraDeleteButton");
     keyword->setEditText(QStringLiteral("hole"));
     Press("extraAddButton");
@@ -232,8 +231,7 @@ TEST_F(ObjectEditDlg, OkChecksInOrderAndFocusesTheFieldRefused)
         Open(c.obj);
         c.act();
         Press("okButton");
-        ASSERT_EQ(prompt.shown.size(), 1u) << c.message;
-        EXPECT_EQ(prompt.shown[0].title + QLatin1Char(' ') + prompt.shown[0].text, QStringLiteral("Error! ") + QString::fromLatin1(c.message));
+        EXPECT_EQ(prompt.Told(true), QStringLiteral("Error! ") + QString::fromLatin1(c.message));
         EXPECT_TRUE(dialog->isVisible()) << c.message << ": the dialog stays open";
         EXPECT_EQ(dialog->focusWidget(), W<QWidget>(c.focus)) << c.message;
     }
@@ -244,8 +242,7 @@ TEST_F(ObjectEditDlg, OkChecksInOrderAndFocusesTheFieldRefused)
     Open(Object("light"));
     Type("vnumBox", "0");
     Press("okButton");
-    ASSERT_EQ(prompt.shown.size(), 1u);
-    EXPECT_EQ(prompt.shown[0].text, QStringLiteral("VNum out or range! (0 to 3099)"));
+    EXPECT_EQ(prompt.Told(), QStringLiteral("VNum out or range! (0 to 3099)"));
 
     prompt.shown.clear();
     CObjData blankCondition = Object("light");
@@ -311,8 +308,7 @@ TEST_F(ObjectEditDlg, PasteIsAllOrNothingAndKeepsTrainStopsOutsideQuendar)
     PutOnClipboard(ObjectRecordFormat, std::vector<uint8_t>(whole.begin(), whole.end() - 3));
     Open(target);
     Find<QAction>(dialog.get(), "pasteObjectAction")->trigger();
-    ASSERT_EQ(prompt.shown.size(), 1u);
-    EXPECT_EQ(prompt.shown[0].text, QStringLiteral("The clipboard does not hold a complete object."));
+    EXPECT_EQ(prompt.Told(), QStringLiteral("The clipboard does not hold a complete object."));
     Press("okButton");
     EXPECT_EQ(WriteObjectRecord(Edited()), WriteObjectRecord(target)) << "a truncated record changes nothing";
 

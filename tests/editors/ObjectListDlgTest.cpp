@@ -69,8 +69,7 @@ TEST_F(ObjectListDlg, NewProposesTheLowestFreeVnumAboveZeroAndAddsOneStep)
 
     OnNextModal([](QWidget* list) { Click(list, "newButton"); }, "closeButton");
     CObjectListDlg(*area).exec();
-    ASSERT_EQ(prompt.shown.size(), 1u);
-    EXPECT_EQ(prompt.shown[0].title + QLatin1Char(' ') + prompt.shown[0].text, QStringLiteral("Error No hay vnums disponibles!"));
+    EXPECT_EQ(prompt.Told(true), QStringLiteral("Error No hay vnums disponibles!"));
 }
 
 TEST_F(ObjectListDlg, EditAndDeleteTakeTheRecordTheLineCarries)

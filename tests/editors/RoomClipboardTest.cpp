@@ -81,7 +81,6 @@ TEST_F(RoomClipboard, PasteOfAnIncompleteRoomSaysSoAndChangesNothing)
     QGuiApplication::clipboard()->setMimeData(data);
     CRoomEditDlg dialog(doc, doc.rooms[0], 0);
     Find<QAction>(&dialog, "pasteRoomAction")->trigger();
-    ASSERT_EQ(prompt.shown.size(), 1u);
-    EXPECT_EQ(prompt.shown[0].text, QStringLiteral("The clipboard does not hold a complete room."));
+    EXPECT_EQ(prompt.Told(), QStringLiteral("The clipboard does not hold a complete room."));
     EXPECT_EQ(Find<QLineEdit>(&dialog, "nameEdit")->text(), QStringLiteral("Room 3001"));
 }

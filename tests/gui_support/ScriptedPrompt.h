@@ -33,6 +33,15 @@ public:
         return answer;
     }
 
+    // The texts of the boxes shown so far, each after its title when asked, joined by '|'.
+    QString Told(bool titled = false) const
+    {
+        QStringList all;
+        for (const Shown& box : shown)
+            all << (titled ? box.title + QLatin1Char(' ') : QString()) + box.text;
+        return all.join(QLatin1Char('|'));
+    }
+
     std::deque<QMessageBox::StandardButton> answers;
     std::vector<Shown> shown;
     std::vector<Shown> asked;

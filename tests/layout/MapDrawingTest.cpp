@@ -179,20 +179,6 @@ TEST_F(MapDrawingTest, SelectedRoomHasABlackEdgeAndWhiteRingAndSectorColourFalls
     EXPECT_NE(Draw(0).find("fill 24,24 48,48 (10,20,30)\n"), std::string::npos) << "only the low 8 bits count";
 }
 
-TEST_F(MapDrawingTest, MapDrawsTheLevelBelowAsGreyOutlinesFourUnitsUpAndLeftFirst)
-{
-    Exit(Room(1, 36, 36, 0), DirEast, 2, LockedBit);
-    Room(2, 84, 36, 0);
-    Room(3, 36, 36, 1);
-    CRecordingCanvas canvas;
-    DrawMap(canvas, doc, 12, 1, 2);
-    // The ghost box, its exit (grey though locked), the other ghost box; then the selected room.
-    EXPECT_EQ(canvas.all,
-        "line 20,20 44,20 44,44 20,44 20,20 grey w1\nline 47,32 50,32 62,32 65,32 grey w1\n"
-        "poly 64,28 68,32 64,36 grey\nline 68,20 92,20 92,44 68,44 68,20 grey w1\n"
-        "fill 24,24 48,48 black\nfill 25,25 47,47 white\nfill 26,26 46,46 city\n");
-}
-
 TEST_F(MapDrawingTest, ClipSkipsWhatLiesOutsideAndKeepsTheOrderOfTheRest)
 {
     Exit(Room(1, 36, 36), DirSouth, 2);

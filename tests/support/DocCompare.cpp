@@ -2,6 +2,9 @@
 
 #include <sstream>
 
+namespace {
+
+// The same text seen through a save that re-wraps it.
 std::string WrapInsensitive(const std::string& text)
 {
     std::string folded;
@@ -10,8 +13,6 @@ std::string WrapInsensitive(const std::string& text)
             folded += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     return folded;
 }
-
-namespace {
 
 // EACH's lambda takes the names p, a and b again on purpose, so that SAME and
 // TEXT read the same at every depth.
@@ -24,7 +25,7 @@ namespace {
 
 class CComparer {
 public:
-    explicit CComparer(const CCompareOptions& options) : options(options) {}
+    explicit CComparer(bool rewrapped) : rewrapped(rewrapped) {}
 
     template <typename T>
     void Same(const std::string& path, const T& a, const T& b)
@@ -43,9 +44,9 @@ public:
             Same(path + "[" + std::to_string(i) + "]", a[i], b[i]);
     }
 
-    void Text(const std::string& path, const std::string& a, const std::string& b, bool rewrapped)
+    void Text(const std::string& path, const std::string& a, const std::string& b, bool rewrappedText)
     {
-        if (rewrapped && options.rewrappedTexts)
+        if (rewrappedText && rewrapped)
             Same(path, WrapInsensitive(a), WrapInsensitive(b));
         else
             Same(path, a, b);
@@ -72,7 +73,7 @@ public:
 
     void Exit(const std::string& p, CExitData a, const CExitData& b)
     {
-        if (options.droppedExits && a.toVnum == 0)
+        if (a.toVnum == 0)
             a = CExitData();
         TEXT(description, true);
         SAME(keyword), SAME(key), SAME(toVnum), SAME(exitFlags);
@@ -121,21 +122,17 @@ public:
         }
     }
 
-    const CCompareOptions& options;
+    bool rewrapped;
     std::vector<std::string> differences;
 };
 
 } // namespace
 
-std::vector<std::string> CompareDocs(const CTolvexDoc& a, const CTolvexDoc& b, const CCompareOptions& options)
+std::vector<std::string> CompareDocs(const CTolvexDoc& a, const CTolvexDoc& b, bool rewrapped)
 {
-    CComparer c(options);
+    CComparer c(rewrapped);
     const std::string p;
     c.SAME(name), c.SAME(credits), c.SAME(lowerVnum), c.SAME(upperVnum);
-    if (!options.commonHeaderOnly) {
-        c.SAME(builders), c.SAME(security), c.SAME(minLevel), c.SAME(maxLevel);
-        c.List(".resources", a.resources, b.resources, [&c](auto q, auto& x, auto& y) { c.Same(q, x.value, y.value); });
-    }
     c.List(".rooms", a.rooms, b.rooms, [&c](auto q, auto& x, auto& y) { c.Room(q, x, y); });
     c.List(".objects", a.objects, b.objects, [&c](auto q, auto& x, auto& y) { c.Object(q, x, y); });
     c.List(".mobs", a.mobs, b.mobs, [&c](auto q, auto& x, auto& y) { c.Mob(q, x, y); });

@@ -5,18 +5,8 @@
 #include <string>
 #include <vector>
 
-struct CCompareOptions {
-    // Texts that the writer re-wraps are compared without blanks and case.
-    bool rewrappedTexts = true;
-    // Exits that lead to vnum 0 are not written; the reread room has
-    // a blank exit there.
-    bool droppedExits = true;
-    // Compare only the header fields that every dialect writes.
-    bool commonHeaderOnly = true;
-};
-
-// Every difference between two documents, as "path: a | b" lines.
-std::vector<std::string> CompareDocs(const CTolvexDoc& a, const CTolvexDoc& b, const CCompareOptions& options = {});
-
-// The same text seen through a save that re-wraps it.
-std::string WrapInsensitive(const std::string& text);
+// Every difference between two documents, as "path: a | b" lines, over the
+// header fields that every dialect writes. Exits that lead to vnum 0 are not
+// written, so they compare as blank; with `rewrapped`, texts that the writer
+// re-wraps are compared without blanks and case.
+std::vector<std::string> CompareDocs(const CTolvexDoc& a, const CTolvexDoc& b, bool rewrapped);
