@@ -100,8 +100,9 @@ TEST(CorpusConvert, EveryStockAreaKeepsWhatTheServerReadsAndConvertsToAFixedPoin
                     << "a second convert changed the file";
 
                 CheckKeptSections(original, *read->doc, output);
-                const auto converted = Load(output);
-                CheckReadBack(*read, *converted, keepLayout);
+                CSaveOptions options = read->doc->DefaultSaveOptions();
+                options.keepLayout = keepLayout; // or the kept layout is announced again
+                CheckReadBack(*read, *Load(output, &options), keepLayout);
             }
     }
 }

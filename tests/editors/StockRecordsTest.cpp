@@ -1,6 +1,7 @@
 #include "EditorFixture.h"
 
 #include "area/MobRecord.h"
+#include "area/ObjectRecord.h"
 #include "editors/CMobEditDlg.h"
 #include "editors/CObjectEditDlg.h"
 
@@ -20,19 +21,23 @@ std::string SaveText(const CTolvexDoc& doc, const std::string& path)
 
 CObjData Finished(const CObjectEditDlg& dialog) { return dialog.State().obj; }
 CMobData Finished(const CMobEditDlg& dialog) { return dialog.Result(); }
+std::vector<uint8_t> Shown(const CObjectEditDlg& dialog) { return WriteObjectRecord(dialog.State().obj); }
+std::vector<uint8_t> Shown(const CMobEditDlg& dialog) { return WriteMobRecord(dialog.State().mob); }
 
-// Builds the dialog on the record, pastes `paste` when given, and presses OK;
-// false when the dialog refused. Never shown: hundreds of windows would only
+// Builds the dialog on the record, pastes `paste` when given, keeps what it
+// shows in `copied`, and presses OK; false when the dialog refused. Never shown: hundreds of windows would only
 // slow the test.
 template <typename Dialog, typename Record>
-bool OpenAndOk(const CTolvexDoc& doc, Record& record, int index, const char* pasteAction = nullptr,
+bool OpenAndOk(const CTolvexDoc& doc, Record& record, int index, std::vector<uint8_t>* copied = nullptr,
     const std::vector<uint8_t>* paste = nullptr)
 {
     Dialog dialog(doc, record, index);
     if (paste) {
         PutOnClipboard(MobRecordFormat, *paste);
-        Find<QAction>(&dialog, pasteAction)->trigger();
+        Find<QAction>(&dialog, "pasteMobAction")->trigger();
     }
+    if (copied)
+        *copied = Shown(dialog);
     dialog.accept();
     if (dialog.result() != QDialog::Accepted)
         return false;
@@ -68,11 +73,11 @@ TEST(StockRecords, EveryObjectAndMobOksUnchangedAndAMobsRecordTravelsWhole)
                 << "object " << doc.objects[i].vnum << ": " << refused();
         for (size_t i = 0; i < doc.mobs.size(); ++i, ++mobs) {
             CMobData& mob = doc.mobs[i];
-            ASSERT_TRUE(OpenAndOk<CMobEditDlg>(doc, mob, static_cast<int>(i))) << "mob " << mob.vnum << ": " << refused();
-            const std::vector<uint8_t> copied = WriteMobRecord(mob);
+            std::vector<uint8_t> copied;
+            ASSERT_TRUE(OpenAndOk<CMobEditDlg>(doc, mob, static_cast<int>(i), &copied)) << "mob " << mob.vnum << ": " << refused();
             CMobData fresh(tables);
             fresh.vnum = mob.vnum;
-            ASSERT_TRUE(OpenAndOk<CMobEditDlg>(doc, fresh, static_cast<int>(i), "pasteMobAction", &copied)) << "pasted mob " << mob.vnum;
+            ASSERT_TRUE(OpenAndOk<CMobEditDlg>(doc, fresh, static_cast<int>(i), nullptr, &copied)) << "pasted mob " << mob.vnum;
             CMobEditDlg reopened(doc, fresh, -1);
             EXPECT_EQ(WriteMobRecord(reopened.State().mob), copied) << "mob " << mob.vnum;
         }

@@ -8,10 +8,9 @@
 TEST(FlagsToLetters, WritesBitsInOrderAndZeroAsDigitAndReadsBackToTheSameSet)
 {
     const std::pair<uint32_t, const char*> cases[] = { { 0u, "0" }, { 0x80000003u, "ABf" }, { 1u << 25, "Z" }, { 1u << 26, "a" },
-        { 0xFFFFFFFFu, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdef" }, { 0xDEADBEEFu, nullptr } };
+        { 0xFFFFFFFFu, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdef" }, { 0xDEADBEEFu, "ABCDFGHJKLMNPQSTVXZabcef" } };
     for (const auto& [flags, letters] : cases) {
-        if (letters)
-            EXPECT_EQ(FlagsToLetters(flags), letters);
+        EXPECT_EQ(FlagsToLetters(flags), letters);
         std::istringstream s(FlagsToLetters(flags));
         CTextReader in(s);
         EXPECT_EQ(in.ReadFlags(), flags);
