@@ -100,6 +100,14 @@ TEST_F(ResetEditDlg, OpeningKeepsTheResetsArgumentsAndListsFollowTheirBoxes)
     Open({ 'D', 1234, 2, 1, 77 }, 3002);
     Press("okButton");
     EXPECT_EQ(Args(dialog->Reset()), "D 3002 2 1 0") << "a door reset names its room";
+    for (const CResetData& kept : { CResetData { 'E', 3010, -1, 16, -1 }, CResetData { 'R', 3001, 2, 0, 0 } }) {
+        Open(kept);
+        Press("okButton");
+        EXPECT_EQ(Args(dialog->Reset()), Args(kept)) << "-1 is no limit, as ROM reads it; R keeps its exit count";
+    }
+    Open({ 'R', 3001, 7, 0, 0 });
+    Press("okButton");
+    EXPECT_NE(dialog->result(), QDialog::Accepted) << "more than six exits is refused";
 
     Open({ 'P', 3010, 3, 3011, 2 });
     TypeNumber(W<CNumberBox>("firstVnumBox"), QStringLiteral("3011"));

@@ -23,12 +23,23 @@ protected:
         room.exits[DirEast] = { "An old door.", "door", 3010, 3003, 0x1 | 0x2 };
         room.extraDescs = { { "Plaque", "Gold letters." }, { "altar", "Stone." } };
         room.resets = { { 'M', 3005, 1, 3001, 1 }, { 'E', 3010, 1, 16, 1 }, { 'D', 3001, 1, 1, 0 }, { 'P', 3011, 1, 3001, 1 } };
-        dialog = std::make_unique<CRoomEditDlg>(doc, room, 0);
+        Open();
+    }
+    void Open()
+    {
+        dialog = std::make_unique<CRoomEditDlg>(doc, doc.rooms[0], 0);
         dialog->show();
         shown = dialog.get();
     }
 
     const CRoomData& Edited() const { return dialog->State().room; }
+    std::string Extras() const
+    {
+        std::string out;
+        for (const CExtraDescData& e : Edited().extraDescs)
+            out += e.keyword + "=" + e.description + ";";
+        return out;
+    }
     void SelectReset(int row) const { W<QTreeWidget>("resetList")->setCurrentItem(W<QTreeWidget>("resetList")->topLevelItem(row)); }
 
     void ClickFlag(const char* list, const char* name) const
@@ -102,9 +113,7 @@ TEST_F(RoomEditDlg, OkKeepsAnExitWithoutADestinationAndTheLineBreaksOfDescriptio
     CRoomData& room = doc.rooms[0];
     room.description = "A sign:\n   | BEWARE |\n";
     room.exits[DirSouth] = { "Blocked by the gods.\nGo back.", "", 0, -1, 0 };
-    dialog = std::make_unique<CRoomEditDlg>(doc, room, 0);
-    dialog->show();
-    shown = dialog.get();
+    Open();
     EXPECT_EQ(W<QPlainTextEdit>("descriptionEdit")->toPlainText(), QStringLiteral("A sign:\n   | BEWARE |\n"));
     Press("exitSouthButton");
     EXPECT_EQ(W<CNumberBox>("exitVnumBox")->value(), -1);
@@ -170,12 +179,20 @@ TEST_F(RoomEditDlg, OkRefusesABadNumberWithItsMessageAndFocusesItsBox)
     EXPECT_TRUE(prompt.shown.empty() && dialog->result() == QDialog::Accepted) << "the room's own vnum is not in use";
 }
 
-TEST_F(RoomEditDlg, ExtraDescriptionsAreFoundLetterCaseAside)
+TEST_F(RoomEditDlg, ExtraDescriptionsAreFoundLetterCaseAsideAndATypedKeywordIsANewOne)
 {
     auto* keyword = W<QComboBox>("extraKeywordCombo");
     EXPECT_EQ(keyword->itemText(0) + QLatin1Char(' ') + keyword->itemText(1), QStringLiteral("altar plaque"))
         << "listed sorted, in lower case";
-    for (const char* added : { "ALTAR", "window", "" }) {
+    // Typing leaves the shown plaque alone; "pla" is not completed to it.
+    for (const char* typed : { "window", "pla" }) {
+        keyword->lineEdit()->clear();
+        QTest::keyClicks(keyword->lineEdit(), QString::fromLatin1(typed));
+        EXPECT_EQ(keyword->currentText(), QString::fromLatin1(typed));
+        W<QPlainTextEdit>("extraDescriptionEdit")->setPlainText(QStringLiteral("Glass."));
+        Press("extraAddButton");
+    }
+    for (const char* added : { "ALTAR", "" }) {
         keyword->setEditText(QString::fromLatin1(added));
         Press("extraAddButton");
     }
@@ -183,6 +200,15 @@ TEST_F(RoomEditDlg, ExtraDescriptionsAreFoundLetterCaseAside)
     keyword->setCurrentIndex(altar);
     emit keyword->activated(altar);
     Press("extraDeleteButton");
-    ASSERT_EQ(Edited().extraDescs.size(), 2u) << "ALTAR and an empty keyword add nothing; the chosen altar goes";
-    EXPECT_EQ(Edited().extraDescs[0].keyword + " " + Edited().extraDescs[1].keyword, "Plaque window") << "keywords keep their letters";
+    EXPECT_EQ(Extras(), "Plaque=Gold letters.;window=Glass.;pla=Glass.;")
+        << "ALTAR and an empty keyword add nothing; the chosen altar goes; keywords keep their letters";
+
+    doc.rooms[0].extraDescs = { { "Sign", "first" }, { "sign", "second" } };
+    Open();
+    keyword = W<QComboBox>("extraKeywordCombo");
+    const int second = keyword->findData(1);
+    keyword->setCurrentIndex(second);
+    emit keyword->activated(second);
+    Press("extraDeleteButton");
+    EXPECT_EQ(Extras(), "Sign=first;") << "the chosen line's entry goes where keywords repeat";
 }
