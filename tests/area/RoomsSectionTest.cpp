@@ -78,22 +78,6 @@ TEST(RoomsSection, LockCodesSetTheDoorBitsAndAreWrittenFromThem)
     }
 }
 
-TEST(RoomsSection, ExitFlagLinesOnlyInDialectOne)
-{
-    const struct { MudType mudType; const char* lines; } cases[] = {
-        { MudType::Quendar, "D1\nA gate.\n~\ngate~\n2 5 3002\nX1 ABFK\n" },
-        { MudType::RomDefault, "D1\nA gate.\n~\ngate~\n2 5 3002\n" },
-        { MudType::RomOlc, "D1\nA gate.\n~\ngate~\n2 5 3002\n" },
-    };
-    for (const auto& c : cases) {
-        CRoomData room = NewRoom();
-        room.exits[1] = { "a gate.", "gate", 5, 3002, 0x423 };
-        room.exits[3] = { "", "", 0, 3003, 0 }; // no flags: no X line in any dialect
-        EXPECT_EQ(RecordLines(Written(room, c.mudType)), c.lines + std::string("D3\n\n~\n~\n0 0 3003\n"))
-            << "dialect " << MudTypeName(c.mudType);
-    }
-}
-
 // Exit lines for a direction outside 0 to 5 are dropped; exits to vnum 0 are
 // kept in memory but not written. Each kind is warned about once. An exit to
 // a negative vnum is written as read: the game shows its description.
@@ -129,10 +113,11 @@ TEST(RoomsSection, RecordLinesInEitherCaseAreWrittenBackWithHealAndManaAndStrayB
     EXPECT_EQ(RecordLines(area.Write(WriteRooms)),
         "H 50 M 60\nE\naltar  stone~\nThe altar is old.\n~\nD0\n\n~\n~\n1 0 3002\nX0 AB\nC guardians~\nO Sa~\n");
 
-    // Rates of 100 and 100 write no H line; a ~ must not end a clan or owner early.
+    // Rates of 100 and 100 write no H line; a ~ must not end a clan or owner
+    // early; an exit without flags has no X line.
     CRoomData room = NewRoom();
-    room.healRate = 120, room.clan = "gu~ards", room.owner = "Sa\r~ska";
-    EXPECT_EQ(RecordLines(Written(room)), "H 120 M 100\nC guards~\nO Saska~\n");
+    room.healRate = 120, room.clan = "gu~ards", room.owner = "Sa\r~ska", room.exits[3] = { "", "", 0, 3003, 0 };
+    EXPECT_EQ(RecordLines(Written(room)), "H 120 M 100\nD3\n\n~\n~\n0 0 3003\nC guards~\nO Saska~\n");
 }
 
 TEST(RoomsSection, EndOfFileCompletesTheRoomAndTheSection)
