@@ -21,7 +21,7 @@ for target in AreaLoadFuzzer:area ConfigLoadFuzzer:config; do
     name=${target%%:*}
     corpus=$work/${target##*:}
     echo "-- $name for ${seconds}s"
-    "$build/$name" -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
+    "$build/$name" -artifact_prefix="$build/" -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=0 "$corpus" 2> "$work/$name.log" \
         || { tail -n 60 "$work/$name.log"; echo "$name found a fault"; exit 1; }
     grep -E '^#[0-9]+.*DONE' "$work/$name.log" || tail -n 2 "$work/$name.log"

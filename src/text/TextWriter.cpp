@@ -86,7 +86,11 @@ std::string Normalise(const std::string& text)
 
 std::string FormatDescription(const std::string& text)
 {
-    const std::string line = Normalise(text);
+    std::string line = Normalise(text);
+    // A closing line break counts for nothing: read back, the saved text
+    // ends in one, and must wrap as it did.
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
     std::string result;
     size_t pos = 0; // start of the rest
     while (line.size() - pos >= 77) {

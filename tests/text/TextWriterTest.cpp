@@ -124,6 +124,9 @@ TEST(FormatDescription, FormattingASavedTextChangesNothing)
         std::string(150, 'q') + " short " + std::string(90, 'r') + ". end",
         "You are in a small room.  There is a door to the north.\nA lamp hangs from the ceiling, "
         "casting long shadows across the stone floor. Dust covers everything here.\n",
+        // 76 bytes fit one line; saved, they end in a line break that must not
+        // make them wrap the next time.
+        "This bunny looks so adorable, you wished you had one just like th\xa1\x8c\xde\xf5\x81\xf5\x97\x8aman",
     };
     for (const std::string& text : texts) {
         const std::string once = FormatDescription(text);
