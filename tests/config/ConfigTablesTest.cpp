@@ -78,15 +78,3 @@ TEST(SlotTable, BindingSelectsTheListAndUnknownTypesOrSlotsGiveNothing)
     EXPECT_EQ(t.SlotTable(5, 5), nullptr);
     EXPECT_EQ(t.SlotTable(5, -1), nullptr);
 }
-
-TEST(AppendRace, AddsARaceWithoutFlagsAtTheEnd)
-{
-    CConfigTables t;
-    CRaceEntry human;
-    human.name = "human";
-    human.act = 3;
-    t.mobFlags.Append(human);
-    EXPECT_EQ(t.AppendRace("Dragon Kin"), 1);
-    EXPECT_EQ(FindByName(t.mobFlags, "Dragon Kin"), 1);
-    EXPECT_EQ(t.mobFlags[1].act | t.mobFlags[1].aff | t.mobFlags[1].parts, 0u);
-}

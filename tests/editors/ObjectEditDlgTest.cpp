@@ -175,24 +175,6 @@ TEST_F(ObjectEditDlg, AffectsAreAddedCommittedAndDeletedKeepingWhatIsNotShown)
     EXPECT_EQ(Edited().affects[0].bits, 0x1u | 0x2u | 0x40000000u) << "a bit no flag names stays";
 }
 
-TEST_F(ObjectEditDlg, ExtraDescriptionsDeleteTheChosenEntryWhateverItsLetters)
-{
-    CObjData obj = Object("trash");
-    obj.extraDescs = { { "Grate", "Rusty." }, { "bars", "Thick." } }; // sewer 7209's keyword has capitals
-    Open(obj);
-    auto* keyword = W<QComboBox>("extraKeywordCombo");
-    Choose("extraKeywordCombo", "grate");
-    Press("extraDeleteButton");
-    keyword->setEditText(QStringLiteral("hole"));
-    Press("extraAddButton");
-    W<QPlainTextEdit>("extraDescriptionEdit")->setPlainText(QStringLiteral("Dark."));
-    Press("okButton");
-    ASSERT_EQ(Edited().extraDescs.size(), 2u);
-    EXPECT_EQ(Edited().extraDescs[0].keyword + "=" + Edited().extraDescs[0].description + " "
-            + Edited().extraDescs[1].keyword + "=" + Edited().extraDescs[1].description,
-        "bars=Thick. hole=Dark.");
-}
-
 TEST_F(ObjectEditDlg, TypedLettersTurnLowerCaseButTheFilesTextStays)
 {
     CObjData obj = Object("trash");
