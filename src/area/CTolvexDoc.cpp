@@ -4,6 +4,8 @@
 #include "text/TextWriter.h"
 
 #include <algorithm>
+#include <iterator>
+#include <sstream>
 
 CTolvexDoc::CTolvexDoc(CConfigTables& tableSet)
     : tables(&tableSet)
@@ -194,7 +196,22 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics)
 
 bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSaveOptions& saveOptions)
 {
-    CTextReader in(stream);
+    // The readers take a NUL byte for the end of the file, so a file with
+    // one would be cut short at random places: it is not opened at all.
+    std::string bytes { std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>() };
+    if (const size_t nul = bytes.find('\0'); nul != std::string::npos) {
+        const int line = 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(nul), '\n'));
+        CDiagnostic d;
+        d.severity = Severity::Error;
+        d.line = line;
+        d.title = Messages::ErrorTitle;
+        d.text = Format("Line %d of the file has a NUL byte, which no area file holds. The file was not opened.", { line });
+        d.messageBox = true;
+        diagnostics.Report(d);
+        return false;
+    }
+    std::istringstream text(std::move(bytes));
+    CTextReader in(text);
     if (in.AtEnd())
         return true; // an empty file opens as an empty area
     CReadContext context { *this, in, diagnostics, *tables };

@@ -129,6 +129,17 @@ TEST(AreaFile, AKeptSectionThatRunsToTheEndOfTheFileStopsTheLoad)
     EXPECT_EQ(again.Save(), saved);
 }
 
+TEST(AreaFile, ANulByteStopsTheLoadAndNamesItsLine)
+{
+    // The readers would take it for the end of the file, anywhere.
+    CArea area;
+    EXPECT_FALSE(area.Load(Room + std::string("#SPECIALS\nM 200 spec\0ial\nS\n#$\n", 30)));
+    const auto told = area.Told("has a NUL byte");
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].severity, Severity::Error);
+    EXPECT_EQ(told[0].line, 10);
+}
+
 TEST(AreaFile, AHeaderOfTheOtherKindIsAnnouncedOnce)
 {
     const struct { MudType mudType; const char* header; const char* told; } cases[] = {
