@@ -21,7 +21,7 @@ const std::vector<CCommandEntry> commandTable = {
     { Command::FilePrint, "actionFilePrint", "&Print...", "Ctrl+P; Ctrl+I", "Prints the active document\nPrint", "print", false },
     { Command::FilePrintPreview, "actionFilePrintPreview", "Print Pre&view", "", "Shows a print preview on screen\nPrint Preview", nullptr, false },
     { Command::FilePrintSetup, "actionFilePrintSetup", "Printer S&etup", "", "Changes the printing and printer properties\nPrinter Setup", nullptr, false },
-    { Command::FileExit, "actionFileExit", "&Exit", "", "Quits the aplication; prompts to save documents\nExit", nullptr, false },
+    { Command::FileExit, "actionFileExit", "&Exit", "Ctrl+Q", "Quits the aplication; prompts to save documents\nExit", nullptr, false },
     { Command::EditUndo, "actionEditUndo", "&Undo", "Ctrl+Z; Alt+Backspace", "Undoes the last action\nUndo", nullptr, false },
     { Command::EditRedo, "actionEditRedo", "&Redo", "Ctrl+Y; Ctrl+Shift+Z", "Redoes the last action undone\nRedo", nullptr, false },
     { Command::EditGoToRoom, "actionEditGoToRoom", "&Go to Room...", "Ctrl+F", "Selects a room by its vnum or by part of its name\nGo to Room", nullptr, false },
