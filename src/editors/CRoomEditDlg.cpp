@@ -114,26 +114,26 @@ void CRoomEditDlg::BuildWidgets()
     };
 
     auto* left = new QGridLayout;
-    left->addWidget(Caption("VNum:", vnumBox, this), 0, 0);
+    left->addWidget(Caption("&VNum:", vnumBox, this), 0, 0);
     left->addWidget(vnumBox, 0, 1);
     auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(Caption("Name:", nameEdit, this));
+    nameRow->addWidget(Caption("&Name:", nameEdit, this));
     nameRow->addWidget(nameEdit, 1);
     left->addLayout(nameRow, 0, 2, 1, 4);
-    left->addWidget(Caption("Description:", descriptionEdit, this), 1, 0, 1, 6);
+    left->addWidget(Caption("&Description:", descriptionEdit, this), 1, 0, 1, 6);
     left->addWidget(descriptionEdit, 2, 0, 1, 6);
     left->addWidget(extraPanel, 3, 0, 1, 6);
-    left->addWidget(Caption("Owner:", ownerEdit, this), 4, 0);
+    left->addWidget(Caption("O&wner:", ownerEdit, this), 4, 0);
     left->addWidget(ownerEdit, 4, 1, 1, 2);
-    left->addWidget(Caption("Clan:", clanEdit, this), 4, 3);
+    left->addWidget(Caption("C&lan:", clanEdit, this), 4, 3);
     left->addWidget(clanEdit, 4, 4, 1, 2);
-    left->addWidget(Caption("Mana Heal:", manaBox, this), 5, 0);
+    left->addWidget(Caption("&Mana Heal:", manaBox, this), 5, 0);
     left->addWidget(manaBox, 5, 1);
     left->addWidget(new QLabel(QStringLiteral("%"), this), 5, 2);
-    left->addWidget(Caption("HP Heal:", healBox, this), 5, 3);
+    left->addWidget(Caption("&HP Heal:", healBox, this), 5, 3);
     left->addWidget(healBox, 5, 4);
     left->addWidget(new QLabel(QStringLiteral("%"), this), 5, 5);
-    left->addWidget(Caption("Sector Type:", sectorCombo, this), 6, 0);
+    left->addWidget(Caption("&Sector Type:", sectorCombo, this), 6, 0);
     left->addWidget(sectorCombo, 6, 1, 1, 5);
     left->setColumnStretch(2, 1);
     left->setColumnStretch(4, 1);
@@ -200,20 +200,20 @@ QWidget* CRoomEditDlg::BuildExitsGroup()
     exitFlagList->setMinimumHeight(100);
 
     auto* boxes = new QGridLayout;
-    boxes->addWidget(Caption("vnum:", exitVnumBox, group), 0, 0);
+    boxes->addWidget(Caption("vn&um:", exitVnumBox, group), 0, 0);
     boxes->addWidget(exitVnumBox, 0, 1);
-    boxes->addWidget(Caption("Key:", exitKeyBox, group), 0, 2, Qt::AlignRight);
+    boxes->addWidget(Caption("&Key:", exitKeyBox, group), 0, 2, Qt::AlignRight);
     boxes->addWidget(exitKeyBox, 0, 3);
-    boxes->addWidget(Caption("keyword:", exitKeywordEdit, group), 1, 0);
+    boxes->addWidget(Caption("ke&yword:", exitKeywordEdit, group), 1, 0);
     boxes->addWidget(exitKeywordEdit, 1, 1, 1, 3);
     boxes->setColumnStretch(2, 1);
 
     auto* layout = new QVBoxLayout(group);
     layout->addLayout(buttonRow);
-    layout->addWidget(Caption("Description:", exitDescriptionEdit, group));
+    layout->addWidget(Caption("Descr&iption:", exitDescriptionEdit, group));
     layout->addWidget(exitDescriptionEdit, 1);
     layout->addLayout(boxes);
-    layout->addWidget(Caption("Exit Flags", exitFlagList, group));
+    layout->addWidget(Caption("Exit &Flags", exitFlagList, group));
     layout->addWidget(exitFlagList, 1);
 
     connect(exitButtons, &QButtonGroup::idClicked, this, &CRoomEditDlg::ExitChosen);
