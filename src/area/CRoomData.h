@@ -11,6 +11,14 @@
 enum Direction { DirNorth = 0, DirEast = 1, DirSouth = 2, DirWest = 3, DirUp = 4, DirDown = 5 };
 constexpr int DirectionCount = 6;
 
+// The direction back (north and south, east and west, up and down); -1 for
+// what is no direction.
+inline int OppositeDirection(int direction)
+{
+    constexpr int opposite[DirectionCount] = { DirSouth, DirWest, DirNorth, DirEast, DirDown, DirUp };
+    return direction >= 0 && direction < DirectionCount ? opposite[direction] : -1;
+}
+
 // An exit leads somewhere only when toVnum > 0.
 class CExitData {
 public:
@@ -20,6 +28,10 @@ public:
     int toVnum = 0;
     uint32_t exitFlags = 0;
 };
+
+// The ROM lock code (0 to 4) that a D line of #ROOMS gives exit flags; the
+// server sees a door only where it is not 0.
+int LockCodeOfFlags(uint32_t flags);
 
 class CRoomData {
 public:

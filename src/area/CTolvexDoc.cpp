@@ -151,16 +151,6 @@ void SkipRestOfLine(CTextReader& in)
 
 namespace {
 
-// The header that a save in the dialect writes.
-AreaHeader HeaderOfDialect(MudType mudType)
-{
-    if (mudType == MudType::RomDefault)
-        return AreaHeader::Area;
-    if (mudType == MudType::Quendar || mudType == MudType::RomOlc)
-        return AreaHeader::AreaData;
-    return AreaHeader::None;
-}
-
 void WarnHeaderChange(IDiagnostics& diagnostics, int line, AreaHeader file, AreaHeader saved)
 {
     if (file == AreaHeader::None || saved == AreaHeader::None || file == saved)

@@ -47,12 +47,21 @@ void ReadAreaDataHeader(CReadContext& c)
     }
 }
 
+AreaHeader HeaderOfDialect(MudType mudType)
+{
+    if (mudType == MudType::RomDefault)
+        return AreaHeader::Area;
+    if (mudType == MudType::Quendar || mudType == MudType::RomOlc)
+        return AreaHeader::AreaData;
+    return AreaHeader::None;
+}
+
 void WriteHeader(CWriteContext& c, const std::string& fileName)
 {
     const CTolvexDoc& d = c.doc;
     std::ostream& out = c.out;
-    const MudType mudType = c.options.mudType;
-    if (mudType == MudType::RomDefault) {
+    const AreaHeader header = HeaderOfDialect(c.options.mudType);
+    if (header == AreaHeader::Area) {
         WriteFormatted(out, "#AREA\n");
         WriteFormatted(out, "%s~\n", CleanText(fileName));
         WriteFormatted(out, "%s~\n", CleanText(d.name));
@@ -60,7 +69,7 @@ void WriteHeader(CWriteContext& c, const std::string& fileName)
         WriteFormatted(out, "%d %d\n\n", d.lowerVnum, d.upperVnum);
         return;
     }
-    if (mudType != MudType::Quendar && mudType != MudType::RomOlc)
+    if (header != AreaHeader::AreaData)
         return;
     WriteFormatted(out, "#AREADATA\n");
     WriteFormatted(out, "Name %s~\n", CleanText(d.name));
@@ -68,7 +77,7 @@ void WriteHeader(CWriteContext& c, const std::string& fileName)
     WriteFormatted(out, "VNUMs %d %d\n", d.lowerVnum, d.upperVnum);
     WriteFormatted(out, "Credits %s~\n", CleanText(d.credits));
     WriteFormatted(out, "Security %d\n", d.security);
-    if (mudType == MudType::Quendar) {
+    if (c.options.mudType == MudType::Quendar) {
         WriteFormatted(out, "NivelMax %d\n", d.maxLevel);
         WriteFormatted(out, "NivelMin %d\n", d.minLevel);
         for (size_t i = 0; i < d.resources.size(); ++i)

@@ -20,6 +20,13 @@ bool FlagsOfLockCode(int code, uint32_t& flags)
     return true;
 }
 
+bool IsDirection(int d)
+{
+    return d >= 0 && d < DirectionCount;
+}
+
+} // namespace
+
 int LockCodeOfFlags(uint32_t flags)
 {
     if (!(flags & DoorBit))
@@ -27,10 +34,7 @@ int LockCodeOfFlags(uint32_t flags)
     return 1 + ((flags & LockBit5) ? 1 : 0) + ((flags & LockBit6) ? 2 : 0);
 }
 
-bool IsDirection(int d)
-{
-    return d >= 0 && d < DirectionCount;
-}
+namespace {
 
 // What the section reader tells the builder once, at the end of the section.
 struct CRoomsNotes {

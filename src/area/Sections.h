@@ -32,6 +32,8 @@ struct CWriteContext {
 
 // One reader and one writer per section. A reader returns false only when the
 // load must be aborted.
+// The header that a save in the dialect writes.
+AreaHeader HeaderOfDialect(MudType mudType);
 void ReadAreaHeader(CReadContext& context);       // #AREA
 void ReadAreaDataHeader(CReadContext& context);   // #AREADATA
 void WriteHeader(CWriteContext& context, const std::string& fileName);

@@ -40,12 +40,6 @@ void CCheckContext::AddForReset(const CRoomData& room, const CResetData& reset, 
     Add(RecordKind::Room, room.vnum, reset.line > 0 ? reset.line : room.line, std::move(text));
 }
 
-int ReverseDirection(int direction)
-{
-    static const int reverse[DirectionCount] = { DirSouth, DirWest, DirNorth, DirEast, DirDown, DirUp };
-    return reverse[direction];
-}
-
 std::string JoinVnums(const std::vector<int>& vnums)
 {
     std::string text;

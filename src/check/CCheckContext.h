@@ -42,8 +42,5 @@ private:
     std::unordered_set<int> otherMobprogs;
 };
 
-// The direction that leads back: north for south, up for down.
-int ReverseDirection(int direction);
-
 // "1", "1 and 2", "1, 2 and 3".
 std::string JoinVnums(const std::vector<int>& vnums);

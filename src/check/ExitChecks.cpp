@@ -31,7 +31,7 @@ void CheckWaysBack(CCheckContext& c)
             const CRoomData* next = c.Room(room.exits[static_cast<size_t>(d)].toVnum);
             if (!next)
                 continue;
-            const int back = ReverseDirection(d);
+            const int back = OppositeDirection(d);
             const int backVnum = next->exits[static_cast<size_t>(back)].toVnum;
             if (backVnum <= 0 || backVnum == room.vnum)
                 continue;

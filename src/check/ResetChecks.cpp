@@ -1,22 +1,9 @@
 #include "check/Checks.h"
 
+#include "area/ResetKinds.h"
 #include "text/TextWriter.h"
 
 namespace {
-
-// The writer takes the lock code it writes from this exit-flag bit; the
-// server sees a door only where that code is 1 to 4.
-constexpr uint32_t DoorBit = 0x01;
-
-bool NamesItsRoom(char command)
-{
-    return command == 'M' || command == 'O' || command == 'D' || command == 'R';
-}
-
-bool IsKnownCommand(char command)
-{
-    return NamesItsRoom(command) || command == 'P' || command == 'G' || command == 'E';
-}
 
 std::string CommandText(char command)
 {
@@ -35,7 +22,7 @@ void CheckLeadingResets(CCheckContext& c)
     for (const CResetData& reset : c.doc.strayResets) {
         if (NamesItsRoom(reset.command))
             return;
-        if (IsKnownCommand(reset.command)) {
+        if (FindResetKind(reset.command)) {
             c.Add(RecordKind::Header, 0, reset.line,
                 Format("The first reset of the area, %c of object %d, belongs to no room; the server needs the "
                        "first reset to be M, O, D or R.",
@@ -52,7 +39,7 @@ void CheckResetOrder(CCheckContext& c)
         bool holder = false;  // an O, G or E before: there is an object to put into
         for (size_t i = 0; i < room.resets.size(); ++i) {
             const CResetData& reset = room.resets[i];
-            if (i == 0 && !NamesItsRoom(reset.command) && IsKnownCommand(reset.command))
+            if (i == 0 && !NamesItsRoom(reset.command) && FindResetKind(reset.command))
                 c.AddForReset(room, reset,
                     Format("The first reset of room %d is %c; the server needs the first reset of a room to be "
                            "M, O, D or R.",
@@ -81,7 +68,7 @@ void CheckResetArguments(CCheckContext& c)
                 const int direction = reset.arg2;
                 const bool door = direction >= 0 && direction < DirectionCount
                     && room.exits[static_cast<size_t>(direction)].toVnum > 0
-                    && (room.exits[static_cast<size_t>(direction)].exitFlags & DoorBit);
+                    && LockCodeOfFlags(room.exits[static_cast<size_t>(direction)].exitFlags) != 0;
                 if (!door)
                     c.AddForReset(room, reset,
                         Format("Room %d: the D reset sets the door %s, but the room has no exit with a door that way; "
@@ -96,7 +83,7 @@ void CheckResetArguments(CCheckContext& c)
                 if (reset.arg2 < 0 || reset.arg2 > 6)
                     c.AddForReset(room, reset,
                         Format("Room %d: the R reset shuffles %d exits; the server accepts 0 to 6.", { room.vnum, reset.arg2 }));
-            } else if (!IsKnownCommand(reset.command)) {
+            } else if (!FindResetKind(reset.command)) {
                 c.AddForReset(room, reset,
                     Format("Room %d has a reset with the command %s, which the server does not know; it is not saved.",
                         { room.vnum, CommandText(reset.command) }));
@@ -140,7 +127,7 @@ void CheckResetTargets(CCheckContext& c)
         if (!NamesItsRoom(reset.command))
             continue;
         const bool door = reset.command == 'D' || reset.command == 'R';
-        const int roomVnum = door ? reset.arg1 : reset.arg3;
+        const int roomVnum = *RoomArgument(reset);
         if (!c.InRange(roomVnum))
             continue;
         const std::string what = door ? std::string() : Format(" of %s %d", { reset.command == 'M' ? "mob" : "object", reset.arg1 });

@@ -4,6 +4,8 @@
 #include "layout/RoomLayout.h"
 #include "text/TextWriter.h"
 
+#include <utility>
+
 namespace {
 
 const char* KindName(RecordKind kind)
@@ -41,7 +43,8 @@ bool InRange(const std::vector<Record>& list, int index)
 } // namespace
 
 // The part of the area one step may change: only the list of its kind is
-// copied, so a step costs what its records cost.
+// kept, so a step costs what its records cost. A step keeps the side of it
+// that the area does not have now, and undo and redo swap the two.
 struct CAreaEditor::CSnapshot {
     RecordKind kind = RecordKind::Room;
     CAreaHeader header;
@@ -64,14 +67,19 @@ struct CAreaEditor::CSnapshot {
         return s;
     }
 
-    void PutInto(CTolvexDoc& area) const
+    void SwapWith(CTolvexDoc& area)
     {
         switch (kind) {
-        case RecordKind::Header: area.SetHeader(header); break;
-        case RecordKind::Room: area.rooms = rooms; break;
-        case RecordKind::Object: area.objects = objects; break;
-        case RecordKind::Mob: area.mobs = mobs; break;
-        case RecordKind::Mobprog: area.mobprogs = mobprogs; break;
+        case RecordKind::Header: {
+            const CAreaHeader now = area.Header();
+            area.SetHeader(header);
+            header = now;
+            break;
+        }
+        case RecordKind::Room: std::swap(area.rooms, rooms); break;
+        case RecordKind::Object: std::swap(area.objects, objects); break;
+        case RecordKind::Mob: std::swap(area.mobs, mobs); break;
+        case RecordKind::Mobprog: std::swap(area.mobprogs, mobprogs); break;
         }
     }
 };
@@ -79,8 +87,7 @@ struct CAreaEditor::CSnapshot {
 struct CAreaEditor::CStep {
     std::string name;
     CAreaChange change;
-    CSnapshot before;
-    CSnapshot after;
+    CSnapshot other; // before the step while it is done, after it once undone
 };
 
 CAreaEditor::CAreaEditor(CTolvexDoc& area)
@@ -96,9 +103,8 @@ void CAreaEditor::Apply(const std::string& name, CAreaChange change, Mutation mu
     auto step = std::make_unique<CStep>();
     step->name = name;
     step->change = change;
-    step->before = CSnapshot::Take(doc, change.kind);
+    step->other = CSnapshot::Take(doc, change.kind);
     mutation();
-    step->after = CSnapshot::Take(doc, change.kind);
 
     // A new step ends every redo; a saved state among them is gone for good.
     if (cleanAt > static_cast<long long>(done))
@@ -232,8 +238,8 @@ bool CAreaEditor::Undo()
 {
     if (!CanUndo())
         return false;
-    const CStep& step = *steps[--done];
-    step.before.PutInto(doc);
+    CStep& step = *steps[--done];
+    step.other.SwapWith(doc);
     Finish(Restored(step.change));
     return true;
 }
@@ -242,8 +248,8 @@ bool CAreaEditor::Redo()
 {
     if (!CanRedo())
         return false;
-    const CStep& step = *steps[done++];
-    step.after.PutInto(doc);
+    CStep& step = *steps[done++];
+    step.other.SwapWith(doc);
     Finish(Restored(step.change));
     return true;
 }

@@ -272,20 +272,12 @@ bool RoomMeetsClip(const CTolvexDoc& doc, const RoomIndex& roomByVnum, const CRo
 void PaintLevel(IMapCanvas& canvas, const CTolvexDoc& doc, const RoomIndex& roomByVnum, int level, int selected,
     int cellSize, int ox, int oy, bool ghost, const CMapRect* clip)
 {
-    if (clip) {
-        CClippedCanvas clipped(canvas, *clip);
-        CLevelPainter painter(clipped, doc, roomByVnum, cellSize, ox, oy, ghost);
-        for (size_t i = 0; i < doc.rooms.size(); ++i) {
-            const CRoomData& room = doc.rooms[i];
-            if (!room.unplaced && room.level == level && RoomMeetsClip(doc, roomByVnum, room, cellSize, ox, oy, *clip))
-                painter.Room(room, !ghost && static_cast<int>(i) == selected);
-        }
-        return;
-    }
-    CLevelPainter painter(canvas, doc, roomByVnum, cellSize, ox, oy, ghost);
+    // Without a clip every room of the level is drawn, through the canvas itself.
+    CClippedCanvas clipped(canvas, clip ? *clip : CMapRect {});
+    CLevelPainter painter(clip ? static_cast<IMapCanvas&>(clipped) : canvas, doc, roomByVnum, cellSize, ox, oy, ghost);
     for (size_t i = 0; i < doc.rooms.size(); ++i) {
         const CRoomData& room = doc.rooms[i];
-        if (!room.unplaced && room.level == level)
+        if (!room.unplaced && room.level == level && (!clip || RoomMeetsClip(doc, roomByVnum, room, cellSize, ox, oy, *clip)))
             painter.Room(room, !ghost && static_cast<int>(i) == selected);
     }
 }

@@ -6,12 +6,6 @@
 
 namespace RoomCommands {
 
-int OppositeDirection(int direction)
-{
-    static const int opposite[DirectionCount] = { DirSouth, DirWest, DirNorth, DirEast, DirDown, DirUp };
-    return direction >= 0 && direction < DirectionCount ? opposite[direction] : -1;
-}
-
 int HitTest(const CTolvexDoc& doc, int cellSize, int level, int px, int py)
 {
     for (size_t i = 0; i < doc.rooms.size(); ++i) {

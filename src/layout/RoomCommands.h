@@ -21,8 +21,6 @@ constexpr int HitHalfSize = 10;
 constexpr int MinCellSize = 3;
 constexpr int MaxCellSize = 192;
 
-int OppositeDirection(int direction);
-
 // The first room, in document order, that is placed on `level` and whose
 // square holds the map point (px, py) of a map drawn at `cellSize`; -1 when
 // none does.

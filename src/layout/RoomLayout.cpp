@@ -48,7 +48,7 @@ constexpr int TestedExitCount = DirDown;
 
 class CGridLayout {
 public:
-    explicit CGridLayout(const std::vector<CRoomData>& area);
+    explicit CGridLayout(const std::vector<const CRoomData*>& area);
     void Run();
 
     bool Placed(int r) const { return placed[r]; }
@@ -87,9 +87,9 @@ private:
     void AddSegment(int from, int to);
     void AddInterval(int line, int a, int b);
 
-    int ExitVnum(int r, int d) const { return rooms[static_cast<size_t>(r)].exits[static_cast<size_t>(d)].toVnum; }
+    int ExitVnum(int r, int d) const { return rooms[static_cast<size_t>(r)]->exits[static_cast<size_t>(d)].toVnum; }
 
-    const std::vector<CRoomData>& rooms;
+    const std::vector<const CRoomData*>& rooms;
     int count;
     CIntVector<int> follow; // room * 6 + direction -> room index, or -1
     CIntVector<int> incomingStart;
@@ -116,7 +116,7 @@ bool StrictlyBetween(int v, int a, int b)
     return a < b ? (a < v && v < b) : (b < v && v < a);
 }
 
-CGridLayout::CGridLayout(const std::vector<CRoomData>& area)
+CGridLayout::CGridLayout(const std::vector<const CRoomData*>& area)
     : rooms(area)
     , count(static_cast<int>(area.size()))
     , follow(area.size() * DirectionCount, -1)
@@ -130,7 +130,7 @@ CGridLayout::CGridLayout(const std::vector<CRoomData>& area)
     std::unordered_map<int, int> byVnum;
     byVnum.reserve(rooms.size());
     for (int i = 0; i < count; ++i)
-        byVnum.emplace(rooms[static_cast<size_t>(i)].vnum, i);
+        byVnum.emplace(rooms[static_cast<size_t>(i)]->vnum, i);
     for (int r = 0; r < count; ++r)
         for (int d = 0; d < DirectionCount; ++d) {
             // A negative destination leads nowhere, whatever room has that vnum.
@@ -390,7 +390,7 @@ struct CGroupPlacement {
     int width = 0; // the highest column
 };
 
-CGroupPlacement LayOutGroup(const std::vector<CRoomData>& rooms)
+CGroupPlacement LayOutGroup(const std::vector<const CRoomData*>& rooms)
 {
     CGroupPlacement group;
     CGridLayout grid(rooms);
@@ -441,23 +441,27 @@ void LayoutRooms(CTolvexDoc& doc, bool allRooms)
         nextColumn += group.width + 2;
     };
 
+    // The grid reads the rooms where they are; a group names them by position.
+    std::vector<const CRoomData*> members(rooms.size());
     std::vector<int> all(rooms.size());
-    for (size_t i = 0; i < all.size(); ++i)
+    for (size_t i = 0; i < all.size(); ++i) {
+        members[i] = &rooms[i];
         all[i] = static_cast<int>(i);
-    place(LayOutGroup(rooms), all);
+    }
+    place(LayOutGroup(members), all);
 
     // Every room still off the map starts a group of the rooms still off it.
     while (allRooms) {
-        std::vector<CRoomData> rest;
+        members.clear();
         std::vector<int> restIndex;
         for (size_t i = 0; i < rooms.size(); ++i)
             if (rooms[i].unplaced) {
-                rest.push_back(rooms[i]);
+                members.push_back(&rooms[i]);
                 restIndex.push_back(static_cast<int>(i));
             }
-        if (rest.empty())
+        if (members.empty())
             break;
-        place(LayOutGroup(rest), restIndex);
+        place(LayOutGroup(members), restIndex);
     }
     doc.highestLevel = high;
     doc.lowestLevel = low;
