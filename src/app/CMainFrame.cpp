@@ -231,15 +231,18 @@ void CMainFrame::CreateProblemsPanel()
                     vnums.push_back(program.vnum);
         return vnums;
     };
-    // Both View menus end with the panel's own check item.
-    findChild<QMenu*>(QStringLiteral("menuViewWithoutArea"))->addAction(problemsPanel->toggleViewAction());
-    findChild<QMenu*>(QStringLiteral("menuView"))->addAction(problemsPanel->toggleViewAction());
+    // Both View menus (the second of the short bar, the third of the whole
+    // set) end with the panel's own check item.
+    menusWithoutArea[1]->addAction(problemsPanel->toggleViewAction());
+    menusWithArea[2]->addAction(problemsPanel->toggleViewAction());
     connect(problemsPanel, &CProblemsPanel::CountsChanged, this, [this](int errors, int warnings) {
         problemCountPane->setText(problemsPanel->Document() ? CProblemsPanel::CountsText(errors, warnings) : QString());
     });
     connect(problemsPanel, &CProblemsPanel::RoomActivated, this, &CMainFrame::OnProblemRoomActivated);
     connect(problemsPanel, &CProblemsPanel::RecordActivated, this, &CMainFrame::OnProblemRecordActivated);
     connect(&app, &CTolvexApp::DocumentSaved, this, &CMainFrame::OnDocumentSaved);
+    // Opening or closing another area may give a trigger its program or take it away.
+    connect(&app, &CTolvexApp::DocumentsChanged, problemsPanel, &CProblemsPanel::Refresh);
 }
 
 void CMainFrame::OnProblemRoomActivated(int vnum)
@@ -267,7 +270,8 @@ void CMainFrame::OnProblemRecordActivated(RecordKind kind, int vnum)
 void CMainFrame::OnDocumentSaved(CAreaDocument& document)
 {
     // Saving does not stop for errors; the builder is told what the server will say.
-    const int errors = problemsPanel->CountErrors(document);
+    // The panel has listed its own area again as it was saved.
+    const int errors = &document == problemsPanel->Document() ? problemsPanel->Errors() : problemsPanel->CountErrors(document);
     if (errors > 0)
         statusBar()->showMessage(CProblemsPanel::SavedWithErrorsText(errors));
 }
@@ -427,8 +431,6 @@ void CMainFrame::UpdateTitle()
 void CMainFrame::UpdateWindows()
 {
     CChildFrame* frame = ActiveFrame();
-    // Also when the active area stays: opening or closing another one may
-    // give a trigger its program or take it away.
     problemsPanel->SetDocument(frame ? &frame->Document() : nullptr);
     UpdateMenu();
     UpdateActions();

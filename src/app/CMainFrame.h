@@ -35,7 +35,6 @@ public:
     QAction* Action(Command command) const { return actions[static_cast<size_t>(command)]; }
     QMdiArea* MdiArea() const { return mdiArea; }
     QToolBar* ToolBar() const { return toolBar; }
-    CProblemsPanel* ProblemsPanel() const { return problemsPanel; }
 
     // A new map window on the document.
     CChildFrame* CreateFrame(CAreaDocument& document);

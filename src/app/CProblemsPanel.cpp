@@ -52,16 +52,17 @@ CProblemsPanel::CProblemsPanel(QWidget* parent)
 
 void CProblemsPanel::SetDocument(CAreaDocument* area)
 {
-    if (document != area) {
-        if (document)
-            disconnect(document, nullptr, this, nullptr);
-        document = area;
-        if (document) {
-            connect(document, &CAreaDocument::Changed, this, &CProblemsPanel::Refresh);
-            // A save clears the load warnings and renames the area.
-            connect(document, &CAreaDocument::TitleChanged, this, &CProblemsPanel::Refresh);
-            connect(document, &QObject::destroyed, this, [this] { SetDocument(nullptr); });
-        }
+    if (document == area)
+        return;
+    if (document)
+        disconnect(document, nullptr, this, nullptr);
+    document = area;
+    if (document) {
+        // Only the records and a save (which drops the load warnings and the
+        // file lines) change what is listed; the zoom and the captions do not.
+        connect(document, &CAreaDocument::RecordsChanged, this, &CProblemsPanel::Refresh);
+        connect(document, &CAreaDocument::Saved, this, &CProblemsPanel::Refresh);
+        connect(document, &QObject::destroyed, this, [this] { SetDocument(nullptr); });
     }
     Refresh();
 }

@@ -22,7 +22,7 @@ class CProblemsPanel : public QDockWidget {
 public:
     explicit CProblemsPanel(QWidget* parent = nullptr);
 
-    // The area to list, or null for none; lists it at once.
+    // The area to list, or null for none; lists it at once when it is another one.
     void SetDocument(CAreaDocument* document);
     CAreaDocument* Document() const { return document; }
     // The mobprog vnums of the other open areas, where triggers may find
@@ -32,9 +32,8 @@ public:
     // Lists the area again.
     void Refresh();
 
+    // The errors listed now.
     int Errors() const { return errors; }
-    int Warnings() const { return warnings; }
-    QTreeWidget* List() const { return list; }
 
     // The visibility kept in the settings (shown when never set).
     static bool ShownInSettings();

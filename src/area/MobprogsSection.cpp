@@ -1,23 +1,6 @@
 #include "area/Sections.h"
 #include "text/TextWriter.h"
 
-namespace {
-
-// The program editor works on "\r\n" line ends; the file has bare line feeds.
-std::string WithCarriageReturns(const std::string& text)
-{
-    std::string code;
-    code.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n')
-            code += '\r';
-        code += c;
-    }
-    return code;
-}
-
-} // namespace
-
 bool ReadMobprogs(CReadContext& c)
 {
     const int sectionLine = c.in.TokenLine();

@@ -18,8 +18,6 @@ public:
 
     const CAreaInfoState& State() const { return state; }
 
-    // Runs the dialog; on OK writes the header back and marks the document
-    // modified (even when nothing changed).
     // Runs the dialog; on OK `header` holds the area's new header.
     static bool EditAreaInfo(QWidget* parent, const CTolvexDoc& doc, CAreaHeader& header);
 

@@ -1,5 +1,6 @@
 #include "editors/CMobprogDlg.h"
 
+#include "editors/CMobprogListState.h"
 #include "editors/DialogParts.h"
 #include "gui/CNumberBox.h"
 #include "gui/Prompt.h"
@@ -22,7 +23,7 @@ CMobprogDlg::CMobprogDlg(const CTolvexDoc& doc, const CMobTrigger& trigger, QWid
     // Created in tab order.
     typeCombo = NamedWidget<QComboBox>("typeCombo", this);
     vnumBox = NamedWidget<CNumberBox>("vnumBox", this);
-    vnumBox->SetRange(CMobprogState::LowestVnum, CMobprogState::HighestVnum);
+    vnumBox->SetRange(CMobprogState::LowestVnum, CMobprogListState::HighestVnum);
     vnumNote = NamedWidget<QLabel>("vnumNote", this);
     vnumNote->setMinimumHeight(vnumNote->fontMetrics().height());
     phraseEdit = NamedWidget<QLineEdit>("phraseEdit", this);

@@ -243,11 +243,12 @@ void CMobprogListDlg::New()
 {
     if (!LeaveChosen())
         return;
-    if (state.FreeVnum() < 0) {
+    const int added = state.AddNew();
+    if (added < 0) {
         ShowVnumError(this, CMobprogListState::NoFreeVnum);
         return;
     }
-    FillList(state.AddNew());
+    FillList(added);
     codeEdit->setFocus(Qt::OtherFocusReason);
 }
 
@@ -266,9 +267,9 @@ void CMobprogListDlg::Delete()
     // The line that takes the deleted one's place is chosen next.
     const int row = list->currentRow();
     state.DeleteChosen();
-    FillList(-1);
-    if (QListWidgetItem* next = list->item(std::min(row, list->count() - 1)))
-        FillList(next->data(Qt::UserRole).toInt());
+    const std::vector<CMobprogListState::CLine> lines = state.Lines();
+    const int next = lines.empty() ? -1 : lines[static_cast<size_t>(std::min(row, static_cast<int>(lines.size()) - 1))].index;
+    FillList(next);
     list->setFocus(Qt::OtherFocusReason);
 }
 

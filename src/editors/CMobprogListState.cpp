@@ -115,7 +115,7 @@ void CMobprogListState::Commit()
     const CMobProgData stored = Doc().mobprogs[static_cast<size_t>(chosen)];
     CMobProgData program = stored;
     if (codeEdited)
-        program.code = ToCrLf(code);
+        program.code = WithCarriageReturns(code);
     if (program.code != stored.code)
         editor.ReplaceMobprog(chosen, program);
     if (vnum != stored.vnum) {
@@ -151,16 +151,4 @@ std::string CMobprogListState::ToLf(const std::string& crlf)
         if (!(crlf[i] == '\r' && i + 1 < crlf.size() && crlf[i + 1] == '\n'))
             lf += crlf[i];
     return lf;
-}
-
-std::string CMobprogListState::ToCrLf(const std::string& lf)
-{
-    std::string crlf;
-    crlf.reserve(lf.size() + lf.size() / 8);
-    for (char c : lf) {
-        if (c == '\n')
-            crlf += '\r';
-        crlf += c;
-    }
-    return crlf;
 }

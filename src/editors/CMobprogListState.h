@@ -66,9 +66,8 @@ public:
     // Deletes the chosen program; nothing is chosen afterwards.
     void DeleteChosen();
 
-    // The area keeps "\r\n"; the code box edits "\n".
+    // The area keeps "\r\n" (WithCarriageReturns); the code box edits "\n".
     static std::string ToLf(const std::string& crlf);
-    static std::string ToCrLf(const std::string& lf);
 
 private:
     CAreaEditor& editor;

@@ -2,21 +2,10 @@
 
 #include "area/CTolvexDoc.h"
 #include "config/ConfigTables.h"
+#include "text/TextReader.h"
 #include "text/TextWriter.h"
 
 #include <algorithm>
-#include <cctype>
-
-namespace {
-
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-} // namespace
 
 CMobprogState::CMobprogState(const CMobTrigger& original, const CTolvexDoc& area)
     : trigger(original)
@@ -25,11 +14,11 @@ CMobprogState::CMobprogState(const CMobTrigger& original, const CTolvexDoc& area
     for (const auto& entry : area.Tables().mobProgTrig)
         typeNames.push_back(entry->name);
     std::stable_sort(typeNames.begin(), typeNames.end(),
-        [](const std::string& a, const std::string& b) { return Lower(a) < Lower(b); });
-    const std::string stored = Lower(original.trigger);
+        [](const std::string& a, const std::string& b) { return AsciiLower(a) < AsciiLower(b); });
+    const std::string stored = AsciiLower(original.trigger);
     // The first in the table's own order wins, as every lookup does.
     for (const auto& entry : area.Tables().mobProgTrig)
-        if (Lower(entry->name) == stored) {
+        if (AsciiLower(entry->name) == stored) {
             const auto shown = std::find(typeNames.begin(), typeNames.end(), entry->name);
             shownType = static_cast<int>(shown - typeNames.begin());
             break;

@@ -12,8 +12,8 @@ class CTolvexDoc;
 // when OK can be pressed and what the line under the vnum says.
 class CMobprogState {
 public:
+    // The highest is CMobprogListState::HighestVnum.
     static constexpr int LowestVnum = 1;
-    static constexpr int HighestVnum = 32767;
 
     CMobprogState(const CMobTrigger& trigger, const CTolvexDoc& doc);
 

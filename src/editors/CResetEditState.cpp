@@ -30,7 +30,8 @@ CResetFields CResetEditState::SelectKind(char kind)
 {
     CResetFields fields;
     firstVnum = secondVnum = max = min = listValue = doorState = 0;
-    if (ResetKindName(kind).empty()) {
+    const CResetKind* found = FindResetKind(kind);
+    if (!found) {
         letter = 0;
         firstTime = false;
         return fields;
@@ -40,11 +41,10 @@ CResetFields CResetEditState::SelectKind(char kind)
     if (firstTime) {
         firstTime = false;
     } else {
-        const bool counted = FindResetKind(kind)->counted;
         reset.arg1 = 0;
-        reset.arg2 = counted ? 1 : kind == 'R' ? MostExits : 0;
+        reset.arg2 = found->counted ? 1 : kind == 'R' ? MostExits : 0;
         reset.arg3 = 0;
-        reset.arg4 = counted ? 1 : 0;
+        reset.arg4 = found->counted ? 1 : 0;
     }
 
     if (kind == 'M' || kind == 'O' || kind == 'P' || kind == 'G' || kind == 'E') {
@@ -52,7 +52,7 @@ CResetFields CResetEditState::SelectKind(char kind)
         fields.firstLabel = kind == 'M' ? "Mob:" : "Object:";
         firstVnum = reset.arg1;
     }
-    if (FindResetKind(kind)->counted) {
+    if (found->counted) {
         fields.maxMinUsed = true;
         max = reset.arg2;
         min = reset.arg4;

@@ -27,8 +27,6 @@ public:
 
     const CRoomEditState& State() const { return state; }
 
-    // Runs the dialog on `room`; on OK writes the edited fields back (the map
-    // placement stays) and gives true.
     // Runs the editor on `room`; on OK `room` is the edited record, for the
     // caller to hand to the area's operation.
     static bool EditRoom(QWidget* parent, const CTolvexDoc& doc, CRoomData& room);

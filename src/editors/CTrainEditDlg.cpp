@@ -100,7 +100,8 @@ CTrainEditDlg::CTrainEditDlg(const CTolvexDoc& area, const std::vector<CTrainSto
         if (showing || !state.Chosen())
             return;
         state.Chosen()->room = room;
-        RewriteLines(state.chosen);
+        // Only the chosen stop's line names this room.
+        stopList->item(state.chosen)->setText(FromBytes(state.Line(doc, state.chosen)));
     });
     connect(timeBox, &QSpinBox::valueChanged, this, [this](int time) {
         if (!showing && state.Chosen())
@@ -176,7 +177,7 @@ void CTrainEditDlg::ChooseRow(int row)
     ShowChosen();
 }
 
-void CTrainEditDlg::Act(int (CTrainEditState::*action)())
+void CTrainEditDlg::Act(void (CTrainEditState::*action)())
 {
     if (!TakeNumbers())
         return;

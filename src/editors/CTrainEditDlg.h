@@ -32,7 +32,7 @@ private:
     // The shown numbers, when they are accepted.
     bool TakeNumbers();
     void ChooseRow(int row);
-    void Act(int (CTrainEditState::*action)());
+    void Act(void (CTrainEditState::*action)());
 
     const CTolvexDoc& doc;
     CTrainEditState state;

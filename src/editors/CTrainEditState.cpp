@@ -21,47 +21,42 @@ void CTrainEditState::Choose(int index)
     chosen = index >= 0 && index < static_cast<int>(stops.size()) ? index : -1;
 }
 
-int CTrainEditState::New()
+void CTrainEditState::New()
 {
     stops.emplace_back();
-    return chosen = static_cast<int>(stops.size()) - 1;
+    chosen = static_cast<int>(stops.size()) - 1;
 }
 
-int CTrainEditState::Insert()
+void CTrainEditState::Insert()
 {
-    if (!Chosen())
-        return chosen;
-    stops.insert(stops.begin() + chosen, CTrainStop());
-    return chosen;
+    if (Chosen())
+        stops.insert(stops.begin() + chosen, CTrainStop());
 }
 
-int CTrainEditState::Delete()
+void CTrainEditState::Delete()
 {
     if (!Chosen())
-        return chosen;
+        return;
     stops.erase(stops.begin() + chosen);
     // The stop that moved into the place, or the one before a deleted last.
     if (chosen >= static_cast<int>(stops.size()))
         chosen = static_cast<int>(stops.size()) - 1;
-    return chosen;
 }
 
-int CTrainEditState::MoveUp()
+void CTrainEditState::MoveUp()
 {
     if (CanMoveUp()) {
         std::swap(stops[static_cast<size_t>(chosen)], stops[static_cast<size_t>(chosen - 1)]);
         --chosen;
     }
-    return chosen;
 }
 
-int CTrainEditState::MoveDown()
+void CTrainEditState::MoveDown()
 {
     if (CanMoveDown()) {
         std::swap(stops[static_cast<size_t>(chosen)], stops[static_cast<size_t>(chosen + 1)]);
         ++chosen;
     }
-    return chosen;
 }
 
 std::string CTrainEditState::Line(const CTolvexDoc& doc, int index) const

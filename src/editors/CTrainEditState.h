@@ -19,12 +19,12 @@ public:
     CTrainStop* Chosen();
     void Choose(int index);
 
-    // Each gives the stop chosen afterwards.
-    int New();
-    int Insert();
-    int Delete();
-    int MoveUp();
-    int MoveDown();
+    // Each leaves chosen the stop it made, moved or put in the deleted one's place.
+    void New();
+    void Insert();
+    void Delete();
+    void MoveUp();
+    void MoveDown();
 
     bool CanMoveUp() const { return chosen > 0; }
     bool CanMoveDown() const { return chosen >= 0 && chosen + 1 < static_cast<int>(stops.size()); }

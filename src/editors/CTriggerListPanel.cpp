@@ -88,11 +88,8 @@ void CTriggerListPanel::Edit()
     const int row = rowList->SelectedRow();
     if (!list || row < 0 || !editTrigger)
         return;
-    CMobTrigger trigger = (*list)[static_cast<size_t>(row)];
-    if (!editTrigger(trigger))
-        return;
-    (*list)[static_cast<size_t>(row)] = trigger;
-    SetRowTexts(row);
+    if (editTrigger((*list)[static_cast<size_t>(row)]))
+        SetRowTexts(row);
 }
 
 void CTriggerListPanel::Swap(int row, int other)

@@ -17,7 +17,8 @@ class CTriggerListPanel : public QWidget {
 public:
     explicit CTriggerListPanel(QWidget* parent = nullptr);
 
-    // Edits a trigger in place; true when the builder confirmed.
+    // Edits a trigger in place, changing it only when the builder confirmed
+    // (then true).
     std::function<bool(CMobTrigger&)> editTrigger;
 
     // A disabled panel shows no rows and changes nothing.

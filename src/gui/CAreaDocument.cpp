@@ -61,13 +61,6 @@ void CAreaDocument::SetCellSize(int size)
     emit Changed();
 }
 
-void CAreaDocument::MarkSaved()
-{
-    editor.MarkClean();
-    SyncModified();
-    emit Changed();
-}
-
 void CAreaDocument::SyncModified()
 {
     if (shownModified != doc.IsModified())
@@ -131,6 +124,7 @@ bool CAreaDocument::OnSaveDocument(const QString& path, IDiagnostics& diagnostic
     editor.MarkClean();
     SetTitle(QFileInfo(path).fileName());
     emit Changed();
+    emit Saved();
     return true;
 }
 

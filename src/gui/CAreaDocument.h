@@ -44,8 +44,6 @@ public:
     void SetTitle(const QString& newTitle);
 
     bool IsModified() const { return doc.IsModified(); }
-    // The area as it stands is the one on disk.
-    void MarkSaved();
 
     // File New: the values of a new area under the given title.
     void OnNewDocument(const QString& newTitle);
@@ -91,6 +89,8 @@ Q_SIGNALS:
     void Changed();
     // The title or the modified flag changed: frame captions follow.
     void TitleChanged();
+    // The area was written: the load diagnostics and file lines are gone.
+    void Saved();
     // The last map window closed: the document is done.
     void LastFrameClosed();
 

@@ -21,6 +21,18 @@ std::string CleanText(const std::string& text)
     return clean;
 }
 
+std::string WithCarriageReturns(const std::string& text)
+{
+    std::string code;
+    code.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\n')
+            code += '\r';
+        code += c;
+    }
+    return code;
+}
+
 namespace {
 
 bool IsSentenceMark(char c)

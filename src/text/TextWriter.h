@@ -11,6 +11,10 @@ std::string FlagsToLetters(uint32_t flags);
 // The text without carriage returns and `~`, so it can never end its own field.
 std::string CleanText(const std::string& text);
 
+// A carriage return before every line feed: the program editor works on
+// "\r\n" line ends, the file has bare line feeds (CleanText drops the `\r`).
+std::string WithCarriageReturns(const std::string& text);
+
 // The line (counted from 0) of the first bit of layout that FormatDescription
 // would not keep: a line begun with spaces, an empty line with text after it,
 // or three spaces in a row. -1 when there is none. Tabs do not count: the

@@ -86,6 +86,28 @@ TEST_F(ProblemsPanel, ListsTheLoadWarningsThenTheFindingsAndFollowsEveryChange)
     EXPECT_EQ(CountPane(Frame()), QString());
 }
 
+TEST_F(ProblemsPanel, ATriggerFindsItsProgramInAnotherOpenAreaUntilThatAreaCloses)
+{
+    const QString mobs = WriteFile(QStringLiteral("mobs.are"), ReadAll(SourcePath("tests/data/check-trigger-without-program/input.are")));
+    const QString programs = WriteFile(QStringLiteral("progs.are"),
+        "#AREADATA\nName Progs~\nVNUMs 9000 9099\nEnd\n\n#MOBPROGS\n#9001\nsay hello\n~\n#0\n\n#$\n");
+    ASSERT_TRUE(Start({ mobs }));
+    CAreaDocument& area = ActiveChild()->Document();
+    const QString missing = QStringLiteral("mobprog 9001, which is not in this area");
+    EXPECT_TRUE(Lines(Frame()).join(QLatin1Char('\n')).contains(missing)) << "alone, the program is missing";
+
+    CAreaDocument* other = app->OpenDocumentFile(programs);
+    ASSERT_TRUE(other);
+    Frame()->ActivateFrame(CChildFrame::Of(area.Frames().front()));
+    ASSERT_EQ(&ActiveChild()->Document(), &area);
+    EXPECT_FALSE(Lines(Frame()).join(QLatin1Char('\n')).contains(missing)) << "the other open area has it";
+
+    // The listed area stays active while the other one closes.
+    ASSERT_TRUE(app->CloseDocument(*other));
+    ASSERT_EQ(&ActiveChild()->Document(), &area);
+    EXPECT_TRUE(Lines(Frame()).join(QLatin1Char('\n')).contains(missing)) << "closing the other area takes the program away";
+}
+
 TEST_F(ProblemsPanel, DoubleClickOnARoomSelectsItOnTheMapOnItsLevel)
 {
     ASSERT_TRUE(Start({ TowerArea() }));
