@@ -231,10 +231,9 @@ void CMainFrame::CreateProblemsPanel()
                     vnums.push_back(program.vnum);
         return vnums;
     };
-    // Both View menus (the second of the short bar, the third of the whole
-    // set) end with the panel's own check item.
-    menusWithoutArea[1]->addAction(problemsPanel->toggleViewAction());
-    menusWithArea[2]->addAction(problemsPanel->toggleViewAction());
+    // Both View menus end with the panel's own check item.
+    for (const char* viewMenu : { "menuViewWithoutArea", "menuView" })
+        findChild<QMenu*>(QString::fromLatin1(viewMenu))->addAction(problemsPanel->toggleViewAction());
     connect(problemsPanel, &CProblemsPanel::CountsChanged, this, [this](int errors, int warnings) {
         problemCountPane->setText(problemsPanel->Document() ? CProblemsPanel::CountsText(errors, warnings) : QString());
     });
