@@ -53,15 +53,16 @@ int FindByVnum(const std::vector<Record>& list, int vnum, int skip)
     return -1;
 }
 
+// `skip` is the position of a record whose vnum counts as free.
 template <typename Record>
-int FirstFree(const std::vector<Record>& list, int lower, int upper)
+int FirstFree(const std::vector<Record>& list, int lower, int upper, int skip = -1)
 {
     // One sorted pass instead of a rescan per vnum; the result is the same.
     std::vector<int> used;
     used.reserve(list.size());
-    for (const Record& r : list)
-        if (r.vnum >= lower && r.vnum <= upper)
-            used.push_back(r.vnum);
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i].vnum >= lower && list[i].vnum <= upper && static_cast<int>(i) != skip)
+            used.push_back(list[i].vnum);
     std::sort(used.begin(), used.end());
     long long v = lower;
     for (int u : used) {
@@ -81,9 +82,15 @@ int CTolvexDoc::FindMobByVnum(int vnum, int skip) const { return FindByVnum(mobs
 int CTolvexDoc::FindMobprogByVnum(int vnum, int skip) const { return FindByVnum(mobprogs, vnum, skip); }
 
 int CTolvexDoc::FirstFreeRoomVnum() const { return FirstFree(rooms, lowerVnum, upperVnum); }
-int CTolvexDoc::FreeObjectVnum() const { return FirstFree(objects, lowerVnum, upperVnum); }
-int CTolvexDoc::FreeMobVnum() const { return FirstFree(mobs, lowerVnum, upperVnum); }
-int CTolvexDoc::FreeMobprogVnum() const { return FirstFree(mobprogs, lowerVnum, upperVnum); }
+// Vnum 0 is never given: it ends a section when the file is read, and ROM
+// stops on a trigger that names it.
+int CTolvexDoc::FreeObjectVnum() const { return FirstFree(objects, std::max(lowerVnum, 1), upperVnum); }
+int CTolvexDoc::FreeMobVnum() const { return FirstFree(mobs, std::max(lowerVnum, 1), upperVnum); }
+
+int CTolvexDoc::FreeMobprogVnum(int skip) const
+{
+    return FirstFree(mobprogs, std::max(lowerVnum, 1), std::min(upperVnum, HighestMobprogVnum), skip);
+}
 
 void CTolvexDoc::ClearFileLines()
 {

@@ -120,11 +120,15 @@ public:
     int FindMobByVnum(int vnum, int skip = -1) const;
     int FindMobprogByVnum(int vnum, int skip = -1) const;
 
-    // The lowest vnum of the area's range that no record of the list has, or -1.
+    // The lowest vnum of the area's range that no record of the list has, or
+    // -1. Objects, mobs and mobprogs start at 1 whatever the lower bound; a
+    // mobprog's vnum stays at most HighestMobprogVnum, and the program at
+    // position `skip` does not count.
     int FirstFreeRoomVnum() const;
     int FreeObjectVnum() const;
     int FreeMobVnum() const;
-    int FreeMobprogVnum() const;
+    int FreeMobprogVnum(int skip = -1) const;
+    static constexpr int HighestMobprogVnum = 32767;
 
     // Resets: from the file's list into the rooms. With `diagnostics`, resets
     // that reach no room are warned about.

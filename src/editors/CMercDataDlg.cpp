@@ -12,8 +12,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include <algorithm>
 #include <climits>
+#include <vector>
 
 CMercDataDlg::CMercDataDlg(const CConfigTables& tables, const CMobData& mob, QWidget* parent)
     : QDialog(parent)
@@ -44,13 +44,10 @@ CMercDataDlg::CMercDataDlg(const CConfigTables& tables, const CMobData& mob, QWi
         auto* item = new QListWidgetItem(FromBytes(skills[i].skill), skillList);
         item->setData(Qt::UserRole, static_cast<int>(i));
     }
-    std::vector<std::pair<QString, int>> kinds;
+    std::vector<CChoice> kinds;
     for (int i = 0; i < tables.mercMsg.Count(); ++i)
-        kinds.emplace_back(FromBytes(tables.mercMsg[i].name), i);
-    std::stable_sort(kinds.begin(), kinds.end(),
-        [](const auto& a, const auto& b) { return a.first.compare(b.first, Qt::CaseInsensitive) < 0; });
-    for (const auto& kind : kinds)
-        messageCombo->addItem(kind.first, kind.second);
+        kinds.push_back({ FromBytes(tables.mercMsg[i].name), i });
+    FillSorted(messageCombo, kinds);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Caption("Clan:", clanEdit, this), 0, 0);

@@ -1,6 +1,7 @@
 #include "editors/CMobEditDlg.h"
 
 #include "area/CTolvexDoc.h"
+#include "area/MobRecord.h"
 #include "editors/CMercDataDlg.h"
 #include "editors/CMobprogDlg.h"
 #include "editors/CShopEditDlg.h"
@@ -8,7 +9,7 @@
 #include "editors/CTriggerListPanel.h"
 #include "editors/DialogParts.h"
 #include "editors/LowerCaseTyping.h"
-#include "editors/MobClipboard.h"
+#include "editors/RecordClipboard.h"
 #include "gui/CFlagList.h"
 #include "gui/CNumberBox.h"
 #include "gui/Prompt.h"
@@ -24,9 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QSignalBlocker>
 
-#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -36,25 +35,9 @@ namespace {
 constexpr int ShortLowest = -32768;
 constexpr int ShortHighest = 32767;
 
-CNumberBox* NumberBox(const char* name, int lowest, int highest, int spinLowest, int spinHighest, QWidget* parent)
-{
-    auto* box = NamedWidget<CNumberBox>(name, parent);
-    box->SetRanges(lowest, highest, spinLowest, spinHighest);
-    return box;
-}
-
-// Entries sorted by the text they show, case ignored.
-std::vector<std::pair<QString, int>> SortedChoices(std::vector<std::pair<QString, int>> choices)
-{
-    std::stable_sort(choices.begin(), choices.end(),
-        [](const auto& a, const auto& b) { return a.first.compare(b.first, Qt::CaseInsensitive) < 0; });
-    return choices;
-}
-
 // Selects the choice whose data is `name`, or none; nothing is stored.
 void SelectName(QComboBox* combo, const std::string& name, Qt::CaseSensitivity sensitivity)
 {
-    const QSignalBlocker block(combo);
     const QString wanted = FromBytes(name);
     for (int i = 0; i < combo->count(); ++i)
         if (combo->itemData(i).toString().compare(wanted, sensitivity) == 0) {
@@ -94,7 +77,7 @@ void CMobEditDlg::BuildWidgets()
     QMenuBar* menuBar = CopyPasteMenuBar(this, "Mob", [this] { CopyMob(); }, [this] { PasteMob(); });
 
     // Created in tab order.
-    vnumBox = NumberBox("vnumBox", 0, ShortHighest, 0, ShortHighest, this);
+    vnumBox = RangedNumberBox("vnumBox", 0, ShortHighest, 0, ShortHighest, this);
     raceCombo = NamedWidget<QComboBox>("raceCombo", this);
     nameEdit = NamedWidget<QLineEdit>("nameEdit", this);
     LowerCaseTyping(nameEdit);
@@ -110,16 +93,11 @@ void CMobEditDlg::BuildWidgets()
     QWidget* words = BuildWords();
     QWidget* flags = BuildFlags();
     auto* storeGroup = new QGroupBox(QStringLiteral("Store"), this);
-    storeEditButton = NamedWidget<QPushButton>("storeEditButton", storeGroup);
-    storeDeleteButton = NamedWidget<QPushButton>("storeDeleteButton", storeGroup);
-    storeDeleteButton->setText(QStringLiteral("Delete"));
+    storeEditButton = PlainButton(QString(), "storeEditButton", storeGroup);
+    storeDeleteButton = PlainButton(QStringLiteral("Delete"), "storeDeleteButton", storeGroup);
     auto* mercGroup = new QGroupBox(QStringLiteral("Mercenary Data"), this);
-    mercButton = NamedWidget<QPushButton>("mercDataButton", mercGroup);
-    mercButton->setText(QStringLiteral("Edit"));
-    trainerButton = NamedWidget<QPushButton>("trainerButton", this);
-    trainerButton->setText(QStringLiteral("Trainer"));
-    for (QPushButton* button : { storeEditButton, storeDeleteButton, mercButton, trainerButton })
-        button->setAutoDefault(false);
+    mercButton = PlainButton(QStringLiteral("Edit"), "mercDataButton", mercGroup);
+    trainerButton = PlainButton(QStringLiteral("Trainer"), "trainerButton", this);
     triggerPanel = new CTriggerListPanel(this);
     auto* buttons = OkCancelButtons(this);
 
@@ -191,17 +169,15 @@ void CMobEditDlg::BuildWidgets()
 QWidget* CMobEditDlg::BuildNumbers()
 {
     auto* panel = new QWidget(this);
-    alignmentBox = NumberBox("alignmentBox", -1000, 1000, -1000, 1000, panel);
-    groupBox = NumberBox("groupBox", -1, ShortHighest, -1, ShortHighest, panel);
-    hitrollBox = NumberBox("hitrollBox", ShortLowest, ShortHighest, 0, ShortHighest, panel);
-    levelBox = NumberBox("levelBox", ShortLowest, ShortHighest, 0, ShortHighest, panel);
-    defaultStatsButton = NamedWidget<QPushButton>("defaultStatsButton", panel);
-    defaultStatsButton->setText(QStringLiteral("D"));
+    alignmentBox = RangedNumberBox("alignmentBox", -1000, 1000, -1000, 1000, panel);
+    groupBox = RangedNumberBox("groupBox", -1, ShortHighest, -1, ShortHighest, panel);
+    hitrollBox = RangedNumberBox("hitrollBox", ShortLowest, ShortHighest, 0, ShortHighest, panel);
+    levelBox = RangedNumberBox("levelBox", ShortLowest, ShortHighest, 0, ShortHighest, panel);
+    defaultStatsButton = PlainButton(QStringLiteral("D"), "defaultStatsButton", panel);
     defaultStatsButton->setToolTip(QStringLiteral("Hit dice, armour and damage dice for the level"));
-    defaultStatsButton->setAutoDefault(false);
     defaultStatsButton->setMaximumWidth(defaultStatsButton->fontMetrics().horizontalAdvance(QStringLiteral("D")) + 24);
     damTypeCombo = NamedWidget<QComboBox>("damTypeCombo", panel);
-    moneyBox = NumberBox("moneyBox", INT_MIN, INT_MAX, 0, ShortHighest, panel);
+    moneyBox = RangedNumberBox("moneyBox", INT_MIN, INT_MAX, 0, ShortHighest, panel);
     const char* const diceNames[3][3] = {
         { "hitNumberBox", "hitSizeBox", "hitBonusBox" },
         { "manaNumberBox", "manaSizeBox", "manaBonusBox" },
@@ -211,11 +187,11 @@ QWidget* CMobEditDlg::BuildNumbers()
     for (int row = 0; row < 3; ++row)
         for (int part = 0; part < 3; ++part)
             (*dice[row])[static_cast<size_t>(part)]
-                = NumberBox(diceNames[row][part], ShortLowest, ShortHighest, 0, ShortHighest, panel);
+                = RangedNumberBox(diceNames[row][part], ShortLowest, ShortHighest, 0, ShortHighest, panel);
     auto* acGroup = new QGroupBox(QStringLiteral("Armour Class"), panel);
     const char* const acNames[] = { "acPierceBox", "acBashBox", "acSlashBox", "acExoticBox" };
     for (size_t i = 0; i < acBoxes.size(); ++i)
-        acBoxes[i] = NumberBox(acNames[i], ShortLowest, ShortHighest, ShortLowest, ShortHighest, acGroup);
+        acBoxes[i] = RangedNumberBox(acNames[i], ShortLowest, ShortHighest, ShortLowest, ShortHighest, acGroup);
 
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -300,10 +276,9 @@ QWidget* CMobEditDlg::BuildFlags()
     auto* buttonGrid = new QGridLayout;
     buttonGrid->setSpacing(2);
     for (int set = 0; set < MobFlagSetCount; ++set) {
-        auto* button = new QPushButton(QString::fromLatin1(MobFlagSets[set].caption), group);
-        button->setObjectName(QString::fromLatin1(MobFlagSets[set].buttonName));
+        QPushButton* button
+            = PlainButton(QString::fromLatin1(MobFlagSets[set].caption), MobFlagSets[set].buttonName, group);
         button->setCheckable(true);
-        button->setAutoDefault(false);
         flagButtons->addButton(button, set);
         buttonGrid->addWidget(button, set / 4, set % 4);
     }
@@ -325,17 +300,15 @@ QWidget* CMobEditDlg::BuildFlags()
 void CMobEditDlg::FillChoices()
 {
     const CConfigTables& tables = doc.Tables();
-    std::vector<std::pair<QString, int>> races;
+    std::vector<CChoice> races;
     for (int i = 0; i < tables.mobFlags.Count(); ++i)
-        races.emplace_back(FromBytes(tables.mobFlags[i].name), i);
-    for (const auto& race : SortedChoices(races))
-        raceCombo->addItem(race.first, race.second);
+        races.push_back({ FromBytes(tables.mobFlags[i].name), i });
+    FillSorted(raceCombo, races);
 
-    std::vector<std::pair<QString, int>> attacks;
+    std::vector<CChoice> attacks;
     for (int i = 0; i < tables.attackTypes.Count(); ++i)
-        attacks.emplace_back(FromBytes(tables.attackTypes[i].text), i);
-    for (const auto& attack : SortedChoices(attacks))
-        damTypeCombo->addItem(attack.first, FromBytes(tables.attackTypes[attack.second].name));
+        attacks.push_back({ FromBytes(tables.attackTypes[i].text), FromBytes(tables.attackTypes[i].name) });
+    FillSorted(damTypeCombo, attacks);
 
     for (const auto& pos : tables.pos)
         for (QComboBox* combo : { startPosCombo, defaultPosCombo })
@@ -350,11 +323,8 @@ void CMobEditDlg::ShowMob()
 {
     const CMobData& mob = state.mob;
     vnumBox->setValue(mob.vnum);
-    {
-        // Selecting the mob's race is not choosing it: the flag sets stay.
-        const QSignalBlocker block(raceCombo);
-        raceCombo->setCurrentIndex(raceCombo->findText(FromBytes(mob.race), Qt::MatchFixedString));
-    }
+    // Selecting the mob's race is not choosing it: the flag sets stay.
+    raceCombo->setCurrentIndex(raceCombo->findText(FromBytes(mob.race), Qt::MatchFixedString));
     nameEdit->setText(FromBytes(mob.name));
     shortEdit->setText(FromBytes(mob.shortDesc));
     longEdit->setText(FromBytes(mob.longDesc));
@@ -497,16 +467,20 @@ void CMobEditDlg::Trainers()
 void CMobEditDlg::CopyMob()
 {
     if (TakeControls())
-        CopyMobToClipboard(state.mob);
+        PutRecordOnClipboard(MobRecordFormat, WriteMobRecord(state.mob));
 }
 
 void CMobEditDlg::PasteMob()
 {
     CMobData pasted = state.mob;
-    const MobPaste read = ReadMobFromClipboard(pasted);
-    if (read == MobPaste::NoMob || !TakeControls())
+    QByteArray bytes;
+    if (!RecordOnClipboard(MobRecordFormat, bytes))
         return;
-    if (read == MobPaste::Incomplete) {
+    const bool whole = ReadMobRecord(
+        reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()), pasted);
+    if (!TakeControls())
+        return;
+    if (!whole) {
         ShowError(this, QStringLiteral("The clipboard does not hold a complete mob."));
         return;
     }

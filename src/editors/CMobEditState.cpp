@@ -77,13 +77,6 @@ void CMobEditState::ChooseRace(int index)
         mob.*set.field = race.*set.race;
 }
 
-bool CMobEditState::ToggleFlag(int set, uint32_t value)
-{
-    uint32_t& flags = mob.*MobFlagSets[set].field;
-    flags ^= value;
-    return (flags & value) != 0;
-}
-
 bool CMobEditState::ApplyLevelStats()
 {
     const CMobLevelStats* stats = MobLevelStats(mob.level);
@@ -178,12 +171,4 @@ CMobData CMobEditState::Finished() const
                               [](const CMercSkill& skill) { return skill.value == 0; }),
         done.mercSkills.end());
     return done;
-}
-
-int CMobEditState::ProposeVnum(const CTolvexDoc& doc)
-{
-    for (int vnum = std::max(doc.lowerVnum, 1); vnum <= doc.upperVnum; ++vnum)
-        if (doc.FindMobByVnum(vnum) < 0)
-            return vnum;
-    return -1;
 }

@@ -46,8 +46,7 @@ public:
     void ChooseRace(int index);
 
     uint32_t FlagSet(int set) const { return mob.*MobFlagSets[set].field; }
-    // Toggles `value` in set `set`; true when any of its bits is now set.
-    bool ToggleFlag(int set, uint32_t value);
+    void ToggleFlag(int set, uint32_t value) { mob.*MobFlagSets[set].field ^= value; }
 
     // "D": false, changing nothing, when the level has no row.
     bool ApplyLevelStats();
@@ -74,9 +73,6 @@ public:
     // The mob as OK hands it over: act always has letter A, and skills the
     // mob does not know (value 0) are dropped.
     CMobData Finished() const;
-
-    // The lowest free vnum of the area for a new mob, never 0; -1 when none.
-    static int ProposeVnum(const CTolvexDoc& doc);
 
 private:
     const CConfigTables& tables;

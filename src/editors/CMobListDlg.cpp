@@ -1,6 +1,7 @@
 #include "editors/CMobListDlg.h"
 
 #include "editors/CMobEditDlg.h"
+#include "editors/DialogParts.h"
 #include "gui/CAreaDocument.h"
 #include "gui/Prompt.h"
 #include "text/TextWriter.h"
@@ -9,8 +10,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 std::string CMobListDlg::MobLine(const CMobData& mob)
 {
@@ -61,17 +60,10 @@ CMobListDlg::CMobListDlg(CAreaDocument& area, QWidget* parent)
 
 void CMobListDlg::Refill()
 {
-    list->clear();
-    // Sorted as plain text, so vnums of different lengths sort by their digits.
-    const CTolvexDoc& doc = document.Doc();
-    std::vector<std::pair<std::string, int>> lines;
-    for (size_t i = 0; i < doc.mobs.size(); ++i)
-        lines.emplace_back(MobLine(doc.mobs[i]), static_cast<int>(i));
-    std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& line : lines) {
-        auto* item = new QListWidgetItem(FromBytes(line.first), list);
-        item->setData(Qt::UserRole, line.second);
-    }
+    std::vector<std::string> lines;
+    for (const CMobData& mob : document.Doc().mobs)
+        lines.push_back(MobLine(mob));
+    FillRecordLines(list, lines);
     // A refill forgets the chosen mob; the current row the list keeps is no choice.
     list->clearSelection();
 }
@@ -84,15 +76,9 @@ void CMobListDlg::TakeKeyboardBack()
     list->setFocus(Qt::OtherFocusReason);
 }
 
-int CMobListDlg::Chosen() const
-{
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : selected.front()->data(Qt::UserRole).toInt();
-}
-
 void CMobListDlg::Edit()
 {
-    const int index = Chosen();
+    const int index = ChosenLine(list);
     const CTolvexDoc& doc = document.Doc();
     if (index < 0 || index >= static_cast<int>(doc.mobs.size()))
         return;
@@ -109,7 +95,7 @@ void CMobListDlg::New()
 {
     const CTolvexDoc& doc = document.Doc();
     CMobData mob(doc.Tables());
-    mob.vnum = CMobEditState::ProposeVnum(doc);
+    mob.vnum = doc.FreeMobVnum();
     if (mob.vnum < 0) {
         Prompt().Show(this, QStringLiteral("Error"), QStringLiteral("No hay vnums disponibles!"), QMessageBox::Critical);
         return;
@@ -123,7 +109,7 @@ void CMobListDlg::New()
 
 void CMobListDlg::Delete()
 {
-    const int index = Chosen();
+    const int index = ChosenLine(list);
     if (index < 0 || index >= static_cast<int>(document.Doc().mobs.size()))
         return;
     const QMessageBox::StandardButton answer = Prompt().Ask(this, QStringLiteral("Attention!"),

@@ -25,8 +25,6 @@ public:
 private:
     void Refill();
     void TakeKeyboardBack();
-    // The mob of the line the builder chose, or -1.
-    int Chosen() const;
 
     CAreaDocument& document;
     QListWidget* list = nullptr;

@@ -5,7 +5,6 @@
 #include "text/TextWriter.h"
 
 #include <algorithm>
-#include <set>
 
 CMobprogListState::CMobprogListState(CAreaEditor& areaEditor)
     : editor(areaEditor)
@@ -68,17 +67,7 @@ std::string CMobprogListState::OutsideAreaMessage() const
 
 int CMobprogListState::FreeVnum(int skip) const
 {
-    const CTolvexDoc& doc = Doc();
-    std::set<int> used;
-    for (size_t i = 0; i < doc.mobprogs.size(); ++i)
-        if (static_cast<int>(i) != skip)
-            used.insert(doc.mobprogs[i].vnum);
-    // ROM stops on a trigger that names vnum 0, so a program never gets it.
-    const int upper = std::min(doc.upperVnum, HighestVnum);
-    for (int v = std::max(doc.lowerVnum, 1); v <= upper; ++v)
-        if (used.count(v) == 0)
-            return v;
-    return -1;
+    return Doc().FreeMobprogVnum(skip);
 }
 
 std::string CMobprogListState::OrphanQuestion(const char* verb) const

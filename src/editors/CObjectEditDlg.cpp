@@ -23,8 +23,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include <algorithm>
 #include <climits>
+#include <vector>
 
 CObjectEditDlg::CObjectEditDlg(const CTolvexDoc& area, const CObjData& object, int ownIndex, QWidget* parent)
     : QDialog(parent)
@@ -167,14 +167,11 @@ void CObjectEditDlg::BuildWidgets()
 
 void CObjectEditDlg::FillTypes()
 {
-    std::vector<std::pair<QString, int>> types;
+    std::vector<CChoice> types;
     for (const auto& entry : doc.Tables().objTypes)
-        types.emplace_back(FromBytes(entry->name), entry->value);
-    std::stable_sort(types.begin(), types.end(),
-        [](const auto& a, const auto& b) { return a.first.compare(b.first, Qt::CaseInsensitive) < 0; });
+        types.push_back({ FromBytes(entry->name), entry->value });
     typeCombo->clear();
-    for (const auto& type : types)
-        typeCombo->addItem(type.first, type.second);
+    FillSorted(typeCombo, types);
 }
 
 void CObjectEditDlg::ShowObject()

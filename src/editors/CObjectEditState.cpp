@@ -7,7 +7,6 @@
 #include "text/TextWriter.h"
 
 #include <algorithm>
-#include <set>
 
 CObjectEditState::CObjectEditState(
     const CConfigTables& tableSet, const CObjData& object, int lowest, int highest, int index)
@@ -135,15 +134,4 @@ bool CObjectEditState::Paste(const uint8_t* data, size_t size)
     pasted.condition = OneLetterCondition(pasted.condition);
     obj = std::move(pasted);
     return true;
-}
-
-int ProposedObjectVnum(const CTolvexDoc& doc)
-{
-    std::set<int> used;
-    for (const CObjData& object : doc.objects)
-        used.insert(object.vnum);
-    long long vnum = std::max(doc.lowerVnum, 1);
-    while (used.count(static_cast<int>(vnum)) != 0)
-        ++vnum;
-    return vnum <= doc.upperVnum ? static_cast<int>(vnum) : -1;
 }

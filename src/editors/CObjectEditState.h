@@ -69,7 +69,3 @@ private:
     int upperVnum;
     int ownIndex;
 };
-
-// The vnum a new object is offered: the lowest free one of the area's range
-// above 0 (a vnum of 0 ends the section in the file), or -1.
-int ProposedObjectVnum(const CTolvexDoc& doc);

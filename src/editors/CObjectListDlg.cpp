@@ -2,7 +2,7 @@
 
 #include "area/CTolvexDoc.h"
 #include "editors/CObjectEditDlg.h"
-#include "editors/CObjectEditState.h"
+#include "editors/DialogParts.h"
 #include "gui/CAreaDocument.h"
 #include "gui/Prompt.h"
 #include "text/TextWriter.h"
@@ -12,8 +12,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 std::string CObjectListDlg::ObjectLine(const CObjData& object)
 {
@@ -49,11 +47,6 @@ CObjectListDlg::CObjectListDlg(CAreaDocument& area, QWidget* parent)
     connect(remove, &QPushButton::clicked, this, &CObjectListDlg::Delete);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    // A line is chosen only by selecting it, not by the list taking the focus.
-    connect(list, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem*> selected = list->selectedItems();
-        chosen = selected.isEmpty() ? -1 : selected.first()->data(Qt::UserRole).toInt();
-    });
     // Enter reaches the default button (Edit); a double click edits too.
     connect(list, &QListWidget::itemDoubleClicked, this, &CObjectListDlg::Edit);
     list->installEventFilter(this);
@@ -67,21 +60,18 @@ CObjectListDlg::CObjectListDlg(CAreaDocument& area, QWidget* parent)
 
 void CObjectListDlg::Refill()
 {
-    const CTolvexDoc& doc = document.Doc();
-    // Sorted as plain text, so vnums of different lengths sort by their digits.
-    std::vector<std::pair<std::string, int>> lines;
-    for (size_t i = 0; i < doc.objects.size(); ++i)
-        lines.emplace_back(ObjectLine(doc.objects[i]), static_cast<int>(i));
-    std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    list->clear();
-    for (const auto& line : lines) {
-        auto* item = new QListWidgetItem(FromBytes(line.first), list);
-        item->setData(Qt::UserRole, line.second);
-    }
+    std::vector<std::string> lines;
+    for (const CObjData& object : document.Doc().objects)
+        lines.push_back(ObjectLine(object));
+    FillRecordLines(list, lines);
     list->setCurrentItem(nullptr);
     list->clearSelection();
-    chosen = -1;
     list->setFocus(Qt::OtherFocusReason);
+}
+
+int CObjectListDlg::ChosenObject() const
+{
+    return ChosenLine(list);
 }
 
 bool CObjectListDlg::eventFilter(QObject* watched, QEvent* event)
@@ -101,7 +91,7 @@ bool CObjectListDlg::eventFilter(QObject* watched, QEvent* event)
 void CObjectListDlg::Edit()
 {
     const CTolvexDoc& doc = document.Doc();
-    const int index = chosen;
+    const int index = ChosenObject();
     if (index < 0 || index >= static_cast<int>(doc.objects.size()))
         return;
     CObjData object = doc.objects[static_cast<size_t>(index)];
@@ -115,7 +105,7 @@ void CObjectListDlg::New()
 {
     const CTolvexDoc& doc = document.Doc();
     CObjData object;
-    object.vnum = ProposedObjectVnum(doc);
+    object.vnum = doc.FreeObjectVnum();
     if (object.vnum < 0) {
         Prompt().Show(this, QStringLiteral("Error"), QStringLiteral("No hay vnums disponibles!"), QMessageBox::Critical);
         return;
@@ -128,7 +118,7 @@ void CObjectListDlg::New()
 
 void CObjectListDlg::Delete()
 {
-    const int index = chosen;
+    const int index = ChosenObject();
     if (index < 0 || index >= static_cast<int>(document.Doc().objects.size()))
         return;
     const QMessageBox::StandardButton answer = Prompt().Ask(this, QStringLiteral("Attention!"),

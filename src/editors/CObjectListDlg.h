@@ -16,7 +16,7 @@ public:
     explicit CObjectListDlg(CAreaDocument& document, QWidget* parent = nullptr);
 
     // The object of the chosen line (its index in the document), or -1.
-    int ChosenObject() const { return chosen; }
+    int ChosenObject() const;
 
     // The object's line: vnum, tab, name.
     static std::string ObjectLine(const CObjData& object);
@@ -34,5 +34,4 @@ private:
 
     CAreaDocument& document;
     QListWidget* list = nullptr;
-    int chosen = -1;
 };

@@ -13,25 +13,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
-namespace {
-
-struct CChoice {
-    QString text;
-    int value;
-};
-
-// Sorted lists are filled in text order, as the lists sort themselves.
-void FillSorted(QComboBox* list, std::vector<CChoice> choices)
-{
-    std::stable_sort(choices.begin(), choices.end(),
-        [](const CChoice& a, const CChoice& b) { return a.text.compare(b.text, Qt::CaseInsensitive) < 0; });
-    for (const CChoice& choice : choices)
-        list->addItem(choice.text, choice.value);
-}
-
-} // namespace
+#include <vector>
 
 CResetEditDlg::CResetEditDlg(const CTolvexDoc& area, const CResetData& reset, int roomVnum, QWidget* parent)
     : QDialog(parent)

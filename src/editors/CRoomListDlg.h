@@ -16,12 +16,11 @@ public:
     explicit CRoomListDlg(const CTolvexDoc& doc, QWidget* parent = nullptr);
 
     // The chosen room's index in the document, or -1.
-    int ChosenRoom() const { return chosen; }
+    int ChosenRoom() const;
 
     // The room's line: marker, vnum, tab, name.
     static std::string RoomLine(const CRoomData& room);
 
 private:
     QListWidget* list = nullptr;
-    int chosen = -1;
 };

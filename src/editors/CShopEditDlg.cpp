@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include <algorithm>
 #include <vector>
 
 CShopEditDlg::CShopEditDlg(const CConfigTables& tables, const CShopData& original, QWidget* parent)
@@ -23,17 +22,14 @@ CShopEditDlg::CShopEditDlg(const CConfigTables& tables, const CShopData& origina
 
     auto* buyGroup = new QGroupBox(QStringLiteral("Buy"), this);
     auto* buyLayout = new QVBoxLayout(buyGroup);
-    std::vector<std::pair<QString, int>> types;
+    std::vector<CChoice> types;
     for (const auto& entry : tables.objTypes)
-        types.emplace_back(FromBytes(entry->name), entry->value);
-    std::stable_sort(types.begin(), types.end(),
-        [](const auto& a, const auto& b) { return a.first.compare(b.first, Qt::CaseInsensitive) < 0; });
+        types.push_back({ FromBytes(entry->name), entry->value });
     for (size_t i = 0; i < buyCombos.size(); ++i) {
         const QByteArray name = "buyTypeCombo" + QByteArray::number(static_cast<int>(i));
         QComboBox* combo = NamedWidget<QComboBox>(name.constData(), buyGroup);
         combo->addItem(QStringLiteral("nothing"), 0);
-        for (const auto& type : types)
-            combo->addItem(type.first, type.second);
+        FillSorted(combo, types);
         // A type the configuration does not list shows nothing and is kept.
         const int buys = this->shop.buyTypes[i];
         combo->setCurrentIndex(combo->findData(buys));

@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include <algorithm>
 #include <climits>
+#include <vector>
 
 namespace {
 
@@ -40,12 +40,8 @@ CTrainersDlg::CTrainersDlg(const CConfigTables& tableSet, const CMobData& mob, Q
     classCombo = NamedWidget<QComboBox>("classCombo", this);
     skillList = NamedWidget<QListWidget>("trainerSkillList", this);
     skillList->setSortingEnabled(true);
-    addButton = NamedWidget<QPushButton>("trainerAddButton", this);
-    addButton->setText(QStringLiteral("&Add"));
-    deleteButton = NamedWidget<QPushButton>("trainerDeleteButton", this);
-    deleteButton->setText(QStringLiteral("&Delete"));
-    for (QPushButton* button : { addButton, deleteButton })
-        button->setAutoDefault(false);
+    addButton = PlainButton(QStringLiteral("&Add"), "trainerAddButton", this);
+    deleteButton = PlainButton(QStringLiteral("&Delete"), "trainerDeleteButton", this);
     skillCombo = NamedWidget<QComboBox>("trainerSkillCombo", this);
     goldBox = TrainerNumberBox("goldBox", this);
     multBox = TrainerNumberBox("multBox", this);
@@ -54,19 +50,16 @@ CTrainersDlg::CTrainersDlg(const CConfigTables& tableSet, const CMobData& mob, Q
     initiateCombo->addItem(QStringLiteral("No"), 0);
     initiateCombo->addItem(QStringLiteral("Yes"), 1);
 
-    const auto sortedNames = [](const CEntryTable<CTableEntry>& table) {
-        std::vector<std::pair<QString, int>> names;
+    // Each name carries its place in the table.
+    const auto names = [](const CEntryTable<CTableEntry>& table) {
+        std::vector<CChoice> choices;
         for (int i = 0; i < table.Count(); ++i)
-            names.emplace_back(FromBytes(table[i].name), i);
-        std::stable_sort(names.begin(), names.end(),
-            [](const auto& a, const auto& b) { return a.first.compare(b.first, Qt::CaseInsensitive) < 0; });
-        return names;
+            choices.push_back({ FromBytes(table[i].name), i });
+        return choices;
     };
-    for (const auto& skill : sortedNames(tableSet.skills))
-        skillCombo->addItem(skill.first, skill.second);
+    FillSorted(skillCombo, names(tableSet.skills));
     classCombo->addItem(QString(), -1);
-    for (const auto& name : sortedNames(tableSet.classes))
-        classCombo->addItem(name.first, name.second);
+    FillSorted(classCombo, names(tableSet.classes));
     // A class the configuration does not list shows none and stays.
     classCombo->setCurrentIndex(-1);
     for (int i = 0; i < tableSet.classes.Count(); ++i)

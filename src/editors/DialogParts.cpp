@@ -1,12 +1,19 @@
 #include "editors/DialogParts.h"
 
+#include "gui/CNumberBox.h"
+#include "gui/Prompt.h"
+
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <algorithm>
+#include <numeric>
 #include <utility>
 
 QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent)
@@ -14,6 +21,48 @@ QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent)
     auto* label = new QLabel(QString::fromLatin1(text), parent);
     label->setBuddy(buddy);
     return label;
+}
+
+CNumberBox* RangedNumberBox(const char* name, int lowest, int highest, int spinLowest, int spinHighest, QWidget* parent)
+{
+    auto* box = NamedWidget<CNumberBox>(name, parent);
+    box->SetRanges(lowest, highest, spinLowest, spinHighest);
+    return box;
+}
+
+QPushButton* PlainButton(const QString& text, const char* name, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void FillSorted(QComboBox* combo, std::vector<CChoice> choices)
+{
+    std::stable_sort(choices.begin(), choices.end(),
+        [](const CChoice& a, const CChoice& b) { return a.text.compare(b.text, Qt::CaseInsensitive) < 0; });
+    for (const CChoice& choice : choices)
+        combo->addItem(choice.text, choice.data);
+}
+
+void FillRecordLines(QListWidget* list, const std::vector<std::string>& lines)
+{
+    std::vector<int> order(lines.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+        [&lines](int a, int b) { return lines[static_cast<size_t>(a)] < lines[static_cast<size_t>(b)]; });
+    list->clear();
+    for (int record : order) {
+        auto* item = new QListWidgetItem(FromBytes(lines[static_cast<size_t>(record)]), list);
+        item->setData(Qt::UserRole, record);
+    }
+}
+
+int ChosenLine(const QListWidget* list)
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : selected.front()->data(Qt::UserRole).toInt();
 }
 
 QDialogButtonBox* OkCancelButtons(QDialog* dialog)

@@ -1,14 +1,21 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 #include <QWidget>
 
 #include <functional>
+#include <string>
+#include <vector>
 
+class CNumberBox;
+class QComboBox;
 class QDialog;
 class QDialogButtonBox;
 class QLabel;
+class QListWidget;
 class QMenuBar;
+class QPushButton;
 
 // The pieces every editor dialog builds the same way.
 
@@ -23,6 +30,30 @@ T* NamedWidget(const char* name, QWidget* parent)
 
 // A caption whose mnemonic moves the focus to `buddy`.
 QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent);
+
+// A number box that accepts `lowest`..`highest` while its spin keeps to
+// `spinLowest`..`spinHighest`.
+CNumberBox* RangedNumberBox(const char* name, int lowest, int highest, int spinLowest, int spinHighest, QWidget* parent);
+
+// A push button that Enter never presses: Enter is the dialog's OK.
+QPushButton* PlainButton(const QString& text, const char* name, QWidget* parent);
+
+// A line of a choice list: the text it shows and the item data it carries.
+struct CChoice {
+    QString text;
+    QVariant data;
+};
+// Adds `choices` after what `combo` holds, in the order of their texts with
+// case ignored, as a sorted list would show them; equal texts keep their order.
+void FillSorted(QComboBox* combo, std::vector<CChoice> choices);
+
+// Fills `list` anew, one line per record: `lines[i]` carries record i. The
+// lines are sorted as plain text, so vnums of different lengths sort by
+// their digits.
+void FillRecordLines(QListWidget* list, const std::vector<std::string>& lines);
+// The record of the line the builder chose, or -1: the current line that
+// the list keeps is no choice.
+int ChosenLine(const QListWidget* list);
 
 // OK ("okButton", the default) and Cancel ("cancelButton"), wired to the
 // dialog's accept and reject.
