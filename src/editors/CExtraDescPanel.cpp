@@ -1,5 +1,6 @@
 #include "editors/CExtraDescPanel.h"
 
+#include "editors/DialogParts.h"
 #include "editors/ExtraDescList.h"
 #include "gui/Prompt.h"
 
@@ -57,7 +58,7 @@ CExtraDescPanel::CExtraDescPanel(QWidget* parent)
     });
     connect(descriptionEdit, &QPlainTextEdit::textChanged, this, [this] {
         if (!filling && list && chosen >= 0)
-            (*list)[static_cast<size_t>(chosen)].description = ToBytes(descriptionEdit->toPlainText());
+            (*list)[static_cast<size_t>(chosen)].description = ToBytes(BoxText(descriptionEdit));
     });
     connect(addButton, &QPushButton::clicked, this, &CExtraDescPanel::Add);
     connect(deleteButton, &QPushButton::clicked, this, &CExtraDescPanel::Delete);
@@ -113,7 +114,7 @@ void CExtraDescPanel::Add()
     if (keyword.empty())
         return;
     const bool known = FindExtraDesc(*list, keyword) >= 0;
-    const int entry = AddExtraDesc(*list, keyword, ToBytes(descriptionEdit->toPlainText()));
+    const int entry = AddExtraDesc(*list, keyword, ToBytes(BoxText(descriptionEdit)));
     if (known) {
         Choose(entry);
         return;

@@ -84,9 +84,7 @@ void CMobEditDlg::BuildWidgets()
     // Players see the short description as it is written: no case is forced.
     shortEdit = NamedWidget<QLineEdit>("shortDescEdit", this);
     longEdit = NamedWidget<QLineEdit>("longDescEdit", this);
-    descriptionEdit = NamedWidget<QPlainTextEdit>("descriptionEdit", this);
-    descriptionEdit->setTabChangesFocus(true);
-    descriptionEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    descriptionEdit = TextBox("descriptionEdit", this);
     // Descriptions are wrapped near 72 columns when saved.
     descriptionEdit->setMinimumSize(descriptionEdit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 74, 90);
     QWidget* numbers = BuildNumbers();
@@ -329,7 +327,7 @@ void CMobEditDlg::ShowMob()
     shortEdit->setText(FromBytes(mob.shortDesc));
     longEdit->setText(FromBytes(mob.longDesc));
     descriptionEdit->setPlainText(FromBytes(mob.description));
-    shownDescription = descriptionEdit->toPlainText();
+    shownDescription = BoxText(descriptionEdit);
     alignmentBox->setValue(mob.alignment);
     groupBox->setValue(mob.group);
     hitrollBox->setValue(mob.hitroll);
@@ -385,7 +383,7 @@ bool CMobEditDlg::TakeControls()
     taken.name = ToBytes(nameEdit->text());
     taken.shortDesc = ToBytes(shortEdit->text());
     taken.longDesc = ToBytes(longEdit->text());
-    const QString description = descriptionEdit->toPlainText();
+    const QString description = BoxText(descriptionEdit);
     if (description != shownDescription)
         taken.description = ToBytes(description);
     taken.material = ToBytes(materialEdit->text());

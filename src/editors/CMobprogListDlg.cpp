@@ -12,22 +12,11 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
-
-// The box's text with "\n" line ends. Its plain text would turn the Latin-1
-// no-break space into a blank, so the raw text is read instead.
-QString BoxText(const QPlainTextEdit* edit)
-{
-    QString text = edit->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return text;
-}
 
 void ShowVnumError(QWidget* parent, const std::string& text)
 {

@@ -26,14 +26,6 @@
 
 namespace {
 
-QPlainTextEdit* TextBox(const char* name, QWidget* parent)
-{
-    auto* box = NamedWidget<QPlainTextEdit>(name, parent);
-    box->setTabChangesFocus(true);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    return box;
-}
-
 CNumberBox* NumberBox(const char* name, int lowest, int highest, QWidget* parent)
 {
     auto* box = NamedWidget<CNumberBox>(name, parent);
@@ -262,7 +254,7 @@ bool CRoomEditDlg::TakeControls()
         return false;
     room.vnum = vnum;
     room.name = ToBytes(nameEdit->text());
-    room.description = ToBytes(descriptionEdit->toPlainText());
+    room.description = ToBytes(BoxText(descriptionEdit));
     room.owner = ToBytes(ownerEdit->text());
     room.clan = ToBytes(clanEdit->text());
     return true;
@@ -272,7 +264,7 @@ bool CRoomEditDlg::TakeExitBoxes(CExitData& boxes)
 {
     if (!exitVnumBox->Take(boxes.toVnum) || !exitKeyBox->Take(boxes.key))
         return false;
-    boxes.description = ToBytes(exitDescriptionEdit->toPlainText());
+    boxes.description = ToBytes(BoxText(exitDescriptionEdit));
     boxes.keyword = ToBytes(exitKeywordEdit->text());
     return true;
 }

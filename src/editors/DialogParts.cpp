@@ -10,11 +10,29 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <numeric>
 #include <utility>
+
+QPlainTextEdit* TextBox(const char* name, QWidget* parent)
+{
+    auto* box = NamedWidget<QPlainTextEdit>(name, parent);
+    box->setTabChangesFocus(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return box;
+}
+
+QString BoxText(const QPlainTextEdit* box)
+{
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
 
 QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent)
 {

@@ -15,6 +15,7 @@ class QDialogButtonBox;
 class QLabel;
 class QListWidget;
 class QMenuBar;
+class QPlainTextEdit;
 class QPushButton;
 
 // The pieces every editor dialog builds the same way.
@@ -27,6 +28,13 @@ T* NamedWidget(const char* name, QWidget* parent)
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
+
+// A box for a record's description: Tab leaves it, and its scroll bar shows
+// always.
+QPlainTextEdit* TextBox(const char* name, QWidget* parent);
+// The box's text with "\n" line ends. Its plain text would turn the Latin-1
+// no-break space (byte 0xA0) into a blank, so the raw text is read instead.
+QString BoxText(const QPlainTextEdit* box);
 
 // A caption whose mnemonic moves the focus to `buddy`.
 QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent);

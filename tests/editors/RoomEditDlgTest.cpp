@@ -124,6 +124,29 @@ TEST_F(RoomEditDlg, OkKeepsAnExitWithoutADestinationAndTheLineBreaksOfDescriptio
     EXPECT_EQ(Edited().description, room.description);
 }
 
+// Latin-1 texts use byte 0xA0 (a no-break space); a text box's plain text
+// would hand it back as a blank.
+TEST_F(RoomEditDlg, OkKeepsTheNoBreakSpaceOfEveryDescription)
+{
+    CRoomData& room = doc.rooms[0];
+    room.description = "A\xA0sign.\n";
+    room.exits[DirNorth].description = "Far\xA0" "away.";
+    room.extraDescs[1].description = "Old\xA0stone.";
+    Open();
+    auto* keyword = W<QComboBox>("extraKeywordCombo");
+    const int altar = keyword->findText(QStringLiteral("altar"));
+    keyword->setCurrentIndex(altar);
+    emit keyword->activated(altar);
+    auto* extra = W<QPlainTextEdit>("extraDescriptionEdit");
+    QTest::keyClick(extra, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(extra, QStringLiteral("!"));
+    Press("okButton");
+    EXPECT_TRUE(prompt.shown.empty()) << "nothing is refused";
+    EXPECT_EQ(Edited().description, "A\xA0sign.\n") << "room";
+    EXPECT_EQ(Edited().exits[DirNorth].description, "Far\xA0" "away.") << "exit";
+    EXPECT_EQ(Extras(), "Plaque=Gold letters.;altar=Old\xA0stone.!;") << "an extra description edited in its box";
+}
+
 TEST_F(RoomEditDlg, ResetListRewritesTheVnumMovesAddsEditsAndDeletes)
 {
     auto* up = W<QPushButton>("resetUpButton");
