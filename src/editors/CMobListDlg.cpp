@@ -64,8 +64,6 @@ void CMobListDlg::Refill()
     for (const CMobData& mob : document.Doc().mobs)
         lines.push_back(MobLine(mob));
     FillRecordLines(list, lines);
-    // A refill forgets the chosen mob; the current row the list keeps is no choice.
-    list->clearSelection();
 }
 
 void CMobListDlg::TakeKeyboardBack()

@@ -8,7 +8,6 @@
 #include "text/TextWriter.h"
 
 #include <QDialogButtonBox>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -49,7 +48,6 @@ CObjectListDlg::CObjectListDlg(CAreaDocument& area, QWidget* parent)
 
     // Enter reaches the default button (Edit); a double click edits too.
     connect(list, &QListWidget::itemDoubleClicked, this, &CObjectListDlg::Edit);
-    list->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list, 1);
@@ -64,28 +62,12 @@ void CObjectListDlg::Refill()
     for (const CObjData& object : document.Doc().objects)
         lines.push_back(ObjectLine(object));
     FillRecordLines(list, lines);
-    list->setCurrentItem(nullptr);
-    list->clearSelection();
     list->setFocus(Qt::OtherFocusReason);
 }
 
 int CObjectListDlg::ChosenObject() const
 {
     return ChosenLine(list);
-}
-
-bool CObjectListDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    // Taking the focus gives the list a current line but chooses none; the
-    // first arrow chooses that line rather than move past it.
-    if (watched == list && event->type() == QEvent::KeyPress && list->selectedItems().isEmpty() && list->currentItem()) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Down || key == Qt::Key_Up) {
-            list->currentItem()->setSelected(true);
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void CObjectListDlg::Edit()

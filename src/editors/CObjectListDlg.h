@@ -25,9 +25,6 @@ public:
     void New();
     void Delete();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     // Lists the objects again, with no line chosen.
     void Refill();

@@ -75,6 +75,9 @@ void FillRecordLines(QListWidget* list, const std::vector<std::string>& lines)
         auto* item = new QListWidgetItem(FromBytes(lines[static_cast<size_t>(record)]), list);
         item->setData(Qt::UserRole, record);
     }
+    // Through the view, so that taking the focus does not make the first
+    // line current.
+    list->setCurrentIndex(QModelIndex());
 }
 
 int ChosenLine(const QListWidget* list)

@@ -57,7 +57,8 @@ void FillSorted(QComboBox* combo, std::vector<CChoice> choices);
 
 // Fills `list` anew, one line per record: `lines[i]` carries record i. The
 // lines are sorted as plain text, so vnums of different lengths sort by
-// their digits.
+// their digits. No line is chosen or current, so the first arrow key
+// chooses the first line.
 void FillRecordLines(QListWidget* list, const std::vector<std::string>& lines);
 // The record of the line the builder chose, or -1: the current line that
 // the list keeps is no choice.

@@ -56,6 +56,8 @@ TEST_F(MobList, OpensOnTheListWithNothingChosenAndLinesSortAsText)
     Press("deleteButton");
     EXPECT_TRUE(prompt.asked.empty()) << "Edit and Delete with nothing chosen do nothing";
     EXPECT_FALSE(area->Editor().CanUndo());
+    QTest::keyClick(Lines(), Qt::Key_Down);
+    EXPECT_EQ(Lines()->row(Lines()->selectedItems().value(0)), 0) << "the first arrow chooses the first line";
 }
 
 TEST_F(MobList, DeleteEditAndNewAreEachOneStepOnTheLinesRecord)

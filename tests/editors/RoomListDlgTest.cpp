@@ -23,9 +23,10 @@ protected:
 
 TEST_F(RoomListDlg, LinesSortAsTextWithRoomsOffTheMapLastAndEditGivesTheRoom)
 {
-    // row chosen (-1 none), button or key, result, room given
-    const struct { int row; const char* button; int result; int room; } cases[] = {
-        { 3, "editButton", QDialog::Accepted, 2 }, { -1, "editButton", QDialog::Accepted, -1 }, { 0, nullptr, QDialog::Rejected, -1 } };
+    // row chosen (-1 none), Down pressed, button or key, result, room given
+    const struct { int row; bool down; const char* button; int result; int room; } cases[] = {
+        { 3, false, "editButton", QDialog::Accepted, 2 }, { -1, false, "editButton", QDialog::Accepted, -1 },
+        { 0, false, nullptr, QDialog::Rejected, -1 }, { -1, true, "editButton", QDialog::Accepted, 1 } };
     for (const auto& c : cases) {
         CRoomListDlg dialog(doc);
         dialog.show();
@@ -39,12 +40,15 @@ TEST_F(RoomListDlg, LinesSortAsTextWithRoomsOffTheMapLastAndEditGivesTheRoom)
         EXPECT_EQ(lines.join(QLatin1Char('|')), QStringLiteral(" 10012\tTower| 9000\tGate| 950\tYard|U3001\tLost cellar"));
         if (c.row >= 0)
             list->setCurrentRow(c.row); // the row the list takes with the focus is no choice
+        if (c.down)
+            QTest::keyClick(list, Qt::Key_Down); // the first arrow chooses the first line
         if (c.button)
             Click(&dialog, c.button);
         else
             QTest::keyClick(&dialog, Qt::Key_Escape);
-        EXPECT_EQ(dialog.result(), c.result) << "row " << c.row;
+        EXPECT_EQ(dialog.result(), c.result) << "row " << c.row << (c.down ? " then Down" : "");
         EXPECT_EQ(dialog.result() == QDialog::Accepted ? dialog.ChosenRoom() : -1, c.room)
-            << "the line carries the room's index in the area; none chosen, none given";
+            << "row " << c.row << (c.down ? " then Down" : "")
+            << ": the line carries the room's index in the area; none chosen, none given";
     }
 }
