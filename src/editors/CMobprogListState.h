@@ -1,5 +1,7 @@
 #pragma once
 
+#include "area/CTolvexDoc.h"
+
 #include <string>
 #include <vector>
 
@@ -15,7 +17,7 @@ public:
     static constexpr const char* InUse = "Este Vnum ya esta en uso!\nDesea ajustarlo automaticamente?";
     static constexpr const char* NoFreeVnum = "No hay vnums disponibles!";
     static constexpr const char* ConfirmDelete = "Attention! This action is irreversable! \nDo you wish to continue?";
-    static constexpr int HighestVnum = 32767;
+    static constexpr int HighestVnum = CTolvexDoc::HighestMobprogVnum;
 
     explicit CMobprogListState(CAreaEditor& editor);
 
