@@ -15,9 +15,7 @@ class RoomClipboard : public EditorFixture {
 std::unique_ptr<CRoomEditDlg> OpenActive(CTolvexDoc& document)
 {
     auto dialog = std::make_unique<CRoomEditDlg>(document, document.rooms[0], 0);
-    dialog->show();
-    dialog->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    ShowActive(dialog.get());
     return dialog;
 }
 

@@ -29,15 +29,10 @@ TEST_F(RoomListDlg, LinesSortAsTextWithRoomsOffTheMapLastAndEditGivesTheRoom)
         { 0, false, nullptr, QDialog::Rejected, -1 }, { -1, true, "editButton", QDialog::Accepted, 1 } };
     for (const auto& c : cases) {
         CRoomListDlg dialog(doc);
-        dialog.show();
-        dialog.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        ShowActive(&dialog);
         auto* list = Find<QListWidget>(&dialog, "roomList");
         EXPECT_TRUE(list->hasFocus() && list->selectedItems().isEmpty()) << "opens on the list with nothing chosen";
-        QStringList lines;
-        for (int i = 0; i < list->count(); ++i)
-            lines << list->item(i)->text();
-        EXPECT_EQ(lines.join(QLatin1Char('|')), QStringLiteral(" 10012\tTower| 9000\tGate| 950\tYard|U3001\tLost cellar"));
+        EXPECT_EQ(ListLines(list), " 10012\tTower| 9000\tGate| 950\tYard|U3001\tLost cellar");
         if (c.row >= 0)
             list->setCurrentRow(c.row); // the row the list takes with the focus is no choice
         if (c.down)
