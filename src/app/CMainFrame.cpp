@@ -41,6 +41,7 @@ bool IsDocumentCommand(Command c)
     case Command::FileSaveAs:
     case Command::FilePrint:
     case Command::FilePrintPreview:
+    case Command::AreaRewrapAll:
     case Command::WindowNew:
     case Command::WindowCascade:
     case Command::WindowTile:
@@ -170,7 +171,7 @@ void CMainFrame::CreateMenus()
         menu("&Edit", "menuEdit", { Command::EditUndo, Command::EditRedo, separator, Command::EditCut, Command::EditCopy, Command::EditPaste,
                                       separator, Command::EditGoToRoom }),
         menu("&View", "menuView", { Command::ViewToolbar, Command::ViewStatusBar, Command::ViewMapStatusBar, separator, Command::ViewAllRooms, separator }),
-        menu("&Area", "menuArea", { Command::AreaGeneral, separator, Command::AreaKeepLayout }),
+        menu("&Area", "menuArea", { Command::AreaGeneral, separator, Command::AreaKeepLayout, Command::AreaRewrapAll }),
         menu("&Rooms", "menuRooms",
             { Command::RoomsList, Command::RoomsEdit, Command::RoomsNew, Command::RoomsDelete, separator,
                 Command::RoomsCreateNorth, Command::RoomsCreateSouth, Command::RoomsCreateEast, Command::RoomsCreateWest,
@@ -317,6 +318,10 @@ void CMainFrame::ConnectCommands()
     onView(Command::EditGoToRoom, &CTolvexView::OnGoToRoom);
     onView(Command::AreaGeneral, &CTolvexView::OnAreaGeneral);
     on(Command::AreaKeepLayout, [this] { app.SetKeepTextLayout(Action(Command::AreaKeepLayout)->isChecked()); });
+    onDocument(Command::AreaRewrapAll, [this](CAreaDocument& d) {
+        if (!d.Editor().RewrapAllTexts())
+            statusBar()->showMessage(QStringLiteral("Every description is already wrapped."), 5000);
+    });
     onView(Command::RoomsList, &CTolvexView::OnRoomsList);
     onView(Command::RoomsEdit, &CTolvexView::OnRoomsEdit);
     onView(Command::RoomsNew, &CTolvexView::OnRoomsNew);

@@ -7,4 +7,6 @@ class CExtraDescData {
 public:
     std::string keyword;
     std::string description;
+    // Changed in the editor since it was read: the save formats it.
+    bool edited = false;
 };

@@ -49,6 +49,9 @@ public:
     std::string shortDesc;
     std::string longDesc;
     std::string description;
+    // See CExtraDescData::edited.
+    bool longDescEdited = false;
+    bool descriptionEdited = false;
     std::string race;
     uint32_t act = 0;
     uint32_t aff = 0;

@@ -49,4 +49,5 @@ public:
     // The file line the record began on, 0 for a record not read from a file;
     // never written.
     int line = 0;
+    std::array<bool, 5> valueTextEdited {}; // see CExtraDescData::edited
 };

@@ -27,6 +27,7 @@ public:
     int key = 0;
     int toVnum = 0;
     uint32_t exitFlags = 0;
+    bool descriptionEdited = false; // see CExtraDescData::edited
 };
 
 // The ROM lock code (0 to 4) that a D line of #ROOMS gives exit flags; the
@@ -58,4 +59,5 @@ public:
     // The file line the record began on, 0 for a record not read from a file;
     // never written.
     int line = 0;
+    bool descriptionEdited = false; // see CExtraDescData::edited
 };

@@ -176,11 +176,11 @@ void WarnLayout(IDiagnostics& diagnostics, const CLayoutNotes& notes)
         return;
     Warn(diagnostics, notes.firstLine,
         notes.count == 1
-            ? Format("1 description has a layout (indented lines, blank lines or drawings) that saving re-wraps; "
-                     "it is %s at line %d. Area > Keep Text Layout keeps it.",
+            ? Format("1 description has a layout (indented lines, blank lines or drawings) that re-wrapping "
+                     "loses; it is %s at line %d.",
                   { notes.firstRecord, notes.firstLine })
-            : Format("%d descriptions have a layout (indented lines, blank lines or drawings) that saving "
-                     "re-wraps; the first is %s at line %d. Area > Keep Text Layout keeps them.",
+            : Format("%d descriptions have a layout (indented lines, blank lines or drawings) that re-wrapping "
+                     "loses; the first is %s at line %d.",
                   { notes.count, notes.firstRecord, notes.firstLine }));
 }
 
@@ -207,6 +207,7 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSa
         diagnostics.Report(d);
         return false;
     }
+    const bool endsWithLineFeed = !bytes.empty() && bytes.back() == '\n';
     std::istringstream text(std::move(bytes));
     CTextReader in(text);
     if (in.AtEnd())
@@ -226,7 +227,9 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSa
                 Warn(diagnostics, in.TokenLine(),
                     Format("The file was read only up to line %d: what follows it was not understood and will not be saved.", { in.TokenLine() }));
             } else {
-                Warn(diagnostics, in.Line(), "The file ends without \"#$\"; it was read to its end.");
+                // After a closing line feed the reader counts a line the file does not have.
+                Warn(diagnostics, endsWithLineFeed ? in.Line() - 1 : in.Line(),
+                    "The file ends without \"#$\"; it was read to its end.");
             }
             break;
         }
@@ -268,11 +271,17 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSa
     }
     writesHeader = fileHeader != AreaHeader::None;
     WarnHeaderChange(diagnostics, headerLine, fileHeader, HeaderOfDialect(saveOptions.mudType));
-    if (!saveOptions.keepLayout)
+    if (saveOptions.rewrapAll)
         WarnLayout(diagnostics, context.layout);
     DistributeResets(&diagnostics);
     modified = false;
     return true;
+}
+
+bool CTolvexDoc::HasRecords() const
+{
+    return !rooms.empty() || !objects.empty() || !mobs.empty() || !mobprogs.empty() || !resets.empty()
+        || !strayResets.empty() || !strayShops.empty() || !straySpecials.empty();
 }
 
 CSaveOptions CTolvexDoc::DefaultSaveOptions() const
@@ -294,6 +303,12 @@ void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnosti
     if (writesHeader)
         WriteHeader(context, FileNamePart(pathName));
     WriteKeptSections(context);
+    // A file of helps or socials alone comes back as it was: the server
+    // stops on a record section that no header precedes.
+    if (!writesHeader && !HasRecords()) {
+        out << "#$\n";
+        return;
+    }
     WriteMobiles(context);
     WriteObjects(context);
     WriteRooms(context);

@@ -15,13 +15,15 @@
 #include <string>
 #include <vector>
 
-// How a save writes: the dialect, whether the #MOBPROGS section is written,
-// and whether descriptions keep their own line breaks instead of being
-// re-wrapped.
+// How a save writes: the dialect and whether the #MOBPROGS section is
+// written. Descriptions are written as read, but for those the builder edited,
+// which are formatted unless their typed layout is kept; `rewrapAll` formats
+// every one.
 struct CSaveOptions {
     MudType mudType = MudType::Quendar;
     bool mobprogs = true;
     bool keepLayout = false;
+    bool rewrapAll = false;
 };
 
 // The header sections a file can have.
@@ -113,6 +115,8 @@ public:
     void Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics) const;
     void Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics, const CSaveOptions& options) const;
     CSaveOptions DefaultSaveOptions() const;
+    // Whether the area holds any record, its own or another area's.
+    bool HasRecords() const;
 
     // Lookups: the first record with the vnum whose position is not `skip`, or -1.
     int FindRoomIndex(int vnum, int skip = -1) const;

@@ -12,7 +12,13 @@ std::string ReadDescription(CReadContext& c, const char* kind, int vnum)
     return text;
 }
 
-std::string DescriptionForFile(const CSaveOptions& options, const std::string& text)
+std::string FormattedDescription(const std::string& text)
 {
-    return CleanText(options.keepLayout ? text : FormatDescription(text));
+    return CleanText(FormatDescription(text));
+}
+
+std::string DescriptionForFile(const CSaveOptions& options, const std::string& text, bool edited)
+{
+    const bool format = options.rewrapAll || (edited && !options.keepLayout);
+    return format ? FormattedDescription(text) : CleanText(text);
 }

@@ -220,19 +220,16 @@ char ReadRecordLines(CMobReader& r)
 }
 
 // A word in quotes, so that spaces in it survive; `"` when it holds a `'`.
-std::string Quoted(const std::string& word)
+// Skill names are quoted as the game writes them; other words only when they
+// must be. `changed` is set when a word could not be written to read back.
+std::string Quoted(const std::string& word, bool& changed)
 {
-    const char mark = word.find('\'') == std::string::npos ? '\'' : '"';
-    return mark + word + mark;
+    return WordForFile(word, true, changed);
 }
 
-// A word as it stands, unless reading it back as a word would fail: an empty
-// word would take the next field's place and a space would split it.
-std::string Word(const std::string& word)
+std::string Word(const std::string& word, bool& changed)
 {
-    if (word.empty() || word.find_first_of(" \t\r\n") != std::string::npos || word[0] == '\'' || word[0] == '"')
-        return Quoted(word);
-    return word;
+    return WordForFile(word, false, changed);
 }
 
 std::string Dice(const std::array<int, 3>& dice)
@@ -240,27 +237,28 @@ std::string Dice(const std::array<int, 3>& dice)
     return Format("%dd%d+%d ", { dice[0], dice[1], dice[2] });
 }
 
-void WriteFixedBlock(std::ostream& out, const CMobData& m, const CSaveOptions& options)
+void WriteFixedBlock(std::ostream& out, const CMobData& m, const CSaveOptions& options, bool& changed)
 {
     WriteFormatted(out, "#%d\n", m.vnum);
     WriteFormatted(out, "%s~\n", CleanText(m.name));
     WriteFormatted(out, "%s~\n", CleanText(m.shortDesc));
-    WriteFormatted(out, "%s~\n", DescriptionForFile(options, m.longDesc));
-    WriteFormatted(out, "%s~\n", DescriptionForFile(options, m.description));
+    WriteFormatted(out, "%s~\n", DescriptionForFile(options, m.longDesc, m.longDescEdited));
+    WriteFormatted(out, "%s~\n", DescriptionForFile(options, m.description, m.descriptionEdited));
     WriteFormatted(out, "%s~\n", CleanText(m.race));
     WriteFormatted(out, "%s %s %d %d\n", FlagsToLetters(m.act), FlagsToLetters(m.aff), m.alignment, m.group);
     WriteFormatted(out, "%d %d %s%s%s%s\n", m.level, m.hitroll, Dice(m.hitDice), Dice(m.manaDice), Dice(m.damDice),
-        Word(m.damType));
+        Word(m.damType, changed));
     // Integer division drops the remainder toward zero: 15 gives 1, -15 gives -1.
     WriteFormatted(out, "%d %d %d %d\n", m.ac[0] / 10, m.ac[1] / 10, m.ac[2] / 10, m.ac[3] / 10);
     WriteFormatted(out, "%s %s %s %s\n", FlagsToLetters(m.off), FlagsToLetters(m.imm), FlagsToLetters(m.res),
         FlagsToLetters(m.vuln));
-    WriteFormatted(out, "%s %s %s %ld\n", Word(m.startPos), Word(m.defaultPos), Word(m.sex), static_cast<long>(m.wealth));
-    WriteFormatted(out, "%s %s %s %s\n", FlagsToLetters(m.form), FlagsToLetters(m.parts), Word(m.size),
-        Word(m.material.empty() ? std::string("unknown") : m.material));
+    WriteFormatted(out, "%s %s %s %ld\n", Word(m.startPos, changed), Word(m.defaultPos, changed), Word(m.sex, changed),
+        static_cast<long>(m.wealth));
+    WriteFormatted(out, "%s %s %s %s\n", FlagsToLetters(m.form), FlagsToLetters(m.parts), Word(m.size, changed),
+        Word(m.material.empty() ? std::string("unknown") : m.material, changed));
 }
 
-void WriteRecordLines(std::ostream& out, const CConfigTables& tables, const CMobData& m)
+void WriteRecordLines(std::ostream& out, const CConfigTables& tables, const CMobData& m, bool& changed)
 {
     // The sets written above already hold the race's bits; `F` takes away
     // those that this mob lacks, so the sets read back unchanged.
@@ -283,15 +281,15 @@ void WriteRecordLines(std::ostream& out, const CConfigTables& tables, const CMob
             WriteFormatted(out, "G mercmsg %d %s~\n", static_cast<int>(i), CleanText(m.mercMessages[i]));
 
     for (const CMercSkill& skill : m.mercSkills)
-        WriteFormatted(out, "S %d %s\n", skill.value, Quoted(skill.skill));
+        WriteFormatted(out, "S %d %s\n", skill.value, Quoted(skill.skill, changed));
 
     for (const CMobTrigger& trigger : m.triggers)
-        WriteFormatted(out, "M %s %d %s~\n", Word(trigger.trigger), trigger.vnum, CleanText(trigger.phrase));
+        WriteFormatted(out, "M %s %d %s~\n", Word(trigger.trigger, changed), trigger.vnum, CleanText(trigger.phrase));
 
     if (!m.trainerClass.empty())
-        WriteFormatted(out, "P class %s\n", Quoted(m.trainerClass));
+        WriteFormatted(out, "P class %s\n", Quoted(m.trainerClass, changed));
     for (const CTrainerSkill& skill : m.trainerSkills)
-        WriteFormatted(out, "P skill %s %i %i %i %i\n", Quoted(skill.skill), skill.gold, skill.mult, skill.maxLevel,
+        WriteFormatted(out, "P skill %s %i %i %i %i\n", Quoted(skill.skill, changed), skill.gold, skill.mult, skill.maxLevel,
             skill.initiate);
 }
 
@@ -322,9 +320,17 @@ bool ReadMobiles(CReadContext& c)
 void WriteMobiles(CWriteContext& c)
 {
     WriteFormatted(c.out, "#MOBILES\n");
+    std::string quotesDropped;
     for (const CMobData& mob : c.doc.mobs) {
-        WriteFixedBlock(c.out, mob, c.options);
-        WriteRecordLines(c.out, c.tables, mob);
+        bool changed = false;
+        WriteFixedBlock(c.out, mob, c.options, changed);
+        WriteRecordLines(c.out, c.tables, mob, changed);
+        if (changed)
+            quotesDropped += (quotesDropped.empty() ? "" : ", ") + std::to_string(mob.vnum);
     }
     WriteFormatted(c.out, "#0\n\n\n\n");
+    if (!quotesDropped.empty())
+        Warn(c.diagnostics, 0,
+            Format("Words holding both kinds of quote mark and a blank were saved without their double quotes. "
+                   "Mobs: %s.", { quotesDropped }));
 }

@@ -128,34 +128,6 @@ void ReportUnknownType(CReadContext& c, const CObjData& obj, const std::string& 
     c.diagnostics.Report(d);
 }
 
-// A word value as the reader's word rule gives it back. A bare word ends at the
-// first blank and an empty one is not there at all, so those are quoted; the
-// quote mark is one the text does not hold.
-std::string WordForFile(const std::string& text, bool quoted, bool& quotesDropped)
-{
-    std::string word = CleanText(text);
-    if (!quoted) {
-        quoted = word.empty() || word[0] == '\'' || word[0] == '"';
-        for (char ch : word)
-            quoted = quoted || IsBlank(ch);
-        if (!quoted)
-            return word;
-    }
-    char mark = '\'';
-    if (word.find('\'') != std::string::npos) {
-        mark = '"';
-        if (word.find('"') != std::string::npos) {
-            quotesDropped = true;
-            std::string kept;
-            for (char ch : word)
-                if (ch != '"')
-                    kept += ch;
-            word = kept;
-        }
-    }
-    return mark + word + mark;
-}
-
 // Value i in its kind's form. Y, X and Z write no separator after them: in
 // value 4 the level line's line feed follows. In values 0 to 3 a space is
 // still written, since the next value would otherwise be read into this one.
@@ -164,14 +136,18 @@ std::string ValueForFile(char kind, const CObjData& obj, size_t i, const CSaveOp
     const std::string separator = (i == 4 && (kind == 'Y' || kind == 'X' || kind == 'Z')) ? "" : " ";
     const uint32_t flags = static_cast<uint32_t>(obj.values[i]);
     switch (kind) {
-    case 'D': case 'E': case 'F': case 'N': case 'Y':
+    case 'D':
+        // Money and charges: the reader takes letters too, but a builder
+        // reads "1000" where the letters say nothing.
+        return std::to_string(obj.values[i]) + separator;
+    case 'E': case 'F': case 'N': case 'Y':
         return FlagsToLetters(flags) + separator;
     case 'L': case 'O':
         return WordForFile(obj.valueTexts[i], false, quotesDropped) + separator;
     case 'W': case 'X':
         return WordForFile(obj.valueTexts[i], true, quotesDropped) + separator;
     case 'S':
-        return DescriptionForFile(options, obj.valueTexts[i]) + "~" + separator;
+        return DescriptionForFile(options, obj.valueTexts[i], obj.valueTextEdited[i]) + "~" + separator;
     default:
         return std::to_string(obj.values[i]) + separator;
     }
@@ -228,7 +204,7 @@ void WriteObject(std::ostream& out, const CObjData& obj, const CObjTypeEntry& ty
         notes.conditionFixed.push_back(obj.vnum);
     WriteAffects(out, obj, notes);
     for (const CExtraDescData& e : obj.extraDescs)
-        WriteFormatted(out, "E\n%s~\n%s~\n", CleanText(e.keyword), DescriptionForFile(options, e.description));
+        WriteFormatted(out, "E\n%s~\n%s~\n", CleanText(e.keyword), DescriptionForFile(options, e.description, e.edited));
     for (const CTrainStop& t : obj.trainStops)
         WriteFormatted(out, "T %d %s %d %s~ %s~\n", t.room, FlagsToLetters(t.flags), t.time,
             CleanText(t.arrivalMessage), CleanText(t.leaveMessage));

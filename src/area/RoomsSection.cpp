@@ -159,12 +159,12 @@ void WriteRoom(std::ostream& out, const CRoomData& room, const CSaveOptions& opt
     const bool exitFlagLines = options.mudType == MudType::Quendar;
     WriteFormatted(out, "#%d\n", room.vnum);
     WriteFormatted(out, "%s~\n", CleanText(room.name));
-    WriteFormatted(out, "%s~\n", DescriptionForFile(options, room.description));
+    WriteFormatted(out, "%s~\n", DescriptionForFile(options, room.description, room.descriptionEdited));
     WriteFormatted(out, "0 %s %d\n", FlagsToLetters(room.roomFlags), room.sector);
     if (room.healRate != 100 || room.manaRate != 100)
         WriteFormatted(out, "H %d M %d\n", room.healRate, room.manaRate);
     for (const CExtraDescData& e : room.extraDescs)
-        WriteFormatted(out, "E\n%s~\n%s~\n", CleanText(e.keyword), DescriptionForFile(options, e.description));
+        WriteFormatted(out, "E\n%s~\n%s~\n", CleanText(e.keyword), DescriptionForFile(options, e.description, e.edited));
     for (int d = 0; d < DirectionCount; ++d) {
         const CExitData& exit = room.exits[static_cast<size_t>(d)];
         // A negative destination is kept: the game shows its description and
@@ -172,7 +172,7 @@ void WriteRoom(std::ostream& out, const CRoomData& room, const CSaveOptions& opt
         if (exit.toVnum == 0)
             continue;
         WriteFormatted(out, "D%d\n", d);
-        WriteFormatted(out, "%s~\n", DescriptionForFile(options, exit.description));
+        WriteFormatted(out, "%s~\n", DescriptionForFile(options, exit.description, exit.descriptionEdited));
         WriteFormatted(out, "%s~\n", CleanText(exit.keyword));
         WriteFormatted(out, "%d %d %d\n", LockCodeOfFlags(exit.exitFlags), exit.key, exit.toVnum);
         if (exitFlagLines && exit.exitFlags != 0)

@@ -5,7 +5,7 @@
 
 #include <ostream>
 
-// Descriptions whose own layout a re-wrapping save would lose, over one load.
+// Descriptions whose own layout re-wrapping every text would lose, over one load.
 struct CLayoutNotes {
     int count = 0;
     std::string firstRecord; // "room 2300"
@@ -69,9 +69,11 @@ void WriteKeptSections(CWriteContext& context);
 // A description: a `~` text that keeps its line breaks (not its carriage
 // returns). `kind` and `vnum` name the record for the layout note.
 std::string ReadDescription(CReadContext& context, const char* kind, int vnum);
-// A description as the save writes it: re-wrapped, or as it stands when the
-// layout is kept.
-std::string DescriptionForFile(const CSaveOptions& options, const std::string& text);
+// A description as re-wrapping leaves it: formatted, without carriage returns.
+std::string FormattedDescription(const std::string& text);
+// A description as the save writes it: as the file had it, unless the builder
+// edited it (and the layout is not kept) or every text is re-wrapped.
+std::string DescriptionForFile(const CSaveOptions& options, const std::string& text, bool edited);
 
 // Reports a warning with a line through the diagnostics.
 void Warn(IDiagnostics& diagnostics, int line, const std::string& text);

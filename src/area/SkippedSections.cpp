@@ -55,7 +55,11 @@ bool SkipOldSection(CTextReader& in)
         while (ch != '#' && ch != 0);
         if (ch == 0)
             return false;
-        if (in.ReadNumber() == 0)
+        // A bare `#` at the very end is no "#0".
+        const std::string number = in.ReadWord(true);
+        if (number.empty())
+            return false;
+        if (NumberOfWord(number) == 0)
             return true;
     }
 }

@@ -32,9 +32,9 @@ int RunConvertCommand(const std::vector<std::string>& arguments, CCliContext& co
 {
     CCommandLine line("convert",
         "usage: tolvex-cli convert [--config CFG] [--dialect quendar|romdefault|romolc] [--no-mobprogs] "
-        "[--keep-layout] [--partial] IN OUT\n",
-        { { "--config", true }, { "--dialect", true }, { "--no-mobprogs", false }, { "--keep-layout", false },
-            { "--partial", false } },
+        "[--rewrap] [--keep-layout] [--partial] IN OUT\n",
+        { { "--config", true }, { "--dialect", true }, { "--no-mobprogs", false }, { "--rewrap", false },
+            { "--keep-layout", false }, { "--partial", false } },
         2, 2);
     const int parsed = line.Parse(arguments, context);
     if (parsed >= 0)
@@ -55,7 +55,9 @@ int RunConvertCommand(const std::vector<std::string>& arguments, CCliContext& co
         options.mudType = mudType;
     if (line.Has("--no-mobprogs"))
         options.mobprogs = false;
-    options.keepLayout = line.Has("--keep-layout");
+    // Texts are written as read; --keep-layout, which asked for that before
+    // it was the rule, is still taken.
+    options.rewrapAll = line.Has("--rewrap");
 
     const std::string& in = line.Operands()[0];
     const std::string& outPath = line.Operands()[1];

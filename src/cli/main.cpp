@@ -12,7 +12,7 @@ const char* const Usage =
     "  config [--dump] [CFG]    load the configuration and list its tables\n"
     "  check [--strict] FILE... load area files and report what cannot be kept;\n"
     "                           --strict adds what the ROM server would refuse\n"
-    "  convert [--dialect quendar|romdefault|romolc] [--no-mobprogs] [--keep-layout] [--partial] IN OUT\n"
+    "  convert [--dialect quendar|romdefault|romolc] [--no-mobprogs] [--rewrap] [--keep-layout] [--partial] IN OUT\n"
     "                           load IN and save it as OUT\n"
     "  dump FILE                the loaded area as JSON\n"
     "  layout [--cell N] FILE   the map position of every room\n"

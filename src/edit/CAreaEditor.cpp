@@ -1,5 +1,6 @@
 #include "edit/CAreaEditor.h"
 
+#include "area/EditedTexts.h"
 #include "layout/RoomCommands.h"
 #include "layout/RoomLayout.h"
 #include "text/TextWriter.h"
@@ -42,45 +43,47 @@ bool InRange(const std::vector<Record>& list, int index)
 
 } // namespace
 
-// The part of the area one step may change: only the list of its kind is
+// The part of the area one step may change: only the lists of its kinds are
 // kept, so a step costs what its records cost. A step keeps the side of it
 // that the area does not have now, and undo and redo swap the two.
 struct CAreaEditor::CSnapshot {
-    RecordKind kind = RecordKind::Room;
+    std::vector<RecordKind> kinds;
     CAreaHeader header;
     std::vector<CRoomData> rooms;
     std::vector<CObjData> objects;
     std::vector<CMobData> mobs;
     std::vector<CMobProgData> mobprogs;
 
-    static CSnapshot Take(const CTolvexDoc& area, RecordKind kind)
+    static CSnapshot Take(const CTolvexDoc& area, std::vector<RecordKind> kinds)
     {
         CSnapshot s;
-        s.kind = kind;
-        switch (kind) {
-        case RecordKind::Header: s.header = area.Header(); break;
-        case RecordKind::Room: s.rooms = area.rooms; break;
-        case RecordKind::Object: s.objects = area.objects; break;
-        case RecordKind::Mob: s.mobs = area.mobs; break;
-        case RecordKind::Mobprog: s.mobprogs = area.mobprogs; break;
-        }
+        s.kinds = std::move(kinds);
+        for (RecordKind kind : s.kinds)
+            switch (kind) {
+            case RecordKind::Header: s.header = area.Header(); break;
+            case RecordKind::Room: s.rooms = area.rooms; break;
+            case RecordKind::Object: s.objects = area.objects; break;
+            case RecordKind::Mob: s.mobs = area.mobs; break;
+            case RecordKind::Mobprog: s.mobprogs = area.mobprogs; break;
+            }
         return s;
     }
 
     void SwapWith(CTolvexDoc& area)
     {
-        switch (kind) {
-        case RecordKind::Header: {
-            const CAreaHeader now = area.Header();
-            area.SetHeader(header);
-            header = now;
-            break;
-        }
-        case RecordKind::Room: std::swap(area.rooms, rooms); break;
-        case RecordKind::Object: std::swap(area.objects, objects); break;
-        case RecordKind::Mob: std::swap(area.mobs, mobs); break;
-        case RecordKind::Mobprog: std::swap(area.mobprogs, mobprogs); break;
-        }
+        for (RecordKind kind : kinds)
+            switch (kind) {
+            case RecordKind::Header: {
+                const CAreaHeader now = area.Header();
+                area.SetHeader(header);
+                header = now;
+                break;
+            }
+            case RecordKind::Room: std::swap(area.rooms, rooms); break;
+            case RecordKind::Object: std::swap(area.objects, objects); break;
+            case RecordKind::Mob: std::swap(area.mobs, mobs); break;
+            case RecordKind::Mobprog: std::swap(area.mobprogs, mobprogs); break;
+            }
     }
 };
 
@@ -100,10 +103,16 @@ CAreaEditor::~CAreaEditor() = default;
 template <typename Mutation>
 void CAreaEditor::Apply(const std::string& name, CAreaChange change, Mutation mutation)
 {
+    Apply(name, change, { change.kind }, mutation);
+}
+
+template <typename Mutation>
+void CAreaEditor::Apply(const std::string& name, CAreaChange change, std::vector<RecordKind> kinds, Mutation mutation)
+{
     auto step = std::make_unique<CStep>();
     step->name = name;
     step->change = change;
-    step->other = CSnapshot::Take(doc, change.kind);
+    step->other = CSnapshot::Take(doc, std::move(kinds));
     mutation();
 
     // A new step ends every redo; a saved state among them is gone for good.
@@ -149,9 +158,11 @@ bool CAreaEditor::ReplaceRoom(int index, const CRoomData& room)
     // A renumbered room keeps the exits that led to it, unless another room
     // still answers to the old vnum.
     const bool follow = oldVnum > 0 && oldVnum != room.vnum && doc.FindRoomIndex(oldVnum, index) < 0;
+    CRoomData marked = room;
+    MarkEditedTexts(doc.rooms[static_cast<std::size_t>(index)], marked);
     Apply(StepName("Edit", RecordKind::Room, room.vnum), { RecordKind::Room, ChangeAction::Replaced, room.vnum, index },
         [&] {
-            doc.rooms[static_cast<std::size_t>(index)] = room;
+            doc.rooms[static_cast<std::size_t>(index)] = std::move(marked);
             if (follow)
                 for (CRoomData& other : doc.rooms)
                     for (CExitData& exit : other.exits)
@@ -164,8 +175,10 @@ bool CAreaEditor::ReplaceRoom(int index, const CRoomData& room)
 int CAreaEditor::AddRoom(const CRoomData& room, int from, int direction)
 {
     const int index = static_cast<int>(doc.rooms.size());
+    CRoomData marked = room;
+    MarkAllTextsEdited(marked);
     Apply(StepName("Create", RecordKind::Room, room.vnum), { RecordKind::Room, ChangeAction::Added, room.vnum, index },
-        [&] { RoomCommands::AddRoom(doc, room, from, direction); });
+        [&] { RoomCommands::AddRoom(doc, marked, from, direction); });
     return index;
 }
 
@@ -184,8 +197,10 @@ bool CAreaEditor::ReplaceRecord(std::vector<Record>& list, RecordKind kind, int 
 {
     if (!InRange(list, index))
         return false;
+    Record marked = record;
+    MarkEditedTexts(list[static_cast<std::size_t>(index)], marked);
     Apply(StepName("Edit", kind, record.vnum), { kind, ChangeAction::Replaced, record.vnum, index },
-        [&] { list[static_cast<std::size_t>(index)] = record; });
+        [&] { list[static_cast<std::size_t>(index)] = std::move(marked); });
     return true;
 }
 
@@ -193,8 +208,10 @@ template <typename Record>
 int CAreaEditor::AddRecord(std::vector<Record>& list, RecordKind kind, const Record& record)
 {
     const int index = static_cast<int>(list.size());
+    Record marked = record;
+    MarkAllTextsEdited(marked);
     Apply(StepName("Create", kind, record.vnum), { kind, ChangeAction::Added, record.vnum, index },
-        [&] { list.push_back(record); });
+        [&] { list.push_back(std::move(marked)); });
     return index;
 }
 
@@ -223,6 +240,29 @@ bool CAreaEditor::ReplaceMobprog(int index, const CMobProgData& mobprog)
 }
 int CAreaEditor::AddMobprog(const CMobProgData& mobprog) { return AddRecord(doc.mobprogs, RecordKind::Mobprog, mobprog); }
 bool CAreaEditor::DeleteMobprog(int index) { return DeleteRecord(doc.mobprogs, RecordKind::Mobprog, index); }
+
+bool CAreaEditor::RewrapAllTexts()
+{
+    std::vector<CRoomData> rooms = doc.rooms;
+    std::vector<CObjData> objects = doc.objects;
+    std::vector<CMobData> mobs = doc.mobs;
+    bool changed = false;
+    for (CRoomData& room : rooms)
+        changed = RewrapTexts(room) || changed;
+    for (CObjData& object : objects)
+        changed = RewrapTexts(object, doc.Tables()) || changed;
+    for (CMobData& mob : mobs)
+        changed = RewrapTexts(mob) || changed;
+    if (!changed)
+        return false;
+    Apply("Re-wrap All Texts", { RecordKind::Room, ChangeAction::Restored, 0, -1 },
+        { RecordKind::Room, RecordKind::Object, RecordKind::Mob }, [&] {
+            doc.rooms = std::move(rooms);
+            doc.objects = std::move(objects);
+            doc.mobs = std::move(mobs);
+        });
+    return true;
+}
 
 std::string CAreaEditor::UndoName() const
 {

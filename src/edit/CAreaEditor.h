@@ -59,6 +59,10 @@ public:
     int AddMobprog(const CMobProgData& mobprog);
     bool DeleteMobprog(int index);
 
+    // Formats every description of the area as a save formats an edited one
+    // (one step). False, and no step, when every text already was.
+    bool RewrapAllTexts();
+
     // Whether the layout puts the rooms that the first room does not reach on
     // the map too. Changing it lays the map out again (no step).
     bool AllRooms() const { return allRooms; }
@@ -98,6 +102,8 @@ private:
     bool DeleteRecord(std::vector<Record>& list, RecordKind kind, int index);
     template <typename Mutation>
     void Apply(const std::string& name, CAreaChange change, Mutation mutation);
+    template <typename Mutation>
+    void Apply(const std::string& name, CAreaChange change, std::vector<RecordKind> kinds, Mutation mutation);
     void Finish(const CAreaChange& change);
     void Notify(const CAreaChange& change);
 

@@ -24,6 +24,7 @@ enum class Command {
     ViewAllRooms,
     AreaGeneral,
     AreaKeepLayout,
+    AreaRewrapAll,
     RoomsList,
     RoomsEdit,
     RoomsNew,

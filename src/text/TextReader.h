@@ -15,7 +15,8 @@ public:
     std::string ReadWord(bool numeric = false);
     int32_t ReadNumber();
     uint32_t ReadFlags();
-    std::string ReadTildeString(bool joinLines = true);
+    // Keeps the text's line feeds unless `joinLines` turns each into a blank.
+    std::string ReadTildeString(bool joinLines = false);
     void SkipLine();
 
     // One raw byte (no whitespace skipped), or -1 at end of input.

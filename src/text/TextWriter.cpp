@@ -33,62 +33,45 @@ std::string WithCarriageReturns(const std::string& text)
     return code;
 }
 
+std::string WordForFile(const std::string& text, bool quoted, bool& changed)
+{
+    std::string word = CleanText(text);
+    const bool blank = word.find_first_of(" \t\r\n") != std::string::npos;
+    const bool bareFails = word.empty() || word[0] == '\'' || word[0] == '"' || blank;
+    if (!quoted && !bareFails)
+        return word;
+    const bool single = word.find('\'') != std::string::npos;
+    const bool dbl = word.find('"') != std::string::npos;
+    if (!single)
+        return '\'' + word + '\'';
+    if (!dbl)
+        return '"' + word + '"';
+    if (!bareFails)
+        return word;
+    changed = true;
+    std::string kept;
+    for (char ch : word)
+        if (ch != '"')
+            kept += ch;
+    return '"' + kept + '"';
+}
+
 namespace {
 
-bool IsSentenceMark(char c)
-{
-    return c == '.' || c == '?' || c == '!';
-}
-
-bool IsCloser(char c)
-{
-    return c == '"' || c == '\'' || c == ')';
-}
-
-bool IsBlankByte(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-// A sentence mark ends a sentence only when blank space or the end of the
-// text follows it (after the quotes and brackets that close it), so "1.5",
-// "e.g" and "www.example.com" stay as written.
-size_t SentenceEndAfter(const std::string& text, size_t mark)
-{
-    size_t end = mark + 1;
-    while (end < text.size() && IsCloser(text[end]))
-        ++end;
-    return end == text.size() || IsBlankByte(text[end]) ? end : std::string::npos;
-}
-
+// Every run of blanks becomes one space. The letters stay as they are: a
+// capital after a full stop would change the builder's "3 ft. tall".
 std::string Normalise(const std::string& text)
 {
     std::string line;
-    line.reserve(text.size() + text.size() / 8);
-    bool capital = true;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
+    line.reserve(text.size());
+    for (char c : text) {
         if (c == '\r')
             continue;
         if (c == ' ' || c == '\n') {
             if (line.empty() || line.back() != ' ')
                 line += ' ';
-        } else if (IsSentenceMark(c)) {
-            const size_t end = SentenceEndAfter(text, i);
-            if (end == std::string::npos) {
-                line += c;
-                continue;
-            }
-            // The closing quotes and brackets go with the mark and leave the
-            // capital for the next sentence.
-            line.append(text, i, end - i);
-            i = end - 1;
-            capital = true;
-        } else if (c == ')') {
-            line += c;
         } else {
-            line += (capital && c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-            capital = false;
+            line += c;
         }
     }
     return line;

@@ -11,6 +11,12 @@ std::string FlagsToLetters(uint32_t flags);
 // The text without carriage returns and `~`, so it can never end its own field.
 std::string CleanText(const std::string& text);
 
+// A word as the reader's word rule gives it back: bare where it can be (and
+// `quoted` is not asked for), else between quote marks it does not hold. A
+// word holding both marks is written bare when it has no blank; with a blank
+// it cannot come back whole: its double quotes are dropped and `changed` set.
+std::string WordForFile(const std::string& text, bool quoted, bool& changed);
+
 // A carriage return before every line feed: the program editor works on
 // "\r\n" line ends, the file has bare line feeds (CleanText drops the `\r`).
 std::string WithCarriageReturns(const std::string& text);
@@ -21,9 +27,9 @@ std::string WithCarriageReturns(const std::string& text);
 // formatter keeps them, so a saved text would be found again at every load.
 int FirstOwnLayoutLine(const std::string& text);
 
-// Capitalises sentences and wraps the text into lines of at most 76 bytes
-// (73 for the first); a word longer than a line stays whole on a line of its
-// own. Lines end in "\n\r" (CleanText removes the `\r` before writing).
+// Turns every run of blanks into one and wraps the text into lines of at
+// most 76 bytes (73 for the first); no letter changes. A word longer than a
+// line stays whole on a line of its own. Lines end in "\n\r" (CleanText removes the `\r` before writing).
 std::string FormatDescription(const std::string& text);
 
 // One argument of a formatted line: a number, a text or a byte.

@@ -112,6 +112,7 @@ TEST(AreaFile, AKeptSectionThatRunsToTheEndOfTheFileStopsTheLoad)
         Room + "#HELPS\n0 KEY~\nText without its end\n#$\n",
         Room + "#SOCIALS\nsmile\n#$\n",
         Room + "#MOBOLD\n#100\nold mob\n",
+        Room + "#OBJOLD\n#100\nold obj\n#",
     };
     for (const std::string& file : cases) {
         CArea area;
@@ -161,33 +162,36 @@ TEST(AreaFile, AHeaderOfTheOtherKindIsAnnouncedOnce)
     }
 }
 
-TEST(AreaFile, DescriptionsKeepTheirLineBreaksAndOtherTextsAreJoined)
+TEST(AreaFile, EveryTextKeepsItsLineBreaks)
 {
     CArea area;
     ASSERT_TRUE(area.Load("#ROOMS\n#1\nA long\r\ntitle~\nFirst line.\r\n  Second line.\r\n~\n0 0 0\n"
                           "E\nkey\nword~\nSign\n\ntext.~\nS\n#0\n#$\n"));
     const CRoomData& room = area.doc.rooms.at(0);
-    EXPECT_EQ(room.name, "A long title");
+    EXPECT_EQ(room.name, "A long\ntitle");
     EXPECT_EQ(room.description, "First line.\n  Second line.\n");
-    EXPECT_EQ(room.extraDescs.at(0).keyword, "key word");
+    EXPECT_EQ(room.extraDescs.at(0).keyword, "key\nword");
     EXPECT_EQ(room.extraDescs[0].description, "Sign\n\ntext.");
 }
 
-TEST(AreaFile, DescriptionsWithTheirOwnLayoutGiveOneWarningUnlessTheLayoutIsKept)
+TEST(AreaFile, DescriptionsWithTheirOwnLayoutGiveOneWarningWhenEveryTextIsRewrapped)
 {
     const std::string one = "#ROOMS\n#7\nR~\nA sign:\n   | BEWARE |\n~\n0 0 0\nS\n#0\n#$\n";
     const std::string two = "#ROOMS\n#7\nR~\nPlain.\n~\n0 0 0\nS\n#8\nQ~\nOne.\n\nTwo.\n~\n0 0 0\n"
                             "E\nx~\nwide   gap~\nS\n#0\n#$\n";
-    const struct { std::string file; bool keep; const char* told; int line; } cases[] = {
-        { one, false, "1 description has a layout (indented lines, blank lines or drawings) that saving re-wraps; "
-                      "it is room 7 at line 5. Area > Keep Text Layout keeps it.", 5 },
-        { two, false, "2 descriptions have a layout (indented lines, blank lines or drawings) that saving re-wraps; "
-                      "the first is room 8 at line 11. Area > Keep Text Layout keeps them.", 11 },
-        { one, true, nullptr, 0 },
+    const struct { std::string file; bool rewrap; const char* told; int line; } cases[] = {
+        { one, true, "1 description has a layout (indented lines, blank lines or drawings) that re-wrapping loses; "
+                     "it is room 7 at line 5.", 5 },
+        { two, true, "2 descriptions have a layout (indented lines, blank lines or drawings) that re-wrapping "
+                     "loses; the first is room 8 at line 11.", 11 },
+        { one, false, nullptr, 0 },
     };
     for (const auto& c : cases) {
         CArea area;
-        ASSERT_TRUE(area.Load(c.file, c.keep));
+        std::istringstream in(c.file);
+        CSaveOptions options = area.doc.DefaultSaveOptions();
+        options.rewrapAll = c.rewrap;
+        ASSERT_TRUE(area.doc.Load(in, area.diagnostics, options));
         const auto told = area.Told("have a layout");
         const auto toldOne = area.Told("has a layout");
         ASSERT_EQ(told.size() + toldOne.size(), c.told ? 1u : 0u) << c.file;
@@ -199,16 +203,47 @@ TEST(AreaFile, DescriptionsWithTheirOwnLayoutGiveOneWarningUnlessTheLayoutIsKept
     }
 }
 
-TEST(AreaFile, KeptLayoutWritesDescriptionsAsTheyStand)
+TEST(AreaFile, ASaveFormatsOnlyTheDescriptionsTheBuilderEdited)
 {
     CArea area;
     ASSERT_TRUE(area.Load("#ROOMS\n#1\nR~\nthe sign:\n   | BEWARE |~\n0 0 0\nS\n#0\n#$\n"));
-    CSaveOptions options = area.doc.DefaultSaveOptions();
-    std::ostringstream rewrapped, kept;
-    CDiagnosticList saved;
-    area.doc.Save(rewrapped, "x.are", saved, options);
-    options.keepLayout = true;
-    area.doc.Save(kept, "x.are", saved, options);
-    EXPECT_NE(rewrapped.str().find("#1\nR~\nThe sign: | BEWARE |\n~\n"), std::string::npos) << rewrapped.str();
-    EXPECT_NE(kept.str().find("#1\nR~\nthe sign:\n   | BEWARE |~\n"), std::string::npos) << kept.str();
+    const std::string asRead = "#1\nR~\nthe sign:\n   | BEWARE |~\n";
+    const std::string formatted = "#1\nR~\nthe sign: | BEWARE |\n~\n";
+    auto save = [&](bool keepLayout, bool rewrapAll) {
+        CSaveOptions options = area.doc.DefaultSaveOptions();
+        options.keepLayout = keepLayout;
+        options.rewrapAll = rewrapAll;
+        std::ostringstream out;
+        CDiagnosticList saved;
+        area.doc.Save(out, "x.are", saved, options);
+        return out.str();
+    };
+    EXPECT_NE(save(false, false).find(asRead), std::string::npos) << "untouched: as read";
+    EXPECT_NE(save(false, true).find(formatted), std::string::npos) << "every text re-wrapped";
+    area.doc.rooms[0].descriptionEdited = true;
+    EXPECT_NE(save(false, false).find(formatted), std::string::npos) << "edited: formatted";
+    EXPECT_NE(save(true, false).find(asRead), std::string::npos) << "edited, layout kept";
+}
+
+TEST(AreaFile, AFileOfKeptSectionsAloneComesBackWithoutRecordSections)
+{
+    // Before any header, the server stops on a record section.
+    const std::string helps = "#HELPS\n0 KEY~\nText.\n~\n0 $~\n\n#$\n";
+    CArea area;
+    ASSERT_TRUE(area.Load(helps));
+    EXPECT_EQ(area.Save(), helps);
+    CArea withRoom;
+    ASSERT_TRUE(withRoom.Load("#HELPS\n0 KEY~\nText.\n~\n0 $~\n" + Room + "#$\n"));
+    EXPECT_NE(withRoom.Save().find("#MOBILES\n"), std::string::npos) << "records keep their sections";
+}
+
+TEST(AreaFile, TheWarningOfAFileWithoutItsEndNamesItsLastLine)
+{
+    for (const std::string& end : { std::string("\n"), std::string("") }) {
+        CArea area;
+        ASSERT_TRUE(area.Load(Room + "#SPECIALS\nS" + end));
+        const auto told = area.Told("ends without");
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_EQ(told[0].line, 10) << "ending in a line feed: " << !end.empty();
+    }
 }

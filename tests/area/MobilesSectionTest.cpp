@@ -43,9 +43,10 @@ TEST(MobilesSection, FixedBlockIsWrittenByteForByteWithArmourDividedTowardZero)
     m.hitDice = { 2, 8, 100 }, m.manaDice = { 1, 1, 0 }, m.damDice = { 3, 4, -5 }, m.damType = "pound";
     m.ac = { 15, -15, 9, 1000 }, m.vuln = 1u << 31;
     m.startPos = "stand", m.defaultPos = "sit", m.sex = "male", m.wealth = 250, m.size = "medium", m.material = "";
+    m.longDescEdited = m.descriptionEdited = true; // made in the editor
     area.doc.mobs.push_back(m);
     EXPECT_EQ(area.Write(WriteMobiles),
-        "#MOBILES\n#3000\nguard cityguard~\nthe cityguard~\nA cityguard stands here.\n~\n\n~\nhuman~\n"
+        "#MOBILES\n#3000\nguard cityguard~\nthe cityguard~\na cityguard stands here.\n~\n\n~\nhuman~\n"
         "AB 0 1000 7\n30 10 2d8+100 1d1+0 3d4+-5 pound\n1 -1 0 100\n0 0 0 f\n"
         "stand sit male 250\nAHMV ABCDEFGHIJK medium unknown\n#0\n\n\n\n");
 }
@@ -181,4 +182,31 @@ TEST(MobilesSection, EmptyOrSpacedWordsAreQuotedSoTheBlockStaysAligned)
     EXPECT_NE(written.find("0d0+0 ''\n"), std::string::npos) << written;
     EXPECT_NE(written.find("'' '' '' 42\n0 0 '' 'white gold'\n"), std::string::npos) << written;
     EXPECT_EQ(Resaved(written, ""), written);
+}
+
+// A word may hold either quote mark; written, it must read back the same,
+// or the save says what it changed.
+TEST(MobilesSection, WordsWithQuoteMarksReadBackOrTheSaveSaysWhatChanged)
+{
+    const struct { const char* skill; const char* written; const char* back; } cases[] = {
+        { "o'neil's dodge", "\"o'neil's dodge\"", "o'neil's dodge" },
+        { "say \"hi\"", "'say \"hi\"'", "say \"hi\"" },
+        { "Path\"...'s", "Path\"...'s", "Path\"...'s" },
+        { "it's \"x\" y", "\"it's x y\"", "it's x y" },
+    };
+    for (const auto& c : cases) {
+        SectionArea area;
+        CMobData& m = area.doc.mobs.emplace_back(area.tables);
+        m.vnum = 5, m.mercSkills = { { 0, c.skill } };
+        const std::string written = area.Write(WriteMobiles);
+        EXPECT_NE(written.find(std::string("S 0 ") + c.written + "\n"), std::string::npos) << written;
+        const bool dropped = std::string(c.skill) != c.back;
+        EXPECT_EQ(area.Reported().find("without their double quotes. Mobs: 5.") != std::string::npos, dropped)
+            << area.Reported();
+        SectionArea again;
+        ASSERT_TRUE(again.Read(ReadMobiles, written));
+        ASSERT_EQ(again.doc.mobs.at(0).mercSkills.size(), 1u);
+        EXPECT_EQ(again.doc.mobs[0].mercSkills[0].skill, c.back);
+        EXPECT_EQ(again.Write(WriteMobiles), written) << "a second save changes nothing";
+    }
 }

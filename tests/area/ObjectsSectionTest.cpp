@@ -40,7 +40,7 @@ CObjData NewObject(const CConfigTables& tables, const std::string& type)
 TEST(ObjectsSection, EachValueKindIsWrittenInItsOwnFormAndReadsBack)
 {
     const struct { char kind; int32_t number; const char* text; const char* asFirst; const char* asLast; } cases[] = {
-        { 'D', 3, "", "AB ", "AB " }, { 'Y', 3, "", "AB ", "AB" }, { 'Z', -7, "", "-7 ", "-7" },
+        { 'D', 1000, "", "1000 ", "1000 " }, { 'D', -1, "", "-1 ", "-1 " }, { 'Y', 3, "", "AB ", "AB" }, { 'Z', -7, "", "-7 ", "-7" },
         { 'F', -1, "", "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdef ", "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdef " },
         { 'I', 12, "", "12 ", "12 " }, { 'B', 3, "", "3 ", "3 " }, // B: a kind no type uses is a number
         { 'L', 0, "sword", "sword ", "sword " }, { 'L', 0, "", "'' ", "'' " },
@@ -56,6 +56,7 @@ TEST(ObjectsSection, EachValueKindIsWrittenInItsOwnFormAndReadsBack)
             CObjData obj = NewObject(area.tables, (slot ? "last_" : "first_") + std::string(1, c.kind - 'A' + 'a'));
             obj.values[slot] = c.number;
             obj.valueTexts[slot] = c.text;
+            obj.valueTextEdited[slot] = true; // a text typed in the editor is formatted
             area.doc.objects.push_back(obj);
             const std::string written = area.Write(WriteObjects);
             const std::string values = slot ? "0 0 0 0 " + std::string(c.asLast) : c.asFirst + std::string("0 0 0 0 ");
@@ -124,7 +125,7 @@ TEST(ObjectsSection, RecordLinesAreWrittenAffectsFirstAndStrayBytesWarnOnce)
     EXPECT_EQ(area.diagnostics.items[0].line, 14) << "the first skipped byte";
     EXPECT_NE(area.diagnostics.items[0].text.find("3 characters"), std::string::npos) << area.Reported();
     const std::string written = area.Write(WriteObjects);
-    EXPECT_NE(written.find("10 5 100 P\nA\n18 2\nE\nsword blade~\nThe blade is sharp.\n~\n"
+    EXPECT_NE(written.find("10 5 100 P\nA\n18 2\nE\nsword blade~\nthe blade\nis sharp.~\n"
                            "T 3001 AB 5 The train arrives.~ It leaves.~\n#0\n\n\n\n"),
         std::string::npos) << written;
 }

@@ -39,7 +39,7 @@ std::string RecordLines(const std::string& written)
 
 } // namespace
 
-TEST(RoomsSection, FixedBlockIsReadAndWrittenWithTheDescriptionRewrapped)
+TEST(RoomsSection, FixedBlockIsReadAndWrittenWithTheDescriptionAsReadUntilEdited)
 {
     SectionArea area(roomsConfig);
     ASSERT_TRUE(area.Read(ReadRooms, "#3001\nThe Temple~\nyou stand\nin a temple.   it is quiet.~\n7 AD 1\nS\n"
@@ -49,9 +49,12 @@ TEST(RoomsSection, FixedBlockIsReadAndWrittenWithTheDescriptionRewrapped)
     EXPECT_EQ(temple.roomFlags, 9u);
     EXPECT_EQ(temple.sector, 1);
     EXPECT_EQ(area.Write(WriteRooms),
-        "#ROOMS\n#3001\nThe Temple~\nYou stand in a temple. It is quiet.\n~\n0 AD 1\nS\n"
-        "#3002\nA Road~\n\n~\n0 0 0\nS\n"
+        "#ROOMS\n#3001\nThe Temple~\nyou stand\nin a temple.   it is quiet.~\n0 AD 1\nS\n"
+        "#3002\nA Road~\n~\n0 0 0\nS\n"
         "#0\n\n\n\n");
+    area.doc.rooms[0].descriptionEdited = true;
+    EXPECT_NE(area.Write(WriteRooms).find("#3001\nThe Temple~\nyou stand in a temple. it is quiet.\n~\n0 AD 1\n"),
+        std::string::npos);
 }
 
 TEST(RoomsSection, LockCodesSetTheDoorBitsAndAreWrittenFromThem)
@@ -73,7 +76,7 @@ TEST(RoomsSection, LockCodesSetTheDoorBitsAndAreWrittenFromThem)
     for (const auto& c : written) {
         CRoomData room = NewRoom();
         room.exits[2].toVnum = 3002, room.exits[2].key = -1, room.exits[2].exitFlags = c.flags;
-        EXPECT_EQ(RecordLines(Written(room, MudType::RomDefault)), "D2\n\n~\n~\n" + std::to_string(c.code) + " -1 3002\n")
+        EXPECT_EQ(RecordLines(Written(room, MudType::RomDefault)), "D2\n~\n~\n" + std::to_string(c.code) + " -1 3002\n")
             << "flags " << c.flags;
     }
 }
@@ -95,7 +98,7 @@ TEST(RoomsSection, ExitsOutsideTheDirectionsOrToVnumZeroAreWarnedAboutOnceAndNeg
     EXPECT_NE(area.diagnostics.items[1].text.find("3 exit lines"), std::string::npos) << area.Reported();
     const std::string written = area.Write(WriteRooms);
     EXPECT_EQ(written.find("D4"), std::string::npos) << "D4 leads to vnum 0 but was written";
-    for (const char* kept : { "D2\nA door.\n~\ndoor~\n0 0 -1\n", "D3\nA door.\n~\ndoor~\n0 0 -5\n" })
+    for (const char* kept : { "D2\nA door.~\ndoor~\n0 0 -1\n", "D3\nA door.~\ndoor~\n0 0 -5\n" })
         EXPECT_NE(written.find(kept), std::string::npos) << "missing " << kept << " in\n" << written;
 }
 
@@ -111,13 +114,13 @@ TEST(RoomsSection, RecordLinesInEitherCaseAreWrittenBackWithHealAndManaAndStrayB
     EXPECT_EQ(area.diagnostics.items[0].line, 6);
     EXPECT_NE(area.diagnostics.items[0].text.find("3 characters"), std::string::npos) << area.Reported();
     EXPECT_EQ(RecordLines(area.Write(WriteRooms)),
-        "H 50 M 60\nE\naltar  stone~\nThe altar is old.\n~\nD0\n\n~\n~\n1 0 3002\nX0 AB\nC guardians~\nO Sa~\n");
+        "H 50 M 60\nE\naltar  stone~\nthe altar\nis old.~\nD0\n~\n~\n1 0 3002\nX0 AB\nC guardians~\nO Sa~\n");
 
     // Rates of 100 and 100 write no H line; a ~ must not end a clan or owner
     // early; an exit without flags has no X line.
     CRoomData room = NewRoom();
     room.healRate = 120, room.clan = "gu~ards", room.owner = "Sa\r~ska", room.exits[3] = { "", "", 0, 3003, 0 };
-    EXPECT_EQ(RecordLines(Written(room)), "H 120 M 100\nD3\n\n~\n~\n0 0 3003\nC guards~\nO Saska~\n");
+    EXPECT_EQ(RecordLines(Written(room)), "H 120 M 100\nD3\n~\n~\n0 0 3003\nC guards~\nO Saska~\n");
 }
 
 TEST(RoomsSection, EndOfFileCompletesTheRoomAndTheSection)

@@ -34,11 +34,11 @@ std::unique_ptr<CLoaded> Load(const std::string& bytes, const CSaveOptions* opti
     return loaded;
 }
 
-std::string Convert(const std::string& in, const std::string& out, const std::string& dialect, bool keepLayout)
+std::string Convert(const std::string& in, const std::string& out, const std::string& dialect, bool rewrap)
 {
     std::vector<std::string> args = { "convert", "--config", Config, "--dialect", dialect };
-    if (keepLayout)
-        args.push_back("--keep-layout");
+    if (rewrap)
+        args.push_back("--rewrap");
     args.push_back(in);
     args.push_back(out);
     const CCliResult r = RunCli(args);
@@ -61,9 +61,9 @@ void CheckKeptSections(const std::string& original, const CTolvexDoc& doc, const
 // The converted file reads back as the original did, field by field, and
 // reports only what the original already reported (resets of other areas
 // stay outside this one).
-void CheckReadBack(const CLoaded& original, const CLoaded& converted, bool keepLayout)
+void CheckReadBack(const CLoaded& original, const CLoaded& converted, bool rewrap)
 {
-    const auto differences = CompareDocs(*original.doc, *converted.doc, !keepLayout);
+    const auto differences = CompareDocs(*original.doc, *converted.doc, rewrap);
     std::string shown;
     for (size_t i = 0; i < differences.size() && i < 20; ++i)
         shown += "  " + differences[i] + "\n";
@@ -75,6 +75,25 @@ void CheckReadBack(const CLoaded& original, const CLoaded& converted, bool keepL
             known = known || o.text.compare(0, kind.size(), kind) == 0;
         EXPECT_TRUE(known) << "a converted file reads back with a new warning: " << d.text;
     }
+}
+
+// Read with every money slot taken as a plain number, the output must give
+// the same values: letters would read as 0.
+void CheckMoneyIsDecimal(const CLoaded& original, const std::string& output)
+{
+    CLoaded numbers;
+    int line = 0;
+    ASSERT_TRUE(LoadConfig(numbers.tables, Config, line));
+    for (const auto& type : numbers.tables.objTypes)
+        for (CObjValueSlot& slot : type->slots)
+            if (slot.kind == 'D' || slot.kind == 'd')
+                slot.kind = 'I';
+    CTolvexDoc doc(numbers.tables);
+    std::istringstream in(output);
+    ASSERT_TRUE(doc.Load(in, numbers.diagnostics));
+    ASSERT_EQ(doc.objects.size(), original.doc->objects.size());
+    for (size_t i = 0; i < doc.objects.size(); ++i)
+        EXPECT_EQ(doc.objects[i].values, original.doc->objects[i].values) << "object " << doc.objects[i].vnum;
 }
 
 } // namespace
@@ -90,19 +109,18 @@ TEST(CorpusConvert, EveryStockAreaKeepsWhatTheServerReadsAndConvertsToAFixedPoin
         for (const CDiagnostic& d : read->diagnostics.items)
             EXPECT_FALSE(d.messageBox) << "unknown name in " << path << ": " << d.text;
         for (const char* dialect : { "romdefault", "romolc" })
-            for (const bool keepLayout : { false, true }) {
-                SCOPED_TRACE(path + " " + dialect + (keepLayout ? " --keep-layout" : ""));
+            for (const bool rewrap : { false, true }) {
+                SCOPED_TRACE(path + " " + dialect + (rewrap ? " --rewrap" : ""));
                 // Both runs read a file of the original's name: the #AREA header names it.
                 CScratchDir first, second;
                 const std::string name = fs::path(path).filename().string();
-                const std::string output = Convert(path, first.Path(name), dialect, keepLayout);
-                EXPECT_EQ(Convert(first.Path(name), second.Path(name), dialect, keepLayout), output)
+                const std::string output = Convert(path, first.Path(name), dialect, rewrap);
+                EXPECT_EQ(Convert(first.Path(name), second.Path(name), dialect, rewrap), output)
                     << "a second convert changed the file";
 
                 CheckKeptSections(original, *read->doc, output);
-                CSaveOptions options = read->doc->DefaultSaveOptions();
-                options.keepLayout = keepLayout; // or the kept layout is announced again
-                CheckReadBack(*read, *Load(output, &options), keepLayout);
+                CheckReadBack(*read, *Load(output), rewrap);
+                CheckMoneyIsDecimal(*read, output);
             }
     }
 }
@@ -124,6 +142,8 @@ TEST(CorpusConvert, HelpAndSocialFilesComeBackWithoutAHeaderAndWithTheirText)
             EXPECT_EQ(original.rfind(kept, 0), 0u) << "the section is the file's start";
             EXPECT_EQ(output.rfind(kept + "\n", 0), 0u) << "no header goes before it";
             EXPECT_EQ(output.find("#AREA"), std::string::npos);
+            for (const char* section : { "#MOBILES", "#OBJECTS", "#ROOMS", "#RESETS" })
+                EXPECT_EQ(output.find(section), std::string::npos) << section << ": the server stops on it without a header";
         }
 }
 
@@ -155,29 +175,28 @@ TEST(CorpusConvert, AstralKeepsItsBlockedExitsAndGetsTheGameSecurity)
     EXPECT_EQ(nowhere(*Load(output)->doc), nowhere(*Load(original)->doc)) << "every exit to a negative vnum is written";
 }
 
-TEST(CorpusConvert, MahntorSignIsNamedAtLoadAndKeptWithKeepLayout)
+TEST(CorpusConvert, MahntorSignIsKeptUnlessEveryTextIsRewrapped)
 {
     if (!SharedAreasPresent())
         GTEST_SKIP() << "the shared ROM areas are not present";
     const std::string original = ReadWholeFile(SharedPath("areas/rom24/mahntor.are"));
-    const auto read = Load(original);
+    CSaveOptions rewrap = Load("")->doc->DefaultSaveOptions();
+    rewrap.rewrapAll = true;
     bool named = false;
-    for (const CDiagnostic& d : read->diagnostics.items)
-        named = named || (d.text.find("descriptions have a layout (indented lines, blank lines or drawings) that saving "
-                                      "re-wraps; the first is room 2300 at line 1555. Area > Keep Text Layout keeps them.")
+    const auto rewrapped = Load(original, &rewrap); // the loops must not outlive them
+    const auto kept = Load(original);
+    for (const CDiagnostic& d : rewrapped->diagnostics.items)
+        named = named || (d.text.find("descriptions have a layout (indented lines, blank lines or drawings) that "
+                                      "re-wrapping loses; the first is room 2300 at line 1555.")
                                  != std::string::npos
                              && d.line == 1555);
     EXPECT_TRUE(named) << "no layout warning naming room 2300 at line 1555";
-
-    CSaveOptions keep = read->doc->DefaultSaveOptions();
-    keep.keepLayout = true;
-    const auto kept = Load(original, &keep); // the loop must not outlive it
     for (const CDiagnostic& d : kept->diagnostics.items)
-        EXPECT_EQ(d.text.find("have a layout"), std::string::npos) << "no layout warning when the layout is kept";
+        EXPECT_EQ(d.text.find("have a layout"), std::string::npos) << "no layout warning when texts are kept";
 
     CScratchDir scratch;
     const std::string sign = "sign~\n[]================================[]\n     |      BEWARE!      | Hope you   |\n";
     EXPECT_NE(original.find(sign), std::string::npos);
-    EXPECT_NE(Convert(SharedPath("areas/rom24/mahntor.are"), scratch.Path("a.are"), "romolc", true).find(sign), std::string::npos);
-    EXPECT_EQ(Convert(SharedPath("areas/rom24/mahntor.are"), scratch.Path("b.are"), "romolc", false).find(sign), std::string::npos);
+    EXPECT_NE(Convert(SharedPath("areas/rom24/mahntor.are"), scratch.Path("a.are"), "romolc", false).find(sign), std::string::npos);
+    EXPECT_EQ(Convert(SharedPath("areas/rom24/mahntor.are"), scratch.Path("b.are"), "romolc", true).find(sign), std::string::npos);
 }

@@ -49,7 +49,7 @@ std::vector<CGoldenFile> GoldenFiles()
             std::string rest = dash == std::string::npos ? "" : stem.substr(dash + 1);
             while (!rest.empty()) {
                 const std::string before = rest;
-                for (const std::string option : { "keep-layout", "partial" })
+                for (const std::string option : { "rewrap", "keep-layout", "partial" })
                     if (rest.rfind(option, 0) == 0) {
                         golden.options.push_back("--" + option);
                         rest.erase(0, std::min(rest.size(), option.size() + 1));

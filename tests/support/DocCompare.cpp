@@ -4,13 +4,13 @@
 
 namespace {
 
-// The same text seen through a save that re-wraps it.
+// The same text seen through a save that re-wraps it: only blanks may differ.
 std::string WrapInsensitive(const std::string& text)
 {
     std::string folded;
     for (char c : text)
         if (c != ' ' && c != '\n' && c != '\r' && c != '\t')
-            folded += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+            folded += c;
     return folded;
 }
 
