@@ -105,6 +105,9 @@ public:
     // of the file: a save would lose the rest. The line where it stopped.
     bool ReadInPart() const { return readUpToLine > 0; }
     int ReadUpToLine() const { return readUpToLine; }
+    // The file had at least one section the reader knows (#ROOMS, #AREA...):
+    // without one, a file with anything in it is no area file at all.
+    bool SectionsFound() const { return sectionsFound; }
     // The file the area was read from now holds what the document holds.
     void ForgetReadInPart() { readUpToLine = 0; }
 
@@ -149,6 +152,7 @@ private:
     bool modified = false;
     bool writesHeader = true;
     int readUpToLine = 0;
+    bool sectionsFound = false;
 };
 
 // The file name part of a path: the text after the last separator.
