@@ -21,6 +21,7 @@ const CCheckRule Rules[] = {
     { Severity::Error, CheckDuplicateVnums },
     { Severity::Error, CheckNonPositiveVnums },
     { Severity::Error, CheckObjectTypes },
+    { Severity::Error, CheckVnumLimit },
     { Severity::Warning, CheckVnumRange },
     { Severity::Warning, CheckExitTargets },
     { Severity::Warning, CheckResetTargets },

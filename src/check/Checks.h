@@ -10,6 +10,7 @@ void CheckLeadingResets(CCheckContext& c);
 void CheckDuplicateVnums(CCheckContext& c);
 void CheckNonPositiveVnums(CCheckContext& c);
 void CheckObjectTypes(CCheckContext& c);
+void CheckVnumLimit(CCheckContext& c);
 void CheckVnumRange(CCheckContext& c);
 void CheckExitTargets(CCheckContext& c);
 void CheckResetTargets(CCheckContext& c);
