@@ -42,6 +42,7 @@ struct CStrayShop {
 struct CStraySpecial {
     int vnum = 0;
     std::string special;
+    int line = 0; // of its file line; never written
 };
 
 // One open area: its header and every record, owned in file order.
