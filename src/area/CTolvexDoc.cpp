@@ -236,6 +236,7 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSa
         const int sectionLine = in.TokenLine();
         const std::string word = AsciiUpper(in.ReadWord());
         if (IsKeptSection(word)) {
+            sectionsFound = true;
             if (!ReadKeptSection(context, word))
                 return false;
             continue;
@@ -244,6 +245,7 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSa
         if (!word.empty() && word[0] == '$')
             break;
         bool ok = true;
+        bool known = true;
         if (word == "AREA" || word == "AREADATA") {
             headerLine = sectionLine;
             if (word == "AREA")
@@ -264,8 +266,11 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSa
             ok = ReadShops(context);
         else if (word == "SPECIALS")
             ok = ReadSpecials(context);
-        else
+        else {
+            known = false;
             Warn(diagnostics, sectionLine, Format("Unknown section \"#%s\" skipped; it will not be saved.", { word }));
+        }
+        sectionsFound = sectionsFound || known;
         if (!ok)
             return false;
     }

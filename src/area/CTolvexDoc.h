@@ -44,6 +44,7 @@ struct CStrayShop {
 struct CStraySpecial {
     int vnum = 0;
     std::string special;
+    int line = 0; // of its file line; never written
 };
 
 // One open area: its header and every record, owned in file order.
@@ -107,6 +108,9 @@ public:
     // of the file: a save would lose the rest. The line where it stopped.
     bool ReadInPart() const { return readUpToLine > 0; }
     int ReadUpToLine() const { return readUpToLine; }
+    // The file had at least one section the reader knows (#ROOMS, #AREA...):
+    // without one, a file with anything in it is no area file at all.
+    bool SectionsFound() const { return sectionsFound; }
     // The file the area was read from now holds what the document holds.
     void ForgetReadInPart() { readUpToLine = 0; }
 
@@ -153,6 +157,7 @@ private:
     bool modified = false;
     bool writesHeader = true;
     int readUpToLine = 0;
+    bool sectionsFound = false;
 };
 
 // The file name part of a path: the text after the last separator.

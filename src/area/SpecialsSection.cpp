@@ -37,10 +37,12 @@ bool ReadSpecials(CReadContext& c)
             firstStrayLine = line;
         std::vector<CStraySpecial>& kept = c.doc.straySpecials;
         auto same = std::find_if(kept.begin(), kept.end(), [vnum](const CStraySpecial& s) { return s.vnum == vnum; });
-        if (same != kept.end())
+        if (same != kept.end()) {
             same->special = name;
-        else
-            kept.push_back(CStraySpecial { vnum, name });
+            same->line = line;
+        } else {
+            kept.push_back(CStraySpecial { vnum, name, line });
+        }
     }
     if (strays > 0)
         Warn(c.diagnostics, firstStrayLine,

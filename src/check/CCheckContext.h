@@ -8,6 +8,9 @@
 #include <unordered_set>
 #include <vector>
 
+// ROM keeps vnums in 16 bits: a larger one wraps (40000 becomes -25536).
+constexpr int HighestVnum = 32767;
+
 // What every check works with: the document, lookups by vnum built once, and
 // the list the findings go to with the severity of the check that runs.
 class CCheckContext {

@@ -10,11 +10,17 @@ void CheckLeadingResets(CCheckContext& c);
 void CheckDuplicateVnums(CCheckContext& c);
 void CheckNonPositiveVnums(CCheckContext& c);
 void CheckObjectTypes(CCheckContext& c);
+void CheckVnumLimit(CCheckContext& c);
 void CheckVnumRange(CCheckContext& c);
-void CheckExitTargets(CCheckContext& c);
+// A vnum of the area's own range names a record of this area or none:
+// another area cannot hold it.
+void CheckExitRooms(CCheckContext& c);
+void CheckExitKeys(CCheckContext& c);
 void CheckResetTargets(CCheckContext& c);
 void CheckShopKeepers(CCheckContext& c);
-void CheckTriggers(CCheckContext& c);
+void CheckSpecialMobs(CCheckContext& c);
+void CheckTriggersInRange(CCheckContext& c);
+void CheckTriggersElsewhere(CCheckContext& c);
 void CheckWaysBack(CCheckContext& c);
 void CheckMobLimits(CCheckContext& c);
 void CheckUnreachedRooms(CCheckContext& c);

@@ -4,18 +4,28 @@
 
 #include <unordered_set>
 
-void CheckExitTargets(CCheckContext& c)
+// The server looks every exit's room up at boot and stops on one it lacks
+// ("Get_room_index: bad vnum").
+void CheckExitRooms(CCheckContext& c)
 {
     for (const CRoomData& room : c.doc.rooms) {
         for (int d = 0; d < DirectionCount; ++d) {
             const CExitData& exit = room.exits[static_cast<size_t>(d)];
-            if (exit.toVnum <= 0)
-                continue;
-            if (c.InRange(exit.toVnum) && !c.Room(exit.toVnum))
+            if (exit.toVnum > 0 && c.InRange(exit.toVnum) && !c.Room(exit.toVnum))
                 c.Add(RecordKind::Room, room.vnum, room.line,
-                    Format("Room %d's exit %s leads to room %d, which this area does not have.",
+                    Format("Room %d's exit %s leads to room %d, which this area does not have; the server stops at boot without it.",
                         { room.vnum, c.DirectionName(d), exit.toVnum }));
-            if (exit.key > 0 && c.InRange(exit.key) && !c.HasObject(exit.key))
+        }
+    }
+}
+
+// Keys are looked up only when a player uses one, so a missing key boots.
+void CheckExitKeys(CCheckContext& c)
+{
+    for (const CRoomData& room : c.doc.rooms) {
+        for (int d = 0; d < DirectionCount; ++d) {
+            const CExitData& exit = room.exits[static_cast<size_t>(d)];
+            if (exit.toVnum > 0 && exit.key > 0 && c.InRange(exit.key) && !c.HasObject(exit.key))
                 c.Add(RecordKind::Room, room.vnum, room.line,
                     Format("Room %d's exit %s has the key object %d, which this area does not have.",
                         { room.vnum, c.DirectionName(d), exit.key }));

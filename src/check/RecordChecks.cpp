@@ -28,6 +28,13 @@ std::string LowerKind(RecordKind kind)
     return name;
 }
 
+// What a positive vnum becomes in the server's 16 bits.
+int AsShort(int vnum)
+{
+    const int low = vnum % 65536;
+    return low > HighestVnum ? low - 65536 : low;
+}
+
 } // namespace
 
 void CheckDuplicateVnums(CCheckContext& c)
@@ -57,6 +64,20 @@ void CheckObjectTypes(CCheckContext& c)
             c.Add(RecordKind::Object, obj.vnum, obj.line,
                 Format("Object %d has the item type %d, which the configuration does not have; it is not saved.",
                     { obj.vnum, obj.itemType }));
+}
+
+void CheckVnumLimit(CCheckContext& c)
+{
+    if (c.doc.upperVnum > HighestVnum)
+        c.Add(RecordKind::Header, 0, 0,
+            Format("The area's vnums %d to %d reach above %d, the highest vnum the server can hold.",
+                { c.doc.lowerVnum, c.doc.upperVnum, HighestVnum }));
+    ForEachRecord(c.doc, [&c](RecordKind kind, int vnum, int line) {
+        if (vnum > HighestVnum)
+            c.Add(kind, vnum, line,
+                Format("%s %d has a vnum above %d; the server holds vnums in 16 bits and reads it as %d.",
+                    { RecordKindName(kind), vnum, HighestVnum, AsShort(vnum) }));
+    });
 }
 
 void CheckVnumRange(CCheckContext& c)

@@ -92,6 +92,8 @@ void CheckResetArguments(CCheckContext& c)
     }
 }
 
+// The server looks up the mob, object, container and room of every reset as
+// it reads them and stops on one it lacks.
 void CheckResetTargets(CCheckContext& c)
 {
     auto missingObject = [&c](int vnum) { return c.InRange(vnum) && !c.HasObject(vnum); };
@@ -101,12 +103,12 @@ void CheckResetTargets(CCheckContext& c)
             case 'M':
                 if (c.InRange(reset.arg1) && !c.HasMob(reset.arg1))
                     c.AddForReset(room, reset,
-                        Format("Room %d: the M reset loads mob %d, which this area does not have.", { room.vnum, reset.arg1 }));
+                        Format("Room %d: the M reset loads mob %d, which this area does not have; the server stops at boot without it.", { room.vnum, reset.arg1 }));
                 break;
             case 'P':
                 if (missingObject(reset.arg3))
                     c.AddForReset(room, reset,
-                        Format("Room %d: the P reset puts object %d into object %d, which this area does not have.",
+                        Format("Room %d: the P reset puts object %d into object %d, which this area does not have; the server stops at boot without it.",
                             { room.vnum, reset.arg1, reset.arg3 }));
                 [[fallthrough]];
             case 'O':
@@ -114,7 +116,7 @@ void CheckResetTargets(CCheckContext& c)
             case 'E':
                 if (missingObject(reset.arg1))
                     c.AddForReset(room, reset,
-                        Format("Room %d: the %c reset loads object %d, which this area does not have.",
+                        Format("Room %d: the %c reset loads object %d, which this area does not have; the server stops at boot without it.",
                             { room.vnum, reset.command, reset.arg1 }));
                 break;
             default:
@@ -132,7 +134,7 @@ void CheckResetTargets(CCheckContext& c)
             continue;
         const std::string what = door ? std::string() : Format(" of %s %d", { reset.command == 'M' ? "mob" : "object", reset.arg1 });
         c.Add(RecordKind::Header, 0, reset.line,
-            Format("The %c reset%s names room %d, which this area does not have.", { reset.command, what, roomVnum }));
+            Format("The %c reset%s names room %d, which this area does not have; the server stops at boot without it.", { reset.command, what, roomVnum }));
     }
 }
 

@@ -1,9 +1,12 @@
+#include "cli/AreaFiles.h"
 #include "cli/CommandLine.h"
 
 #include "text/TextWriter.h"
 #include "config/ConfigLoader.h"
 #include "config/ConfigLocator.h"
 #include "config/TableNames.h"
+
+#include <sstream>
 
 namespace {
 
@@ -48,7 +51,14 @@ bool LoadCliConfig(const std::string& configPath, CCliContext& context, CConfigT
 {
     const std::string path = configPath.empty() ? FindConfigFile(context.executableDir) : configPath;
     int line = 0;
-    if (path.empty() || !LoadConfig(tables, path, line)) {
+    std::string bytes;
+    std::string reason;
+    if (!path.empty() && !ReadFileBytes(path, bytes, reason)) {
+        PrintOpenError(context.err, path, reason);
+        return false;
+    }
+    std::istringstream in(std::move(bytes));
+    if (path.empty() || !LoadConfig(tables, in, line)) {
         context.err << Format("Error leyendo tolvex.cfg! (%i)", { line }) << '\n';
         return false;
     }

@@ -87,10 +87,16 @@ TEST_F(AreaCheckTest, EditsThatBreakTheAreaGiveTheirFinding)
             Severity::Error, RecordKind::Mobprog, 150, "Mobprog 150 appears a second time" },
         { "room vnum 0", [](CTolvexDoc& d) { d.rooms.push_back(CRoomData()); },
             Severity::Error, RecordKind::Room, 0, "Room 0 has a vnum below 1" },
+        { "room vnum past 16 bits", [](CTolvexDoc& d) { d.rooms[1].vnum = 40000; },
+            Severity::Error, RecordKind::Room, 40000, "Room 40000 has a vnum above 32767; the server holds vnums in 16 bits and reads it as -25536" },
+        { "mobprog vnum past 65535", [](CTolvexDoc& d) { d.mobprogs[0].vnum = 100000; },
+            Severity::Error, RecordKind::Mobprog, 100000, "reads it as -31072" },
+        { "range past 16 bits", [](CTolvexDoc& d) { d.upperVnum = 32768; },
+            Severity::Error, RecordKind::Header, 0, "The area's vnums 100 to 32768 reach above 32767" },
         { "range shrunk below the rooms", [](CTolvexDoc& d) { d.upperVnum = 100; },
             Severity::Warning, RecordKind::Room, 101, "Room 101 lies outside the area's vnums 100 to 100" },
         { "container of a P deleted", [](CTolvexDoc& d) { d.objects.erase(d.objects.begin() + 1); },
-            Severity::Warning, RecordKind::Room, 100, "puts object 100 into object 101, which this area does not have" },
+            Severity::Error, RecordKind::Room, 100, "puts object 100 into object 101, which this area does not have; the server stops" },
         { "only a room's own exit leads to it", [](CTolvexDoc& d) { d.rooms[0].exits[DirNorth].toVnum = 100; },
             Severity::Warning, RecordKind::Room, 101, "No exit of this area leads to room 101." },
     };
@@ -112,8 +118,8 @@ TEST_F(AreaCheckTest, FindingsCarryTheFileLineOfTheirRecordOrOfTheirReset)
     const std::vector<CFinding> findings = CheckArea(*doc);
     ASSERT_GE(findings.size(), 3u) << Describe(findings);
     EXPECT_EQ(findings[0].line, 72) << Describe(findings);
-    EXPECT_EQ(findings[1].line, 0) << Describe(findings);
-    EXPECT_EQ(findings[2].line, 55) << Describe(findings);
+    EXPECT_EQ(findings[1].line, 55) << Describe(findings);
+    EXPECT_EQ(findings[2].line, 0) << Describe(findings);
 }
 
 TEST_F(AreaCheckTest, ErrorsComeBeforeWarningsAndAreCounted)
@@ -126,6 +132,21 @@ TEST_F(AreaCheckTest, ErrorsComeBeforeWarningsAndAreCounted)
     EXPECT_EQ(CountFindings(findings, Severity::Warning), static_cast<int>(findings.size()) - errors);
     for (size_t i = 0; i < findings.size(); ++i)
         EXPECT_EQ(findings[i].severity == Severity::Error, static_cast<int>(i) < errors) << Describe(findings);
+}
+
+// Another area may hold what lies outside the range: such references give no error.
+TEST_F(AreaCheckTest, MissingVnumsOutsideTheRangeAreNoErrors)
+{
+    doc->rooms[0].exits[DirEast].toVnum = 3001;
+    doc->rooms[0].exits[DirEast].key = 3002;
+    doc->rooms[0].resets.push_back(Reset('M', 3000, 1, 100, 1));
+    doc->rooms[0].resets.push_back(Reset('G', 3002));
+    doc->strayResets.push_back(Reset('O', 100, 0, 3001));
+    doc->strayShops.push_back(CStrayShop { 3000, {}, 0 });
+    doc->straySpecials.push_back(CStraySpecial { 3000, "spec_fido", 0 });
+    doc->mobs[0].triggers[0].vnum = 9001;
+    const std::vector<CFinding> findings = CheckArea(*doc, { 9001 });
+    EXPECT_EQ(CountFindings(findings, Severity::Error), 0) << Describe(findings);
 }
 
 TEST_F(AreaCheckTest, AProgramOfAnotherOpenAreaSatisfiesATriggerOutsideTheRange)

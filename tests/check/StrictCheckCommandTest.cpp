@@ -34,7 +34,7 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 TEST(StrictCheckCommand, ReportsEachPlantedFaultAsItsGoldenOutputSays)
 {
     const std::vector<std::string> cases = CheckCases();
-    ASSERT_GE(cases.size(), 17u) << "the golden cases are missing";
+    ASSERT_GE(cases.size(), 19u) << "the golden cases are missing";
     for (const std::string& dir : cases) {
         SCOPED_TRACE(dir);
         const std::string input = dir + "/input.are";
@@ -64,7 +64,8 @@ TEST(StrictCheckCommand, ATriggerFindsItsProgramInAnotherFileOfTheSameRun)
     EXPECT_NE(alone.out.find("mobprog 9001, which is not in this area"), std::string::npos) << alone.out;
     const CCliResult together = RunCli({ "check", "--strict", "--config", Config, mobs, programs });
     EXPECT_EQ(together.out.find("mobprog 9001"), std::string::npos) << together.out;
-    EXPECT_NE(together.out.find("mobprog 150, which this area does not have"), std::string::npos)
-        << "a program missing inside the area's own range stays a warning";
+    EXPECT_NE(together.out.find(": error: Mob 100 has a greet trigger for mobprog 150, which this area does not have"), std::string::npos)
+        << "no other area can hold a program of the area's own range";
+    EXPECT_EQ(together.status, 1);
     EXPECT_NE(together.out.find(programs + ": ok\n"), std::string::npos) << together.out;
 }

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const std::string Config = SourcePath("res/tolvex.cfg");
@@ -37,6 +41,80 @@ TEST(CheckCommand, ReportsOkWarningsAndAbortedLoads)
 
     const CCliResult clean = RunCli({ "check", "--config", Config, SourcePath("res/examples/midden.are") });
     EXPECT_EQ(clean.out, SourcePath("res/examples/midden.are") + ": ok\n");
+}
+
+// Every command that reads an area answers a file it cannot read with one
+// line giving the system's reason, writes nothing else and exits 1.
+TEST(AreaCommands, AFileThatCannotBeReadGivesTheSystemsReason)
+{
+    CScratchDir dir;
+    const std::string folder = dir.Path("x.are");
+    std::filesystem::create_directory(folder);
+    const std::string locked = dir.Write("locked.are", Area);
+    chmod(locked.c_str(), 0);
+    struct CCase {
+        std::vector<std::string> command;
+        std::string file;
+        const char* reason;
+    };
+    std::vector<CCase> cases = {
+        { { "check" }, folder, "Is a directory" },
+        { { "check", "--strict" }, dir.Path("missing.are"), "No such file or directory" },
+        { { "dump" }, folder, "Is a directory" },
+        { { "layout" }, dir.Path("missing.are"), "No such file or directory" },
+        { { "convert", "--dialect", "romolc" }, folder, "Is a directory" },
+        { { "render" }, folder, "Is a directory" },
+    };
+    if (geteuid() != 0) // root reads a file of mode 000 all the same
+        cases.push_back({ { "check" }, locked, "Permission denied" });
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.command[0] + " " + c.file);
+        std::vector<std::string> args = c.command;
+        args.insert(args.end(), { "--config", Config, c.file });
+        if (c.command[0] == "convert" || c.command[0] == "render")
+            args.push_back(dir.Path("out"));
+        const CCliResult r = RunCli(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, c.file + ": error: cannot open the file: " + c.reason + "\n");
+        EXPECT_EQ(r.out, "");
+        EXPECT_FALSE(std::filesystem::exists(dir.Path("out")));
+    }
+    const CCliResult config = RunCli({ "check", "--config", folder, locked });
+    EXPECT_EQ(config.status, 1);
+    EXPECT_EQ(config.err, folder + ": error: cannot open the file: Is a directory\n");
+}
+
+// A file with something in it but no section the reader knows is no area:
+// --strict fails on it; a plain check warns; an empty file is an empty area.
+TEST(CheckCommand, AFileWithoutAnySectionIsNoArea)
+{
+    CScratchDir dir;
+    const struct {
+        const char* contents;
+        bool strict;
+        int status;
+        const char* line; // expected in the output; null for none of the message
+    } cases[] = {
+        { "hello world\n", true, 1, ": error: no area section found: not an area file\n" },
+        { "hello world\n", false, 0, ": warning: no area section found: not an area file\n" },
+        { "#$\n", true, 1, ": error: no area section found: not an area file\n" },
+        { "", true, 0, ": ok\n" },
+        { " \n\t\n", true, 0, nullptr },
+        { "#ROOMS\n#0\n#$\n", true, 0, ": ok\n" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << '"' << c.contents << "\" strict " << c.strict);
+        const std::string file = dir.Write("a.are", c.contents);
+        std::vector<std::string> args = { "check", "--config", Config, file };
+        if (c.strict)
+            args.insert(args.begin() + 1, "--strict");
+        const CCliResult r = RunCli(args);
+        EXPECT_EQ(r.status, c.status) << r.out;
+        if (c.line)
+            EXPECT_NE(r.out.find(file + c.line), std::string::npos) << r.out;
+        else
+            EXPECT_EQ(r.out.find("not an area file"), std::string::npos) << r.out;
+    }
 }
 
 TEST(LayoutCommand, PrintsEveryRoomInDocumentOrderAndTheLevels)

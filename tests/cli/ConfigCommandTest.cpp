@@ -76,5 +76,5 @@ TEST(ConfigCommand, FaultyFileExitsOneAndNamesTheLine)
 
     const CCliResult missing = RunCli({ "config", dir.Path("none.cfg") });
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "Error leyendo tolvex.cfg! (0)\n");
+    EXPECT_EQ(missing.err, dir.Path("none.cfg") + ": error: cannot open the file: No such file or directory\n");
 }

@@ -53,10 +53,10 @@ TEST(RenderCommand, ExitsWithTwoOnBadUsageAndOneOnFailuresWritingNothing)
     const struct { std::vector<std::string> args; int status; std::string message; } cases[] = {
         { { good }, 2, usage }, { { "--cell", "0", good, out }, 2, usage }, { { "--zoom", "3", good, out }, 2, usage },
         { { "--cell", "12x", good, out }, 2, usage }, { { good, out, "--select" }, 2, usage },
-        { { "--config", config, scratch.Path("missing.are"), out }, 1, "missing.are: cannot be read" },
+        { { "--config", config, scratch.Path("missing.are"), out }, 1, "missing.are: error: cannot open the file: No such file" },
         { { "--config", config, good, scratch.Path("no/such/dir/out.svg") }, 1, "out.svg: cannot be written" },
         { { "--config", config, aborting, out }, 1, "abort.are:13: error: " },
-        { { "--config", scratch.Path("none.cfg"), good, out }, 1, "tolvex.cfg" },
+        { { "--config", scratch.Path("none.cfg"), good, out }, 1, "none.cfg: error: cannot open the file: No such file" },
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         std::vector<std::string> args = { "render" };
