@@ -171,30 +171,37 @@ TEST_F(DocumentFiles, SavingOverAFileReadInPartAsksFirstWithNoAsTheDefault)
     EXPECT_EQ(prompt.asked.size(), 2u) << "the file now holds the whole area";
 }
 
-// The setting is the application's, kept in the settings store; the area is
-// saved as the file had it, and a restarted editor has it still.
-TEST_F(DocumentFiles, KeepTextLayoutIsRememberedAndSavesDescriptionsAsTheyStand)
+// A plain save writes every text as the file had it; Re-wrap All Texts is one
+// step to undo. Keep Text Layout is the application's, kept in the settings.
+TEST_F(DocumentFiles, TextsAreSavedAsReadUntilReWrappedAndKeepTextLayoutIsRemembered)
 {
     const QString path = WriteFile(QStringLiteral("input.are"), ReadAll(SourcePath("tests/data/keep-layout/input.are")));
     ASSERT_TRUE(Start({ path }));
-    ASSERT_EQ(prompt.shown.size(), 1u);
-    EXPECT_TRUE(prompt.shown[0].text.contains(QStringLiteral("4 descriptions have a layout"))) << prompt.shown[0].text.toStdString();
+    EXPECT_TRUE(prompt.shown.empty()) << "nothing of the layout is lost: nothing to warn about";
+    const std::string asRead = ReadAll(SourcePath("tests/data/keep-layout/expected-romolc.are"));
+    const std::string rewrapped = ReadAll(SourcePath("tests/data/keep-layout/expected-romolc-rewrap.are"));
+
+    Action(Command::FileSave)->trigger();
+    EXPECT_EQ(ReadAll(path.toStdString()), asRead);
+
+    QAction* rewrap = Action(Command::AreaRewrapAll);
+    EXPECT_EQ(Frame()->findChild<QMenu*>(QStringLiteral("menuArea"))->actions().constLast(), rewrap);
+    ASSERT_TRUE(rewrap->isEnabled());
+    rewrap->trigger();
+    EXPECT_EQ(Action(Command::EditUndo)->text(), QStringLiteral("&Undo Re-wrap All Texts"));
+    Action(Command::FileSave)->trigger();
+    EXPECT_EQ(ReadAll(path.toStdString()), rewrapped);
+    Action(Command::EditUndo)->trigger();
+    Action(Command::FileSave)->trigger();
+    EXPECT_EQ(ReadAll(path.toStdString()), asRead) << "undone, the texts are the file's again";
 
     QAction* keep = Action(Command::AreaKeepLayout);
-    EXPECT_EQ(Frame()->findChild<QMenu*>(QStringLiteral("menuArea"))->actions().constLast(), keep);
-    EXPECT_EQ(keep->statusTip(), QStringLiteral("Saves descriptions with their own line breaks instead of re-wrapping them"));
     EXPECT_TRUE(keep->isCheckable() && keep->isEnabled() && !keep->isChecked());
     keep->trigger();
     EXPECT_TRUE(keep->isChecked() && app->KeepTextLayout());
     EXPECT_TRUE(QSettings(QStringLiteral("Vantreme"), QStringLiteral("tolvex")).value(QStringLiteral("Settings/KeepTextLayout")).toBool());
-
-    Action(Command::FileSave)->trigger();
-    EXPECT_EQ(ReadAll(path.toStdString()), ReadAll(SourcePath("tests/data/keep-layout/expected-romolc-keep-layout.are")));
-
-    prompt.shown.clear();
     ASSERT_TRUE(Start({ path }));
     EXPECT_TRUE(Action(Command::AreaKeepLayout)->isChecked()) << "remembered";
-    EXPECT_TRUE(prompt.shown.empty()) << "no layout warning while the layout is kept";
 }
 
 } // namespace

@@ -118,6 +118,49 @@ TEST_F(AreaEditor, EveryOperationIsOneNamedStepThatUndoesToTheSameBytesAndRedoes
     EXPECT_TRUE(doc.IsModified()) << "undoing past the saved state marks the area modified again";
 }
 
+// A save formats the descriptions an operation changed and nothing else;
+// undone, a text is the file's own again.
+TEST_F(AreaEditor, OnlyEditedDescriptionsAreFormattedAndReWrapAllIsOneStep)
+{
+    const std::string asRead = Saved();
+    CRoomData gate = Room(100);
+    gate.name = "The Old Gate";
+    editor.ReplaceRoom(Index(100), gate);
+    const std::string renamed = Saved();
+    EXPECT_NE(renamed.find("The Old Gate~\nA gate.\n~\n"), std::string::npos) << "the description stays as read";
+
+    gate.description = "a gate.\n   rusty   bars.";
+    gate.exits[DirNorth].description = "the hall";
+    editor.ReplaceRoom(Index(100), gate);
+    const std::string edited = Saved();
+    EXPECT_NE(edited.find("The Old Gate~\na gate. rusty bars.\n~\n0 0 1\nD0\nthe hall\n~\n"), std::string::npos) << edited;
+    EXPECT_NE(edited.find("D1\n~\n"), std::string::npos) << "an exit left alone stays as read";
+    CRoomData same = Room(100);
+    editor.ReplaceRoom(Index(100), same);
+    EXPECT_EQ(Saved(), edited) << "handing the same text back keeps its mark";
+    editor.Undo();
+    editor.Undo();
+    EXPECT_EQ(Saved(), renamed);
+
+    CRoomData hall = Room(101);
+    hall.extraDescs = { { "plaque", "old  words", false }, { "mark", "a mark", false } };
+    editor.ReplaceRoom(Index(101), hall);
+    hall = Room(101);
+    std::swap(hall.extraDescs[0], hall.extraDescs[1]);
+    hall.extraDescs[0].edited = false; // what a pasted copy would carry
+    editor.ReplaceRoom(Index(101), hall);
+    EXPECT_TRUE(Room(101).extraDescs[0].edited && Room(101).extraDescs[1].edited) << "moved, not untouched";
+
+    ASSERT_TRUE(editor.RewrapAllTexts());
+    EXPECT_EQ(editor.UndoName(), "Re-wrap All Texts");
+    const std::string rewrapped = Saved();
+    EXPECT_NE(rewrapped.find("D1\n\n~\n"), std::string::npos) << "every description is formatted";
+    EXPECT_FALSE(editor.RewrapAllTexts()) << "nothing left to format: no step";
+    EXPECT_EQ(editor.UndoName(), "Re-wrap All Texts");
+    while (editor.Undo()) { }
+    EXPECT_EQ(Saved(), asRead);
+}
+
 TEST_F(AreaEditor, CreateLinksBothWaysAndDeleteUndoBringsBackTheExitsThatLedToTheRoom)
 {
     const int hall = Index(101);

@@ -107,12 +107,13 @@ TEST_F(RoomEditDlg, EachExitKeepsItsEditsAndFlagsWhenAnotherIsShown)
 }
 
 // Stock areas have exits to -1 that players can still look at, and texts
-// laid out over several lines: OK must keep both as they are.
-TEST_F(RoomEditDlg, OkKeepsAnExitWithoutADestinationAndTheLineBreaksOfDescriptions)
+// laid out over several lines, one-line ones too: OK must keep them all.
+TEST_F(RoomEditDlg, OkKeepsAnExitWithoutADestinationAndTheLineBreaksOfEveryText)
 {
     CRoomData& room = doc.rooms[0];
+    room.name = "The Cell\nBlock";
     room.description = "A sign:\n   | BEWARE |\n";
-    room.exits[DirSouth] = { "Blocked by the gods.\nGo back.", "", 0, -1, 0 };
+    room.exits[DirSouth] = { "Blocked by the gods.\nGo back.", "secret door\n", 0, -1, 0 };
     Open();
     EXPECT_EQ(W<QPlainTextEdit>("descriptionEdit")->toPlainText(), QStringLiteral("A sign:\n   | BEWARE |\n"));
     Press("exitSouthButton");
@@ -121,6 +122,8 @@ TEST_F(RoomEditDlg, OkKeepsAnExitWithoutADestinationAndTheLineBreaksOfDescriptio
     EXPECT_TRUE(prompt.shown.empty()) << "nothing is refused";
     EXPECT_EQ(Edited().exits[DirSouth].toVnum, -1);
     EXPECT_EQ(Edited().exits[DirSouth].description, "Blocked by the gods.\nGo back.");
+    EXPECT_EQ(Edited().exits[DirSouth].keyword, "secret door\n");
+    EXPECT_EQ(Edited().name, "The Cell\nBlock");
     EXPECT_EQ(Edited().description, room.description);
 }
 
