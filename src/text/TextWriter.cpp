@@ -35,7 +35,10 @@ std::string WithCarriageReturns(const std::string& text)
 
 std::string WordForFile(const std::string& text, bool quoted, bool& changed)
 {
-    std::string word = CleanText(text);
+    // Taken as it stands: a word ends at a blank or its quote mark, never
+    // at a `~`, and a `~` dropped here would leave a word that reads back
+    // empty.
+    std::string word = text;
     const bool blank = word.find_first_of(" \t\r\n") != std::string::npos;
     const bool bareFails = word.empty() || word[0] == '\'' || word[0] == '"' || blank;
     if (!quoted && !bareFails)

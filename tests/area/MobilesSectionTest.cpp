@@ -209,4 +209,11 @@ TEST(MobilesSection, WordsWithQuoteMarksReadBackOrTheSaveSaysWhatChanged)
         EXPECT_EQ(again.doc.mobs[0].mercSkills[0].skill, c.back);
         EXPECT_EQ(again.Write(WriteMobiles), written) << "a second save changes nothing";
     }
+    // Found by the fuzzer: a material of "~" was cleaned to an empty word,
+    // which reads back as "unknown".
+    SectionArea area;
+    CMobData& m = area.doc.mobs.emplace_back(area.tables);
+    m.vnum = 6, m.material = "~";
+    const std::string written = area.Write(WriteMobiles);
+    EXPECT_EQ(Resaved(written, ""), written);
 }
