@@ -7,6 +7,7 @@
 #include "app/CSplashWnd.h"
 #include "app/CTolvexApp.h"
 #include "app/CommandTable.h"
+#include "commands/CAreaCommands.h"
 #include "area/CRoomData.h"
 #include "map/CChildFrame.h"
 #include "map/CTolvexView.h"
@@ -31,41 +32,6 @@
 namespace {
 
 const QString MainTitle = QStringLiteral("Quendar Editor");
-
-// Commands that work on the active map window's document or on the windows.
-bool IsDocumentCommand(Command c)
-{
-    switch (c) {
-    case Command::FileClose:
-    case Command::FileSave:
-    case Command::FileSaveAs:
-    case Command::FilePrint:
-    case Command::FilePrintPreview:
-    case Command::AreaRewrapAll:
-    case Command::WindowNew:
-    case Command::WindowCascade:
-    case Command::WindowTile:
-    case Command::WindowArrange:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Nothing carries these out.
-bool IsInertCommand(Command c)
-{
-    switch (c) {
-    case Command::EditCut:
-    case Command::EditCopy:
-    case Command::EditPaste:
-    case Command::NextPane:
-    case Command::PrevPane:
-        return true;
-    default:
-        return false;
-    }
-}
 
 } // namespace
 
@@ -168,7 +134,7 @@ void CMainFrame::CreateMenus()
     fileWithArea->addAction(Action(Command::FileExit));
     menusWithArea = {
         fileWithArea,
-        menu("&Edit", "menuEdit", { Command::EditUndo, Command::EditRedo, separator, Command::EditCut, Command::EditCopy, Command::EditPaste,
+        menu("&Edit", "menuEdit", { Command::EditUndo, Command::EditRedo, separator, Command::EditCopy, Command::EditPaste,
                                       separator, Command::EditGoToRoom }),
         menu("&View", "menuView", { Command::ViewToolbar, Command::ViewStatusBar, Command::ViewMapStatusBar, separator, Command::ViewAllRooms, separator }),
         menu("&Area", "menuArea", { Command::AreaGeneral, separator, Command::AreaKeepLayout, Command::AreaRewrapAll }),
@@ -191,8 +157,8 @@ void CMainFrame::CreateToolBar()
     toolBar->setObjectName(QStringLiteral("mainToolBar"));
     toolBar->setIconSize(QSize(16, 16));
     const Command separator = Command::Count;
-    for (Command c : { Command::FileNew, Command::FileOpen, Command::FileSave, separator, Command::EditCut,
-             Command::EditCopy, Command::EditPaste, separator, Command::FilePrint, Command::AppAbout, separator,
+    for (Command c : { Command::FileNew, Command::FileOpen, Command::FileSave, separator, Command::EditCopy,
+             Command::EditPaste, separator, Command::FilePrint, Command::AppAbout, separator,
              Command::MapLevelUp, Command::MapLevelDown, Command::MapZoomIn, Command::MapZoomOut, separator,
              Command::RoomsCreateNorth, Command::RoomsCreateSouth, Command::RoomsCreateEast, Command::RoomsCreateWest,
              Command::RoomsCreateUp, Command::RoomsCreateDown, separator, Command::RoomsList, Command::ObjectsList,
@@ -258,12 +224,7 @@ void CMainFrame::OnProblemRecordActivated(RecordKind kind, int vnum)
     CTolvexView* view = ActiveView();
     if (!view || &view->Document() != problemsPanel->Document())
         return;
-    switch (kind) {
-    case RecordKind::Object: view->EditObjectByVnum(vnum); break;
-    case RecordKind::Mob: view->EditMobByVnum(vnum); break;
-    case RecordKind::Mobprog: view->EditMobprogByVnum(vnum); break;
-    default: break;
-    }
+    CAreaCommands(*view).EditRecord(kind, vnum);
     UpdateActions();
 }
 
@@ -278,75 +239,12 @@ void CMainFrame::OnDocumentSaved(CAreaDocument& document)
 
 void CMainFrame::ConnectCommands()
 {
-    auto on = [this](Command c, std::function<void()> handler) {
-        connect(Action(c), &QAction::triggered, this, [handler = std::move(handler), this] {
-            handler();
+    for (const CCommandEntry& entry : CommandTable())
+        connect(Action(entry.id), &QAction::triggered, this, [this, &entry] {
+            if (!entry.enabled || entry.enabled(*this))
+                entry.run(*this);
             UpdateActions();
         });
-    };
-    auto onView = [this, &on](Command c, void (CTolvexView::*handler)()) {
-        on(c, [this, handler] {
-            if (CTolvexView* view = ActiveView())
-                (view->*handler)();
-        });
-    };
-    auto onDocument = [this, &on](Command c, std::function<void(CAreaDocument&)> handler) {
-        on(c, [this, handler = std::move(handler)] {
-            if (CChildFrame* frame = ActiveFrame())
-                handler(frame->Document());
-        });
-    };
-
-    on(Command::FileNew, [this] { app.OnFileNew(); });
-    on(Command::FileOpen, [this] { app.OnFileOpen(); });
-    onDocument(Command::FileClose, [this](CAreaDocument& d) { app.CloseDocument(d); });
-    onDocument(Command::FileSave, [this](CAreaDocument& d) { app.SaveDocument(d, false); });
-    onDocument(Command::FileSaveAs, [this](CAreaDocument& d) { app.SaveDocument(d, true); });
-    on(Command::FilePrint, [this] {
-        if (CTolvexView* view = ActiveView())
-            view->OnFilePrint(app.Printer());
-    });
-    on(Command::FilePrintPreview, [this] { OnFilePrintPreview(); });
-    onDocument(Command::EditUndo, [](CAreaDocument& d) { d.Editor().Undo(); });
-    onDocument(Command::EditRedo, [](CAreaDocument& d) { d.Editor().Redo(); });
-    on(Command::FilePrintSetup, [this] { app.OnFilePrintSetup(); });
-    on(Command::FileExit, [this] { close(); });
-    on(Command::ViewToolbar, [this] { toolBar->setVisible(toolBar->isHidden()); });
-    on(Command::ViewStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); });
-    onView(Command::ViewMapStatusBar, &CTolvexView::OnViewMapStatusBar);
-    on(Command::ViewAllRooms, [this] { app.SetAllRooms(!app.AllRooms()); });
-    onView(Command::EditGoToRoom, &CTolvexView::OnGoToRoom);
-    onView(Command::AreaGeneral, &CTolvexView::OnAreaGeneral);
-    on(Command::AreaKeepLayout, [this] { app.SetKeepTextLayout(Action(Command::AreaKeepLayout)->isChecked()); });
-    onDocument(Command::AreaRewrapAll, [this](CAreaDocument& d) {
-        if (!d.Editor().RewrapAllTexts())
-            statusBar()->showMessage(QStringLiteral("Every description is already wrapped."), 5000);
-    });
-    onView(Command::RoomsList, &CTolvexView::OnRoomsList);
-    onView(Command::RoomsEdit, &CTolvexView::OnRoomsEdit);
-    onView(Command::RoomsNew, &CTolvexView::OnRoomsNew);
-    onView(Command::RoomsDelete, &CTolvexView::OnRoomsDelete);
-    const std::pair<Command, int> creates[] = { { Command::RoomsCreateNorth, DirNorth }, { Command::RoomsCreateSouth, DirSouth },
-        { Command::RoomsCreateEast, DirEast }, { Command::RoomsCreateWest, DirWest }, { Command::RoomsCreateUp, DirUp },
-        { Command::RoomsCreateDown, DirDown } };
-    for (const auto& [command, direction] : creates) {
-        on(command, [this, direction = direction] {
-            if (CTolvexView* view = ActiveView())
-                view->OnRoomsCreate(direction);
-        });
-    }
-    onView(Command::ObjectsList, &CTolvexView::OnObjectsList);
-    onView(Command::MobsList, &CTolvexView::OnMobsList);
-    onView(Command::MobsMobprogs, &CTolvexView::OnMobprogsList);
-    onView(Command::MapLevelUp, &CTolvexView::OnMapLevelUp);
-    onView(Command::MapLevelDown, &CTolvexView::OnMapLevelDown);
-    onView(Command::MapZoomIn, &CTolvexView::OnMapZoomIn);
-    onView(Command::MapZoomOut, &CTolvexView::OnMapZoomOut);
-    on(Command::WindowNew, [this] { OnWindowNew(); });
-    on(Command::WindowCascade, [this] { mdiArea->cascadeSubWindows(); });
-    on(Command::WindowTile, [this] { OnWindowTile(); });
-    on(Command::WindowArrange, [this] { OnWindowArrange(); });
-    on(Command::AppAbout, [this] { app.OnAppAbout(); });
 }
 
 CChildFrame* CMainFrame::CreateFrame(CAreaDocument& document)
@@ -356,6 +254,10 @@ CChildFrame* CMainFrame::CreateFrame(CAreaDocument& document)
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setObjectName(QStringLiteral("mapWindow"));
     connect(frame->View(), &CTolvexView::StateChanged, this, &CMainFrame::UpdateActions);
+    connect(frame->View(), &CTolvexView::RoomActivated, this, [this, view = frame->View()](int index) {
+        CAreaCommands(*view).EditRoom(index);
+        UpdateActions();
+    });
     connect(&document, &CAreaDocument::TitleChanged, this, &CMainFrame::UpdateTitle, Qt::UniqueConnection);
     sub->showMaximized();
     ActivateFrame(frame);
@@ -444,25 +346,14 @@ void CMainFrame::UpdateActions()
 {
     UpdateTitle();
 
-    CTolvexView* view = ActiveView();
     for (const CCommandEntry& entry : CommandTable()) {
-        const Command c = entry.id;
-        QAction* action = Action(c);
-        bool enabled = true;
-        if (IsInertCommand(c))
-            enabled = false;
-        else if (IsViewCommand(c))
-            enabled = view && view->IsCommandEnabled(c);
-        else if (IsDocumentCommand(c))
-            enabled = view != nullptr;
-        action->setEnabled(enabled);
+        QAction* action = Action(entry.id);
+        action->setEnabled(!entry.enabled || entry.enabled(*this));
+        if (entry.checked)
+            action->setChecked(entry.checked(*this));
     }
+    CTolvexView* view = ActiveView();
     UpdateUndoActions(view ? &view->Document() : nullptr);
-    Action(Command::ViewToolbar)->setChecked(!toolBar->isHidden());
-    Action(Command::ViewStatusBar)->setChecked(!statusBar()->isHidden());
-    Action(Command::AreaKeepLayout)->setChecked(app.KeepTextLayout());
-    Action(Command::ViewMapStatusBar)->setChecked(view && view->IsCommandChecked(Command::ViewMapStatusBar));
-    Action(Command::ViewAllRooms)->setChecked(app.AllRooms());
 }
 
 void CMainFrame::UpdateUndoActions(CAreaDocument* document)

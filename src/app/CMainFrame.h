@@ -32,6 +32,7 @@ public:
     explicit CMainFrame(CTolvexApp& app, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
+    CTolvexApp& App() const { return app; }
     QAction* Action(Command command) const { return actions[static_cast<size_t>(command)]; }
     QMdiArea* MdiArea() const { return mdiArea; }
     QToolBar* ToolBar() const { return toolBar; }
@@ -48,6 +49,12 @@ public:
     // Brings every command's enabled state and check mark up to date.
     void UpdateActions();
     void UpdateUndoActions(CAreaDocument* document);
+
+    // Window commands.
+    void OnWindowNew();
+    void OnWindowTile();
+    void OnWindowArrange();
+    void OnFilePrintPreview();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,10 +74,6 @@ private:
     void UpdateMenu();
     void UpdateRecentFileActions();
     void UpdateTitle();
-    void OnWindowNew();
-    void OnWindowTile();
-    void OnWindowArrange();
-    void OnFilePrintPreview();
     void CreateProblemsPanel();
     void OnProblemRoomActivated(int vnum);
     void OnProblemRecordActivated(RecordKind kind, int vnum);

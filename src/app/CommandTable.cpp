@@ -1,64 +1,149 @@
 #include "app/CommandTable.h"
 
 #include "app/AppResources.h"
+#include "app/CMainFrame.h"
+#include "app/CTolvexApp.h"
+#include "commands/CAreaCommands.h"
+#include "gui/CAreaDocument.h"
+#include "map/CTolvexView.h"
 
 #include <QAction>
 #include <QFile>
 #include <QIcon>
 #include <QKeySequence>
+#include <QMdiArea>
+#include <QStatusBar>
+#include <QToolBar>
 
 #include <cstring>
 
 namespace {
 
 // clang-format off
+using F = CMainFrame;
+
+bool HasView(const F& f) { return f.ActiveView() != nullptr; }
+bool HasSelection(const F& f) { return f.ActiveView() && f.ActiveView()->Selection() >= 0; }
+bool HasMobprogs(const F& f) { return f.ActiveView() && CAreaCommands::MobprogsEnabled(f.ActiveView()->Document()); }
+bool CanUndo(const F& f) { return f.ActiveView() && f.ActiveView()->Document().Editor().CanUndo(); }
+bool CanRedo(const F& f) { return f.ActiveView() && f.ActiveView()->Document().Editor().CanRedo(); }
+bool CanLevelUp(const F& f) { return f.ActiveView() && RoomCommands::CanLevelUp(f.ActiveView()->GetDocument(), f.ActiveView()->ShownLevel()); }
+bool CanLevelDown(const F& f) { return f.ActiveView() && RoomCommands::CanLevelDown(f.ActiveView()->GetDocument(), f.ActiveView()->ShownLevel()); }
+bool CanZoomIn(const F& f) { return f.ActiveView() && RoomCommands::CanZoomIn(f.ActiveView()->Document().CellSize()); }
+bool CanZoomOut(const F& f) { return f.ActiveView() && RoomCommands::CanZoomOut(f.ActiveView()->Document().CellSize()); }
+
+// The map window's area commands, and the window's own.
+template <void (CAreaCommands::*Run)()>
+void OnArea(F& f)
+{
+    if (CTolvexView* view = f.ActiveView())
+        (CAreaCommands(*view).*Run)();
+}
+template <void (CTolvexView::*Run)()>
+void OnView(F& f)
+{
+    if (CTolvexView* view = f.ActiveView())
+        (view->*Run)();
+}
+template <int Direction>
+void OnCreate(F& f)
+{
+    if (CTolvexView* view = f.ActiveView())
+        CAreaCommands(*view).RoomsCreate(Direction);
+}
+void OnDocument(F& f, void (*run)(F&, CAreaDocument&))
+{
+    if (CTolvexView* view = f.ActiveView())
+        run(f, view->Document());
+}
+
 const std::vector<CCommandEntry> commandTable = {
-    { Command::FileNew, "actionFileNew", "&New", "Ctrl+N", "Creates a new document\nNew", "new", false },
-    { Command::FileOpen, "actionFileOpen", "&Open...", "Ctrl+O; Ctrl+A", "Opens an existing document\nOpen", "open", false },
-    { Command::FileClose, "actionFileClose", "&Close", "", "Closes the active document\nClose", nullptr, false },
-    { Command::FileSave, "actionFileSave", "&Save", "Ctrl+S; Ctrl+G", "Saves the active document\nSave", "save", false },
-    { Command::FileSaveAs, "actionFileSaveAs", "Save &as...", "", "Saves the active document with a new name\nSave As...", nullptr, false },
-    { Command::FilePrint, "actionFilePrint", "&Print...", "Ctrl+P; Ctrl+I", "Prints the active document\nPrint", "print", false },
-    { Command::FilePrintPreview, "actionFilePrintPreview", "Print Pre&view", "", "Shows a print preview on screen\nPrint Preview", nullptr, false },
-    { Command::FilePrintSetup, "actionFilePrintSetup", "Printer S&etup", "", "Changes the printing and printer properties\nPrinter Setup", nullptr, false },
-    { Command::FileExit, "actionFileExit", "&Exit", "Ctrl+Q", "Quits the aplication; prompts to save documents\nExit", nullptr, false },
-    { Command::EditUndo, "actionEditUndo", "&Undo", "Ctrl+Z; Alt+Backspace", "Undoes the last action\nUndo", nullptr, false },
-    { Command::EditRedo, "actionEditRedo", "&Redo", "Ctrl+Y; Ctrl+Shift+Z", "Redoes the last action undone\nRedo", nullptr, false },
-    { Command::EditGoToRoom, "actionEditGoToRoom", "&Go to Room...", "Ctrl+F", "Selects a room by its vnum or by part of its name\nGo to Room", nullptr, false },
-    { Command::EditCut, "actionEditCut", "C&ut", "Ctrl+X; Shift+Del", "Cuts the selection to the clipboard\nCut", "cut", false },
-    { Command::EditCopy, "actionEditCopy", "&Copy", "Ctrl+C; Ctrl+Ins", "Copies the selection to the clipboard\nCopy", "copy", false },
-    { Command::EditPaste, "actionEditPaste", "&Paste", "Ctrl+V; Shift+Ins", "Pastes the contents of the clipboard\nPaste", "paste", false },
-    { Command::ViewToolbar, "actionViewToolbar", "&Toolbar", "", "Shows or hides the toolbar\nShow/Hide Toolbar", nullptr, true },
-    { Command::ViewStatusBar, "actionViewStatusBar", "&Statusbar", "", "Shows or hides the statusbar\nShow/Hide Statusbar", nullptr, true },
-    { Command::ViewMapStatusBar, "actionViewMapStatusBar", "&Map statusbar", "", "Shows or hides the map statusbar\nShow/Hide Map Stausbar", nullptr, true },
-    { Command::ViewAllRooms, "actionViewAllRooms", "&All Rooms", "", "Also shows the rooms that the first room does not reach\nAll Rooms", nullptr, true },
-    { Command::AreaGeneral, "actionAreaGeneral", "&General information", "", "Displays the general information of the area\nGeneral Information", nullptr, false },
-    { Command::AreaKeepLayout, "actionAreaKeepLayout", "Keep Text &Layout", "", "Saves the descriptions you edit with their own line breaks instead of re-wrapping them\nKeep Text Layout", nullptr, true },
-    { Command::AreaRewrapAll, "actionAreaRewrapAll", "&Re-wrap All Texts", "", "Wraps every description of the area at 76 columns, one blank between words\nRe-wrap All Texts", nullptr, false },
-    { Command::RoomsList, "actionRoomsList", "&List", "", "Displays a list of the rooms in the area\nRoom List", "room-list", false },
-    { Command::RoomsEdit, "actionRoomsEdit", "&Edit", "", "Displays the edit dialog of the selected room\nEdit Room", nullptr, false },
-    { Command::RoomsNew, "actionRoomsNew", "&New", "Ins", "Creates a new room\nNew Room", nullptr, false },
-    { Command::RoomsDelete, "actionRoomsDelete", "&Delete", "Del", "Deletes the selected room\nDelete Room", nullptr, false },
-    { Command::RoomsCreateNorth, "actionRoomsCreateNorth", "Create North", "Ctrl+Up", "Creates a room to the north of the selected room\nCreate Room North", "create-north", false },
-    { Command::RoomsCreateSouth, "actionRoomsCreateSouth", "Create South", "Ctrl+Down", "Creates a room to the south of the selected room\nCreate Room South", "create-south", false },
-    { Command::RoomsCreateEast, "actionRoomsCreateEast", "Create East", "Ctrl+Right", "Creates a room to the east of the selected room\nCreate Room East", "create-east", false },
-    { Command::RoomsCreateWest, "actionRoomsCreateWest", "Create West", "Ctrl+Left", "Creates a room to the west of the selected room\nCreate Room West", "create-west", false },
-    { Command::RoomsCreateUp, "actionRoomsCreateUp", "Create Up", "Ctrl+PgUp", "Creates a room above the selected room\nCreate Room Up", "create-up", false },
-    { Command::RoomsCreateDown, "actionRoomsCreateDown", "Create Down", "Ctrl+PgDown", "Creates a room below the selected room\nCreate Room Down", "create-down", false },
-    { Command::ObjectsList, "actionObjectsList", "&List", "", "Displays a list of the objects in the area\nObject List", "object-list", false },
-    { Command::MobsList, "actionMobsList", "&List", "", "Displays a list of the mobs in the area\nMob List", "mob-list", false },
-    { Command::MobsMobprogs, "actionMobsMobprogs", "&Mobprogs", "", "Displays a list of the Mobprogs in the area\nMobprog List", "mobprog-list", false },
-    { Command::MapLevelUp, "actionMapLevelUp", "Level &Up", "", "Displays the upper level\nLevel Up", "level-up", false },
-    { Command::MapLevelDown, "actionMapLevelDown", "Level &Down", "", "Displays the lower level\nLevel Down", "level-down", false },
-    { Command::MapZoomIn, "actionMapZoomIn", "Zoom &In", "Ctrl++; Ctrl+=", "Zooms in the map\nZoom in", "zoom-in", false },
-    { Command::MapZoomOut, "actionMapZoomOut", "Zoom &Out", "Ctrl+-", "Zooms out the map\nZoom out", "zoom-out", false },
-    { Command::WindowNew, "actionWindowNew", "&New Window", "", "Opens a new window for the active document\nNew Window", nullptr, false },
-    { Command::WindowCascade, "actionWindowCascade", "&Cascade", "", "Arranges the windows as overlapping tiles\nCascade", nullptr, false },
-    { Command::WindowTile, "actionWindowTile", "&Mosaic", "", "Arranges the windows as horizontal, nonoverlapping tiles\nTile Horizontally", nullptr, false },
-    { Command::WindowArrange, "actionWindowArrange", "&Organize Icons", "", "Organiza los iconos en la parte inferior de la ventana\nOrganizar iconos", nullptr, false },
-    { Command::AppAbout, "actionAppAbout", "&About Tolvex...", "", "Displays the program information and copyright\nAbout Tolvex...", "about", false },
-    { Command::NextPane, "actionNextPane", "Next Pane", "F6", "Changes to the next window section\nNext Pane", nullptr, false },
-    { Command::PrevPane, "actionPrevPane", "Previous Pane", "Shift+F6", "Changes to the previous window section\nPrevious Pane", nullptr, false },
+    { Command::FileNew, "actionFileNew", "&New", "Ctrl+N", "Creates a new document\nNew", "new", false,
+        [](F& f) { f.App().OnFileNew(); }, nullptr, nullptr },
+    { Command::FileOpen, "actionFileOpen", "&Open...", "Ctrl+O; Ctrl+A", "Opens an existing document\nOpen", "open", false,
+        [](F& f) { f.App().OnFileOpen(); }, nullptr, nullptr },
+    { Command::FileClose, "actionFileClose", "&Close", "", "Closes the active document\nClose", nullptr, false,
+        [](F& f) { OnDocument(f, [](F& g, CAreaDocument& d) { g.App().CloseDocument(d); }); }, HasView, nullptr },
+    { Command::FileSave, "actionFileSave", "&Save", "Ctrl+S; Ctrl+G", "Saves the active document\nSave", "save", false,
+        [](F& f) { OnDocument(f, [](F& g, CAreaDocument& d) { g.App().SaveDocument(d, false); }); }, HasView, nullptr },
+    { Command::FileSaveAs, "actionFileSaveAs", "Save &as...", "", "Saves the active document with a new name\nSave As...", nullptr, false,
+        [](F& f) { OnDocument(f, [](F& g, CAreaDocument& d) { g.App().SaveDocument(d, true); }); }, HasView, nullptr },
+    { Command::FilePrint, "actionFilePrint", "&Print...", "Ctrl+P; Ctrl+I", "Prints the active document\nPrint", "print", false,
+        [](F& f) { if (CTolvexView* v = f.ActiveView()) v->OnFilePrint(f.App().Printer()); }, HasView, nullptr },
+    { Command::FilePrintPreview, "actionFilePrintPreview", "Print Pre&view", "", "Shows a print preview on screen\nPrint Preview", nullptr, false,
+        [](F& f) { f.OnFilePrintPreview(); }, HasView, nullptr },
+    { Command::FilePrintSetup, "actionFilePrintSetup", "Printer S&etup", "", "Changes the printing and printer properties\nPrinter Setup", nullptr, false,
+        [](F& f) { f.App().OnFilePrintSetup(); }, nullptr, nullptr },
+    { Command::FileExit, "actionFileExit", "&Exit", "Ctrl+Q", "Quits the aplication; prompts to save documents\nExit", nullptr, false,
+        [](F& f) { f.close(); }, nullptr, nullptr },
+    { Command::EditUndo, "actionEditUndo", "&Undo", "Ctrl+Z; Alt+Backspace", "Undoes the last action\nUndo", nullptr, false,
+        [](F& f) { OnDocument(f, [](F&, CAreaDocument& d) { d.Editor().Undo(); }); }, CanUndo, nullptr },
+    { Command::EditRedo, "actionEditRedo", "&Redo", "Ctrl+Y; Ctrl+Shift+Z", "Redoes the last action undone\nRedo", nullptr, false,
+        [](F& f) { OnDocument(f, [](F&, CAreaDocument& d) { d.Editor().Redo(); }); }, CanRedo, nullptr },
+    { Command::EditGoToRoom, "actionEditGoToRoom", "&Go to Room...", "Ctrl+F", "Selects a room by its vnum or by part of its name\nGo to Room", nullptr, false,
+        OnView<&CTolvexView::OnGoToRoom>, HasView, nullptr },
+    { Command::EditCopy, "actionEditCopy", "&Copy", "Ctrl+C; Ctrl+Ins", "Copies the selected room to the clipboard\nCopy Room", "copy", false,
+        OnArea<&CAreaCommands::CopyRoom>, HasSelection, nullptr },
+    { Command::EditPaste, "actionEditPaste", "&Paste", "Ctrl+V; Shift+Ins", "Pastes the room on the clipboard as a new room\nPaste Room", "paste", false,
+        OnArea<&CAreaCommands::PasteRoom>, HasView, nullptr },
+    { Command::ViewToolbar, "actionViewToolbar", "&Toolbar", "", "Shows or hides the toolbar\nShow/Hide Toolbar", nullptr, true,
+        [](F& f) { f.ToolBar()->setVisible(f.ToolBar()->isHidden()); }, nullptr, [](const F& f) { return !f.ToolBar()->isHidden(); } },
+    { Command::ViewStatusBar, "actionViewStatusBar", "&Statusbar", "", "Shows or hides the statusbar\nShow/Hide Statusbar", nullptr, true,
+        [](F& f) { f.statusBar()->setVisible(f.statusBar()->isHidden()); }, nullptr, [](const F& f) { return !f.statusBar()->isHidden(); } },
+    { Command::ViewMapStatusBar, "actionViewMapStatusBar", "&Map statusbar", "", "Shows or hides the map statusbar\nShow/Hide Map Stausbar", nullptr, true,
+        OnView<&CTolvexView::OnViewMapStatusBar>, HasView, [](const F& f) { return f.ActiveView() && f.ActiveView()->MapStatusBarShown(); } },
+    { Command::ViewAllRooms, "actionViewAllRooms", "&All Rooms", "", "Also shows the rooms that the first room does not reach\nAll Rooms", nullptr, true,
+        [](F& f) { f.App().SetAllRooms(!f.App().AllRooms()); }, nullptr, [](const F& f) { return f.App().AllRooms(); } },
+    { Command::AreaGeneral, "actionAreaGeneral", "&General information", "", "Displays the general information of the area\nGeneral Information", nullptr, false,
+        OnArea<&CAreaCommands::AreaGeneral>, HasView, nullptr },
+    { Command::AreaKeepLayout, "actionAreaKeepLayout", "Keep Text &Layout", "", "Saves the descriptions you edit with their own line breaks instead of re-wrapping them\nKeep Text Layout", nullptr, true,
+        [](F& f) { f.App().SetKeepTextLayout(f.Action(Command::AreaKeepLayout)->isChecked()); }, nullptr, [](const F& f) { return f.App().KeepTextLayout(); } },
+    { Command::AreaRewrapAll, "actionAreaRewrapAll", "&Re-wrap All Texts", "", "Wraps every description of the area at 76 columns, one blank between words\nRe-wrap All Texts", nullptr, false,
+        [](F& f) { OnDocument(f, [](F& g, CAreaDocument& d) { if (!d.Editor().RewrapAllTexts()) g.statusBar()->showMessage(QStringLiteral("Every description is already wrapped."), 5000); }); }, HasView, nullptr },
+    { Command::RoomsList, "actionRoomsList", "&List", "", "Displays a list of the rooms in the area\nRoom List", "room-list", false,
+        OnArea<&CAreaCommands::RoomsList>, HasView, nullptr },
+    { Command::RoomsEdit, "actionRoomsEdit", "&Edit", "", "Displays the edit dialog of the selected room\nEdit Room", nullptr, false,
+        OnArea<&CAreaCommands::RoomsEdit>, HasSelection, nullptr },
+    { Command::RoomsNew, "actionRoomsNew", "&New", "Ins", "Creates a new room\nNew Room", nullptr, false,
+        OnArea<&CAreaCommands::RoomsNew>, HasView, nullptr },
+    { Command::RoomsDelete, "actionRoomsDelete", "&Delete", "Del", "Deletes the selected room\nDelete Room", nullptr, false,
+        OnArea<&CAreaCommands::RoomsDelete>, HasSelection, nullptr },
+    { Command::RoomsCreateNorth, "actionRoomsCreateNorth", "Create North", "Ctrl+Up", "Creates a room to the north of the selected room\nCreate Room North", "create-north", false,
+        OnCreate<DirNorth>, HasSelection, nullptr },
+    { Command::RoomsCreateSouth, "actionRoomsCreateSouth", "Create South", "Ctrl+Down", "Creates a room to the south of the selected room\nCreate Room South", "create-south", false,
+        OnCreate<DirSouth>, HasSelection, nullptr },
+    { Command::RoomsCreateEast, "actionRoomsCreateEast", "Create East", "Ctrl+Right", "Creates a room to the east of the selected room\nCreate Room East", "create-east", false,
+        OnCreate<DirEast>, HasSelection, nullptr },
+    { Command::RoomsCreateWest, "actionRoomsCreateWest", "Create West", "Ctrl+Left", "Creates a room to the west of the selected room\nCreate Room West", "create-west", false,
+        OnCreate<DirWest>, HasSelection, nullptr },
+    { Command::RoomsCreateUp, "actionRoomsCreateUp", "Create Up", "Ctrl+PgUp", "Creates a room above the selected room\nCreate Room Up", "create-up", false,
+        OnCreate<DirUp>, HasSelection, nullptr },
+    { Command::RoomsCreateDown, "actionRoomsCreateDown", "Create Down", "Ctrl+PgDown", "Creates a room below the selected room\nCreate Room Down", "create-down", false,
+        OnCreate<DirDown>, HasSelection, nullptr },
+    { Command::ObjectsList, "actionObjectsList", "&List", "", "Displays a list of the objects in the area\nObject List", "object-list", false,
+        OnArea<&CAreaCommands::ObjectsList>, HasView, nullptr },
+    { Command::MobsList, "actionMobsList", "&List", "", "Displays a list of the mobs in the area\nMob List", "mob-list", false,
+        OnArea<&CAreaCommands::MobsList>, HasView, nullptr },
+    { Command::MobsMobprogs, "actionMobsMobprogs", "&Mobprogs", "", "Displays a list of the Mobprogs in the area\nMobprog List", "mobprog-list", false,
+        OnArea<&CAreaCommands::MobprogsList>, HasMobprogs, nullptr },
+    { Command::MapLevelUp, "actionMapLevelUp", "Level &Up", "", "Displays the upper level\nLevel Up", "level-up", false,
+        OnView<&CTolvexView::OnMapLevelUp>, CanLevelUp, nullptr },
+    { Command::MapLevelDown, "actionMapLevelDown", "Level &Down", "", "Displays the lower level\nLevel Down", "level-down", false,
+        OnView<&CTolvexView::OnMapLevelDown>, CanLevelDown, nullptr },
+    { Command::MapZoomIn, "actionMapZoomIn", "Zoom &In", "Ctrl++; Ctrl+=", "Zooms in the map\nZoom in", "zoom-in", false,
+        OnView<&CTolvexView::OnMapZoomIn>, CanZoomIn, nullptr },
+    { Command::MapZoomOut, "actionMapZoomOut", "Zoom &Out", "Ctrl+-", "Zooms out the map\nZoom out", "zoom-out", false,
+        OnView<&CTolvexView::OnMapZoomOut>, CanZoomOut, nullptr },
+    { Command::WindowNew, "actionWindowNew", "&New Window", "", "Opens a new window for the active document\nNew Window", nullptr, false,
+        [](F& f) { f.OnWindowNew(); }, HasView, nullptr },
+    { Command::WindowCascade, "actionWindowCascade", "&Cascade", "", "Arranges the windows as overlapping tiles\nCascade", nullptr, false,
+        [](F& f) { f.MdiArea()->cascadeSubWindows(); }, HasView, nullptr },
+    { Command::WindowTile, "actionWindowTile", "&Mosaic", "", "Arranges the windows as horizontal, nonoverlapping tiles\nTile Horizontally", nullptr, false,
+        [](F& f) { f.OnWindowTile(); }, HasView, nullptr },
+    { Command::WindowArrange, "actionWindowArrange", "&Organize Icons", "", "Organiza los iconos en la parte inferior de la ventana\nOrganizar iconos", nullptr, false,
+        [](F& f) { f.OnWindowArrange(); }, HasView, nullptr },
+    { Command::AppAbout, "actionAppAbout", "&About Tolvex...", "", "Displays the program information and copyright\nAbout Tolvex...", "about", false,
+        [](F& f) { f.App().OnAppAbout(); }, nullptr, nullptr },
 };
 // clang-format on
 

@@ -4,10 +4,16 @@
 
 #include <vector>
 
+class CMainFrame;
 class QAction;
 class QObject;
 
-// What a command looks like: its menu text, keys, prompt and toolbar icon.
+// What a command does in the main window, and when it can.
+using CommandRun = void (*)(CMainFrame&);
+using CommandTest = bool (*)(const CMainFrame&);
+
+// A command: its menu text, keys, prompt and toolbar icon, what it does, when
+// it is enabled (always, when null) and when its item is checked.
 struct CCommandEntry {
     Command id;
     const char* objectName;
@@ -20,6 +26,9 @@ struct CCommandEntry {
     // Icon file name in the resources (without extension), or nullptr.
     const char* icon;
     bool checkable;
+    CommandRun run;
+    CommandTest enabled;
+    CommandTest checked;
 };
 
 const std::vector<CCommandEntry>& CommandTable();

@@ -1,8 +1,8 @@
 #include "editors/CMobListDlg.h"
 
-#include "editors/CMobEditDlg.h"
+#include "edit/CAreaEditor.h"
+#include "editors/AreaEdits.h"
 #include "editors/DialogParts.h"
-#include "gui/CAreaDocument.h"
 #include "gui/Prompt.h"
 #include "text/TextWriter.h"
 
@@ -16,9 +16,9 @@ std::string CMobListDlg::MobLine(const CMobData& mob)
     return Format("%i\t%s", { mob.vnum, mob.name });
 }
 
-CMobListDlg::CMobListDlg(CAreaDocument& area, QWidget* parent)
+CMobListDlg::CMobListDlg(CAreaEditor& area, QWidget* parent)
     : QDialog(parent)
-    , document(area)
+    , editor(area)
 {
     setObjectName(QStringLiteral("mobListDialog"));
     setWindowTitle(QStringLiteral("Mob List"));
@@ -61,7 +61,7 @@ CMobListDlg::CMobListDlg(CAreaDocument& area, QWidget* parent)
 void CMobListDlg::Refill()
 {
     std::vector<std::string> lines;
-    for (const CMobData& mob : document.Doc().mobs)
+    for (const CMobData& mob : editor.Doc().mobs)
         lines.push_back(MobLine(mob));
     FillRecordLines(list, lines);
 }
@@ -76,45 +76,28 @@ void CMobListDlg::TakeKeyboardBack()
 
 void CMobListDlg::Edit()
 {
-    const int index = ChosenLine(list);
-    const CTolvexDoc& doc = document.Doc();
-    if (index < 0 || index >= static_cast<int>(doc.mobs.size()))
-        return;
-    CMobData mob = doc.mobs[static_cast<size_t>(index)];
-    const bool edited = CMobEditDlg::EditMob(this, doc, mob, index);
-    if (edited) {
-        document.Editor().ReplaceMob(index, mob);
+    if (EditMobInArea(this, editor, ChosenLine(list)))
         Refill();
-    }
     TakeKeyboardBack();
 }
 
 void CMobListDlg::New()
 {
-    const CTolvexDoc& doc = document.Doc();
-    CMobData mob(doc.Tables());
-    mob.vnum = doc.FreeMobVnum();
-    if (mob.vnum < 0) {
-        Prompt().Show(this, QStringLiteral("Error"), QStringLiteral("No hay vnums disponibles!"), QMessageBox::Critical);
-        return;
-    }
-    if (CMobEditDlg::EditMob(this, doc, mob, -1)) {
-        document.Editor().AddMob(mob);
+    if (NewMobInArea(this, editor) >= 0)
         Refill();
-    }
     TakeKeyboardBack();
 }
 
 void CMobListDlg::Delete()
 {
     const int index = ChosenLine(list);
-    if (index < 0 || index >= static_cast<int>(document.Doc().mobs.size()))
+    if (index < 0 || index >= static_cast<int>(editor.Doc().mobs.size()))
         return;
     const QMessageBox::StandardButton answer = Prompt().Ask(this, QStringLiteral("Attention!"),
         QStringLiteral("Attention! You are about to delete a mob.\nThis action is irreversable! Do you wish to continue?"),
         QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    document.Editor().DeleteMob(index);
+    editor.DeleteMob(index);
     Refill();
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-class CAreaDocument;
+class CAreaEditor;
 class CMobData;
 class QListWidget;
 
@@ -13,7 +13,7 @@ class QListWidget;
 class CMobListDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CMobListDlg(CAreaDocument& document, QWidget* parent = nullptr);
+    explicit CMobListDlg(CAreaEditor& editor, QWidget* parent = nullptr);
 
     // The mob's line: vnum, tab, keywords.
     static std::string MobLine(const CMobData& mob);
@@ -26,6 +26,6 @@ private:
     void Refill();
     void TakeKeyboardBack();
 
-    CAreaDocument& document;
+    CAreaEditor& editor;
     QListWidget* list = nullptr;
 };

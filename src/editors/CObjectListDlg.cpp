@@ -1,9 +1,8 @@
 #include "editors/CObjectListDlg.h"
 
-#include "area/CTolvexDoc.h"
-#include "editors/CObjectEditDlg.h"
+#include "edit/CAreaEditor.h"
+#include "editors/AreaEdits.h"
 #include "editors/DialogParts.h"
-#include "gui/CAreaDocument.h"
 #include "gui/Prompt.h"
 #include "text/TextWriter.h"
 
@@ -17,9 +16,9 @@ std::string CObjectListDlg::ObjectLine(const CObjData& object)
     return Format("%i\t%s", { object.vnum, object.name });
 }
 
-CObjectListDlg::CObjectListDlg(CAreaDocument& area, QWidget* parent)
+CObjectListDlg::CObjectListDlg(CAreaEditor& area, QWidget* parent)
     : QDialog(parent)
-    , document(area)
+    , editor(area)
 {
     setObjectName(QStringLiteral("objectListDialog"));
     setWindowTitle(QStringLiteral("Object List"));
@@ -59,7 +58,7 @@ CObjectListDlg::CObjectListDlg(CAreaDocument& area, QWidget* parent)
 void CObjectListDlg::Refill()
 {
     std::vector<std::string> lines;
-    for (const CObjData& object : document.Doc().objects)
+    for (const CObjData& object : editor.Doc().objects)
         lines.push_back(ObjectLine(object));
     FillRecordLines(list, lines);
     list->setFocus(Qt::OtherFocusReason);
@@ -72,36 +71,20 @@ int CObjectListDlg::ChosenObject() const
 
 void CObjectListDlg::Edit()
 {
-    const CTolvexDoc& doc = document.Doc();
-    const int index = ChosenObject();
-    if (index < 0 || index >= static_cast<int>(doc.objects.size()))
-        return;
-    CObjData object = doc.objects[static_cast<size_t>(index)];
-    if (!CObjectEditDlg::EditObject(this, doc, object, index))
-        return;
-    document.Editor().ReplaceObject(index, object);
-    Refill();
+    if (EditObjectInArea(this, editor, ChosenObject()))
+        Refill();
 }
 
 void CObjectListDlg::New()
 {
-    const CTolvexDoc& doc = document.Doc();
-    CObjData object;
-    object.vnum = doc.FreeObjectVnum();
-    if (object.vnum < 0) {
-        Prompt().Show(this, QStringLiteral("Error"), QStringLiteral("No hay vnums disponibles!"), QMessageBox::Critical);
-        return;
-    }
-    if (!CObjectEditDlg::EditObject(this, doc, object, -1))
-        return;
-    document.Editor().AddObject(object);
-    Refill();
+    if (NewObjectInArea(this, editor) >= 0)
+        Refill();
 }
 
 void CObjectListDlg::Delete()
 {
     const int index = ChosenObject();
-    if (index < 0 || index >= static_cast<int>(document.Doc().objects.size()))
+    if (index < 0 || index >= static_cast<int>(editor.Doc().objects.size()))
         return;
     const QMessageBox::StandardButton answer = Prompt().Ask(this, QStringLiteral("Attention!"),
         QStringLiteral("Attention! You are about to delete an object.\nThis action is irreversable.  Do you wish to continue?"),
@@ -109,6 +92,6 @@ void CObjectListDlg::Delete()
     if (answer != QMessageBox::Yes)
         return;
     // The line carries its record: with duplicate vnums, the one chosen goes.
-    document.Editor().DeleteObject(index);
+    editor.DeleteObject(index);
     Refill();
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-class CAreaDocument;
+class CAreaEditor;
 class CObjData;
 class QListWidget;
 
@@ -13,7 +13,7 @@ class QListWidget;
 class CObjectListDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CObjectListDlg(CAreaDocument& document, QWidget* parent = nullptr);
+    explicit CObjectListDlg(CAreaEditor& editor, QWidget* parent = nullptr);
 
     // The object of the chosen line (its index in the document), or -1.
     int ChosenObject() const;
@@ -29,6 +29,6 @@ private:
     // Lists the objects again, with no line chosen.
     void Refill();
 
-    CAreaDocument& document;
+    CAreaEditor& editor;
     QListWidget* list = nullptr;
 };

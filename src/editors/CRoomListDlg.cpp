@@ -1,6 +1,7 @@
 #include "editors/CRoomListDlg.h"
 
-#include "area/CTolvexDoc.h"
+#include "edit/CAreaEditor.h"
+#include "editors/AreaEdits.h"
 #include "editors/DialogParts.h"
 #include "text/TextWriter.h"
 
@@ -14,8 +15,9 @@ std::string CRoomListDlg::RoomLine(const CRoomData& room)
     return Format("%c%i\t%s", { room.unplaced ? 'U' : ' ', room.vnum, room.name });
 }
 
-CRoomListDlg::CRoomListDlg(const CTolvexDoc& doc, QWidget* parent)
+CRoomListDlg::CRoomListDlg(CAreaEditor& area, QWidget* parent)
     : QDialog(parent)
+    , editor(area)
 {
     setObjectName(QStringLiteral("roomListDialog"));
     setWindowTitle(QStringLiteral("Room List"));
@@ -27,7 +29,7 @@ CRoomListDlg::CRoomListDlg(const CTolvexDoc& doc, QWidget* parent)
 
     // Rooms off the map ("U") sort after the placed ones.
     std::vector<std::string> lines;
-    for (const CRoomData& room : doc.rooms)
+    for (const CRoomData& room : editor.Doc().rooms)
         lines.push_back(RoomLine(room));
     FillRecordLines(list, lines);
 
@@ -54,4 +56,11 @@ CRoomListDlg::CRoomListDlg(const CTolvexDoc& doc, QWidget* parent)
 int CRoomListDlg::ChosenRoom() const
 {
     return ChosenLine(list);
+}
+
+void CRoomListDlg::ListAndEdit(QWidget* parent, CAreaEditor& area)
+{
+    CRoomListDlg dialog(area, parent);
+    if (dialog.exec() == QDialog::Accepted)
+        EditRoomInArea(parent, area, dialog.ChosenRoom());
 }

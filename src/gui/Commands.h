@@ -1,7 +1,7 @@
 #pragma once
 
 // The commands of the menus, toolbar and keys. The main frame owns one action
-// per command; the active map view decides what its commands do.
+// per command; the command table says what each does and when.
 enum class Command {
     FileNew,
     FileOpen,
@@ -15,7 +15,6 @@ enum class Command {
     EditUndo,
     EditRedo,
     EditGoToRoom,
-    EditCut,
     EditCopy,
     EditPaste,
     ViewToolbar,
@@ -47,11 +46,5 @@ enum class Command {
     WindowTile,
     WindowArrange,
     AppAbout,
-    NextPane,
-    PrevPane,
     Count
 };
-
-// Commands that the active map view carries out (or, for those it does not
-// carry out yet, keeps disabled).
-bool IsViewCommand(Command c);

@@ -7,14 +7,6 @@
 #include "map/MapPrinting.h"
 #include "layout/RoomCommands.h"
 #include "gui/CAreaDocument.h"
-#include "editors/CAreaInfoDlg.h"
-#include "editors/CMobEditDlg.h"
-#include "editors/CMobListDlg.h"
-#include "editors/CMobprogListDlg.h"
-#include "editors/CObjectEditDlg.h"
-#include "editors/CObjectListDlg.h"
-#include "editors/CRoomEditDlg.h"
-#include "editors/CRoomListDlg.h"
 #include "gui/Prompt.h"
 
 #include <QHelpEvent>
@@ -96,169 +88,15 @@ CChildFrame* CTolvexView::Frame() const
     return qobject_cast<CChildFrame*>(parentWidget());
 }
 
-bool CTolvexView::IsCommandAvailable(Command command) const
+bool CTolvexView::MapStatusBarShown() const
 {
-    const CTolvexDoc& doc = GetDocument();
-    switch (command) {
-    case Command::RoomsEdit:
-    case Command::RoomsDelete:
-    case Command::RoomsCreateNorth:
-    case Command::RoomsCreateSouth:
-    case Command::RoomsCreateEast:
-    case Command::RoomsCreateWest:
-    case Command::RoomsCreateUp:
-    case Command::RoomsCreateDown:
-        return Selection() != -1;
-    case Command::MobsMobprogs:
-        return doc.Tables().mobprog != 0;
-    case Command::MapLevelUp:
-        return RoomCommands::CanLevelUp(doc, shownLevel);
-    case Command::MapLevelDown:
-        return RoomCommands::CanLevelDown(doc, shownLevel);
-    case Command::MapZoomIn:
-        return RoomCommands::CanZoomIn(CellSize());
-    case Command::MapZoomOut:
-        return RoomCommands::CanZoomOut(CellSize());
-    default:
-        return true;
-    }
-}
-
-bool CTolvexView::IsCommandEnabled(Command command) const
-{
-    return IsViewCommand(command) && IsCommandAvailable(command);
-}
-
-bool CTolvexView::IsCommandChecked(Command command) const
-{
-    if (command == Command::ViewMapStatusBar) {
-        const CChildFrame* frame = Frame();
-        return frame && !frame->MapStatusBar()->isHidden();
-    }
-    return false;
-}
-
-void CTolvexView::OnAreaGeneral()
-{
-    CAreaHeader header;
-    if (CAreaInfoDlg::EditAreaInfo(this, GetDocument(), header))
-        document.Editor().ReplaceHeader(header);
-}
-
-void CTolvexView::EditRoomAt(int index)
-{
-    const CTolvexDoc& doc = GetDocument();
-    if (RoomCommands::ValidSelection(doc, index) < 0)
-        return;
-    CRoomData room = doc.rooms[static_cast<size_t>(index)];
-    if (CRoomEditDlg::EditRoom(this, doc, room))
-        document.Editor().ReplaceRoom(index, room);
-}
-
-void CTolvexView::AddProposedRoom(const RoomCommands::CRoomProposal& proposal, int from, int direction)
-{
-    if (!proposal.ready) {
-        if (!proposal.error.empty())
-            ShowError(this, FromBytes(proposal.error));
-        return;
-    }
-    CRoomData room = proposal.room;
-    if (!CRoomEditDlg::EditRoom(this, GetDocument(), room))
-        return;
-    const int added = document.Editor().AddRoom(room, from, direction);
-    // Digging up or down goes on where the new room is.
-    const CRoomData& placed = GetDocument().rooms[static_cast<size_t>(added)];
-    if (!placed.unplaced && placed.level != shownLevel)
-        SetShownLevel(placed.level);
-    SetSelection(added);
-}
-
-void CTolvexView::OnRoomsList()
-{
-    CRoomListDlg dialog(GetDocument(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        EditRoomAt(dialog.ChosenRoom());
-}
-
-void CTolvexView::OnRoomsEdit()
-{
-    EditRoomAt(Selection());
-}
-
-void CTolvexView::OnRoomsNew()
-{
-    AddProposedRoom(RoomCommands::ProposeNewRoom(GetDocument()), -1, -1);
-}
-
-void CTolvexView::OnRoomsCreate(int direction)
-{
-    const int from = Selection();
-    if (from >= 0)
-        AddProposedRoom(RoomCommands::ProposeRoomInDirection(GetDocument(), from, direction), from, direction);
-}
-
-void CTolvexView::OnRoomsDelete()
-{
-    const int room = Selection();
-    if (room >= 0 && AskWarningYesNo(this, QString::fromLatin1(RoomCommands::ConfirmDelete)))
-        document.Editor().DeleteRoom(room);
-}
-
-void CTolvexView::OnObjectsList()
-{
-    CObjectListDlg dialog(document, this);
-    dialog.exec();
-}
-
-void CTolvexView::OnMobsList()
-{
-    CMobListDlg dialog(document, this);
-    dialog.exec();
-}
-
-void CTolvexView::OnMobprogsList()
-{
-    if (!IsCommandAvailable(Command::MobsMobprogs))
-        return;
-    CMobprogListDlg dialog(document.Editor(), this);
-    dialog.exec();
-}
-
-void CTolvexView::EditObjectByVnum(int vnum)
-{
-    const CTolvexDoc& doc = GetDocument();
-    const int index = doc.FindObjectByVnum(vnum);
-    if (index < 0)
-        return;
-    CObjData object = doc.objects[static_cast<size_t>(index)];
-    if (CObjectEditDlg::EditObject(this, doc, object, index))
-        document.Editor().ReplaceObject(index, object);
-}
-
-void CTolvexView::EditMobByVnum(int vnum)
-{
-    const CTolvexDoc& doc = GetDocument();
-    const int index = doc.FindMobByVnum(vnum);
-    if (index < 0)
-        return;
-    CMobData mob = doc.mobs[static_cast<size_t>(index)];
-    if (CMobEditDlg::EditMob(this, doc, mob, index))
-        document.Editor().ReplaceMob(index, mob);
-}
-
-void CTolvexView::EditMobprogByVnum(int vnum)
-{
-    const int index = GetDocument().FindMobprogByVnum(vnum);
-    if (index < 0 || !IsCommandAvailable(Command::MobsMobprogs))
-        return;
-    CMobprogListDlg dialog(document.Editor(), this);
-    dialog.ChooseProgram(index);
-    dialog.exec();
+    const CChildFrame* frame = Frame();
+    return frame && !frame->MapStatusBar()->isHidden();
 }
 
 void CTolvexView::OnMapLevelUp()
 {
-    if (!IsCommandAvailable(Command::MapLevelUp))
+    if (!RoomCommands::CanLevelUp(GetDocument(), shownLevel))
         return;
     selection = -1;
     SetShownLevel(shownLevel + 1);
@@ -266,7 +104,7 @@ void CTolvexView::OnMapLevelUp()
 
 void CTolvexView::OnMapLevelDown()
 {
-    if (!IsCommandAvailable(Command::MapLevelDown))
+    if (!RoomCommands::CanLevelDown(GetDocument(), shownLevel))
         return;
     selection = -1;
     SetShownLevel(shownLevel - 1);
@@ -335,7 +173,7 @@ void CTolvexView::keyPressEvent(QKeyEvent* event)
     const int selected = Selection();
     if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
         if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && selected >= 0) {
-            OnRoomsEdit();
+            emit RoomActivated(selected);
             return;
         }
         for (const auto& [key, direction] : walks)
@@ -480,8 +318,8 @@ void CTolvexView::mousePressEvent(QMouseEvent* event)
 
 void CTolvexView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        OnRoomsEdit();
+    if (event->button() == Qt::LeftButton && Selection() >= 0)
+        emit RoomActivated(Selection());
     QAbstractScrollArea::mouseDoubleClickEvent(event);
 }
 

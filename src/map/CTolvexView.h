@@ -1,7 +1,5 @@
 #pragma once
 
-#include "gui/Commands.h"
-#include "layout/RoomCommands.h"
 
 #include <QAbstractScrollArea>
 
@@ -37,28 +35,9 @@ public:
     // The room under a point of the map (map units), as a click selects it.
     int RoomAt(QPoint mapPoint) const;
 
-    // Whether the map's rules allow the command now (levels, zoom limits,
-    // selection, the mobprog setting).
-    bool IsCommandAvailable(Command command) const;
-    // Available and carried out by the view.
-    bool IsCommandEnabled(Command command) const;
-    bool IsCommandChecked(Command command) const;
+    bool MapStatusBarShown() const;
 
-    // Commands, one per menu item.
-    void OnAreaGeneral();
-    void OnRoomsList();
-    void OnRoomsEdit();
-    void OnRoomsNew();
-    void OnRoomsDelete();
-    void OnRoomsCreate(int direction);
-    void OnObjectsList();
-    void OnMobsList();
-    void OnMobprogsList();
-    // Opens the editor of the object, mob or mobprog with this vnum, if the
-    // area has one; the finished record is one step of the area.
-    void EditObjectByVnum(int vnum);
-    void EditMobByVnum(int vnum);
-    void EditMobprogByVnum(int vnum);
+    // Map commands.
     void OnMapLevelUp();
     void OnMapLevelDown();
     void OnMapZoomIn();
@@ -78,6 +57,8 @@ Q_SIGNALS:
     void StatusTextChanged(const QString& text);
     // Selection, level or zoom changed: the commands' states may follow.
     void StateChanged();
+    // Enter or a double click on the selected room: its editor is wanted.
+    void RoomActivated(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -94,10 +75,6 @@ private:
     int CellSize() const;
     void OnDocumentChanged();
     void OnRecordsChanged(const CAreaChange& change);
-    // Runs the room editor on a proposed room and adds it on OK.
-    void AddProposedRoom(const RoomCommands::CRoomProposal& proposal, int from, int direction);
-    // Runs the room editor on room `index` and hands the result to the area.
-    void EditRoomAt(int index);
     void UpdateScrollBars();
     void UpdateStatusText();
 

@@ -34,7 +34,7 @@ protected:
 
     void OpenList()
     {
-        list = std::make_unique<CMobListDlg>(*area);
+        list = std::make_unique<CMobListDlg>(area->Editor());
         ShowActive(list.get());
         shown = list.get();
     }

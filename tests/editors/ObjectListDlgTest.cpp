@@ -34,7 +34,7 @@ protected:
 TEST_F(ObjectListDlg, OpensOnTheListWithNothingChosenAndLinesSortedAsText)
 {
     auto area = Area(1, 20000, { { 9000, "gate" }, { 10012, "tower" }, { 950, "yard" } });
-    CObjectListDlg listDialog(*area);
+    CObjectListDlg listDialog(area->Editor());
     ShowActive(&listDialog);
     EXPECT_EQ(ListLines(List(&listDialog)), "10012\ttower|9000\tgate|950\tyard");
     EXPECT_EQ(listDialog.focusWidget(), List(&listDialog));
@@ -62,13 +62,13 @@ TEST_F(ObjectListDlg, NewProposesTheLowestFreeVnumAboveZeroAndAddsOneStep)
         EXPECT_EQ(ListLines(List(list)), "1\tone|2\ttwo|3\tthree");
         EXPECT_EQ(List(list)->selectedItems().size(), 0) << "a refill chooses nothing";
     }, "closeButton");
-    CObjectListDlg(*area).exec();
+    CObjectListDlg(area->Editor()).exec();
     ASSERT_EQ(area->Doc().objects.size(), 3u);
     EXPECT_EQ(area->Editor().UndoName(), "Create Object 2");
     EXPECT_TRUE(area->IsModified());
 
     OnNextModal([](QWidget* list) { Click(list, "newButton"); }, "closeButton");
-    CObjectListDlg(*area).exec();
+    CObjectListDlg(area->Editor()).exec();
     EXPECT_EQ(prompt.Told(true), QStringLiteral("Error No hay vnums disponibles!"));
 }
 
@@ -89,7 +89,7 @@ TEST_F(ObjectListDlg, EditAndDeleteTakeTheRecordTheLineCarries)
         OnNextModal([](QWidget* edit) { Find<QLineEdit>(edit, "shortDescEdit")->setText(QStringLiteral("edited")); }, "okButton");
         Click(list, "editButton");
     }, "closeButton");
-    CObjectListDlg(*area).exec();
+    CObjectListDlg(area->Editor()).exec();
     ASSERT_EQ(area->Doc().objects.size(), 2u);
     EXPECT_EQ(area->Doc().objects[0].name + " " + area->Doc().objects[1].name, "first seventh")
         << "the second record went, not the first with its vnum";

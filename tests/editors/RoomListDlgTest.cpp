@@ -1,5 +1,6 @@
 #include "EditorFixture.h"
 
+#include "edit/CAreaEditor.h"
 #include "editors/CRoomListDlg.h"
 
 #include <QListWidget>
@@ -28,7 +29,8 @@ TEST_F(RoomListDlg, LinesSortAsTextWithRoomsOffTheMapLastAndEditGivesTheRoom)
         { 3, false, "editButton", QDialog::Accepted, 2 }, { -1, false, "editButton", QDialog::Accepted, -1 },
         { 0, false, nullptr, QDialog::Rejected, -1 }, { -1, true, "editButton", QDialog::Accepted, 1 } };
     for (const auto& c : cases) {
-        CRoomListDlg dialog(doc);
+        CAreaEditor editor(doc);
+        CRoomListDlg dialog(editor);
         ShowActive(&dialog);
         auto* list = Find<QListWidget>(&dialog, "roomList");
         EXPECT_TRUE(list->hasFocus() && list->selectedItems().isEmpty()) << "opens on the list with nothing chosen";

@@ -22,7 +22,8 @@ TEST_F(TolvexView, LevelsStopOneBeyondTheLevelsInUseAndTheStatusPaneNamesThem)
     for (int i = 0; i < 9; ++i)
         view->OnMapLevelDown();
     EXPECT_EQ(view->ShownLevel(), -2) << "lowest level in use is " << doc->lowestLevel;
-    EXPECT_FALSE(view->IsCommandEnabled(Command::MapLevelDown));
+    Frame()->UpdateActions();
+    EXPECT_FALSE(Action(Command::MapLevelDown)->isEnabled());
     EXPECT_EQ(ActiveChild()->MapStatusText(), QStringLiteral("Level -2"));
 }
 
@@ -35,13 +36,15 @@ TEST_F(TolvexView, ZoomDoublesAndHalvesBetweenThreeAnd192ForEveryWindowOfTheArea
     for (int i = 0; i < 5; ++i)
         view->OnMapZoomIn();
     EXPECT_EQ(view->Document().CellSize(), 192);
-    EXPECT_FALSE(view->IsCommandEnabled(Command::MapZoomIn));
+    Frame()->UpdateActions();
+    EXPECT_FALSE(Action(Command::MapZoomIn)->isEnabled());
     EXPECT_GT(other->horizontalScrollBar()->maximum(), otherRange) << "the other window follows the new size";
     EXPECT_FALSE(doc->IsModified()) << "zooming does not change the area";
     for (int i = 0; i < 7; ++i)
         view->OnMapZoomOut();
     EXPECT_EQ(view->Document().CellSize(), 3);
-    EXPECT_FALSE(view->IsCommandEnabled(Command::MapZoomOut));
+    Frame()->UpdateActions();
+    EXPECT_FALSE(Action(Command::MapZoomOut)->isEnabled());
 }
 
 TEST_F(TolvexView, PaintingAndClicksFollowTheScrollBars)
@@ -85,7 +88,7 @@ TEST_F(TolvexView, MapStatusBarToggleHidesOnlyThisWindowsBar)
     EXPECT_TRUE(ActiveChild()->MapStatusBar()->isHidden());
     EXPECT_FALSE(qobject_cast<CChildFrame*>(view->parentWidget())->MapStatusBar()->isHidden());
     EXPECT_FALSE(Action(Command::ViewMapStatusBar)->isChecked()) << "the check mark follows the active window";
-    EXPECT_TRUE(view->IsCommandChecked(Command::ViewMapStatusBar));
+    EXPECT_TRUE(view->MapStatusBarShown());
 }
 
 } // namespace

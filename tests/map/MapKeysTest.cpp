@@ -40,7 +40,8 @@ TEST_F(MapKeys, RenumberingARoomTakesTheExitsThatLedToItInOneStep)
 {
     view->SetSelection(RoomIndex(101));
     OnNextModal(timers, [](QWidget* modal) { TypeNumber(Find<CNumberBox>(modal, "vnumBox"), QStringLiteral("150")); }, "okButton");
-    view->OnRoomsEdit();
+    Frame()->UpdateActions();
+    Action(Command::RoomsEdit)->trigger();
     ASSERT_NE(RoomIndex(150), -1);
     EXPECT_EQ(Room(100).exits[DirNorth].toVnum, 150);
     EXPECT_EQ(Room(102).exits[DirWest].toVnum, 150);

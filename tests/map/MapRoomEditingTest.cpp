@@ -1,6 +1,11 @@
 #include "gui_support/DialogDriver.h"
 #include "gui_support/TowerViewFixture.h"
 
+#include "commands/CAreaCommands.h"
+#include "editors/RecordClipboard.h"
+
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 
 namespace {
@@ -17,12 +22,13 @@ TEST_F(MapRoomEditing, RoomCommandsAreEnabledByTheSelectionAndCreateTowardAnExit
 {
     for (int selection : { -1, 0 }) {
         view->SetSelection(selection);
-        for (Command c : { Command::RoomsEdit, Command::RoomsDelete, Command::RoomsCreateNorth, Command::RoomsCreateDown })
-            EXPECT_EQ(view->IsCommandEnabled(c), selection >= 0) << static_cast<int>(c);
-        EXPECT_TRUE(view->IsCommandEnabled(Command::RoomsNew) && view->IsCommandEnabled(Command::RoomsList));
+        for (Command c : { Command::RoomsEdit, Command::RoomsDelete, Command::RoomsCreateNorth, Command::RoomsCreateDown,
+                 Command::EditCopy })
+            EXPECT_EQ(Action(c)->isEnabled(), selection >= 0) << static_cast<int>(c);
+        EXPECT_TRUE(Action(Command::RoomsNew)->isEnabled() && Action(Command::RoomsList)->isEnabled());
     }
     view->SetSelection(RoomIndex(100));
-    view->OnRoomsCreate(DirNorth); // no dialog: the test would hang on it
+    CAreaCommands(*view).RoomsCreate(DirNorth); // no dialog: the test would hang on it
     EXPECT_EQ(prompt.Told(true), QStringLiteral("Error! That room has an exit in that direction!"));
     EXPECT_EQ(doc->rooms.size(), 8u);
 }
@@ -30,11 +36,11 @@ TEST_F(MapRoomEditing, RoomCommandsAreEnabledByTheSelectionAndCreateTowardAnExit
 TEST_F(MapRoomEditing, NewRoomTakesTheLowestFreeVnumUnlessCancelledOrNoneIsFree)
 {
     OnNextModal(timers, {}, "cancelButton");
-    view->OnRoomsNew();
+    CAreaCommands(*view).RoomsNew();
     EXPECT_EQ(doc->rooms.size(), 8u) << "a cancelled room is discarded";
     EXPECT_FALSE(doc->IsModified());
     OnNextModal(timers, [](QWidget* dialog) { Find<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("The Shed")); }, "okButton");
-    view->OnRoomsNew();
+    CAreaCommands(*view).RoomsNew();
     ASSERT_EQ(doc->rooms.size(), 9u);
     EXPECT_EQ(doc->rooms.back().vnum, 108);
     EXPECT_EQ(doc->rooms.back().name, "The Shed");
@@ -45,7 +51,7 @@ TEST_F(MapRoomEditing, NewRoomTakesTheLowestFreeVnumUnlessCancelledOrNoneIsFree)
     CAreaHeader header = doc->Header();
     header.upperVnum = 108;
     view->Document().Editor().ReplaceHeader(header);
-    view->OnRoomsNew(); // no dialog: the test would hang on it
+    CAreaCommands(*view).RoomsNew(); // no dialog: the test would hang on it
     EXPECT_EQ(prompt.Told(), QStringLiteral("No vnums available!"));
 }
 
@@ -55,7 +61,7 @@ TEST_F(MapRoomEditing, DeleteAsksFirstAndOtherWindowsKeepTheirRoom)
     CTolvexView* second = ActiveView();
     second->SetSelection(RoomIndex(105));
     view->SetSelection(RoomIndex(103));
-    view->OnRoomsDelete(); // the scripted prompt answers No
+    CAreaCommands(*view).RoomsDelete(); // the scripted prompt answers No
     ASSERT_EQ(prompt.asked.size(), 1u);
     EXPECT_EQ(prompt.asked[0].text,
         QStringLiteral("Warning! You are about to delete a room.\nThis action is irreversible! Do you wish to continue?"));
@@ -63,10 +69,35 @@ TEST_F(MapRoomEditing, DeleteAsksFirstAndOtherWindowsKeepTheirRoom)
     EXPECT_EQ(doc->rooms.size(), 8u);
 
     prompt.answers.push_back(QMessageBox::Yes);
-    view->OnRoomsDelete();
+    CAreaCommands(*view).RoomsDelete();
     ASSERT_EQ(doc->rooms.size(), 7u);
     EXPECT_EQ(Room(100).exits[DirEast].toVnum, 0) << "the exit to the deleted room is gone";
     EXPECT_EQ(view->Selection(), -1);
     ASSERT_NE(second, view);
     EXPECT_EQ(second->Selection(), RoomIndex(105)) << "the other window still shows its room";
+}
+
+// Ctrl+C and Ctrl+V on the map: the selected room travels as a room record
+// and comes back as a new room on the lowest free vnum, one step.
+TEST_F(MapRoomEditing, CopyAndPasteMakeANewRoomOfTheSelectedOne)
+{
+    QApplication::clipboard()->clear();
+    Action(Command::EditPaste)->trigger();
+    EXPECT_EQ(prompt.Told(true), QStringLiteral("Error! The clipboard holds no room to paste."));
+    EXPECT_FALSE(doc->IsModified());
+
+    view->SetSelection(RoomIndex(103));
+    Frame()->UpdateActions();
+    Action(Command::EditCopy)->trigger();
+    QByteArray bytes;
+    EXPECT_TRUE(RecordOnClipboard("TOLVEX_ROOM", bytes));
+    Action(Command::EditPaste)->trigger();
+    ASSERT_EQ(doc->rooms.size(), 9u);
+    EXPECT_EQ(doc->rooms.back().vnum, 108);
+    EXPECT_EQ(doc->rooms.back().name, Room(103).name);
+    EXPECT_EQ(doc->rooms.back().description, Room(103).description);
+    EXPECT_EQ(view->Selection(), 8);
+    EXPECT_EQ(Action(Command::EditUndo)->text(), QStringLiteral("&Undo Create Room 108"));
+    Action(Command::EditUndo)->trigger();
+    EXPECT_EQ(doc->rooms.size(), 8u);
 }
