@@ -6,8 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/../src"
 
 # Folders from the bottom up; each may include only the folders before it.
-order=(text config area layout edit check gui editors map app)
-core=(text config area layout edit check cli)
+order=(text config area layout draw edit check gui editors map app)
+core=(text config area layout draw edit check cli)
 
 rank() {
     local i
