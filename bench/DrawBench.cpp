@@ -1,5 +1,5 @@
 #include "BenchAreas.h"
-#include "layout/MapDrawing.h"
+#include "draw/MapDrawing.h"
 #include "layout/RoomLayout.h"
 #include "map/CQtMapCanvas.h"
 

@@ -1,33 +1,59 @@
 #!/usr/bin/env bash
-# Fails when a folder of src/ includes a folder above it, or when the Qt-free
-# core includes a Qt header. The CMake targets already refuse most wrong-way
-# uses at link time; this also catches header-only ones.
+# Fails when a folder of src/ includes a folder it does not build on, when
+# the layers below differ from what the folder's CMake target links, or when
+# the Qt-free core includes a Qt header. The CMake targets already refuse
+# most wrong-way uses at link time; this also catches header-only ones.
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 
-# Folders from the bottom up; each may include only the folders before it.
-order=(text config area layout edit check gui editors map commands app)
-core=(text config area layout edit check cli)
+# What each folder's target links (target_link_libraries); a folder may
+# include these and, through them, every folder they link in turn.
+declare -A links=(
+    [text]=""
+    [config]="text"
+    [area]="config"
+    [layout]="area"
+    [draw]="layout"
+    [edit]="layout"
+    [check]="area"
+    [cli]="draw check"
+    [gui]="edit"
+    [editors]="gui"
+    [map]="gui draw"
+    [commands]="editors map"
+    [app]="commands check"
+)
+core=(text config area layout draw edit check cli)
 
-rank() {
-    local i
-    for i in "${!order[@]}"; do [ "${order[$i]}" = "$1" ] && { echo "$i"; return; }; done
-    [ "$1" = cli ] && { echo 99; return; } # nothing includes the CLI
-    echo -1
+below() { # folder -> every folder under it, one per line
+    local f
+    for f in ${links[$1]}; do
+        echo "$f"
+        below "$f"
+    done | sort -u
+}
+
+# The tolvex libraries a folder's CMakeLists.txt links, as folder names.
+cmake_links() {
+    sed -n 's/^target_link_libraries(\([^ ]*\) \(.*\))$/\2/p' "$1/CMakeLists.txt" \
+        | { grep -oE '\btolvex_[a-z]+' || true; } | sed 's/^tolvex_//' | { grep -vx "$1" || true; } | sort -u | xargs
 }
 
 status=0
 for dir in */; do
     dir=${dir%/}
-    own=$(rank "$dir")
-    [ "$own" -ge 0 ] || { echo "src/$dir: folder missing from tools/check-layers.sh"; status=1; continue; }
+    [ -n "${links[$dir]+set}" ] || { echo "src/$dir: folder missing from tools/check-layers.sh"; status=1; continue; }
+    declared=$(xargs -n1 <<< "${links[$dir]}" | sort -u | xargs)
+    linked=$(cmake_links "$dir")
+    if [ "$declared" != "$linked" ]; then
+        echo "src/$dir/CMakeLists.txt links \"$linked\"; tools/check-layers.sh says \"$declared\""
+        status=1
+    fi
+    allowed=$(below "$dir")
     while IFS=: read -r file line target; do
         folder=${target%%/*}
         [ "$folder" = "$dir" ] && continue
-        theirs=$(rank "$folder")
-        # The map and the editors stand side by side under the commands.
-        if [ "$folder" = cli ] || [ "$theirs" -lt 0 ] || [ "$theirs" -ge "$own" ] \
-            || { [ "$dir" = map ] && [ "$folder" = editors ]; }; then
+        if [ "$folder" = cli ] || ! grep -qx "$folder" <<< "$allowed"; then
             echo "src/$file:$line: $dir must not include $target"
             status=1
         fi

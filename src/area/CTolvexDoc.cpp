@@ -1,6 +1,7 @@
 #include "area/CTolvexDoc.h"
 
-#include "area/Sections.h"
+#include "area/ReadHelpers.h"
+#include "area/SectionTable.h"
 #include "text/TextWriter.h"
 
 #include <algorithm>
@@ -140,22 +141,6 @@ std::string FileNamePart(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-void Warn(IDiagnostics& diagnostics, int line, const std::string& text)
-{
-    CDiagnostic d;
-    d.severity = Severity::Warning;
-    d.line = line;
-    d.title = Messages::WarningTitle;
-    d.text = text;
-    diagnostics.Report(d);
-}
-
-void SkipRestOfLine(CTextReader& in)
-{
-    if (in.LastByte() != '\n' && in.LastByte() >= 0)
-        in.SkipLine();
-}
-
 namespace {
 
 void WarnHeaderChange(IDiagnostics& diagnostics, int line, AreaHeader file, AreaHeader saved)
@@ -235,42 +220,24 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSa
         }
         const int sectionLine = in.TokenLine();
         const std::string word = AsciiUpper(in.ReadWord());
-        if (IsKeptSection(word)) {
+        const CAreaSection* section = FindSection(word);
+        if (section && section->role == SectionRole::Kept) {
             sectionsFound = true;
-            if (!ReadKeptSection(context, word))
+            if (!section->read(context, word))
                 return false;
             continue;
         }
         in.TakeCapture();
         if (!word.empty() && word[0] == '$')
             break;
-        bool ok = true;
-        bool known = true;
-        if (word == "AREA" || word == "AREADATA") {
-            headerLine = sectionLine;
-            if (word == "AREA")
-                ReadAreaHeader(context);
-            else
-                ReadAreaDataHeader(context);
-        } else if (word == "MOBILES")
-            ok = ReadMobiles(context);
-        else if (word == "MOBPROGS")
-            ok = ReadMobprogs(context);
-        else if (word == "OBJECTS")
-            ok = ReadObjects(context);
-        else if (word == "RESETS")
-            ok = ReadResets(context);
-        else if (word == "ROOMS")
-            ok = ReadRooms(context);
-        else if (word == "SHOPS")
-            ok = ReadShops(context);
-        else if (word == "SPECIALS")
-            ok = ReadSpecials(context);
-        else {
-            known = false;
+        if (!section) {
             Warn(diagnostics, sectionLine, Format("Unknown section \"#%s\" skipped; it will not be saved.", { word }));
+            continue;
         }
-        sectionsFound = sectionsFound || known;
+        if (section->role == SectionRole::Header)
+            headerLine = sectionLine;
+        const bool ok = section->read(context, word);
+        sectionsFound = true;
         if (!ok)
             return false;
     }
@@ -304,23 +271,15 @@ void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnosti
 
 void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics, const CSaveOptions& options) const
 {
-    CWriteContext context { *this, out, diagnostics, *tables, options };
-    if (writesHeader)
-        WriteHeader(context, FileNamePart(pathName));
-    WriteKeptSections(context);
+    CWriteContext context { *this, out, diagnostics, *tables, options, FileNamePart(pathName) };
     // A file of helps or socials alone comes back as it was: the server
     // stops on a record section that no header precedes.
-    if (!writesHeader && !HasRecords()) {
-        out << "#$\n";
-        return;
+    const bool writesRecords = writesHeader || HasRecords();
+    for (const CAreaSection* section : SectionsInSaveOrder()) {
+        if ((section->role == SectionRole::Header && !writesHeader)
+            || (section->role == SectionRole::Records && !writesRecords))
+            continue;
+        section->write(context);
     }
-    WriteMobiles(context);
-    WriteObjects(context);
-    WriteRooms(context);
-    WriteShops(context);
-    WriteSpecials(context);
-    if (options.mobprogs)
-        WriteMobprogs(context);
-    WriteResets(context);
     out << "#$\n";
 }

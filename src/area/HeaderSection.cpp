@@ -56,14 +56,14 @@ AreaHeader HeaderOfDialect(MudType mudType)
     return AreaHeader::None;
 }
 
-void WriteHeader(CWriteContext& c, const std::string& fileName)
+void WriteHeader(CWriteContext& c)
 {
     const CTolvexDoc& d = c.doc;
     std::ostream& out = c.out;
     const AreaHeader header = HeaderOfDialect(c.options.mudType);
     if (header == AreaHeader::Area) {
         WriteFormatted(out, "#AREA\n");
-        WriteFormatted(out, "%s~\n", CleanText(fileName));
+        WriteFormatted(out, "%s~\n", CleanText(c.fileName));
         WriteFormatted(out, "%s~\n", CleanText(d.name));
         WriteFormatted(out, "%s~\n", CleanText(d.credits));
         WriteFormatted(out, "%d %d\n\n", d.lowerVnum, d.upperVnum);

@@ -1,3 +1,4 @@
+#include "area/ReadHelpers.h"
 #include "area/Sections.h"
 #include "text/TextWriter.h"
 
@@ -26,6 +27,8 @@ bool ReadMobprogs(CReadContext& c)
 
 void WriteMobprogs(CWriteContext& c)
 {
+    if (!c.options.mobprogs)
+        return;
     WriteFormatted(c.out, "#MOBPROGS\n");
     for (const CMobProgData& program : c.doc.mobprogs) {
         WriteFormatted(c.out, "#%d\n", program.vnum);

@@ -1,4 +1,5 @@
 #include "area/ObjectRecord.h"
+#include "area/ReadHelpers.h"
 #include "area/Sections.h"
 #include "text/TextWriter.h"
 

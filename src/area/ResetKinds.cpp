@@ -22,6 +22,12 @@ const CResetKind* FindResetKind(char letter)
     return nullptr;
 }
 
+int FileArgumentCount(char command)
+{
+    const CResetKind* kind = FindResetKind(command);
+    return kind ? kind->fileArguments : 0;
+}
+
 bool NamesItsRoom(char letter)
 {
     const CResetKind* kind = FindResetKind(letter);

@@ -17,6 +17,9 @@ struct CResetKind {
 const std::array<CResetKind, 7>& ResetKinds();
 // The kind of a reset letter, or nullptr for a letter the game does not know.
 const CResetKind* FindResetKind(char letter);
+// How many arguments the file carries for a command, after the 0 that every
+// reset line starts with; 0 for a command the game does not know.
+int FileArgumentCount(char command);
 // Whether a reset of this letter names its room (M, O, D, R).
 bool NamesItsRoom(char letter);
 // The argument of `reset` that names its room, or nullptr when it names none.

@@ -1,16 +1,9 @@
+#include "area/ReadHelpers.h"
 #include "area/ResetKinds.h"
 #include "area/Sections.h"
 #include "text/TextWriter.h"
 
 namespace {
-
-// How many arguments the file carries for a command, after the 0 that every
-// reset line starts with; 0 for a command the game does not know.
-int FileArgumentCount(char command)
-{
-    const CResetKind* kind = FindResetKind(command);
-    return kind ? kind->fileArguments : 0;
-}
 
 void WriteReset(std::ostream& out, const CResetData& reset)
 {
@@ -81,46 +74,4 @@ void WriteResets(CWriteContext& c)
     for (size_t i = leading; i < strays.size(); ++i)
         WriteReset(c.out, strays[i]);
     c.out << "S\n\n\n\n";
-}
-
-void CTolvexDoc::DistributeResets(IDiagnostics* diagnostics)
-{
-    for (CRoomData& room : rooms)
-        room.resets.clear();
-    strayResets.clear();
-    int roomIndex = -1; // no room before the first reset that names one
-    int firstStrayLine = 0;
-    for (const CResetData& reset : resets) {
-        if (NamesItsRoom(reset.command))
-            roomIndex = FindRoomIndex(*RoomArgument(reset));
-        if (roomIndex >= 0) {
-            rooms[static_cast<size_t>(roomIndex)].resets.push_back(reset);
-        } else if (FileArgumentCount(reset.command) > 0) {
-            // Such a reset names a room of another area, where the game
-            // still runs it: keep it.
-            if (strayResets.empty())
-                firstStrayLine = reset.line;
-            strayResets.push_back(reset);
-        }
-    }
-    if (diagnostics && !strayResets.empty()) {
-        const int count = static_cast<int>(strayResets.size());
-        const std::string where = firstStrayLine > 0 ? Format(" (the first at line %d)", { firstStrayLine }) : std::string();
-        Warn(*diagnostics, firstStrayLine,
-            Format("Resets that reach no room of this area: %d%s. They are kept and saved with the area's own.", { count, where }));
-    }
-}
-
-std::vector<CResetData> CTolvexDoc::RoomResets() const
-{
-    std::vector<CResetData> list;
-    for (const CRoomData& room : rooms) {
-        for (const CResetData& roomReset : room.resets) {
-            CResetData reset = roomReset;
-            if (int* roomArgument = RoomArgument(reset))
-                *roomArgument = room.vnum;
-            list.push_back(reset);
-        }
-    }
-    return list;
 }

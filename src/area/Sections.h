@@ -1,42 +1,15 @@
 #pragma once
 
-#include "area/CTolvexDoc.h"
-#include "text/TextReader.h"
+#include "area/SectionContext.h"
 
-#include <ostream>
+#include <string>
 
-// Descriptions whose own layout re-wrapping every text would lose, over one load.
-struct CLayoutNotes {
-    int count = 0;
-    std::string firstRecord; // "room 2300"
-    int firstLine = 0;
-};
-
-// What a section reader works with.
-struct CReadContext {
-    CTolvexDoc& doc;
-    CTextReader& in;
-    IDiagnostics& diagnostics;
-    CConfigTables& tables;
-    CLayoutNotes layout {};
-};
-
-// What a section writer works with.
-struct CWriteContext {
-    const CTolvexDoc& doc;
-    std::ostream& out;
-    IDiagnostics& diagnostics;
-    const CConfigTables& tables;
-    CSaveOptions options;
-};
-
-// One reader and one writer per section. A reader returns false only when the
-// load must be aborted.
-// The header that a save in the dialect writes.
-AreaHeader HeaderOfDialect(MudType mudType);
-void ReadAreaHeader(CReadContext& context);       // #AREA
-void ReadAreaDataHeader(CReadContext& context);   // #AREADATA
-void WriteHeader(CWriteContext& context, const std::string& fileName);
+// One reader and one writer per section; the section table (SectionTable.h)
+// says which word opens each and in what order they are saved. A reader
+// returns false only when the load must be aborted.
+void ReadAreaHeader(CReadContext& context);     // #AREA
+void ReadAreaDataHeader(CReadContext& context); // #AREADATA
+void WriteHeader(CWriteContext& context);       // the dialect's, naming context.fileName
 
 bool ReadMobiles(CReadContext& context);
 void WriteMobiles(CWriteContext& context);
@@ -57,12 +30,11 @@ bool ReadSpecials(CReadContext& context);
 void WriteSpecials(CWriteContext& context);
 
 bool ReadMobprogs(CReadContext& context);
-void WriteMobprogs(CWriteContext& context);
+void WriteMobprogs(CWriteContext& context); // nothing unless options.mobprogs
 
 // Sections the editor does not edit (#HELPS, #SOCIALS, #MOBOLD, #OBJOLD):
 // skipped, and their bytes kept. The reader is called with the reader
 // capturing since the section's `#` (CTextReader::StartCapture).
-bool IsKeptSection(const std::string& word);
 bool ReadKeptSection(CReadContext& context, const std::string& word);
 void WriteKeptSections(CWriteContext& context);
 
@@ -74,10 +46,3 @@ std::string FormattedDescription(const std::string& text);
 // A description as the save writes it: as the file had it, unless the builder
 // edited it (and the layout is not kept) or every text is re-wrapped.
 std::string DescriptionForFile(const CSaveOptions& options, const std::string& text, bool edited);
-
-// Reports a warning with a line through the diagnostics.
-void Warn(IDiagnostics& diagnostics, int line, const std::string& text);
-
-// After the last field of a line the rest is a comment. The byte that ended
-// that field is already consumed: when it was the line feed, the line is over.
-void SkipRestOfLine(CTextReader& in);

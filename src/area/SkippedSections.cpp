@@ -1,3 +1,4 @@
+#include "area/ReadHelpers.h"
 #include "area/Sections.h"
 #include "text/TextWriter.h"
 
@@ -65,11 +66,6 @@ bool SkipOldSection(CTextReader& in)
 }
 
 } // namespace
-
-bool IsKeptSection(const std::string& word)
-{
-    return word == "HELPS" || word == "SOCIALS" || word == "MOBOLD" || word == "OBJOLD";
-}
 
 bool ReadKeptSection(CReadContext& c, const std::string& word)
 {

@@ -1,3 +1,4 @@
+#include "area/ReadHelpers.h"
 #include "area/Sections.h"
 #include "text/TextWriter.h"
 

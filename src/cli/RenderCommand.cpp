@@ -3,8 +3,8 @@
 
 #include "area/CTolvexDoc.h"
 #include "config/ConfigTables.h"
-#include "layout/MapDrawing.h"
-#include "layout/SvgCanvas.h"
+#include "draw/MapDrawing.h"
+#include "draw/SvgCanvas.h"
 #include "text/AtomicFile.h"
 
 #include <sstream>

@@ -1,7 +1,8 @@
 #include "edit/CAreaEditor.h"
 
+#include "edit/RoomEdits.h"
+
 #include "area/EditedTexts.h"
-#include "layout/RoomCommands.h"
 #include "layout/RoomLayout.h"
 #include "text/TextWriter.h"
 
@@ -154,21 +155,10 @@ bool CAreaEditor::ReplaceRoom(int index, const CRoomData& room)
 {
     if (!InRange(doc.rooms, index))
         return false;
-    const int oldVnum = doc.rooms[static_cast<std::size_t>(index)].vnum;
-    // A renumbered room keeps the exits that led to it, unless another room
-    // still answers to the old vnum.
-    const bool follow = oldVnum > 0 && oldVnum != room.vnum && doc.FindRoomIndex(oldVnum, index) < 0;
     CRoomData marked = room;
     MarkEditedTexts(doc.rooms[static_cast<std::size_t>(index)], marked);
     Apply(StepName("Edit", RecordKind::Room, room.vnum), { RecordKind::Room, ChangeAction::Replaced, room.vnum, index },
-        [&] {
-            doc.rooms[static_cast<std::size_t>(index)] = std::move(marked);
-            if (follow)
-                for (CRoomData& other : doc.rooms)
-                    for (CExitData& exit : other.exits)
-                        if (exit.toVnum == oldVnum)
-                            exit.toVnum = room.vnum;
-        });
+        [&] { RoomEdits::ReplaceRoom(doc, index, std::move(marked)); });
     return true;
 }
 
@@ -178,7 +168,7 @@ int CAreaEditor::AddRoom(const CRoomData& room, int from, int direction)
     CRoomData marked = room;
     MarkAllTextsEdited(marked);
     Apply(StepName("Create", RecordKind::Room, room.vnum), { RecordKind::Room, ChangeAction::Added, room.vnum, index },
-        [&] { RoomCommands::AddRoom(doc, marked, from, direction); });
+        [&] { RoomEdits::AddRoom(doc, marked, from, direction); });
     return index;
 }
 
@@ -188,7 +178,7 @@ bool CAreaEditor::DeleteRoom(int index)
         return false;
     const int vnum = doc.rooms[static_cast<std::size_t>(index)].vnum;
     Apply(StepName("Delete", RecordKind::Room, vnum), { RecordKind::Room, ChangeAction::Deleted, vnum, index },
-        [&] { RoomCommands::DeleteRoom(doc, index); });
+        [&] { RoomEdits::DeleteRoom(doc, index); });
     return true;
 }
 

@@ -48,31 +48,6 @@ CRoomProposal ProposeRoomInDirection(const CTolvexDoc& doc, int from, int direct
     return proposal;
 }
 
-int AddRoom(CTolvexDoc& doc, const CRoomData& room, int from, int direction)
-{
-    doc.rooms.push_back(room);
-    const int index = static_cast<int>(doc.rooms.size()) - 1;
-    if (ValidSelection(doc, from) >= 0 && from != index && OppositeDirection(direction) >= 0)
-        doc.rooms[static_cast<size_t>(from)].exits[static_cast<size_t>(direction)].toVnum = room.vnum;
-    return index;
-}
-
-bool DeleteRoom(CTolvexDoc& doc, int index)
-{
-    if (ValidSelection(doc, index) < 0)
-        return false;
-    const int vnum = doc.rooms[static_cast<size_t>(index)].vnum;
-    // An exit whose destination is 0 or below leads nowhere but may still
-    // carry a description; a room with such a vnum must not wipe those.
-    if (vnum > 0)
-        for (CRoomData& room : doc.rooms)
-            for (CExitData& exit : room.exits)
-                if (exit.toVnum == vnum)
-                    exit = CExitData();
-    doc.rooms.erase(doc.rooms.begin() + index);
-    return true;
-}
-
 int SelectionAfterDelete(int selection, int deleted)
 {
     if (selection < 0 || selection == deleted)

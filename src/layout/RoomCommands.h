@@ -39,15 +39,6 @@ CRoomProposal ProposeNewRoom(const CTolvexDoc& doc);
 // not ready, without a message, when `from` names no room.
 CRoomProposal ProposeRoomInDirection(const CTolvexDoc& doc, int from, int direction);
 
-// Appends the room as the editor left it and returns its index. With a `from`
-// room, that room's exit in `direction` now leads to the new room's vnum (the
-// builder may have changed it in the editor); the exit's other fields stay.
-int AddRoom(CTolvexDoc& doc, const CRoomData& room, int from = -1, int direction = -1);
-
-// Removes room `index` and clears every exit of the area that led to its vnum.
-// False (and nothing changed) for an index outside the room list.
-bool DeleteRoom(CTolvexDoc& doc, int index);
-
 // Another view's selection once room `deleted` is gone: the same room where it
 // still exists, -1 where it was the deleted one.
 int SelectionAfterDelete(int selection, int deleted);

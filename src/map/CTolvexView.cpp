@@ -2,7 +2,7 @@
 
 #include "map/CChildFrame.h"
 #include "map/CQtMapCanvas.h"
-#include "layout/MapDrawing.h"
+#include "draw/MapDrawing.h"
 #include "layout/RoomLayout.h"
 #include "map/MapPrinting.h"
 #include "layout/RoomCommands.h"

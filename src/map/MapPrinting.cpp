@@ -1,7 +1,7 @@
 #include "map/MapPrinting.h"
 
 #include "map/CQtMapCanvas.h"
-#include "layout/MapDrawing.h"
+#include "draw/MapDrawing.h"
 #include "area/CTolvexDoc.h"
 
 #include <QFont>

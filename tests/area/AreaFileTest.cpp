@@ -237,6 +237,31 @@ TEST(AreaFile, AFileOfKeptSectionsAloneComesBackWithoutRecordSections)
     EXPECT_NE(withRoom.Save().find("#MOBILES\n"), std::string::npos) << "records keep their sections";
 }
 
+TEST(AreaFile, SectionsAreSavedInOneOrderWhateverTheFileOrderAndMobprogsOnlyWhenAsked)
+{
+    CArea area;
+    ASSERT_TRUE(area.Load("#resets\nS\n#MOBPROGS\n#5\nsay hi~\n#0\n#SOCIALS\nhug\n#0\n" + Room
+        + "#GUILDS\n#AREA x.are~\nX~\nY~\n1 100\n#$\n"));
+    EXPECT_TRUE(area.doc.SectionsFound());
+    EXPECT_EQ(area.Told("Unknown section \"#GUILDS\"").size(), 1u);
+
+    CSaveOptions options = area.doc.DefaultSaveOptions();
+    EXPECT_EQ(area.Save().find("#MOBPROGS"), std::string::npos) << "the configuration has MOBPROG 0";
+    options.mobprogs = true;
+    std::ostringstream out;
+    CDiagnosticList saved;
+    area.doc.Save(out, "/areas/x.are", saved, options);
+    const std::string file = out.str();
+    size_t last = 0;
+    for (const char* word : { "#AREADATA\n", "#SOCIALS\n", "#MOBILES\n", "#OBJECTS\n", "#ROOMS\n", "#SHOPS\n",
+             "#SPECIALS\n", "#MOBPROGS\n", "#RESETS\n", "#$\n" }) {
+        const size_t at = file.find(word);
+        ASSERT_NE(at, std::string::npos) << word << " in\n" << file;
+        EXPECT_GE(at, last) << word << " in\n" << file;
+        last = at;
+    }
+}
+
 TEST(AreaFile, TheWarningOfAFileWithoutItsEndNamesItsLastLine)
 {
     for (const std::string& end : { std::string("\n"), std::string("") }) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <vector>
 
 using namespace RoomCommands;
@@ -36,31 +35,6 @@ struct RoomCommandsTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(RoomCommandsTest, CreateInEachDirectionLinksTheVnumLeftByTheEditorBothWaysAndPlacesTheRoom)
-{
-    const struct { int direction, dx, dy, dlevel; } cases[] = {
-        { DirNorth, 0, -4, 0 }, { DirEast, 4, 0, 0 }, { DirSouth, 0, 4, 0 },
-        { DirWest, -4, 0, 0 }, { DirUp, 0, 0, 1 }, { DirDown, 0, 0, -1 },
-    };
-    for (const auto& c : cases) {
-        doc.rooms.clear();
-        doc.rooms[Room(101)].exits[c.direction] = { "a door", "door", 5, -5, 3 }; // a destination below 1 is no exit
-        CRoomProposal proposal = ProposeRoomInDirection(doc, 0, c.direction);
-        ASSERT_TRUE(proposal.ready) << proposal.error;
-        proposal.room.vnum = 107; // changed in the editor
-        ASSERT_EQ(AddRoom(doc, proposal.room, 0, c.direction), 1);
-        LayoutRooms(doc);
-        const CRoomData &s = doc.rooms[0], &n = doc.rooms[1];
-        const CExitData& way = s.exits[c.direction];
-        EXPECT_EQ(std::make_tuple(way.toVnum, way.keyword, way.key, way.exitFlags), std::make_tuple(107, "door", 5, 3u))
-            << "direction " << c.direction << ": the exit keeps its other fields";
-        for (int d = 0; d < DirectionCount; ++d)
-            EXPECT_EQ(n.exits[d].toVnum, d == OppositeDirection(c.direction) ? 101 : 0) << "the way back only: " << d;
-        EXPECT_EQ(std::make_tuple(RoomX(n, 12) - RoomX(s, 12), RoomY(n, 12) - RoomY(s, 12), n.level - s.level),
-            std::make_tuple(c.dx * 12, c.dy * 12, c.dlevel)) << "direction " << c.direction;
-    }
-}
-
 TEST_F(RoomCommandsTest, CreateIsRefusedTowardAnExitAndWhenNoVnumIsFree)
 {
     doc.rooms[Room(100)].exits[DirNorth].toVnum = 150; // a room of another area still counts
@@ -71,23 +45,6 @@ TEST_F(RoomCommandsTest, CreateIsRefusedTowardAnExitAndWhenNoVnumIsFree)
     EXPECT_EQ(Refusal(ProposeRoomInDirection(doc, 0, DirEast)), "No vnums available!");
     doc.rooms.erase(doc.rooms.begin() + 4);
     EXPECT_EQ(ProposeNewRoom(doc).room.vnum, 104) << "the lowest free vnum";
-}
-
-TEST_F(RoomCommandsTest, DeleteClearsEveryExitThatLedToTheRoom)
-{
-    for (int v : { 100, 101, 102 })
-        Room(v);
-    doc.rooms[0].exits[DirEast] = { "east", "door", 7, 101, 1 };
-    doc.rooms[2].exits[DirUp].toVnum = 101;
-    doc.rooms[2].exits[DirDown].toVnum = 100;
-    ASSERT_TRUE(DeleteRoom(doc, 1));
-    ASSERT_EQ(doc.rooms.size(), 2u);
-    const CExitData& east = doc.rooms[0].exits[DirEast];
-    EXPECT_EQ(std::make_tuple(east.description, east.keyword, east.key, east.toVnum, east.exitFlags),
-        std::make_tuple("", "", 0, 0, 0u));
-    EXPECT_EQ(doc.rooms[1].exits[DirUp].toVnum, 0);
-    EXPECT_EQ(doc.rooms[1].exits[DirDown].toVnum, 100);
-    EXPECT_FALSE(DeleteRoom(doc, 2));
 }
 
 TEST_F(RoomCommandsTest, HitTestReachesTenUnitsFromTheCentreAndTheFirstPlacedRoomWins)

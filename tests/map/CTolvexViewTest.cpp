@@ -1,6 +1,6 @@
 #include "gui_support/TowerViewFixture.h"
 
-#include "layout/MapDrawing.h"
+#include "draw/MapDrawing.h"
 
 #include <QScrollBar>
 #include <QStatusBar>

@@ -1,6 +1,6 @@
 #include "area/CTolvexDoc.h"
 #include "config/ConfigLoader.h"
-#include "layout/MapDrawing.h"
+#include "draw/MapDrawing.h"
 
 #include <gtest/gtest.h>
 

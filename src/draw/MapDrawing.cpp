@@ -1,4 +1,4 @@
-#include "layout/MapDrawing.h"
+#include "draw/MapDrawing.h"
 
 #include "layout/RoomLayout.h"
 

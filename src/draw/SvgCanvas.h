@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layout/MapCanvas.h"
+#include "draw/MapCanvas.h"
 
 #include <ostream>
 

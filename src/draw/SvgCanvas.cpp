@@ -1,4 +1,4 @@
-#include "layout/SvgCanvas.h"
+#include "draw/SvgCanvas.h"
 
 #include <string>
 
