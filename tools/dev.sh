@@ -55,7 +55,7 @@ run_tests() {
     echo "== Every test, under AddressSanitizer and UndefinedBehaviorSanitizer"
     (cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
 
-    echo "== Fuzzing the area reader and the configuration loader (60 s each)"
+    echo "== Fuzzing the area reader, the configuration loader and the clipboard records (60 s each)"
     bash fuzz/run.sh build-test 60
 }
 
