@@ -252,8 +252,10 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSa
 
 bool CTolvexDoc::HasRecords() const
 {
-    return !rooms.empty() || !objects.empty() || !mobs.empty() || !mobprogs.empty() || !resets.empty()
-        || !strayResets.empty() || !strayShops.empty() || !straySpecials.empty();
+    // The file's own reset list does not count: the save writes the resets
+    // the rooms hold and the stray ones, and what neither took is gone.
+    return !rooms.empty() || !objects.empty() || !mobs.empty() || !mobprogs.empty() || !strayResets.empty()
+        || !strayShops.empty() || !straySpecials.empty();
 }
 
 CSaveOptions CTolvexDoc::DefaultSaveOptions() const

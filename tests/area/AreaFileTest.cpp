@@ -235,6 +235,11 @@ TEST(AreaFile, AFileOfKeptSectionsAloneComesBackWithoutRecordSections)
     CArea withRoom;
     ASSERT_TRUE(withRoom.Load("#HELPS\n0 KEY~\nText.\n~\n0 $~\n" + Room + "#$\n"));
     EXPECT_NE(withRoom.Save().find("#MOBILES\n"), std::string::npos) << "records keep their sections";
+    // Found by the fuzzer: resets that reach nothing are not saved, so they
+    // must not bring the record sections back for one save only.
+    CArea noRoom;
+    ASSERT_TRUE(noRoom.Load("#HELPS\n0 KEY~\nText.\n~\n0 $~\n#RESETS\nA 0 0 0 0\nS\n#$\n"));
+    EXPECT_EQ(noRoom.Save(), helps);
 }
 
 TEST(AreaFile, SectionsAreSavedInOneOrderWhateverTheFileOrderAndMobprogsOnlyWhenAsked)
