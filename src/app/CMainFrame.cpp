@@ -206,7 +206,6 @@ void CMainFrame::CreateProblemsPanel()
     });
     connect(problemsPanel, &CProblemsPanel::RoomActivated, this, &CMainFrame::OnProblemRoomActivated);
     connect(problemsPanel, &CProblemsPanel::RecordActivated, this, &CMainFrame::OnProblemRecordActivated);
-    connect(&app, &CTolvexApp::DocumentSaved, this, &CMainFrame::OnDocumentSaved);
     // Opening or closing another area may give a trigger its program or take it away.
     connect(&app, &CTolvexApp::DocumentsChanged, problemsPanel, &CProblemsPanel::Refresh);
 }
@@ -228,11 +227,13 @@ void CMainFrame::OnProblemRecordActivated(RecordKind kind, int vnum)
     UpdateActions();
 }
 
-void CMainFrame::OnDocumentSaved(CAreaDocument& document)
+void CMainFrame::OnDocumentSaved()
 {
+    auto* document = qobject_cast<CAreaDocument*>(sender());
+    if (!document)
+        return;
     // Saving does not stop for errors; the builder is told what the server will say.
-    // The panel has listed its own area again as it was saved.
-    const int errors = &document == problemsPanel->Document() ? problemsPanel->Errors() : problemsPanel->CountErrors(document);
+    const int errors = problemsPanel->CountErrors(*document);
     if (errors > 0)
         statusBar()->showMessage(CProblemsPanel::SavedWithErrorsText(errors));
 }
@@ -259,6 +260,7 @@ CChildFrame* CMainFrame::CreateFrame(CAreaDocument& document)
         UpdateActions();
     });
     connect(&document, &CAreaDocument::TitleChanged, this, &CMainFrame::UpdateTitle, Qt::UniqueConnection);
+    connect(&document, &CAreaDocument::Saved, this, &CMainFrame::OnDocumentSaved, Qt::UniqueConnection);
     sub->showMaximized();
     ActivateFrame(frame);
     UpdateWindows();

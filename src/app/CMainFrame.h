@@ -77,7 +77,7 @@ private:
     void CreateProblemsPanel();
     void OnProblemRoomActivated(int vnum);
     void OnProblemRecordActivated(RecordKind kind, int vnum);
-    void OnDocumentSaved(CAreaDocument& document);
+    void OnDocumentSaved();
     QMenu* AddRecentFiles(QMenu* file);
 
     CTolvexApp& app;

@@ -281,7 +281,6 @@ bool CTolvexApp::SaveDocument(CAreaDocument& document, bool saveAs)
     }
     AddToRecentFiles(path);
     diagnostics.ShowSummary(QStringLiteral("Saving %1 gave these warnings:"));
-    emit DocumentSaved(document);
     return true;
 }
 

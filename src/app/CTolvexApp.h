@@ -87,8 +87,6 @@ public:
 Q_SIGNALS:
     void RecentFilesChanged();
     void DocumentsChanged();
-    // The area was written to its file.
-    void DocumentSaved(CAreaDocument& document);
 
 private:
     bool LoadConfiguration(const QString& argv0);

@@ -40,7 +40,6 @@ void CTolvexDoc::OnNewDocument()
     mobprogs.clear();
     objects.clear();
     mobs.clear();
-    modified = false;
 }
 
 namespace {
@@ -246,7 +245,6 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSa
     if (saveOptions.rewrapAll)
         WarnLayout(diagnostics, context.layout);
     DistributeResets(&diagnostics);
-    modified = false;
     return true;
 }
 

@@ -149,12 +149,9 @@ public:
     // writer wrote instead of what was read.
     void ClearFileLines();
 
-    bool IsModified() const { return modified; }
-    void SetModified(bool value = true) { modified = value; }
 
 private:
     CConfigTables* tables;
-    bool modified = false;
     bool writesHeader = true;
     int readUpToLine = 0;
     bool sectionsFound = false;

@@ -70,6 +70,22 @@ struct CAreaEditor::CSnapshot {
         return s;
     }
 
+    // The file lines of the records kept, once the file no longer has them.
+    void ClearFileLines()
+    {
+        for (CRoomData& room : rooms) {
+            room.line = 0;
+            for (CResetData& reset : room.resets)
+                reset.line = 0;
+        }
+        for (CObjData& object : objects)
+            object.line = 0;
+        for (CMobData& mob : mobs)
+            mob.line = 0;
+        for (CMobProgData& program : mobprogs)
+            program.line = 0;
+    }
+
     void SwapWith(CTolvexDoc& area)
     {
         for (RecordKind kind : kinds)
@@ -133,7 +149,6 @@ void CAreaEditor::Finish(const CAreaChange& change)
 {
     if (change.kind == RecordKind::Room)
         LayoutRooms(doc, allRooms);
-    doc.SetModified(!IsClean());
     Notify(change);
 }
 
@@ -295,13 +310,20 @@ void CAreaEditor::Clear()
 {
     steps.clear();
     done = 0;
-    cleanAt = doc.IsModified() ? -1 : 0;
+    cleanAt = 0;
 }
 
 void CAreaEditor::MarkClean()
 {
     cleanAt = static_cast<long long>(done);
-    doc.SetModified(false);
+}
+
+void CAreaEditor::MarkSaved()
+{
+    MarkClean();
+    doc.ClearFileLines();
+    for (const auto& step : steps)
+        step->other.ClearFileLines();
 }
 
 int CAreaEditor::AddListener(Listener listener)

@@ -75,13 +75,17 @@ public:
     std::string RedoName() const;
     bool Undo();
     bool Redo();
-    // Forgets every step (a new or reopened area).
+    // Forgets every step (a new or reopened area, which is what its file holds).
     void Clear();
 
-    // The state the file on disk has: saving marks it; undoing back to it
-    // clears the modified flag.
+    // The state the file on disk has: saving marks it; the area is modified
+    // while it is elsewhere, and undoing back to it makes it unmodified again.
     void MarkClean();
     bool IsClean() const { return cleanAt == static_cast<long long>(done); }
+    bool IsModified() const { return !IsClean(); }
+    // The area was written: the state is clean, and no record, now or in a
+    // step to undo or redo, keeps the line it had in the old file.
+    void MarkSaved();
 
     // The oldest steps are dropped beyond this many.
     static constexpr std::size_t StepLimit = 100;

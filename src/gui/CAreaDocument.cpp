@@ -38,7 +38,6 @@ CAreaDocument::CAreaDocument(CConfigTables& tables, QObject* parent)
     listenerId = editor.AddListener([this](const CAreaChange& change) {
         SyncModified();
         emit RecordsChanged(change);
-        emit Changed();
     });
 }
 
@@ -58,12 +57,12 @@ void CAreaDocument::SetCellSize(int size)
     if (size == cellSize)
         return;
     cellSize = size;
-    emit Changed();
+    emit CellSizeChanged();
 }
 
 void CAreaDocument::SyncModified()
 {
-    if (shownModified != doc.IsModified())
+    if (shownModified != IsModified())
         UpdateFrameTitles();
 }
 
@@ -96,7 +95,6 @@ CAreaDocument::OpenResult CAreaDocument::OnOpenDocument(const QString& path, IDi
     if (!unplaced.empty())
         kept.Report({ Severity::Warning, 0, std::string(), unplaced, false });
     loadDiagnostics = std::move(kept.items);
-    doc.SetModified(false);
     editor.Clear();
     pathName = QFileInfo(path).absoluteFilePath();
     readPath = pathName;
@@ -120,10 +118,8 @@ bool CAreaDocument::OnSaveDocument(const QString& path, IDiagnostics& diagnostic
     if (pathName == readPath)
         doc.ForgetReadInPart();
     loadDiagnostics.clear();
-    doc.ClearFileLines();
-    editor.MarkClean();
+    editor.MarkSaved();
     SetTitle(QFileInfo(path).fileName());
-    emit Changed();
     emit Saved();
     return true;
 }
@@ -156,7 +152,7 @@ void CAreaDocument::RemoveFrame(IAreaWindow* frame)
 
 void CAreaDocument::UpdateFrameTitles()
 {
-    shownModified = doc.IsModified();
+    shownModified = IsModified();
     // Several windows of one area are told apart by a number after the title.
     const bool numbered = frames.size() > 1;
     for (size_t i = 0; i < frames.size(); ++i) {

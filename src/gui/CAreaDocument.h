@@ -43,7 +43,7 @@ public:
     const QString& Title() const { return title; }
     void SetTitle(const QString& newTitle);
 
-    bool IsModified() const { return doc.IsModified(); }
+    bool IsModified() const { return editor.IsModified(); }
 
     // File New: the values of a new area under the given title.
     void OnNewDocument(const QString& newTitle);
@@ -83,13 +83,15 @@ public:
     bool closing = false;
 
 Q_SIGNALS:
-    // Records changed through an operation, an undo or a redo; Changed follows.
+    // The one change signal: records changed through an operation, an undo
+    // or a redo. Views repaint.
     void RecordsChanged(const CAreaChange& change);
-    // The area changed or must be drawn again (also the zoom): views repaint.
-    void Changed();
+    // The zoom of the area's windows changed: they repaint too.
+    void CellSizeChanged();
     // The title or the modified flag changed: frame captions follow.
     void TitleChanged();
-    // The area was written: the load diagnostics and file lines are gone.
+    // The one saved signal: the area was written, its load diagnostics and
+    // file lines are gone.
     void Saved();
     // The last map window closed: the document is done.
     void LastFrameClosed();

@@ -34,7 +34,7 @@ CTolvexView::CTolvexView(CAreaDocument& area, QWidget* parent)
     viewport()->setAutoFillBackground(false);
     setFocusPolicy(Qt::StrongFocus);
     connect(&document, &CAreaDocument::RecordsChanged, this, &CTolvexView::OnRecordsChanged);
-    connect(&document, &CAreaDocument::Changed, this, &CTolvexView::OnDocumentChanged);
+    connect(&document, &CAreaDocument::CellSizeChanged, this, &CTolvexView::OnDocumentChanged);
     UpdateScrollBars();
     UpdateStatusText();
 }
@@ -228,6 +228,12 @@ void CTolvexView::OnViewMapStatusBar()
 }
 
 void CTolvexView::OnRecordsChanged(const CAreaChange& change)
+{
+    FollowSelection(change);
+    OnDocumentChanged();
+}
+
+void CTolvexView::FollowSelection(const CAreaChange& change)
 {
     if (change.kind != RecordKind::Room || selection < 0)
         return;

@@ -75,6 +75,8 @@ private:
     int CellSize() const;
     void OnDocumentChanged();
     void OnRecordsChanged(const CAreaChange& change);
+    // Keeps the selected room selected through a change of the room list.
+    void FollowSelection(const CAreaChange& change);
     void UpdateScrollBars();
     void UpdateStatusText();
 

@@ -146,16 +146,19 @@ TEST_F(ProblemsPanel, SavingWithErrorsSavesAndSaysSoInTheStatusBar)
     const QString path = WriteFile(QStringLiteral("door.are"), ReadAll(SourcePath("tests/data/check-door-reset-bad-state/input.are")));
     ASSERT_TRUE(Start({ path }));
     CAreaDocument& document = ActiveChild()->Document();
-    CAreaHeader header = document.Doc().Header();
-    header.name = "Changed";
-    document.Editor().ReplaceHeader(header);
+    CRoomData room = document.Doc().rooms[0];
+    room.name = "Changed";
+    document.Editor().ReplaceRoom(0, room);
     ASSERT_TRUE(app->SaveDocument(document, false));
     EXPECT_FALSE(document.IsModified());
     EXPECT_NE(ReadAll(path.toStdString()).find("Changed~"), std::string::npos);
     EXPECT_EQ(Frame()->statusBar()->currentMessage(), QStringLiteral("Saved with 1 error the server will refuse"));
-    EXPECT_EQ(Lines(Frame()), QStringList { QStringLiteral("Room 100 | Room 100: the D reset gives the door north the state 3; "
-                                                           "the server knows only 0 (open), 1 (closed) and 2 (closed and locked).") })
-        << "the lines of the file as read no longer hold once it is written";
+    const QStringList saved { QStringLiteral("Room 100 | Room 100: the D reset gives the door north the state 3; "
+                                             "the server knows only 0 (open), 1 (closed) and 2 (closed and locked).") };
+    EXPECT_EQ(Lines(Frame()), saved) << "the lines of the file as read no longer hold once it is written";
+    document.Editor().Undo();
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(Lines(Frame()), saved) << "nor do they come back with the step undone past the save";
 }
 
 TEST_F(ProblemsPanel, ViewProblemsShowsOrHidesThePanelAndIsRemembered)

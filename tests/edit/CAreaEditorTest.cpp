@@ -93,7 +93,7 @@ TEST_F(AreaEditor, EveryOperationIsOneNamedStepThatUndoesToTheSameBytesAndRedoes
         c.run(editor, doc);
         ASSERT_EQ(changes.size(), 1u) << "the views are told once";
         EXPECT_EQ(changes[0].kind, c.kind);
-        EXPECT_TRUE(doc.IsModified());
+        EXPECT_TRUE(editor.IsModified());
         EXPECT_EQ(editor.UndoName(), c.name);
         const std::string after = Saved();
         ASSERT_NE(after, before);
@@ -115,7 +115,7 @@ TEST_F(AreaEditor, EveryOperationIsOneNamedStepThatUndoesToTheSameBytesAndRedoes
     std::ostringstream out;
     fresh.Save(out, "tower.are", diagnostics);
     EXPECT_EQ(Saved(), out.str());
-    EXPECT_TRUE(doc.IsModified()) << "undoing past the saved state marks the area modified again";
+    EXPECT_TRUE(editor.IsModified()) << "undoing past the saved state marks the area modified again";
 }
 
 // A save formats the descriptions an operation changed and nothing else;
@@ -199,17 +199,17 @@ TEST_F(AreaEditor, ModifiedFollowsTheSavedStateAndANewStepEndsRedo)
     header.name = "One";
     editor.ReplaceHeader(header);
     editor.MarkClean(); // saved here
-    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(editor.IsModified());
     editor.Undo();
-    EXPECT_TRUE(doc.IsModified()) << "undo after a save";
+    EXPECT_TRUE(editor.IsModified()) << "undo after a save";
     editor.Redo();
-    EXPECT_FALSE(doc.IsModified()) << "back at the saved state";
+    EXPECT_FALSE(editor.IsModified()) << "back at the saved state";
     editor.Undo();
     header.name = "Two";
     editor.ReplaceHeader(header);
     EXPECT_FALSE(editor.CanRedo());
     editor.Undo();
-    EXPECT_TRUE(doc.IsModified()) << "the saved state was on the redo branch that is gone";
+    EXPECT_TRUE(editor.IsModified()) << "the saved state was on the redo branch that is gone";
     EXPECT_EQ(editor.UndoName(), "");
     EXPECT_FALSE(editor.Undo());
 
@@ -231,7 +231,7 @@ TEST_F(AreaEditor, OldestStepsGoBeyondTheLimit)
         ++undone;
     EXPECT_EQ(undone, CAreaEditor::StepLimit);
     EXPECT_EQ(doc.minLevel, 4);
-    EXPECT_TRUE(doc.IsModified()) << "the opened state is out of reach";
+    EXPECT_TRUE(editor.IsModified()) << "the opened state is out of reach";
 }
 
 } // namespace

@@ -86,7 +86,7 @@ TEST_F(MobprogListDlg, OpensWithNothingChosenAndClosingUntouchedChangesNothing)
     QTest::keyClick(List(), Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(doc.mobprogs[0].code, before[0].code) << "the area keeps its CR LF form";
-    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(editor.IsModified());
     EXPECT_FALSE(editor.CanUndo()) << "looking takes no step";
     EXPECT_TRUE(prompt.shown.empty() && prompt.asked.empty());
 }
@@ -115,7 +115,7 @@ TEST_F(MobprogListDlg, CodeReachesTheAreaAsOneStepWhenTheBuilderLeavesTheProgram
         EXPECT_EQ(doc.mobprogs[1].code, "say a\r\nsay b\r\n\xA0") << c.leave << ": CR LF in the area, the no-break space kept";
         EXPECT_EQ(editor.UndoName(), std::string(c.leave) == "new" ? "Create Mobprog 3001" : "Edit Mobprog 3000") << c.leave;
         EXPECT_EQ(CountSteps(editor), std::string(c.leave) == "new" ? 2 : 1) << c.leave;
-        EXPECT_TRUE(doc.IsModified());
+        EXPECT_TRUE(editor.IsModified());
     }
     editor.Undo();
     editor.Undo();
@@ -282,5 +282,5 @@ TEST_F(MobprogListDlg, NewCodeAndVnumAreThreeStepsUndoneOneByOne)
         editor.Undo();
     }
     EXPECT_EQ(doc.mobprogs.size(), 3u);
-    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(editor.IsModified());
 }

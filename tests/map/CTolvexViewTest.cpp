@@ -39,7 +39,7 @@ TEST_F(TolvexView, ZoomDoublesAndHalvesBetweenThreeAnd192ForEveryWindowOfTheArea
     Frame()->UpdateActions();
     EXPECT_FALSE(Action(Command::MapZoomIn)->isEnabled());
     EXPECT_GT(other->horizontalScrollBar()->maximum(), otherRange) << "the other window follows the new size";
-    EXPECT_FALSE(doc->IsModified()) << "zooming does not change the area";
+    EXPECT_FALSE(view->Document().IsModified()) << "zooming does not change the area";
     for (int i = 0; i < 7; ++i)
         view->OnMapZoomOut();
     EXPECT_EQ(view->Document().CellSize(), 3);

@@ -42,7 +42,7 @@ TEST_F(MapPrinting, OnePagePerLevelFromTheLowestTitledWithItsLevelAndTheMapLeftA
                                    .split(QLatin1Char('|'));
     EXPECT_EQ(PrintToPdf(), titles);
     EXPECT_EQ(Placements(), before) << "the map is laid out at its own size again";
-    EXPECT_FALSE(doc->IsModified());
+    EXPECT_FALSE(view->Document().IsModified());
     EXPECT_EQ(PrintToPdf(2, 3), titles.mid(1, 2)) << "a page range";
 }
 

@@ -38,7 +38,7 @@ TEST_F(MapRoomEditing, NewRoomTakesTheLowestFreeVnumUnlessCancelledOrNoneIsFree)
     OnNextModal(timers, {}, "cancelButton");
     CAreaCommands(*view).RoomsNew();
     EXPECT_EQ(doc->rooms.size(), 8u) << "a cancelled room is discarded";
-    EXPECT_FALSE(doc->IsModified());
+    EXPECT_FALSE(view->Document().IsModified());
     OnNextModal(timers, [](QWidget* dialog) { Find<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("The Shed")); }, "okButton");
     CAreaCommands(*view).RoomsNew();
     ASSERT_EQ(doc->rooms.size(), 9u);
@@ -46,7 +46,7 @@ TEST_F(MapRoomEditing, NewRoomTakesTheLowestFreeVnumUnlessCancelledOrNoneIsFree)
     EXPECT_EQ(doc->rooms.back().name, "The Shed");
     EXPECT_TRUE(doc->rooms.back().unplaced) << "a room without exits stays off the map";
     EXPECT_EQ(view->Selection(), 8);
-    EXPECT_TRUE(doc->IsModified());
+    EXPECT_TRUE(view->Document().IsModified());
 
     CAreaHeader header = doc->Header();
     header.upperVnum = 108;
@@ -84,7 +84,7 @@ TEST_F(MapRoomEditing, CopyAndPasteMakeANewRoomOfTheSelectedOne)
     QApplication::clipboard()->clear();
     Action(Command::EditPaste)->trigger();
     EXPECT_EQ(prompt.Told(true), QStringLiteral("Error! The clipboard holds no room to paste."));
-    EXPECT_FALSE(doc->IsModified());
+    EXPECT_FALSE(view->Document().IsModified());
 
     view->SetSelection(RoomIndex(103));
     Frame()->UpdateActions();
