@@ -93,6 +93,37 @@ TEST_F(RecordRules, MobRaceLevelStatsAndFinish)
     }
 }
 
+// A pasted mob keeps what the dialect or the mobprog setting cannot write,
+// and its messages fit the MERCMSG table.
+TEST_F(RecordRules, MobPasteKeepsWhatTheDialectCannotWrite)
+{
+    CMobData source = doc.mobs[0];
+    source.vnum = 3011, source.clan = "rats", source.rank = 3, source.mercSkills = { { 50, "dodge" } };
+    source.triggers = { { "greet", 3000, "100" } };
+    source.mercMessages.resize(9, "extra");
+    // dialect, mobprog setting, what the pasted mob then holds
+    const struct { MudType mudType; int mobprog; const char* expected; } cases[] = {
+        { MudType::Quendar, 1, "3006 rats 3 6 dodge greet" },
+        { MudType::RomOlc, 1, "3006 guild 2 6 kick greet" },
+        { MudType::Quendar, 0, "3006 rats 3 6 dodge speech" },
+    };
+    for (const auto& c : cases) {
+        tables.mudType = c.mudType;
+        tables.mobprog = c.mobprog;
+        CMobData target = doc.mobs[1];
+        target.clan = "guild", target.rank = 2, target.mercSkills = { { 20, "kick" } }, target.trainerClass = "mage";
+        target.triggers = { { "speech", 3001, "hi" } };
+        CMobEditState state = MobState(target);
+        state.ApplyPaste(source);
+        const CMobData& m = state.mob;
+        EXPECT_EQ(Format("%d %s %d %d %s %s", { m.vnum, m.clan, m.rank, static_cast<int>(m.mercMessages.size()), m.mercSkills.at(0).skill,
+                      m.triggers.at(0).trigger }),
+            c.expected);
+        EXPECT_EQ(m.trainerClass, "mage") << "trainer data never travels";
+        EXPECT_EQ(m.name, "baker");
+    }
+}
+
 TEST_F(RecordRules, TriggerTypeIsFoundIgnoringCaseAndKeptUnlessAnotherIsChosen)
 {
     doc.mobprogs = { { 3000, "say hi\r\n" } };
