@@ -16,14 +16,15 @@ declare -A links=(
     [draw]="layout"
     [edit]="layout"
     [check]="area"
+    [rules]="edit"
     [cli]="draw check"
     [gui]="edit"
-    [editors]="gui"
+    [editors]="gui rules"
     [map]="gui draw"
     [commands]="editors map"
     [app]="commands check"
 )
-core=(text config area layout draw edit check cli)
+core=(text config area layout draw edit check rules cli)
 
 below() { # folder -> every folder under it, one per line
     local f

@@ -1,6 +1,6 @@
 #include "editors/CAffectsPanel.h"
 
-#include "editors/CObjectEditState.h"
+#include "rules/CObjectEditState.h"
 #include "editors/DialogParts.h"
 #include "editors/ObjectEditParts.h"
 #include "gui/CFlagList.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/CAreaInfoState.h"
+#include "rules/CAreaInfoState.h"
 
 #include <QDialog>
 

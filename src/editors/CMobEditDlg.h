@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/CMobEditState.h"
+#include "rules/CMobEditState.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "editors/CMobprogDlg.h"
 
-#include "editors/CMobprogListState.h"
+#include "rules/CMobprogListState.h"
 #include "editors/DialogParts.h"
 #include "gui/CNumberBox.h"
 #include "gui/Prompt.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/CMobprogState.h"
+#include "rules/CMobprogState.h"
 
 #include <QDialog>
 

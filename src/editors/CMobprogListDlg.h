@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/CMobprogListState.h"
+#include "rules/CMobprogListState.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/CObjectEditState.h"
+#include "rules/CObjectEditState.h"
 
 #include <QDialog>
 

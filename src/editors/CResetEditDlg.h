@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/CResetEditState.h"
+#include "rules/CResetEditState.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/CRoomEditState.h"
+#include "rules/CRoomEditState.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/CTrainEditState.h"
+#include "rules/CTrainEditState.h"
 
 #include <QDialog>
 

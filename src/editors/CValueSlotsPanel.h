@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/ObjectValueSlots.h"
+#include "rules/ObjectValueSlots.h"
 
 #include <QGroupBox>
 

@@ -1,26 +1,14 @@
 #pragma once
 
-#include "area/CTolvexDoc.h"
 #include "area/RoomRecord.h"
-#include "config/ConfigLoader.h"
 #include "gui_support/DialogDriver.h"
 #include "gui_support/ScriptedPrompt.h"
-#include "support/TestPaths.h"
+#include "support/ExampleArea.h"
 
 #include <QByteArray>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-
-#include <fstream>
-
-// The shipped example tables of the dialect that edits every area field.
-inline void LoadExampleTables(CConfigTables& tables)
-{
-    std::ifstream in(SourcePath("res/configs/quendar-example.cfg"));
-    int line = 0;
-    ASSERT_TRUE(LoadConfig(tables, in, line)) << "the example configuration fails at line " << line;
-}
 
 // Puts a record on the clipboard as a copy would, and reads one back.
 inline void PutOnClipboard(const char* format, const std::vector<uint8_t>& record)
@@ -37,7 +25,7 @@ inline std::vector<uint8_t> OnClipboard(const char* format)
     return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
-// An area of vnums 3000..3099: rooms 3001-3003, mobs 3005-3006, objects 3010-3011.
+// The dialogs over ExampleArea().
 class EditorFixture : public ::testing::Test {
 protected:
     EditorFixture()
@@ -48,24 +36,7 @@ protected:
     void SetUp() override
     {
         LoadExampleTables(tables);
-        doc = CTolvexDoc(tables);
-        doc.lowerVnum = 3000;
-        doc.upperVnum = 3099;
-        for (int vnum : { 3001, 3002, 3003 }) {
-            doc.rooms.emplace_back();
-            doc.rooms.back().vnum = vnum;
-            doc.rooms.back().name = "Room " + std::to_string(vnum);
-        }
-        for (const auto& [vnum, name] : { std::pair { 3005, "the baker" }, std::pair { 3006, "a guard" } }) {
-            doc.mobs.emplace_back(tables);
-            doc.mobs.back().vnum = vnum;
-            doc.mobs.back().shortDesc = name;
-        }
-        for (const auto& [vnum, name] : { std::pair { 3010, "a sword" }, std::pair { 3011, "a bag" } }) {
-            doc.objects.emplace_back();
-            doc.objects.back().vnum = vnum;
-            doc.objects.back().shortDesc = name;
-        }
+        doc = ExampleArea(tables);
     }
 
     void OnNextModal(std::function<void(QWidget*)> action, const char* button = nullptr)

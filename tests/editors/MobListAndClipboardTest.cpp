@@ -217,32 +217,3 @@ TEST_F(MobClipboard, ATruncatedRecordIsRefusedWhole)
     EXPECT_EQ(WriteMobRecord(Edited()), before);
     EXPECT_EQ(W<QLineEdit>("nameEdit")->text(), QStringLiteral("baker"));
 }
-
-TEST_F(MobClipboard, APasteKeepsWhatTheDialectOrTheMobprogSettingCannotWrite)
-{
-    CMobData source = Source(false);
-    source.mercMessages.resize(9, "extra");
-    // dialect, mobprog setting, what the pasted mob then holds
-    const struct { MudType mudType; int mobprog; const char* expected; } cases[] = {
-        { MudType::Quendar, 1, "rats 3 9->6 dodge greet" },
-        { MudType::RomOlc, 1, "guild 2 9->6 kick greet" },
-        { MudType::Quendar, 0, "rats 3 9->6 dodge speech" },
-    };
-    for (const auto& c : cases) {
-        tables.mudType = c.mudType;
-        tables.mobprog = c.mobprog;
-        PutOnClipboard(MobRecordFormat, WriteMobRecord(source));
-        CMobData target = doc.mobs[1];
-        target.clan = "guild", target.rank = 2, target.mercSkills = { { 20, "kick" } };
-        target.triggers = { { "speech", 3001, "hi" } };
-        OpenActive(target);
-        PasteByKey();
-        const CMobData& pasted = Edited();
-        const std::string firstSkill = pasted.mercSkills.empty() ? "-" : pasted.mercSkills[0].skill;
-        EXPECT_EQ(pasted.clan + " " + std::to_string(pasted.rank) + " 9->" + std::to_string(pasted.mercMessages.size()) + " "
-                + firstSkill + " " + (pasted.triggers.empty() ? "-" : pasted.triggers[0].trigger),
-            c.expected);
-        EXPECT_EQ(pasted.name, "Hassan");
-        dialog.reset();
-    }
-}

@@ -50,31 +50,15 @@ TEST_F(ObjectEditDlg, EachValueKindShowsItsSlotAndCommitsOnlyWhatTheBuilderChang
         const char* type; int slot; int32_t number; const char* text;
         const char* shown; Action act; int32_t committed; const char* committedText;
     } cases[] = {
-        // L: names, an empty choice on top; a name no entry has shows nothing and stays.
+        // The value rules are checked in tests/rules/ObjectRulesTest.cpp; here one row per control.
         { "weapon", 0, 0, "sword", "choice[sword]", [this] { Choose("valueChoiceCombo", "dagger"); }, 0, "dagger" },
-        { "weapon", 0, 0, "rapier", "choice[]", none, 0, "rapier" },
-        { "weapon", 0, 0, "sword", "choice[sword]", [this] { Choose("valueChoiceCombo", ""); }, 0, "" },
-        // O: shows the entry's text, stores its name.
-        { "weapon", 3, 0, "none", "choice[hit]", [this] { Choose("valueChoiceCombo", "stab"); }, 0, "stab" },
-        // F and A: bits no entry names stay (chapel 3428 must open unchanged).
-        { "weapon", 4, int32_t(0x80000001u), "", "flags[flaming]", none, int32_t(0x80000001u), "" },
         { "weapon", 4, int32_t(0x80000001u), "", "flags[flaming]", [this] { ToggleFlag("valueFlagList", "frost"); ToggleFlag("valueFlagList", "flaming"); }, int32_t(0x80000002u), "" },
-        { "gadget", 3, 0x10 | 0x4, "", "flags[blue purple]", [this] { ToggleFlag("valueFlagList", "purple"); }, 0x10 | 0x1, "" },
-        // B and E: No and Yes; a stored 3 shows Yes and stays 3 until No is chosen.
         { "drink", 3, 3, "", "choice[Yes]", none, 3, "" },
-        { "drink", 3, 3, "", "choice[Yes]", [this] { Choose("valueChoiceCombo", "No"); }, 0, "" },
-        { "food", 3, 0, "", "choice[No]", [this] { Choose("valueChoiceCombo", "Yes"); }, 1, "" },
         // D and I: any 32-bit number (limbo 22's fountain holds 100000); the spins keep to 16 bits.
         { "fountain", 0, 100000, "", "100000", none, 100000, "" },
         { "light", 2, -1, "", "-1", [this] { Type("valueNumberBox", "-70000"); }, -70000, "" },
-        // W and S: texts as they stand.
-        { "drink", 2, 0, "red wine", "text[red wine]", none, 0, "red wine" },
         { "gadget", 1, 0, "Old Runes", "text[Old Runes]", [this] { Type("valueTextEdit", "New"); }, 0, "New" },
-        // M: two 12-bit parts; the bits above them and the sign stay.
         { "gadget", 0, int32_t(0x81000000u | (5 << 12) | 7), "", "7 5", [this] { Type("valueSecondBox", "9"); }, int32_t(0x81000000u | (9 << 12) | 7), "" },
-        // U: numbers, the empty choice is -1.
-        { "gadget", 2, 9, "", "choice[high]", none, 9, "" },
-        { "gadget", 2, 9, "", "choice[high]", [this] { Choose("valueChoiceCombo", ""); }, -1, "" },
     };
     for (const auto& c : cases) {
         const std::string where = std::string(c.type) + " slot " + std::to_string(c.slot) + " " + c.shown;
@@ -116,63 +100,36 @@ TEST_F(ObjectEditDlg, ValueButtonsFollowTheTypeAndKeepWhatWasTypedInTheSlotLeft)
     Press("value2Button");
     EXPECT_EQ(ShownSlot(), "4") << "switching slots keeps what was typed";
 
-    Choose("typeCombo", "weapon");
-    EXPECT_EQ(Edited().values[1], 4) << "choosing the type it has changes nothing";
     Choose("typeCombo", "treasure");
     EXPECT_FALSE(W<QAbstractButton>("value1Button")->isEnabled());
     EXPECT_EQ(W<QAbstractButton>("value1Button")->text(), QStringLiteral("No Use"));
-    Choose("typeCombo", "weapon");
-    Press("okButton");
-    EXPECT_EQ(Edited().values[1], 0) << "another type clears the values";
-    EXPECT_EQ(Edited().valueTexts[0], "");
 }
 
-TEST_F(ObjectEditDlg, AffectsAreAddedCommittedAndDeletedKeepingWhatIsNotShown)
+// What an affect keeps is checked in tests/rules/ObjectRulesTest.cpp.
+TEST_F(ObjectEditDlg, AffectsAreShownAddedAndDeleted)
 {
     CObjData obj = Object("armor");
-    // shire 1105: invisibility, plus a bit no flag names; then an affect
-    // whose kind and location lie beyond the tables.
     obj.affects = { { 1, 0, 0, 0x2 | 0x40000000 }, { 9, 99, -3, 0x1 } };
     Open(obj);
     EXPECT_EQ(SetFlags("affectFlagList"), "invisible") << "opening shows affect 0 with its flags";
     EXPECT_EQ(W<QComboBox>("affectKindCombo")->currentText(), QStringLiteral("affects"));
-    ToggleFlag("affectFlagList", "blind");
     Choose("affectNumberCombo", "1");
     EXPECT_EQ(W<QComboBox>("affectKindCombo")->currentIndex(), -1) << "a kind beyond the table shows nothing";
-    EXPECT_EQ(W<QComboBox>("affectLocationCombo")->currentIndex(), -1);
     Type("affectModifierBox", "100000");
-
     Press("affectAddButton");
     EXPECT_EQ(W<QComboBox>("affectNumberCombo")->currentText(), QStringLiteral("2"));
     Choose("affectKindCombo", "immune");
     ToggleFlag("affectFlagList", "charm");
     Choose("affectLocationCombo", "dexterity");
-    Type("affectModifierBox", "2");
     Choose("affectNumberCombo", "0");
-    Choose("affectKindCombo", "resist");
-    EXPECT_EQ(SetFlags("affectFlagList"), "") << "another kind clears the flags";
-    Choose("affectKindCombo", "affects");
-    ToggleFlag("affectFlagList", "invisible");
+    Press("affectDeleteButton");
     Press("okButton");
-
-    ASSERT_EQ(Edited().affects.size(), 3u);
+    ASSERT_EQ(Edited().affects.size(), 2u);
     const auto text = [](const CAffectData& a) {
         return std::to_string(a.where) + " " + std::to_string(a.location) + " " + std::to_string(a.modifier) + " " + std::to_string(a.bits);
     };
-    EXPECT_EQ(text(Edited().affects[0]), "1 0 0 2") << "a new kind starts without flags";
-    EXPECT_EQ(text(Edited().affects[1]), "9 99 100000 1") << "kind and location beyond the tables stay; any 32-bit modifier";
-    EXPECT_EQ(text(Edited().affects[2]), "2 2 2 2");
-
-    Open(obj);
-    Press("affectDeleteButton");
-    EXPECT_EQ(W<QComboBox>("affectNumberCombo")->count(), 1);
-    Press("okButton");
-    ASSERT_EQ(Edited().affects.size(), 1u);
-    EXPECT_EQ(text(Edited().affects[0]), "9 99 -3 1") << "Delete removes the shown affect";
-    Open(obj);
-    ToggleFlag("affectFlagList", "blind");
-    Press("okButton");
-    EXPECT_EQ(Edited().affects[0].bits, 0x1u | 0x2u | 0x40000000u) << "a bit no flag names stays";
+    EXPECT_EQ(text(Edited().affects[0]), "9 99 100000 1");
+    EXPECT_EQ(text(Edited().affects[1]), "2 2 0 2");
 }
 
 TEST_F(ObjectEditDlg, TypedLettersTurnLowerCaseButTheFilesTextStays)
@@ -193,18 +150,16 @@ TEST_F(ObjectEditDlg, TypedLettersTurnLowerCaseButTheFilesTextStays)
     EXPECT_EQ(Edited().shortDesc, " X") << "other boxes keep their capitals";
 }
 
-TEST_F(ObjectEditDlg, OkChecksInOrderAndFocusesTheFieldRefused)
+// The order of the refusals is checked in tests/rules/ObjectRulesTest.cpp.
+TEST_F(ObjectEditDlg, OkShowsTheRefusalAndFocusesTheFieldRefused)
 {
-    CObjData untyped = Object("gadget");
-    untyped.itemType = 77; // no table entry: the object could not be written
+    CObjData untyped = Object("light");
+    untyped.itemType = 77;
     const struct { std::function<void()> act; CObjData obj; const char* message; const char* focus; } cases[] = {
         { [this] { Type("vnumBox", "40000"); }, Object("light"), "Please enter an integer between 0 and 32767.", "vnumBox" },
         { [this] { Type("levelBox", "40000"); }, Object("light"), "Please enter an integer between -32768 and 32767.", "levelBox" },
         { [this] { Press("value1Button"); Type("valueNumberBox", "5000"); }, Object("gadget"), "Please enter an integer between 0 and 4095.", "valueNumberBox" },
-        { [this] { Type("vnumBox", "2999"); }, Object("light"), "VNum out or range! (3000 to 3099)", "vnumBox" },
         { [this] { Type("vnumBox", "3011"); }, Object("light"), "That vnum is in use!", "vnumBox" },
-        { [] {}, CObjData {}, "VNum out or range! (3000 to 3099)", "vnumBox" },
-        { [this] { Type("vnumBox", "3012"); W<QLineEdit>("nameEdit")->clear(); }, CObjData {}, "You must select a type\nfor this object!", "typeCombo" },
         { [] {}, untyped, "You must select a type\nfor this object!", "typeCombo" },
         { [this] { W<QLineEdit>("nameEdit")->clear(); }, Object("light"), "You must give this object a name!", "nameEdit" },
     };
@@ -217,36 +172,6 @@ TEST_F(ObjectEditDlg, OkChecksInOrderAndFocusesTheFieldRefused)
         EXPECT_TRUE(dialog->isVisible()) << c.message << ": the dialog stays open";
         EXPECT_EQ(dialog->focusWidget(), W<QWidget>(c.focus)) << c.message;
     }
-
-    // A vnum of 0 ends the objects section in the file: refused even where the area's range starts at 0.
-    doc.lowerVnum = 0;
-    prompt.shown.clear();
-    Open(Object("light"));
-    Type("vnumBox", "0");
-    Press("okButton");
-    EXPECT_EQ(prompt.Told(), QStringLiteral("VNum out or range! (0 to 3099)"));
-
-    prompt.shown.clear();
-    CObjData blankCondition = Object("light");
-    blankCondition.condition = "";
-    Open(blankCondition, 0);
-    Press("okButton");
-    EXPECT_TRUE(prompt.shown.empty() && dialog->result() == QDialog::Accepted) << "the object's own vnum is not in use";
-    EXPECT_EQ(Edited().condition, "P") << "an empty condition made the game stop";
-}
-
-TEST_F(ObjectEditDlg, ConditionKeepsATextNoChoiceMatchesUntilOneIsChosen)
-{
-    CObjData obj = Object("light");
-    obj.condition = "X";
-    Open(obj);
-    EXPECT_EQ(W<QComboBox>("conditionCombo")->currentIndex(), -1);
-    Press("okButton");
-    EXPECT_EQ(Edited().condition, "X");
-    Open(obj);
-    Choose("conditionCombo", "W");
-    Press("okButton");
-    EXPECT_EQ(Edited().condition, "W");
 }
 
 TEST_F(ObjectEditDlg, CopyTakesWhatTheBuilderSeesAndPasteKeepsTheVnum)
@@ -278,30 +203,16 @@ TEST_F(ObjectEditDlg, CopyTakesWhatTheBuilderSeesAndPasteKeepsTheVnum)
     EXPECT_EQ(WriteObjectRecord(Edited()), WriteObjectRecord(expected));
 }
 
-TEST_F(ObjectEditDlg, PasteIsAllOrNothingAndKeepsTrainStopsOutsideQuendar)
+// What a paste brings is checked in tests/rules/ObjectRulesTest.cpp.
+TEST_F(ObjectEditDlg, AnIncompletePasteIsToldAndTrainDataIsQuendarsOnly)
 {
-    CObjData source = Object("drink");
-    source.trainStops = { { 3001, 0, 5, "in", "out" } };
-    source.condition = "";
-    const std::vector<uint8_t> whole = WriteObjectRecord(source);
-    CObjData target = Object("light");
-    target.trainStops = { { 3002, 0, 1, "", "" } };
-
+    const std::vector<uint8_t> whole = WriteObjectRecord(Object("drink"));
     PutOnClipboard(ObjectRecordFormat, std::vector<uint8_t>(whole.begin(), whole.end() - 3));
-    Open(target);
+    Open(Object("light"));
     Find<QAction>(dialog.get(), "pasteObjectAction")->trigger();
     EXPECT_EQ(prompt.Told(), QStringLiteral("The clipboard does not hold a complete object."));
-    Press("okButton");
-    EXPECT_EQ(WriteObjectRecord(Edited()), WriteObjectRecord(target)) << "a truncated record changes nothing";
-
+    EXPECT_TRUE(W<QPushButton>("trainDataButton")->isEnabled());
     tables.mudType = MudType::RomOlc;
-    PutOnClipboard(ObjectRecordFormat, whole);
-    Open(target);
-    EXPECT_FALSE(W<QPushButton>("trainDataButton")->isEnabled()) << "train stops are QUENDAR's";
-    Find<QAction>(dialog.get(), "pasteObjectAction")->trigger();
-    Press("okButton");
-    EXPECT_EQ(Edited().itemType, source.itemType);
-    ASSERT_EQ(Edited().trainStops.size(), 1u);
-    EXPECT_EQ(Edited().trainStops[0].room, 3002) << "the pasted stops would reach a ROM file";
-    EXPECT_EQ(Edited().condition, "P") << "a paste makes the condition one letter";
+    Open(Object("light"));
+    EXPECT_FALSE(W<QPushButton>("trainDataButton")->isEnabled());
 }

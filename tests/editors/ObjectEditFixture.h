@@ -12,37 +12,15 @@
 
 #include <memory>
 
-// The example tables with one more type, "gadget", whose slots are of the
-// kinds no example type uses: M, S, U and A.
+// The example area with the "gadget" type.
 class ObjectEditFixture : public EditorFixture {
 protected:
-    static constexpr int Gadget = 90;
+    static constexpr int Gadget = GadgetType;
 
     void SetUp() override
     {
         EditorFixture::SetUp();
-        CObjTypeEntry gadget;
-        gadget.value = Gadget;
-        gadget.name = "gadget";
-        const char kinds[] = { 'M', 'S', 'U', 'A', 'N' };
-        const char* labels[] = { "Parts", "Inscription", "Mode", "Marks", "Unused" };
-        for (int i = 0; i < 5; ++i) {
-            gadget.slots[i].kind = kinds[i];
-            gadget.slots[i].label = labels[i];
-        }
-        for (auto [name, value] : { std::pair { "low", 5 }, std::pair { "high", 9 } })
-            AddEntry(gadget.slots[2].own, name, value);
-        for (auto [name, value] : { std::pair { "red", 0x1 }, std::pair { "blue", 0x4 }, std::pair { "purple", 0x5 } })
-            AddEntry(gadget.slots[3].own, name, value);
-        tables.objTypes.Append(gadget);
-    }
-
-    static void AddEntry(CEntryTable<CTableEntry>& table, const char* name, int value)
-    {
-        CTableEntry entry;
-        entry.name = name;
-        entry.value = value;
-        table.Append(entry);
+        AddGadgetType(tables);
     }
 
     int TypeValue(const char* name) const { return tables.objTypes[FindByName(tables.objTypes, name)].value; }

@@ -1,4 +1,4 @@
-#include "editors/CMobprogListState.h"
+#include "rules/CMobprogListState.h"
 
 #include "area/CTolvexDoc.h"
 #include "edit/CAreaEditor.h"

@@ -1,4 +1,4 @@
-#include "editors/CMobprogState.h"
+#include "rules/CMobprogState.h"
 
 #include "area/CTolvexDoc.h"
 #include "config/ConfigTables.h"

@@ -1,8 +1,8 @@
-#include "editors/CObjectEditState.h"
+#include "rules/CObjectEditState.h"
 
 #include "area/CTolvexDoc.h"
 #include "area/ObjectRecord.h"
-#include "editors/ObjectValueSlots.h"
+#include "rules/ObjectValueSlots.h"
 #include "text/TextReader.h"
 #include "text/TextWriter.h"
 

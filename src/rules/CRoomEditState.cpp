@@ -1,4 +1,4 @@
-#include "editors/CRoomEditState.h"
+#include "rules/CRoomEditState.h"
 
 #include "area/CTolvexDoc.h"
 #include "area/ResetKinds.h"

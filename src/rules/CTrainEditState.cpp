@@ -1,4 +1,4 @@
-#include "editors/CTrainEditState.h"
+#include "rules/CTrainEditState.h"
 
 #include "area/CTolvexDoc.h"
 #include "text/TextWriter.h"

@@ -1,4 +1,4 @@
-#include "editors/CMobEditState.h"
+#include "rules/CMobEditState.h"
 
 #include "area/CTolvexDoc.h"
 #include "text/TextWriter.h"

@@ -1,4 +1,4 @@
-#include "editors/ObjectValueSlots.h"
+#include "rules/ObjectValueSlots.h"
 
 #include "text/TextReader.h"
 

@@ -1,4 +1,4 @@
-#include "editors/CAreaInfoState.h"
+#include "rules/CAreaInfoState.h"
 
 #include "area/CTolvexDoc.h"
 

@@ -1,4 +1,4 @@
-#include "editors/CResetEditState.h"
+#include "rules/CResetEditState.h"
 
 #include <algorithm>
 #include <cstring>

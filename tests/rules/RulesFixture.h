@@ -1,0 +1,28 @@
+#pragma once
+
+#include "support/ExampleArea.h"
+
+// The example area, its mob 3005 a full human baker, and the gadget type.
+class RulesFixture : public ::testing::Test {
+protected:
+    RulesFixture()
+        : doc(tables)
+    {
+    }
+
+    void SetUp() override
+    {
+        LoadExampleTables(tables);
+        AddGadgetType(tables);
+        doc = ExampleArea(tables);
+        CMobData& baker = doc.mobs[0];
+        baker.name = "baker";
+        baker.race = "human";
+        baker.material = "flesh";
+    }
+
+    int TypeValue(const char* name) const { return tables.objTypes[FindByName(tables.objTypes, name)].value; }
+
+    CConfigTables tables;
+    CTolvexDoc doc;
+};

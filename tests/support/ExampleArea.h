@@ -1,0 +1,72 @@
+#pragma once
+
+#include "area/CTolvexDoc.h"
+#include "config/ConfigLoader.h"
+#include "support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+// The shipped example tables of the dialect that edits every area field.
+inline void LoadExampleTables(CConfigTables& tables)
+{
+    std::ifstream in(SourcePath("res/configs/quendar-example.cfg"));
+    int line = 0;
+    ASSERT_TRUE(LoadConfig(tables, in, line)) << "the example configuration fails at line " << line;
+}
+
+inline void AddEntry(CEntryTable<CTableEntry>& table, const char* name, int value)
+{
+    CTableEntry entry;
+    entry.name = name;
+    entry.value = value;
+    table.Append(entry);
+}
+
+// One more object type, "gadget" (90), whose slots are of the kinds no
+// example type uses: M, S, U (low 5, high 9) and A (red 1, blue 4, purple 5).
+constexpr int GadgetType = 90;
+inline void AddGadgetType(CConfigTables& tables)
+{
+    CObjTypeEntry gadget;
+    gadget.value = GadgetType;
+    gadget.name = "gadget";
+    const char kinds[] = { 'M', 'S', 'U', 'A', 'N' };
+    const char* labels[] = { "Parts", "Inscription", "Mode", "Marks", "Unused" };
+    for (int i = 0; i < 5; ++i) {
+        gadget.slots[i].kind = kinds[i];
+        gadget.slots[i].label = labels[i];
+    }
+    AddEntry(gadget.slots[2].own, "low", 5);
+    AddEntry(gadget.slots[2].own, "high", 9);
+    AddEntry(gadget.slots[3].own, "red", 0x1);
+    AddEntry(gadget.slots[3].own, "blue", 0x4);
+    AddEntry(gadget.slots[3].own, "purple", 0x5);
+    tables.objTypes.Append(gadget);
+}
+
+// An area of vnums 3000..3099 on `tables`: rooms 3001-3003, mobs 3005 (the
+// baker) and 3006, objects 3010 (a sword) and 3011 (a bag).
+inline CTolvexDoc ExampleArea(CConfigTables& tables)
+{
+    CTolvexDoc doc(tables);
+    doc.lowerVnum = 3000;
+    doc.upperVnum = 3099;
+    for (int vnum : { 3001, 3002, 3003 }) {
+        doc.rooms.emplace_back();
+        doc.rooms.back().vnum = vnum;
+        doc.rooms.back().name = "Room " + std::to_string(vnum);
+    }
+    for (const auto& [vnum, name] : { std::pair { 3005, "the baker" }, std::pair { 3006, "a guard" } }) {
+        doc.mobs.emplace_back(tables);
+        doc.mobs.back().vnum = vnum;
+        doc.mobs.back().shortDesc = name;
+    }
+    for (const auto& [vnum, name] : { std::pair { 3010, "a sword" }, std::pair { 3011, "a bag" } }) {
+        doc.objects.emplace_back();
+        doc.objects.back().vnum = vnum;
+        doc.objects.back().shortDesc = name;
+    }
+    return doc;
+}
