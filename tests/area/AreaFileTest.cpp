@@ -113,6 +113,7 @@ TEST(AreaFile, AKeptSectionThatRunsToTheEndOfTheFileStopsTheLoad)
         Room + "#SOCIALS\nsmile\n#$\n",
         Room + "#MOBOLD\n#100\nold mob\n",
         Room + "#OBJOLD\n#100\nold obj\n#",
+        Room + "#HELPS\n0 KEY~\nText.~\n0 $ without its tilde\n",
     };
     for (const std::string& file : cases) {
         CArea area;
