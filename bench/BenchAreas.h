@@ -27,4 +27,3 @@ inline void FillBuilding(CTolvexDoc& doc, int width, int height, int levels)
                     room.exits[DirDown].toVnum = 1 + index(x, y, l - 1);
             }
 }
-

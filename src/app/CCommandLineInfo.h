@@ -9,7 +9,9 @@
 // regard to case; anything starting with "/" that is no known switch is a
 // path, since absolute paths start that way here.
 struct CCommandLineInfo {
-    enum class Shell { FileNew, FileOpen, FilePrint };
+    enum class Shell { FileNew,
+        FileOpen,
+        FilePrint };
 
     Shell shellCommand = Shell::FileNew;
     QStringList fileNames;

@@ -134,8 +134,7 @@ void CMainFrame::CreateMenus()
     fileWithArea->addAction(Action(Command::FileExit));
     menusWithArea = {
         fileWithArea,
-        menu("&Edit", "menuEdit", { Command::EditUndo, Command::EditRedo, separator, Command::EditCopy, Command::EditPaste,
-                                      separator, Command::EditGoToRoom }),
+        menu("&Edit", "menuEdit", { Command::EditUndo, Command::EditRedo, separator, Command::EditCopy, Command::EditPaste, separator, Command::EditGoToRoom }),
         menu("&View", "menuView", { Command::ViewToolbar, Command::ViewStatusBar, Command::ViewMapStatusBar, separator, Command::ViewAllRooms, separator }),
         menu("&Area", "menuArea", { Command::AreaGeneral, separator, Command::AreaKeepLayout, Command::AreaRewrapAll }),
         menu("&Rooms", "menuRooms",

@@ -23,7 +23,9 @@ class QToolBar;
 // The main window: menus, toolbar, status bar, and the area that holds the
 // map windows. A short menu bar (File, View, Help) shows while no map window
 // is open, the whole set while one is.
-enum class MenuSet { None, WithoutArea, WithArea };
+enum class MenuSet { None,
+    WithoutArea,
+    WithArea };
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT

@@ -16,8 +16,10 @@ namespace {
 
 const QString SettingsShown = QStringLiteral("Settings/ShowProblems");
 
-enum Column { WhereColumn, TextColumn };
-enum Role { KindRole = Qt::UserRole, VnumRole };
+enum Column { WhereColumn,
+    TextColumn };
+enum Role { KindRole = Qt::UserRole,
+    VnumRole };
 
 QString Plural(int count, const char* one, const char* many)
 {

@@ -154,7 +154,6 @@ const std::vector<CCommandEntry>& CommandTable()
     return commandTable;
 }
 
-
 QAction* CreateCommandAction(const CCommandEntry& entry, QObject* parent)
 {
     auto* action = new QAction(QString::fromLatin1(entry.text), parent);

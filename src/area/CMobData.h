@@ -59,11 +59,11 @@ public:
     int group = 0;
     int level = 0;
     int hitroll = 0;
-    std::array<int, 3> hitDice {};  // number, size, bonus
+    std::array<int, 3> hitDice {}; // number, size, bonus
     std::array<int, 3> manaDice {};
     std::array<int, 3> damDice {};
     std::string damType;
-    std::array<int, 4> ac {};       // pierce, bash, slash, exotic; ten times the file's numbers
+    std::array<int, 4> ac {}; // pierce, bash, slash, exotic; ten times the file's numbers
     uint32_t off = 0;
     uint32_t imm = 0;
     uint32_t res = 0;

@@ -8,7 +8,12 @@
 #include <string>
 #include <vector>
 
-enum Direction { DirNorth = 0, DirEast = 1, DirSouth = 2, DirWest = 3, DirUp = 4, DirDown = 5 };
+enum Direction { DirNorth = 0,
+    DirEast = 1,
+    DirSouth = 2,
+    DirWest = 3,
+    DirUp = 4,
+    DirDown = 5 };
 constexpr int DirectionCount = 6;
 
 // The direction back (north and south, east and west, up and down); -1 for

@@ -162,10 +162,10 @@ void WarnLayout(IDiagnostics& diagnostics, const CLayoutNotes& notes)
         notes.count == 1
             ? Format("1 description has a layout (indented lines, blank lines or drawings) that re-wrapping "
                      "loses; it is %s at line %d.",
-                  { notes.firstRecord, notes.firstLine })
+                { notes.firstRecord, notes.firstLine })
             : Format("%d descriptions have a layout (indented lines, blank lines or drawings) that re-wrapping "
                      "loses; the first is %s at line %d.",
-                  { notes.count, notes.firstRecord, notes.firstLine }));
+                { notes.count, notes.firstRecord, notes.firstLine }));
 }
 
 } // namespace

@@ -27,11 +27,13 @@ struct CSaveOptions {
 };
 
 // The header sections a file can have.
-enum class AreaHeader { None, Area, AreaData };
+enum class AreaHeader { None,
+    Area,
+    AreaData };
 
 // A section the editor does not edit, kept as the file had it.
 struct CKeptSection {
-    std::string word;  // HELPS, SOCIALS, MOBOLD or OBJOLD
+    std::string word; // HELPS, SOCIALS, MOBOLD or OBJOLD
     std::string bytes; // from its `#` to where its skip ended
 };
 
@@ -148,7 +150,6 @@ public:
     // Forgets the file line of every record, once the file holds what the
     // writer wrote instead of what was read.
     void ClearFileLines();
-
 
 private:
     CConfigTables* tables;

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-enum class Severity { Warning, Error };
+enum class Severity { Warning,
+    Error };
 
 // Something the reader or writer could not keep, or must tell the builder.
 // `messageBox` marks the messages that the editor shows on their own, at once,

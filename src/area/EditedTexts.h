@@ -15,13 +15,13 @@ class CConfigTables;
 void MarkEditedTexts(const CRoomData& before, CRoomData& after);
 void MarkEditedTexts(const CObjData& before, CObjData& after);
 void MarkEditedTexts(const CMobData& before, CMobData& after);
-inline void MarkEditedTexts(const CMobProgData&, CMobProgData&) {}
+inline void MarkEditedTexts(const CMobProgData&, CMobProgData&) { }
 
 // A record made in the editor: every description is the builder's.
 void MarkAllTextsEdited(CRoomData& room);
 void MarkAllTextsEdited(CObjData& object);
 void MarkAllTextsEdited(CMobData& mob);
-inline void MarkAllTextsEdited(CMobProgData&) {}
+inline void MarkAllTextsEdited(CMobProgData&) { }
 
 // Formats every description as a save formats an edited one and marks none
 // edited. True when any text or mark changed.

@@ -36,8 +36,7 @@ struct CMobReader {
         if (warnedStray)
             return;
         warnedStray = true;
-        Warn(line, Format("Mob %d: the text at line %d was not understood; it was skipped and will not be saved.",
-                       { mob.vnum, line }));
+        Warn(line, Format("Mob %d: the text at line %d was not understood; it was skipped and will not be saved.", { mob.vnum, line }));
     }
 };
 
@@ -127,8 +126,7 @@ void ReadFlagRemoval(CMobReader& r)
             r.mob.*s.mob &= ~bits;
             return;
         }
-    r.Warn(line, Format("Mob %d: \"F %s\" at line %d names no flag set; it was skipped and will not be saved.",
-                     { r.mob.vnum, set, line }));
+    r.Warn(line, Format("Mob %d: \"F %s\" at line %d names no flag set; it was skipped and will not be saved.", { r.mob.vnum, set, line }));
 }
 
 // `G`: mercenary clan, rank and messages.
@@ -149,8 +147,7 @@ void ReadMercenaryLine(CMobReader& r)
         if (index >= 0 && static_cast<size_t>(index) < mob.mercMessages.size()) {
             mob.mercMessages[static_cast<size_t>(index)] = std::move(text);
         } else {
-            r.Warn(line, Format("Mob %d: mercenary message %d at line %d is not in the MERCMSG table; it was dropped.",
-                             { mob.vnum, index, line }));
+            r.Warn(line, Format("Mob %d: mercenary message %d at line %d is not in the MERCMSG table; it was dropped.", { mob.vnum, index, line }));
         }
     } else {
         r.WarnNotUnderstood(line);
@@ -333,5 +330,6 @@ void WriteMobiles(CWriteContext& c)
     if (!quotesDropped.empty())
         Warn(c.diagnostics, 0,
             Format("Words holding both kinds of quote mark and a blank were saved without their double quotes. "
-                   "Mobs: %s.", { quotesDropped }));
+                   "Mobs: %s.",
+                { quotesDropped }));
 }

@@ -28,9 +28,9 @@ int WhereOfLetter(char letter)
 struct CSectionNotes {
     int strayCount = 0;
     int strayLine = 0;
-    std::vector<int> untyped;        // objects left out of the save
-    std::vector<int> flattened;      // affects that lost their kind and flags
-    std::vector<int> quotesDropped;  // word values holding both quote marks
+    std::vector<int> untyped; // objects left out of the save
+    std::vector<int> flattened; // affects that lost their kind and flags
+    std::vector<int> quotesDropped; // word values holding both quote marks
     std::vector<int> conditionFixed; // conditions that were not one byte
 
     void Stray(int line)
@@ -52,10 +52,17 @@ void ReadValue(CReadContext& c, char kind, CObjData& obj, size_t i)
 {
     CTextReader& in = c.in;
     switch (kind) {
-    case 'D': case 'E': case 'F': case 'N': case 'Y':
+    case 'D':
+    case 'E':
+    case 'F':
+    case 'N':
+    case 'Y':
         obj.values[i] = static_cast<int32_t>(in.ReadFlags());
         break;
-    case 'L': case 'O': case 'W': case 'X':
+    case 'L':
+    case 'O':
+    case 'W':
+    case 'X':
         obj.valueTexts[i] = in.ReadWord();
         break;
     case 'S':
@@ -141,11 +148,16 @@ std::string ValueForFile(char kind, const CObjData& obj, size_t i, const CSaveOp
         // Money and charges: the reader takes letters too, but a builder
         // reads "1000" where the letters say nothing.
         return std::to_string(obj.values[i]) + separator;
-    case 'E': case 'F': case 'N': case 'Y':
+    case 'E':
+    case 'F':
+    case 'N':
+    case 'Y':
         return FlagsToLetters(flags) + separator;
-    case 'L': case 'O':
+    case 'L':
+    case 'O':
         return WordForFile(obj.valueTexts[i], false, quotesDropped) + separator;
-    case 'W': case 'X':
+    case 'W':
+    case 'X':
         return WordForFile(obj.valueTexts[i], true, quotesDropped) + separator;
     case 'S':
         return DescriptionForFile(options, obj.valueTexts[i], obj.valueTextEdited[i]) + "~" + separator;

@@ -7,8 +7,8 @@
 
 // What a section is to the load and the save.
 enum class SectionRole {
-    Header,  // #AREA or #AREADATA: written only when the area writes a header
-    Kept,    // not edited: its bytes are kept and written back unchanged
+    Header, // #AREA or #AREADATA: written only when the area writes a header
+    Kept, // not edited: its bytes are kept and written back unchanged
     Records, // the area's records: none is written for a file of kept sections alone
 };
 

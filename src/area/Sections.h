@@ -7,9 +7,9 @@
 // One reader and one writer per section; the section table (SectionTable.h)
 // says which word opens each and in what order they are saved. A reader
 // returns false only when the load must be aborted.
-void ReadAreaHeader(CReadContext& context);     // #AREA
+void ReadAreaHeader(CReadContext& context); // #AREA
 void ReadAreaDataHeader(CReadContext& context); // #AREADATA
-void WriteHeader(CWriteContext& context);       // the dialect's, naming context.fileName
+void WriteHeader(CWriteContext& context); // the dialect's, naming context.fileName
 
 bool ReadMobiles(CReadContext& context);
 void WriteMobiles(CWriteContext& context);

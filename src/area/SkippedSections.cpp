@@ -90,8 +90,10 @@ bool ReadKeptSection(CReadContext& c, const std::string& word)
         d.severity = Severity::Error;
         d.line = line;
         d.title = Messages::ErrorTitle;
-        d.text = Format("The #%s section that starts at line %d has no end: the file ends inside it. "
-                        "The file was not opened.", { word, line });
+        d.text = Format(
+            "The #%s section that starts at line %d has no end: the file ends inside it. "
+            "The file was not opened.",
+            { word, line });
         d.messageBox = true;
         c.diagnostics.Report(d);
         return false;

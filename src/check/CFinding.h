@@ -10,8 +10,8 @@
 struct CFinding {
     Severity severity = Severity::Warning;
     RecordKind kind = RecordKind::Header;
-    int vnum = 0;  // of the record; 0 for the area
-    int line = 0;  // where the record began in the file; 0 when it did not come from one
+    int vnum = 0; // of the record; 0 for the area
+    int line = 0; // where the record began in the file; 0 when it did not come from one
     std::string text;
 };
 

@@ -35,8 +35,8 @@ void CheckLeadingResets(CCheckContext& c)
 void CheckResetOrder(CCheckContext& c)
 {
     for (const CRoomData& room : c.doc.rooms) {
-        bool mob = false;     // an M before: there is a mob to give to or equip
-        bool holder = false;  // an O, G or E before: there is an object to put into
+        bool mob = false; // an M before: there is a mob to give to or equip
+        bool holder = false; // an O, G or E before: there is an object to put into
         for (size_t i = 0; i < room.resets.size(); ++i) {
             const CResetData& reset = room.resets[i];
             if (i == 0 && !NamesItsRoom(reset.command) && FindResetKind(reset.command))

@@ -32,7 +32,8 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& rea
         return false;
     }
     struct stat info;
-    int failure = fstat(fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
+    int failure = fstat(fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR
+                                                                        : 0;
     bytes.clear();
     char buffer[65536];
     while (failure == 0) {

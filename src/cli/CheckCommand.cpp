@@ -14,8 +14,8 @@ struct CCheckedFile {
     std::string path;
     std::unique_ptr<CTolvexDoc> doc; // null when the file could not be opened or its load was aborted
     CDiagnosticList diagnostics;
-    std::string openError;           // why the file could not be opened
-    bool notAnArea = false;          // something in it, but no section the reader knows
+    std::string openError; // why the file could not be opened
+    bool notAnArea = false; // something in it, but no section the reader knows
 };
 
 const char* const NotAnAreaText = "no area section found: not an area file";

@@ -9,7 +9,8 @@ void CJsonWriter::Separate()
     if (!first)
         out << ',';
     if (depth > 0)
-        out << '\n' << std::string(static_cast<size_t>(depth) * 2, ' ');
+        out << '\n'
+            << std::string(static_cast<size_t>(depth) * 2, ' ');
     first = false;
 }
 
@@ -25,7 +26,8 @@ void CJsonWriter::EndObject()
 {
     --depth;
     if (!first)
-        out << '\n' << std::string(static_cast<size_t>(depth) * 2, ' ');
+        out << '\n'
+            << std::string(static_cast<size_t>(depth) * 2, ' ');
     out << '}';
     first = false;
     if (depth == 0)
@@ -44,7 +46,8 @@ void CJsonWriter::EndArray()
 {
     --depth;
     if (!first)
-        out << '\n' << std::string(static_cast<size_t>(depth) * 2, ' ');
+        out << '\n'
+            << std::string(static_cast<size_t>(depth) * 2, ' ');
     out << ']';
     first = false;
 }

@@ -8,7 +8,8 @@
 // Bytes above 127 are written as the Latin-1 character of the same number.
 class CJsonWriter {
 public:
-    explicit CJsonWriter(std::ostream& stream) : out(stream) {}
+    explicit CJsonWriter(std::ostream& stream)
+        : out(stream) { }
 
     void BeginObject();
     void EndObject();

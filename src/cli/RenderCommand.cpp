@@ -11,8 +11,7 @@
 
 namespace {
 
-const char* const RenderUsage =
-    "usage: tolvex-cli render [--config CFG] [--level L] [--cell C] [--select VNUM] [--all] FILE OUT.svg\n";
+const char* const RenderUsage = "usage: tolvex-cli render [--config CFG] [--level L] [--cell C] [--select VNUM] [--all] FILE OUT.svg\n";
 
 // Cells beyond this would overflow the coordinates of a large area.
 constexpr int MaxCell = 4096;

@@ -39,13 +39,17 @@ int main(int argc, char** argv)
     std::vector<std::string> args(argv + 2, argv + argc);
     using Command = int (*)(const std::vector<std::string>&, CCliContext&);
     const std::pair<const char*, Command> commands[] = {
-        { "config", RunConfigCommand }, { "check", RunCheckCommand },
-        { "convert", RunConvertCommand }, { "dump", RunDumpCommand },
-        { "layout", RunLayoutCommand }, { "render", RunRenderCommand },
+        { "config", RunConfigCommand },
+        { "check", RunCheckCommand },
+        { "convert", RunConvertCommand },
+        { "dump", RunDumpCommand },
+        { "layout", RunLayoutCommand },
+        { "render", RunRenderCommand },
     };
     for (const auto& c : commands)
         if (command == c.first)
             return c.second(args, context);
-    std::cerr << "tolvex-cli: unknown command '" << command << "'\n" << Usage;
+    std::cerr << "tolvex-cli: unknown command '" << command << "'\n"
+              << Usage;
     return 2;
 }

@@ -88,9 +88,12 @@ bool ReadObjTables(CTextReader& in, CConfigTables& t)
         return false;
     CObjValueSlot& slot = t.objTypes[typeIndex].slots[slotIndex];
     static const std::map<std::string, SlotBinding> bindings = {
-        { "SPELLS", SlotBinding::Spells }, { "WEAPON_CLASES", SlotBinding::WeaponClasses },
-        { "LIQUIDS", SlotBinding::Liquids }, { "ATTACK_TYPES", SlotBinding::AttackTypes },
-        { "EXIT_FLAGS", SlotBinding::ExitFlags }, { "PORTAL_FLAGS", SlotBinding::PortalFlags },
+        { "SPELLS", SlotBinding::Spells },
+        { "WEAPON_CLASES", SlotBinding::WeaponClasses },
+        { "LIQUIDS", SlotBinding::Liquids },
+        { "ATTACK_TYPES", SlotBinding::AttackTypes },
+        { "EXIT_FLAGS", SlotBinding::ExitFlags },
+        { "PORTAL_FLAGS", SlotBinding::PortalFlags },
     };
     if (binding == "NEW") {
         slot.binding = SlotBinding::Own;

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 
-
 // The game's name tables and the four GENERAL settings, as read from tolvex.cfg.
 class CConfigTables {
 public:

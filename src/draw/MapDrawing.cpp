@@ -14,7 +14,9 @@ namespace {
 // window repaints just what it shows while the drawing order stays the same.
 class CClippedCanvas : public IMapCanvas {
 public:
-    CClippedCanvas(IMapCanvas& inner, const CMapRect& clipRect) : target(inner), clip(clipRect) { }
+    CClippedCanvas(IMapCanvas& inner, const CMapRect& clipRect)
+        : target(inner)
+        , clip(clipRect) { }
 
     void FillRect(int left, int top, int right, int bottom, CMapColor color) override
     {
@@ -84,8 +86,15 @@ class CLevelPainter {
 public:
     CLevelPainter(IMapCanvas& target, const CTolvexDoc& area, const RoomIndex& rooms, int cellSize, int shiftX, int shiftY,
         bool asGhost)
-        : canvas(target), doc(area), c(cellSize), k(MapK(cellSize)), pen(MapPenWidth(cellSize)), ox(shiftX), oy(shiftY),
-          ghost(asGhost), roomByVnum(rooms)
+        : canvas(target)
+        , doc(area)
+        , c(cellSize)
+        , k(MapK(cellSize))
+        , pen(MapPenWidth(cellSize))
+        , ox(shiftX)
+        , oy(shiftY)
+        , ghost(asGhost)
+        , roomByVnum(rooms)
     {
     }
 

@@ -39,7 +39,8 @@ int StrokeWidth(int penWidth)
 
 } // namespace
 
-CSvgCanvas::CSvgCanvas(std::ostream& stream, int width, int height) : out(stream)
+CSvgCanvas::CSvgCanvas(std::ostream& stream, int width, int height)
+    : out(stream)
 {
     stream << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\"" << height << "\">\n";
 }

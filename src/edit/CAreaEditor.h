@@ -10,10 +10,12 @@
 #include <utility>
 #include <vector>
 
-
 // How the records of that kind moved: one replaced, added (at the end) or
 // deleted at `index`, or the whole list put back by an undo or a redo.
-enum class ChangeAction { Replaced, Added, Deleted, Restored };
+enum class ChangeAction { Replaced,
+    Added,
+    Deleted,
+    Restored };
 
 // What one change touched: the kind of record, its vnum (0 for the header)
 // and where it stands in its list (-1: not one record).

@@ -84,8 +84,7 @@ void CExtraDescPanel::Refill(int choose)
         for (size_t i = 0; i < order.size(); ++i)
             order[i] = static_cast<int>(i);
         std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
-            return FromBytes((*list)[static_cast<size_t>(a)].keyword).compare(
-                       FromBytes((*list)[static_cast<size_t>(b)].keyword), Qt::CaseInsensitive)
+            return FromBytes((*list)[static_cast<size_t>(a)].keyword).compare(FromBytes((*list)[static_cast<size_t>(b)].keyword), Qt::CaseInsensitive)
                 < 0;
         });
         for (int entry : order)

@@ -74,7 +74,8 @@ CMobEditDlg::CMobEditDlg(const CTolvexDoc& area, const CMobData& mob, int ownInd
 
 void CMobEditDlg::BuildWidgets()
 {
-    QMenuBar* menuBar = CopyPasteMenuBar(this, "Mob", [this] { CopyMob(); }, [this] { PasteMob(); });
+    QMenuBar* menuBar = CopyPasteMenuBar(
+        this, "Mob", [this] { CopyMob(); }, [this] { PasteMob(); });
 
     // Created in tab order.
     vnumBox = RangedNumberBox("vnumBox", 0, ShortHighest, 0, ShortHighest, this);

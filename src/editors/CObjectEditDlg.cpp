@@ -63,7 +63,8 @@ int CObjectEditDlg::ShownAffect() const
 
 void CObjectEditDlg::BuildWidgets()
 {
-    QMenuBar* menuBar = CopyPasteMenuBar(this, "Object", [this] { CopyObject(); }, [this] { PasteObject(); });
+    QMenuBar* menuBar = CopyPasteMenuBar(
+        this, "Object", [this] { CopyObject(); }, [this] { PasteObject(); });
 
     // Created in tab order.
     vnumBox = RangedNumberBox("vnumBox", 0, 32767, 0, 32767, this);

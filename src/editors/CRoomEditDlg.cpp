@@ -40,9 +40,12 @@ struct CExitButton {
     int direction;
 };
 const CExitButton ExitButtonList[] = {
-    { "North", "exitNorthButton", DirNorth }, { "South", "exitSouthButton", DirSouth },
-    { "East", "exitEastButton", DirEast }, { "West", "exitWestButton", DirWest },
-    { "Up", "exitUpButton", DirUp }, { "Down", "exitDownButton", DirDown },
+    { "North", "exitNorthButton", DirNorth },
+    { "South", "exitSouthButton", DirSouth },
+    { "East", "exitEastButton", DirEast },
+    { "West", "exitWestButton", DirWest },
+    { "Up", "exitUpButton", DirUp },
+    { "Down", "exitDownButton", DirDown },
 };
 
 } // namespace
@@ -80,7 +83,8 @@ CRoomEditDlg::CRoomEditDlg(const CTolvexDoc& area, const CRoomData& room, int ow
 
 void CRoomEditDlg::BuildWidgets()
 {
-    QMenuBar* menuBar = CopyPasteMenuBar(this, "Room", [this] { CopyRoom(); }, [this] { PasteRoom(); });
+    QMenuBar* menuBar = CopyPasteMenuBar(
+        this, "Room", [this] { CopyRoom(); }, [this] { PasteRoom(); });
 
     // Created in tab order.
     vnumBox = NumberBox("vnumBox", 0, 32767, this);

@@ -34,4 +34,3 @@ int AddExtraDesc(std::vector<CExtraDescData>& list, const std::string& keyword, 
     list.push_back({ keyword, description });
     return static_cast<int>(list.size()) - 1;
 }
-

@@ -17,7 +17,8 @@ namespace {
 // Passes every diagnostic on and keeps a copy.
 class CKeptDiagnostics : public IDiagnostics {
 public:
-    explicit CKeptDiagnostics(IDiagnostics& target) : next(target) {}
+    explicit CKeptDiagnostics(IDiagnostics& target)
+        : next(target) { }
     void Report(const CDiagnostic& diagnostic) override
     {
         items.push_back(diagnostic);

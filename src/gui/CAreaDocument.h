@@ -48,7 +48,9 @@ public:
     // File New: the values of a new area under the given title.
     void OnNewDocument(const QString& newTitle);
 
-    enum class OpenResult { Opened, Unreadable, Aborted };
+    enum class OpenResult { Opened,
+        Unreadable,
+        Aborted };
     // Reads the file. Unreadable: `error` says why; Aborted: the reader has
     // told the builder, and the document must be thrown away.
     OpenResult OnOpenDocument(const QString& path, IDiagnostics& diagnostics, QString& error);

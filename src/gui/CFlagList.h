@@ -12,7 +12,8 @@
 class CFlagList : public QListWidget {
     Q_OBJECT
 public:
-    enum Mode { Rows, Column };
+    enum Mode { Rows,
+        Column };
     explicit CFlagList(Mode mode, QWidget* parent = nullptr);
 
     // One item per entry in table order, carrying the entry's value.

@@ -14,7 +14,8 @@ public:
     virtual void Show(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) = 0;
     // A question with the given buttons; returns the button chosen.
     virtual QMessageBox::StandardButton Ask(QWidget* parent, const QString& title, const QString& text,
-        QMessageBox::Icon icon, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) = 0;
+        QMessageBox::Icon icon, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+        = 0;
 };
 
 // The prompt in use: real message boxes unless a test installed its own.

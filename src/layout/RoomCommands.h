@@ -12,8 +12,7 @@ namespace RoomCommands {
 
 inline const char* const NoVnumsAvailable = "No vnums available!";
 inline const char* const ExitInThatDirection = "That room has an exit in that direction!";
-inline const char* const ConfirmDelete =
-    "Warning! You are about to delete a room.\nThis action is irreversible! Do you wish to continue?";
+inline const char* const ConfirmDelete = "Warning! You are about to delete a room.\nThis action is irreversible! Do you wish to continue?";
 
 // Half the side of the square around a room's centre that a click selects,
 // in map units whatever the zoom.
@@ -29,7 +28,7 @@ int HitTest(const CTolvexDoc& doc, int cellSize, int level, int px, int py);
 // A room for the editor to start from, or the reason none can be made.
 struct CRoomProposal {
     bool ready = false; // the room may go to the editor
-    std::string error;  // when not ready and not empty: tell the builder
+    std::string error; // when not ready and not empty: tell the builder
     CRoomData room;
 };
 

@@ -41,7 +41,11 @@ public:
     decltype(auto) operator[](size_t i) const { return std::vector<T>::operator[](i); }
 };
 
-enum Arrival { ArriveNone, ArriveNorth, ArriveEast, ArriveSouth, ArriveWest };
+enum Arrival { ArriveNone,
+    ArriveNorth,
+    ArriveEast,
+    ArriveSouth,
+    ArriveWest };
 
 // Directions 0..4: the down exit takes no part in the collision test.
 constexpr int TestedExitCount = DirDown;
@@ -101,7 +105,7 @@ private:
     CIntVector<Line> lines;
     CIntVector<LineSet> sets;
     std::unordered_map<int, int> levelSets; // level -> its row set; columns follow
-    std::unordered_set<uint64_t> points;    // row line and column line of each room
+    std::unordered_set<uint64_t> points; // row line and column line of each room
     CIntVector<std::vector<Interval>> covers;
     CIntVector<std::vector<std::pair<int, int>>> crossLevel;
 };
@@ -196,7 +200,7 @@ int CGridLayout::FindOrAddLine(int set, int value)
     if (it != ids.end() && Value(*it) == value)
         return *it;
     int id = static_cast<int>(lines.size());
-    lines.push_back({value - sets[set].offset, set});
+    lines.push_back({ value - sets[set].offset, set });
     covers.emplace_back();
     crossLevel.emplace_back();
     ids.insert(it, id);
@@ -238,7 +242,7 @@ void CGridLayout::Run()
     };
     std::vector<Frame> stack;
     Visit(0, 0, 0, 0, ArriveNone);
-    stack.push_back({0, 0});
+    stack.push_back({ 0, 0 });
     while (!stack.empty()) {
         Frame& frame = stack.back();
         if (frame.nextDirection == DirectionCount) {
@@ -262,7 +266,7 @@ void CGridLayout::Run()
         case DirUp: Visit(t, x, y, lvl + 1, ArriveNorth); break;
         default: Visit(t, x, y, lvl - 1, ArriveNorth); break;
         }
-        stack.push_back({t, 0});
+        stack.push_back({ t, 0 });
     }
 }
 
@@ -366,7 +370,7 @@ void CGridLayout::AddInterval(int line, int a, int b)
     std::vector<Interval>& cover = covers[line];
     auto first = std::partition_point(cover.begin(), cover.end(), [&](const Interval& i) { return Value(i.hi) <= Value(a); });
     auto last = first;
-    Interval merged{a, b};
+    Interval merged { a, b };
     while (last != cover.end() && Value(last->lo) < Value(b)) {
         if (Value(last->lo) < Value(merged.lo))
             merged.lo = last->lo;

@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include <QAbstractScrollArea>
 
 class CAreaDocument;

@@ -30,7 +30,18 @@ struct CMobLevelStats {
 const CMobLevelStats* MobLevelStats(int level);
 
 // The controls that OK can send the builder back to.
-enum class MobField { None, Vnum, Group, Race, Name, DamType, StartPos, DefaultPos, Sex, Size, Material, Special };
+enum class MobField { None,
+    Vnum,
+    Group,
+    Race,
+    Name,
+    DamType,
+    StartPos,
+    DefaultPos,
+    Sex,
+    Size,
+    Material,
+    Special };
 
 // The Mob Edit dialog's working copy and the decisions taken on it, apart
 // from the widgets.

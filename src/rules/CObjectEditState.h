@@ -49,7 +49,10 @@ public:
     int ConditionChoice() const;
 
     // What OK refuses first, with where the focus goes.
-    enum class Field { None, Vnum, Type, Name };
+    enum class Field { None,
+        Vnum,
+        Type,
+        Name };
     struct CRefusal {
         Field field = Field::None;
         std::string message;

@@ -42,7 +42,8 @@ CResetFields CResetEditState::SelectKind(char kind)
         firstTime = false;
     } else {
         reset.arg1 = 0;
-        reset.arg2 = found->counted ? 1 : kind == 'R' ? MostExits : 0;
+        reset.arg2 = found->counted ? 1 : kind == 'R' ? MostExits
+                                                      : 0;
         reset.arg3 = 0;
         reset.arg4 = found->counted ? 1 : 0;
     }

@@ -12,9 +12,13 @@ const std::vector<CResetKind>& ResetKindsByName();
 std::string ResetKindName(char letter);
 
 // Where the first value's list takes its entries from.
-enum class ResetVnumList { None, Mobs, Objects };
+enum class ResetVnumList { None,
+    Mobs,
+    Objects };
 // What the lower list offers.
-enum class ResetChoiceList { None, WearPositions, Directions };
+enum class ResetChoiceList { None,
+    WearPositions,
+    Directions };
 
 // The fields one kind uses. Everything else is disabled, emptied and 0.
 struct CResetFields {

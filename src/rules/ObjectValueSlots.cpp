@@ -7,11 +7,18 @@
 SlotControl ControlOfKind(char kind)
 {
     switch (AsciiUpperByte(kind)) {
-    case 'A': case 'F': return SlotControl::Flags;
-    case 'B': case 'E': case 'L': case 'O': case 'U': return SlotControl::Choice;
-    case 'D': case 'I': return SlotControl::Number;
+    case 'A':
+    case 'F': return SlotControl::Flags;
+    case 'B':
+    case 'E':
+    case 'L':
+    case 'O':
+    case 'U': return SlotControl::Choice;
+    case 'D':
+    case 'I': return SlotControl::Number;
     case 'M': return SlotControl::TwoNumbers;
-    case 'S': case 'W': return SlotControl::Text;
+    case 'S':
+    case 'W': return SlotControl::Text;
     default: return SlotControl::None;
     }
 }

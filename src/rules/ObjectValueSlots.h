@@ -11,12 +11,12 @@
 // names, a number or text that no choice matches.
 
 enum class SlotControl {
-    None,       // N and unknown kinds: nothing to edit
-    Flags,      // A, F: a flag list
-    Choice,     // B, E (No/Yes), L, O (names), U (numbers)
-    Number,     // D, I
+    None, // N and unknown kinds: nothing to edit
+    Flags, // A, F: a flag list
+    Choice, // B, E (No/Yes), L, O (names), U (numbers)
+    Number, // D, I
     TwoNumbers, // M: two 12-bit halves
-    Text,       // S, W
+    Text, // S, W
 };
 
 SlotControl ControlOfKind(char kind);

@@ -1,6 +1,5 @@
 #include "text/TextReader.h"
 
-
 #include <utility>
 
 namespace {

@@ -127,8 +127,8 @@ int FirstOwnLayoutLine(const std::string& text)
     int line = 0;
     int blanksInRow = 0;
     bool lineStart = true; // before the first byte of a line after the first
-    bool first = true;     // still on the first line
-    int emptyLine = -1;    // an empty line seen, waiting for text after it
+    bool first = true; // still on the first line
+    int emptyLine = -1; // an empty line seen, waiting for text after it
     for (char c : text) {
         if (c == '\r')
             continue;

@@ -35,18 +35,35 @@ std::string FormatDescription(const std::string& text);
 // One argument of a formatted line: a number, a text or a byte.
 class CFormatArg {
 public:
-    CFormatArg(int v) : kind(Number), number(v) {}
-    CFormatArg(long v) : kind(Number), number(v) {}
-    CFormatArg(long long v) : kind(Number), number(v) {}
-    CFormatArg(unsigned v) : kind(Number), number(v) {}
-    CFormatArg(char v) : kind(Byte), byte(v) {}
-    CFormatArg(const std::string& v) : kind(Text), text(&v) {}
-    CFormatArg(const char* v) : kind(Literal), literal(v) {}
+    CFormatArg(int v)
+        : kind(Number)
+        , number(v) { }
+    CFormatArg(long v)
+        : kind(Number)
+        , number(v) { }
+    CFormatArg(long long v)
+        : kind(Number)
+        , number(v) { }
+    CFormatArg(unsigned v)
+        : kind(Number)
+        , number(v) { }
+    CFormatArg(char v)
+        : kind(Byte)
+        , byte(v) { }
+    CFormatArg(const std::string& v)
+        : kind(Text)
+        , text(&v) { }
+    CFormatArg(const char* v)
+        : kind(Literal)
+        , literal(v) { }
 
     void AppendTo(std::string& out, char conversion) const;
 
 private:
-    enum Kind { Number, Byte, Text, Literal } kind;
+    enum Kind { Number,
+        Byte,
+        Text,
+        Literal } kind;
     long long number = 0;
     char byte = 0;
     const std::string* text = nullptr;

@@ -14,9 +14,17 @@ TEST(AboutVersion, MajorThenPatchPlusTenTimesMinorOrAPlaceholder)
     EXPECT_EQ(FormatVersion(2, 0, 8, 1), QStringLiteral("2.08")) << "the build number takes no part";
     EXPECT_EQ(FormatVersion(3, 12, 4, 0), QStringLiteral("3.124")) << "past two digits the number grows";
     const std::pair<const char*, const char*> cases[] = {
-        { "1.2.3.4", "1.23" }, { "0.0.5", "0.05" }, { "7", "7.00" }, { " 1.0.3 ", "1.03" }, { "65535.0.0", "65535.00" },
+        { "1.2.3.4", "1.23" },
+        { "0.0.5", "0.05" },
+        { "7", "7.00" },
+        { " 1.0.3 ", "1.03" },
+        { "65535.0.0", "65535.00" },
         // Not versions; each part is a 16-bit field.
-        { "", "X.XX" }, { "beta", "X.XX" }, { "1..2", "X.XX" }, { "1.2.3.4.5", "X.XX" }, { "1.65536.0", "X.XX" },
+        { "", "X.XX" },
+        { "beta", "X.XX" },
+        { "1..2", "X.XX" },
+        { "1.2.3.4.5", "X.XX" },
+        { "1.65536.0", "X.XX" },
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(FormatVersionText(QString::fromLatin1(text)).toStdString(), expected) << "version '" << text << "'";

@@ -72,7 +72,8 @@ TEST_F(DocumentFiles, ClosingAModifiedAreaAsksYesNoCancel)
         EXPECT_EQ(prompt.asked[0].text, QStringLiteral("Save changes to tower.are?"));
         EXPECT_EQ(app->Documents().empty(), answer != QMessageBox::Cancel) << "answer " << answer;
         EXPECT_EQ(ReadAll(temp.filePath(QStringLiteral("tower.are")).toStdString()).find("Name Changed~") != std::string::npos,
-            saved) << "answer " << answer;
+            saved)
+            << "answer " << answer;
     }
 }
 
@@ -108,9 +109,10 @@ TEST_F(DocumentFiles, ReaderWarningsComeAtOnceTheOthersInOneBoxAfterAndAnAbortOp
 {
     ASSERT_TRUE(Start());
     // A mob whose race the configuration lacks, and a section nobody reads.
-    const std::string odd = "#AREADATA\nName Odd~\nVNUMs 300 399\nEnd\n\n#MOBILES\n#300\ngoblin~\na goblin~\nA goblin.\n~\n"
-                            "It is ugly.\n~\nzorblax~\nA 0 0 0\n1 0 1d1+1 1d1+1 1d1+1 hit\n0 0 0 0\n0 0 0 0\n"
-                            "stand stand male 0\n0 0 medium 0\n#0\n\n#WIBBLE\n\n#$\n";
+    const std::string odd =
+        "#AREADATA\nName Odd~\nVNUMs 300 399\nEnd\n\n#MOBILES\n#300\ngoblin~\na goblin~\nA goblin.\n~\n"
+        "It is ugly.\n~\nzorblax~\nA 0 0 0\n1 0 1d1+1 1d1+1 1d1+1 hit\n0 0 0 0\n0 0 0 0\n"
+        "stand stand male 0\n0 0 medium 0\n#0\n\n#WIBBLE\n\n#$\n";
     CAreaDocument* document = app->OpenDocumentFile(WriteFile(QStringLiteral("odd.are"), odd));
     EXPECT_TRUE(document && !document->IsModified());
     ASSERT_EQ(prompt.shown.size(), 2u);
@@ -119,8 +121,9 @@ TEST_F(DocumentFiles, ReaderWarningsComeAtOnceTheOthersInOneBoxAfterAndAnAbortOp
         EXPECT_TRUE(prompt.shown[1].text.contains(QLatin1String(part))) << prompt.shown[1].text.toStdString();
 
     prompt.shown.clear();
-    const std::string bad = "#AREADATA\nName Bad~\nVNUMs 500 599\nEnd\n\n#OBJECTS\n#500\nthing~\na thing~\n"
-                            "A thing is here.~\nwood~\nbogustype 0 0\n0 0 0 0 0\n1 1 1 P\n#0\n\n#$\n";
+    const std::string bad =
+        "#AREADATA\nName Bad~\nVNUMs 500 599\nEnd\n\n#OBJECTS\n#500\nthing~\na thing~\n"
+        "A thing is here.~\nwood~\nbogustype 0 0\n0 0 0 0 0\n1 1 1 P\n#0\n\n#$\n";
     EXPECT_EQ(app->OpenDocumentFile(WriteFile(QStringLiteral("bad.are"), bad)), nullptr);
     EXPECT_EQ(app->Documents().size(), 1u);
     ASSERT_EQ(prompt.shown.size(), 1u);
@@ -145,8 +148,9 @@ TEST_F(DocumentFiles, SavingOverAFileReadInPartAsksFirstWithNoAsTheDefault)
     const QString path = WriteFile(QStringLiteral("partial.are"), original);
     CAreaDocument* document = app->OpenDocumentFile(path);
     ASSERT_NE(document, nullptr);
-    const QString question = QStringLiteral("This area was read only up to line 16. Saving writes only what was read, and "
-                                            "the rest of the file is lost. Save anyway?");
+    const QString question = QStringLiteral(
+        "This area was read only up to line 16. Saving writes only what was read, and "
+        "the rest of the file is lost. Save anyway?");
 
     Action(Command::FileSave)->trigger();
     ASSERT_EQ(prompt.asked.size(), 1u);

@@ -45,7 +45,8 @@ TEST_F(MainFrameCommands, EnablingFollowsTheActiveMapWindowAndTheMobprogSetting)
     Frame()->UpdateActions();
     EXPECT_EQ(enabled({ Command::FileNew, Command::FileSave, Command::FilePrint, Command::MapLevelUp, Command::ObjectsList,
                   Command::MobsList, Command::WindowNew }),
-        QStringLiteral("FileNew")) << "without a map window";
+        QStringLiteral("FileNew"))
+        << "without a map window";
 
     ASSERT_NE(app->OpenDocumentFile(TowerArea()), nullptr);
     Frame()->UpdateActions();

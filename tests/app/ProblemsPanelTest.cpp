@@ -135,7 +135,8 @@ TEST_F(ProblemsPanel, DoubleClickOnAnObjectOpensItsEditor)
     QTreeWidgetItem* object = LineStartingWith(Frame(), QStringLiteral("Object -3"));
     ASSERT_TRUE(object) << Lines(Frame()).join(QLatin1Char('\n')).toStdString();
     QString opened;
-    OnNextModal(*Frame(), [&opened](QWidget* modal) { opened = modal->objectName(); }, "cancelButton");
+    OnNextModal(
+        *Frame(), [&opened](QWidget* modal) { opened = modal->objectName(); }, "cancelButton");
     DoubleClick(object);
     EXPECT_EQ(opened, QStringLiteral("objectEditDialog"));
     EXPECT_FALSE(ActiveChild()->Document().IsModified()) << "Cancel is no step";
@@ -153,8 +154,9 @@ TEST_F(ProblemsPanel, SavingWithErrorsSavesAndSaysSoInTheStatusBar)
     EXPECT_FALSE(document.IsModified());
     EXPECT_NE(ReadAll(path.toStdString()).find("Changed~"), std::string::npos);
     EXPECT_EQ(Frame()->statusBar()->currentMessage(), QStringLiteral("Saved with 1 error the server will refuse"));
-    const QStringList saved { QStringLiteral("Room 100 | Room 100: the D reset gives the door north the state 3; "
-                                             "the server knows only 0 (open), 1 (closed) and 2 (closed and locked).") };
+    const QStringList saved { QStringLiteral(
+        "Room 100 | Room 100: the D reset gives the door north the state 3; "
+        "the server knows only 0 (open), 1 (closed) and 2 (closed and locked).") };
     EXPECT_EQ(Lines(Frame()), saved) << "the lines of the file as read no longer hold once it is written";
     document.Editor().Undo();
     EXPECT_TRUE(document.IsModified());

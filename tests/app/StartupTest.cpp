@@ -10,7 +10,12 @@ using Shell = CCommandLineInfo::Shell;
 
 TEST(CommandLine, SwitchesAndFileNames)
 {
-    struct Case { const char* arguments; Shell shell; const char* fileNames; bool showSplash; };
+    struct Case {
+        const char* arguments;
+        Shell shell;
+        const char* fileNames;
+        bool showSplash;
+    };
     const Case cases[] = {
         { "", Shell::FileNew, "", true },
         { "/p area.are", Shell::FilePrint, "area.are", true },
@@ -63,7 +68,11 @@ TEST_F(Startup, WithAFileOpensOneMapWindowOnLevelZeroAndTheWholeMenus)
 TEST_F(Startup, ConfigurationOrFileThatCannotBeReadStopsWithAMessageAndAFailureStatus)
 {
     // The configuration's text ("" for no file, "-" for the shipped one), the arguments, the message.
-    struct Case { std::string config; QStringList arguments; const char* message; };
+    struct Case {
+        std::string config;
+        QStringList arguments;
+        const char* message;
+    };
     const Case cases[] = {
         { "", {}, "Error leyendo tolvex.cfg! (0)" },
         { "A comment.\n\n#BOGUS\nEND\n", {}, "Error leyendo tolvex.cfg! (3)" },

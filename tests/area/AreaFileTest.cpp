@@ -50,14 +50,19 @@ struct CArea {
 };
 
 const std::string Room = "#ROOMS\n#1\nR~\nA room.\n~\n0 0 0\nS\n#0\n";
-const std::string EmptySections = "#MOBILES\n#0\n\n\n\n#OBJECTS\n#0\n\n\n\n#ROOMS\n#1\nR~\nA room.\n~\n0 0 0\nS\n#0\n\n\n\n"
-                                  "#SHOPS\n0\n\n\n\n#SPECIALS\nS\n\n\n\n#RESETS\nS\n\n\n\n#$\n";
+const std::string EmptySections =
+    "#MOBILES\n#0\n\n\n\n#OBJECTS\n#0\n\n\n\n#ROOMS\n#1\nR~\nA room.\n~\n0 0 0\nS\n#0\n\n\n\n"
+    "#SHOPS\n0\n\n\n\n#SPECIALS\nS\n\n\n\n#RESETS\nS\n\n\n\n#$\n";
 
 } // namespace
 
 TEST(AreaFile, AnAreaHeaderGivesTheGameSecurityAndBuildersAndAreaDataKeepsItsOwn)
 {
-    const struct { const char* header; int security; const char* builders; } cases[] = {
+    const struct {
+        const char* header;
+        int security;
+        const char* builders;
+    } cases[] = {
         { "#AREA\nx.are~\nX~\nC~\n1 9\n", 9, "None" },
         { "#AREADATA\nName X~\nVNUMs 1 9\nEnd\n", 0, "" },
         { "#AREADATA\nName X~\nBuilders Ann~\nSecurity 4\nEnd\n", 4, "Ann" },
@@ -89,10 +94,13 @@ TEST(AreaFile, AFileWithoutAHeaderIsSavedWithoutOneUntilTheHeaderIsEdited)
 
 TEST(AreaFile, OnlyUnreadBytesBeforeTheEndMakeAFileReadInPart)
 {
-    const struct { std::string file; int upTo; } cases[] = {
+    const struct {
+        std::string file;
+        int upTo;
+    } cases[] = {
         { Room + "#$\n", 0 },
-        { Room + "\n\n", 0 },                       // complete, but without "#$"
-        { Room + "#$\nafter the end\n", 0 },        // the file ends at "#$"
+        { Room + "\n\n", 0 }, // complete, but without "#$"
+        { Room + "#$\nafter the end\n", 0 }, // the file ends at "#$"
         { "#ROOMS\n#1\nR~\nA room.\n~\n0 0 0\nS\njunk here\n#2\nQ~\n~\n0 0 0\nS\n#0\n#$\n", 8 },
         { Room + "#NOSUCH\nbody\n#$\n", 10 },
     };
@@ -144,7 +152,11 @@ TEST(AreaFile, ANulByteStopsTheLoadAndNamesItsLine)
 
 TEST(AreaFile, AHeaderOfTheOtherKindIsAnnouncedOnce)
 {
-    const struct { MudType mudType; const char* header; const char* told; } cases[] = {
+    const struct {
+        MudType mudType;
+        const char* header;
+        const char* told;
+    } cases[] = {
         { MudType::RomOlc, "#AREA\nx.are~\nX~\nC~\n1 9\n", "The file has an #AREA header; saving in the configured dialect writes an #AREADATA header instead" },
         { MudType::RomDefault, "#AREADATA\nName X~\nEnd\n", "The file has an #AREADATA header; saving in the configured dialect writes an #AREA header instead" },
         { MudType::RomDefault, "#AREA\nx.are~\nX~\nC~\n1 9\n", nullptr },
@@ -166,8 +178,9 @@ TEST(AreaFile, AHeaderOfTheOtherKindIsAnnouncedOnce)
 TEST(AreaFile, EveryTextKeepsItsLineBreaks)
 {
     CArea area;
-    ASSERT_TRUE(area.Load("#ROOMS\n#1\nA long\r\ntitle~\nFirst line.\r\n  Second line.\r\n~\n0 0 0\n"
-                          "E\nkey\nword~\nSign\n\ntext.~\nS\n#0\n#$\n"));
+    ASSERT_TRUE(area.Load(
+        "#ROOMS\n#1\nA long\r\ntitle~\nFirst line.\r\n  Second line.\r\n~\n0 0 0\n"
+        "E\nkey\nword~\nSign\n\ntext.~\nS\n#0\n#$\n"));
     const CRoomData& room = area.doc.rooms.at(0);
     EXPECT_EQ(room.name, "A long\ntitle");
     EXPECT_EQ(room.description, "First line.\n  Second line.\n");
@@ -178,13 +191,23 @@ TEST(AreaFile, EveryTextKeepsItsLineBreaks)
 TEST(AreaFile, DescriptionsWithTheirOwnLayoutGiveOneWarningWhenEveryTextIsRewrapped)
 {
     const std::string one = "#ROOMS\n#7\nR~\nA sign:\n   | BEWARE |\n~\n0 0 0\nS\n#0\n#$\n";
-    const std::string two = "#ROOMS\n#7\nR~\nPlain.\n~\n0 0 0\nS\n#8\nQ~\nOne.\n\nTwo.\n~\n0 0 0\n"
-                            "E\nx~\nwide   gap~\nS\n#0\n#$\n";
-    const struct { std::string file; bool rewrap; const char* told; int line; } cases[] = {
-        { one, true, "1 description has a layout (indented lines, blank lines or drawings) that re-wrapping loses; "
-                     "it is room 7 at line 5.", 5 },
-        { two, true, "2 descriptions have a layout (indented lines, blank lines or drawings) that re-wrapping "
-                     "loses; the first is room 8 at line 11.", 11 },
+    const std::string two =
+        "#ROOMS\n#7\nR~\nPlain.\n~\n0 0 0\nS\n#8\nQ~\nOne.\n\nTwo.\n~\n0 0 0\n"
+        "E\nx~\nwide   gap~\nS\n#0\n#$\n";
+    const struct {
+        std::string file;
+        bool rewrap;
+        const char* told;
+        int line;
+    } cases[] = {
+        { one, true,
+            "1 description has a layout (indented lines, blank lines or drawings) that re-wrapping loses; "
+            "it is room 7 at line 5.",
+            5 },
+        { two, true,
+            "2 descriptions have a layout (indented lines, blank lines or drawings) that re-wrapping "
+            "loses; the first is room 8 at line 11.",
+            11 },
         { one, false, nullptr, 0 },
     };
     for (const auto& c : cases) {
@@ -262,8 +285,10 @@ TEST(AreaFile, SectionsAreSavedInOneOrderWhateverTheFileOrderAndMobprogsOnlyWhen
     for (const char* word : { "#AREADATA\n", "#SOCIALS\n", "#MOBILES\n", "#OBJECTS\n", "#ROOMS\n", "#SHOPS\n",
              "#SPECIALS\n", "#MOBPROGS\n", "#RESETS\n", "#$\n" }) {
         const size_t at = file.find(word);
-        ASSERT_NE(at, std::string::npos) << word << " in\n" << file;
-        EXPECT_GE(at, last) << word << " in\n" << file;
+        ASSERT_NE(at, std::string::npos) << word << " in\n"
+                                         << file;
+        EXPECT_GE(at, last) << word << " in\n"
+                            << file;
         last = at;
     }
 }

@@ -12,7 +12,7 @@
 // load cleanly under the shipped configuration (under ROM without OLC only
 // its header's change is announced) and show the exits a builder meets, on
 // the map over three levels.
-class ExampleArea : public ::testing::TestWithParam<const char*> {};
+class ExampleArea : public ::testing::TestWithParam<const char*> { };
 
 TEST_P(ExampleArea, LoadsWithoutWarningsAndShowsEveryKindOfExitOverThreeLevels)
 {
@@ -48,7 +48,7 @@ TEST_P(ExampleArea, LoadsWithoutWarningsAndShowsEveryKindOfExitOverThreeLevels)
                 doors |= r.arg3 == 2 && doc.FindObjectByVnum(room.exits[r.arg2].key) >= 0 ? 2 : 1;
     }
     EXPECT_TRUE(doors == 3 && oneWay && self && outside) << "doors " << doors
-        << ", one-way exit " << oneWay << ", exit into its own room " << self << ", exit to another area " << outside;
+                                                         << ", one-way exit " << oneWay << ", exit into its own room " << self << ", exit to another area " << outside;
 }
 
 INSTANTIATE_TEST_SUITE_P(RomConfigurations, ExampleArea, ::testing::Values("res/tolvex.cfg", "res/configs/rom24-default.cfg"),

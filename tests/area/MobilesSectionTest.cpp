@@ -69,10 +69,18 @@ TEST(MobilesSection, FixedBlockReadsTenfoldArmourAndOrsInTheRace)
 
 TEST(MobilesSection, FLinesTakeAwayRaceBitsTheMobLacks)
 {
-    const struct { uint32_t CMobData::*set; const char* line; } cases[] = {
-        { &CMobData::act, "F act B\n" }, { &CMobData::aff, "F aff C\n" }, { &CMobData::off, "F off D\n" },
-        { &CMobData::imm, "F imm E\n" }, { &CMobData::res, "F res F\n" }, { &CMobData::vuln, "F vul G\n" },
-        { &CMobData::form, "F for H\n" }, { &CMobData::parts, "F par I\n" },
+    const struct {
+        uint32_t CMobData::*set;
+        const char* line;
+    } cases[] = {
+        { &CMobData::act, "F act B\n" },
+        { &CMobData::aff, "F aff C\n" },
+        { &CMobData::off, "F off D\n" },
+        { &CMobData::imm, "F imm E\n" },
+        { &CMobData::res, "F res F\n" },
+        { &CMobData::vuln, "F vul G\n" },
+        { &CMobData::form, "F for H\n" },
+        { &CMobData::parts, "F par I\n" },
     };
     for (const auto& c : cases) {
         SectionArea area(mobConfig);
@@ -84,7 +92,8 @@ TEST(MobilesSection, FLinesTakeAwayRaceBitsTheMobLacks)
         area.doc.mobs.push_back(m);
         const std::string written = area.Write(WriteMobiles);
         EXPECT_NE(written.find(" unknown\n" + std::string(c.line) + "#0\n\n\n\n"), std::string::npos)
-            << "only the lacking set gets a line:\n" << written;
+            << "only the lacking set gets a line:\n"
+            << written;
         EXPECT_EQ(Resaved(written), written) << "the sets must read back as they were";
     }
 
@@ -101,8 +110,9 @@ TEST(MobilesSection, UnknownRaceWarnsOnceInABoxAndIsAppended)
     SectionArea area(mobConfig);
     const int races = area.tables.mobFlags.Count();
     std::string file = MobFile("gnoll", "");
-    file.insert(file.size() - 3, "#3001\nsecond~\n~\n~\n~\ngnoll~\nA 0 0 0\n1 0 1d1+0 1d1+0 1d1+0 hit\n"
-                                 "0 0 0 0\n0 0 0 0\nstand stand male 0\n0 0 medium 0\n");
+    file.insert(file.size() - 3,
+        "#3001\nsecond~\n~\n~\n~\ngnoll~\nA 0 0 0\n1 0 1d1+0 1d1+0 1d1+0 hit\n"
+        "0 0 0 0\n0 0 0 0\nstand stand male 0\n0 0 medium 0\n");
     ASSERT_TRUE(area.Read(ReadMobiles, file));
     ASSERT_EQ(area.doc.mobs.size(), 2u);
     ASSERT_EQ(area.diagnostics.items.size(), 1u) << "the appended race is known for the second mob";
@@ -126,12 +136,14 @@ TEST(MobilesSection, RecordLinesAreWrittenInOrderAndReadBackWithRankLessOne)
     area.doc.mobs.push_back(m);
     const std::string written = area.Write(WriteMobiles);
     EXPECT_NE(written.find(" unknown\n"
-        "F aff A\nF res B\nF vul Z\n"
-        "G clan Ojos Negros~\nG rank 2\nG mercmsg 0 Hola~\nG mercmsg 2 Adios~\n"
-        "S 50 'kick'\nS 10 'magic missile'\n"
-        "M greet 3001 hello there~\n"
-        "P class 'warrior'\nP skill 'bash' 100 150 10 1\nP skill \"o'neil's dodge\" 0 100 5 0\n"
-        "#0\n\n\n\n"), std::string::npos) << written;
+                           "F aff A\nF res B\nF vul Z\n"
+                           "G clan Ojos Negros~\nG rank 2\nG mercmsg 0 Hola~\nG mercmsg 2 Adios~\n"
+                           "S 50 'kick'\nS 10 'magic missile'\n"
+                           "M greet 3001 hello there~\n"
+                           "P class 'warrior'\nP skill 'bash' 100 150 10 1\nP skill \"o'neil's dodge\" 0 100 5 0\n"
+                           "#0\n\n\n\n"),
+        std::string::npos)
+        << written;
     EXPECT_EQ(Resaved(written), written);
 }
 
@@ -169,7 +181,8 @@ TEST(MobilesSection, RecordLettersAreCaseSensitiveAndEndOfFileKeepsTheMob)
     EXPECT_EQ(area.doc.mobs.at(0).act, 1u);
     ASSERT_EQ(area.doc.mobs[0].mercSkills.size(), 1u);
     EXPECT_EQ(area.doc.mobs[0].mercSkills[0].value, 7);
-    EXPECT_EQ(area.diagnostics.items.size(), 1u) << "one warning for the skipped text of a mob:\n" << area.Reported();
+    EXPECT_EQ(area.diagnostics.items.size(), 1u) << "one warning for the skipped text of a mob:\n"
+                                                 << area.Reported();
 }
 
 TEST(MobilesSection, EmptyOrSpacedWordsAreQuotedSoTheBlockStaysAligned)
@@ -188,7 +201,11 @@ TEST(MobilesSection, EmptyOrSpacedWordsAreQuotedSoTheBlockStaysAligned)
 // or the save says what it changed.
 TEST(MobilesSection, WordsWithQuoteMarksReadBackOrTheSaveSaysWhatChanged)
 {
-    const struct { const char* skill; const char* written; const char* back; } cases[] = {
+    const struct {
+        const char* skill;
+        const char* written;
+        const char* back;
+    } cases[] = {
         { "o'neil's dodge", "\"o'neil's dodge\"", "o'neil's dodge" },
         { "say \"hi\"", "'say \"hi\"'", "say \"hi\"" },
         { "Path\"...'s", "Path\"...'s", "Path\"...'s" },

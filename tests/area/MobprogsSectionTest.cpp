@@ -4,7 +4,11 @@
 // with bare line feeds; the section ends with "#0" and two line feeds.
 TEST(MobprogsSection, CodeKeepsItsLinesAsCrLfAndIsWrittenWithLineFeeds)
 {
-    const struct { const char* file; const char* code; const char* written; } cases[] = {
+    const struct {
+        const char* file;
+        const char* code;
+        const char* written;
+    } cases[] = {
         { "#3000\nif rand 50\n  say hi\nendif\n~\n#0", "if rand 50\r\n  say hi\r\nendif\r\n",
             "#3000\nif rand 50\n  say hi\nendif\n~\n" },
         { "#3001\n~\n#0", "", "#3001\n~\n" },
@@ -26,8 +30,14 @@ TEST(MobprogsSection, CodeKeepsItsLinesAsCrLfAndIsWrittenWithLineFeeds)
 
 TEST(MobprogsSection, ProgramsReadWithoutMobprogSettingWarnOnceWithTheSectionLine)
 {
-    const struct { int setting; const char* body; size_t warnings; } cases[] = {
-        { 0, "#1\nsay a\n~\n#2\nsay b\n~\n#0\n", 1 }, { 0, "#0\n", 0 }, { 1, "#1\nsay a\n~\n#0\n", 0 },
+    const struct {
+        int setting;
+        const char* body;
+        size_t warnings;
+    } cases[] = {
+        { 0, "#1\nsay a\n~\n#2\nsay b\n~\n#0\n", 1 },
+        { 0, "#0\n", 0 },
+        { 1, "#1\nsay a\n~\n#0\n", 0 },
     };
     for (const auto& c : cases) {
         SectionArea p;

@@ -36,21 +36,21 @@ TEST(ObjectRecord, CopiedObjectHasTheExactBytesAndPastesEverythingButTheVnum)
 {
     Bytes expected;
     Append(expected, { 1, 0, 0, 0, 0x02, 0, 0, 0, 17, 0, 0, 0, 0xFB, 0xFF, 0xFF, 0xFF, 2, 0, 0, 0 }); // one affect: bits, location, modifier, where
-    Append(expected, { 1 }, "P");                                        // condition
-    Append(expected, { 0x68, 0x23, 0x01, 0x00 });                        // cost 74600
-    Append(expected, { 1 }, "L");                                        // long description
-    Append(expected, { 0x01, 0, 0, 0x80 });                              // extra flags
-    Append(expected, { 1, 0, 0, 0, 1, 'd', 2, 'k', 'w' });               // extra description: description, then keyword
-    Append(expected, { 25, 0, 0, 0 });                                   // item type
-    Append(expected, { 10 }, "A oldstyle");                              // material
-    Append(expected, { 0 });                                             // no name
-    Append(expected, { 0xFF, 0xFF, 0xFF, 0xFF, 0x2C, 0x01, 0, 0 });      // level -1, weight 300
-    Append(expected, { 0xFF, 0xFF, 0x00 }, std::string(255, 'x'));       // short description
+    Append(expected, { 1 }, "P"); // condition
+    Append(expected, { 0x68, 0x23, 0x01, 0x00 }); // cost 74600
+    Append(expected, { 1 }, "L"); // long description
+    Append(expected, { 0x01, 0, 0, 0x80 }); // extra flags
+    Append(expected, { 1, 0, 0, 0, 1, 'd', 2, 'k', 'w' }); // extra description: description, then keyword
+    Append(expected, { 25, 0, 0, 0 }); // item type
+    Append(expected, { 10 }, "A oldstyle"); // material
+    Append(expected, { 0 }); // no name
+    Append(expected, { 0xFF, 0xFF, 0xFF, 0xFF, 0x2C, 0x01, 0, 0 }); // level -1, weight 300
+    Append(expected, { 0xFF, 0xFF, 0x00 }, std::string(255, 'x')); // short description
     Append(expected, { 1, 0, 0, 0, 5, 0, 0, 0, 2, 'i', 'n', 0, 0xB9, 0x0B, 0, 0, 2, 0, 0, 0 }); // a stop: flags, arrival, leave, room, time
-    Append(expected, { 0xA0, 0x86, 0x01, 0x00, 0, 0, 0, 0, 0, 0 });      // values 0 and 1, each number then text
+    Append(expected, { 0xA0, 0x86, 0x01, 0x00, 0, 0, 0, 0, 0, 0 }); // values 0 and 1, each number then text
     Append(expected, { 0, 0, 0, 0, 4 }, "it's");
     Append(expected, { 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0 });
-    Append(expected, { 0x01, 0x40, 0, 0 });                              // wear flags
+    Append(expected, { 0x01, 0x40, 0, 0 }); // wear flags
     Bytes bytes = WriteObjectRecord(SampleObject());
     ASSERT_EQ(bytes, expected);
 

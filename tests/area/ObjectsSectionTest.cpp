@@ -6,9 +6,10 @@ namespace {
 // types: "first_k" (k in value 0, N in the others) and "last_k" (k in value 4).
 std::string ObjectsConfig()
 {
-    std::string config = "#OBJTYPES\n"
-                         "weapon 5 Class~ L Dice~ I Sides~ I Attack~ O Flags~ F\n"
-                         "scroll 2 Level~ I Spell~ W Spell~ W Spell~ W Spell~ X\n";
+    std::string config =
+        "#OBJTYPES\n"
+        "weapon 5 Class~ L Dice~ I Sides~ I Attack~ O Flags~ F\n"
+        "scroll 2 Level~ I Spell~ W Spell~ W Spell~ W Spell~ X\n";
     for (char k : std::string("DFYZIBLOWXS")) {
         const std::string kind(1, k), lower(1, static_cast<char>(k - 'A' + 'a'));
         config += "first_" + lower + " " + std::to_string(100 + k) + " v~ " + kind + " v~ N v~ N v~ N v~ N\n";
@@ -39,14 +40,27 @@ CObjData NewObject(const CConfigTables& tables, const std::string& type)
 // Words that would not read back as one bare word are quoted.
 TEST(ObjectsSection, EachValueKindIsWrittenInItsOwnFormAndReadsBack)
 {
-    const struct { char kind; int32_t number; const char* text; const char* asFirst; const char* asLast; } cases[] = {
-        { 'D', 1000, "", "1000 ", "1000 " }, { 'D', -1, "", "-1 ", "-1 " }, { 'Y', 3, "", "AB ", "AB" }, { 'Z', -7, "", "-7 ", "-7" },
+    const struct {
+        char kind;
+        int32_t number;
+        const char* text;
+        const char* asFirst;
+        const char* asLast;
+    } cases[] = {
+        { 'D', 1000, "", "1000 ", "1000 " },
+        { 'D', -1, "", "-1 ", "-1 " },
+        { 'Y', 3, "", "AB ", "AB" },
+        { 'Z', -7, "", "-7 ", "-7" },
         { 'F', -1, "", "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdef ", "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdef " },
-        { 'I', 12, "", "12 ", "12 " }, { 'B', 3, "", "3 ", "3 " }, // B: a kind no type uses is a number
-        { 'L', 0, "sword", "sword ", "sword " }, { 'L', 0, "", "'' ", "'' " },
-        { 'O', 0, "two words", "'two words' ", "'two words' " }, { 'O', 0, "'quoted", "\"'quoted\" ", "\"'quoted\" " },
+        { 'I', 12, "", "12 ", "12 " },
+        { 'B', 3, "", "3 ", "3 " }, // B: a kind no type uses is a number
+        { 'L', 0, "sword", "sword ", "sword " },
+        { 'L', 0, "", "'' ", "'' " },
+        { 'O', 0, "two words", "'two words' ", "'two words' " },
+        { 'O', 0, "'quoted", "\"'quoted\" ", "\"'quoted\" " },
         { 'W', 0, "king's bane", "\"king's bane\" ", "\"king's bane\" " },
-        { 'X', 0, "fire", "'fire' ", "'fire'" }, { 'X', 0, "", "'' ", "''" },
+        { 'X', 0, "fire", "'fire' ", "'fire'" },
+        { 'X', 0, "", "'' ", "''" },
         { 'S', 0, "A glint.", "A glint.\n~ ", "A glint.\n~ " },
     };
     for (const auto& c : cases) {
@@ -60,7 +74,8 @@ TEST(ObjectsSection, EachValueKindIsWrittenInItsOwnFormAndReadsBack)
             area.doc.objects.push_back(obj);
             const std::string written = area.Write(WriteObjects);
             const std::string values = slot ? "0 0 0 0 " + std::string(c.asLast) : c.asFirst + std::string("0 0 0 0 ");
-            EXPECT_NE(written.find(" 0 0\n" + values + "\n10 5 100 P\n"), std::string::npos) << where << " gave:\n" << written;
+            EXPECT_NE(written.find(" 0 0\n" + values + "\n10 5 100 P\n"), std::string::npos) << where << " gave:\n"
+                                                                                             << written;
 
             SectionArea back(ObjectsConfig());
             ASSERT_TRUE(back.Read(ReadObjects, written)) << where;
@@ -88,10 +103,19 @@ TEST(ObjectsSection, AffectsAreWrittenAsAOrFByWhereAndBits)
 {
     // Without bits an affect is a plain apply; a kind past vulnerability has
     // no F letter and is saved as a plain apply, with a warning.
-    const struct { int where; uint32_t bits; const char* written; int whereBack; } cases[] = {
-        { 0, 0, "A\n17 -5\n", 0 }, { 1, 0x02, "F\nA 17 -5 B\n", 1 }, { 2, 0x02, "F\nI 17 -5 B\n", 2 },
-        { 3, 0x06, "F\nR 17 -5 BC\n", 3 }, { 4, 0x80000000u, "F\nV 17 -5 f\n", 4 },
-        { 2, 0, "A\n17 -5\n", 0 }, { 5, 0x04, "A\n17 -5\n", 0 },
+    const struct {
+        int where;
+        uint32_t bits;
+        const char* written;
+        int whereBack;
+    } cases[] = {
+        { 0, 0, "A\n17 -5\n", 0 },
+        { 1, 0x02, "F\nA 17 -5 B\n", 1 },
+        { 2, 0x02, "F\nI 17 -5 B\n", 2 },
+        { 3, 0x06, "F\nR 17 -5 BC\n", 3 },
+        { 4, 0x80000000u, "F\nV 17 -5 f\n", 4 },
+        { 2, 0, "A\n17 -5\n", 0 },
+        { 5, 0x04, "A\n17 -5\n", 0 },
     };
     for (const auto& c : cases) {
         const std::string where = "where " + std::to_string(c.where) + " bits " + std::to_string(c.bits);
@@ -100,8 +124,10 @@ TEST(ObjectsSection, AffectsAreWrittenAsAOrFByWhereAndBits)
         obj.affects.push_back({ c.where, 17, -5, c.bits });
         area.doc.objects.push_back(obj);
         const std::string written = area.Write(WriteObjects);
-        EXPECT_NE(written.find(std::string("10 5 100 P\n") + c.written + "#0\n"), std::string::npos) << where << ":\n" << written;
-        EXPECT_EQ(area.diagnostics.items.size(), c.where > 4 ? 1u : 0u) << where << "\n" << area.Reported();
+        EXPECT_NE(written.find(std::string("10 5 100 P\n") + c.written + "#0\n"), std::string::npos) << where << ":\n"
+                                                                                                     << written;
+        EXPECT_EQ(area.diagnostics.items.size(), c.where > 4 ? 1u : 0u) << where << "\n"
+                                                                        << area.Reported();
 
         SectionArea back(ObjectsConfig());
         ASSERT_TRUE(back.Read(ReadObjects, written));
@@ -127,12 +153,16 @@ TEST(ObjectsSection, RecordLinesAreWrittenAffectsFirstAndStrayBytesWarnOnce)
     const std::string written = area.Write(WriteObjects);
     EXPECT_NE(written.find("10 5 100 P\nA\n18 2\nE\nsword blade~\nthe blade\nis sharp.~\n"
                            "T 3001 AB 5 The train arrives.~ It leaves.~\n#0\n\n\n\n"),
-        std::string::npos) << written;
+        std::string::npos)
+        << written;
 }
 
 TEST(ObjectsSection, EndOfFileKeepsTheObjectBeingRead)
 {
-    const struct { const char* after; size_t affects; } cases[] = { { "", 0 }, { "A\n1 2\n", 1 }, { "E\nkey~\nunfinished", 0 } };
+    const struct {
+        const char* after;
+        size_t affects;
+    } cases[] = { { "", 0 }, { "A\n1 2\n", 1 }, { "E\nkey~\nunfinished", 0 } };
     for (const auto& c : cases) {
         SectionArea area(ObjectsConfig());
         ASSERT_TRUE(area.Read(ReadObjects, ObjectBody(c.after))) << c.after;
@@ -160,8 +190,15 @@ TEST(ObjectsSection, UnknownTypeAbortsTheLoadWithAnErrorBox)
 TEST(ObjectsSection, WhatCannotBeWrittenAsItIsIsLeftOutOrCutWithOneWarningEach)
 {
     SectionArea area(ObjectsConfig());
-    const struct { int vnum, type; const char* condition; } objects[] = {
-        { 1001, 999, "P" }, { 1002, 5, "Good" }, { 1003, 999, "P" }, { 1004, 5, "" }, { 1005, 5, " " },
+    const struct {
+        int vnum, type;
+        const char* condition;
+    } objects[] = {
+        { 1001, 999, "P" },
+        { 1002, 5, "Good" },
+        { 1003, 999, "P" },
+        { 1004, 5, "" },
+        { 1005, 5, " " },
     };
     for (const auto& o : objects) {
         area.doc.objects.push_back(NewObject(area.tables, "weapon"));

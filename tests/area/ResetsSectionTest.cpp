@@ -36,8 +36,9 @@ TEST(ResetsSection, DistributesIntoRoomsAndRebuildsRoomByRoomPointingAtTheHoldin
     s.doc.rooms[0].resets[0].arg3 = 9, s.doc.rooms[1].resets[0].arg3 = 9;
     s.doc.rooms[0].resets.insert(s.doc.rooms[0].resets.end(), { { 'P', 3011, -1, 3010, 1 }, { 'R', 9, 6, 0, 0 } });
     s.doc.rooms[1].resets.insert(s.doc.rooms[1].resets.end(), { { 'E', 3005, 1, 16, 0 }, { 'D', 9, 0, 1, 0 } });
-    EXPECT_EQ(s.Write(WriteResets), "#RESETS\nO 0 3010 1 3002\nP 0 3011 -1 3010 1\nR 0 3002 6\n"
-                                    "M 0 3000 1 3001 1\nG 0 3005 -1\nE 0 3005 1 16\nD 0 3001 0 1\nS\n\n\n\n");
+    EXPECT_EQ(s.Write(WriteResets),
+        "#RESETS\nO 0 3010 1 3002\nP 0 3011 -1 3010 1\nR 0 3002 6\n"
+        "M 0 3000 1 3001 1\nG 0 3005 -1\nE 0 3005 1 16\nD 0 3001 0 1\nS\n\n\n\n");
 }
 
 // Each command carries its own number of arguments; whatever follows the last
@@ -71,11 +72,13 @@ TEST(ResetsSection, EachCommandReadsItsArgumentsAndTheRestOfTheLineIsAComment)
 TEST(ResetsSection, ResetsOfOtherAreasAreKeptWarnedOnceAndSaved)
 {
     SectionArea s;
-    ReadInto(s, { 3001 }, "* strays\nG 0 3004 -1\nM 0 3000 1 9999 1\nX 0 1 2 3\nG 0 3005 -1\nM 0 3001 1 3001 1\n"
-                          "E 0 3006 1 16\nD 0 8888 0 1\nS\n");
+    ReadInto(s, { 3001 },
+        "* strays\nG 0 3004 -1\nM 0 3000 1 9999 1\nX 0 1 2 3\nG 0 3005 -1\nM 0 3001 1 3001 1\n"
+        "E 0 3006 1 16\nD 0 8888 0 1\nS\n");
     s.doc.DistributeResets(&s.diagnostics);
     EXPECT_EQ(Describe(s.doc.strayResets), "G 3004 -1 0 0\nM 3000 1 9999 1\nG 3005 -1 0 0\nD 8888 0 1 0\n");
-    ASSERT_EQ(s.diagnostics.items.size(), 2u) << "one warning for the X, one for all the strays:\n" << s.Reported();
+    ASSERT_EQ(s.diagnostics.items.size(), 2u) << "one warning for the X, one for all the strays:\n"
+                                              << s.Reported();
     EXPECT_NE(s.diagnostics.items[0].text.find("line 4 has the unknown command 'X'"), std::string::npos) << s.Reported();
     EXPECT_NE(s.diagnostics.items[1].text.find(": 4 (the first at line 2)"), std::string::npos) << s.Reported();
 

@@ -42,8 +42,9 @@ std::string RecordLines(const std::string& written)
 TEST(RoomsSection, FixedBlockIsReadAndWrittenWithTheDescriptionAsReadUntilEdited)
 {
     SectionArea area(roomsConfig);
-    ASSERT_TRUE(area.Read(ReadRooms, "#3001\nThe Temple~\nyou stand\nin a temple.   it is quiet.~\n7 AD 1\nS\n"
-                                     "#3002\nA Road~\n~\n0 0 0\nS\n#0\n"));
+    ASSERT_TRUE(area.Read(ReadRooms,
+        "#3001\nThe Temple~\nyou stand\nin a temple.   it is quiet.~\n7 AD 1\nS\n"
+        "#3002\nA Road~\n~\n0 0 0\nS\n#0\n"));
     const CRoomData& temple = area.doc.rooms.at(0);
     EXPECT_EQ(temple.description, "you stand\nin a temple.   it is quiet.") << "line feeds are kept";
     EXPECT_EQ(temple.roomFlags, 9u);
@@ -60,8 +61,18 @@ TEST(RoomsSection, FixedBlockIsReadAndWrittenWithTheDescriptionAsReadUntilEdited
 TEST(RoomsSection, LockCodesSetTheDoorBitsAndAreWrittenFromThem)
 {
     // Codes 1 to 4 replace the flags; 0 and codes outside the table leave them alone.
-    const struct { int code; uint32_t before; uint32_t after; } read[] = {
-        { 0, 0x06, 0x06 }, { 1, 0x06, 0x01 }, { 2, 0, 0x21 }, { 3, 0, 0x41 }, { 4, 0, 0x61 }, { 5, 0x06, 0x06 }, { -1, 0x06, 0x06 },
+    const struct {
+        int code;
+        uint32_t before;
+        uint32_t after;
+    } read[] = {
+        { 0, 0x06, 0x06 },
+        { 1, 0x06, 0x01 },
+        { 2, 0, 0x21 },
+        { 3, 0, 0x41 },
+        { 4, 0, 0x61 },
+        { 5, 0x06, 0x06 },
+        { -1, 0x06, 0x06 },
     };
     for (const auto& c : read) {
         SectionArea area(roomsConfig);
@@ -70,8 +81,19 @@ TEST(RoomsSection, LockCodesSetTheDoorBitsAndAreWrittenFromThem)
         EXPECT_EQ(area.doc.rooms.at(0).exits[0].exitFlags, c.after) << "lock code " << c.code;
         EXPECT_EQ(area.doc.rooms[0].exits[0].toVnum, 3002) << "lock code " << c.code;
     }
-    const struct { uint32_t flags; int code; } written[] = {
-        { 0x00, 0 }, { 0x06, 0 }, { 0x60, 0 }, { 0x01, 1 }, { 0x07, 1 }, { 0x21, 2 }, { 0x41, 3 }, { 0x61, 4 }, { 0xFFFFFFFFu, 4 },
+    const struct {
+        uint32_t flags;
+        int code;
+    } written[] = {
+        { 0x00, 0 },
+        { 0x06, 0 },
+        { 0x60, 0 },
+        { 0x01, 1 },
+        { 0x07, 1 },
+        { 0x21, 2 },
+        { 0x41, 3 },
+        { 0x61, 4 },
+        { 0xFFFFFFFFu, 4 },
     };
     for (const auto& c : written) {
         CRoomData room = NewRoom();
@@ -87,9 +109,7 @@ TEST(RoomsSection, LockCodesSetTheDoorBitsAndAreWrittenFromThem)
 TEST(RoomsSection, ExitsOutsideTheDirectionsOrToVnumZeroAreWarnedAboutOnceAndNegativeOnesKept)
 {
     SectionArea area(roomsConfig);
-    ASSERT_TRUE(area.Read(ReadRooms, RoomBody(ExitLines("1 0 3002", 6) + "D-1\nx~\ny~\n1 0 3003\nX7 AB\n" + ExitLines("1 0 3004", 5)
-                                                  + ExitLines("0 0 -1", 2) + ExitLines("0 0 -5", 3), "")
-                                         + RoomBody(ExitLines("0 -1 0", 4))));
+    ASSERT_TRUE(area.Read(ReadRooms, RoomBody(ExitLines("1 0 3002", 6) + "D-1\nx~\ny~\n1 0 3003\nX7 AB\n" + ExitLines("1 0 3004", 5) + ExitLines("0 0 -1", 2) + ExitLines("0 0 -5", 3), "") + RoomBody(ExitLines("0 -1 0", 4))));
     EXPECT_EQ(area.doc.rooms.at(0).exits[5].toVnum, 3004) << "a good exit after bad ones is kept";
     EXPECT_EQ(area.doc.rooms[0].exits[2].toVnum, -1) << "kept in memory as read";
     ASSERT_EQ(area.diagnostics.items.size(), 2u) << area.Reported();
@@ -99,7 +119,8 @@ TEST(RoomsSection, ExitsOutsideTheDirectionsOrToVnumZeroAreWarnedAboutOnceAndNeg
     const std::string written = area.Write(WriteRooms);
     EXPECT_EQ(written.find("D4"), std::string::npos) << "D4 leads to vnum 0 but was written";
     for (const char* kept : { "D2\nA door.~\ndoor~\n0 0 -1\n", "D3\nA door.~\ndoor~\n0 0 -5\n" })
-        EXPECT_NE(written.find(kept), std::string::npos) << "missing " << kept << " in\n" << written;
+        EXPECT_NE(written.find(kept), std::string::npos) << "missing " << kept << " in\n"
+                                                         << written;
 }
 
 // Letters are read in either case; a byte that starts no record is skipped
@@ -107,8 +128,9 @@ TEST(RoomsSection, ExitsOutsideTheDirectionsOrToVnumZeroAreWarnedAboutOnceAndNeg
 TEST(RoomsSection, RecordLinesInEitherCaseAreWrittenBackWithHealAndManaAndStrayBytesWarnOnce)
 {
     SectionArea area(roomsConfig);
-    ASSERT_TRUE(area.Read(ReadRooms, "#3001\nT~\nD~\n0 0 1\nh 50 m 60\nQ 12\nd0\n~\n~\n1 0 3002\nx0 AB\n"
-                                     "o Sa~\ne\naltar  stone~\nthe altar\nis old.~\nc guardians~\ns\n#3002\nR~\n~\n0 0 0\nS\n#0\n"));
+    ASSERT_TRUE(area.Read(ReadRooms,
+        "#3001\nT~\nD~\n0 0 1\nh 50 m 60\nQ 12\nd0\n~\n~\n1 0 3002\nx0 AB\n"
+        "o Sa~\ne\naltar  stone~\nthe altar\nis old.~\nc guardians~\ns\n#3002\nR~\n~\n0 0 0\nS\n#0\n"));
     ASSERT_EQ(area.doc.rooms.size(), 2u);
     ASSERT_EQ(area.diagnostics.items.size(), 1u) << area.Reported();
     EXPECT_EQ(area.diagnostics.items[0].line, 6);

@@ -17,7 +17,8 @@ TEST(ShopsSection, ShopGoesToItsKeeperAndCommentsNeverSwallowTheNextShop)
             s.doc.mobs.emplace_back(s.tables).vnum = vnum;
         ASSERT_TRUE(s.Read(ReadShops, std::string(body) + "#SPECIALS"));
         EXPECT_EQ(s.rest, "#SPECIALS") << "the section must end at its 0";
-        EXPECT_TRUE(s.diagnostics.items.empty()) << "the shop must go to its keeper:\n" << s.Reported();
+        EXPECT_TRUE(s.diagnostics.items.empty()) << "the shop must go to its keeper:\n"
+                                                 << s.Reported();
         EXPECT_EQ(s.Write(WriteShops), "#SHOPS\n3000 1 2 3 4 5 6 7 8 9\n0\n\n\n\n");
     }
     SectionArea empty;
@@ -28,8 +29,9 @@ TEST(ShopsSection, ShopsOfOtherAreasAreKeptWarnedOnceAndWrittenAfterTheAreas)
 {
     SectionArea s;
     s.doc.mobs.emplace_back(s.tables).vnum = 3000;
-    ASSERT_TRUE(s.Read(ReadShops, "9001 1 0 0 0 0 100 100 0 23\n3000 2 0 0 0 0 100 100 0 23\n"
-                                  "9002 3 0 0 0 0 100 100 0 23\n9001 4 0 0 0 0 100 100 0 23\n0\n"));
+    ASSERT_TRUE(s.Read(ReadShops,
+        "9001 1 0 0 0 0 100 100 0 23\n3000 2 0 0 0 0 100 100 0 23\n"
+        "9002 3 0 0 0 0 100 100 0 23\n9001 4 0 0 0 0 100 100 0 23\n0\n"));
     ASSERT_EQ(s.diagnostics.items.size(), 1u) << s.Reported();
     EXPECT_NE(s.diagnostics.items[0].text.find(": 3 (the first at line 1)"), std::string::npos) << s.Reported();
     EXPECT_EQ(s.Write(WriteShops),

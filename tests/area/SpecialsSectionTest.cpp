@@ -8,12 +8,13 @@ TEST(SpecialsSection, NamesGoToTheirMobsAndCommentsAreSkippedWhole)
     SectionArea s;
     for (int vnum : { 3000, 3001, 3002 })
         s.doc.mobs.emplace_back(s.tables).vnum = vnum;
-    ASSERT_TRUE(s.Read(ReadSpecials, "M 3000 spec_cast_mage      \t* the wizard\n"
-                                     "* a line of its own, with S and M in it\n"
-                                     "X mess with s and m\n"
-                                     "m 3001 spec_thief steals from sleeping mobs\n"
-                                     "M\t3002\tspec_fido\r\n"
-                                     "S\n\n#MOBPROGS\n"));
+    ASSERT_TRUE(s.Read(ReadSpecials,
+        "M 3000 spec_cast_mage      \t* the wizard\n"
+        "* a line of its own, with S and M in it\n"
+        "X mess with s and m\n"
+        "m 3001 spec_thief steals from sleeping mobs\n"
+        "M\t3002\tspec_fido\r\n"
+        "S\n\n#MOBPROGS\n"));
     EXPECT_EQ(s.rest, "\n\n#MOBPROGS\n") << "the section must end at its S";
     ASSERT_EQ(s.diagnostics.items.size(), 1u) << s.Reported();
     EXPECT_EQ(s.diagnostics.items[0].line, 3);

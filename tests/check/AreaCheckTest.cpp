@@ -111,10 +111,10 @@ TEST_F(AreaCheckTest, EditsThatBreakTheAreaGiveTheirFinding)
 
 TEST_F(AreaCheckTest, FindingsCarryTheFileLineOfTheirRecordOrOfTheirReset)
 {
-    doc->rooms[0].resets[4].arg3 = 5;            // the D reset, at line 72 of the file
-    doc->rooms.push_back(CRoomData());           // made in the editor: no line
+    doc->rooms[0].resets[4].arg3 = 5; // the D reset, at line 72 of the file
+    doc->rooms.push_back(CRoomData()); // made in the editor: no line
     doc->rooms.back().vnum = 250;
-    doc->rooms[1].exits[DirSouth].toVnum = 150;  // room 101 begins at line 55
+    doc->rooms[1].exits[DirSouth].toVnum = 150; // room 101 begins at line 55
     const std::vector<CFinding> findings = CheckArea(*doc);
     ASSERT_GE(findings.size(), 3u) << Describe(findings);
     EXPECT_EQ(findings[0].line, 72) << Describe(findings);
@@ -124,8 +124,8 @@ TEST_F(AreaCheckTest, FindingsCarryTheFileLineOfTheirRecordOrOfTheirReset)
 
 TEST_F(AreaCheckTest, ErrorsComeBeforeWarningsAndAreCounted)
 {
-    doc->upperVnum = 100;                      // warnings: room 101, objects 101
-    doc->rooms[0].resets[0].command = 'O';     // error: E and G without a mob
+    doc->upperVnum = 100; // warnings: room 101, objects 101
+    doc->rooms[0].resets[0].command = 'O'; // error: E and G without a mob
     const std::vector<CFinding> findings = CheckArea(*doc);
     const int errors = CountFindings(findings, Severity::Error);
     EXPECT_EQ(errors, 2) << Describe(findings);

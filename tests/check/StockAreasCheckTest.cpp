@@ -21,7 +21,7 @@ TEST(StockAreasCheck, NoErrorAndTheServersMismatchedWaysBackAmongTheWarnings)
     int line = 0;
     ASSERT_TRUE(LoadConfig(tables, SourcePath("res/tolvex.cfg"), line)) << line;
 
-    std::set<int> rooms;          // every room vnum of the stock areas
+    std::set<int> rooms; // every room vnum of the stock areas
     std::set<int> waysBackWarned; // rooms whose way back the checker warns about
     for (const std::string& path : files) {
         SCOPED_TRACE(path);

@@ -30,10 +30,12 @@ TEST(CheckCommand, ReportsOkWarningsAndAbortedLoads)
 
     const CCliResult ok = RunCli({ "check", "--config", Config, good });
     EXPECT_EQ(ok.status, 0) << ok.err;
-    EXPECT_EQ(ok.out, good + ":1: warning: The file has an #AREA header; saving in the configured dialect writes an "
-                             "#AREADATA header instead, which ROM without OLC cannot boot.\n"
-                      + good + ":37: warning: Resets that reach no room of this area: 1 (the first at line 37). "
-                             "They are kept and saved with the area's own.\n");
+    EXPECT_EQ(ok.out, good +
+            ":1: warning: The file has an #AREA header; saving in the configured dialect writes an "
+            "#AREADATA header instead, which ROM without OLC cannot boot.\n"
+            + good +
+            ":37: warning: Resets that reach no room of this area: 1 (the first at line 37). "
+            "They are kept and saved with the area's own.\n");
     const CCliResult mixed = RunCli({ "check", "--config", Config, stray, bad });
     EXPECT_EQ(mixed.status, 1) << "an aborted load fails the check";
     EXPECT_NE(mixed.out.find(stray + ":7: warning: Resets that reach no room"), std::string::npos) << mixed.out;

@@ -30,7 +30,10 @@ TEST(CommandLine, EveryCommandRefusesUnknownOptionsAndAnswersHelp)
 
 TEST(CommandLine, NumbersOutOfRangeOrMalformedAreBadUsage)
 {
-    const struct { std::vector<std::string> args; const char* message; } cases[] = {
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
         { { "layout", "--cell", "0", "a.are" }, "layout: --cell must be from 1 to" },
         { { "layout", "--cell", "3x", "a.are" }, "layout: --cell needs a number, not '3x'" },
         { { "render", "--cell", "4097", "a.are", "b.svg" }, "render: --cell must be from 1 to 4096" },

@@ -22,7 +22,10 @@ std::map<std::string, std::string> Summary(const std::string& out)
 
 TEST(ConfigCommand, ShippedConfigurationsLoadWithTheirDialects)
 {
-    const struct { const char* file; const char* mudType; } cases[] = {
+    const struct {
+        const char* file;
+        const char* mudType;
+    } cases[] = {
         { "res/tolvex.cfg", "ROMOLC" },
         { "res/configs/rom24-default.cfg", "ROMDEFAULT" },
         { "res/configs/quendar-example.cfg", "QUENDAR" },
@@ -62,7 +65,8 @@ TEST(ConfigCommand, DumpListsEntriesAsTabSeparatedFields)
              "\nOWN\t0\t4\tsharp\t-2147483648\n",
              "\nMOBFLAGS\t0\thuman\tA\t0\t0\t0\t0\t0\tHM\tf\n",
              "\nSECTORCOLORS\t0\t2\t0\t180\t-5\n" })
-        EXPECT_NE(r.out.find(expected), std::string::npos) << "missing: " << expected << "\nin:\n" << r.out;
+        EXPECT_NE(r.out.find(expected), std::string::npos) << "missing: " << expected << "\nin:\n"
+                                                           << r.out;
 }
 
 TEST(ConfigCommand, FaultyFileExitsOneAndNamesTheLine)

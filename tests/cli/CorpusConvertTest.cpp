@@ -67,7 +67,8 @@ void CheckReadBack(const CLoaded& original, const CLoaded& converted, bool rewra
     std::string shown;
     for (size_t i = 0; i < differences.size() && i < 20; ++i)
         shown += "  " + differences[i] + "\n";
-    EXPECT_TRUE(differences.empty()) << differences.size() << " differences, the first:\n" << shown;
+    EXPECT_TRUE(differences.empty()) << differences.size() << " differences, the first:\n"
+                                     << shown;
     for (const CDiagnostic& d : converted.diagnostics.items) {
         const std::string kind = d.text.substr(0, d.text.find(':'));
         bool known = false;
@@ -188,8 +189,8 @@ TEST(CorpusConvert, MahntorSignIsKeptUnlessEveryTextIsRewrapped)
     for (const CDiagnostic& d : rewrapped->diagnostics.items)
         named = named || (d.text.find("descriptions have a layout (indented lines, blank lines or drawings) that "
                                       "re-wrapping loses; the first is room 2300 at line 1555.")
-                                 != std::string::npos
-                             && d.line == 1555);
+                        != std::string::npos
+                    && d.line == 1555);
     EXPECT_TRUE(named) << "no layout warning naming room 2300 at line 1555";
     for (const CDiagnostic& d : kept->diagnostics.items)
         EXPECT_EQ(d.text.find("have a layout"), std::string::npos) << "no layout warning when texts are kept";

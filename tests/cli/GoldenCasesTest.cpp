@@ -109,7 +109,8 @@ TEST(ConvertCommand, AFileReadInPartIsWrittenOnlyWithPartial)
     EXPECT_EQ(refused.status, 1);
     EXPECT_FALSE(fs::exists(scratch.Path("out.are"))) << "nothing may be written";
     EXPECT_NE(refused.err.find(scratch.Path("out.are") + ": not written: " + in + " was read only up to line 16"),
-        std::string::npos) << refused.err;
+        std::string::npos)
+        << refused.err;
 
     // Complete but for its final "#$": not read in part.
     const std::string unended = scratch.Write("unended.are", "#ROOMS\n#500\nFirst~\nA room.\n~\n0 0 0\nS\n#0\n\n");
@@ -120,17 +121,23 @@ TEST(ConvertCommand, AnnouncesAHeaderThatChangesKindOnStandardError)
 {
     CScratchDir scratch;
     const std::string in = SourcePath("tests/data/kept-sections/input.are");
-    const struct { const char* dialect; bool told; } cases[] = { { "romolc", true }, { "quendar", true }, { "romdefault", false } };
+    const struct {
+        const char* dialect;
+        bool told;
+    } cases[] = { { "romolc", true }, { "quendar", true }, { "romdefault", false } };
     for (const auto& c : cases) {
         const CCliResult r = Convert({ "--dialect", c.dialect }, in, scratch.Path("out.are"));
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.err.find("The file has an #AREA header; saving in the configured dialect writes an #AREADATA") != std::string::npos,
-            c.told) << c.dialect << ":\n" << r.err;
+            c.told)
+            << c.dialect << ":\n"
+            << r.err;
     }
     const CCliResult back = Convert({ "--dialect", "romdefault" }, SourcePath("tests/data/punctuation/input.are"), scratch.Path("out.are"));
     EXPECT_NE(back.err.find(":1: warning: The file has an #AREADATA header; saving in the configured dialect writes an "
                             "#AREA header instead, without the builders and the security."),
-        std::string::npos) << back.err;
+        std::string::npos)
+        << back.err;
 }
 
 TEST(DumpCommand, ListsKeptSectionsWithTheirWordAndSize)
@@ -142,5 +149,8 @@ TEST(DumpCommand, ListsKeptSectionsWithTheirWordAndSize)
     std::string list = r.out.substr(at);
     list.erase(std::remove_if(list.begin(), list.end(), [](char c) { return c == ' ' || c == '\n'; }), list.end());
     EXPECT_EQ(list.rfind("\"keptSections\":[{\"word\":\"HELPS\",\"bytes\":91},{\"word\":\"SOCIALS\",\"bytes\":40},"
-                         "{\"word\":\"OBJOLD\",\"bytes\":29}]", 0), 0u) << list;
+                         "{\"word\":\"OBJOLD\",\"bytes\":29}]",
+                  0),
+        0u)
+        << list;
 }

@@ -48,11 +48,12 @@ TEST(LoadConfig, CommentOnlyFileLoadsEmptyTablesWithDefaults)
 // any case stops and the rest is never read.
 TEST(LoadConfig, SectionsAppendTheirEntriesInFileOrderUntilEnd)
 {
-    Loaded l = Load("#roomflags\nDark A\nbig ABC\nnone 0\n'two words' B\nhigh f\nEND\n#SECTORTYPE inside 0 city 1 end\n"
-                    "#ROOMFLAGS safe K END\n#GENERAL mudtype romolc isdoor A locked BC mobprog 0 End\n"
-                    "#ATTACKTYPES Slash slash 'Pound' \"crushing blow\" end #POS stand 'Standing up' end\n"
-                    "#MOBFLAGS Human A B C D E F G H\n'song bird' 0 0 0 0 0 0 AB 0 end\n"
-                    "#SECTORCOLORS 3 10 200 300 -1 0 0 0 END\n#eNd\n#BOGUS\n#ROOMFLAGS lost A");
+    Loaded l = Load(
+        "#roomflags\nDark A\nbig ABC\nnone 0\n'two words' B\nhigh f\nEND\n#SECTORTYPE inside 0 city 1 end\n"
+        "#ROOMFLAGS safe K END\n#GENERAL mudtype romolc isdoor A locked BC mobprog 0 End\n"
+        "#ATTACKTYPES Slash slash 'Pound' \"crushing blow\" end #POS stand 'Standing up' end\n"
+        "#MOBFLAGS Human A B C D E F G H\n'song bird' 0 0 0 0 0 0 AB 0 end\n"
+        "#SECTORCOLORS 3 10 200 300 -1 0 0 0 END\n#eNd\n#BOGUS\n#ROOMFLAGS lost A");
     ASSERT_TRUE(l.ok);
     const CConfigTables& t = l.tables;
     EXPECT_EQ(Entries(t.roomFlags), "dark=1 big=1 none=0 two words=2 high=-2147483648 safe=1024");
@@ -68,8 +69,9 @@ TEST(LoadConfig, SectionsAppendTheirEntriesInFileOrderUntilEnd)
 
 TEST(LoadConfig, ObjectTypesTakeSlotsAndEveryBindingKeyword)
 {
-    Loaded l = Load("#OBJTYPES\nScroll 2 Level~ n Spell 1~ w Spell 2~ W Spell 3~ W Spell 4~ x end\n"
-                    "#OBJTABLES 2 1 spells\n#OBJTABLES 2 4 NEW open A closed B END\n");
+    Loaded l = Load(
+        "#OBJTYPES\nScroll 2 Level~ n Spell 1~ w Spell 2~ W Spell 3~ W Spell 4~ x end\n"
+        "#OBJTABLES 2 1 spells\n#OBJTABLES 2 4 NEW open A closed B END\n");
     ASSERT_TRUE(l.ok);
     ASSERT_EQ(Entries(l.tables.objTypes), "scroll=2");
     const CObjTypeEntry& scroll = l.tables.objTypes[0];
@@ -79,9 +81,16 @@ TEST(LoadConfig, ObjectTypesTakeSlotsAndEveryBindingKeyword)
     EXPECT_EQ(slots, "Level:N0 Spell 1:W1 Spell 2:W0 Spell 3:W0 Spell 4:X0 ");
     EXPECT_EQ(Entries(scroll.slots[4].own), "open=1 closed=2");
 
-    const struct { const char* word; SlotBinding binding; } cases[] = {
-        { "SPELLS", SlotBinding::Spells }, { "WEAPON_CLASES", SlotBinding::WeaponClasses }, { "liquids", SlotBinding::Liquids },
-        { "ATTACK_TYPES", SlotBinding::AttackTypes }, { "EXIT_FLAGS", SlotBinding::ExitFlags }, { "PORTAL_FLAGS", SlotBinding::PortalFlags },
+    const struct {
+        const char* word;
+        SlotBinding binding;
+    } cases[] = {
+        { "SPELLS", SlotBinding::Spells },
+        { "WEAPON_CLASES", SlotBinding::WeaponClasses },
+        { "liquids", SlotBinding::Liquids },
+        { "ATTACK_TYPES", SlotBinding::AttackTypes },
+        { "EXIT_FLAGS", SlotBinding::ExitFlags },
+        { "PORTAL_FLAGS", SlotBinding::PortalFlags },
     };
     for (const auto& c : cases) {
         Loaded b = Load(std::string("#OBJTYPES t 9 a~N b~N c~N d~N e~N end #OBJTABLES 9 3 ") + c.word);
@@ -92,7 +101,11 @@ TEST(LoadConfig, ObjectTypesTakeSlotsAndEveryBindingKeyword)
 
 TEST(LoadConfig, RefusesWhatItCannotUnderstandAndNamesTheLine)
 {
-    const struct { const char* text; int line; const char* why; } cases[] = {
+    const struct {
+        const char* text;
+        int line;
+        const char* why;
+    } cases[] = {
         { "#ROOMFLAG\n", 1, "keyword one letter short" },
         { "comment\n#GENERAL\nMUDTYPE DIKU\nEND", 3, "unknown dialect" },
         { "#GENERAL\nCOLOR 3\nEND", 2, "unknown key" },

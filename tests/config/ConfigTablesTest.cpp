@@ -5,10 +5,24 @@
 
 TEST(FlagLetterBit, LettersMapToTheirBitsAndEverythingElseToNothing)
 {
-    const struct { unsigned char c; uint32_t bit; } cases[] = {
-        { 'A', 1u }, { 'B', 2u }, { 'Z', 0x02000000u }, { 'a', 0x04000000u },
-        { 'b', 0x08000000u }, { 'f', 0x80000000u }, { 'g', 0 }, { 'z', 0 },
-        { '0', 0 }, { ' ', 0 }, { '|', 0 }, { 0xC1, 0 }, { '@', 0 }, { '[', 0 },
+    const struct {
+        unsigned char c;
+        uint32_t bit;
+    } cases[] = {
+        { 'A', 1u },
+        { 'B', 2u },
+        { 'Z', 0x02000000u },
+        { 'a', 0x04000000u },
+        { 'b', 0x08000000u },
+        { 'f', 0x80000000u },
+        { 'g', 0 },
+        { 'z', 0 },
+        { '0', 0 },
+        { ' ', 0 },
+        { '|', 0 },
+        { 0xC1, 0 },
+        { '@', 0 },
+        { '[', 0 },
     };
     for (const auto& c : cases)
         EXPECT_EQ(FlagLetterBit(c.c), c.bit) << "letter '" << c.c << "'";

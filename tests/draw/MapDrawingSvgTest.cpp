@@ -14,7 +14,9 @@ TEST(SvgCanvas, ThinnestPenIsWidthOneAndNegativeHalvesKeepTheirSign)
     std::ostringstream out;
     CSvgCanvas(out, 100, 80).Ellipse(-3, -2, 0, 1, { 1, 2, 3 }, 0);
     EXPECT_NE(out.str().find("<ellipse cx=\"-1.5\" cy=\"-0.5\" rx=\"1.5\" ry=\"1.5\" fill=\"none\" "
-                             "stroke=\"rgb(1,2,3)\" stroke-width=\"1\"/>"), std::string::npos) << out.str();
+                             "stroke=\"rgb(1,2,3)\" stroke-width=\"1\"/>"),
+        std::string::npos)
+        << out.str();
 }
 
 // The area's rooms span two levels; the second case draws level 1 over the
@@ -33,9 +35,9 @@ TEST(RenderCommand, DrawsTheAreaLikeTheMapWindow)
         args.push_back(scratch.Path("out.svg"));
         const CCliResult result = RunCli(args);
         EXPECT_EQ(result.status, 0) << result.err;
-        EXPECT_EQ(result.err, SourcePath("tests/data/render-basic/input.are")
-                + ": warning: 1 of 7 rooms cannot be reached from the first room and are not on the map"
-                  " (View > All Rooms shows them)\n");
+        EXPECT_EQ(result.err, SourcePath("tests/data/render-basic/input.are") +
+                ": warning: 1 of 7 rooms cannot be reached from the first room and are not on the map"
+                " (View > All Rooms shows them)\n");
         const std::string golden = SourcePath("tests/data/render-basic/" + expected);
         EXPECT_EQ(ReadWholeFile(scratch.Path("out.svg")), ReadWholeFile(golden)) << "differs from " << expected;
     }
@@ -50,9 +52,16 @@ TEST(RenderCommand, ExitsWithTwoOnBadUsageAndOneOnFailuresWritingNothing)
         "nosuchtype 0 0\n0 0 0 0 0\n1 10 0 P\n#0\n\n#$\n");
     const std::string out = scratch.Path("out.svg");
     const std::string usage = "usage: tolvex-cli render";
-    const struct { std::vector<std::string> args; int status; std::string message; } cases[] = {
-        { { good }, 2, usage }, { { "--cell", "0", good, out }, 2, usage }, { { "--zoom", "3", good, out }, 2, usage },
-        { { "--cell", "12x", good, out }, 2, usage }, { { good, out, "--select" }, 2, usage },
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string message;
+    } cases[] = {
+        { { good }, 2, usage },
+        { { "--cell", "0", good, out }, 2, usage },
+        { { "--zoom", "3", good, out }, 2, usage },
+        { { "--cell", "12x", good, out }, 2, usage },
+        { { good, out, "--select" }, 2, usage },
         { { "--config", config, scratch.Path("missing.are"), out }, 1, "missing.are: error: cannot open the file: No such file" },
         { { "--config", config, good, scratch.Path("no/such/dir/out.svg") }, 1, "out.svg: cannot be written" },
         { { "--config", config, aborting, out }, 1, "abort.are:13: error: " },

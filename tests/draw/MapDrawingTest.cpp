@@ -54,8 +54,9 @@ class MapDrawingTest : public ::testing::Test {
 protected:
     MapDrawingTest()
     {
-        std::istringstream config("#GENERAL\nISDOOR A\nLOCKED C\nend\n"
-                                  "#SECTORCOLORS\n0 210 210 210\n1 240 200 120\n5 266 532 30\nend\n");
+        std::istringstream config(
+            "#GENERAL\nISDOOR A\nLOCKED C\nend\n"
+            "#SECTORCOLORS\n0 210 210 210\n1 240 200 120\n5 266 532 30\nend\n");
         int line = 0;
         EXPECT_TRUE(LoadConfig(tables, config, line)) << "line " << line;
     }
@@ -98,7 +99,10 @@ protected:
 TEST_F(MapDrawingTest, ExitsOutOfLineAndToAnotherLevelInEachDirection)
 {
     // To another level: a stub of 3.5 cells (42) whose end sits 15 short, and a disc of radius 3k/2.
-    const struct { int dir, tx, ty, level; const char* ops; } cases[] = {
+    const struct {
+        int dir, tx, ty, level;
+        const char* ops;
+    } cases[] = {
         // The middle segment slants, the ends stay straight.
         { DirEast, 132, 132, 0, "line 99,84 102,84 114,132 117,132 green w1\npoly 116,128 120,132 116,136 green\n" },
         { DirNorth, 500, 900, 1, "line 84,69 84,66 84,60 84,57 green w1\ndisc 84,57 green r4\n" },
@@ -135,7 +139,7 @@ TEST_F(MapDrawingTest, OnlyPlacedRoomsOfTheLevelAndExitsToThemAreDrawnAndDuplica
     const int a = Room(1, 84, 84);
     doc.rooms[Room(2, 36, 84)].unplaced = true;
     Room(3, 36, 36, 1);
-    Exit(a, DirWest, 2);    // unplaced target
+    Exit(a, DirWest, 2); // unplaced target
     Exit(a, DirNorth, 999); // no such room
     Room(-1, 84, 36);
     Exit(a, DirSouth, -1); // leads nowhere, whatever room has that vnum

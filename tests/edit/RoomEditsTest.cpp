@@ -43,9 +43,15 @@ struct RoomEditsTest : ::testing::Test {
 
 TEST_F(RoomEditsTest, CreateInEachDirectionLinksTheVnumLeftByTheEditorBothWaysAndPlacesTheRoom)
 {
-    const struct { int direction, dx, dy, dlevel; } cases[] = {
-        { DirNorth, 0, -4, 0 }, { DirEast, 4, 0, 0 }, { DirSouth, 0, 4, 0 },
-        { DirWest, -4, 0, 0 }, { DirUp, 0, 0, 1 }, { DirDown, 0, 0, -1 },
+    const struct {
+        int direction, dx, dy, dlevel;
+    } cases[] = {
+        { DirNorth, 0, -4, 0 },
+        { DirEast, 4, 0, 0 },
+        { DirSouth, 0, 4, 0 },
+        { DirWest, -4, 0, 0 },
+        { DirUp, 0, 0, 1 },
+        { DirDown, 0, 0, -1 },
     };
     for (const auto& c : cases) {
         doc.rooms.clear();
@@ -62,7 +68,8 @@ TEST_F(RoomEditsTest, CreateInEachDirectionLinksTheVnumLeftByTheEditorBothWaysAn
         for (int d = 0; d < DirectionCount; ++d)
             EXPECT_EQ(n.exits[d].toVnum, d == OppositeDirection(c.direction) ? 101 : 0) << "the way back only: " << d;
         EXPECT_EQ(std::make_tuple(RoomX(n, 12) - RoomX(s, 12), RoomY(n, 12) - RoomY(s, 12), n.level - s.level),
-            std::make_tuple(c.dx * 12, c.dy * 12, c.dlevel)) << "direction " << c.direction;
+            std::make_tuple(c.dx * 12, c.dy * 12, c.dlevel))
+            << "direction " << c.direction;
     }
 }
 

@@ -42,8 +42,13 @@ TEST_F(AreaInfoDlg, DialectDecidesWhatCanBeEdited)
 
 TEST_F(AreaInfoDlg, OkRefusesAValueOutOfRangeButArrowsStopEarlier)
 {
-    const struct { const char* box; const char* typed; bool accepted; } cases[] = {
-        { "securityBox", "10", false }, { "upperVnumBox", "32768", false }, { "maxLevelBox", "32767", true }, { "amountBox", "2000001", false } };
+    const struct {
+        const char* box;
+        const char* typed;
+        bool accepted;
+    } cases[] = {
+        { "securityBox", "10", false }, { "upperVnumBox", "32768", false }, { "maxLevelBox", "32767", true }, { "amountBox", "2000001", false }
+    };
     for (const auto& c : cases) {
         Open();
         TypeNumber(W<CNumberBox>(c.box), QString::fromLatin1(c.typed));
@@ -69,7 +74,8 @@ TEST_F(AreaInfoDlg, EditAreaInfoGivesTheNewHeaderOnOkOnly)
             list->setCurrentRow(3); // madera
             TypeNumber(Find<CNumberBox>(modal, "amountBox"), QStringLiteral("1500000")); // above the arrows' reach, still accepted
             Find<QLineEdit>(modal, "nameEdit")->setText(QStringLiteral("Asgard"));
-        }, ok ? "okButton" : "cancelButton");
+        },
+            ok ? "okButton" : "cancelButton");
         EXPECT_EQ(CAreaInfoDlg::EditAreaInfo(nullptr, doc, header), ok);
         EXPECT_EQ(header.name, ok ? "Asgard" : "") << "OK " << ok;
     }

@@ -33,7 +33,12 @@ TEST_F(MobEditDlg, EachFlagButtonShowsAndTogglesItsOwnSetFromItsTable)
     CMobData& mob = doc.mobs[0];
     mob.aff = 0x200, mob.off = 0x1, mob.imm = 0x2, mob.res = 0x4, mob.vuln = 0x8, mob.form = 0x1, mob.parts = 0x1;
     OpenBaker();
-    const struct { const char* button; const CEntryTable<CTableEntry>& table; const char* flag; uint32_t CMobData::*set; } cases[] = {
+    const struct {
+        const char* button;
+        const CEntryTable<CTableEntry>& table;
+        const char* flag;
+        uint32_t CMobData::*set;
+    } cases[] = {
         { "actionFlagsButton", tables.actFlags, "sentinel", &CMobData::act },
         { "affectFlagsButton", tables.affectFlags, nullptr, &CMobData::aff },
         { "offenseFlagsButton", tables.offFlags, nullptr, &CMobData::off },
@@ -77,7 +82,11 @@ TEST_F(MobEditDlg, DefaultStatsFillTheBoxesOfTheTypedLevel)
 
 TEST_F(MobEditDlg, OkShowsTheRefusalAndFocusesItsField)
 {
-    const struct { std::function<void(CMobData&)> set; const char* message; const char* focus; } cases[] = {
+    const struct {
+        std::function<void(CMobData&)> set;
+        const char* message;
+        const char* focus;
+    } cases[] = {
         { [](CMobData& m) { m.vnum = 3006; }, "That vnum is in use!", "vnumBox" },
         { [](CMobData& m) { m.group = 7; }, "Group out of range! (3000 to 3099, -1 or 0)", "groupBox" },
         { [](CMobData& m) { m.race.clear(); }, "You must select a race\nfor this mob!", "raceCombo" },
@@ -182,14 +191,16 @@ TEST_F(MobEditDlg, TriggerListAddsEditsDeletesAndMovesTriggers)
         ChooseText(Find<QComboBox>(modal, "typeCombo"), "random");
         TypeNumber(Find<CNumberBox>(modal, "vnumBox"), QStringLiteral("3005"));
         Find<QLineEdit>(modal, "phraseEdit")->setText(QStringLiteral("10"));
-    }, "okButton");
+    },
+        "okButton");
     Find<QAction>(dialog.get(), "triggerAddAction")->trigger();
     select(1);
     OnNextModal([](QWidget* modal) {
         EXPECT_EQ(Find<QComboBox>(modal, "typeCombo")->currentText(), QStringLiteral("greet"))
             << "a type in capitals still selects its entry";
         Find<QLineEdit>(modal, "phraseEdit")->setText(QStringLiteral("75"));
-    }, "okButton");
+    },
+        "okButton");
     Find<QAction>(dialog.get(), "triggerEditAction")->trigger();
     select(0);
     Find<QAction>(dialog.get(), "triggerDeleteAction")->trigger();

@@ -78,14 +78,16 @@ TEST_F(MobList, DeleteEditAndNewAreEachOneStepOnTheLinesRecord)
     ChooseLine(Lines(), "1\trat");
     OnNextModal([](QWidget* modal) {
         Find<QLineEdit>(modal, "nameEdit")->setText(QStringLiteral("big rat"));
-    }, "okButton");
+    },
+        "okButton");
     QTest::keyClick(Lines(), Qt::Key_Return);
     EXPECT_EQ(area->Doc().mobs[2].name, "big rat");
 
     OnNextModal([](QWidget* modal) {
         EXPECT_EQ(Find<CNumberBox>(modal, "vnumBox")->value(), 2) << "vnum 0 is never proposed";
         Find<QLineEdit>(modal, "nameEdit")->setText(QStringLiteral("cat"));
-    }, "okButton");
+    },
+        "okButton");
     Press("newButton");
     ASSERT_EQ(area->Doc().mobs.size(), 4u);
     EXPECT_EQ(area->Doc().mobs[3].vnum, 2);

@@ -38,7 +38,8 @@ TEST_F(MobParts, StoreNewEditAndDeleteWithTheirCaptions)
             EXPECT_EQ(Find<QComboBox>(modal, ("buyTypeCombo" + std::to_string(i)).c_str())->currentText(), QStringLiteral("nothing"));
         EXPECT_EQ(Find<CNumberBox>(modal, "openHourBox")->value(), 0);
         EXPECT_EQ(Find<CNumberBox>(modal, "closeHourBox")->value(), 23);
-    }, "cancelButton");
+    },
+        "cancelButton");
     Press("storeEditButton");
     EXPECT_EQ(Shop(Edited().shop), "0 0 0 0 0 100 100 0-23") << "cancelling the Shop Editor keeps the new shop";
     EXPECT_EQ(store->text(), QStringLiteral("Edit"));
@@ -50,7 +51,8 @@ TEST_F(MobParts, StoreNewEditAndDeleteWithTheirCaptions)
         TypeNumber(Find<CNumberBox>(modal, "closeHourBox"), QStringLiteral("24"));
         Click(modal, "okButton");
         TypeNumber(Find<CNumberBox>(modal, "closeHourBox"), QStringLiteral("22"));
-    }, "okButton");
+    },
+        "okButton");
     Press("storeEditButton");
     EXPECT_EQ(prompt.shown.size(), 1u) << "hour 24 is refused";
     EXPECT_EQ(Shop(Edited().shop), "0 5 0 0 0 105 100 0-22");
@@ -97,7 +99,8 @@ TEST_F(MobParts, MercenaryDataEditsClanRankSkillValuesAndOneMessagePerKind)
         text->setFocus();
         QTest::keyClicks(text, QStringLiteral("Hail!"));
         Find<QLineEdit>(modal, "clanEdit")->setText(QStringLiteral("wolves"));
-    }, "okButton");
+    },
+        "okButton");
     Press("mercDataButton");
     Press("okButton");
     const CMobData done = dialog->Result();
@@ -132,7 +135,8 @@ TEST_F(MobParts, TrainersAddDeleteChooseAndDropEntriesWithoutASkill)
         ChooseText(Find<QComboBox>(modal, "trainerSkillCombo"), "dodge");
         TypeNumber(Find<CNumberBox>(modal, "multBox"), QStringLiteral("40000"));
         Click(modal, "trainerAddButton"); // left without a skill
-    }, "okButton");
+    },
+        "okButton");
     Press("trainerButton");
     const CMobData& edited = Edited();
     EXPECT_EQ(edited.trainerClass, "bard") << "the class stays unless another is chosen";

@@ -43,7 +43,13 @@ protected:
 // Which type is shown and stored is checked in tests/rules/RecordRulesTest.cpp.
 TEST_F(MobprogDlg, OkWaitsForATypeAndTheStoredTextStaysUnlessAnotherIsPicked)
 {
-    const struct { const char* stored; const char* pick; const char* shown; bool ok; const char* kept; } cases[] = {
+    const struct {
+        const char* stored;
+        const char* pick;
+        const char* shown;
+        bool ok;
+        const char* kept;
+    } cases[] = {
         { "GREET", nullptr, "greet", true, "GREET" },
         { "GREET", "act", "act", true, "act" },
         { "nonesuch", nullptr, "", false, "nonesuch" },
@@ -63,7 +69,11 @@ TEST_F(MobprogDlg, OkWaitsForATypeAndTheStoredTextStaysUnlessAnotherIsPicked)
 
 TEST_F(MobprogDlg, OkRefusesVnumZeroAndTheNoteTellsOfProgramsOutsideTheArea)
 {
-    const struct { const char* typed; bool accepted; const char* note; } cases[] = {
+    const struct {
+        const char* typed;
+        bool accepted;
+        const char* note;
+    } cases[] = {
         { "0", false, "" },
         { "4200", true, "No mobprog 4200 in this area: it must be in another one." },
         { "32768", false, "No mobprog 32768 in this area: it must be in another one." },
@@ -91,7 +101,8 @@ TEST_F(MobprogDlg, EditTriggerGivesTheEditedTriggerOnOkOnly)
             EXPECT_EQ(modal->focusWidget(), Find<QWidget>(modal, "typeCombo"));
             TypeNumber(Find<CNumberBox>(modal, "vnumBox"), QStringLiteral("3000"));
             Find<QLineEdit>(modal, "phraseEdit")->setText(QStringLiteral("p\xE9 50"));
-        }, ok ? "okButton" : "cancelButton");
+        },
+            ok ? "okButton" : "cancelButton");
         EXPECT_EQ(CMobprogDlg::EditTrigger(nullptr, doc, trigger), ok);
         EXPECT_EQ(trigger.trigger, "GREET");
         EXPECT_EQ(trigger.vnum, ok ? 3000 : 0);

@@ -93,7 +93,9 @@ TEST_F(MobprogListDlg, OpensWithNothingChosenAndClosingUntouchedChangesNothing)
 
 TEST_F(MobprogListDlg, CodeReachesTheAreaAsOneStepWhenTheBuilderLeavesTheProgram)
 {
-    const struct { const char* leave; } cases[] = { { "line" }, { "new" }, { "escape" }, { "close" } };
+    const struct {
+        const char* leave;
+    } cases[] = { { "line" }, { "new" }, { "escape" }, { "close" } };
     for (const auto& c : cases) {
         SetUp();
         Open();
@@ -178,8 +180,7 @@ TEST_F(MobprogListDlg, LeavingRefusesVnumZeroAndDuplicatesWarnsOutsideTheAreaAnd
                 EXPECT_FALSE(editor.CanUndo()) << what;
             } else {
                 EXPECT_EQ(dialog->isVisible(), std::string(leave) != "escape") << what;
-                EXPECT_EQ(editor.UndoName(), std::string(leave) == "new" ? (c.vnum == 3001 ? "Create Mobprog 3002" : "Create Mobprog 3001")
-                                                                  : "Edit Mobprog " + std::to_string(c.vnum))
+                EXPECT_EQ(editor.UndoName(), std::string(leave) == "new" ? (c.vnum == 3001 ? "Create Mobprog 3002" : "Create Mobprog 3001") : "Edit Mobprog " + std::to_string(c.vnum))
                     << what;
             }
         }
@@ -210,7 +211,12 @@ TEST_F(MobprogListDlg, NewChoosesTheNewProgramAndPutsTheFocusInTheCodeOrSaysNoVn
 TEST_F(MobprogListDlg, DeleteAsksAboutTriggersThatStillNameTheProgramWithNoAsDefault)
 {
     using B = QMessageBox::StandardButton;
-    const struct { const char* line; B answer; const char* title; const char* question; } cases[] = {
+    const struct {
+        const char* line;
+        B answer;
+        const char* title;
+        const char* question;
+    } cases[] = {
         { "3000", B::No, "Warning!", "2 triggers of mobs 3005, 3006 call mobprog 3000. Delete it anyway?" },
         { "3000", B::Yes, "Warning!", "2 triggers of mobs 3005, 3006 call mobprog 3000. Delete it anyway?" },
         { "999", B::Yes, "Attention!", "Attention! This action is irreversable! \nDo you wish to continue?" },

@@ -47,8 +47,14 @@ TEST_F(ObjectEditDlg, EachValueKindShowsItsSlotAndCommitsOnlyWhatTheBuilderChang
     using Action = std::function<void()>;
     const Action none = [] {};
     const struct {
-        const char* type; int slot; int32_t number; const char* text;
-        const char* shown; Action act; int32_t committed; const char* committedText;
+        const char* type;
+        int slot;
+        int32_t number;
+        const char* text;
+        const char* shown;
+        Action act;
+        int32_t committed;
+        const char* committedText;
     } cases[] = {
         // The value rules are checked in tests/rules/ObjectRulesTest.cpp; here one row per control.
         { "weapon", 0, 0, "sword", "choice[sword]", [this] { Choose("valueChoiceCombo", "dagger"); }, 0, "dagger" },
@@ -155,7 +161,12 @@ TEST_F(ObjectEditDlg, OkShowsTheRefusalAndFocusesTheFieldRefused)
 {
     CObjData untyped = Object("light");
     untyped.itemType = 77;
-    const struct { std::function<void()> act; CObjData obj; const char* message; const char* focus; } cases[] = {
+    const struct {
+        std::function<void()> act;
+        CObjData obj;
+        const char* message;
+        const char* focus;
+    } cases[] = {
         { [this] { Type("vnumBox", "40000"); }, Object("light"), "Please enter an integer between 0 and 32767.", "vnumBox" },
         { [this] { Type("levelBox", "40000"); }, Object("light"), "Please enter an integer between -32768 and 32767.", "levelBox" },
         { [this] { Press("value1Button"); Type("valueNumberBox", "5000"); }, Object("gadget"), "Please enter an integer between 0 and 4095.", "valueNumberBox" },

@@ -57,11 +57,13 @@ TEST_F(ObjectListDlg, NewProposesTheLowestFreeVnumAboveZeroAndAddsOneStep)
             EXPECT_EQ(Find<CNumberBox>(edit, "vnumBox")->value(), 2) << "limbo declares 0 99: #0 would end the section";
             Find<QLineEdit>(edit, "nameEdit")->setText(QStringLiteral("two"));
             ChooseText(Find<QComboBox>(edit, "typeCombo"), "light");
-        }, "okButton");
+        },
+            "okButton");
         Click(list, "newButton");
         EXPECT_EQ(ListLines(List(list)), "1\tone|2\ttwo|3\tthree");
         EXPECT_EQ(List(list)->selectedItems().size(), 0) << "a refill chooses nothing";
-    }, "closeButton");
+    },
+        "closeButton");
     CObjectListDlg(area->Editor()).exec();
     ASSERT_EQ(area->Doc().objects.size(), 3u);
     EXPECT_EQ(area->Editor().UndoName(), "Create Object 2");
@@ -88,7 +90,8 @@ TEST_F(ObjectListDlg, EditAndDeleteTakeTheRecordTheLineCarries)
         ChooseLine(List(list), "7\tseventh");
         OnNextModal([](QWidget* edit) { Find<QLineEdit>(edit, "shortDescEdit")->setText(QStringLiteral("edited")); }, "okButton");
         Click(list, "editButton");
-    }, "closeButton");
+    },
+        "closeButton");
     CObjectListDlg(area->Editor()).exec();
     ASSERT_EQ(area->Doc().objects.size(), 2u);
     EXPECT_EQ(area->Doc().objects[0].name + " " + area->Doc().objects[1].name, "first seventh")

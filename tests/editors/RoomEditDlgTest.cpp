@@ -72,7 +72,8 @@ TEST_F(RoomEditDlg, EditRoomWritesEveryFieldBackOnOkOnly)
         OnNextModal([](QWidget* modal) {
             Find<QAction>(modal, "pasteRoomAction")->trigger();
             Find<QLineEdit>(modal, "exitKeywordEdit")->setText(QStringLiteral("arch"));
-        }, button);
+        },
+            button);
         EXPECT_EQ(CRoomEditDlg::EditRoom(nullptr, doc, doc.rooms[0]), button[0] == 'o');
         EXPECT_EQ(doc.rooms[0].name, button[0] == 'o' ? "Other" : "Room 3001") << "Cancel leaves the room alone";
     }
@@ -133,7 +134,9 @@ TEST_F(RoomEditDlg, OkKeepsTheNoBreakSpaceOfEveryDescription)
 {
     CRoomData& room = doc.rooms[0];
     room.description = "A\xA0sign.\n";
-    room.exits[DirNorth].description = "Far\xA0" "away.";
+    room.exits[DirNorth].description =
+        "Far\xA0"
+        "away.";
     room.extraDescs[1].description = "Old\xA0stone.";
     Open();
     auto* keyword = W<QComboBox>("extraKeywordCombo");
@@ -146,7 +149,10 @@ TEST_F(RoomEditDlg, OkKeepsTheNoBreakSpaceOfEveryDescription)
     Press("okButton");
     EXPECT_TRUE(prompt.shown.empty()) << "nothing is refused";
     EXPECT_EQ(Edited().description, "A\xA0sign.\n") << "room";
-    EXPECT_EQ(Edited().exits[DirNorth].description, "Far\xA0" "away.") << "exit";
+    EXPECT_EQ(Edited().exits[DirNorth].description,
+        "Far\xA0"
+        "away.")
+        << "exit";
     EXPECT_EQ(Extras(), "Plaque=Gold letters.;altar=Old\xA0stone.!;") << "an extra description edited in its box";
 }
 
@@ -170,7 +176,8 @@ TEST_F(RoomEditDlg, ResetListRewritesTheVnumMovesAddsEditsAndDeletes)
         auto* type = Find<QComboBox>(modal, "typeCombo");
         type->setCurrentIndex(type->findText(QStringLiteral("Mob to room")));
         TypeNumber(Find<CNumberBox>(modal, "firstVnumBox"), QStringLiteral("3006"));
-    }, "okButton");
+    },
+        "okButton");
     Find<QAction>(dialog.get(), "resetAddAction")->trigger();
     OnNextModal([](QWidget* modal) { Find<CNumberBox>(modal, "maxBox")->setValue(9); }, "okButton");
     auto* list = W<QTreeWidget>("resetList");
@@ -186,7 +193,11 @@ TEST_F(RoomEditDlg, ResetListRewritesTheVnumMovesAddsEditsAndDeletes)
 
 TEST_F(RoomEditDlg, OkRefusesABadNumberWithItsMessageAndFocusesItsBox)
 {
-    const struct { const char* box; const char* typed; const char* message; } cases[] = {
+    const struct {
+        const char* box;
+        const char* typed;
+        const char* message;
+    } cases[] = {
         // The vnum's rules are checked in tests/rules/RecordRulesTest.cpp.
         { "vnumBox", "3002", "That vnum is in use!" },
         { "manaRateBox", "40000", "Please enter an integer between 0 and 32767." },

@@ -25,9 +25,16 @@ protected:
 TEST_F(RoomListDlg, LinesSortAsTextWithRoomsOffTheMapLastAndEditGivesTheRoom)
 {
     // row chosen (-1 none), Down pressed, button or key, result, room given
-    const struct { int row; bool down; const char* button; int result; int room; } cases[] = {
+    const struct {
+        int row;
+        bool down;
+        const char* button;
+        int result;
+        int room;
+    } cases[] = {
         { 3, false, "editButton", QDialog::Accepted, 2 }, { -1, false, "editButton", QDialog::Accepted, -1 },
-        { 0, false, nullptr, QDialog::Rejected, -1 }, { -1, true, "editButton", QDialog::Accepted, 1 } };
+        { 0, false, nullptr, QDialog::Rejected, -1 }, { -1, true, "editButton", QDialog::Accepted, 1 }
+    };
     for (const auto& c : cases) {
         CAreaEditor editor(doc);
         CRoomListDlg dialog(editor);

@@ -14,11 +14,16 @@
 
 namespace {
 
-enum Arrival { None, North, East, South, West };
+enum Arrival { None,
+    North,
+    East,
+    South,
+    West };
 
 // A room of the reference layout, which works in pixels as the description does.
 struct RefRoom : CRoomData {
-    RefRoom(const CRoomData& room) : CRoomData(room) { }
+    RefRoom(const CRoomData& room)
+        : CRoomData(room) { }
     int x = 0, y = 0;
 };
 
@@ -27,7 +32,9 @@ struct RefRoom : CRoomData {
 class CReferenceLayout {
 public:
     CReferenceLayout(const CTolvexDoc& doc, int cell)
-        : rooms(doc.rooms.begin(), doc.rooms.end()), c(cell), to(doc.rooms.size())
+        : rooms(doc.rooms.begin(), doc.rooms.end())
+        , c(cell)
+        , to(doc.rooms.size())
     {
         for (size_t r = 0; r < rooms.size(); ++r) {
             rooms[r].x = rooms[r].y = rooms[r].level = 0;
@@ -76,8 +83,10 @@ private:
         collisions += hit;
         for (RefRoom& s : rooms)
             if (hit && !s.unplaced && s.level == level) {
-                s.y += a == North && s.y <= y ? -4 * c : a == South && s.y >= y ? 4 * c : 0;
-                s.x += a == West && s.x <= x ? -4 * c : a == East && s.x >= x ? 4 * c : 0;
+                s.y += a == North && s.y <= y ? -4 * c : a == South && s.y >= y ? 4 * c
+                                                                                : 0;
+                s.x += a == West && s.x <= x ? -4 * c : a == East && s.x >= x ? 4 * c
+                                                                              : 0;
             }
         rooms[r].x = x;
         rooms[r].y = y;
@@ -98,7 +107,9 @@ private:
     std::vector<std::array<int, DirectionCount>> to; // room index each exit leads to, or -1
 };
 
-enum Shape { Tangle, NoisyGrid, Tree };
+enum Shape { Tangle,
+    NoisyGrid,
+    Tree };
 
 // A random area of one shape, with up/down exits, duplicate vnums, exits to
 // missing rooms, self exits and a few negative vnums.
@@ -110,7 +121,8 @@ void FillRandomArea(CTolvexDoc& doc, Shape shape, int count, std::mt19937& rng)
     auto odd = [&](int i) { const int kind = pick(3); return kind == 0 ? 99999 : vnum(kind == 1 ? i : pick(count)); };
     doc.rooms.assign(count, CRoomData());
     for (int i = 0; i < count; ++i)
-        doc.rooms[i].vnum = i > 0 && chance(0.04) ? vnum(pick(i)) : chance(0.02) ? -1000 - i : 1000 + i;
+        doc.rooms[i].vnum = i > 0 && chance(0.04) ? vnum(pick(i)) : chance(0.02) ? -1000 - i
+                                                                                 : 1000 + i;
     const double density = 0.2 + 0.5 * std::uniform_real_distribution<double>(0, 1)(rng);
     const int width = std::max(2, static_cast<int>(std::sqrt(count / 2.0))), layer = width * width;
     static const int step[DirectionCount] = { -1, 1, 1, -1, 1, -1 };
@@ -127,7 +139,8 @@ void FillRandomArea(CTolvexDoc& doc, Shape shape, int count, std::mt19937& rng)
             const int cy = i % layer / width + (d == DirNorth || d == DirSouth ? step[d] : 0);
             const int t = (i / layer + (d >= DirUp ? step[d] : 0)) * layer + cy * width + cx;
             const bool inside = cx >= 0 && cx < width && cy >= 0 && cy < width && t >= 0 && t < count;
-            exits[d].toVnum = chance(0.12) ? odd(i) : inside ? vnum(t) : exits[d].toVnum;
+            exits[d].toVnum = chance(0.12) ? odd(i) : inside ? vnum(t)
+                                                             : exits[d].toVnum;
         }
         // A recent parent with a free side, mostly; now and then a side is
         // taken over and cuts a branch off.
@@ -181,7 +194,8 @@ TEST(RoomLayout, MatchesTheStraightforwardLayoutOnRandomAreas)
             CTolvexDoc doc(tables);
             std::mt19937 rng(seed);
             const int count = 1 + static_cast<int>(sizes() % 300);
-            const int c = seed % 3 == 0 ? 1 : seed % 3 == 1 ? 3 : 12;
+            const int c = seed % 3 == 0 ? 1 : seed % 3 == 1 ? 3
+                                                            : 12;
             FillRandomArea(doc, shape, count, rng);
             for (CRoomData& r : doc.rooms) // leftovers of an earlier layout must not survive
                 std::tie(r.gridX, r.gridY, r.level, r.unplaced) = std::tuple(99, 99, 99, false);

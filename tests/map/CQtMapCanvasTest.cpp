@@ -16,7 +16,12 @@ TEST(QtMapCanvas, ShapesCoverExactlyTheirCellsAndAreNotBlendedIntoTheBackground)
 {
     // What is drawn in red on white, the rectangle it must cover exactly (if
     // that is fixed), and a point it must fill.
-    struct Case { const char* what; std::function<void(IMapCanvas&)> draw; std::optional<QRect> painted; QPoint inside; };
+    struct Case {
+        const char* what;
+        std::function<void(IMapCanvas&)> draw;
+        std::optional<QRect> painted;
+        QPoint inside;
+    };
     const Case cases[] = {
         { "fill without its right column and bottom row", [](IMapCanvas& c) { c.FillRect(2, 3, 6, 8, Red); },
             QRect(2, 3, 4, 5), QPoint(2, 3) },

@@ -31,7 +31,8 @@ TEST_F(MapKeys, ArrowsAndPagesWalkTheExitsAndEnterOpensTheRoom)
         EXPECT_EQ(view->ShownLevel(), Room(vnum).level) << "the window follows the room's level";
     }
     bool opened = false;
-    OnNextModal(timers, [&](QWidget* modal) { opened = modal->objectName() == QStringLiteral("roomEditDialog"); }, "cancelButton");
+    OnNextModal(
+        timers, [&](QWidget* modal) { opened = modal->objectName() == QStringLiteral("roomEditDialog"); }, "cancelButton");
     Press(Qt::Key_Return);
     EXPECT_TRUE(opened);
 }
@@ -39,7 +40,8 @@ TEST_F(MapKeys, ArrowsAndPagesWalkTheExitsAndEnterOpensTheRoom)
 TEST_F(MapKeys, RenumberingARoomTakesTheExitsThatLedToItInOneStep)
 {
     view->SetSelection(RoomIndex(101));
-    OnNextModal(timers, [](QWidget* modal) { TypeNumber(Find<CNumberBox>(modal, "vnumBox"), QStringLiteral("150")); }, "okButton");
+    OnNextModal(
+        timers, [](QWidget* modal) { TypeNumber(Find<CNumberBox>(modal, "vnumBox"), QStringLiteral("150")); }, "okButton");
     Frame()->UpdateActions();
     Action(Command::RoomsEdit)->trigger();
     ASSERT_NE(RoomIndex(150), -1);
@@ -66,8 +68,13 @@ TEST_F(MapKeys, CreatingUpOrDownShowsTheNewRoomsLevel)
 
 TEST_F(MapKeys, GoToRoomFindsByVnumOrNameAndSaysWhenTheRoomIsOffTheMap)
 {
-    const struct { const char* typed; int vnum; size_t messages; } cases[] = {
-        { "105", 105, 0 }, { "garden", 103, 0 }, { "nowhere", 103, 1 } };
+    const struct {
+        const char* typed;
+        int vnum;
+        size_t messages;
+    } cases[] = {
+        { "105", 105, 0 }, { "garden", 103, 0 }, { "nowhere", 103, 1 }
+    };
     for (const auto& c : cases) {
         OnNextModal(timers, [&](QWidget* modal) {
             auto* input = qobject_cast<QInputDialog*>(modal);

@@ -39,7 +39,8 @@ TEST_F(MapRoomEditing, NewRoomTakesTheLowestFreeVnumUnlessCancelledOrNoneIsFree)
     CAreaCommands(*view).RoomsNew();
     EXPECT_EQ(doc->rooms.size(), 8u) << "a cancelled room is discarded";
     EXPECT_FALSE(view->Document().IsModified());
-    OnNextModal(timers, [](QWidget* dialog) { Find<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("The Shed")); }, "okButton");
+    OnNextModal(
+        timers, [](QWidget* dialog) { Find<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("The Shed")); }, "okButton");
     CAreaCommands(*view).RoomsNew();
     ASSERT_EQ(doc->rooms.size(), 9u);
     EXPECT_EQ(doc->rooms.back().vnum, 108);

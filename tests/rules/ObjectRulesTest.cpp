@@ -29,10 +29,14 @@ protected:
 TEST_F(ObjectRules, ValueSlotsShowAndCommitByKind)
 {
     const struct {
-        const char* type; int slot; int32_t number; const char* text;
+        const char* type;
+        int slot;
+        int32_t number;
+        const char* text;
         const char* shown; // the choice shown, "-" for none
         const char* pick; // the choice committed, or nullptr
-        int32_t committed; const char* committedText;
+        int32_t committed;
+        const char* committedText;
     } cases[] = {
         // L: names; a name no entry has shows nothing and stays.
         { "weapon", 0, 0, "sword", "sword", "dagger", 0, "dagger" },
@@ -93,7 +97,12 @@ TEST_F(ObjectRules, OkRefusesInOrder)
         return obj;
     };
     using F = CObjectEditState::Field;
-    const struct { CObjData obj; int lower; F field; const char* message; } cases[] = {
+    const struct {
+        CObjData obj;
+        int lower;
+        F field;
+        const char* message;
+    } cases[] = {
         { withVnum(2999), 3000, F::Vnum, "VNum out or range! (3000 to 3099)" },
         { withVnum(3100), 3000, F::Vnum, "VNum out or range! (3000 to 3099)" },
         // Vnum 0 ends the objects section in the file, even where the range starts at 0.

@@ -29,7 +29,11 @@ std::string Args(const CResetData& r)
 
 TEST_F(RecordRules, MobOkRefusesInOrder)
 {
-    const struct { std::function<void(CMobData&)> set; const char* message; MobField field; } cases[] = {
+    const struct {
+        std::function<void(CMobData&)> set;
+        const char* message;
+        MobField field;
+    } cases[] = {
         { [](CMobData& m) { m.vnum = 2999; m.name.clear(); }, "VNum out or range! (3000 to 3099)", MobField::Vnum },
         { [](CMobData& m) { m.vnum = 3006; m.group = 7; }, "That vnum is in use!", MobField::Vnum },
         { [](CMobData& m) { m.group = 7; m.race.clear(); }, "Group out of range! (3000 to 3099, -1 or 0)", MobField::Group },
@@ -75,8 +79,15 @@ TEST_F(RecordRules, MobRaceLevelStatsAndFinish)
     EXPECT_EQ(done.mercSkills[0].skill, "dodge");
 
     // level, hit dice, armour, damage dice; "-" when there is no row
-    const struct { int level; const char* expected; } levels[] = {
-        { 1, "2d6+10 90 1d4+0" }, { 30, "6d12+853 -90 4d6+8" }, { 60, "50d10+9500 -300 8d6+28" }, { 61, "-" }, { 0, "-" },
+    const struct {
+        int level;
+        const char* expected;
+    } levels[] = {
+        { 1, "2d6+10 90 1d4+0" },
+        { 30, "6d12+853 -90 4d6+8" },
+        { 60, "50d10+9500 -300 8d6+28" },
+        { 61, "-" },
+        { 0, "-" },
     };
     for (const auto& c : levels) {
         state.mob.level = c.level;
@@ -88,7 +99,8 @@ TEST_F(RecordRules, MobRaceLevelStatsAndFinish)
         }
         const CMobData& m = state.mob;
         EXPECT_EQ(Format("%id%i+%i %i %id%i+%i", { m.hitDice[0], m.hitDice[1], m.hitDice[2], m.ac[0], m.damDice[0], m.damDice[1], m.damDice[2] }),
-            c.expected) << c.level;
+            c.expected)
+            << c.level;
         EXPECT_TRUE(m.ac[1] == m.ac[0] && m.ac[2] == m.ac[0] && m.ac[3] == m.ac[0]) << c.level << ": one armour for all four";
     }
 }
@@ -102,7 +114,11 @@ TEST_F(RecordRules, MobPasteKeepsWhatTheDialectCannotWrite)
     source.triggers = { { "greet", 3000, "100" } };
     source.mercMessages.resize(9, "extra");
     // dialect, mobprog setting, what the pasted mob then holds
-    const struct { MudType mudType; int mobprog; const char* expected; } cases[] = {
+    const struct {
+        MudType mudType;
+        int mobprog;
+        const char* expected;
+    } cases[] = {
         { MudType::Quendar, 1, "3006 rats 3 6 dodge greet" },
         { MudType::RomOlc, 1, "3006 guild 2 6 kick greet" },
         { MudType::Quendar, 0, "3006 rats 3 6 dodge speech" },
@@ -116,8 +132,7 @@ TEST_F(RecordRules, MobPasteKeepsWhatTheDialectCannotWrite)
         CMobEditState state = MobState(target);
         state.ApplyPaste(source);
         const CMobData& m = state.mob;
-        EXPECT_EQ(Format("%d %s %d %d %s %s", { m.vnum, m.clan, m.rank, static_cast<int>(m.mercMessages.size()), m.mercSkills.at(0).skill,
-                      m.triggers.at(0).trigger }),
+        EXPECT_EQ(Format("%d %s %d %d %s %s", { m.vnum, m.clan, m.rank, static_cast<int>(m.mercMessages.size()), m.mercSkills.at(0).skill, m.triggers.at(0).trigger }),
             c.expected);
         EXPECT_EQ(m.trainerClass, "mage") << "trainer data never travels";
         EXPECT_EQ(m.name, "baker");
@@ -127,7 +142,12 @@ TEST_F(RecordRules, MobPasteKeepsWhatTheDialectCannotWrite)
 TEST_F(RecordRules, TriggerTypeIsFoundIgnoringCaseAndKeptUnlessAnotherIsChosen)
 {
     doc.mobprogs = { { 3000, "say hi\r\n" } };
-    const struct { const char* stored; const char* pick; const char* shown; const char* kept; } cases[] = {
+    const struct {
+        const char* stored;
+        const char* pick;
+        const char* shown;
+        const char* kept;
+    } cases[] = {
         { "GREET", nullptr, "greet", "GREET" },
         { "Speech", "speech", "speech", "Speech" },
         { "GREET", "act", "act", "act" },
@@ -154,7 +174,12 @@ TEST_F(RecordRules, TriggerTypeIsFoundIgnoringCaseAndKeptUnlessAnotherIsChosen)
 
 TEST_F(RecordRules, MobprogListProposesFreeVnumsAndAsksAboutOrphanedTriggers)
 {
-    const struct { int lower; int upper; std::vector<int> taken; int expected; } cases[] = {
+    const struct {
+        int lower;
+        int upper;
+        std::vector<int> taken;
+        int expected;
+    } cases[] = {
         { 3000, 3099, { 3002, 3000, 999 }, 3001 },
         { 0, 10, { 1, 2 }, 3 },
         { 0, 0, {}, -1 },
@@ -205,9 +230,15 @@ TEST_F(RecordRules, RoomVnumIsCheckedAndTheResetsFollowIt)
     room.resets = { { 'M', 3005, 1, 3001, 1 }, { 'E', 3010, 1, 16, 1 }, { 'D', 3001, 1, 1, 0 }, { 'P', 3011, 1, 3001, 1 },
         { 'O', 3010, 0, 3001, 0 }, { 'R', 3001, 2, 0, 0 } };
     CRoomEditState state(room, doc.lowerVnum, doc.upperVnum, 0);
-    const struct { int vnum; const char* message; } cases[] = {
-        { 2999, "VNum out or range! (3000 to 3099)" }, { 3100, "VNum out or range! (3000 to 3099)" },
-        { 3002, "That vnum is in use!" }, { 3001, "" }, { 3040, "" },
+    const struct {
+        int vnum;
+        const char* message;
+    } cases[] = {
+        { 2999, "VNum out or range! (3000 to 3099)" },
+        { 3100, "VNum out or range! (3000 to 3099)" },
+        { 3002, "That vnum is in use!" },
+        { 3001, "" },
+        { 3040, "" },
     };
     for (const auto& c : cases) {
         state.SetVnum(c.vnum);
@@ -222,7 +253,12 @@ TEST_F(RecordRules, RoomVnumIsCheckedAndTheResetsFollowIt)
 
 TEST_F(RecordRules, ResetKindsStoreTheirArgumentsFromTheirDefaults)
 {
-    const struct { char kind; int first, second, max, min, list, door; const char* defaults; const char* stored; } cases[] = {
+    const struct {
+        char kind;
+        int first, second, max, min, list, door;
+        const char* defaults;
+        const char* stored;
+    } cases[] = {
         { 'M', 3005, 0, 1, 1, 0, 0, "0 1 1", "M 3005 1 3001 1" },
         { 'O', 3010, 0, 7, 7, 0, 0, "0 0 0", "O 3010 0 3001 0" },
         { 'P', 3010, 3011, 2, 3, 0, 0, "0 1 1", "P 3010 2 3011 3" },

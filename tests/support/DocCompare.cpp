@@ -25,7 +25,8 @@ std::string WrapInsensitive(const std::string& text)
 
 class CComparer {
 public:
-    explicit CComparer(bool rewrapped) : rewrapped(rewrapped) {}
+    explicit CComparer(bool rewrapped)
+        : rewrapped(rewrapped) { }
 
     template <typename T>
     void Same(const std::string& path, const T& a, const T& b)
@@ -94,8 +95,7 @@ public:
         SAME(vnum), SAME(name), SAME(shortDesc), SAME(longDesc), SAME(material), SAME(itemType);
         SAME(extraFlags), SAME(wearFlags), SAME(values), SAME(level), SAME(weight), SAME(cost), SAME(condition);
         EACH(valueTexts, Text(p, a, b, true));
-        EACH(affects, (Same(p + ".where", a.where, b.where), Same(p + ".location", a.location, b.location),
-                          Same(p + ".modifier", a.modifier, b.modifier), Same(p + ".bits", a.bits, b.bits)));
+        EACH(affects, (Same(p + ".where", a.where, b.where), Same(p + ".location", a.location, b.location), Same(p + ".modifier", a.modifier, b.modifier), Same(p + ".bits", a.bits, b.bits)));
         EACH(extraDescs, Extra(p, a, b));
         EACH(trainStops, (SAME(room), SAME(flags), SAME(time), SAME(arrivalMessage), SAME(leaveMessage)));
     }

@@ -29,9 +29,16 @@ CRoomData SampleRoom()
 
 TEST(RecordWriter, TextLengthTakesOneThreeOrSevenBytesAndReadsBack)
 {
-    const struct { size_t length; Bytes prefix; } cases[] = {
-        { 0, { 0x00 } }, { 254, { 0xFE } }, { 255, { 0xFF, 0xFF, 0x00 } }, { 65533, { 0xFF, 0xFD, 0xFF } },
-        { 65534, { 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00 } }, { 70000, { 0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00 } },
+    const struct {
+        size_t length;
+        Bytes prefix;
+    } cases[] = {
+        { 0, { 0x00 } },
+        { 254, { 0xFE } },
+        { 255, { 0xFF, 0xFF, 0x00 } },
+        { 65533, { 0xFF, 0xFD, 0xFF } },
+        { 65534, { 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00 } },
+        { 70000, { 0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00 } },
     };
     for (const auto& c : cases) {
         CRecordWriter out;
@@ -61,12 +68,12 @@ TEST(RecordReader, FailedReadsLeaveTheirTargetAndStayFailed)
 TEST(RoomRecord, CopiedRoomHasTheExactBytesAndPastesOverTheRoomFields)
 {
     Bytes expected;
-    Append(expected, { 0xFE }, std::string(254, 'c'));               // clan
-    Append(expected, { 0xFF, 0xFF, 0x00 }, std::string(255, 'd'));   // description
-    Append(expected, { 1, 0, 0, 0, 2, 'a', 'b', 1, 'c' });           // one extra description
+    Append(expected, { 0xFE }, std::string(254, 'c')); // clan
+    Append(expected, { 0xFF, 0xFF, 0x00 }, std::string(255, 'd')); // description
+    Append(expected, { 1, 0, 0, 0, 2, 'a', 'b', 1, 'c' }); // one extra description
     Append(expected, { 100, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0, 2 }, "Zo"); // heal, mana -2, no name, owner
     Append(expected, { 1, 0, 0, 0, 'M', 0xBD, 0x0B, 0, 0, 1, 0, 0, 0, 0xB9, 0x0B, 0, 0, 0x02, 0x01, 0, 0 }); // one reset
-    Append(expected, { 0x01, 0, 0, 0x80, 7, 0, 0, 0 });             // flags, sector
+    Append(expected, { 0x01, 0, 0, 0x80, 7, 0, 0, 0 }); // flags, sector
     Bytes bytes = WriteRoomRecord(SampleRoom());
     EXPECT_EQ(bytes, expected);
 
@@ -76,9 +83,11 @@ TEST(RoomRecord, CopiedRoomHasTheExactBytesAndPastesOverTheRoomFields)
     bytes.resize(bytes.size() + 4096, 0); // the clipboard block may be longer
     ASSERT_TRUE(ReadRoomRecord(bytes, target));
     EXPECT_TRUE(target.vnum == 4000 && target.exits[DirEast].toVnum == 4001 && target.exits[DirNorth].toVnum == 0
-        && target.gridX == 3 && !target.unplaced) << "vnum, exits and place must stay";
+        && target.gridX == 3 && !target.unplaced)
+        << "vnum, exits and place must stay";
     EXPECT_TRUE(target.extraDescs.size() == 1 && target.resets.size() == 1 && target.resets[0].arg4 == 258
-        && target.roomFlags == 0x80000001u && target.manaRate == -2) << "the fields must arrive, the lists replaced";
+        && target.roomFlags == 0x80000001u && target.manaRate == -2)
+        << "the fields must arrive, the lists replaced";
 }
 
 TEST(RoomRecord, IncompleteRecordChangesNothing)
@@ -89,7 +98,10 @@ TEST(RoomRecord, IncompleteRecordChangesNothing)
     Bytes garbledCount = whole;
     garbledCount[254 + 1 + 255 + 3] = 0x7F; // extra descriptions: 127 instead of 1
 
-    const struct { const char* what; Bytes bytes; } cases[] = {
+    const struct {
+        const char* what;
+        Bytes bytes;
+    } cases[] = {
         { "cut in the middle of the second reset", Bytes(whole.begin(), whole.end() - 8 - 17 + 5) },
         { "cut before the sector", Bytes(whole.begin(), whole.end() - 1) },
         { "cut inside the first text", Bytes(whole.begin(), whole.begin() + 100) },

@@ -58,12 +58,15 @@ TEST(ReadWord, NumericModeStopsAtTheFirstNonDigit)
 
 TEST(ReadFlags, LettersAreOredAndDecimalPartsAreNumbers)
 {
-    const struct { const char* text; uint32_t flags; } cases[] = {
+    const struct {
+        const char* text;
+        uint32_t flags;
+    } cases[] = {
         { "0", 0 },
         { "AB", 3 },
         { "A|B", 3 },
-        { "AA", 1 },           // letters are a set, not a sum
-        { "5", 5 },            // decimal flag fields as ROM's saver writes them
+        { "AA", 1 }, // letters are a set, not a sum
+        { "5", 5 }, // decimal flag fields as ROM's saver writes them
         { "1|2|8", 11 },
         { "AB|16", 19 },
         { "-1", 0xFFFFFFFFu },

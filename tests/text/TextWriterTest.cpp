@@ -25,7 +25,10 @@ TEST(CleanText, DropsTildesAndCarriageReturnsOnly)
 
 TEST(FormatDescription, ChangesBlanksOnlyAndNeverALetter)
 {
-    const struct { const char* in; const char* out; } cases[] = {
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {
         { "the road. it ends", "the road. it ends\n\r" },
         { "", "\n\r" },
         { "he said \"stop.\" then left", "he said \"stop.\" then left\n\r" },
@@ -44,7 +47,10 @@ TEST(FormatDescription, ChangesBlanksOnlyAndNeverALetter)
 
 TEST(FirstOwnLayoutLine, FindsIndentsInnerEmptyLinesAndThreeSpaces)
 {
-    const struct { const char* text; int line; } cases[] = {
+    const struct {
+        const char* text;
+        int line;
+    } cases[] = {
         { "one line of text", -1 },
         { "two\nplain lines\n", -1 },
         { "ends with empty lines\n\n\n", -1 },
