@@ -10,7 +10,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6
-          libgl-dev xvfb xauth clang libclang-rt-dev)
+          libgl-dev xvfb xauth clang libclang-rt-dev clang-format git)
 
 install_missing() {
     local missing=()
@@ -45,6 +45,11 @@ run_editor() {
 
 run_tests() {
     bash tools/check-layers.sh
+    # The code is written in the style .clang-format describes; a file that
+    # drifts from it fails the run before anything is built.
+    git ls-files -z 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h' 'fuzz/*.cpp' 'fuzz/*.h' \
+        | xargs -0 clang-format --dry-run --Werror
+    echo "format: ok"
     # One build serves every test, so that the whole run fits a small
     # machine: clang with warnings as errors, AddressSanitizer and
     # UndefinedBehaviorSanitizer over the core, the GUI and their tests, the
