@@ -148,10 +148,3 @@ TEST_F(AreaCheckTest, MissingVnumsOutsideTheRangeAreNoErrors)
     const std::vector<CFinding> findings = CheckArea(*doc, { 9001 });
     EXPECT_EQ(CountFindings(findings, Severity::Error), 0) << Describe(findings);
 }
-
-TEST_F(AreaCheckTest, AProgramOfAnotherOpenAreaSatisfiesATriggerOutsideTheRange)
-{
-    doc->mobs[0].triggers[0].vnum = 9001;
-    EXPECT_TRUE(Has(CheckArea(*doc), Severity::Warning, RecordKind::Mob, 100, "mobprog 9001, which is not in this area"));
-    EXPECT_TRUE(CheckArea(*doc, { 9000, 9001 }).empty());
-}

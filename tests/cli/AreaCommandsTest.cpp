@@ -141,18 +141,14 @@ TEST(DumpCommand, WritesEveryFieldAsJsonWithLatin1Bytes)
         EXPECT_NE(r.out.find(expected), std::string::npos) << "missing " << expected;
 }
 
-TEST(ConvertCommand, WritesTheChosenDialectAndReadsBackTheSame)
+// The headers each dialect writes are the rom-area-header golden files.
+TEST(ConvertCommand, ThroughAnotherDialectAndBackTheAreaReadsTheSame)
 {
     CScratchDir dir;
     const std::string in = dir.Write("in.are", Area);
     const std::string out = dir.Path("out.are");
     ASSERT_EQ(RunCli({ "convert", "--config", Config, "--dialect", "quendar", in, out }).status, 0);
-    const std::string quendar = ReadWholeFile(out);
-    EXPECT_EQ(quendar.rfind("#AREADATA\nName Small~\nBuilders None~\nVNUMs 100 199\nCredits Nobody~\nSecurity 9\nNivelMax 0\n", 0), 0u);
-    EXPECT_NE(quendar.find("O 0 3000 0 9999\nS\n"), std::string::npos) << "the reset of another area is kept";
-
     ASSERT_EQ(RunCli({ "convert", "--config", Config, "--dialect", "romdefault", out, dir.Path("back.are") }).status, 0);
-    EXPECT_EQ(ReadWholeFile(dir.Path("back.are")).rfind("#AREA\nout.are~\nSmall~\n", 0), 0u);
     EXPECT_EQ(RunCli({ "dump", "--config", Config, in }).out, RunCli({ "dump", "--config", Config, dir.Path("back.are") }).out);
 
     EXPECT_EQ(RunCli({ "convert", "--config", Config, "--dialect", "diku", in, out }).status, 2);

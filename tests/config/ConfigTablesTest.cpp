@@ -3,29 +3,11 @@
 
 #include <gtest/gtest.h>
 
-TEST(FlagLetterBit, LettersMapToTheirBitsAndEverythingElseToNothing)
+// Which letter is which bit: FlagsToLetters' round trip in TextWriterTest.
+TEST(FlagLetterBit, EverythingButTheLettersIsNoBit)
 {
-    const struct {
-        unsigned char c;
-        uint32_t bit;
-    } cases[] = {
-        { 'A', 1u },
-        { 'B', 2u },
-        { 'Z', 0x02000000u },
-        { 'a', 0x04000000u },
-        { 'b', 0x08000000u },
-        { 'f', 0x80000000u },
-        { 'g', 0 },
-        { 'z', 0 },
-        { '0', 0 },
-        { ' ', 0 },
-        { '|', 0 },
-        { 0xC1, 0 },
-        { '@', 0 },
-        { '[', 0 },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FlagLetterBit(c.c), c.bit) << "letter '" << c.c << "'";
+    for (const unsigned char c : std::string("gz0 |\xC1@["))
+        EXPECT_EQ(FlagLetterBit(c), 0u) << "letter '" << c << "'";
 }
 
 namespace {

@@ -73,10 +73,7 @@ TEST_F(RoomClipboard, PasteOfAnIncompleteRoomSaysSoAndChangesNothing)
     source.name = "Somewhere else";
     std::vector<uint8_t> record = WriteRoomRecord(source);
     record.pop_back();
-    auto* data = new QMimeData;
-    data->setData(QString::fromLatin1(RoomRecordFormat),
-        QByteArray(reinterpret_cast<const char*>(record.data()), static_cast<qsizetype>(record.size())));
-    QGuiApplication::clipboard()->setMimeData(data);
+    PutOnClipboard(RoomRecordFormat, record);
     CRoomEditDlg dialog(doc, doc.rooms[0], 0);
     Find<QAction>(&dialog, "pasteRoomAction")->trigger();
     EXPECT_EQ(prompt.Told(), QStringLiteral("The clipboard does not hold a complete room."));

@@ -1,7 +1,6 @@
 #include "RulesFixture.h"
 
 #include "edit/CAreaEditor.h"
-#include "rules/CAreaInfoState.h"
 #include "rules/CMobEditState.h"
 #include "rules/CMobprogListState.h"
 #include "rules/CMobprogState.h"
@@ -312,14 +311,4 @@ TEST_F(RecordRules, TrainStopsAreAddedInsertedMovedAndDeletedInRouteOrder)
     state.New();
     EXPECT_EQ(lines(), "0\t3003 Room 3003|1\t3002 Room 3002|2\t3001 Room 3001|3\t0 *|");
     EXPECT_EQ(state.stops[1].flags, 0x1u) << "the stop that was 3002 keeps its flags";
-}
-
-TEST_F(RecordRules, AreaInfoFieldsFollowTheDialect)
-{
-    const std::pair<MudType, const char*> cases[] = { { MudType::Quendar, "bslr" }, { MudType::RomDefault, "----" }, { MudType::RomOlc, "bs--" } };
-    for (const auto& [mudType, usable] : cases) {
-        const CAreaInfoFields f = CAreaInfoState::FieldsFor(mudType);
-        const std::string shown { f.authors ? 'b' : '-', f.security ? 's' : '-', f.levels ? 'l' : '-', f.resources ? 'r' : '-' };
-        EXPECT_EQ(shown, usable) << MudTypeName(mudType);
-    }
 }
