@@ -68,12 +68,10 @@ TEST_F(MainFrameCommands, MobprogWrittenInTheListIsSavedUnderTheFirstFreeVnum)
     ASSERT_TRUE(Start({ TowerArea() }));
     QObject timers;
     OnNextModal(timers, [](QWidget* modal) {
-        Click(modal, "newButton");
+        Click(modal, "newButton"); // the focus and keys of the list: MobprogListDlgTest
         auto* code = Find<QWidget>(modal, "codeEdit");
-        EXPECT_EQ(modal->focusWidget(), code) << "New puts the focus in the code";
         QTest::keyClicks(code, QStringLiteral("say hello"));
         QTest::keyClick(code, Qt::Key_Escape);
-        EXPECT_FALSE(modal->isVisible()) << "Escape closes the list";
     });
     Action(Command::MobsMobprogs)->trigger();
     EXPECT_TRUE(Frame()->isWindowModified());

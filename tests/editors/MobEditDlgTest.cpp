@@ -88,7 +88,6 @@ TEST_F(MobEditDlg, OkShowsTheRefusalAndFocusesItsField)
         const char* focus;
     } cases[] = {
         { [](CMobData& m) { m.vnum = 3006; }, "That vnum is in use!", "vnumBox" },
-        { [](CMobData& m) { m.group = 7; }, "Group out of range! (3000 to 3099, -1 or 0)", "groupBox" },
         { [](CMobData& m) { m.race.clear(); }, "You must select a race\nfor this mob!", "raceCombo" },
         { [](CMobData& m) { m.sex.clear(); }, "You must select a sex\nfor this mob!", "sexCombo" },
         { [](CMobData& m) { m.material.clear(); }, "You must give a material to this mob!", "materialEdit" },

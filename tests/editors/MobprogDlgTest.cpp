@@ -50,7 +50,6 @@ TEST_F(MobprogDlg, OkWaitsForATypeAndTheStoredTextStaysUnlessAnotherIsPicked)
         bool ok;
         const char* kept;
     } cases[] = {
-        { "GREET", nullptr, "greet", true, "GREET" },
         { "GREET", "act", "act", true, "act" },
         { "nonesuch", nullptr, "", false, "nonesuch" },
     };

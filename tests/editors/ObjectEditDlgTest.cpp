@@ -170,7 +170,6 @@ TEST_F(ObjectEditDlg, OkShowsTheRefusalAndFocusesTheFieldRefused)
         { [this] { Type("vnumBox", "40000"); }, Object("light"), "Please enter an integer between 0 and 32767.", "vnumBox" },
         { [this] { Type("levelBox", "40000"); }, Object("light"), "Please enter an integer between -32768 and 32767.", "levelBox" },
         { [this] { Press("value1Button"); Type("valueNumberBox", "5000"); }, Object("gadget"), "Please enter an integer between 0 and 4095.", "valueNumberBox" },
-        { [this] { Type("vnumBox", "3011"); }, Object("light"), "That vnum is in use!", "vnumBox" },
         { [] {}, untyped, "You must select a type\nfor this object!", "typeCombo" },
         { [this] { W<QLineEdit>("nameEdit")->clear(); }, Object("light"), "You must give this object a name!", "nameEdit" },
     };

@@ -58,24 +58,20 @@ TEST_F(RoomClipboard, CopyAndPasteBetweenTwoAreasByTheirKeys)
     EXPECT_EQ(pasted.exits[DirWest].keyword, "gate") << "the exits never travel";
 }
 
-TEST_F(RoomClipboard, PasteWithoutARoomChangesNothing)
+// What an incomplete record leaves is checked in tests/text/RecordCodecTest.cpp.
+TEST_F(RoomClipboard, PasteWithoutACompleteRoomChangesNothingAndSaysSoOnlyForACutRoom)
 {
-    QGuiApplication::clipboard()->setText(QStringLiteral("just text"));
-    CRoomEditDlg dialog(doc, doc.rooms[0], 0);
-    Find<QAction>(&dialog, "pasteRoomAction")->trigger();
-    EXPECT_EQ(Find<QLineEdit>(&dialog, "nameEdit")->text(), QStringLiteral("Room 3001"));
-    EXPECT_TRUE(prompt.shown.empty()) << "a paste without a room says nothing";
-}
-
-TEST_F(RoomClipboard, PasteOfAnIncompleteRoomSaysSoAndChangesNothing)
-{
-    CRoomData source = doc.rooms[1];
-    source.name = "Somewhere else";
-    std::vector<uint8_t> record = WriteRoomRecord(source);
-    record.pop_back();
-    PutOnClipboard(RoomRecordFormat, record);
-    CRoomEditDlg dialog(doc, doc.rooms[0], 0);
-    Find<QAction>(&dialog, "pasteRoomAction")->trigger();
-    EXPECT_EQ(prompt.Told(), QStringLiteral("The clipboard does not hold a complete room."));
-    EXPECT_EQ(Find<QLineEdit>(&dialog, "nameEdit")->text(), QStringLiteral("Room 3001"));
+    std::vector<uint8_t> cut = WriteRoomRecord(doc.rooms[1]);
+    cut.pop_back();
+    for (const bool room : { false, true }) {
+        if (room)
+            PutOnClipboard(RoomRecordFormat, cut);
+        else
+            QGuiApplication::clipboard()->setText(QStringLiteral("just text"));
+        prompt.shown.clear();
+        CRoomEditDlg dialog(doc, doc.rooms[0], 0);
+        Find<QAction>(&dialog, "pasteRoomAction")->trigger();
+        EXPECT_EQ(prompt.Told(), room ? QStringLiteral("The clipboard does not hold a complete room.") : QString());
+        EXPECT_EQ(Find<QLineEdit>(&dialog, "nameEdit")->text(), QStringLiteral("Room 3001"));
+    }
 }
