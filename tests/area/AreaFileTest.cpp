@@ -92,10 +92,6 @@ TEST(AreaFile, AFileWithoutAHeaderIsSavedWithoutOneUntilTheHeaderIsEdited)
     header.written = true; // what General information's OK hands over
     area.doc.SetHeader(header);
     EXPECT_EQ(area.Save().rfind("#AREADATA\nName ~\n", 0), 0u);
-
-    CArea fresh;
-    fresh.doc.OnNewDocument();
-    EXPECT_EQ(fresh.Save().rfind("#AREADATA\nName Sin Nombre~\n", 0), 0u) << "a new area has its header";
 }
 
 TEST(AreaFile, OnlyUnreadBytesBeforeTheEndMakeAFileReadInPart)

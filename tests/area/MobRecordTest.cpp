@@ -1,11 +1,10 @@
 #include "area/MobRecord.h"
 #include "config/ConfigTables.h"
+#include "support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
 
 // A mob whose every field holds a value of its own, so a swapped pair shows.
 CMobData SampleMob()

@@ -1,16 +1,9 @@
 #include "area/ObjectRecord.h"
+#include "support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
-
-void Append(Bytes& out, std::initializer_list<int> bytes, const std::string& text = "")
-{
-    out.insert(out.end(), bytes.begin(), bytes.end());
-    out.insert(out.end(), text.begin(), text.end());
-}
 
 // Every list with one entry, a short description long enough for a
 // three-byte length, numbers of both signs and every width.

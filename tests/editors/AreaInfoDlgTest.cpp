@@ -15,8 +15,7 @@ protected:
     void Open()
     {
         dialog = std::make_unique<CAreaInfoDlg>(doc);
-        dialog->show();
-        shown = dialog.get();
+        Show(dialog.get());
     }
 
     std::unique_ptr<CAreaInfoDlg> dialog;

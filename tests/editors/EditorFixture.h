@@ -1,6 +1,7 @@
 #pragma once
 
 #include "area/RoomRecord.h"
+#include "gui/CFlagList.h"
 #include "gui_support/DialogDriver.h"
 #include "gui_support/ScriptedPrompt.h"
 #include "support/ExampleArea.h"
@@ -43,11 +44,26 @@ protected:
     {
         ::OnNextModal(timers, std::move(action), button);
     }
+    // Makes `dialog` the dialog under test and shows it.
+    void Show(QWidget* dialog)
+    {
+        dialog->show();
+        shown = dialog;
+    }
     // A widget and a button of the dialog under test, `shown`.
     template <typename T>
     T* W(const char* name) const { return Find<T>(shown, name); }
     void Press(const char* button) const { Click(shown, button); }
     void Choose(const char* combo, const char* text) const { ChooseText(W<QComboBox>(combo), text); }
+    // A flag's item clicked as the mouse does.
+    void ClickFlag(const char* list, const char* name) const
+    {
+        auto* flags = W<CFlagList>(list);
+        const QListWidgetItem* item = flags->findItems(QString::fromLatin1(name), Qt::MatchExactly).value(0);
+        ASSERT_NE(item, nullptr) << list << " has no " << name;
+        flags->scrollToItem(item);
+        QTest::mouseClick(flags->viewport(), Qt::LeftButton, {}, flags->visualItemRect(item).center());
+    }
 
     CConfigTables tables;
     CTolvexDoc doc;

@@ -59,7 +59,7 @@ TEST_F(MobEditDlg, EachFlagButtonShowsAndTogglesItsOwnSetFromItsTable)
                 << c.button << " " << entry->name;
         const uint32_t before = Edited().*c.set;
         const std::string flag = c.flag ? c.flag : c.table[0].name;
-        ClickFlag(flag.c_str());
+        ClickFlag("mobFlagList", flag.c_str());
         EXPECT_EQ(Edited().*c.set, before ^ static_cast<uint32_t>(c.table[FindByName(c.table, flag)].value)) << c.button;
     }
     Press("partsFlagsButton");

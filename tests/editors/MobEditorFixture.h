@@ -4,7 +4,6 @@
 
 #include "area/MobRecord.h"
 #include "editors/CMobEditDlg.h"
-#include "gui/CFlagList.h"
 
 #include <QComboBox>
 
@@ -25,20 +24,10 @@ protected:
     void Open(const CMobData& mob, int ownIndex)
     {
         dialog = std::make_unique<CMobEditDlg>(doc, mob, ownIndex);
-        dialog->show();
-        shown = dialog.get();
+        Show(dialog.get());
     }
     void OpenBaker() { Open(doc.mobs[0], 0); }
     const CMobData& Edited() const { return dialog->State().mob; }
-
-    void ClickFlag(const char* name) const
-    {
-        auto* flags = W<CFlagList>("mobFlagList");
-        const QListWidgetItem* item = flags->findItems(QString::fromLatin1(name), Qt::MatchExactly).value(0);
-        ASSERT_NE(item, nullptr) << name;
-        flags->scrollToItem(item);
-        QTest::mouseClick(flags->viewport(), Qt::LeftButton, {}, flags->visualItemRect(item).center());
-    }
 
     std::unique_ptr<CMobEditDlg> dialog;
 };

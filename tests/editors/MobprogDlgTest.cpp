@@ -20,8 +20,7 @@ protected:
     void Open(const CMobTrigger& trigger)
     {
         dialog = std::make_unique<CMobprogDlg>(doc, trigger);
-        dialog->show();
-        shown = dialog.get();
+        Show(dialog.get());
     }
 
     QComboBox* Types() const { return W<QComboBox>("typeCombo"); }

@@ -30,8 +30,7 @@ protected:
     void Open()
     {
         dialog = std::make_unique<CMobprogListDlg>(editor);
-        dialog->show();
-        shown = dialog.get();
+        Show(dialog.get());
     }
 
     QListWidget* List() const { return W<QListWidget>("mobprogList"); }

@@ -4,7 +4,6 @@
 
 #include "area/ObjectRecord.h"
 #include "editors/CObjectEditDlg.h"
-#include "gui/CFlagList.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -18,8 +18,7 @@ protected:
     void Open(const CResetData& reset = { 0, 0, 0, 0, 0 }, int roomVnum = 3001)
     {
         dialog = std::make_unique<CResetEditDlg>(doc, reset, roomVnum);
-        dialog->show();
-        shown = dialog.get();
+        Show(dialog.get());
     }
 
     // What the dialog offers: the usable fields (F and f the first box and

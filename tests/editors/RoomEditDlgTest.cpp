@@ -1,6 +1,5 @@
 #include "EditorFixture.h"
 
-#include "gui/CFlagList.h"
 #include "editors/CRoomEditDlg.h"
 
 #include <QAction>
@@ -28,8 +27,7 @@ protected:
     void Open()
     {
         dialog = std::make_unique<CRoomEditDlg>(doc, doc.rooms[0], 0);
-        dialog->show();
-        shown = dialog.get();
+        Show(dialog.get());
     }
 
     const CRoomData& Edited() const { return dialog->State().room; }
@@ -41,13 +39,6 @@ protected:
         return out;
     }
     void SelectReset(int row) const { W<QTreeWidget>("resetList")->setCurrentItem(W<QTreeWidget>("resetList")->topLevelItem(row)); }
-
-    void ClickFlag(const char* list, const char* name) const
-    {
-        auto* flags = W<CFlagList>(list);
-        const QListWidgetItem* item = flags->findItems(QString::fromLatin1(name), Qt::MatchExactly).value(0);
-        QTest::mouseClick(flags->viewport(), Qt::LeftButton, {}, flags->visualItemRect(item).center());
-    }
 
     // The reset list's rows, their columns joined by spaces, rows by " / ".
     std::string ResetRows() const

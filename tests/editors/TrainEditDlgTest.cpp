@@ -1,7 +1,6 @@
 #include "EditorFixture.h"
 
 #include "editors/CTrainEditDlg.h"
-#include "gui/CFlagList.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,8 +13,7 @@ protected:
     void Open(const std::vector<CTrainStop>& stops)
     {
         dialog = std::make_unique<CTrainEditDlg>(doc, stops);
-        dialog->show();
-        shown = dialog.get();
+        Show(dialog.get());
     }
 
     std::string Lines() const

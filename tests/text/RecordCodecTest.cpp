@@ -1,18 +1,11 @@
 #include "text/RecordReader.h"
 #include "text/RecordWriter.h"
 #include "area/RoomRecord.h"
+#include "support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
-
-void Append(Bytes& out, std::initializer_list<int> bytes, const std::string& text = "")
-{
-    out.insert(out.end(), bytes.begin(), bytes.end());
-    out.insert(out.end(), text.begin(), text.end());
-}
 
 // A room whose clan takes a one-byte length and whose description a three-byte one.
 CRoomData SampleRoom()
