@@ -23,6 +23,7 @@ TEST(CleanText, DropsTildesAndCarriageReturnsOnly)
     EXPECT_EQ(CleanText(std::string("x\0y\xFF", 4)), std::string("x\0y\xFF", 4));
 }
 
+// More texts re-wrapped: the -rewrap golden files of punctuation and texts-as-read.
 TEST(FormatDescription, ChangesBlanksOnlyAndNeverALetter)
 {
     const struct {
@@ -35,11 +36,8 @@ TEST(FormatDescription, ChangesBlanksOnlyAndNeverALetter)
         { "wait... what? yes! ok", "wait... what? yes! ok\n\r" },
         { "end.\nnext line", "end. next line\n\r" },
         { "  many   spaces\r\n here  ", " many spaces here\n\r" },
-        { "The Road.  It ends.  Here", "The Road. It ends. Here\n\r" },
         { "a giant, 3 ft. tall, with big ... eyes", "a giant, 3 ft. tall, with big ... eyes\n\r" },
-        { "a glowing forcefield\n", "a glowing forcefield\n\r" },
         { "caf\xe9. \xe9t\xe9", "caf\xe9. \xe9t\xe9\n\r" },
-        { "1.5 gold, e.g. coins; see www.example.com", "1.5 gold, e.g. coins; see www.example.com\n\r" },
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatDescription(c.in), c.out) << "input: " << c.in;
@@ -101,14 +99,9 @@ TEST(FormatDescription, WrapsAt73ThenAt76)
     EXPECT_GT(lines[1].size(), 69u);
 }
 
-TEST(FormatDescription, ShortTextStaysOneLineEvenAt76Bytes)
+TEST(FormatDescription, AShortTextStaysOneLineEvenAt76BytesAndAnOverlongWordStaysWhole)
 {
-    const std::string text(76, 'x');
-    EXPECT_EQ(FormatDescription(text), text + "\n\r");
-}
-
-TEST(FormatDescription, KeepsAnOverlongWordWhole)
-{
+    EXPECT_EQ(FormatDescription(std::string(76, 'x')), std::string(76, 'x') + "\n\r");
     const std::string word(100, 'w');
     EXPECT_EQ(FormatDescription(word), word + "\n\r") << "no space at all: one line";
     EXPECT_EQ(FormatDescription(word + " tail"), word + "\n\rtail\n\r");
