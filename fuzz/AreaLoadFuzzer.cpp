@@ -1,3 +1,4 @@
+#include "FuzzTables.h"
 #include "area/CTolvexDoc.h"
 #include "config/ConfigLoader.h"
 
@@ -7,17 +8,6 @@
 #include <sstream>
 
 namespace {
-
-const CConfigTables& BaseTables()
-{
-    static CConfigTables tables = [] {
-        CConfigTables t;
-        int line = 0;
-        LoadConfig(t, std::string(TOLVEX_SOURCE_DIR) + "/res/tolvex.cfg", line);
-        return t;
-    }();
-    return tables;
-}
 
 std::string Saved(CTolvexDoc& doc)
 {

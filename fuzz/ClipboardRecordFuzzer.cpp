@@ -1,3 +1,4 @@
+#include "FuzzTables.h"
 #include "area/CTolvexDoc.h"
 #include "area/MobRecord.h"
 #include "area/ObjectRecord.h"
@@ -33,17 +34,6 @@ enum Kind : uint8_t {
 // What a read must leave alone, set apart from the defaults so that a reader
 // that touched it would show.
 constexpr int KeptVnum = 4321;
-
-const CConfigTables& BaseTables()
-{
-    static CConfigTables tables = [] {
-        CConfigTables t;
-        int line = 0;
-        LoadConfig(t, std::string(TOLVEX_SOURCE_DIR) + "/res/tolvex.cfg", line);
-        return t;
-    }();
-    return tables;
-}
 
 CRoomData BlankRoom()
 {

@@ -92,23 +92,43 @@ int CTolvexDoc::FreeMobprogVnum(int skip) const
     return FirstFree(mobprogs, std::max(lowerVnum, 1), std::min(upperVnum, HighestMobprogVnum), skip);
 }
 
-void CTolvexDoc::ClearFileLines()
+void ClearFileLines(std::vector<CRoomData>& rooms)
 {
     for (CRoomData& room : rooms) {
         room.line = 0;
         for (CResetData& reset : room.resets)
             reset.line = 0;
     }
+}
+
+void ClearFileLines(std::vector<CObjData>& objects)
+{
+    for (CObjData& obj : objects)
+        obj.line = 0;
+}
+
+void ClearFileLines(std::vector<CMobData>& mobs)
+{
+    for (CMobData& mob : mobs)
+        mob.line = 0;
+}
+
+void ClearFileLines(std::vector<CMobProgData>& programs)
+{
+    for (CMobProgData& program : programs)
+        program.line = 0;
+}
+
+void CTolvexDoc::ClearFileLines()
+{
+    ::ClearFileLines(rooms);
+    ::ClearFileLines(objects);
+    ::ClearFileLines(mobs);
+    ::ClearFileLines(mobprogs);
     for (CResetData& reset : strayResets)
         reset.line = 0;
     for (CStrayShop& shop : strayShops)
         shop.line = 0;
-    for (CObjData& obj : objects)
-        obj.line = 0;
-    for (CMobData& mob : mobs)
-        mob.line = 0;
-    for (CMobProgData& program : mobprogs)
-        program.line = 0;
 }
 
 CAreaHeader CTolvexDoc::Header() const

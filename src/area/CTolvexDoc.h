@@ -158,5 +158,11 @@ private:
     bool sectionsFound = false;
 };
 
+// Forgets the file lines of the records of one list (and of rooms' resets).
+void ClearFileLines(std::vector<CRoomData>& rooms);
+void ClearFileLines(std::vector<CObjData>& objects);
+void ClearFileLines(std::vector<CMobData>& mobs);
+void ClearFileLines(std::vector<CMobProgData>& programs);
+
 // The file name part of a path: the text after the last separator.
 std::string FileNamePart(const std::string& path);

@@ -73,17 +73,10 @@ struct CAreaEditor::CSnapshot {
     // The file lines of the records kept, once the file no longer has them.
     void ClearFileLines()
     {
-        for (CRoomData& room : rooms) {
-            room.line = 0;
-            for (CResetData& reset : room.resets)
-                reset.line = 0;
-        }
-        for (CObjData& object : objects)
-            object.line = 0;
-        for (CMobData& mob : mobs)
-            mob.line = 0;
-        for (CMobProgData& program : mobprogs)
-            program.line = 0;
+        ::ClearFileLines(rooms);
+        ::ClearFileLines(objects);
+        ::ClearFileLines(mobs);
+        ::ClearFileLines(mobprogs);
     }
 
     void SwapWith(CTolvexDoc& area)
