@@ -4,6 +4,8 @@
 #include "layout/RoomCommands.h"
 #include "layout/RoomLayout.h"
 
+#include "support/SmallArea.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -12,31 +14,13 @@ using namespace RoomEdits;
 
 namespace {
 
-// An area of vnums 100..109 on tables of its own.
-struct RoomEditsTest : ::testing::Test {
-    RoomEditsTest()
-    {
-        doc.lowerVnum = 100;
-        doc.upperVnum = 109;
-    }
-
-    // Adds a room placed at (0, 0) on level 0; returns its index.
-    int Room(int vnum)
-    {
-        CRoomData& room = doc.rooms.emplace_back();
-        room.vnum = vnum;
-        room.unplaced = false;
-        return static_cast<int>(doc.rooms.size()) - 1;
-    }
+struct RoomEditsTest : SmallArea {
     CRoomData Renumbered(int index, int vnum) const
     {
         CRoomData room = doc.rooms[static_cast<size_t>(index)];
         room.vnum = vnum;
         return room;
     }
-
-    CConfigTables tables;
-    CTolvexDoc doc { tables };
 };
 
 } // namespace

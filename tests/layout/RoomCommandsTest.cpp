@@ -2,6 +2,8 @@
 #include "layout/RoomCommands.h"
 #include "layout/RoomLayout.h"
 
+#include "support/SmallArea.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -10,27 +12,9 @@ using namespace RoomCommands;
 
 namespace {
 
-// An area of vnums 100..109 on tables of its own.
-struct RoomCommandsTest : ::testing::Test {
-    RoomCommandsTest()
-    {
-        doc.lowerVnum = 100;
-        doc.upperVnum = 109;
-    }
-
-    // Adds a room placed at (0, 0) on level 0; returns its index.
-    int Room(int vnum)
-    {
-        CRoomData& room = doc.rooms.emplace_back();
-        room.vnum = vnum;
-        room.unplaced = false;
-        return static_cast<int>(doc.rooms.size()) - 1;
-    }
+struct RoomCommandsTest : SmallArea {
     // Why the proposal cannot go to the editor; "ready" when it can.
     static std::string Refusal(const CRoomProposal& p) { return p.ready ? "ready" : p.error; }
-
-    CConfigTables tables;
-    CTolvexDoc doc { tables };
 };
 
 } // namespace
