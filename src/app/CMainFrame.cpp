@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -25,8 +26,10 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -96,57 +99,41 @@ void CMainFrame::CreateActions()
     noRecentFileAction->setEnabled(false);
 }
 
-QMenu* CMainFrame::AddRecentFiles(QMenu* file)
-{
-    file->addAction(noRecentFileAction);
-    for (QAction* action : recentFileActions)
-        file->addAction(action);
-    return file;
-}
-
 void CMainFrame::CreateMenus()
 {
-    auto menu = [this](const char* title, const char* name, std::initializer_list<Command> items) {
-        auto* m = new QMenu(QString::fromLatin1(title), this);
-        m->setObjectName(QString::fromLatin1(name));
-        for (Command c : items) {
-            if (c == Command::Count)
-                m->addSeparator();
+    // Each menu twice: in full while a map window is active, and with only the
+    // commands that need no area while none is open.
+    for (const bool withoutArea : { false, true }) {
+        std::vector<QMenu*>& bar = withoutArea ? menusWithoutArea : menusWithArea;
+        for (const CMenuEntry& menuEntry : MenuTable()) {
+            auto* menu = new QMenu(QString::fromLatin1(menuEntry.title), this);
+            QString name = QString::fromLatin1(menuEntry.objectName);
+            menu->setObjectName(withoutArea ? name + QStringLiteral("WithoutArea") : name);
+            bool separator = false;
+            for (const CCommandEntry& entry : CommandTable()) {
+                if (name != QLatin1String(entry.menu))
+                    continue;
+                separator = separator || (entry.placement & SeparatorBefore);
+                if (withoutArea && !(entry.placement & WithoutArea))
+                    continue;
+                if (separator && !menu->isEmpty())
+                    menu->addSeparator();
+                separator = false;
+                if (entry.placement & AfterRecentFiles) {
+                    menu->addSeparator();
+                    menu->addAction(noRecentFileAction);
+                    for (QAction* action : recentFileActions)
+                        menu->addAction(action);
+                    menu->addSeparator();
+                }
+                menu->addAction(Action(entry.id));
+            }
+            if (!menu->isEmpty())
+                bar.push_back(menu);
             else
-                m->addAction(Action(c));
+                delete menu;
         }
-        return m;
-    };
-    const Command separator = Command::Count;
-
-    // No map window open.
-    QMenu* fileWithoutArea = menu("&File", "menuFileWithoutArea", { Command::FileNew, Command::FileOpen, separator, Command::FilePrintSetup, separator });
-    AddRecentFiles(fileWithoutArea)->addSeparator();
-    fileWithoutArea->addAction(Action(Command::FileExit));
-    menusWithoutArea = { fileWithoutArea, menu("&View", "menuViewWithoutArea", { Command::ViewToolbar, Command::ViewStatusBar, separator }),
-        menu("&Help", "menuHelpWithoutArea", { Command::AppAbout }) };
-
-    // A map window is active.
-    QMenu* fileWithArea = menu("&File", "menuFile",
-        { Command::FileNew, Command::FileOpen, Command::FileClose, Command::FileSave, Command::FileSaveAs, separator,
-            Command::FilePrint, Command::FilePrintPreview, Command::FilePrintSetup, separator });
-    AddRecentFiles(fileWithArea)->addSeparator();
-    fileWithArea->addAction(Action(Command::FileExit));
-    menusWithArea = {
-        fileWithArea,
-        menu("&Edit", "menuEdit", { Command::EditUndo, Command::EditRedo, separator, Command::EditCopy, Command::EditPaste, separator, Command::EditGoToRoom }),
-        menu("&View", "menuView", { Command::ViewToolbar, Command::ViewStatusBar, Command::ViewMapStatusBar, separator, Command::ViewAllRooms, separator }),
-        menu("&Area", "menuArea", { Command::AreaGeneral, separator, Command::AreaKeepLayout, Command::AreaRewrapAll }),
-        menu("&Rooms", "menuRooms",
-            { Command::RoomsList, Command::RoomsEdit, Command::RoomsNew, Command::RoomsDelete, separator,
-                Command::RoomsCreateNorth, Command::RoomsCreateSouth, Command::RoomsCreateEast, Command::RoomsCreateWest,
-                Command::RoomsCreateUp, Command::RoomsCreateDown }),
-        menu("&Objects", "menuObjects", { Command::ObjectsList }),
-        menu("&Mobs", "menuMobs", { Command::MobsList, Command::MobsMobprogs }),
-        menu("Ma&p", "menuMap", { Command::MapLevelUp, Command::MapLevelDown, separator, Command::MapZoomIn, Command::MapZoomOut }),
-        menu("&Window", "menuWindow", { Command::WindowNew, Command::WindowCascade, Command::WindowTile, Command::WindowArrange }),
-        menu("&Help", "menuHelp", { Command::AppAbout }),
-    };
+    }
     menuBar()->setObjectName(QStringLiteral("menuBar"));
 }
 
@@ -155,17 +142,16 @@ void CMainFrame::CreateToolBar()
     toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
     toolBar->setObjectName(QStringLiteral("mainToolBar"));
     toolBar->setIconSize(QSize(16, 16));
-    const Command separator = Command::Count;
-    for (Command c : { Command::FileNew, Command::FileOpen, Command::FileSave, separator, Command::EditCopy,
-             Command::EditPaste, separator, Command::FilePrint, Command::AppAbout, separator,
-             Command::MapLevelUp, Command::MapLevelDown, Command::MapZoomIn, Command::MapZoomOut, separator,
-             Command::RoomsCreateNorth, Command::RoomsCreateSouth, Command::RoomsCreateEast, Command::RoomsCreateWest,
-             Command::RoomsCreateUp, Command::RoomsCreateDown, separator, Command::RoomsList, Command::ObjectsList,
-             Command::MobsList, Command::MobsMobprogs }) {
-        if (c == separator)
+    std::vector<const CCommandEntry*> buttons;
+    for (const CCommandEntry& entry : CommandTable())
+        if (entry.toolbarSlot > 0)
+            buttons.push_back(&entry);
+    std::sort(buttons.begin(), buttons.end(),
+        [](const CCommandEntry* a, const CCommandEntry* b) { return a->toolbarSlot < b->toolbarSlot; });
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        if (i > 0 && buttons[i]->toolbarSlot / 10 != buttons[i - 1]->toolbarSlot / 10)
             toolBar->addSeparator();
-        else
-            toolBar->addAction(Action(c));
+        toolBar->addAction(Action(buttons[i]->id));
     }
     addToolBar(Qt::TopToolBarArea, toolBar);
 }
@@ -198,8 +184,11 @@ void CMainFrame::CreateProblemsPanel()
         return vnums;
     };
     // Both View menus end with the panel's own check item.
-    for (const char* viewMenu : { "menuViewWithoutArea", "menuView" })
-        findChild<QMenu*>(QString::fromLatin1(viewMenu))->addAction(problemsPanel->toggleViewAction());
+    for (const char* viewMenu : { "menuViewWithoutArea", "menuView" }) {
+        QMenu* menu = findChild<QMenu*>(QString::fromLatin1(viewMenu));
+        menu->addSeparator();
+        menu->addAction(problemsPanel->toggleViewAction());
+    }
     connect(problemsPanel, &CProblemsPanel::CountsChanged, this, [this](int errors, int warnings) {
         problemCountPane->setText(problemsPanel->Document() ? CProblemsPanel::CountsText(errors, warnings) : QString());
     });
@@ -224,6 +213,18 @@ void CMainFrame::OnProblemRecordActivated(RecordKind kind, int vnum)
         return;
     CAreaCommands(*view).EditRecord(kind, vnum);
     UpdateActions();
+}
+
+void CMainFrame::ShowReadReport(const CAreaDocument& document)
+{
+    int errors = 0;
+    int warnings = 0;
+    for (const CDiagnostic& d : document.LoadDiagnostics())
+        ++(d.severity == Severity::Error ? errors : warnings);
+    if (errors + warnings == 0)
+        return;
+    problemsPanel->show();
+    statusBar()->showMessage(CProblemsPanel::ReadWithText(errors, warnings));
 }
 
 void CMainFrame::OnDocumentSaved()
@@ -298,7 +299,7 @@ void CMainFrame::ShowMenus(MenuSet set)
     const bool withoutArea = set == MenuSet::WithoutArea;
     for (QMenu* m : withoutArea ? menusWithoutArea : menusWithArea)
         menuBar()->addMenu(m);
-    Action(Command::FilePrintSetup)->setText(withoutArea ? QStringLiteral("&Printer Setup") : QStringLiteral("Printer S&etup"));
+    Action(Command::FilePrintSetup)->setText(withoutArea ? QStringLiteral("&Printer Setup") : QStringLiteral("P&rinter Setup"));
 }
 
 void CMainFrame::UpdateMenu()
@@ -355,6 +356,53 @@ void CMainFrame::UpdateActions()
     }
     CTolvexView* view = ActiveView();
     UpdateUndoActions(view ? &view->Document() : nullptr);
+    // Later, once: a window being closed is still in the area's list now.
+    if (!windowListPending) {
+        windowListPending = true;
+        QTimer::singleShot(0, this, [this] {
+            windowListPending = false;
+            UpdateWindowList();
+        });
+    }
+}
+
+void CMainFrame::UpdateWindowList()
+{
+    QMenu* menu = findChild<QMenu*>(QStringLiteral("menuWindow"));
+    const QList<QMdiSubWindow*> windows = mdiArea->subWindowList();
+    if (!windowListSeparator)
+        windowListSeparator = menu->addSeparator();
+    windowListSeparator->setVisible(!windows.isEmpty());
+    while (windowActions.size() > static_cast<size_t>(windows.size())) {
+        delete windowActions.back();
+        windowActions.pop_back();
+    }
+    while (windowActions.size() < static_cast<size_t>(windows.size())) {
+        const int number = static_cast<int>(windowActions.size()) + 1;
+        auto* action = new QAction(this);
+        action->setObjectName(QStringLiteral("actionWindow%1").arg(number));
+        action->setCheckable(true);
+        if (number <= 9)
+            action->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_0 + number)));
+        connect(action, &QAction::triggered, this, [this, number] {
+            const QList<QMdiSubWindow*> now = mdiArea->subWindowList();
+            if (number <= now.size())
+                mdiArea->setActiveSubWindow(now[number - 1]);
+            UpdateActions();
+        });
+        addAction(action);
+        menu->addAction(action);
+        windowActions.push_back(action);
+    }
+    for (int i = 0; i < windows.size(); ++i) {
+        QString title = windows[i]->widget() ? windows[i]->widget()->windowTitle() : windows[i]->windowTitle();
+        title.replace(QStringLiteral("[*]"),
+            windows[i]->widget() && windows[i]->widget()->isWindowModified() ? QStringLiteral("*") : QString());
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = windowActions[static_cast<size_t>(i)];
+        action->setText(i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(title) : title);
+        action->setChecked(windows[i] == mdiArea->activeSubWindow());
+    }
 }
 
 void CMainFrame::UpdateUndoActions(CAreaDocument* document)

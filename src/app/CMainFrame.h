@@ -1,7 +1,7 @@
 #pragma once
 
 #include "area/RecordKind.h"
-#include "gui/Commands.h"
+#include "app/Commands.h"
 
 #include <QMainWindow>
 
@@ -42,6 +42,9 @@ public:
     // A new map window on the document.
     CChildFrame* CreateFrame(CAreaDocument& document);
     void ActivateFrame(CChildFrame* frame);
+    // What reading an area reported is listed in the Problems panel, which
+    // shows; the status bar counts it.
+    void ShowReadReport(const CAreaDocument& document);
     // The map window whose commands the menus carry out, or null.
     CChildFrame* ActiveFrame() const;
     CTolvexView* ActiveView() const;
@@ -51,6 +54,9 @@ public:
     // Brings every command's enabled state and check mark up to date.
     void UpdateActions();
     void UpdateUndoActions(CAreaDocument* document);
+    // The Window menu's list of the map windows: the active one checked,
+    // the first nine on Alt+1 to Alt+9.
+    void UpdateWindowList();
 
     // Window commands.
     void OnWindowNew();
@@ -80,7 +86,6 @@ private:
     void OnProblemRoomActivated(int vnum);
     void OnProblemRecordActivated(RecordKind kind, int vnum);
     void OnDocumentSaved();
-    QMenu* AddRecentFiles(QMenu* file);
 
     CTolvexApp& app;
     std::array<QAction*, static_cast<size_t>(Command::Count)> actions {};
@@ -88,6 +93,9 @@ private:
     QAction* noRecentFileAction = nullptr;
     std::vector<QMenu*> menusWithoutArea;
     std::vector<QMenu*> menusWithArea;
+    QAction* windowListSeparator = nullptr;
+    std::vector<QAction*> windowActions;
+    bool windowListPending = false;
     QMdiArea* mdiArea = nullptr;
     QToolBar* toolBar = nullptr;
     CLockKeyPanes* lockKeyPanes = nullptr;

@@ -141,6 +141,16 @@ QString CProblemsPanel::CountsText(int errorCount, int warningCount)
     return Plural(errorCount, "error", "errors") + QStringLiteral(", ") + Plural(warningCount, "warning", "warnings");
 }
 
+QString CProblemsPanel::ReadWithText(int errorCount, int warningCount)
+{
+    QString counts;
+    if (errorCount > 0)
+        counts = Plural(errorCount, "error", "errors");
+    if (warningCount > 0)
+        counts += (counts.isEmpty() ? QString() : QStringLiteral(" and ")) + Plural(warningCount, "warning", "warnings");
+    return QStringLiteral("Read with %1 (see Problems)").arg(counts);
+}
+
 QString CProblemsPanel::SavedWithErrorsText(int errorCount)
 {
     return QStringLiteral("Saved with %1 the server will refuse").arg(Plural(errorCount, "error", "errors"));

@@ -41,6 +41,9 @@ public:
     static QString CountsText(int errors, int warnings);
     // The status after saving an area with errors: "Saved with 2 errors the server will refuse".
     static QString SavedWithErrorsText(int errors);
+    // The status after opening an area whose reading reported something:
+    // "Read with 3 warnings (see Problems)".
+    static QString ReadWithText(int errors, int warnings);
     // The error findings of an area now, as a save reports them.
     int CountErrors(const CAreaDocument& area) const;
 

@@ -1,5 +1,7 @@
 #include "app/CTolvexApp.h"
 
+#include "text/AtomicFile.h"
+
 #include "app/AppResources.h"
 #include "gui/AppSettings.h"
 #include "app/CAboutDlg.h"
@@ -153,8 +155,9 @@ void CTolvexApp::WriteSettings() const
     AppSettings()->setValue(SettingsPreviewPages, previewPages);
 }
 
-void CTolvexApp::SetKeepTextLayout(bool keep)
+void CTolvexApp::SetKeepTextLayout(CAreaDocument& document, bool keep)
 {
+    document.SetKeepTextLayout(keep);
     keepTextLayout = keep;
     AppSettings()->setValue(SettingsKeepTextLayout, keep);
 }
@@ -163,7 +166,7 @@ CAreaDocument* CTolvexApp::NewDocument()
 {
     auto* document = new CAreaDocument(tables, this);
     document->Editor().SetAllRooms(allRooms);
-    document->keepTextLayout = [this] { return keepTextLayout; };
+    document->SetKeepTextLayout(keepTextLayout);
     return document;
 }
 
@@ -204,7 +207,13 @@ CAreaDocument* CTolvexApp::OnFileNew()
 
 void CTolvexApp::OnFileOpen()
 {
-    const QString path = chooseFile(mainFrame.get(), false, QString());
+    // Areas of one MUD sit together: the next one is most likely beside the
+    // active one.
+    QString folder;
+    if (CTolvexView* view = mainFrame->ActiveView())
+        if (!view->Document().PathName().isEmpty())
+            folder = QFileInfo(view->Document().PathName()).absolutePath();
+    const QString path = chooseFile(mainFrame.get(), false, folder);
     if (!path.isEmpty())
         OpenDocumentFile(path);
 }
@@ -221,9 +230,12 @@ CAreaDocument* CTolvexApp::OpenDocumentFile(const QString& path)
     }
 
     std::unique_ptr<CAreaDocument> document(NewDocument());
-    CPromptDiagnostics diagnostics(mainFrame.get(), info.fileName());
+    // What the reader reports waits for the Problems panel, so that no box
+    // stands in front of a window not yet shown; only a refused load is told
+    // in boxes.
+    CDiagnosticList read;
     QString error;
-    switch (document->OnOpenDocument(path, diagnostics, error)) {
+    switch (document->OnOpenDocument(path, read, error)) {
     case CAreaDocument::OpenResult::Unreadable:
         Prompt().Show(mainFrame.get(), AppTitle, QStringLiteral("Cannot open %1.\n%2").arg(NativePath(absolute), error),
             QMessageBox::Critical);
@@ -231,9 +243,13 @@ CAreaDocument* CTolvexApp::OpenDocumentFile(const QString& path)
         recentFiles.WriteList();
         emit RecentFilesChanged();
         return nullptr;
-    case CAreaDocument::OpenResult::Aborted:
-        // The reader has said why; the half-read area is dropped.
+    case CAreaDocument::OpenResult::Aborted: {
+        CPromptDiagnostics diagnostics(mainFrame.get(), info.fileName());
+        for (const CDiagnostic& d : read.items)
+            diagnostics.Report(d);
+        diagnostics.ShowSummary(QStringLiteral("Reading %1 gave these warnings:"));
         return nullptr;
+    }
     case CAreaDocument::OpenResult::Opened:
         break;
     }
@@ -241,7 +257,7 @@ CAreaDocument* CTolvexApp::OpenDocumentFile(const QString& path)
     Register(opened);
     mainFrame->CreateFrame(*opened);
     AddToRecentFiles(absolute);
-    diagnostics.ShowSummary(QStringLiteral("Reading %1 gave these warnings; check them before saving:"));
+    mainFrame->ShowReadReport(*opened);
     return opened;
 }
 
@@ -268,6 +284,9 @@ bool CTolvexApp::SaveDocument(CAreaDocument& document, bool saveAs)
             QStringLiteral("This area was read only up to line %1. Saving writes only what was read, and the rest of "
                            "the file is lost. Save anyway?")
                 .arg(document.Doc().ReadUpToLine())))
+        return false;
+    if (IsReadOnlyFile(QFile::encodeName(path).toStdString())
+        && !AskWarningYesNo(mainFrame.get(), QStringLiteral("The file is read-only. Save anyway?")))
         return false;
     const QString fileName = QFileInfo(path).fileName();
     CPromptDiagnostics diagnostics(mainFrame.get(), fileName);

@@ -52,10 +52,10 @@ public:
     bool AllRooms() const { return allRooms; }
     void SetAllRooms(bool all);
     void WriteSettings() const;
-    // Area > Keep Text Layout: saves keep the descriptions' own line breaks.
-    // Kept in the settings.
+    // Area > Keep Text Layout belongs to each area; the last choice is
+    // remembered in the settings as what a newly opened area starts with.
     bool KeepTextLayout() const { return keepTextLayout; }
-    void SetKeepTextLayout(bool keep);
+    void SetKeepTextLayout(CAreaDocument& document, bool keep);
 
     // File New: a new area in a new map window.
     CAreaDocument* OnFileNew();

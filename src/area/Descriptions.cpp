@@ -20,5 +20,11 @@ std::string FormattedDescription(const std::string& text)
 std::string DescriptionForFile(const CSaveOptions& options, const std::string& text, bool edited)
 {
     const bool format = options.rewrapAll || (edited && !options.keepLayout);
-    return format ? FormattedDescription(text) : CleanText(text);
+    if (format)
+        return FormattedDescription(text);
+    // A text typed into a box may end at its last word; the file's texts end
+    // their last line, so that the tilde stands on a line of its own.
+    if (edited && !text.empty() && text.back() != '\n')
+        return CleanText(text + "\n");
+    return CleanText(text);
 }

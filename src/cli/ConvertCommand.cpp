@@ -69,6 +69,11 @@ int RunConvertCommand(const std::vector<std::string>& arguments, CCliContext& co
         return 1;
     }
 
+    if (IsReadOnlyFile(outPath)) {
+        context.err << outPath << ": not written: the file is read-only\n";
+        return 1;
+    }
+
     std::ostringstream out;
     CDiagnosticList diagnostics;
     doc.Save(out, in, diagnostics, options);

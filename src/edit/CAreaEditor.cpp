@@ -1,8 +1,10 @@
 #include "edit/CAreaEditor.h"
 
+#include "edit/ReferenceEdits.h"
 #include "edit/RoomEdits.h"
 
 #include "area/EditedTexts.h"
+#include "area/SameContent.h"
 #include "layout/RoomLayout.h"
 #include "text/TextWriter.h"
 
@@ -155,6 +157,8 @@ void CAreaEditor::Notify(const CAreaChange& change)
 
 void CAreaEditor::ReplaceHeader(const CAreaHeader& header)
 {
+    if (SameContent(doc.Header(), header))
+        return;
     Apply(StepName("Edit", RecordKind::Header, 0), { RecordKind::Header, ChangeAction::Replaced, 0, -1 },
         [&] { doc.SetHeader(header); });
 }
@@ -163,6 +167,8 @@ bool CAreaEditor::ReplaceRoom(int index, const CRoomData& room)
 {
     if (!InRange(doc.rooms, index))
         return false;
+    if (SameContent(doc.rooms[static_cast<std::size_t>(index)], room))
+        return true;
     CRoomData marked = room;
     MarkEditedTexts(doc.rooms[static_cast<std::size_t>(index)], marked);
     Apply(StepName("Edit", RecordKind::Room, room.vnum), { RecordKind::Room, ChangeAction::Replaced, room.vnum, index },
@@ -195,6 +201,8 @@ bool CAreaEditor::ReplaceRecord(std::vector<Record>& list, RecordKind kind, int 
 {
     if (!InRange(list, index))
         return false;
+    if (SameContent(list[static_cast<std::size_t>(index)], record))
+        return true;
     Record marked = record;
     MarkEditedTexts(list[static_cast<std::size_t>(index)], marked);
     Apply(StepName("Edit", kind, record.vnum), { kind, ChangeAction::Replaced, record.vnum, index },
@@ -213,31 +221,73 @@ int CAreaEditor::AddRecord(std::vector<Record>& list, RecordKind kind, const Rec
     return index;
 }
 
-template <typename Record>
-bool CAreaEditor::DeleteRecord(std::vector<Record>& list, RecordKind kind, int index)
+template <typename Record, typename Also>
+bool CAreaEditor::DeleteRecord(std::vector<Record>& list, RecordKind kind, int index, std::vector<RecordKind> kinds, Also also)
 {
     if (!InRange(list, index))
         return false;
     const int vnum = list[static_cast<std::size_t>(index)].vnum;
-    Apply(StepName("Delete", kind, vnum), { kind, ChangeAction::Deleted, vnum, index },
-        [&] { list.erase(list.begin() + index); });
+    kinds.insert(kinds.begin(), kind);
+    Apply(StepName("Delete", kind, vnum), { kind, ChangeAction::Deleted, vnum, index }, std::move(kinds), [&] {
+        list.erase(list.begin() + index);
+        also(vnum);
+    });
     return true;
+}
+
+template <typename Record>
+bool CAreaEditor::DeleteRecord(std::vector<Record>& list, RecordKind kind, int index)
+{
+    return DeleteRecord(list, kind, index, {}, [](int) {});
 }
 
 bool CAreaEditor::ReplaceObject(int index, const CObjData& object) { return ReplaceRecord(doc.objects, RecordKind::Object, index, object); }
 int CAreaEditor::AddObject(const CObjData& object) { return AddRecord(doc.objects, RecordKind::Object, object); }
-bool CAreaEditor::DeleteObject(int index) { return DeleteRecord(doc.objects, RecordKind::Object, index); }
+
+bool CAreaEditor::DeleteObject(int index, bool withResets)
+{
+    if (!withResets)
+        return DeleteRecord(doc.objects, RecordKind::Object, index);
+    return DeleteRecord(doc.objects, RecordKind::Object, index, { RecordKind::Room },
+        [this](int vnum) { ReferenceEdits::DeleteResetsOf(doc, RecordKind::Object, vnum); });
+}
 
 bool CAreaEditor::ReplaceMob(int index, const CMobData& mob) { return ReplaceRecord(doc.mobs, RecordKind::Mob, index, mob); }
 int CAreaEditor::AddMob(const CMobData& mob) { return AddRecord(doc.mobs, RecordKind::Mob, mob); }
-bool CAreaEditor::DeleteMob(int index) { return DeleteRecord(doc.mobs, RecordKind::Mob, index); }
 
-bool CAreaEditor::ReplaceMobprog(int index, const CMobProgData& mobprog)
+bool CAreaEditor::DeleteMob(int index, bool withResets)
 {
-    return ReplaceRecord(doc.mobprogs, RecordKind::Mobprog, index, mobprog);
+    if (!withResets)
+        return DeleteRecord(doc.mobs, RecordKind::Mob, index);
+    return DeleteRecord(doc.mobs, RecordKind::Mob, index, { RecordKind::Room },
+        [this](int vnum) { ReferenceEdits::DeleteResetsOf(doc, RecordKind::Mob, vnum); });
 }
+
+bool CAreaEditor::ReplaceMobprog(int index, const CMobProgData& mobprog, bool withTriggers)
+{
+    if (!withTriggers || !InRange(doc.mobprogs, index))
+        return ReplaceRecord(doc.mobprogs, RecordKind::Mobprog, index, mobprog);
+    const int from = doc.mobprogs[static_cast<std::size_t>(index)].vnum;
+    if (SameContent(doc.mobprogs[static_cast<std::size_t>(index)], mobprog))
+        return true;
+    Apply(StepName("Edit", RecordKind::Mobprog, mobprog.vnum),
+        { RecordKind::Mobprog, ChangeAction::Replaced, mobprog.vnum, index }, { RecordKind::Mobprog, RecordKind::Mob },
+        [&] {
+            doc.mobprogs[static_cast<std::size_t>(index)] = mobprog;
+            ReferenceEdits::RenumberTriggers(doc, from, mobprog.vnum);
+        });
+    return true;
+}
+
 int CAreaEditor::AddMobprog(const CMobProgData& mobprog) { return AddRecord(doc.mobprogs, RecordKind::Mobprog, mobprog); }
-bool CAreaEditor::DeleteMobprog(int index) { return DeleteRecord(doc.mobprogs, RecordKind::Mobprog, index); }
+
+bool CAreaEditor::DeleteMobprog(int index, bool withTriggers)
+{
+    if (!withTriggers)
+        return DeleteRecord(doc.mobprogs, RecordKind::Mobprog, index);
+    return DeleteRecord(doc.mobprogs, RecordKind::Mobprog, index, { RecordKind::Mob },
+        [this](int vnum) { ReferenceEdits::DeleteTriggers(doc, vnum); });
+}
 
 bool CAreaEditor::RewrapAllTexts()
 {

@@ -28,7 +28,8 @@ struct CAreaChange {
 
 // Every change to an area goes through here: each operation changes the
 // records, lays the map out again when rooms or exits changed, marks the area
-// modified and tells the listeners once. Each operation is one undoable step.
+// modified and tells the listeners once. Each operation is one undoable step;
+// a replacement that says what the record already said takes none.
 class CAreaEditor {
 public:
     explicit CAreaEditor(CTolvexDoc& doc);
@@ -49,17 +50,21 @@ public:
     // Removes the room, its resets and every exit of the area that led to it.
     bool DeleteRoom(int index);
 
+    // With `withResets`, the resets that load the object or mob go in the
+    // same step (ReferenceEdits::DeleteResetsOf).
     bool ReplaceObject(int index, const CObjData& object);
     int AddObject(const CObjData& object);
-    bool DeleteObject(int index);
+    bool DeleteObject(int index, bool withResets = false);
 
     bool ReplaceMob(int index, const CMobData& mob);
     int AddMob(const CMobData& mob);
-    bool DeleteMob(int index);
+    bool DeleteMob(int index, bool withResets = false);
 
-    bool ReplaceMobprog(int index, const CMobProgData& mobprog);
+    // With `withTriggers`, the area's triggers that call the program's old
+    // vnum follow it to the new one, or go with it, in the same step.
+    bool ReplaceMobprog(int index, const CMobProgData& mobprog, bool withTriggers = false);
     int AddMobprog(const CMobProgData& mobprog);
-    bool DeleteMobprog(int index);
+    bool DeleteMobprog(int index, bool withTriggers = false);
 
     // Formats every description of the area as a save formats an edited one
     // (one step). False, and no step, when every text already was.
@@ -106,6 +111,10 @@ private:
     int AddRecord(std::vector<Record>& list, RecordKind kind, const Record& record);
     template <typename Record>
     bool DeleteRecord(std::vector<Record>& list, RecordKind kind, int index);
+    // Deletes record `index` and runs `also` on its vnum, in one step that
+    // keeps `kinds` too.
+    template <typename Record, typename Also>
+    bool DeleteRecord(std::vector<Record>& list, RecordKind kind, int index, std::vector<RecordKind> kinds, Also also);
     template <typename Mutation>
     void Apply(const std::string& name, CAreaChange change, Mutation mutation);
     template <typename Mutation>

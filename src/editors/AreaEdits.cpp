@@ -1,5 +1,7 @@
 #include "editors/AreaEdits.h"
 
+#include "edit/ReferenceEdits.h"
+
 #include "edit/CAreaEditor.h"
 #include "editors/CMobEditDlg.h"
 #include "editors/CObjectEditDlg.h"
@@ -70,4 +72,23 @@ int NewMobInArea(QWidget* parent, CAreaEditor& editor)
         return -1;
     }
     return CMobEditDlg::EditMob(parent, doc, mob, -1) ? editor.AddMob(mob) : -1;
+}
+
+bool ResetsGoToo(QWidget* parent, const CTolvexDoc& doc, RecordKind kind, int index)
+{
+    const bool mob = kind == RecordKind::Mob;
+    const int vnum = mob ? doc.mobs[static_cast<size_t>(index)].vnum : doc.objects[static_cast<size_t>(index)].vnum;
+    if ((mob ? doc.FindMobByVnum(vnum, index) : doc.FindObjectByVnum(vnum, index)) >= 0)
+        return false;
+    const int resets = ReferenceEdits::ResetsOf(doc, kind, vnum);
+    if (resets == 0)
+        return false;
+    const QString question = QStringLiteral("%1 %2 is loaded by %3 of this area. Delete %4 too?")
+                                 .arg(mob ? QStringLiteral("Mob") : QStringLiteral("Object"))
+                                 .arg(vnum)
+                                 .arg(resets == 1 ? QStringLiteral("a reset") : QStringLiteral("%1 resets").arg(resets))
+                                 .arg(resets == 1 ? QStringLiteral("it") : QStringLiteral("them"));
+    return Prompt().Ask(parent, QStringLiteral("Warning!"), question, QMessageBox::Warning,
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        == QMessageBox::Yes;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "area/RecordKind.h"
+
 class CAreaEditor;
+class CTolvexDoc;
 class QWidget;
 
 // The record edits that the lists, the map's commands and the Problems panel
@@ -15,3 +18,7 @@ bool EditMobInArea(QWidget* parent, CAreaEditor& editor, int index);
 // when cancelled or when no vnum is free (the builder is told).
 int NewObjectInArea(QWidget* parent, CAreaEditor& editor);
 int NewMobInArea(QWidget* parent, CAreaEditor& editor);
+
+// Before object or mob `index` is deleted: when resets of the area load it
+// (and no other record keeps its vnum), asks whether they go too.
+bool ResetsGoToo(QWidget* parent, const CTolvexDoc& doc, RecordKind kind, int index);

@@ -21,7 +21,7 @@ const CEntryTable<CTableEntry> noFlags;
 } // namespace
 
 CAffectsPanel::CAffectsPanel(QWidget* parent)
-    : QGroupBox(QStringLiteral("Affects"), parent)
+    : QGroupBox(QStringLiteral("A&ffects"), parent)
 {
     numberCombo = NamedWidget<QComboBox>("affectNumberCombo", this);
     addButton = PlainButton(QStringLiteral("&Add"), "affectAddButton", this);

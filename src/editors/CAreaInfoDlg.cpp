@@ -1,5 +1,6 @@
 #include "editors/CAreaInfoDlg.h"
 
+#include "gui/TextFit.h"
 #include "gui/CNumberBox.h"
 #include "editors/DialogParts.h"
 #include "gui/Prompt.h"
@@ -53,19 +54,19 @@ CAreaInfoDlg::CAreaInfoDlg(const CTolvexDoc& doc, QWidget* parent)
         edit->setMinimumWidth(textWidth);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(Caption("Name:", nameEdit, this), 0, 0);
+    grid->addWidget(Caption("&Name:", nameEdit, this), 0, 0);
     grid->addWidget(nameEdit, 0, 1, 1, 4);
-    grid->addWidget(Caption("Authors:", buildersEdit, this), 1, 0);
+    grid->addWidget(Caption("&Authors:", buildersEdit, this), 1, 0);
     grid->addWidget(buildersEdit, 1, 1, 1, 4);
-    grid->addWidget(Caption("Credits:", creditsEdit, this), 2, 0);
+    grid->addWidget(Caption("&Credits:", creditsEdit, this), 2, 0);
     grid->addWidget(creditsEdit, 2, 1, 1, 4);
-    grid->addWidget(Caption("VNums:", lowerVnumBox, this), 3, 0);
+    grid->addWidget(Caption("&VNums:", lowerVnumBox, this), 3, 0);
     grid->addWidget(lowerVnumBox, 3, 1);
     grid->addWidget(new QLabel(QStringLiteral("to"), this), 3, 2, Qt::AlignCenter);
     grid->addWidget(upperVnumBox, 3, 3);
-    grid->addWidget(Caption("Security", securityBox, this), 4, 0);
+    grid->addWidget(Caption("&Security", securityBox, this), 4, 0);
     grid->addWidget(securityBox, 4, 1);
-    grid->addWidget(Caption("Level:", minLevelBox, this), 5, 0);
+    grid->addWidget(Caption("&Level:", minLevelBox, this), 5, 0);
     grid->addWidget(minLevelBox, 5, 1);
     grid->addWidget(new QLabel(QStringLiteral("to"), this), 5, 2, Qt::AlignCenter);
     grid->addWidget(maxLevelBox, 5, 3);
@@ -80,9 +81,9 @@ CAreaInfoDlg::CAreaInfoDlg(const CTolvexDoc& doc, QWidget* parent)
     layout->addWidget(resources, 1);
     layout->addWidget(buttons);
 
-    nameEdit->setText(FromBytes(state.name));
-    buildersEdit->setText(FromBytes(state.builders));
-    creditsEdit->setText(FromBytes(state.credits));
+    ShowText(nameEdit, state.name);
+    ShowText(buildersEdit, state.builders);
+    ShowText(creditsEdit, state.credits);
     lowerVnumBox->setValue(state.lowerVnum);
     upperVnumBox->setValue(state.upperVnum);
     securityBox->setValue(state.security);
@@ -152,6 +153,8 @@ void CAreaInfoDlg::AmountChanged(int amount)
 
 void CAreaInfoDlg::accept()
 {
+    if (!TextsFitTheArea(this))
+        return;
     for (CNumberBox* box : { lowerVnumBox, upperVnumBox, securityBox, minLevelBox, maxLevelBox })
         if (!box->Take())
             return;

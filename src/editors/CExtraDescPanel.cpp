@@ -3,6 +3,7 @@
 #include "editors/DialogParts.h"
 #include "editors/ExtraDescList.h"
 #include "gui/Prompt.h"
+#include "gui/TextFit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -44,6 +45,12 @@ CExtraDescPanel::CExtraDescPanel(QWidget* parent)
     // typed is a new one: no entry is chosen, so the description box edits
     // nothing until Add.
     connect(keywordCombo->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        // A new keyword starts with an empty text, not the one shown before.
+        if (chosen >= 0) {
+            filling = true;
+            descriptionEdit->clear();
+            filling = false;
+        }
         chosen = -1;
         const QString lower = text.toLower();
         if (lower != text) {
@@ -54,8 +61,15 @@ CExtraDescPanel::CExtraDescPanel(QWidget* parent)
         }
     });
     connect(keywordCombo, &QComboBox::activated, this, [this](int index) {
+        // The text shown is settled before another one replaces it.
+        if (!TextsFitTheArea(this, { descriptionEdit })) {
+            keywordCombo->setCurrentIndex(keywordCombo->findData(chosen));
+            return;
+        }
         Choose(keywordCombo->itemData(index).toInt());
     });
+    // Stored as typed; a character the file cannot hold is settled when
+    // another text is chosen or the dialog takes its boxes.
     connect(descriptionEdit, &QPlainTextEdit::textChanged, this, [this] {
         if (!filling && list && chosen >= 0)
             (*list)[static_cast<size_t>(chosen)].description = ToBytes(BoxText(descriptionEdit));
@@ -107,7 +121,7 @@ void CExtraDescPanel::Choose(int entry)
 
 void CExtraDescPanel::Add()
 {
-    if (!list)
+    if (!list || !TextsFitTheArea(this, { keywordCombo->lineEdit(), descriptionEdit }))
         return;
     const std::string keyword = ToBytes(keywordCombo->currentText().trimmed().toLower());
     if (keyword.empty())

@@ -2,6 +2,7 @@
 
 #include "config/ConfigTables.h"
 #include "editors/DialogParts.h"
+#include "gui/TextFit.h"
 #include "gui/CNumberBox.h"
 #include "gui/Prompt.h"
 
@@ -38,7 +39,7 @@ CMercDataDlg::CMercDataDlg(const CConfigTables& tables, const CMobData& mob, QWi
     messageCombo = NamedWidget<QComboBox>("messageCombo", this);
     messageEdit = NamedWidget<QLineEdit>("messageEdit", this);
 
-    clanEdit->setText(FromBytes(clan));
+    ShowText(clanEdit, clan);
     rankBox->setValue(rank);
     for (size_t i = 0; i < skills.size(); ++i) {
         auto* item = new QListWidgetItem(FromBytes(skills[i].skill), skillList);
@@ -50,14 +51,14 @@ CMercDataDlg::CMercDataDlg(const CConfigTables& tables, const CMobData& mob, QWi
     FillSorted(messageCombo, kinds);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(Caption("Clan:", clanEdit, this), 0, 0);
+    layout->addWidget(Caption("&Clan:", clanEdit, this), 0, 0);
     layout->addWidget(clanEdit, 0, 1, 1, 2);
-    layout->addWidget(Caption("Rank:", rankBox, this), 1, 0);
+    layout->addWidget(Caption("&Rank:", rankBox, this), 1, 0);
     layout->addWidget(rankBox, 1, 1);
-    layout->addWidget(Caption("Skills:", skillList, this), 2, 0, 1, 3);
+    layout->addWidget(Caption("&Skills:", skillList, this), 2, 0, 1, 3);
     layout->addWidget(skillList, 3, 0, 1, 2);
     layout->addWidget(valueBox, 3, 2, Qt::AlignTop);
-    layout->addWidget(Caption("Mesages:", messageCombo, this), 4, 0);
+    layout->addWidget(Caption("&Mesages:", messageCombo, this), 4, 0);
     layout->addWidget(messageCombo, 4, 1, 1, 2);
     layout->addWidget(messageEdit, 5, 0, 1, 3);
     layout->addWidget(OkCancelButtons(this), 6, 0, 1, 3);
@@ -114,6 +115,8 @@ void CMercDataDlg::ShowMessage()
 
 void CMercDataDlg::accept()
 {
+    if (!TextsFitTheArea(this))
+        return;
     if (!rankBox->Take(rank) || !valueBox->Take())
         return;
     clan = ToBytes(clanEdit->text());

@@ -10,6 +10,7 @@
 #include "editors/DialogParts.h"
 #include "editors/LowerCaseTyping.h"
 #include "editors/RecordClipboard.h"
+#include "gui/TextFit.h"
 #include "gui/CFlagList.h"
 #include "gui/CNumberBox.h"
 #include "gui/Prompt.h"
@@ -117,7 +118,7 @@ void CMobEditDlg::BuildWidgets()
     texts->addWidget(nameEdit, 1, 1);
     texts->addWidget(Caption("&Short Descr:", shortEdit, this), 2, 0);
     texts->addWidget(shortEdit, 2, 1);
-    texts->addWidget(Caption("&Long Descr:", longEdit, this), 3, 0);
+    texts->addWidget(Caption("Long &Descr:", longEdit, this), 3, 0);
     texts->addWidget(longEdit, 3, 1);
     texts->addWidget(Caption("Descr&iption:", descriptionEdit, this), 4, 0, 1, 2);
     texts->addWidget(descriptionEdit, 5, 0, 1, 2);
@@ -187,10 +188,13 @@ QWidget* CMobEditDlg::BuildNumbers()
         for (int part = 0; part < 3; ++part)
             (*dice[row])[static_cast<size_t>(part)]
                 = RangedNumberBox(diceNames[row][part], ShortLowest, ShortHighest, 0, ShortHighest, panel);
-    auto* acGroup = new QGroupBox(QStringLiteral("Armour Class"), panel);
+    auto* acGroup = new QGroupBox(QStringLiteral("Armour &Class"), panel);
     const char* const acNames[] = { "acPierceBox", "acBashBox", "acSlashBox", "acExoticBox" };
-    for (size_t i = 0; i < acBoxes.size(); ++i)
+    for (size_t i = 0; i < acBoxes.size(); ++i) {
         acBoxes[i] = RangedNumberBox(acNames[i], ShortLowest, ShortHighest, ShortLowest, ShortHighest, acGroup);
+        // The file holds tenths: anything else would be rounded on saving.
+        acBoxes[i]->SetMultipleOf(10);
+    }
 
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -200,14 +204,14 @@ QWidget* CMobEditDlg::BuildNumbers()
     grid->addWidget(groupBox, 0, 3);
     grid->addWidget(Caption("Hi&troll:", hitrollBox, panel), 1, 0);
     grid->addWidget(hitrollBox, 1, 1);
-    grid->addWidget(Caption("L&evel:", levelBox, panel), 1, 2);
+    grid->addWidget(Caption("&Level:", levelBox, panel), 1, 2);
     grid->addWidget(levelBox, 1, 3);
     grid->addWidget(defaultStatsButton, 1, 4);
     grid->addWidget(Caption("Dam T&ype:", damTypeCombo, panel), 2, 0);
     grid->addWidget(damTypeCombo, 2, 1);
     grid->addWidget(Caption("M&oney:", moneyBox, panel), 2, 2);
     grid->addWidget(moneyBox, 2, 3);
-    const char* const diceCaptions[] = { "Hit:", "Mana:", "Dam:" };
+    const char* const diceCaptions[] = { "&Hit:", "Mana:", "Dam:" };
     auto* diceGrid = new QGridLayout;
     for (int row = 0; row < 3; ++row) {
         std::array<CNumberBox*, 3>& boxes = *dice[row];
@@ -258,9 +262,9 @@ QWidget* CMobEditDlg::BuildWords()
     grid->addWidget(sexCombo, 1, 1);
     grid->addWidget(Caption("Si&ze:", sizeCombo, panel), 1, 2);
     grid->addWidget(sizeCombo, 1, 3);
-    grid->addWidget(Caption("Mate&rial:", materialEdit, panel), 2, 0);
+    grid->addWidget(Caption("&Material:", materialEdit, panel), 2, 0);
     grid->addWidget(materialEdit, 2, 1);
-    grid->addWidget(Caption("Spec&fun:", specialEdit, panel), 2, 2);
+    grid->addWidget(Caption("Specf&un:", specialEdit, panel), 2, 2);
     grid->addWidget(specialEdit, 2, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -324,9 +328,9 @@ void CMobEditDlg::ShowMob()
     vnumBox->setValue(mob.vnum);
     // Selecting the mob's race is not choosing it: the flag sets stay.
     raceCombo->setCurrentIndex(raceCombo->findText(FromBytes(mob.race), Qt::MatchFixedString));
-    nameEdit->setText(FromBytes(mob.name));
-    shortEdit->setText(FromBytes(mob.shortDesc));
-    longEdit->setText(FromBytes(mob.longDesc));
+    ShowText(nameEdit, mob.name);
+    ShowText(shortEdit, mob.shortDesc);
+    ShowText(longEdit, mob.longDesc);
     descriptionEdit->setPlainText(FromBytes(mob.description));
     shownDescription = BoxText(descriptionEdit);
     alignmentBox->setValue(mob.alignment);
@@ -347,8 +351,8 @@ void CMobEditDlg::ShowMob()
     SelectName(defaultPosCombo, mob.defaultPos, Qt::CaseInsensitive);
     SelectName(sexCombo, mob.sex, Qt::CaseInsensitive);
     SelectName(sizeCombo, mob.size, Qt::CaseInsensitive);
-    materialEdit->setText(FromBytes(mob.material));
-    specialEdit->setText(FromBytes(mob.special));
+    ShowText(materialEdit, mob.material);
+    ShowText(specialEdit, mob.special);
     ShowFlagSet();
     triggerPanel->Refresh();
 }
@@ -491,6 +495,8 @@ void CMobEditDlg::PasteMob()
 
 void CMobEditDlg::accept()
 {
+    if (!TextsFitTheArea(this))
+        return;
     if (!TakeControls())
         return;
     state.mob.act |= 0x1;

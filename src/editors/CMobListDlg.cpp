@@ -98,6 +98,6 @@ void CMobListDlg::Delete()
         QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    editor.DeleteMob(index);
+    editor.DeleteMob(index, ResetsGoToo(this, editor.Doc(), RecordKind::Mob, index));
     Refill();
 }

@@ -2,6 +2,7 @@
 
 #include "rules/CMobprogListState.h"
 #include "editors/DialogParts.h"
+#include "gui/TextFit.h"
 #include "gui/CNumberBox.h"
 #include "gui/Prompt.h"
 
@@ -49,7 +50,7 @@ CMobprogDlg::CMobprogDlg(const CTolvexDoc& doc, const CMobTrigger& trigger, QWid
         typeCombo->addItem(FromBytes(name));
     typeCombo->setCurrentIndex(state.ShownType());
     vnumBox->setValue(state.trigger.vnum);
-    phraseEdit->setText(FromBytes(state.trigger.phrase));
+    ShowText(phraseEdit, state.trigger.phrase);
     ShowVnumNote(state.trigger.vnum);
     okButton->setEnabled(state.CanAccept());
 
@@ -70,6 +71,8 @@ void CMobprogDlg::ShowVnumNote(int vnum)
 
 void CMobprogDlg::accept()
 {
+    if (!TextsFitTheArea(this))
+        return;
     if (!state.CanAccept() || !vnumBox->Take(state.trigger.vnum))
         return;
     state.trigger.phrase = ToBytes(phraseEdit->text());

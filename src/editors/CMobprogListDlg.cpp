@@ -2,6 +2,7 @@
 
 #include "area/CTolvexDoc.h"
 #include "editors/DialogParts.h"
+#include "gui/TextFit.h"
 #include "gui/CNumberBox.h"
 #include "gui/Prompt.h"
 
@@ -191,6 +192,11 @@ bool CMobprogListDlg::LeaveChosen()
     }
     if (!vnumBox->Take())
         return false;
+    // The range first: nothing is worth asking about a vnum the area refuses.
+    if (state.VnumChanged() && state.VnumOutsideArea()) {
+        RefuseVnum(FromBytes(state.OutsideAreaMessage()));
+        return false;
+    }
     if (state.VnumDuplicated()) {
         const auto answer = Prompt().Ask(this, QStringLiteral("Error"), QString::fromLatin1(CMobprogListState::InUse),
             QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
@@ -205,18 +211,22 @@ bool CMobprogListDlg::LeaveChosen()
         }
         SetVnumBox(free);
     }
+    bool withTriggers = false;
     if (state.VnumChanged()) {
         const std::string question = state.OrphanQuestion("Renumber");
-        if (!question.empty() && !AskWarningYesNo(this, FromBytes(question))) {
-            SetVnumBox(state.StoredVnum());
-            RefuseVnum({});
-            return false;
+        if (!question.empty()) {
+            const auto answer = Prompt().Ask(this, QStringLiteral("Warning!"), FromBytes(question),
+                QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+            if (answer == QMessageBox::Cancel) {
+                SetVnumBox(state.StoredVnum());
+                RefuseVnum({});
+                return false;
+            }
+            withTriggers = answer == QMessageBox::Yes;
         }
-        if (state.VnumOutsideArea())
-            ShowVnumError(this, state.OutsideAreaMessage());
     }
     const bool renumbered = state.VnumChanged();
-    state.Commit();
+    state.Commit(withTriggers);
     if (renumbered) {
         // The line moves to its place among the others; the items stay, as
         // this may run while the list is changing its current line.
@@ -246,16 +256,22 @@ void CMobprogListDlg::Delete()
     if (state.Chosen() < 0)
         return;
     const std::string orphans = state.OrphanQuestion("Delete");
-    const bool yes = orphans.empty()
-        ? Prompt().Ask(this, QStringLiteral("Attention!"), QString::fromLatin1(CMobprogListState::ConfirmDelete),
-              QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-            == QMessageBox::Yes
-        : AskWarningYesNo(this, FromBytes(orphans));
-    if (!yes)
-        return;
+    bool withTriggers = false;
+    if (orphans.empty()) {
+        if (Prompt().Ask(this, QStringLiteral("Attention!"), QString::fromLatin1(CMobprogListState::ConfirmDelete),
+                QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            != QMessageBox::Yes)
+            return;
+    } else {
+        const auto answer = Prompt().Ask(this, QStringLiteral("Warning!"), FromBytes(orphans), QMessageBox::Warning,
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (answer == QMessageBox::Cancel)
+            return;
+        withTriggers = answer == QMessageBox::Yes;
+    }
     // The line that takes the deleted one's place is chosen next.
     const int row = list->currentRow();
-    state.DeleteChosen();
+    state.DeleteChosen(withTriggers);
     const std::vector<CMobprogListState::CLine> lines = state.Lines();
     const int next = lines.empty() ? -1 : lines[static_cast<size_t>(std::min(row, static_cast<int>(lines.size()) - 1))].index;
     FillList(next);
@@ -264,6 +280,8 @@ void CMobprogListDlg::Delete()
 
 void CMobprogListDlg::accept()
 {
+    if (!TextsFitTheArea(this))
+        return;
     if (LeaveChosen())
         QDialog::accept();
 }

@@ -10,6 +10,7 @@
 #include "editors/LowerCaseTyping.h"
 #include "editors/ObjectEditParts.h"
 #include "editors/RecordClipboard.h"
+#include "gui/TextFit.h"
 #include "gui/CFlagList.h"
 #include "gui/CNumberBox.h"
 #include "gui/Prompt.h"
@@ -106,12 +107,12 @@ void CObjectEditDlg::BuildWidgets()
     texts->addWidget(nameEdit, 1, 1);
     texts->addWidget(Caption("&Short Descr:", shortDescEdit, this), 2, 0);
     texts->addWidget(shortDescEdit, 2, 1);
-    texts->addWidget(Caption("&Long Descr:", longDescEdit, this), 3, 0);
+    texts->addWidget(Caption("Long &Descr:", longDescEdit, this), 3, 0);
     texts->addWidget(longDescEdit, 3, 1);
     texts->addWidget(Caption("&Material:", materialEdit, this), 4, 0);
     texts->addWidget(materialEdit, 4, 1);
     auto* numbers = new QHBoxLayout;
-    numbers->addWidget(Caption("Level:", levelBox, this));
+    numbers->addWidget(Caption("&Level:", levelBox, this));
     numbers->addWidget(levelBox);
     numbers->addWidget(Caption("&Weight:", weightBox, this));
     numbers->addWidget(weightBox);
@@ -181,10 +182,10 @@ void CObjectEditDlg::ShowObject()
     vnumBox->setValue(obj.vnum);
     // A type the table lacks selects nothing and stays as it is.
     typeCombo->setCurrentIndex(obj.itemType == 0 ? -1 : typeCombo->findData(obj.itemType));
-    nameEdit->setText(FromBytes(obj.name));
-    shortDescEdit->setText(FromBytes(obj.shortDesc));
-    longDescEdit->setText(FromBytes(obj.longDesc));
-    materialEdit->setText(FromBytes(obj.material));
+    ShowText(nameEdit, obj.name);
+    ShowText(shortDescEdit, obj.shortDesc);
+    ShowText(longDescEdit, obj.longDesc);
+    ShowText(materialEdit, obj.material);
     levelBox->setValue(obj.level);
     weightBox->setValue(obj.weight);
     priceBox->setValue(obj.cost);
@@ -232,6 +233,8 @@ void CObjectEditDlg::EditTrainStops()
 
 void CObjectEditDlg::accept()
 {
+    if (!TextsFitTheArea(this))
+        return;
     if (!TakeControls())
         return;
     const CObjectEditState::CRefusal refusal = state.Check(doc);

@@ -92,6 +92,6 @@ void CObjectListDlg::Delete()
     if (answer != QMessageBox::Yes)
         return;
     // The line carries its record: with duplicate vnums, the one chosen goes.
-    editor.DeleteObject(index);
+    editor.DeleteObject(index, ResetsGoToo(this, editor.Doc(), RecordKind::Object, index));
     Refill();
 }

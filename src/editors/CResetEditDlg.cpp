@@ -1,5 +1,6 @@
 #include "editors/CResetEditDlg.h"
 
+#include "gui/TextFit.h"
 #include "gui/CNumberBox.h"
 #include "editors/DialogParts.h"
 #include "gui/Prompt.h"
@@ -190,6 +191,8 @@ void CResetEditDlg::FollowBox(QComboBox* list, int vnum)
 
 void CResetEditDlg::accept()
 {
+    if (!TextsFitTheArea(this))
+        return;
     // Boxes a kind does not use hold 0 and pass; the others must be in range.
     for (CNumberBox* box : { firstBox, secondBox, maxBox, minBox })
         if (!box->Take())

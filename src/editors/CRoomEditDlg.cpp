@@ -1,6 +1,7 @@
 #include "editors/CRoomEditDlg.h"
 
 #include "editors/CExtraDescPanel.h"
+#include "gui/TextFit.h"
 #include "gui/CFlagList.h"
 #include "gui/CNumberBox.h"
 #include "editors/CResetEditDlg.h"
@@ -223,10 +224,10 @@ void CRoomEditDlg::ShowRoom()
         const QSignalBlocker block(vnumBox);
         vnumBox->setValue(room.vnum);
     }
-    nameEdit->setText(FromBytes(room.name));
+    ShowText(nameEdit, room.name);
     descriptionEdit->setPlainText(FromBytes(room.description));
-    ownerEdit->setText(FromBytes(room.owner));
-    clanEdit->setText(FromBytes(room.clan));
+    ShowText(ownerEdit, room.owner);
+    ShowText(clanEdit, room.clan);
     manaBox->setValue(room.manaRate);
     healBox->setValue(room.healRate);
     {
@@ -246,7 +247,7 @@ void CRoomEditDlg::ShowExit()
     exitDescriptionEdit->setPlainText(FromBytes(exit.description));
     exitVnumBox->setValue(exit.toVnum);
     exitKeyBox->setValue(exit.key);
-    exitKeywordEdit->setText(FromBytes(exit.keyword));
+    ShowText(exitKeywordEdit, exit.keyword);
     exitFlagList->ShowFlags(exit.exitFlags);
 }
 
@@ -276,7 +277,7 @@ bool CRoomEditDlg::TakeExitBoxes(CExitData& boxes)
 void CRoomEditDlg::ExitChosen(int direction)
 {
     CExitData boxes;
-    if (!TakeControls() || !TakeExitBoxes(boxes)) {
+    if (!TextsFitTheArea(this) || !TakeControls() || !TakeExitBoxes(boxes)) {
         // The shown exit stays until its boxes are accepted.
         exitButtons->button(state.ShownExit())->setChecked(true);
         return;
@@ -293,6 +294,8 @@ void CRoomEditDlg::VnumChanged(int vnum)
 
 void CRoomEditDlg::accept()
 {
+    if (!TextsFitTheArea(this))
+        return;
     CExitData boxes;
     if (!TakeControls() || !TakeExitBoxes(boxes))
         return;

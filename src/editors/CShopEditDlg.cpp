@@ -2,6 +2,7 @@
 
 #include "config/ConfigTables.h"
 #include "editors/DialogParts.h"
+#include "gui/TextFit.h"
 #include "gui/CNumberBox.h"
 #include "gui/Prompt.h"
 
@@ -55,13 +56,13 @@ CShopEditDlg::CShopEditDlg(const CConfigTables& tables, const CShopData& origina
     sellBox->setValue(original.profitSell);
 
     auto* numbers = new QGridLayout;
-    numbers->addWidget(Caption("Open from:", openBox, this), 0, 0);
+    numbers->addWidget(Caption("Open &from:", openBox, this), 0, 0);
     numbers->addWidget(openBox, 0, 1);
-    numbers->addWidget(Caption("to", closeBox, this), 0, 2);
+    numbers->addWidget(Caption("&to", closeBox, this), 0, 2);
     numbers->addWidget(closeBox, 0, 3);
-    numbers->addWidget(Caption("Percent Buy:", buyBox, this), 1, 0);
+    numbers->addWidget(Caption("Percent &Buy:", buyBox, this), 1, 0);
     numbers->addWidget(buyBox, 1, 1);
-    numbers->addWidget(Caption("Percent Sell:", sellBox, this), 2, 0);
+    numbers->addWidget(Caption("Percent &Sell:", sellBox, this), 2, 0);
     numbers->addWidget(sellBox, 2, 1);
     numbers->setRowStretch(3, 1);
 
@@ -75,6 +76,8 @@ CShopEditDlg::CShopEditDlg(const CConfigTables& tables, const CShopData& origina
 
 void CShopEditDlg::accept()
 {
+    if (!TextsFitTheArea(this))
+        return;
     if (!openBox->Take(shop.openHour) || !closeBox->Take(shop.closeHour) || !buyBox->Take(shop.profitBuy)
         || !sellBox->Take(shop.profitSell))
         return;

@@ -3,6 +3,7 @@
 #include "area/CTolvexDoc.h"
 #include "editors/DialogParts.h"
 #include "editors/ObjectEditParts.h"
+#include "gui/TextFit.h"
 #include "gui/CFlagList.h"
 #include "gui/CNumberBox.h"
 #include "gui/Prompt.h"
@@ -160,7 +161,16 @@ void CTrainEditDlg::ShowChosen()
 
 bool CTrainEditDlg::TakeNumbers()
 {
-    return !state.Chosen() || (roomBox->Take() && timeBox->Take());
+    CTrainStop* stop = state.Chosen();
+    if (!stop)
+        return true;
+    // The messages are kept as typed; one that the file cannot hold is
+    // settled before another stop is shown.
+    if (!TextsFitTheArea(this, { arrivalEdit, leaveEdit }) || !roomBox->Take() || !timeBox->Take())
+        return false;
+    stop->arrivalMessage = ToBytes(arrivalEdit->text());
+    stop->leaveMessage = ToBytes(leaveEdit->text());
+    return true;
 }
 
 void CTrainEditDlg::ChooseRow(int row)

@@ -2,6 +2,7 @@
 
 #include "config/ConfigTables.h"
 #include "editors/DialogParts.h"
+#include "gui/TextFit.h"
 #include "gui/CNumberBox.h"
 #include "gui/Prompt.h"
 
@@ -75,20 +76,20 @@ CTrainersDlg::CTrainersDlg(const CConfigTables& tableSet, const CMobData& mob, Q
     }
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(Caption("Profesion:", classCombo, this), 0, 0);
+    layout->addWidget(Caption("&Profesion:", classCombo, this), 0, 0);
     layout->addWidget(classCombo, 0, 1, 1, 2);
     layout->addWidget(skillList, 1, 0, 7, 2);
     layout->addWidget(addButton, 1, 2);
     layout->addWidget(deleteButton, 2, 2);
-    layout->addWidget(Caption("Skill:", skillCombo, this), 1, 3);
+    layout->addWidget(Caption("S&kill:", skillCombo, this), 1, 3);
     layout->addWidget(skillCombo, 1, 4);
-    layout->addWidget(Caption("Gold:", goldBox, this), 2, 3);
+    layout->addWidget(Caption("&Gold:", goldBox, this), 2, 3);
     layout->addWidget(goldBox, 2, 4);
-    layout->addWidget(Caption("Mult:", multBox, this), 3, 3);
+    layout->addWidget(Caption("M&ult:", multBox, this), 3, 3);
     layout->addWidget(multBox, 3, 4);
-    layout->addWidget(Caption("Max Level:", maxLevelBox, this), 4, 3);
+    layout->addWidget(Caption("Max &Level:", maxLevelBox, this), 4, 3);
     layout->addWidget(maxLevelBox, 4, 4);
-    layout->addWidget(Caption("Iniciate:", initiateCombo, this), 5, 3);
+    layout->addWidget(Caption("&Iniciate:", initiateCombo, this), 5, 3);
     layout->addWidget(initiateCombo, 5, 4);
     layout->setRowStretch(7, 1);
     layout->addWidget(OkCancelButtons(this), 8, 0, 1, 5);
@@ -189,6 +190,8 @@ void CTrainersDlg::RenumberItems(int removed)
 
 void CTrainersDlg::accept()
 {
+    if (!TextsFitTheArea(this))
+        return;
     if (!goldBox->Take() || !multBox->Take() || !maxLevelBox->Take())
         return;
     QDialog::accept();

@@ -18,7 +18,7 @@ CTriggerListPanel::CTriggerListPanel(QWidget* parent)
     rows->setColumnWidth(0, 90);
     rows->setColumnWidth(1, 60);
     rows->setColumnWidth(2, 300);
-    auto* caption = new QLabel(QStringLiteral("&Mob Progs ( menu click right button ) :"), this);
+    auto* caption = new QLabel(QStringLiteral("Mo&b Progs ( menu click right button ) :"), this);
     caption->setBuddy(rows);
 
     auto* layout = new QVBoxLayout(this);

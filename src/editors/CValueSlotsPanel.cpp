@@ -150,7 +150,7 @@ void CValueSlotsPanel::Show(int slot)
         break;
     case SlotControl::Text:
         firstStack->setCurrentWidget(textEdit);
-        textEdit->setText(FromBytes(text));
+        ShowText(textEdit, text);
         textEdit->setEnabled(true);
         break;
     case SlotControl::None:

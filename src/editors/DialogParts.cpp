@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -32,6 +33,12 @@ QString BoxText(const QPlainTextEdit* box)
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return text;
+}
+
+void ShowText(QLineEdit* box, const std::string& bytes)
+{
+    box->setText(FromBytes(bytes));
+    box->setCursorPosition(0);
 }
 
 QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent)

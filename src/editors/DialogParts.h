@@ -13,6 +13,7 @@ class QComboBox;
 class QDialog;
 class QDialogButtonBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QMenuBar;
 class QPlainTextEdit;
@@ -35,6 +36,9 @@ QPlainTextEdit* TextBox(const char* name, QWidget* parent);
 // The box's text with "\n" line ends. Its plain text would turn the Latin-1
 // no-break space (byte 0xA0) into a blank, so the raw text is read instead.
 QString BoxText(const QPlainTextEdit* box);
+// Shows the file's bytes in a one-line box from their start: a long text
+// would otherwise open scrolled to its end.
+void ShowText(QLineEdit* box, const std::string& bytes);
 
 // A caption whose mnemonic moves the focus to `buddy`.
 QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent);

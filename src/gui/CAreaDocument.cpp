@@ -128,7 +128,7 @@ bool CAreaDocument::OnSaveDocument(const QString& path, IDiagnostics& diagnostic
 CSaveOptions CAreaDocument::SaveOptions() const
 {
     CSaveOptions options = doc.DefaultSaveOptions();
-    options.keepLayout = keepTextLayout && keepTextLayout();
+    options.keepLayout = keepTextLayout;
     return options;
 }
 

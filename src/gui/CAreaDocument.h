@@ -65,10 +65,11 @@ public:
     // says why.
     bool OnSaveDocument(const QString& path, IDiagnostics& diagnostics, QString& error);
 
-    // How the area is saved: the configured dialect, and the text layout as
-    // `keepTextLayout` answers.
+    // How the area is saved: the configured dialect, and whether the texts
+    // the builder edits keep their own line breaks (this area's switch).
     CSaveOptions SaveOptions() const;
-    std::function<bool()> keepTextLayout;
+    bool KeepTextLayout() const { return keepTextLayout; }
+    void SetKeepTextLayout(bool keep) { keepTextLayout = keep; }
     // Saving to `path` would replace the file that was read only in part.
     bool SaveLosesUnreadPart(const QString& path) const;
 
@@ -113,4 +114,5 @@ private:
     std::vector<CDiagnostic> loadDiagnostics;
     int listenerId = 0;
     bool shownModified = false;
+    bool keepTextLayout = false;
 };

@@ -2,6 +2,7 @@
 
 #include "gui/Prompt.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
@@ -34,14 +35,22 @@ void CNumberBox::SetRanges(int low, int high, int spinLow, int spinHigh)
     updateGeometry();
 }
 
+void CNumberBox::SetMultipleOf(int step)
+{
+    multiple = std::max(step, 1);
+}
+
 bool CNumberBox::Take(int& out)
 {
     const int current = value();
-    if (current >= lowest && current <= highest) {
+    const bool inRange = current >= lowest && current <= highest;
+    if (inRange && current % multiple == 0) {
         out = current;
         return true;
     }
-    ShowError(window(), QStringLiteral("Please enter an integer between %1 and %2.").arg(lowest).arg(highest));
+    ShowError(window(),
+        inRange ? QStringLiteral("Please enter a multiple of %1.").arg(multiple)
+                : QStringLiteral("Please enter an integer between %1 and %2.").arg(lowest).arg(highest));
     setFocus(Qt::OtherFocusReason);
     selectAll();
     return false;
@@ -55,9 +64,16 @@ bool CNumberBox::Take()
 
 void CNumberBox::stepBy(int steps)
 {
-    const long long next = static_cast<long long>(value()) + steps;
+    const long long next = static_cast<long long>(value()) + static_cast<long long>(steps) * multiple;
     setValue(static_cast<int>(std::clamp<long long>(next, spinLowest, spinHighest)));
     selectAll();
+}
+
+void CNumberBox::focusInEvent(QFocusEvent* event)
+{
+    QSpinBox::focusInEvent(event);
+    if (event->reason() == Qt::ShortcutFocusReason)
+        selectAll();
 }
 
 QAbstractSpinBox::StepEnabled CNumberBox::stepEnabled() const

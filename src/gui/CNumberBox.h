@@ -13,6 +13,8 @@ public:
 
     void SetRange(int lowest, int highest);
     void SetRanges(int lowest, int highest, int spinLowest, int spinHighest);
+    // Only multiples of `step` are accepted, and the arrows step by it.
+    void SetMultipleOf(int step);
 
     // The value when it is accepted; otherwise tells the builder, puts the
     // focus on the box and gives false.
@@ -26,10 +28,14 @@ public:
 
 protected:
     StepEnabled stepEnabled() const override;
+    // Reached by its caption's mnemonic, the box is ready to be typed over,
+    // as it is when tabbed to.
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     int lowest = 0;
     int highest = 0;
     int spinLowest = 0;
     int spinHighest = 0;
+    int multiple = 1;
 };

@@ -112,9 +112,17 @@ void CMobEditState::ChooseRace(int index)
     if (index < 0 || index >= tables.mobFlags.Count())
         return;
     const CRaceEntry& race = tables.mobFlags[index];
+    // The old race's own flags go and the new one's come; what the builder
+    // set beyond the old race stays.
+    const CRaceEntry* old = nullptr;
+    for (int i = 0; i < tables.mobFlags.Count() && !old; ++i)
+        if (tables.mobFlags[i].name == mob.race)
+            old = &tables.mobFlags[i];
     mob.race = race.name;
-    for (const CMobFlagSet& set : MobFlagSets)
-        mob.*set.field = race.*set.race;
+    for (const CMobFlagSet& set : MobFlagSets) {
+        const uint32_t own = mob.*set.field & ~(old ? old->*set.race : 0u);
+        mob.*set.field = own | race.*set.race;
+    }
 }
 
 bool CMobEditState::ApplyLevelStats()

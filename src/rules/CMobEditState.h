@@ -52,8 +52,9 @@ public:
 
     CMobData mob;
 
-    // The builder chose race `index` of the table: the mob takes its name
-    // and its eight flag sets.
+    // The builder chose race `index` of the table: the mob takes its name,
+    // and in each of the eight flag sets the old race's flags give way to
+    // the new race's while the flags set beyond the old race's stay.
     void ChooseRace(int index);
 
     uint32_t FlagSet(int set) const { return mob.*MobFlagSets[set].field; }

@@ -92,12 +92,12 @@ std::string CMobprogListState::OrphanQuestion(const char* verb) const
     std::string mobList;
     for (int mob : mobs)
         mobList += (mobList.empty() ? "" : ", ") + std::to_string(mob);
-    return Format("%d %s of %s %s %s mobprog %d. %s it anyway?",
+    return Format("%d %s of %s %s %s mobprog %d. %s %s too?",
         { count, count == 1 ? "trigger" : "triggers", mobs.size() == 1 ? "mob" : "mobs", mobList,
-            count == 1 ? "calls" : "call", stored, verb });
+            count == 1 ? "calls" : "call", stored, verb, count == 1 ? "it" : "them" });
 }
 
-void CMobprogListState::Commit()
+void CMobprogListState::Commit(bool withTriggers)
 {
     if (chosen < 0)
         return;
@@ -109,7 +109,7 @@ void CMobprogListState::Commit()
         editor.ReplaceMobprog(chosen, program);
     if (vnum != stored.vnum) {
         program.vnum = vnum;
-        editor.ReplaceMobprog(chosen, program);
+        editor.ReplaceMobprog(chosen, program, withTriggers);
     }
     codeEdited = false;
 }
@@ -125,10 +125,10 @@ int CMobprogListState::AddNew()
     return index;
 }
 
-void CMobprogListState::DeleteChosen()
+void CMobprogListState::DeleteChosen(bool withTriggers)
 {
     if (chosen >= 0)
-        editor.DeleteMobprog(chosen);
+        editor.DeleteMobprog(chosen, withTriggers);
     Choose(-1);
 }
 

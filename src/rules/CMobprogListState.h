@@ -54,19 +54,22 @@ public:
     // `skip` has; -1 when none is left.
     int FreeVnum(int skip = -1) const;
 
-    // The question to ask before the chosen program stops answering to its
-    // stored vnum ("Delete" or "Renumber"), or "" when no trigger would be
-    // left without it (none names it, or another program keeps the vnum).
+    // The offer to take the triggers along before the chosen program stops
+    // answering to its stored vnum ("Delete" or "Renumber" them too), or ""
+    // when no trigger would be left without it (none calls it, or another
+    // program keeps the vnum).
     std::string OrphanQuestion(const char* verb) const;
 
     // Hands the boxes to the area: one step for a changed code, one for a
-    // changed vnum. The caller has checked the vnum.
-    void Commit();
+    // changed vnum, which takes the triggers along `withTriggers`. The
+    // caller has checked the vnum.
+    void Commit(bool withTriggers = false);
     // Adds an empty program under FreeVnum() and chooses it; -1 when no vnum
     // is free (nothing added).
     int AddNew();
-    // Deletes the chosen program; nothing is chosen afterwards.
-    void DeleteChosen();
+    // Deletes the chosen program (and the triggers that call it,
+    // `withTriggers`); nothing is chosen afterwards.
+    void DeleteChosen(bool withTriggers = false);
 
     // The area keeps "\r\n" (WithCarriageReturns); the code box edits "\n".
     static std::string ToLf(const std::string& crlf);

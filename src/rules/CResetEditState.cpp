@@ -50,7 +50,7 @@ CResetFields CResetEditState::SelectKind(char kind)
 
     if (kind == 'M' || kind == 'O' || kind == 'P' || kind == 'G' || kind == 'E') {
         fields.firstList = kind == 'M' ? ResetVnumList::Mobs : ResetVnumList::Objects;
-        fields.firstLabel = kind == 'M' ? "Mob:" : "Object:";
+        fields.firstLabel = kind == 'M' ? "&Mob:" : "&Object:";
         firstVnum = reset.arg1;
     }
     if (found->counted) {
@@ -63,15 +63,15 @@ CResetFields CResetEditState::SelectKind(char kind)
         max = reset.arg2;
     }
     if (kind == 'P') {
-        fields.secondLabel = "To obj:";
+        fields.secondLabel = "To o&bj:";
         fields.secondUsed = true;
         secondVnum = reset.arg3;
     } else if (kind == 'E') {
-        fields.listLabel = "Position:";
+        fields.listLabel = "&Position:";
         fields.choiceList = ResetChoiceList::WearPositions;
         listValue = reset.arg3;
     } else if (kind == 'D') {
-        fields.listLabel = "Direction:";
+        fields.listLabel = "Di&rection:";
         fields.choiceList = ResetChoiceList::Directions;
         fields.doorUsed = true;
         listValue = reset.arg2;

@@ -105,3 +105,11 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
     SyncFolder(folder);
     return true;
 }
+
+bool IsReadOnlyFile(const std::string& path)
+{
+    // The mode bits, not access(): an administrator may write any file, and
+    // the mark is still the owner's word that this one is not to change.
+    struct stat info { };
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}

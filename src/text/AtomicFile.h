@@ -9,3 +9,7 @@
 // file it names. On failure the file is untouched, the temporary file is
 // gone, and `error` says why.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error);
+
+// The file exists and nobody may write it by its mode (chmod 444): saving
+// over it would replace it all the same, so callers ask first.
+bool IsReadOnlyFile(const std::string& path);

@@ -62,15 +62,39 @@ TEST_F(RecordRules, MobOkRefusesInOrder)
 
 TEST_F(RecordRules, MobRaceLevelStatsAndFinish)
 {
+    // A human soldier with act ABCF, aff BDFHT, off EFNU and one form
+    // letter of the builder's own becomes a dwarf.
+    const auto bits = [](const char* letters) {
+        uint32_t value = 0;
+        for (const char* c = letters; *c; ++c)
+            value |= 1u << (*c - 'A');
+        return value;
+    };
     CMobData mob = doc.mobs[0];
-    mob.act = 0x2;
+    const CRaceEntry& human = tables.mobFlags[FindByName(tables.mobFlags, "human")];
+    mob.race = "human";
+    mob.act = bits("ABCF");
+    mob.aff = bits("BDFHT");
+    mob.off = bits("EFNU");
+    mob.imm = mob.res = mob.vuln = 0;
+    mob.form = human.form | bits("C");
+    mob.parts = human.parts;
     mob.mercSkills = { { 40, "dodge" }, { 0, "kick" } };
     CMobEditState state = MobState(mob);
     const int dwarf = FindByName(tables.mobFlags, "dwarf");
     state.ChooseRace(dwarf);
     EXPECT_EQ(state.mob.race, "dwarf");
-    for (int set = 0; set < MobFlagSetCount; ++set)
-        EXPECT_EQ(state.FlagSet(set), tables.mobFlags[dwarf].*MobFlagSets[set].race) << MobFlagSets[set].caption;
+    const CRaceEntry& race = tables.mobFlags[dwarf];
+    EXPECT_EQ(state.mob.act, bits("ABCF")) << "sentinel and scavenger stay";
+    EXPECT_EQ(state.mob.aff, bits("BDFHTJ")) << "detect_invis stays beside the dwarf's infravision";
+    EXPECT_EQ(state.mob.off, bits("EFNU"));
+    EXPECT_EQ(state.mob.res, race.res);
+    EXPECT_EQ(state.mob.vuln, race.vuln);
+    EXPECT_EQ(state.mob.form, race.form | bits("C"));
+    EXPECT_EQ(state.mob.parts, race.parts);
+    state.ChooseRace(FindByName(tables.mobFlags, "human"));
+    EXPECT_EQ(state.mob.aff, bits("BDFHT")) << "back to human: the dwarf's own flags go";
+    EXPECT_EQ(state.mob.res, 0u);
     state.mob.act = 0x2;
     const CMobData done = state.Finished();
     EXPECT_EQ(done.act, 0x3u) << "OK always sets letter A";

@@ -14,9 +14,9 @@ enum class Command {
     FileExit,
     EditUndo,
     EditRedo,
-    EditGoToRoom,
     EditCopy,
     EditPaste,
+    EditGoToRoom,
     ViewToolbar,
     ViewStatusBar,
     ViewMapStatusBar,
@@ -45,6 +45,8 @@ enum class Command {
     WindowCascade,
     WindowTile,
     WindowArrange,
+    WindowNext,
+    WindowPrevious,
     AppAbout,
     Count
 };

@@ -1,0 +1,262 @@
+#include "AppFixture.h"
+
+#include "commands/CAreaCommands.h"
+#include "gui/CNumberBox.h"
+#include "gui_support/DialogDriver.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <filesystem>
+
+namespace {
+
+// A soldier (act ABCF, aff BDFHT, off EFNU) with two triggers of program
+// 150 and a sack with one extra description; the room loads both.
+const char* const Barracks = R"(#AREADATA
+Name Barracks~
+Builders Tolvex~
+VNUMs 100 199
+End
+
+#MOBILES
+#100
+soldier~
+the soldier~
+A soldier stands here.
+~
+He guards.
+~
+human~
+ABCF BDFHT 0 0
+1 0 1d1+1 1d1+1 1d1+0 punch
+-1 -1 -1 -1
+EFNU 0 0 0
+stand stand male 0
+AHMV ABCDEFGHIJK medium 0
+M greet 150 ~
+M speech 150 hello~
+#0
+
+#OBJECTS
+#100
+sack~
+a sack~
+A sack lies here.~
+cloth~
+trash 0 A
+0 0 0 0 0
+1 1 1 P
+E
+sack~
+A plain sack.
+~
+#0
+
+#ROOMS
+#100
+Hall~
+A room.
+~
+0 0 0
+S
+#0
+
+#RESETS
+M 0 100 1 100 1
+G 0 100 1
+O 0 100 1 100
+S
+
+#MOBPROGS
+#150
+say hello
+~
+#0
+
+#$
+)";
+
+class EditsAskFirst : public AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        path = WriteFile(QStringLiteral("barracks.are"), Barracks);
+        ASSERT_TRUE(Start({ path }));
+        ASSERT_NE(ActiveView(), nullptr);
+    }
+
+    CAreaDocument& Document() const { return ActiveView()->Document(); }
+    // Runs the area's editor of the record with `action` on its dialog and OK.
+    void EditRecord(RecordKind kind, std::function<void(QWidget*)> action)
+    {
+        OnNextModal(timers, std::move(action), "okButton");
+        if (kind == RecordKind::Room)
+            CAreaCommands(*ActiveView()).EditRoom(0);
+        else if (kind == RecordKind::Header)
+            CAreaCommands(*ActiveView()).AreaGeneral();
+        else
+            CAreaCommands(*ActiveView()).EditRecord(kind, 100);
+    }
+    std::string Saved()
+    {
+        Action(Command::FileSave)->trigger();
+        return ReadAll(path.toStdString());
+    }
+
+    QString path;
+    QObject timers;
+};
+
+TEST_F(EditsAskFirst, AReadOnlyFileIsReplacedOnlyOnYesAndTheCliRefusesIt)
+{
+    namespace fs = std::filesystem;
+    const fs::path file = path.toStdString();
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    CAreaHeader header = Document().Doc().Header();
+    header.name = "Barracks West";
+    Document().Editor().ReplaceHeader(header);
+    EXPECT_EQ(Saved(), Barracks) << "No, the default, leaves the file";
+    ASSERT_EQ(prompt.asked.size(), 1u);
+    EXPECT_EQ(prompt.asked[0].text, QStringLiteral("The file is read-only. Save anyway?"));
+    EXPECT_EQ(prompt.defaults[0], QMessageBox::No);
+    EXPECT_TRUE(Document().IsModified());
+    prompt.answers.push_back(QMessageBox::Yes);
+    EXPECT_NE(Saved().find("Name Barracks West~"), std::string::npos);
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+
+    const std::string before = ReadAll(path.toStdString());
+    const int status = std::system((std::string(TOLVEX_CLI) + " convert --config " + SourcePath("res/tolvex.cfg") + " "
+        + path.toStdString() + " " + path.toStdString() + " 2>/dev/null")
+                                       .c_str());
+    EXPECT_NE(status, 0);
+    EXPECT_EQ(ReadAll(path.toStdString()), before);
+}
+
+// Typographic characters are offered as ASCII, or the builder goes back;
+// Latin-1 letters pass as they are.
+TEST_F(EditsAskFirst, CharactersTheFileCannotHoldAreNamedBeforeOk)
+{
+    QString refusedFocus;
+    EditRecord(RecordKind::Mob, [&](QWidget* dialog) {
+        Find<QLineEdit>(dialog, "longDescEdit")->setText(QString::fromUtf8("Caf\u00e9 \u00e8 It\u2019s old\u201d \u2014 \u20ac5."));
+        Click(dialog, "okButton"); // answered No: back to the text
+        refusedFocus = dialog->focusWidget() ? dialog->focusWidget()->objectName() : QString();
+        prompt.answers.push_back(QMessageBox::Yes);
+    });
+    ASSERT_EQ(prompt.asked.size(), 2u);
+    EXPECT_EQ(prompt.asked[0].text.left(51), QString::fromUtf8("The area file cannot hold these characters: \u2019 \u201d \u2014 \u20ac"));
+    EXPECT_EQ(refusedFocus, QStringLiteral("longDescEdit"));
+    EXPECT_NE(Saved().find("Caf\xe9 \xe8 It's old\" - EUR5.\n~"), std::string::npos);
+}
+
+TEST_F(EditsAskFirst, ArmourClassTakesTensOnlyAndARaceChangeKeepsTheBuildersFlags)
+{
+    EditRecord(RecordKind::Mob, [&](QWidget* dialog) {
+        Find<CNumberBox>(dialog, "acPierceBox")->setValue(15);
+        Click(dialog, "okButton");
+        EXPECT_EQ(prompt.Told(), QStringLiteral("Please enter a multiple of 10."));
+        Find<CNumberBox>(dialog, "acPierceBox")->setValue(20);
+        Find<CNumberBox>(dialog, "acBashBox")->setValue(-30);
+        ChooseText(Find<QComboBox>(dialog, "raceCombo"), "dwarf");
+    });
+    const std::string saved = Saved();
+    EXPECT_NE(saved.find("dwarf~\nABCF BDFHJT 0 0\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\n2 -3 -1 -1\nEFNU 0 LQ R\n"), std::string::npos) << saved;
+}
+
+TEST_F(EditsAskFirst, AnOkThatChangesNothingTakesNoStep)
+{
+    for (RecordKind kind : { RecordKind::Room, RecordKind::Object, RecordKind::Mob, RecordKind::Header })
+        EditRecord(kind, [](QWidget*) {});
+    EXPECT_FALSE(Document().IsModified());
+    EXPECT_FALSE(Document().Editor().CanUndo());
+    EXPECT_FALSE(ActiveChild()->isWindowModified());
+}
+
+TEST_F(EditsAskFirst, KeepTextLayoutIsEachAreasOwnAndANewExtraDescriptionStartsEmpty)
+{
+    const QString other = WriteFile(QStringLiteral("other.are"), Barracks);
+    ASSERT_NE(app->OpenDocumentFile(other), nullptr);
+    CAreaDocument& second = Document();
+    Action(Command::AreaKeepLayout)->trigger();
+    EXPECT_TRUE(second.KeepTextLayout());
+    Frame()->MdiArea()->activatePreviousSubWindow();
+    ASSERT_NE(&Document(), &second);
+    EXPECT_FALSE(Document().KeepTextLayout());
+    EXPECT_FALSE(Action(Command::AreaKeepLayout)->isChecked()) << "the menu shows the active area's";
+    Action(Command::AreaKeepLayout)->trigger();
+
+    EditRecord(RecordKind::Object, [](QWidget* dialog) {
+        auto* keyword = Find<QComboBox>(dialog, "extraKeywordCombo");
+        keyword->lineEdit()->selectAll();
+        QTest::keyClicks(keyword->lineEdit(), QStringLiteral("stitching"));
+        auto* text = Find<QPlainTextEdit>(dialog, "extraDescriptionEdit");
+        EXPECT_EQ(text->toPlainText(), QString()) << "not the sack's text";
+        Click(dialog, "extraAddButton");
+        QTest::keyClicks(text, QStringLiteral("Rough stitching."));
+    });
+    const std::string saved = Saved();
+    EXPECT_NE(saved.find("E\nstitching~\nRough stitching.\n~\n"), std::string::npos) << saved;
+}
+
+TEST_F(EditsAskFirst, RenumberingOrDeletingAProgramTakesItsTriggersAlong)
+{
+    OnNextModal(timers, [this](QWidget* dialog) {
+        ChooseLine(Find<QListWidget>(dialog, "mobprogList"), "150");
+        TypeNumber(Find<CNumberBox>(dialog, "vnumBox"), QStringLiteral("300"));
+        Click(dialog, "closeButton"); // outside 100..199: refused before any question
+        EXPECT_TRUE(prompt.asked.empty());
+        EXPECT_EQ(prompt.Told(), QStringLiteral("Vnum fuera de rango! ( 100 a 199 )"));
+        TypeNumber(Find<CNumberBox>(dialog, "vnumBox"), QStringLiteral("160"));
+        prompt.answers.push_back(QMessageBox::Yes);
+        Click(dialog, "closeButton");
+    });
+    CAreaCommands(*ActiveView()).MobprogsList();
+    ASSERT_EQ(prompt.asked.size(), 1u);
+    EXPECT_EQ(prompt.asked[0].text, QStringLiteral("2 triggers of mob 100 call mobprog 150. Renumber them too?"));
+    const std::string renumbered = Saved();
+    EXPECT_NE(renumbered.find("M greet 160 ~\nM speech 160 hello~\n"), std::string::npos) << renumbered;
+    EXPECT_EQ(Document().Editor().UndoName(), "Edit Mobprog 160") << "one step for both";
+
+    OnNextModal(timers, [this](QWidget* dialog) {
+        ChooseLine(Find<QListWidget>(dialog, "mobprogList"), "160");
+        prompt.answers.push_back(QMessageBox::Yes);
+        Click(dialog, "deleteButton");
+        Click(dialog, "closeButton");
+    });
+    CAreaCommands(*ActiveView()).MobprogsList();
+    const std::string deleted = Saved();
+    EXPECT_EQ(deleted.find("M greet"), std::string::npos) << deleted;
+    Action(Command::EditUndo)->trigger();
+    EXPECT_EQ(Saved(), renumbered) << "undone, program and triggers are back";
+}
+
+TEST_F(EditsAskFirst, DeletingAMobOrAnObjectOffersItsResets)
+{
+    for (const RecordKind kind : { RecordKind::Mob, RecordKind::Object }) {
+        OnNextModal(timers, [this](QWidget* dialog) {
+            ChooseLine(dialog->findChild<QListWidget*>(), "100");
+            prompt.answers = { QMessageBox::Yes, QMessageBox::Yes };
+            Click(dialog, "deleteButton");
+            Click(dialog, "closeButton");
+        });
+        if (kind == RecordKind::Mob)
+            CAreaCommands(*ActiveView()).MobsList();
+        else
+            CAreaCommands(*ActiveView()).ObjectsList();
+    }
+    ASSERT_EQ(prompt.asked.size(), 4u);
+    EXPECT_EQ(prompt.asked[1].text, QStringLiteral("Mob 100 is loaded by a reset of this area. Delete it too?"))
+        << "its G goes with the M";
+    EXPECT_EQ(prompt.asked[3].text, QStringLiteral("Object 100 is loaded by a reset of this area. Delete it too?"));
+    const std::string saved = Saved();
+    EXPECT_NE(saved.find("#RESETS\nS\n"), std::string::npos) << saved;
+}
+
+} // namespace
