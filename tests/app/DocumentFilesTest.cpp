@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDockWidget>
 #include <QMenu>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -105,7 +108,9 @@ TEST_F(DocumentFiles, OnlyTheLastWindowOfAModifiedAreaOrExitAsksAndNeverDuringAD
     EXPECT_TRUE(app->Documents().empty());
 }
 
-TEST_F(DocumentFiles, ReaderWarningsComeAtOnceTheOthersInOneBoxAfterAndAnAbortOpensNothing)
+// What the reader reports waits in the Problems panel, which opens, and the
+// status bar counts it; only a refused load is told in boxes.
+TEST_F(DocumentFiles, ReaderWarningsGoToTheProblemsPanelAndAnAbortIsToldAndOpensNothing)
 {
     ASSERT_TRUE(Start());
     // A mob whose race the configuration lacks, and a section nobody reads.
@@ -114,13 +119,20 @@ TEST_F(DocumentFiles, ReaderWarningsComeAtOnceTheOthersInOneBoxAfterAndAnAbortOp
         "It is ugly.\n~\nzorblax~\nA 0 0 0\n1 0 1d1+1 1d1+1 1d1+1 hit\n0 0 0 0\n0 0 0 0\n"
         "stand stand male 0\n0 0 medium 0\n#0\n\n#WIBBLE\n\n#$\n";
     CAreaDocument* document = app->OpenDocumentFile(WriteFile(QStringLiteral("odd.are"), odd));
-    EXPECT_TRUE(document && !document->IsModified());
-    ASSERT_EQ(prompt.shown.size(), 2u);
-    EXPECT_TRUE(prompt.shown[0].text.contains(QStringLiteral("zorblax"))) << prompt.shown[0].text.toStdString();
-    for (const char* part : { "odd.are", "Line 23: ", "WIBBLE" })
-        EXPECT_TRUE(prompt.shown[1].text.contains(QLatin1String(part))) << prompt.shown[1].text.toStdString();
+    ASSERT_TRUE(document && !document->IsModified());
+    EXPECT_EQ(prompt.Told(), QString()) << "no box before the window shows";
+    auto* panel = Frame()->findChild<QDockWidget*>(QStringLiteral("problemsPanel"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isVisible());
+    QStringList lines;
+    auto* list = panel->findChild<QTreeWidget*>(QStringLiteral("problemsList"));
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        lines << list->topLevelItem(i)->text(0) + QLatin1Char(' ') + list->topLevelItem(i)->text(1);
+    const QString listed = lines.join(QLatin1Char('|'));
+    for (const char* part : { "zorblax", "line 23 ", "WIBBLE" })
+        EXPECT_TRUE(listed.contains(QLatin1String(part))) << listed.toStdString();
+    EXPECT_EQ(Frame()->statusBar()->currentMessage(), QStringLiteral("Read with 2 warnings (see Problems)"));
 
-    prompt.shown.clear();
     const std::string bad =
         "#AREADATA\nName Bad~\nVNUMs 500 599\nEnd\n\n#OBJECTS\n#500\nthing~\na thing~\n"
         "A thing is here.~\nwood~\nbogustype 0 0\n0 0 0 0 0\n1 1 1 P\n#0\n\n#$\n";

@@ -98,7 +98,9 @@ TEST_F(MainFrameCommands, NewWindowShowsTheSameAreaUnderNumberedCaptions)
     second->OnMapLevelUp();
     EXPECT_EQ(first->ShownLevel(), 0);
     EXPECT_EQ(second->ShownLevel(), 1);
-    document->Editor().ReplaceHeader(document->Doc().Header());
+    CAreaHeader header = document->Doc().Header();
+    header.name += " West";
+    document->Editor().ReplaceHeader(header);
     for (IAreaWindow* window : document->Frames())
         EXPECT_TRUE(CChildFrame::Of(window)->isWindowModified()) << CChildFrame::Of(window)->windowTitle().toStdString();
     EXPECT_TRUE(Frame()->isWindowModified()) << "the main title follows at once, without waiting for a poll";

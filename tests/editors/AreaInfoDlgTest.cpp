@@ -84,7 +84,8 @@ TEST_F(AreaInfoDlg, EditAreaInfoGivesTheNewHeaderOnOkOnly)
 }
 
 // A file without a header is saved without one until General information's
-// OK gives it one; undoing that edit takes it away again.
+// OK changes it; an untouched OK changes nothing, and undoing the edit takes
+// the header away again.
 TEST_F(AreaInfoDlg, OkGivesAnAreaReadWithoutAHeaderItsHeader)
 {
     std::istringstream file("#HELPS\n0 SUMMARY~\nText.\n~\n0 $~\n#$\n");
@@ -92,12 +93,13 @@ TEST_F(AreaInfoDlg, OkGivesAnAreaReadWithoutAHeaderItsHeader)
     doc = CTolvexDoc(tables);
     ASSERT_TRUE(doc.Load(file, diagnostics));
     CAreaEditor editor(doc);
-    for (bool ok : { false, true }) {
+    for (const char* name : { "", "Helps" }) {
         CAreaHeader header = doc.Header();
-        OnNextModal([](QWidget*) {}, ok ? "okButton" : "cancelButton");
+        OnNextModal([name](QWidget* dialog) { Find<QLineEdit>(dialog, "nameEdit")->setText(QString::fromLatin1(name)); },
+            "okButton");
         if (CAreaInfoDlg::EditAreaInfo(nullptr, doc, header))
             editor.ReplaceHeader(header);
-        EXPECT_EQ(doc.WritesHeader(), ok) << "OK " << ok;
+        EXPECT_EQ(doc.WritesHeader(), *name != '\0') << "name '" << name << "'";
     }
     EXPECT_TRUE(editor.Undo());
     EXPECT_FALSE(doc.WritesHeader());

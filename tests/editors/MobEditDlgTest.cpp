@@ -24,7 +24,7 @@ TEST_F(MobEditDlg, OnlyTheBuildersRaceChoiceReplacesTheEightFlagSets)
     EXPECT_EQ(Edited().aff, 0u);
 
     Choose("raceCombo", "dwarf"); // what the race sets: tests/rules/RecordRulesTest.cpp
-    EXPECT_EQ(Edited().act, tables.mobFlags[FindByName(tables.mobFlags, "dwarf")].act);
+    EXPECT_EQ(Edited().act, act | tables.mobFlags[FindByName(tables.mobFlags, "dwarf")].act) << "the baker's own flags stay";
     EXPECT_EQ(Edited().race, "dwarf");
 }
 

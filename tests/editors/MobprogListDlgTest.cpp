@@ -123,12 +123,12 @@ TEST_F(MobprogListDlg, CodeReachesTheAreaAsOneStepWhenTheBuilderLeavesTheProgram
     EXPECT_EQ(doc.mobprogs[1].code, "say a\r\n") << "undo takes the code back";
 }
 
-TEST_F(MobprogListDlg, LeavingRefusesVnumZeroAndDuplicatesWarnsOutsideTheAreaAndAsksForOrphanedTriggers)
+TEST_F(MobprogListDlg, LeavingRefusesVnumZeroDuplicatesAndOutsideTheAreaAndAsksAboutTheTriggers)
 {
     using B = QMessageBox::StandardButton;
     const QString outOfRange = QStringLiteral("Vnum fuera de rango! ( 3000 a 3099 )");
     const QString inUse = QStringLiteral("Este Vnum ya esta en uso!\nDesea ajustarlo automaticamente?");
-    const QString orphans = QStringLiteral("1 trigger of mob 3005 calls mobprog 3002. Renumber it anyway?");
+    const QString orphans = QStringLiteral("1 trigger of mob 3005 calls mobprog 3002. Renumber it too?");
     const struct {
         const char* typed;
         std::vector<B> answers;
@@ -138,12 +138,13 @@ TEST_F(MobprogListDlg, LeavingRefusesVnumZeroAndDuplicatesWarnsOutsideTheAreaAnd
         QString asked; // question(s), joined
     } cases[] = {
         { "3050", { B::Yes }, true, 3050, {}, orphans },
-        { "3050", { B::No }, false, 3002, {}, orphans },
+        { "3050", { B::No }, true, 3050, {}, orphans },
+        { "3050", { B::Cancel }, false, 3002, {}, orphans },
         { "0", {}, false, 3002, QStringLiteral("Vnum fuera de rango! ( 3000 a 3099 )"), {} },
         { "32768", {}, false, 3002, QStringLiteral("Please enter an integer between 0 and 32767."), {} },
         { "3000", { B::No }, false, 3002, {}, inUse },
         { "3000", { B::Yes, B::Yes }, true, 3001, {}, inUse + QLatin1Char('|') + orphans },
-        { "4000", { B::Yes }, true, 4000, outOfRange, orphans },
+        { "4000", {}, false, 3002, outOfRange, {} },
     };
     for (const auto& c : cases) {
         for (const char* leave : { "line", "escape", "new" }) {
@@ -207,18 +208,22 @@ TEST_F(MobprogListDlg, NewChoosesTheNewProgramAndPutsTheFocusInTheCodeOrSaysNoVn
     }
 }
 
-TEST_F(MobprogListDlg, DeleteAsksAboutTriggersThatStillNameTheProgramWithNoAsDefault)
+TEST_F(MobprogListDlg, DeleteAsksWhetherTheTriggersThatCallTheProgramGoToo)
 {
     using B = QMessageBox::StandardButton;
+    const char* const orphans = "2 triggers of mobs 3005, 3006 call mobprog 3000. Delete them too?";
     const struct {
         const char* line;
         B answer;
         const char* title;
         const char* question;
+        B byDefault;
+        int triggersLeft; // of mob 3005
     } cases[] = {
-        { "3000", B::No, "Warning!", "2 triggers of mobs 3005, 3006 call mobprog 3000. Delete it anyway?" },
-        { "3000", B::Yes, "Warning!", "2 triggers of mobs 3005, 3006 call mobprog 3000. Delete it anyway?" },
-        { "999", B::Yes, "Attention!", "Attention! This action is irreversable! \nDo you wish to continue?" },
+        { "3000", B::Cancel, "Warning!", orphans, B::Cancel, 2 },
+        { "3000", B::No, "Warning!", orphans, B::Cancel, 2 },
+        { "3000", B::Yes, "Warning!", orphans, B::Cancel, 1 },
+        { "999", B::Yes, "Attention!", "Attention! This action is irreversable! \nDo you wish to continue?", B::No, 2 },
     };
     for (const auto& c : cases) {
         SetUp();
@@ -231,9 +236,10 @@ TEST_F(MobprogListDlg, DeleteAsksAboutTriggersThatStillNameTheProgramWithNoAsDef
         ASSERT_EQ(prompt.asked.size(), 1u) << c.line;
         EXPECT_EQ(prompt.asked[0].title.toStdString(), c.title) << c.line;
         EXPECT_EQ(prompt.asked[0].text.toStdString(), c.question) << c.line;
-        EXPECT_EQ(prompt.defaults[0], B::No) << c.line;
-        const bool deleted = c.answer == B::Yes;
+        EXPECT_EQ(prompt.defaults[0], c.byDefault) << c.line;
+        const bool deleted = c.answer != B::Cancel;
         EXPECT_EQ(doc.FindMobprogByVnum(std::atoi(c.line)) < 0, deleted) << c.line;
+        EXPECT_EQ(static_cast<int>(doc.mobs[0].triggers.size()), c.triggersLeft) << c.line << " answered " << c.answer;
         EXPECT_EQ(List()->count(), deleted ? 2 : 3) << c.line;
         if (deleted) {
             EXPECT_EQ(dialog->focusWidget(), List()) << c.line;

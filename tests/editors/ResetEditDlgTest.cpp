@@ -52,13 +52,13 @@ TEST_F(ResetEditDlg, EachKindOpensOnlyItsFieldsFromTheKindsDefaults)
 
     // Listed by name. The reset opened is an Object to mob: chosen again, its kind starts afresh.
     const std::pair<const char*, const char*> kinds[] = {
-        { "Equipt mob", "Ff--Mml-k Object: nothing Position: 2 19 0 0 1 1" },
-        { "Mob to room", "Ff--Mm--k Mob: nothing nothing 2 0 0 0 1 1" },
-        { "Object in object", "FfSsMm--k Object: To obj: nothing 2 0 0 0 1 1" },
-        { "Object to mob", "Ff--Mm--k Object: nothing nothing 2 0 0 0 1 1" },
-        { "Object to room", "Ff------k Object: nothing nothing 2 0 0 0 0 0" },
+        { "Equipt mob", "Ff--Mml-k &Object: nothing &Position: 2 19 0 0 1 1" },
+        { "Mob to room", "Ff--Mm--k &Mob: nothing nothing 2 0 0 0 1 1" },
+        { "Object in object", "FfSsMm--k &Object: To o&bj: nothing 2 0 0 0 1 1" },
+        { "Object to mob", "Ff--Mm--k &Object: nothing nothing 2 0 0 0 1 1" },
+        { "Object to room", "Ff------k &Object: nothing nothing 2 0 0 0 0 0" },
         { "Randomize Exits", "----M---k nothing nothing nothing 0 0 0 0 6 0" }, // Max: the exits shuffled
-        { "Status Door", "------ldk nothing nothing Direction: 0 6 3 0 0 0" },
+        { "Status Door", "------ldk nothing nothing Di&rection: 0 6 3 0 0 0" },
     };
     Open({ 'G', 3010, 3, 0, 2 });
     ASSERT_EQ(W<QComboBox>("typeCombo")->count(), 7);

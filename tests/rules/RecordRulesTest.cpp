@@ -229,9 +229,9 @@ TEST_F(RecordRules, MobprogListProposesFreeVnumsAndAsksAboutOrphanedTriggers)
     CMobprogListState state(editor);
     EXPECT_EQ(state.Lines().size(), 3u);
     state.Choose(1);
-    EXPECT_EQ(state.OrphanQuestion("Delete"), "2 triggers of mobs 3005, 3006 call mobprog 3000. Delete it anyway?");
+    EXPECT_EQ(state.OrphanQuestion("Delete"), "2 triggers of mobs 3005, 3006 call mobprog 3000. Delete them too?");
     state.Choose(0);
-    EXPECT_EQ(state.OrphanQuestion("Renumber"), "1 trigger of mob 3005 calls mobprog 3002. Renumber it anyway?");
+    EXPECT_EQ(state.OrphanQuestion("Renumber"), "1 trigger of mob 3005 calls mobprog 3002. Renumber it too?");
     state.Choose(2);
     EXPECT_EQ(state.OrphanQuestion("Delete"), "") << "no trigger names 999";
     doc.mobprogs.push_back({ 3000, "" });
