@@ -164,6 +164,8 @@ void CMainFrame::CreateStatusBar()
     auto* ready = new QLabel(QStringLiteral("Ready"), bar);
     ready->setObjectName(QStringLiteral("readyPane"));
     bar->addWidget(ready, 1);
+    // A message is drawn over the normal widgets, not in their place.
+    connect(bar, &QStatusBar::messageChanged, ready, [ready](const QString& message) { ready->setVisible(message.isEmpty()); });
     problemCountPane = new QLabel(bar);
     problemCountPane->setObjectName(QStringLiteral("problemCountPane"));
     bar->addPermanentWidget(problemCountPane);

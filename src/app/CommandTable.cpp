@@ -145,7 +145,7 @@ const std::vector<CCommandEntry> commandTable = {
         [](F& f) { f.OnWindowArrange(); }, HasView, nullptr },
     { Command::WindowNext, "menuWindow", SeparatorBefore, 0, "actionWindowNext", "Ne&xt Window", "Ctrl+Tab", "Activates the next map window\nNext Window", nullptr, false,
         [](F& f) { f.MdiArea()->activateNextSubWindow(); }, HasView, nullptr },
-    { Command::WindowPrevious, "menuWindow", 0, 0, "actionWindowPrevious", "Pre&vious Window", "Ctrl+Shift+Backtab; Ctrl+Shift+Tab", "Activates the previous map window\nPrevious Window", nullptr, false,
+    { Command::WindowPrevious, "menuWindow", 0, 0, "actionWindowPrevious", "Pre&vious Window", "Ctrl+Shift+Tab; Ctrl+Shift+Backtab", "Activates the previous map window\nPrevious Window", nullptr, false,
         [](F& f) { f.MdiArea()->activatePreviousSubWindow(); }, HasView, nullptr },
     { Command::AppAbout, "menuHelp", WithoutArea, 32, "actionAppAbout", "&About Tolvex...", "", "Displays the program information and copyright\nAbout Tolvex...", "about", false,
         [](F& f) { f.App().OnAppAbout(); }, nullptr, nullptr },
