@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QAbstractSpinBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -41,9 +43,33 @@ void ShowText(QLineEdit* box, const std::string& bytes)
     box->setCursorPosition(0);
 }
 
+namespace {
+
+// A caption whose key also selects the text of a one-line box, so that what
+// is typed next replaces it, even when the box had the focus already.
+class CCaption : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    bool event(QEvent* e) override
+    {
+        const bool handled = QLabel::event(e);
+        if (e->type() == QEvent::Shortcut && buddy() && buddy()->hasFocus()) {
+            if (auto* line = qobject_cast<QLineEdit*>(buddy()))
+                line->selectAll();
+            else if (auto* spin = qobject_cast<QAbstractSpinBox*>(buddy()))
+                spin->selectAll();
+        }
+        return handled;
+    }
+};
+
+} // namespace
+
 QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    auto* label = new CCaption(QString::fromLatin1(text), parent);
     label->setBuddy(buddy);
     return label;
 }

@@ -158,6 +158,13 @@ TEST_F(EditsAskFirst, CharactersTheFileCannotHoldAreNamedBeforeOk)
 TEST_F(EditsAskFirst, ArmourClassTakesTensOnlyAndARaceChangeKeepsTheBuildersFlags)
 {
     EditRecord(RecordKind::Mob, [&](QWidget* dialog) {
+        ShowActive(dialog);
+        EXPECT_EQ(Find<QLineEdit>(dialog, "longDescEdit")->cursorPosition(), 0) << "a long text shows from its start";
+        // The vnum box has the focus already: its key still selects what it shows.
+        QTest::keyClick(dialog, Qt::Key_V, Qt::AltModifier);
+        QTest::keyClicks(dialog->focusWidget(), QStringLiteral("150"));
+        EXPECT_EQ(Find<CNumberBox>(dialog, "vnumBox")->value(), 150);
+        Find<CNumberBox>(dialog, "vnumBox")->setValue(100);
         Find<CNumberBox>(dialog, "acPierceBox")->setValue(15);
         Click(dialog, "okButton");
         EXPECT_EQ(prompt.Told(), QStringLiteral("Please enter a multiple of 10."));
