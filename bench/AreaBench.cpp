@@ -1,4 +1,5 @@
 // Loading and saving every ROM area file of the shared corpus together.
+#include "BenchAreas.h"
 #include "area/CTolvexDoc.h"
 #include "config/ConfigLoader.h"
 
@@ -80,5 +81,21 @@ void BM_SaveCorpus(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SaveCorpus)->Unit(benchmark::kMillisecond);
+
+// A generated grid area of state.range(0) rooms read from its text: the
+// resets find their rooms through the vnum index.
+void BM_LoadGrid(benchmark::State& state)
+{
+    const std::string text = GridAreaText(static_cast<int>(state.range(0)));
+    CConfigTables tables = Corpus().tables;
+    for (auto _ : state) {
+        CTolvexDoc doc(tables);
+        std::istringstream in(text);
+        CDiagnosticList diagnostics;
+        benchmark::DoNotOptimize(doc.Load(in, diagnostics));
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(text.size() * state.iterations()));
+}
+BENCHMARK(BM_LoadGrid)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "text/TextWriter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <sstream>
 
@@ -44,14 +45,7 @@ void CTolvexDoc::OnNewDocument()
 
 namespace {
 
-template <typename Record>
-int FindByVnum(const std::vector<Record>& list, int vnum, int skip)
-{
-    for (size_t i = 0; i < list.size(); ++i)
-        if (list[i].vnum == vnum && static_cast<int>(i) != skip)
-            return static_cast<int>(i);
-    return -1;
-}
+long long vnumIndexWork = 0;
 
 // `skip` is the position of a record whose vnum counts as free.
 template <typename Record>
@@ -76,10 +70,45 @@ int FirstFree(const std::vector<Record>& list, int lower, int upper, int skip = 
 
 } // namespace
 
-int CTolvexDoc::FindRoomIndex(int vnum, int skip) const { return FindByVnum(rooms, vnum, skip); }
-int CTolvexDoc::FindObjectByVnum(int vnum, int skip) const { return FindByVnum(objects, vnum, skip); }
-int CTolvexDoc::FindMobByVnum(int vnum, int skip) const { return FindByVnum(mobs, vnum, skip); }
-int CTolvexDoc::FindMobprogByVnum(int vnum, int skip) const { return FindByVnum(mobprogs, vnum, skip); }
+template <typename Record>
+int CTolvexDoc::Find(const std::vector<Record>& list, CVnumIndex& index, int vnum, int skip) const
+{
+    if (!index.built || index.data != list.data() || index.size != list.size()) {
+        index.entries.clear();
+        index.entries.reserve(list.size());
+        for (size_t i = 0; i < list.size(); ++i)
+            index.entries.emplace_back(list[i].vnum, static_cast<int>(i));
+        std::sort(index.entries.begin(), index.entries.end());
+        index.data = list.data();
+        index.size = list.size();
+        index.built = true;
+        vnumIndexWork += static_cast<long long>(list.size());
+    }
+    // The entries of one vnum stand in file order, so the first that is not
+    // `skip` is the first record.
+    auto at = std::lower_bound(index.entries.begin(), index.entries.end(), std::pair<int, int>(vnum, -1));
+    vnumIndexWork += 1 + static_cast<long long>(std::log2(static_cast<double>(index.entries.size() + 1)));
+    for (; at != index.entries.end() && at->first == vnum; ++at)
+        if (at->second != skip)
+            return at->second;
+    return -1;
+}
+
+int CTolvexDoc::FindRoomIndex(int vnum, int skip) const { return Find(rooms, roomsByVnum, vnum, skip); }
+int CTolvexDoc::FindObjectByVnum(int vnum, int skip) const { return Find(objects, objectsByVnum, vnum, skip); }
+int CTolvexDoc::FindMobByVnum(int vnum, int skip) const { return Find(mobs, mobsByVnum, vnum, skip); }
+int CTolvexDoc::FindMobprogByVnum(int vnum, int skip) const { return Find(mobprogs, mobprogsByVnum, vnum, skip); }
+
+void CTolvexDoc::ForgetVnumIndexes() const
+{
+    for (CVnumIndex* index : { &roomsByVnum, &objectsByVnum, &mobsByVnum, &mobprogsByVnum })
+        index->built = false;
+}
+
+long long CTolvexDoc::VnumIndexWork()
+{
+    return vnumIndexWork;
+}
 
 int CTolvexDoc::FirstFreeRoomVnum() const { return FirstFree(rooms, lowerVnum, upperVnum); }
 // Vnum 0 is never given: it ends a section when the file is read, and ROM

@@ -125,10 +125,17 @@ public:
     bool HasRecords() const;
 
     // Lookups: the first record with the vnum whose position is not `skip`, or -1.
+    // Each list has an index by vnum, built at the first lookup after the
+    // list changed: a list that grew, shrank or moved is noticed by itself;
+    // a record whose vnum changed in place needs ForgetVnumIndexes().
     int FindRoomIndex(int vnum, int skip = -1) const;
     int FindObjectByVnum(int vnum, int skip = -1) const;
     int FindMobByVnum(int vnum, int skip = -1) const;
     int FindMobprogByVnum(int vnum, int skip = -1) const;
+    void ForgetVnumIndexes() const;
+    // The records the indexes have taken in and the steps their searches
+    // have made, since the program started: what the lookups cost.
+    static long long VnumIndexWork();
 
     // The lowest vnum of the area's range that no record of the list has, or
     // -1. Objects, mobs and mobprogs start at 1 whatever the lower bound; a
@@ -152,7 +159,22 @@ public:
     void ClearFileLines();
 
 private:
+    // Vnum and position of each record of a list, in vnum order, and which
+    // list the index was built on.
+    struct CVnumIndex {
+        const void* data = nullptr;
+        size_t size = 0;
+        bool built = false;
+        std::vector<std::pair<int, int>> entries;
+    };
+    template <typename Record>
+    int Find(const std::vector<Record>& list, CVnumIndex& index, int vnum, int skip) const;
+
     CConfigTables* tables;
+    mutable CVnumIndex roomsByVnum;
+    mutable CVnumIndex objectsByVnum;
+    mutable CVnumIndex mobsByVnum;
+    mutable CVnumIndex mobprogsByVnum;
     bool writesHeader = true;
     int readUpToLine = 0;
     bool sectionsFound = false;

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <unordered_map>
 
 namespace {
 
@@ -69,22 +68,10 @@ private:
     CMapRect clip;
 };
 
-// The first room of each vnum, as FindRoomIndex finds it, without a scan per exit.
-using RoomIndex = std::unordered_map<int, int>;
-
-RoomIndex FirstRoomByVnum(const CTolvexDoc& doc)
-{
-    std::unordered_map<int, int> index;
-    index.reserve(doc.rooms.size());
-    for (size_t i = 0; i < doc.rooms.size(); ++i)
-        index.emplace(doc.rooms[i].vnum, static_cast<int>(i));
-    return index;
-}
-
 // Draws one level; every point it passes to the canvas is already shifted.
 class CLevelPainter {
 public:
-    CLevelPainter(IMapCanvas& target, const CTolvexDoc& area, const RoomIndex& rooms, int cellSize, int shiftX, int shiftY,
+    CLevelPainter(IMapCanvas& target, const CTolvexDoc& area, int cellSize, int shiftX, int shiftY,
         bool asGhost)
         : canvas(target)
         , doc(area)
@@ -94,7 +81,6 @@ public:
         , ox(shiftX)
         , oy(shiftY)
         , ghost(asGhost)
-        , roomByVnum(rooms)
     {
     }
 
@@ -137,10 +123,10 @@ private:
         // A negative destination is drawn as an exit out of the area: not at all.
         if (exit.toVnum <= 0)
             return;
-        const auto found = roomByVnum.find(exit.toVnum);
-        if (found == roomByVnum.end())
+        const int found = doc.FindRoomIndex(exit.toVnum);
+        if (found < 0)
             return;
-        const CRoomData& to = doc.rooms[static_cast<size_t>(found->second)];
+        const CRoomData& to = doc.rooms[static_cast<size_t>(found)];
         if (to.unplaced)
             return;
         const CMapColor color = ExitColor(doc.Tables(), exit.exitFlags, ghost);
@@ -240,7 +226,6 @@ private:
     const int ox;
     const int oy;
     const bool ghost;
-    const RoomIndex& roomByVnum;
 };
 
 // Whether anything drawn for `room` can meet the clip, so that a window that
@@ -248,7 +233,7 @@ private:
 // The box, loops, stubs and up/down marks lie within five cells of the room's
 // centre; an exit line and its arrowhead within three cells of the room it
 // leads to (both with room for the pen).
-bool RoomMeetsClip(const CTolvexDoc& doc, const RoomIndex& roomByVnum, const CRoomData& room, int cellSize, int ox,
+bool RoomMeetsClip(const CTolvexDoc& doc, const CRoomData& room, int cellSize, int ox,
     int oy, const CMapRect& clip)
 {
     const long long c = std::abs(static_cast<long long>(cellSize));
@@ -261,10 +246,10 @@ bool RoomMeetsClip(const CTolvexDoc& doc, const RoomIndex& roomByVnum, const CRo
     if (meets(x, y, 5 * c + pen))
         return true;
     for (size_t d = 0; d < static_cast<size_t>(DirUp); ++d) {
-        const auto found = roomByVnum.find(room.exits[d].toVnum);
-        if (room.exits[d].toVnum <= 0 || found == roomByVnum.end())
+        const int found = room.exits[d].toVnum > 0 ? doc.FindRoomIndex(room.exits[d].toVnum) : -1;
+        if (found < 0)
             continue;
-        const CRoomData& to = doc.rooms[static_cast<size_t>(found->second)];
+        const CRoomData& to = doc.rooms[static_cast<size_t>(found)];
         if (to.unplaced || to.level != room.level)
             continue;
         // The line runs straight or with one bend between the two rooms.
@@ -278,15 +263,15 @@ bool RoomMeetsClip(const CTolvexDoc& doc, const RoomIndex& roomByVnum, const CRo
     return false;
 }
 
-void PaintLevel(IMapCanvas& canvas, const CTolvexDoc& doc, const RoomIndex& roomByVnum, int level, int selected,
+void PaintLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int selected,
     int cellSize, int ox, int oy, bool ghost, const CMapRect* clip)
 {
     // Without a clip every room of the level is drawn, through the canvas itself.
     CClippedCanvas clipped(canvas, clip ? *clip : CMapRect {});
-    CLevelPainter painter(clip ? static_cast<IMapCanvas&>(clipped) : canvas, doc, roomByVnum, cellSize, ox, oy, ghost);
+    CLevelPainter painter(clip ? static_cast<IMapCanvas&>(clipped) : canvas, doc, cellSize, ox, oy, ghost);
     for (size_t i = 0; i < doc.rooms.size(); ++i) {
         const CRoomData& room = doc.rooms[i];
-        if (!room.unplaced && room.level == level && (!clip || RoomMeetsClip(doc, roomByVnum, room, cellSize, ox, oy, *clip)))
+        if (!room.unplaced && room.level == level && (!clip || RoomMeetsClip(doc, room, cellSize, ox, oy, *clip)))
             painter.Room(room, !ghost && static_cast<int>(i) == selected);
     }
 }
@@ -333,7 +318,7 @@ CMapColor SectorColor(const CConfigTables& tables, int sector)
 void DrawLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int selected, int cellSize, int ox, int oy,
     bool ghost, const CMapRect* clip)
 {
-    PaintLevel(canvas, doc, FirstRoomByVnum(doc), level, selected, cellSize, ox, oy, ghost, clip);
+    PaintLevel(canvas, doc, level, selected, cellSize, ox, oy, ghost, clip);
 }
 
 void DrawMap(IMapCanvas& canvas, const CTolvexDoc& doc, int cellSize, int shownLevel, int selected,
@@ -341,9 +326,8 @@ void DrawMap(IMapCanvas& canvas, const CTolvexDoc& doc, int cellSize, int shownL
 {
     const int c = cellSize;
     const int d = c / -3;
-    const RoomIndex roomByVnum = FirstRoomByVnum(doc);
-    PaintLevel(canvas, doc, roomByVnum, shownLevel - 1, -1, c, d, d, true, clip);
-    PaintLevel(canvas, doc, roomByVnum, shownLevel, selected, c, 0, 0, false, clip);
+    PaintLevel(canvas, doc, shownLevel - 1, -1, c, d, d, true, clip);
+    PaintLevel(canvas, doc, shownLevel, selected, c, 0, 0, false, clip);
 }
 
 CMapSize MapExtent(const CTolvexDoc& doc, int cellSize)

@@ -142,6 +142,8 @@ void CAreaEditor::Apply(const std::string& name, CAreaChange change, std::vector
 
 void CAreaEditor::Finish(const CAreaChange& change)
 {
+    // A record may have taken another vnum where it stands.
+    doc.ForgetVnumIndexes();
     if (change.kind == RecordKind::Room)
         LayoutRooms(doc, allRooms);
     Notify(change);
