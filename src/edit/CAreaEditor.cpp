@@ -8,6 +8,9 @@
 #include "layout/RoomLayout.h"
 #include "text/TextWriter.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -99,10 +102,115 @@ struct CAreaEditor::CSnapshot {
     }
 };
 
+namespace {
+
+// One record's change in a list, kept so that it can be taken back and done
+// again: Set swaps the record at `index` with the one kept, Insert puts the
+// kept record in at `index`, Erase takes the record at `index` out into the
+// edit. Applying an edit turns it into its inverse.
+template <typename Record>
+struct CListEdit {
+    enum class Op { Set,
+        Insert,
+        Erase };
+    Op op;
+    std::size_t index;
+    std::optional<Record> record;
+
+    void ApplyTo(std::vector<Record>& list)
+    {
+        const auto at = list.begin() + static_cast<std::ptrdiff_t>(index);
+        switch (op) {
+        case Op::Set: std::swap(*at, *record); break;
+        case Op::Insert:
+            list.insert(at, std::move(*record));
+            record.reset();
+            op = Op::Erase;
+            break;
+        case Op::Erase:
+            record = std::move(*at);
+            list.erase(at);
+            op = Op::Insert;
+            break;
+        }
+    }
+};
+
+// The edits of one list in the order the operation made them. Applied, they
+// run backwards and leave themselves in the order that applies them again.
+template <typename Record>
+struct CListEdits {
+    std::vector<CListEdit<Record>> edits;
+
+    // Before the operation: the record at `index` will change in place, will
+    // be erased, or the list will grow by one at its end.
+    void Changes(const std::vector<Record>& list, int index)
+    {
+        edits.push_back({ CListEdit<Record>::Op::Set, static_cast<std::size_t>(index), list[static_cast<std::size_t>(index)] });
+    }
+    void Erases(const std::vector<Record>& list, int index)
+    {
+        edits.push_back({ CListEdit<Record>::Op::Insert, static_cast<std::size_t>(index), list[static_cast<std::size_t>(index)] });
+    }
+    void Appends(const std::vector<Record>& list)
+    {
+        edits.push_back({ CListEdit<Record>::Op::Erase, list.size(), std::nullopt });
+    }
+    void ApplyTo(std::vector<Record>& list)
+    {
+        for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit)
+            edit->ApplyTo(list);
+        std::reverse(edits.begin(), edits.end());
+    }
+    void ClearFileLines()
+    {
+        for (CListEdit<Record>& edit : edits)
+            if (edit.record) {
+                std::vector<Record> one;
+                one.push_back(std::move(*edit.record));
+                ::ClearFileLines(one);
+                edit.record = std::move(one.front());
+            }
+    }
+};
+
+} // namespace
+
+// What an operation changed record by record: a step on a large area keeps
+// the few records it touched, not copies of whole lists.
+struct CAreaEditor::CEdits {
+    CListEdits<CRoomData> rooms;
+    CListEdits<CObjData> objects;
+    CListEdits<CMobData> mobs;
+    CListEdits<CMobProgData> mobprogs;
+
+    void ApplyTo(CTolvexDoc& area)
+    {
+        rooms.ApplyTo(area.rooms);
+        objects.ApplyTo(area.objects);
+        mobs.ApplyTo(area.mobs);
+        mobprogs.ApplyTo(area.mobprogs);
+    }
+    void ClearFileLines()
+    {
+        rooms.ClearFileLines();
+        objects.ClearFileLines();
+        mobs.ClearFileLines();
+        mobprogs.ClearFileLines();
+    }
+    CListEdits<CRoomData>& Of(std::vector<CRoomData>&) { return rooms; }
+    CListEdits<CObjData>& Of(std::vector<CObjData>&) { return objects; }
+    CListEdits<CMobData>& Of(std::vector<CMobData>&) { return mobs; }
+    CListEdits<CMobProgData>& Of(std::vector<CMobProgData>&) { return mobprogs; }
+};
+
 struct CAreaEditor::CStep {
     std::string name;
     CAreaChange change;
-    CSnapshot other; // before the step while it is done, after it once undone
+    // The side of the step that the area does not have now: the whole lists
+    // of some kinds, and the records that changed one by one.
+    CSnapshot other;
+    CEdits edits;
 };
 
 CAreaEditor::CAreaEditor(CTolvexDoc& area)
@@ -122,9 +230,23 @@ template <typename Mutation>
 void CAreaEditor::Apply(const std::string& name, CAreaChange change, std::vector<RecordKind> kinds, Mutation mutation)
 {
     auto step = std::make_unique<CStep>();
+    step->other = CSnapshot::Take(doc, std::move(kinds));
+    Push(std::move(step), name, change, mutation);
+}
+
+template <typename Mutation>
+void CAreaEditor::Apply(const std::string& name, CAreaChange change, CEdits edits, Mutation mutation)
+{
+    auto step = std::make_unique<CStep>();
+    step->edits = std::move(edits);
+    Push(std::move(step), name, change, mutation);
+}
+
+template <typename Mutation>
+void CAreaEditor::Push(std::unique_ptr<CStep> step, const std::string& name, CAreaChange change, Mutation mutation)
+{
     step->name = name;
     step->change = change;
-    step->other = CSnapshot::Take(doc, std::move(kinds));
     mutation();
 
     // A new step ends every redo; a saved state among them is gone for good.
@@ -173,8 +295,15 @@ bool CAreaEditor::ReplaceRoom(int index, const CRoomData& room)
         return true;
     CRoomData marked = room;
     MarkEditedTexts(doc.rooms[static_cast<std::size_t>(index)], marked);
+    CEdits edits;
+    edits.rooms.Changes(doc.rooms, index);
+    const int oldVnum = doc.rooms[static_cast<std::size_t>(index)].vnum;
+    if (oldVnum != room.vnum)
+        for (int other : ReferenceEdits::RoomsWithExitsTo(doc, oldVnum))
+            if (other != index)
+                edits.rooms.Changes(doc.rooms, other);
     Apply(StepName("Edit", RecordKind::Room, room.vnum), { RecordKind::Room, ChangeAction::Replaced, room.vnum, index },
-        [&] { RoomEdits::ReplaceRoom(doc, index, std::move(marked)); });
+        std::move(edits), [&] { RoomEdits::ReplaceRoom(doc, index, std::move(marked)); });
     return true;
 }
 
@@ -183,8 +312,12 @@ int CAreaEditor::AddRoom(const CRoomData& room, int from, int direction)
     const int index = static_cast<int>(doc.rooms.size());
     CRoomData marked = room;
     MarkAllTextsEdited(marked);
+    CEdits edits;
+    edits.rooms.Appends(doc.rooms);
+    if (InRange(doc.rooms, from))
+        edits.rooms.Changes(doc.rooms, from);
     Apply(StepName("Create", RecordKind::Room, room.vnum), { RecordKind::Room, ChangeAction::Added, room.vnum, index },
-        [&] { RoomEdits::AddRoom(doc, marked, from, direction); });
+        std::move(edits), [&] { RoomEdits::AddRoom(doc, marked, from, direction); });
     return index;
 }
 
@@ -193,8 +326,16 @@ bool CAreaEditor::DeleteRoom(int index)
     if (!InRange(doc.rooms, index))
         return false;
     const int vnum = doc.rooms[static_cast<std::size_t>(index)].vnum;
+    // The exits that led to the room change in place before it goes, so
+    // their positions are the ones before the deletion.
+    CEdits edits;
+    if (vnum > 0)
+        for (int other : ReferenceEdits::RoomsWithExitsTo(doc, vnum))
+            if (other != index)
+                edits.rooms.Changes(doc.rooms, other);
+    edits.rooms.Erases(doc.rooms, index);
     Apply(StepName("Delete", RecordKind::Room, vnum), { RecordKind::Room, ChangeAction::Deleted, vnum, index },
-        [&] { RoomEdits::DeleteRoom(doc, index); });
+        std::move(edits), [&] { RoomEdits::DeleteRoom(doc, index); });
     return true;
 }
 
@@ -207,7 +348,9 @@ bool CAreaEditor::ReplaceRecord(std::vector<Record>& list, RecordKind kind, int 
         return true;
     Record marked = record;
     MarkEditedTexts(list[static_cast<std::size_t>(index)], marked);
-    Apply(StepName("Edit", kind, record.vnum), { kind, ChangeAction::Replaced, record.vnum, index },
+    CEdits edits;
+    edits.Of(list).Changes(list, index);
+    Apply(StepName("Edit", kind, record.vnum), { kind, ChangeAction::Replaced, record.vnum, index }, std::move(edits),
         [&] { list[static_cast<std::size_t>(index)] = std::move(marked); });
     return true;
 }
@@ -218,19 +361,21 @@ int CAreaEditor::AddRecord(std::vector<Record>& list, RecordKind kind, const Rec
     const int index = static_cast<int>(list.size());
     Record marked = record;
     MarkAllTextsEdited(marked);
-    Apply(StepName("Create", kind, record.vnum), { kind, ChangeAction::Added, record.vnum, index },
+    CEdits edits;
+    edits.Of(list).Appends(list);
+    Apply(StepName("Create", kind, record.vnum), { kind, ChangeAction::Added, record.vnum, index }, std::move(edits),
         [&] { list.push_back(std::move(marked)); });
     return index;
 }
 
 template <typename Record, typename Also>
-bool CAreaEditor::DeleteRecord(std::vector<Record>& list, RecordKind kind, int index, std::vector<RecordKind> kinds, Also also)
+bool CAreaEditor::DeleteRecord(std::vector<Record>& list, RecordKind kind, int index, CEdits edits, Also also)
 {
     if (!InRange(list, index))
         return false;
     const int vnum = list[static_cast<std::size_t>(index)].vnum;
-    kinds.insert(kinds.begin(), kind);
-    Apply(StepName("Delete", kind, vnum), { kind, ChangeAction::Deleted, vnum, index }, std::move(kinds), [&] {
+    edits.Of(list).Erases(list, index);
+    Apply(StepName("Delete", kind, vnum), { kind, ChangeAction::Deleted, vnum, index }, std::move(edits), [&] {
         list.erase(list.begin() + index);
         also(vnum);
     });
@@ -240,7 +385,17 @@ bool CAreaEditor::DeleteRecord(std::vector<Record>& list, RecordKind kind, int i
 template <typename Record>
 bool CAreaEditor::DeleteRecord(std::vector<Record>& list, RecordKind kind, int index)
 {
-    return DeleteRecord(list, kind, index, {}, [](int) {});
+    return DeleteRecord(list, kind, index, CEdits(), [](int) {});
+}
+
+CAreaEditor::CEdits CAreaEditor::RoomsLoading(RecordKind kind, int index) const
+{
+    CEdits edits;
+    const int vnum = kind == RecordKind::Mob ? doc.mobs[static_cast<std::size_t>(index)].vnum
+                                             : doc.objects[static_cast<std::size_t>(index)].vnum;
+    for (int room : ReferenceEdits::RoomsWithResetsOf(doc, kind, vnum))
+        edits.rooms.Changes(doc.rooms, room);
+    return edits;
 }
 
 bool CAreaEditor::ReplaceObject(int index, const CObjData& object) { return ReplaceRecord(doc.objects, RecordKind::Object, index, object); }
@@ -250,7 +405,9 @@ bool CAreaEditor::DeleteObject(int index, bool withResets)
 {
     if (!withResets)
         return DeleteRecord(doc.objects, RecordKind::Object, index);
-    return DeleteRecord(doc.objects, RecordKind::Object, index, { RecordKind::Room },
+    if (!InRange(doc.objects, index))
+        return false;
+    return DeleteRecord(doc.objects, RecordKind::Object, index, RoomsLoading(RecordKind::Object, index),
         [this](int vnum) { ReferenceEdits::DeleteResetsOf(doc, RecordKind::Object, vnum); });
 }
 
@@ -261,7 +418,9 @@ bool CAreaEditor::DeleteMob(int index, bool withResets)
 {
     if (!withResets)
         return DeleteRecord(doc.mobs, RecordKind::Mob, index);
-    return DeleteRecord(doc.mobs, RecordKind::Mob, index, { RecordKind::Room },
+    if (!InRange(doc.mobs, index))
+        return false;
+    return DeleteRecord(doc.mobs, RecordKind::Mob, index, RoomsLoading(RecordKind::Mob, index),
         [this](int vnum) { ReferenceEdits::DeleteResetsOf(doc, RecordKind::Mob, vnum); });
 }
 
@@ -272,9 +431,12 @@ bool CAreaEditor::ReplaceMobprog(int index, const CMobProgData& mobprog, bool wi
     const int from = doc.mobprogs[static_cast<std::size_t>(index)].vnum;
     if (SameContent(doc.mobprogs[static_cast<std::size_t>(index)], mobprog))
         return true;
+    CEdits edits;
+    edits.mobprogs.Changes(doc.mobprogs, index);
+    for (int mob : ReferenceEdits::MobsWithTriggersCalling(doc, from))
+        edits.mobs.Changes(doc.mobs, mob);
     Apply(StepName("Edit", RecordKind::Mobprog, mobprog.vnum),
-        { RecordKind::Mobprog, ChangeAction::Replaced, mobprog.vnum, index }, { RecordKind::Mobprog, RecordKind::Mob },
-        [&] {
+        { RecordKind::Mobprog, ChangeAction::Replaced, mobprog.vnum, index }, std::move(edits), [&] {
             doc.mobprogs[static_cast<std::size_t>(index)] = mobprog;
             ReferenceEdits::RenumberTriggers(doc, from, mobprog.vnum);
         });
@@ -287,7 +449,12 @@ bool CAreaEditor::DeleteMobprog(int index, bool withTriggers)
 {
     if (!withTriggers)
         return DeleteRecord(doc.mobprogs, RecordKind::Mobprog, index);
-    return DeleteRecord(doc.mobprogs, RecordKind::Mobprog, index, { RecordKind::Mob },
+    if (!InRange(doc.mobprogs, index))
+        return false;
+    CEdits edits;
+    for (int mob : ReferenceEdits::MobsWithTriggersCalling(doc, doc.mobprogs[static_cast<std::size_t>(index)].vnum))
+        edits.mobs.Changes(doc.mobs, mob);
+    return DeleteRecord(doc.mobprogs, RecordKind::Mobprog, index, std::move(edits),
         [this](int vnum) { ReferenceEdits::DeleteTriggers(doc, vnum); });
 }
 
@@ -330,6 +497,7 @@ bool CAreaEditor::Undo()
         return false;
     CStep& step = *steps[--done];
     step.other.SwapWith(doc);
+    step.edits.ApplyTo(doc);
     Finish(Restored(step.change));
     return true;
 }
@@ -340,6 +508,7 @@ bool CAreaEditor::Redo()
         return false;
     CStep& step = *steps[done++];
     step.other.SwapWith(doc);
+    step.edits.ApplyTo(doc);
     Finish(Restored(step.change));
     return true;
 }
@@ -367,8 +536,10 @@ void CAreaEditor::MarkSaved()
 {
     MarkClean();
     doc.ClearFileLines();
-    for (const auto& step : steps)
+    for (const auto& step : steps) {
         step->other.ClearFileLines();
+        step->edits.ClearFileLines();
+    }
 }
 
 int CAreaEditor::AddListener(Listener listener)

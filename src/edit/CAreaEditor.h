@@ -103,6 +103,7 @@ public:
 
 private:
     struct CSnapshot;
+    struct CEdits;
     struct CStep;
 
     template <typename Record>
@@ -112,13 +113,19 @@ private:
     template <typename Record>
     bool DeleteRecord(std::vector<Record>& list, RecordKind kind, int index);
     // Deletes record `index` and runs `also` on its vnum, in one step that
-    // keeps `kinds` too.
+    // keeps the records `edits` names too.
     template <typename Record, typename Also>
-    bool DeleteRecord(std::vector<Record>& list, RecordKind kind, int index, std::vector<RecordKind> kinds, Also also);
+    bool DeleteRecord(std::vector<Record>& list, RecordKind kind, int index, CEdits edits, Also also);
+    // The rooms whose resets load object or mob `index`, kept for a step.
+    CEdits RoomsLoading(RecordKind kind, int index) const;
     template <typename Mutation>
     void Apply(const std::string& name, CAreaChange change, Mutation mutation);
     template <typename Mutation>
     void Apply(const std::string& name, CAreaChange change, std::vector<RecordKind> kinds, Mutation mutation);
+    template <typename Mutation>
+    void Apply(const std::string& name, CAreaChange change, CEdits edits, Mutation mutation);
+    template <typename Mutation>
+    void Push(std::unique_ptr<CStep> step, const std::string& name, CAreaChange change, Mutation mutation);
     void Finish(const CAreaChange& change);
     void Notify(const CAreaChange& change);
 

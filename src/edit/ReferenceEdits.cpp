@@ -81,4 +81,34 @@ void DeleteResetsOf(CTolvexDoc& doc, RecordKind kind, int vnum)
     }
 }
 
+std::vector<int> RoomsWithExitsTo(const CTolvexDoc& doc, int vnum)
+{
+    std::vector<int> found;
+    for (std::size_t i = 0; i < doc.rooms.size(); ++i)
+        if (std::any_of(doc.rooms[i].exits.begin(), doc.rooms[i].exits.end(),
+                [vnum](const CExitData& exit) { return exit.toVnum == vnum; }))
+            found.push_back(static_cast<int>(i));
+    return found;
+}
+
+std::vector<int> RoomsWithResetsOf(const CTolvexDoc& doc, RecordKind kind, int vnum)
+{
+    std::vector<int> found;
+    for (std::size_t i = 0; i < doc.rooms.size(); ++i)
+        if (std::any_of(doc.rooms[i].resets.begin(), doc.rooms[i].resets.end(),
+                [&](const CResetData& reset) { return Loads(reset, kind, vnum); }))
+            found.push_back(static_cast<int>(i));
+    return found;
+}
+
+std::vector<int> MobsWithTriggersCalling(const CTolvexDoc& doc, int vnum)
+{
+    std::vector<int> found;
+    for (std::size_t i = 0; i < doc.mobs.size(); ++i)
+        if (std::any_of(doc.mobs[i].triggers.begin(), doc.mobs[i].triggers.end(),
+                [vnum](const CMobTrigger& trigger) { return trigger.vnum == vnum; }))
+            found.push_back(static_cast<int>(i));
+    return found;
+}
+
 } // namespace ReferenceEdits

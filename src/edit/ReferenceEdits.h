@@ -2,6 +2,8 @@
 
 #include "area/RecordKind.h"
 
+#include <vector>
+
 class CTolvexDoc;
 
 // The references that follow a record when the builder renumbers or deletes
@@ -20,5 +22,12 @@ int ResetsOf(const CTolvexDoc& doc, RecordKind kind, int vnum);
 // Removes those resets. The G and E resets that follow a removed M go with
 // it: they equip the mob the M loaded, and would pass to the one before.
 void DeleteResetsOf(CTolvexDoc& doc, RecordKind kind, int vnum);
+
+// The positions of the records those edits would change, so that an undo
+// step can keep just them: rooms with an exit to `vnum`, rooms with resets
+// that load mob or object `vnum`, mobs with a trigger that calls `vnum`.
+std::vector<int> RoomsWithExitsTo(const CTolvexDoc& doc, int vnum);
+std::vector<int> RoomsWithResetsOf(const CTolvexDoc& doc, RecordKind kind, int vnum);
+std::vector<int> MobsWithTriggersCalling(const CTolvexDoc& doc, int vnum);
 
 } // namespace ReferenceEdits

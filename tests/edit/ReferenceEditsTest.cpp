@@ -1,0 +1,152 @@
+#include "config/ConfigLoader.h"
+#include "edit/CAreaEditor.h"
+#include "support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+namespace {
+
+// Two rooms that lead to each other; the guard loads in the first with a
+// sword (G) and a shield (E) and carries two triggers of program 150; the
+// second room holds the chest with the sword put in it.
+const char* const Keep = R"(#AREADATA
+Name Keep~
+Builders Tolvex~
+VNUMs 100 199
+End
+
+#MOBILES
+#100
+guard~
+the guard~
+A guard stands here.
+~
+~
+human~
+A 0 0 0
+1 0 1d1+1 1d1+1 1d1+0 punch
+-1 -1 -1 -1
+0 0 0 0
+stand stand male 0
+0 0 medium 0
+M greet 150 ~
+M speech 150 hi~
+#0
+
+#OBJECTS
+#100
+sword~
+a sword~
+A sword.~
+iron~
+weapon 0 AN
+0 1 6 0 0
+1 1 1 P
+#101
+chest~
+a chest~
+A chest.~
+wood~
+container 0 0
+10 0 0 10 100
+1 1 1 P
+#0
+
+#ROOMS
+#100
+Hall~
+A hall.
+~
+0 0 0
+D1
+~
+~
+0 0 101
+S
+#101
+Vault~
+A vault.
+~
+0 0 0
+D3
+~
+~
+0 0 100
+S
+#0
+
+#RESETS
+M 0 100 1 100 1
+G 0 100 1
+E 0 101 1 11
+O 0 101 0 101
+P 0 100 1 101 1
+S
+
+#MOBPROGS
+#150
+say hi
+~
+#0
+
+#$
+)";
+
+// Operations that change records beside their own take one step that
+// undoes to the same bytes and does again to the same bytes.
+TEST(ReferenceEdits, EachOperationWithItsReferencesUndoesAndRedoesWhole)
+{
+    CConfigTables tables;
+    int line = 0;
+    ASSERT_TRUE(LoadConfig(tables, SourcePath("res/tolvex.cfg"), line));
+    const struct {
+        const char* what;
+        std::function<void(CAreaEditor&)> run;
+        const char* gone; // not in the file after the step
+    } cases[] = {
+        { "delete the guard and its resets", [](CAreaEditor& e) { e.DeleteMob(0, true); }, "M 0 100" },
+        { "delete the sword and its resets", [](CAreaEditor& e) { e.DeleteObject(0, true); }, "G 0 100" },
+        { "delete the chest and what goes in it", [](CAreaEditor& e) { e.DeleteObject(1, true); }, "P 0 100" },
+        { "renumber the program and its triggers",
+            [](CAreaEditor& e) { e.ReplaceMobprog(0, { 160, e.Doc().mobprogs[0].code, 0 }, true); }, "M greet 150" },
+        { "delete the program and its triggers", [](CAreaEditor& e) { e.DeleteMobprog(0, true); }, "M speech" },
+        { "renumber the hall and the exit to it",
+            [](CAreaEditor& e) {
+                CRoomData hall = e.Doc().rooms[0];
+                hall.vnum = 102;
+                e.ReplaceRoom(0, hall);
+            },
+            "0 0 100\n" },
+        { "delete the vault and the exit to it", [](CAreaEditor& e) { e.DeleteRoom(1); }, "0 0 101\n" },
+    };
+    for (const auto& c : cases) {
+        CTolvexDoc doc(tables);
+        std::istringstream in(Keep);
+        CDiagnosticList diagnostics;
+        ASSERT_TRUE(doc.Load(in, diagnostics));
+        CAreaEditor editor(doc);
+        const auto saved = [&doc] {
+            std::ostringstream out;
+            CDiagnosticList ignored;
+            doc.Save(out, "keep.are", ignored);
+            return out.str();
+        };
+        const std::string before = saved();
+        c.run(editor);
+        const std::string after = saved();
+        EXPECT_EQ(after.find(c.gone), std::string::npos) << c.what << "\n"
+                                                         << after;
+        for (int round = 0; round < 2; ++round) {
+            ASSERT_TRUE(editor.Undo()) << c.what;
+            EXPECT_EQ(saved(), before) << c.what << ", undone";
+            ASSERT_TRUE(editor.Redo()) << c.what;
+            EXPECT_EQ(saved(), after) << c.what << ", done again";
+        }
+        EXPECT_FALSE(editor.Undo() && editor.Undo()) << c.what << ": one step";
+    }
+}
+
+} // namespace
