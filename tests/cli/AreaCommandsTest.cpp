@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -129,7 +130,7 @@ TEST(LayoutCommand, PrintsEveryRoomInDocumentOrderAndTheLevels)
     EXPECT_EQ(RunCli({ "layout", "--config", Config, "--cell", "x", area }).status, 2);
 }
 
-TEST(DumpCommand, WritesEveryFieldAsJsonWithLatin1Bytes)
+TEST(DumpCommand, WritesEveryFieldAsJsonWithLatin1BytesAndTheKeptSections)
 {
     CScratchDir dir;
     const CCliResult r = RunCli({ "dump", "--config", Config, dir.Write("a.are", Area) });
@@ -137,6 +138,13 @@ TEST(DumpCommand, WritesEveryFieldAsJsonWithLatin1Bytes)
     for (const char* expected : { "\"name\": \"Small\"", "\"lowerVnum\": 100", "\"name\": \"North\xc3\xa9\"",
              "\"unplaced\": true", "\"toVnum\": 101", "\"command\": \"O\"", "\"arg3\": 9999", "\"resets\": [" })
         EXPECT_NE(r.out.find(expected), std::string::npos) << "missing " << expected;
+
+    std::string kept = RunCli({ "dump", "--config", Config, SourcePath("tests/data/kept-sections/input.are") }).out;
+    kept.erase(std::remove_if(kept.begin(), kept.end(), [](char c) { return c == ' ' || c == '\n'; }), kept.end());
+    EXPECT_NE(kept.find("\"keptSections\":[{\"word\":\"HELPS\",\"bytes\":91},{\"word\":\"SOCIALS\",\"bytes\":40},"
+                        "{\"word\":\"OBJOLD\",\"bytes\":29}]"),
+        std::string::npos)
+        << kept;
 }
 
 // The headers each dialect writes are the rom-area-header golden files.
@@ -151,4 +159,19 @@ TEST(ConvertCommand, ThroughAnotherDialectAndBackTheAreaReadsTheSame)
 
     EXPECT_EQ(RunCli({ "convert", "--config", Config, "--dialect", "diku", in, out }).status, 2);
     EXPECT_EQ(RunCli({ "convert", "--config", Config, in, dir.Path("missing/out.are") }).status, 1);
+}
+
+// Alone, the file's trigger for 9001 is a warning: its check-* golden case.
+TEST(CheckCommand, ATriggerFindsItsProgramInAnotherFileOfTheSameRun)
+{
+    CScratchDir dir;
+    const std::string programs = dir.Write("progs.are",
+        "#AREADATA\nName Progs~\nVNUMs 9000 9099\nEnd\n\n#MOBPROGS\n#9001\nsay hello\n~\n#0\n\n#$\n");
+    const std::string mobs = SourcePath("tests/data/check-trigger-without-program/input.are");
+    const CCliResult together = RunCli({ "check", "--strict", "--config", Config, mobs, programs });
+    EXPECT_EQ(together.out.find("mobprog 9001"), std::string::npos) << together.out;
+    EXPECT_NE(together.out.find(": error: Mob 100 has a greet trigger for mobprog 150, which this area does not have"), std::string::npos)
+        << "no other area can hold a program of the area's own range";
+    EXPECT_EQ(together.status, 1);
+    EXPECT_NE(together.out.find(programs + ": ok\n"), std::string::npos) << together.out;
 }
