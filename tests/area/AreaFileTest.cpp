@@ -199,3 +199,27 @@ TEST(AreaFile, TildesTypedIntoTextsNeverReachTheFile)
     EXPECT_EQ(back.doc.mobprogs.at(0).code, "say ab\r\n");
     EXPECT_EQ(back.Save(), saved) << "a second save changes nothing";
 }
+
+// The editor shows these on their own, at once; their texts and lines are
+// the golden cases'.
+TEST(AreaFile, AnUnknownObjectTypeAbortsTheLoadAndAnUnknownRaceIsAddedBothInABox)
+{
+    const std::string object = "#OBJECTS\n#1001\nsword~\na sword~\nA sword.~\nsteel~\nweapon 0 0\nsword 2 8 slash 0\n10 5 100 P\n";
+    CArea orb;
+    EXPECT_FALSE(orb.Load(object + "#1002\norb~\nan orb~\nAn orb.~\nglass~\nGizmo 0 0\n0 0 0 0 0\n1 1 1 P\n#0\n#$\n"));
+    ASSERT_EQ(orb.diagnostics.items.size(), 1u);
+    const CDiagnostic& type = orb.diagnostics.items[0];
+    EXPECT_TRUE(type.severity == Severity::Error && type.messageBox && type.title == "Error!" && type.line == 15) << type.text;
+    EXPECT_EQ(type.text.rfind("ERROR! Object orb (1002) invalid type 'gizmo'! Add the type to\n", 0), 0u) << type.text;
+    EXPECT_EQ(orb.doc.objects.size(), 1u) << "the unknown object is not added";
+
+    CArea gnoll;
+    const int races = gnoll.tables.mobFlags.Count();
+    ASSERT_TRUE(gnoll.Load(
+        "#MOBILES\n#3000\ngnoll~\n~\n~\n~\ngnoll~\n0 0 0 0\n1 0 1d1+0 1d1+0 1d1+0 hit\n0 0 0 0\n0 0 0 0\n"
+        "stand stand male 0\n0 0 medium 0\n#0\n#$\n"));
+    const auto told = gnoll.Told("The race 'gnoll'");
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_TRUE(told[0].severity == Severity::Warning && told[0].messageBox && told[0].line == 2) << told[0].text;
+    EXPECT_EQ(gnoll.tables.mobFlags.Count(), races + 1);
+}
