@@ -16,7 +16,7 @@ const std::string Config = SourcePath("res/tolvex.cfg");
 // expected-<dialect>[-<option>...].are is what `convert --dialect <dialect>
 // [--<option>...]` writes, the .err file of the same name what it says on
 // standard error (nothing, without one); expected-strict.txt is what `check
-// --strict` prints. The case's own tolvex.cfg, if it has one, is the
+// --strict` prints, expected-dump.json what `dump` prints. The case's own tolvex.cfg, if it has one, is the
 // configuration; else the shipped one of the dialect.
 struct CGoldenRun {
     std::string caseDir;
@@ -46,8 +46,10 @@ std::vector<CGoldenRun> GoldenRuns(const std::string& command)
             if (name.rfind("expected-", 0) != 0)
                 continue;
             const std::string stem = entry.path().stem().string().substr(9);
-            if (name == "expected-strict.txt" && command == "check")
+            if (name == "expected-strict.txt" && command == "print")
                 runs.push_back({ dir.path().string(), entry.path().string(), { "check", "--strict", "--config", CaseConfig(dir.path(), "") } });
+            if (name == "expected-dump.json" && command == "print")
+                runs.push_back({ dir.path().string(), entry.path().string(), { "dump", "--config", CaseConfig(dir.path(), "") } });
             if (entry.path().extension() != ".are" || command != "convert")
                 continue;
             const size_t dash = stem.find('-');
@@ -116,11 +118,11 @@ TEST(GoldenCases, ConvertWritesTheExpectedFileAndThenAFixedPoint)
     }
 }
 
-// The check-* cases each plant one fault.
-TEST(GoldenCases, StrictCheckReportsWhatTheGoldenOutputSays)
+// The check-* cases each plant one fault; a dump shows every value read.
+TEST(GoldenCases, StrictCheckAndDumpPrintWhatTheGoldenOutputSays)
 {
-    const auto runs = GoldenRuns("check");
-    ASSERT_GE(runs.size(), 19u) << "the golden folders were not found";
+    const auto runs = GoldenRuns("print");
+    ASSERT_GE(runs.size(), 20u) << "the golden folders were not found";
     for (const CGoldenRun& golden : runs) {
         SCOPED_TRACE(golden.expected);
         CScratchDir scratch;
