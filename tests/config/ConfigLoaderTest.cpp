@@ -1,10 +1,7 @@
 #include "config/ConfigLoader.h"
-#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <random>
 #include <sstream>
 
 namespace {
@@ -136,33 +133,4 @@ TEST(LoadConfig, MissingFileFailsAtLineZero)
     CConfigTables tables;
     int line = -1;
     EXPECT_FALSE(LoadConfig(tables, "/nonexistent/tolvex.cfg", line) || line != 0);
-}
-
-TEST(LoadConfig, RandomAndTruncatedInputNeverCrashes)
-{
-    std::ifstream shipped(SourcePath("res/tolvex.cfg"), std::ios::binary);
-    std::string base((std::istreambuf_iterator<char>(shipped)), std::istreambuf_iterator<char>());
-    if (base.empty())
-        base = "#GENERAL MUDTYPE ROMOLC END #OBJTYPES a 1 x~N y~N z~N w~N v~N end #OBJTABLES 1 0 NEW q A end";
-    std::mt19937 rng(1234);
-    for (size_t cut = 0; cut < base.size(); cut += 1 + base.size() / 300) {
-        CConfigTables t;
-        int line = 0;
-        std::istringstream in(base.substr(0, cut));
-        LoadConfig(t, in, line);
-        EXPECT_GE(line, 0);
-    }
-    const std::string alphabet = "#~'\" \n\tabcENDGRLOBJTYPES0123456789-|";
-    for (int round = 0; round < 300; ++round) {
-        std::string text = base;
-        for (int edits = 0; edits < 20; ++edits)
-            text[rng() % text.size()] = alphabet[rng() % alphabet.size()];
-        std::string noise(rng() % 200, ' ');
-        for (char& c : noise)
-            c = static_cast<char>(rng() % 256);
-        CConfigTables t;
-        int line = 0;
-        std::istringstream in(text + noise);
-        LoadConfig(t, in, line);
-    }
 }

@@ -1,14 +1,6 @@
-#include "text/TextReader.h"
 #include "config/ConfigTables.h"
 
 #include <gtest/gtest.h>
-
-// Which letter is which bit: FlagsToLetters' round trip in TextWriterTest.
-TEST(FlagLetterBit, EverythingButTheLettersIsNoBit)
-{
-    for (const unsigned char c : std::string("gz0 |\xC1@["))
-        EXPECT_EQ(FlagLetterBit(c), 0u) << "letter '" << c << "'";
-}
 
 namespace {
 
