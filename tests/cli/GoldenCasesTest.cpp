@@ -16,7 +16,8 @@ const std::string Config = SourcePath("res/tolvex.cfg");
 // expected-<dialect>[-<option>...].are is what `convert --dialect <dialect>
 // [--<option>...]` writes, the .err file of the same name what it says on
 // standard error (nothing, without one); expected-strict.txt is what `check
-// --strict` prints, expected-dump.json what `dump` prints. The case's own tolvex.cfg, if it has one, is the
+// --strict` prints, expected-dump.json and expected-layout.txt what `dump` and
+// `layout` print. The case's own tolvex.cfg, if it has one, is the
 // configuration; else the shipped one of the dialect.
 struct CGoldenRun {
     std::string caseDir;
@@ -48,8 +49,9 @@ std::vector<CGoldenRun> GoldenRuns(const std::string& command)
             const std::string stem = entry.path().stem().string().substr(9);
             if (name == "expected-strict.txt" && command == "print")
                 runs.push_back({ dir.path().string(), entry.path().string(), { "check", "--strict", "--config", CaseConfig(dir.path(), "") } });
-            if (name == "expected-dump.json" && command == "print")
-                runs.push_back({ dir.path().string(), entry.path().string(), { "dump", "--config", CaseConfig(dir.path(), "") } });
+            for (const char* print : { "dump", "layout" })
+                if (name == "expected-" + std::string(print) + (print[0] == 'd' ? ".json" : ".txt") && command == "print")
+                    runs.push_back({ dir.path().string(), entry.path().string(), { print, "--config", CaseConfig(dir.path(), "") } });
             if (entry.path().extension() != ".are" || command != "convert")
                 continue;
             const size_t dash = stem.find('-');
@@ -118,8 +120,9 @@ TEST(GoldenCases, ConvertWritesTheExpectedFileAndThenAFixedPoint)
     }
 }
 
-// The check-* cases each plant one fault; a dump shows every value read.
-TEST(GoldenCases, StrictCheckAndDumpPrintWhatTheGoldenOutputSays)
+// The check-* cases each plant one fault; a dump shows every value read, a
+// layout where each room lies.
+TEST(GoldenCases, StrictCheckDumpAndLayoutPrintWhatTheGoldenOutputSays)
 {
     const auto runs = GoldenRuns("print");
     ASSERT_GE(runs.size(), 20u) << "the golden folders were not found";
