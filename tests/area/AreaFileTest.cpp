@@ -1,55 +1,14 @@
-#include "area/CTolvexDoc.h"
-#include "config/ConfigLoader.h"
-
-#include <gtest/gtest.h>
-
-#include <sstream>
+#include "AreaFixture.h"
 
 // What the document decides while it reads a whole file: whether it was read
 // in part, where it stops, and what the load tells the builder. What a file
 // becomes is the golden cases' (tests/data).
 namespace {
 
-struct CArea {
-    CArea()
-    {
-        std::istringstream config(
-            "#GENERAL\nMUDTYPE ROMOLC\nend\n#SECTORTYPE inside 0 end\n"
-            "#OBJTYPES weapon 5 Class~ L Dice~ I Sides~ I Attack~ O Flags~ F end\n"
-            "#MOBFLAGS human 0 0 0 0 0 0 0 0 end\n#MERCMSG hi 0 end\n");
-        int line = 0;
-        EXPECT_TRUE(LoadConfig(tables, config, line)) << "line " << line;
-    }
-
-    bool Load(const std::string& file)
-    {
-        std::istringstream in(file);
-        return doc.Load(in, diagnostics);
-    }
-
-    std::string Save(CSaveOptions options)
-    {
-        std::ostringstream out;
-        CDiagnosticList saved;
-        doc.Save(out, "/areas/x.are", saved, options);
-        return out.str();
-    }
-    std::string Save() { return Save(doc.DefaultSaveOptions()); }
-
-    // The diagnostics that contain `part`.
-    std::vector<CDiagnostic> Told(const std::string& part) const
-    {
-        std::vector<CDiagnostic> found;
-        for (const CDiagnostic& d : diagnostics.items)
-            if (d.text.find(part) != std::string::npos)
-                found.push_back(d);
-        return found;
-    }
-
-    CConfigTables tables;
-    CTolvexDoc doc { tables };
-    CDiagnosticList diagnostics;
-};
+const char* const Config =
+    "#GENERAL\nMUDTYPE ROMOLC\nend\n#SECTORTYPE inside 0 end\n"
+    "#OBJTYPES weapon 5 Class~ L Dice~ I Sides~ I Attack~ O Flags~ F end\n"
+    "#MOBFLAGS human 0 0 0 0 0 0 0 0 end\n#MERCMSG hi 0 end\n";
 
 const std::string Room = "#ROOMS\n#1\nR~\nA room.\n~\n0 0 0\nS\n#0\n";
 
@@ -57,7 +16,7 @@ const std::string Room = "#ROOMS\n#1\nR~\nA room.\n~\n0 0 0\nS\n#0\n";
 
 TEST(AreaFile, AFileWithoutAHeaderIsSavedWithoutOneUntilTheHeaderIsEdited)
 {
-    CArea area;
+    CArea area(Config);
     ASSERT_TRUE(area.Load(Room + "#$\n"));
     EXPECT_EQ(area.doc.fileHeader, AreaHeader::None);
     EXPECT_EQ(area.Save(),
@@ -82,7 +41,7 @@ TEST(AreaFile, OnlyUnreadBytesBeforeTheEndMakeAFileReadInPart)
         { Room + "#NOSUCH\nbody\n#$\n", 10 },
     };
     for (const auto& c : cases) {
-        CArea area;
+        CArea area(Config);
         ASSERT_TRUE(area.Load(c.file));
         EXPECT_EQ(area.doc.ReadInPart(), c.upTo > 0) << c.file;
         EXPECT_EQ(area.doc.ReadUpToLine(), c.upTo) << c.file;
@@ -112,7 +71,7 @@ TEST(AreaFile, TheRecordTheFileEndsInIsKept)
         { Room + "#SPECIALS\nS\n", "1 0 0 0 0", 10 },
     };
     for (const auto& c : cases) {
-        CArea area;
+        CArea area(Config);
         ASSERT_TRUE(area.Load(c.file)) << c.file;
         const CTolvexDoc& d = area.doc;
         const auto n = [](size_t count) { return std::to_string(count); };
@@ -138,7 +97,7 @@ TEST(AreaFile, AKeptSectionThatRunsToTheEndOfTheFileStopsTheLoad)
         Room + "#HELPS\n0 KEY~\nText.~\n0 $ without its tilde\n",
     };
     for (const std::string& file : cases) {
-        CArea area;
+        CArea area(Config);
         EXPECT_FALSE(area.Load(file)) << file;
         const auto told = area.Told("has no end: the file ends inside it");
         ASSERT_EQ(told.size(), 1u) << file;
@@ -150,7 +109,7 @@ TEST(AreaFile, AKeptSectionThatRunsToTheEndOfTheFileStopsTheLoad)
 TEST(AreaFile, ANulByteStopsTheLoadAndNamesItsLine)
 {
     // The readers would take it for the end of the file, anywhere.
-    CArea area;
+    CArea area(Config);
     EXPECT_FALSE(area.Load(Room + std::string("#SPECIALS\nM 200 spec\0ial\nS\n#$\n", 30)));
     const auto told = area.Told("has a NUL byte");
     ASSERT_EQ(told.size(), 1u);
@@ -161,7 +120,7 @@ TEST(AreaFile, ANulByteStopsTheLoadAndNamesItsLine)
 // Untouched and re-wrapped texts are the keep-layout golden files.
 TEST(AreaFile, AnEditedDescriptionIsFormattedUnlessTheLayoutIsKept)
 {
-    CArea area;
+    CArea area(Config);
     ASSERT_TRUE(area.Load("#ROOMS\n#1\nR~\nthe sign:\n   | BEWARE |~\n0 0 0\nS\n#0\n#$\n"));
     area.doc.rooms[0].descriptionEdited = true;
     EXPECT_NE(area.Save().find("#1\nR~\nthe sign: | BEWARE |\n~\n"), std::string::npos);
@@ -174,7 +133,7 @@ TEST(AreaFile, AnEditedDescriptionIsFormattedUnlessTheLayoutIsKept)
 // neither end it early nor reach the file; a word (the material) keeps its ~.
 TEST(AreaFile, TildesTypedIntoTextsNeverReachTheFile)
 {
-    CArea area;
+    CArea area(Config);
     CRoomData& room = area.doc.rooms.emplace_back();
     room.vnum = 1, room.name = "Ha~ll", room.clan = "gu~ards", room.owner = "Sa\r~ska";
     room.extraDescs = { { "pla~que", "x", false } };
@@ -186,7 +145,7 @@ TEST(AreaFile, TildesTypedIntoTextsNeverReachTheFile)
     area.doc.mobprogs.push_back({ 5, "say a~b\r\n" });
     const std::string saved = area.Save();
 
-    CArea back;
+    CArea back(Config);
     ASSERT_TRUE(back.Load(saved)) << saved;
     ASSERT_TRUE(back.doc.rooms.size() == 1 && back.doc.objects.size() == 1 && back.doc.mobs.size() == 1) << saved;
     const CRoomData& r = back.doc.rooms[0];
@@ -205,7 +164,7 @@ TEST(AreaFile, TildesTypedIntoTextsNeverReachTheFile)
 TEST(AreaFile, AnUnknownObjectTypeAbortsTheLoadAndAnUnknownRaceIsAddedBothInABox)
 {
     const std::string object = "#OBJECTS\n#1001\nsword~\na sword~\nA sword.~\nsteel~\nweapon 0 0\nsword 2 8 slash 0\n10 5 100 P\n";
-    CArea orb;
+    CArea orb(Config);
     EXPECT_FALSE(orb.Load(object + "#1002\norb~\nan orb~\nAn orb.~\nglass~\nGizmo 0 0\n0 0 0 0 0\n1 1 1 P\n#0\n#$\n"));
     ASSERT_EQ(orb.diagnostics.items.size(), 1u);
     const CDiagnostic& type = orb.diagnostics.items[0];
@@ -213,7 +172,7 @@ TEST(AreaFile, AnUnknownObjectTypeAbortsTheLoadAndAnUnknownRaceIsAddedBothInABox
     EXPECT_EQ(type.text.rfind("ERROR! Object orb (1002) invalid type 'gizmo'! Add the type to\n", 0), 0u) << type.text;
     EXPECT_EQ(orb.doc.objects.size(), 1u) << "the unknown object is not added";
 
-    CArea gnoll;
+    CArea gnoll(Config);
     const int races = gnoll.tables.mobFlags.Count();
     ASSERT_TRUE(gnoll.Load(
         "#MOBILES\n#3000\ngnoll~\n~\n~\n~\ngnoll~\n0 0 0 0\n1 0 1d1+0 1d1+0 1d1+0 hit\n0 0 0 0\n0 0 0 0\n"

@@ -1,10 +1,10 @@
-#include "SectionFixture.h"
+#include "AreaFixture.h"
 
 // What a mob read from a file becomes is the mob-records golden case; these
 // are values that only the editor makes.
 TEST(MobilesSection, FixedBlockIsWrittenByteForByteWithArmourDividedTowardZeroAndRankLessOne)
 {
-    SectionArea area("#MOBFLAGS\nhuman 0 0 0 0 0 0 AHMV ABCDEFGHIJK\nend\n");
+    CArea area("#MOBFLAGS\nhuman 0 0 0 0 0 0 AHMV ABCDEFGHIJK\nend\n");
     EXPECT_EQ(area.Write(WriteMobiles), "#MOBILES\n#0\n\n\n\n");
     CMobData m(area.tables);
     m.vnum = 3000, m.name = "cityguard", m.shortDesc = "the cityguard";
@@ -28,7 +28,7 @@ TEST(MobilesSection, FixedBlockIsWrittenByteForByteWithArmourDividedTowardZeroAn
 // quoted-words golden files.
 TEST(MobilesSection, AWordWithBothQuoteMarksLosesItsDoubleQuotesAndTheSaveSaysSo)
 {
-    SectionArea area;
+    CArea area;
     CMobData& m = area.doc.mobs.emplace_back(area.tables);
     m.vnum = 5, m.mercSkills = { { 0, "it's \"x\" y" } };
     const std::string written = area.Write(WriteMobiles);
@@ -36,7 +36,7 @@ TEST(MobilesSection, AWordWithBothQuoteMarksLosesItsDoubleQuotesAndTheSaveSaysSo
         "#MOBILES\n#5\n~\n~\n~\n~\n~\n0 0 0 0\n0 0 0d0+0 0d0+0 0d0+0 ''\n0 0 0 0\n0 0 0 0\n'' '' '' 0\n"
         "0 0 '' unknown\nS 0 \"it's x y\"\n#0\n\n\n\n");
     EXPECT_NE(area.Reported().find("without their double quotes. Mobs: 5."), std::string::npos) << area.Reported();
-    SectionArea again;
+    CArea again;
     ASSERT_TRUE(again.Read(ReadMobiles, written));
     EXPECT_EQ(again.Write(WriteMobiles), written) << "a second save changes nothing";
 }

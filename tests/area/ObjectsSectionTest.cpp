@@ -1,4 +1,4 @@
-#include "SectionFixture.h"
+#include "AreaFixture.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ CObjData NewObject(const CConfigTables& tables, const std::string& type)
 // object-values and object-records golden cases.
 TEST(ObjectsSection, WhatCannotBeWrittenAsItIsIsLeftOutOrCutWithOneWarningEach)
 {
-    SectionArea area(ObjectsConfig);
+    CArea area(ObjectsConfig);
     const struct {
         int vnum, type;
         const char* condition;

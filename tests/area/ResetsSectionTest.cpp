@@ -1,10 +1,10 @@
-#include "SectionFixture.h"
+#include "AreaFixture.h"
 
 // What the file's resets become, comments, strays and short lines, is the
 // reset-comments and stray-records golden cases.
 TEST(ResetsSection, DistributesIntoRoomsOnceAndRebuildsRoomByRoomPointingAtTheHoldingRoom)
 {
-    SectionArea s;
+    CArea s;
     for (int vnum : { 3001, 3002 })
         s.doc.rooms.emplace_back().vnum = vnum;
     ASSERT_TRUE(s.Read(ReadResets, "M 0 3000 1 3001 1\nG 0 3005 -1\nO 0 3010 1 3002\nM 0 3001 1 9999 1\nS"));
