@@ -65,43 +65,26 @@ TEST(MobRecord, ItemsComeInTheRecordOrderWithDiceBonusFirstAndTheShopAfterItsFla
     EXPECT_EQ(bytes, expected);
 }
 
-TEST(MobRecord, ReadingKeepsTheVnumAndTrainerDataAndTakesEverythingElse)
+// Any shop flag but 0 carries a shop; 0 takes the target's shop away.
+TEST(MobRecord, ReadingKeepsTheVnumAndTrainerDataAndTakesEverythingElseShopAndAll)
 {
-    const CMobData source = SampleMob();
+    CMobData source = SampleMob();
     CConfigTables none;
     CMobData target(none);
     target.vnum = 4000, target.trainerClass = "thief", target.trainerSkills = { { "steal", 5, 6, 7, 1 } };
-    target.shop.reset();
-    ASSERT_TRUE(ReadMobRecord(WriteMobRecord(source), target));
-    EXPECT_EQ(target.vnum, 4000);
-    EXPECT_EQ(target.trainerClass, "thief");
-    ASSERT_EQ(target.trainerSkills.size(), 1u);
-    EXPECT_EQ(target.trainerSkills[0].skill, "steal");
-    CMobData expected = source;
-    expected.vnum = 4000;
-    EXPECT_EQ(WriteMobRecord(target), WriteMobRecord(expected));
-    ASSERT_TRUE(target.shop.has_value());
-    EXPECT_EQ(target.shop->closeHour, 22);
-}
-
-TEST(MobRecord, AnyShopFlagButZeroCarriesAShopAndZeroTakesTheShopAway)
-{
-    CMobData withShop = SampleMob();
-    Bytes bytes = WriteMobRecord(withShop);
-    // The shop flag stands after the sex text.
-    const Bytes flag = Int(1);
-    const Bytes marker = Join({ Text("male"), flag });
-    auto at = std::search(bytes.begin(), bytes.end(), marker.begin(), marker.end());
+    Bytes bytes = WriteMobRecord(source);
+    const Bytes marker = Join({ Text("male"), Int(1) }); // the shop flag stands after the sex
+    const auto at = std::search(bytes.begin(), bytes.end(), marker.begin(), marker.end());
     ASSERT_NE(at, bytes.end());
     at[static_cast<long>(Text("male").size())] = 7;
-    CConfigTables none;
-    CMobData target(none);
     ASSERT_TRUE(ReadMobRecord(bytes, target));
-    EXPECT_TRUE(target.shop.has_value()) << "7 means a shop follows";
+    EXPECT_TRUE(target.vnum == 4000 && target.trainerClass == "thief" && target.trainerSkills.at(0).skill == "steal");
+    EXPECT_EQ(WriteMobRecord(target), WriteMobRecord(source)) << "every other field arrives";
+    ASSERT_TRUE(target.shop.has_value()) << "7 means a shop follows";
+    EXPECT_EQ(target.shop->closeHour, 22);
 
-    withShop.shop.reset();
-    target.shop = CShopData();
-    ASSERT_TRUE(ReadMobRecord(WriteMobRecord(withShop), target));
+    source.shop.reset();
+    ASSERT_TRUE(ReadMobRecord(WriteMobRecord(source), target));
     EXPECT_FALSE(target.shop.has_value()) << "a mob without a shop takes the shop away";
 }
 
