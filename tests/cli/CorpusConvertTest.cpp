@@ -97,12 +97,7 @@ void CheckReadBack(const CLoaded& original, const CLoaded& converted, bool rewra
     CDiagnosticList saved;
     original.doc->Save(a, "x.are", saved, every);
     converted.doc->Save(b, "x.are", saved, every);
-    const std::string was = a.str(), is = b.str();
-    const auto at = static_cast<size_t>(std::mismatch(was.begin(), was.end(), is.begin(), is.end()).first - was.begin());
-    const size_t from = at == 0 ? 0 : was.rfind('\n', at - 1) + 1;
-    EXPECT_EQ(was, is) << "line " << 1 + std::count(was.begin(), was.begin() + static_cast<long>(at), '\n') << " reads back as\n"
-                       << is.substr(from, 200) << "\ninstead of\n"
-                       << was.substr(from, 200);
+    EXPECT_TRUE(a.str() == b.str()) << "saved alike, the converted area gives another file";
     const auto records = Records(*original.doc), back = Records(*converted.doc);
     ASSERT_EQ(records.size(), back.size());
     for (size_t i = 0; i < records.size() && !rewrap; ++i)

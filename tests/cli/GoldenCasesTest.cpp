@@ -36,28 +36,24 @@ std::string CaseConfig(const fs::path& dir, const std::string& dialect)
     return Config;
 }
 
-std::vector<CGoldenRun> GoldenRuns(const std::string& command)
+std::vector<CGoldenRun> GoldenRuns()
 {
     std::vector<CGoldenRun> runs;
     for (const auto& dir : fs::directory_iterator(SourcePath("tests/data"))) {
         if (!fs::exists(dir.path() / "input.are"))
             continue;
         for (const auto& entry : fs::directory_iterator(dir.path())) {
-            const std::string name = entry.path().filename().string();
-            if (name.rfind("expected-", 0) != 0)
+            const std::string name = entry.path().filename().string(), stem = entry.path().stem().string();
+            const size_t dash = stem.find('-', 9);
+            const std::string kind = stem.substr(std::min<size_t>(9, stem.size()), dash - 9);
+            const bool printed = name == "expected-strict.txt" || name == "expected-dump.json" || name == "expected-layout.txt";
+            if (name.rfind("expected-", 0) != 0 || (entry.path().extension() != ".are" && !printed))
                 continue;
-            const std::string stem = entry.path().stem().string().substr(9);
-            if (name == "expected-strict.txt" && command == "print")
-                runs.push_back({ dir.path().string(), entry.path().string(), { "check", "--strict", "--config", CaseConfig(dir.path(), "") } });
-            for (const char* print : { "dump", "layout" })
-                if (name == "expected-" + std::string(print) + (print[0] == 'd' ? ".json" : ".txt") && command == "print")
-                    runs.push_back({ dir.path().string(), entry.path().string(), { print, "--config", CaseConfig(dir.path(), "") } });
-            if (entry.path().extension() != ".are" || command != "convert")
-                continue;
-            const size_t dash = stem.find('-');
-            const std::string dialect = stem.substr(0, dash);
-            CGoldenRun run { dir.path().string(), entry.path().string(),
-                { "convert", "--config", CaseConfig(dir.path(), dialect), "--dialect", dialect } };
+            CGoldenRun run { dir.path().string(), entry.path().string(), { kind, "--config", CaseConfig(dir.path(), kind) } };
+            if (kind == "strict")
+                run.command = { "check", "--strict", "--config", CaseConfig(dir.path(), "") };
+            if (entry.path().extension() == ".are")
+                run.command = { "convert", "--config", CaseConfig(dir.path(), kind), "--dialect", kind };
             std::string rest = dash == std::string::npos ? "" : stem.substr(dash + 1);
             while (!rest.empty()) {
                 const std::string before = rest;
@@ -100,39 +96,30 @@ std::string ExpectedErr(const std::string& expected)
 
 } // namespace
 
-// Each golden file is made exactly, and converting it again changes nothing.
-TEST(GoldenCases, ConvertWritesTheExpectedFileAndThenAFixedPoint)
+// Each golden file is made exactly, and converting it again changes nothing;
+// the check-* cases each plant one fault for `check --strict`.
+TEST(GoldenCases, EveryCommandGivesTheGoldenOutputAndConvertsToAFixedPoint)
 {
-    const auto runs = GoldenRuns("convert");
-    ASSERT_GE(runs.size(), 19u) << "the golden folders were not found";
+    const auto runs = GoldenRuns();
+    ASSERT_GE(runs.size(), 60u) << "the golden folders were not found";
     for (const CGoldenRun& golden : runs) {
         SCOPED_TRACE(golden.expected);
         CScratchDir scratch, again;
-        const CCliResult made = RunOnInput(scratch, golden.command, ReadWholeFile(golden.caseDir + "/input.are"));
-        ASSERT_EQ(made.status, 0) << made.err;
-        EXPECT_EQ(made.err, ExpectedErr(golden.expected));
+        const CCliResult r = RunOnInput(scratch, golden.command, ReadWholeFile(golden.caseDir + "/input.are"));
+        const std::string expected = ReadWholeFile(golden.expected);
+        if (golden.command[0] != "convert") {
+            EXPECT_EQ(r.out, expected);
+            EXPECT_EQ(r.status, expected.find(": error: ") != std::string::npos ? 1 : 0) << "an error, and only that, fails the check";
+            continue;
+        }
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, ExpectedErr(golden.expected));
         const std::string output = ReadWholeFile(scratch.Path("out.are"));
-        EXPECT_EQ(output, ReadWholeFile(golden.expected));
+        EXPECT_EQ(output, expected);
         // The #AREA header names the file read: both runs read an "input.are".
         const CCliResult remade = RunOnInput(again, golden.command, output);
         ASSERT_EQ(remade.status, 0) << remade.err;
         EXPECT_EQ(ReadWholeFile(again.Path("out.are")), output) << "a second convert changed the file";
-    }
-}
-
-// The check-* cases each plant one fault; a dump shows every value read, a
-// layout where each room lies.
-TEST(GoldenCases, StrictCheckDumpAndLayoutPrintWhatTheGoldenOutputSays)
-{
-    const auto runs = GoldenRuns("print");
-    ASSERT_GE(runs.size(), 20u) << "the golden folders were not found";
-    for (const CGoldenRun& golden : runs) {
-        SCOPED_TRACE(golden.expected);
-        CScratchDir scratch;
-        const CCliResult r = RunOnInput(scratch, golden.command, ReadWholeFile(golden.caseDir + "/input.are"));
-        const std::string expected = ReadWholeFile(golden.expected);
-        EXPECT_EQ(r.out, expected);
-        EXPECT_EQ(r.status, expected.find(": error: ") != std::string::npos ? 1 : 0) << "an error, and only that, fails the check";
     }
 }
 
