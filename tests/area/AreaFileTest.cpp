@@ -2,7 +2,8 @@
 
 // What the document decides while it reads a whole file: whether it was read
 // in part, where it stops, and what the load tells the builder. What a file
-// becomes is the golden cases' (tests/data).
+// becomes, the end of a file inside a record or a kept section among them, is
+// the golden cases' (tests/data).
 namespace {
 
 const char* const Config =
@@ -44,27 +45,6 @@ TEST(AreaFile, OnlyUnreadBytesBeforeTheEndMakeAFileReadInPart)
         ASSERT_TRUE(area.Load(c.file));
         EXPECT_EQ(area.doc.ReadInPart(), c.upTo > 0) << c.file;
         EXPECT_EQ(area.doc.ReadUpToLine(), c.upTo) << c.file;
-    }
-}
-
-TEST(AreaFile, AKeptSectionThatRunsToTheEndOfTheFileStopsTheLoad)
-{
-    // Kept to the end, such a section would take in every section saved after
-    // it, and the file would grow with each save.
-    const std::string cases[] = {
-        Room + "#HELPS\n0 KEY~\nText without its end\n#$\n",
-        Room + "#SOCIALS\nsmile\n#$\n",
-        Room + "#MOBOLD\n#100\nold mob\n",
-        Room + "#OBJOLD\n#100\nold obj\n#",
-        Room + "#HELPS\n0 KEY~\nText.~\n0 $ without its tilde\n",
-    };
-    for (const std::string& file : cases) {
-        CArea area(Config);
-        EXPECT_FALSE(area.Load(file)) << file;
-        const auto told = area.Told("has no end: the file ends inside it");
-        ASSERT_EQ(told.size(), 1u) << file;
-        EXPECT_EQ(told[0].severity, Severity::Error);
-        EXPECT_EQ(told[0].line, 9);
     }
 }
 
