@@ -48,17 +48,6 @@ TEST(AreaFile, OnlyUnreadBytesBeforeTheEndMakeAFileReadInPart)
     }
 }
 
-TEST(AreaFile, ANulByteStopsTheLoadAndNamesItsLine)
-{
-    // The readers would take it for the end of the file, anywhere.
-    CArea area(Config);
-    EXPECT_FALSE(area.Load(Room + std::string("#SPECIALS\nM 200 spec\0ial\nS\n#$\n", 30)));
-    const auto told = area.Told("has a NUL byte");
-    ASSERT_EQ(told.size(), 1u);
-    EXPECT_EQ(told[0].severity, Severity::Error);
-    EXPECT_EQ(told[0].line, 10);
-}
-
 // Untouched and re-wrapped texts are the keep-layout golden files.
 TEST(AreaFile, AnEditedDescriptionIsFormattedUnlessTheLayoutIsKept)
 {
@@ -101,26 +90,34 @@ TEST(AreaFile, TildesTypedIntoTextsNeverReachTheFile)
     EXPECT_EQ(back.Save(), saved) << "a second save changes nothing";
 }
 
-// The editor shows these on their own, at once; their texts and lines are
-// the golden cases'.
-TEST(AreaFile, AnUnknownObjectTypeAbortsTheLoadAndAnUnknownRaceIsAddedBothInABox)
+// The editor shows these on their own, at once: an unknown object type and a
+// NUL byte, which the readers would take for the end of the file, abort the
+// load; an unknown race is added to the tables.
+TEST(AreaFile, WhatAbortsTheLoadOrChangesTheTablesIsToldInABox)
 {
     const std::string object = "#OBJECTS\n#1001\nsword~\na sword~\nA sword.~\nsteel~\nweapon 0 0\nsword 2 8 slash 0\n10 5 100 P\n";
-    CArea orb(Config);
-    EXPECT_FALSE(orb.Load(object + "#1002\norb~\nan orb~\nAn orb.~\nglass~\nGizmo 0 0\n0 0 0 0 0\n1 1 1 P\n#0\n#$\n"));
-    ASSERT_EQ(orb.diagnostics.items.size(), 1u);
-    const CDiagnostic& type = orb.diagnostics.items[0];
-    EXPECT_TRUE(type.severity == Severity::Error && type.messageBox && type.title == "Error!" && type.line == 15) << type.text;
-    EXPECT_EQ(type.text.rfind("ERROR! Object orb (1002) invalid type 'gizmo'! Add the type to\n", 0), 0u) << type.text;
-    EXPECT_EQ(orb.doc.objects.size(), 1u) << "the unknown object is not added";
-
-    CArea gnoll(Config);
-    const int races = gnoll.tables.mobFlags.Count();
-    ASSERT_TRUE(gnoll.Load(
-        "#MOBILES\n#3000\ngnoll~\n~\n~\n~\ngnoll~\n0 0 0 0\n1 0 1d1+0 1d1+0 1d1+0 hit\n0 0 0 0\n0 0 0 0\n"
-        "stand stand male 0\n0 0 medium 0\n#0\n#$\n"));
-    const auto told = gnoll.Told("The race 'gnoll'");
-    ASSERT_EQ(told.size(), 1u);
-    EXPECT_TRUE(told[0].severity == Severity::Warning && told[0].messageBox && told[0].line == 2) << told[0].text;
-    EXPECT_EQ(gnoll.tables.mobFlags.Count(), races + 1);
+    const struct {
+        std::string file;
+        bool loads;
+        int line;
+        const char* text;
+    } cases[] = {
+        { object + "#1002\norb~\nan orb~\nAn orb.~\nglass~\nGizmo 0 0\n0 0 0 0 0\n1 1 1 P\n#0\n#$\n", false, 15,
+            "ERROR! Object orb (1002) invalid type 'gizmo'! Add the type to\n" },
+        { Room + std::string("#SPECIALS\nM 200 spec\0ial\nS\n#$\n", 30), false, 10, "Line 10 of the file has a NUL byte" },
+        { "#MOBILES\n#3000\ngnoll~\n~\n~\n~\ngnoll~\n0 0 0 0\n1 0 1d1+0 1d1+0 1d1+0 hit\n0 0 0 0\n0 0 0 0\n"
+          "stand stand male 0\n0 0 medium 0\n#0\n#$\n",
+            true, 2, "WARNING! The race 'gnoll'" },
+    };
+    for (const auto& c : cases) {
+        CArea area(Config);
+        const int races = area.tables.mobFlags.Count();
+        EXPECT_EQ(area.Load(c.file), c.loads) << c.text;
+        ASSERT_EQ(area.diagnostics.items.size(), 1u) << area.Reported();
+        const CDiagnostic& d = area.diagnostics.items[0];
+        EXPECT_TRUE(d.messageBox && d.line == c.line && (c.loads ? d.severity == Severity::Warning : d.severity == Severity::Error && d.title == "Error!"))
+            << d.text;
+        EXPECT_EQ(d.text.rfind(c.text, 0), 0u) << d.text;
+        EXPECT_EQ(area.tables.mobFlags.Count(), races + (c.loads ? 1 : 0));
+    }
 }

@@ -54,19 +54,13 @@ std::vector<CGoldenRun> GoldenRuns()
                 run.command = { "check", "--strict", "--config", CaseConfig(dir.path(), "") };
             if (entry.path().extension() == ".are")
                 run.command = { "convert", "--config", CaseConfig(dir.path(), kind), "--dialect", kind };
-            std::string rest = dash == std::string::npos ? "" : stem.substr(dash + 1);
-            while (!rest.empty()) {
-                const std::string before = rest;
-                for (const std::string option : { "rewrap", "keep-layout", "partial", "no-mobprogs" })
-                    if (rest.rfind(option, 0) == 0) {
-                        run.command.push_back("--" + option);
-                        rest.erase(0, std::min(rest.size(), option.size() + 1));
-                    }
-                if (rest == before) {
-                    ADD_FAILURE() << name << ": no option is called " << rest;
-                    break;
+            std::string rest = dash == std::string::npos ? "-" : stem.substr(dash) + "-";
+            for (const std::string option : { "rewrap", "keep-layout", "partial", "no-mobprogs" })
+                if (const size_t at = rest.find("-" + option + "-"); at != std::string::npos) {
+                    run.command.push_back("--" + option);
+                    rest.erase(at, option.size() + 1);
                 }
-            }
+            EXPECT_EQ(rest, "-") << name << ": no option is called so";
             runs.push_back(run);
         }
     }
