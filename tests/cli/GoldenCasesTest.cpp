@@ -82,12 +82,6 @@ CCliResult RunOnInput(const CScratchDir& scratch, std::vector<std::string> args,
     return r;
 }
 
-std::string ExpectedErr(const std::string& expected)
-{
-    const std::string err = fs::path(expected).replace_extension(".err").string();
-    return fs::exists(err) ? ReadWholeFile(err) : "";
-}
-
 } // namespace
 
 // Each golden file is made exactly, and converting it again changes nothing;
@@ -107,7 +101,8 @@ TEST(GoldenCases, EveryCommandGivesTheGoldenOutputAndConvertsToAFixedPoint)
             continue;
         }
         ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.err, ExpectedErr(golden.expected));
+        const std::string err = fs::path(golden.expected).replace_extension(".err").string();
+        EXPECT_EQ(r.err, fs::exists(err) ? ReadWholeFile(err) : "");
         const std::string output = ReadWholeFile(scratch.Path("out.are"));
         EXPECT_EQ(output, expected);
         // The #AREA header names the file read: both runs read an "input.are".

@@ -17,12 +17,6 @@ TEST(FlagsToLetters, WritesBitsInOrderAndZeroAsDigitAndReadsBackToTheSameSet)
     }
 }
 
-TEST(CleanText, DropsTildesAndCarriageReturnsOnly)
-{
-    EXPECT_EQ(CleanText("a~b\r\nc"), "ab\nc");
-    EXPECT_EQ(CleanText(std::string("x\0y\xFF", 4)), std::string("x\0y\xFF", 4));
-}
-
 // More texts re-wrapped: the -rewrap golden files of punctuation and texts-as-read.
 TEST(FormatDescription, ChangesBlanksOnlyAndNeverALetterNorAWord)
 {
@@ -129,8 +123,10 @@ TEST(FormatDescription, FormattingASavedTextChangesNothing)
     }
 }
 
-TEST(Format, ConvertsEachKindOfArgument)
+TEST(TextWriter, FormatConvertsEachKindOfArgumentAndCleanTextDropsOnlyTildesAndCarriageReturns)
 {
+    EXPECT_EQ(CleanText("a~b\r\nc"), "ab\nc");
+    EXPECT_EQ(CleanText(std::string("x\0y\xFF", 4)), std::string("x\0y\xFF", 4));
     const std::string s = "text~";
     EXPECT_EQ(Format("%s %i %ld %c%%", { s, -5, 7L, 'M' }), "text~ -5 7 M%");
     EXPECT_EQ(Format("%s|%s", { "lit" }), "lit|") << "missing arguments write nothing";
