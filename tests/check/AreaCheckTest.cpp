@@ -57,7 +57,7 @@ CResetData Reset(char command, int arg1, int arg2 = 0, int arg3 = 0, int arg4 = 
 
 // Faults that only editing can make (a file read back cannot hold them), and
 // the range and reference checks as edits move the records; the faults a file
-// can hold are the golden cases of StrictCheckCommandTest.
+// can hold are the check-* golden cases.
 TEST_F(AreaCheckTest, EditsThatBreakTheAreaGiveTheirFinding)
 {
     struct CCase {
