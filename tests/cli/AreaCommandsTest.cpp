@@ -59,14 +59,22 @@ TEST(AreaCommands, AFileThatCannotBeReadGivesTheSystemsReason)
 }
 
 // A file with something in it but no section the reader knows is no area: a
-// plain check warns; --strict fails on it, and an empty file is an empty area
+// plain check, which reports only the load and none of the checker's
+// findings, warns; --strict fails on it, and an empty file is an empty area
 // (the not-an-area, nothing-but-the-end, empty-file and blank-file golden cases).
 TEST(CheckCommand, AFileWithoutAnySectionIsNoArea)
 {
-    const std::string file = SourcePath("tests/data/not-an-area/input.are");
-    const CCliResult r = RunCli({ "check", "--config", Config, file });
+    const std::string file = SourcePath("tests/data/not-an-area/input.are"), faulty = SourcePath("tests/data/check-shuffle-count/input.are");
+    const CCliResult r = RunCli({ "check", "--config", Config, file, faulty });
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find(file + ": warning: no area section found: not an area file\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(faulty + ": ok\n"), std::string::npos) << r.out;
+}
+
+// At the default cell size, the check-load-warnings golden case.
+TEST(LayoutCommand, PrintsEveryRoomAtTheCellSizeAsked)
+{
+    EXPECT_EQ(RunCli({ "layout", "--config", Config, "--cell", "3", Area }).out, "100 9 21 0\n101 9 9 0\n150 unplaced\nlevels 0 0\n");
 }
 
 // The headers each dialect writes are the rom-area-header golden files.

@@ -57,30 +57,22 @@ struct OperationCase {
 TEST_F(AreaEditor, EveryOperationIsOneNamedStepThatUndoesToTheSameBytesAndRedoes)
 {
     CObjData object;
-    object.vnum = 150;
-    object.name = "lamp";
-    object.itemType = tables.objTypes[0].value;
+    object.vnum = 150, object.name = "lamp", object.itemType = tables.objTypes[0].value;
     CMobData mob(tables);
-    mob.vnum = 160;
-    mob.name = "guard";
-    CMobProgData program;
-    program.vnum = 170;
-    program.code = "say hi\r\n";
+    mob.vnum = 160, mob.name = "guard";
+    const CMobProgData program { 170, "say hi\r\n" };
     const OperationCase cases[] = {
         { "Edit Area Information", [](CAreaEditor& e, const CTolvexDoc& d) {
              CAreaHeader h = d.Header();
-             h.name = "Renamed";
-             h.upperVnum = 150;
+             h.name = "Renamed", h.upperVnum = 150;
              e.ReplaceHeader(h); }, RecordKind::Header, ChangeAction::Replaced },
         { "Edit Room 101", [](CAreaEditor& e, const CTolvexDoc& d) {
              CRoomData r = d.rooms[1];
-             r.name = "The Great Hall";
-             r.exits[DirSouth].toVnum = 0;
+             r.name = "The Great Hall", r.exits[DirSouth].toVnum = 0;
              e.ReplaceRoom(1, r); }, RecordKind::Room, ChangeAction::Replaced },
         { "Create Room 190", [](CAreaEditor& e, const CTolvexDoc& d) {
              CRoomData r;
-             r.vnum = 190;
-             r.exits[DirSouth].toVnum = 101;
+             r.vnum = 190, r.exits[DirSouth].toVnum = 101;
              EXPECT_FALSE(d.rooms[static_cast<size_t>(e.AddRoom(r, 1, DirNorth))].unplaced) << "laid out again with the new exit"; }, RecordKind::Room, ChangeAction::Added },
         { "Delete Room 101", [](CAreaEditor& e, const CTolvexDoc& d) { e.DeleteRoom(d.FindRoomIndex(101)); }, RecordKind::Room, ChangeAction::Deleted },
         { "Create Object 150", [&](CAreaEditor& e, const CTolvexDoc&) { e.AddObject(object); }, RecordKind::Object, ChangeAction::Added },
