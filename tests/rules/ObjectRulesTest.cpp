@@ -15,9 +15,7 @@ protected:
     CObjData Object(const char* type) const
     {
         CObjData obj;
-        obj.vnum = 3010;
-        obj.name = "thing";
-        obj.itemType = TypeValue(type);
+        obj.vnum = 3010, obj.name = "thing", obj.itemType = TypeValue(type);
         return obj;
     }
 };
