@@ -11,37 +11,11 @@ namespace {
 
 const std::string Config = SourcePath("res/tolvex.cfg");
 
-// Two rooms joined north-south, a third off the map, a reset into another area.
-const char* const Area =
-    "#AREA\nsmall.are~\nSmall~\nNobody~\n100 199\n\n"
-    "#ROOMS\n#100\nHall~\nA hall.\n~\n0 0 0\nD0\n~\n~\n0 0 101\nS\n"
-    "#101\nNorth\xe9~\nCold.\n~\n0 0 0\nD2\n~\n~\n0 0 100\nS\n"
-    "#150\nAlone~\nNowhere.\n~\n0 0 0\nS\n#0\n\n"
-    "#RESETS\nO 0 3000 0 9999\tfountain of another area\nS\n#$\n";
+// Two rooms joined north-south, a third off the map, a reset into another
+// area: what check, dump and layout make of it is its golden output.
+const std::string Area = SourcePath("tests/data/check-load-warnings/input.are");
 
 } // namespace
-
-// "ok" for a clean file: AFileWithoutAnySectionIsNoArea and ExampleAreaTest.
-TEST(CheckCommand, ReportsWarningsAndAbortedLoads)
-{
-    CScratchDir dir;
-    const std::string good = dir.Write("good.are", Area);
-    const std::string stray = dir.Write("stray.are", "#AREA\nx~\nX~\nY~\n1 2\n#RESETS\nM 0 1 1 9999 1\nS\n#$\n");
-    const std::string bad = dir.Write("bad.are", "#OBJECTS\n#5\nx~\nx~\nx~\nx~\nspaceship 0 0\n0 0 0 0 0\n1 1 1 P\n#0\n#$\n");
-
-    const CCliResult ok = RunCli({ "check", "--config", Config, good });
-    EXPECT_EQ(ok.status, 0) << ok.err;
-    EXPECT_EQ(ok.out, good +
-            ":1: warning: The file has an #AREA header; saving in the configured dialect writes an "
-            "#AREADATA header instead, which ROM without OLC cannot boot.\n"
-            + good +
-            ":37: warning: Resets that reach no room of this area: 1 (the first at line 37). "
-            "They are kept and saved with the area's own.\n");
-    const CCliResult mixed = RunCli({ "check", "--config", Config, stray, bad });
-    EXPECT_EQ(mixed.status, 1) << "an aborted load fails the check";
-    EXPECT_NE(mixed.out.find(stray + ":7: warning: Resets that reach no room"), std::string::npos) << mixed.out;
-    EXPECT_NE(mixed.out.find(bad + ":7: error: ERROR! Object x (5) invalid type 'spaceship'!"), std::string::npos) << mixed.out;
-}
 
 // Every command that reads an area answers a file it cannot read with one
 // line giving the system's reason, writes nothing else and exits 1.
@@ -50,7 +24,7 @@ TEST(AreaCommands, AFileThatCannotBeReadGivesTheSystemsReason)
     CScratchDir dir;
     const std::string folder = dir.Path("x.are");
     std::filesystem::create_directory(folder);
-    const std::string locked = dir.Write("locked.are", Area);
+    const std::string locked = dir.Write("locked.are", ReadWholeFile(Area));
     chmod(locked.c_str(), 0);
     struct CCase {
         std::vector<std::string> command;
@@ -84,66 +58,30 @@ TEST(AreaCommands, AFileThatCannotBeReadGivesTheSystemsReason)
     EXPECT_EQ(config.err, folder + ": error: cannot open the file: Is a directory\n");
 }
 
-// A file with something in it but no section the reader knows is no area:
-// --strict fails on it; a plain check warns; an empty file is an empty area.
+// A file with something in it but no section the reader knows is no area: a
+// plain check, which reports only the load and none of the checker's
+// findings, warns; --strict fails on it, and an empty file is an empty area
+// (the not-an-area, nothing-but-the-end, empty-file and blank-file golden cases).
 TEST(CheckCommand, AFileWithoutAnySectionIsNoArea)
 {
-    CScratchDir dir;
-    const struct {
-        const char* contents;
-        bool strict;
-        int status;
-        const char* line; // expected in the output; null for none of the message
-    } cases[] = {
-        { "hello world\n", true, 1, ": error: no area section found: not an area file\n" },
-        { "hello world\n", false, 0, ": warning: no area section found: not an area file\n" },
-        { "#$\n", true, 1, ": error: no area section found: not an area file\n" },
-        { "", true, 0, ": ok\n" },
-        { " \n\t\n", true, 0, nullptr },
-        { "#ROOMS\n#0\n#$\n", true, 0, ": ok\n" },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << '"' << c.contents << "\" strict " << c.strict);
-        const std::string file = dir.Write("a.are", c.contents);
-        std::vector<std::string> args = { "check", "--config", Config, file };
-        if (c.strict)
-            args.insert(args.begin() + 1, "--strict");
-        const CCliResult r = RunCli(args);
-        EXPECT_EQ(r.status, c.status) << r.out;
-        if (c.line)
-            EXPECT_NE(r.out.find(file + c.line), std::string::npos) << r.out;
-        else
-            EXPECT_EQ(r.out.find("not an area file"), std::string::npos) << r.out;
-    }
-}
-
-TEST(LayoutCommand, PrintsEveryRoomInDocumentOrderAndTheLevels)
-{
-    CScratchDir dir;
-    const std::string area = dir.Write("a.are", Area);
-    const CCliResult r = RunCli({ "layout", "--config", Config, area });
+    const std::string file = SourcePath("tests/data/not-an-area/input.are"), faulty = SourcePath("tests/data/check-shuffle-count/input.are");
+    const CCliResult r = RunCli({ "check", "--config", Config, file, faulty });
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "100 36 84 0\n101 36 36 0\n150 unplaced\nlevels 0 0\n");
-    const CCliResult big = RunCli({ "layout", "--config", Config, "--cell", "3", area });
-    EXPECT_EQ(big.out, "100 9 21 0\n101 9 9 0\n150 unplaced\nlevels 0 0\n");
-    EXPECT_EQ(RunCli({ "layout", "--config", Config, "--cell", "x", area }).status, 2);
+    EXPECT_NE(r.out.find(file + ": warning: no area section found: not an area file\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(faulty + ": ok\n"), std::string::npos) << r.out;
 }
 
-TEST(DumpCommand, WritesEveryFieldAsJsonWithLatin1Bytes)
+// At the default cell size, the check-load-warnings golden case.
+TEST(LayoutCommand, PrintsEveryRoomAtTheCellSizeAsked)
 {
-    CScratchDir dir;
-    const CCliResult r = RunCli({ "dump", "--config", Config, dir.Write("a.are", Area) });
-    ASSERT_EQ(r.status, 0) << r.err;
-    for (const char* expected : { "\"name\": \"Small\"", "\"lowerVnum\": 100", "\"name\": \"North\xc3\xa9\"",
-             "\"unplaced\": true", "\"toVnum\": 101", "\"command\": \"O\"", "\"arg3\": 9999", "\"resets\": [" })
-        EXPECT_NE(r.out.find(expected), std::string::npos) << "missing " << expected;
+    EXPECT_EQ(RunCli({ "layout", "--config", Config, "--cell", "3", Area }).out, "100 9 21 0\n101 9 9 0\n150 unplaced\nlevels 0 0\n");
 }
 
 // The headers each dialect writes are the rom-area-header golden files.
 TEST(ConvertCommand, ThroughAnotherDialectAndBackTheAreaReadsTheSame)
 {
     CScratchDir dir;
-    const std::string in = dir.Write("in.are", Area);
+    const std::string& in = Area;
     const std::string out = dir.Path("out.are");
     ASSERT_EQ(RunCli({ "convert", "--config", Config, "--dialect", "quendar", in, out }).status, 0);
     ASSERT_EQ(RunCli({ "convert", "--config", Config, "--dialect", "romdefault", out, dir.Path("back.are") }).status, 0);
@@ -151,4 +89,19 @@ TEST(ConvertCommand, ThroughAnotherDialectAndBackTheAreaReadsTheSame)
 
     EXPECT_EQ(RunCli({ "convert", "--config", Config, "--dialect", "diku", in, out }).status, 2);
     EXPECT_EQ(RunCli({ "convert", "--config", Config, in, dir.Path("missing/out.are") }).status, 1);
+}
+
+// Alone, the file's trigger for 9001 is a warning: its check-* golden case.
+TEST(CheckCommand, ATriggerFindsItsProgramInAnotherFileOfTheSameRun)
+{
+    CScratchDir dir;
+    const std::string programs = dir.Write("progs.are",
+        "#AREADATA\nName Progs~\nVNUMs 9000 9099\nEnd\n\n#MOBPROGS\n#9001\nsay hello\n~\n#0\n\n#$\n");
+    const std::string mobs = SourcePath("tests/data/check-trigger-without-program/input.are");
+    const CCliResult together = RunCli({ "check", "--strict", "--config", Config, mobs, programs });
+    EXPECT_EQ(together.out.find("mobprog 9001"), std::string::npos) << together.out;
+    EXPECT_NE(together.out.find(": error: Mob 100 has a greet trigger for mobprog 150, which this area does not have"), std::string::npos)
+        << "no other area can hold a program of the area's own range";
+    EXPECT_EQ(together.status, 1);
+    EXPECT_NE(together.out.find(programs + ": ok\n"), std::string::npos) << together.out;
 }

@@ -36,6 +36,7 @@ TEST(CommandLine, NumbersOutOfRangeOrMalformedAreBadUsage)
     } cases[] = {
         { { "layout", "--cell", "0", "a.are" }, "layout: --cell must be from 1 to" },
         { { "layout", "--cell", "3x", "a.are" }, "layout: --cell needs a number, not '3x'" },
+        { { "layout", "--cell", "x", "a.are" }, "layout: --cell needs a number, not 'x'" },
         { { "render", "--cell", "4097", "a.are", "b.svg" }, "render: --cell must be from 1 to 4096" },
         { { "render", "--level", "", "a.are", "b.svg" }, "render: --level needs a number, not ''" },
     };

@@ -22,24 +22,15 @@ std::map<std::string, std::string> Summary(const std::string& out)
 
 TEST(ConfigCommand, ShippedConfigurationsLoadWithTheirDialects)
 {
-    const struct {
-        const char* file;
-        const char* mudType;
-    } cases[] = {
-        { "res/tolvex.cfg", "ROMOLC" },
-        { "res/configs/rom24-default.cfg", "ROMDEFAULT" },
-        { "res/configs/quendar-example.cfg", "QUENDAR" },
-    };
-    for (const auto& c : cases) {
-        const CCliResult r = RunCli({ "config", SourcePath(c.file) });
-        ASSERT_EQ(r.status, 0) << c.file << ": " << r.err;
+    for (const auto& c : { std::pair { "res/tolvex.cfg", "ROMOLC" }, std::pair { "res/configs/rom24-default.cfg", "ROMDEFAULT" },
+             std::pair { "res/configs/quendar-example.cfg", "QUENDAR" } }) {
+        const CCliResult r = RunCli({ "config", SourcePath(c.first) });
+        ASSERT_EQ(r.status, 0) << c.first << ": " << r.err;
         auto lines = Summary(r.out);
-        EXPECT_EQ(lines["MUDTYPE"], c.mudType) << c.file;
-        EXPECT_EQ(lines["ISDOOR"], "A") << c.file;
-        EXPECT_EQ(lines["LOCKED"], "C") << c.file;
+        EXPECT_EQ(lines["MUDTYPE"] + lines["ISDOOR"] + lines["LOCKED"], c.second + std::string("AC")) << c.first;
         for (const char* table : { "SECTORTYPE", "ROOMFLAGS", "EXITFLAGS", "OBJTYPES", "SPELLS", "MOBFLAGS",
                  "ATTACKTYPES", "POS", "SEX", "SIZE", "WEARPOS", "DIRNAME", "SECTORCOLORS", "SKILLS" })
-            EXPECT_GT(std::stoi(lines[table]), 0) << c.file << " has an empty " << table;
+            EXPECT_GT(std::stoi(lines[table]), 0) << c.first << " has an empty " << table;
     }
 }
 

@@ -1,10 +1,7 @@
 #include "config/ConfigLoader.h"
-#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <random>
 #include <sstream>
 
 namespace {
@@ -81,22 +78,17 @@ TEST(LoadConfig, ObjectTypesTakeSlotsAndEveryBindingKeyword)
     EXPECT_EQ(slots, "Level:N0 Spell 1:W1 Spell 2:W0 Spell 3:W0 Spell 4:X0 ");
     EXPECT_EQ(Entries(scroll.slots[4].own), "open=1 closed=2");
 
-    const struct {
-        const char* word;
-        SlotBinding binding;
-    } cases[] = {
-        { "SPELLS", SlotBinding::Spells },
-        { "WEAPON_CLASES", SlotBinding::WeaponClasses },
-        { "liquids", SlotBinding::Liquids },
-        { "ATTACK_TYPES", SlotBinding::AttackTypes },
-        { "EXIT_FLAGS", SlotBinding::ExitFlags },
-        { "PORTAL_FLAGS", SlotBinding::PortalFlags },
-    };
-    for (const auto& c : cases) {
-        Loaded b = Load(std::string("#OBJTYPES t 9 a~N b~N c~N d~N e~N end #OBJTABLES 9 3 ") + c.word);
-        ASSERT_TRUE(b.ok) << c.word;
-        EXPECT_EQ(b.tables.objTypes[0].slots[3].binding, c.binding) << c.word;
-    }
+    // Every binding keyword, in any case: Spells is 1, and so on to PortalFlags, 6.
+    Loaded b = Load(
+        "#OBJTYPES t 9 a~N b~N c~N d~N e~N u 8 a~N b~N c~N d~N e~N end\n#OBJTABLES 9 0 SPELLS\n"
+        "#OBJTABLES 9 1 WEAPON_CLASES\n#OBJTABLES 9 2 liquids\n#OBJTABLES 9 3 ATTACK_TYPES\n"
+        "#OBJTABLES 9 4 EXIT_FLAGS\n#OBJTABLES 8 2 PORTAL_FLAGS\n");
+    ASSERT_TRUE(b.ok) << "line " << b.line;
+    std::string bindings;
+    for (const auto& type : b.tables.objTypes)
+        for (const CObjValueSlot& slot : type->slots)
+            bindings += std::to_string(static_cast<int>(slot.binding));
+    EXPECT_EQ(bindings, "1234500600");
 }
 
 TEST(LoadConfig, RefusesWhatItCannotUnderstandAndNamesTheLine)
@@ -136,33 +128,4 @@ TEST(LoadConfig, MissingFileFailsAtLineZero)
     CConfigTables tables;
     int line = -1;
     EXPECT_FALSE(LoadConfig(tables, "/nonexistent/tolvex.cfg", line) || line != 0);
-}
-
-TEST(LoadConfig, RandomAndTruncatedInputNeverCrashes)
-{
-    std::ifstream shipped(SourcePath("res/tolvex.cfg"), std::ios::binary);
-    std::string base((std::istreambuf_iterator<char>(shipped)), std::istreambuf_iterator<char>());
-    if (base.empty())
-        base = "#GENERAL MUDTYPE ROMOLC END #OBJTYPES a 1 x~N y~N z~N w~N v~N end #OBJTABLES 1 0 NEW q A end";
-    std::mt19937 rng(1234);
-    for (size_t cut = 0; cut < base.size(); cut += 1 + base.size() / 300) {
-        CConfigTables t;
-        int line = 0;
-        std::istringstream in(base.substr(0, cut));
-        LoadConfig(t, in, line);
-        EXPECT_GE(line, 0);
-    }
-    const std::string alphabet = "#~'\" \n\tabcENDGRLOBJTYPES0123456789-|";
-    for (int round = 0; round < 300; ++round) {
-        std::string text = base;
-        for (int edits = 0; edits < 20; ++edits)
-            text[rng() % text.size()] = alphabet[rng() % alphabet.size()];
-        std::string noise(rng() % 200, ' ');
-        for (char& c : noise)
-            c = static_cast<char>(rng() % 256);
-        CConfigTables t;
-        int line = 0;
-        std::istringstream in(text + noise);
-        LoadConfig(t, in, line);
-    }
 }

@@ -1,14 +1,6 @@
-#include "text/TextReader.h"
 #include "config/ConfigTables.h"
 
 #include <gtest/gtest.h>
-
-// Which letter is which bit: FlagsToLetters' round trip in TextWriterTest.
-TEST(FlagLetterBit, EverythingButTheLettersIsNoBit)
-{
-    for (const unsigned char c : std::string("gz0 |\xC1@["))
-        EXPECT_EQ(FlagLetterBit(c), 0u) << "letter '" << c << "'";
-}
 
 namespace {
 
@@ -43,18 +35,13 @@ TEST(SlotTable, BindingSelectsTheListAndUnknownTypesOrSlotsGiveNothing)
 {
     CConfigTables t;
     CObjTypeEntry weapon;
-    weapon.name = "weapon";
-    weapon.value = 5;
-    weapon.slots[0].binding = SlotBinding::WeaponClasses;
-    weapon.slots[1].binding = SlotBinding::Spells;
-    weapon.slots[2].binding = SlotBinding::Liquids;
-    weapon.slots[3].binding = SlotBinding::AttackTypes;
+    weapon.name = "weapon", weapon.value = 5;
+    weapon.slots[0].binding = SlotBinding::WeaponClasses, weapon.slots[1].binding = SlotBinding::Spells;
+    weapon.slots[2].binding = SlotBinding::Liquids, weapon.slots[3].binding = SlotBinding::AttackTypes;
     weapon.slots[4].own.Append(Entry("flaming", 1));
     t.objTypes.Append(weapon);
     CObjTypeEntry portal;
-    portal.value = 29;
-    portal.slots[1].binding = SlotBinding::ExitFlags;
-    portal.slots[2].binding = SlotBinding::PortalFlags;
+    portal.value = 29, portal.slots[1].binding = SlotBinding::ExitFlags, portal.slots[2].binding = SlotBinding::PortalFlags;
     t.objTypes.Append(portal);
     CObjTypeEntry shadow; // same number again: never reached
     shadow.value = 5;

@@ -1,23 +1,11 @@
-#include "draw/SvgCanvas.h"
 #include "support/RunCli.h"
 #include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 namespace {
-
-TEST(SvgCanvas, ThinnestPenIsWidthOneAndNegativeHalvesKeepTheirSign)
-{
-    std::ostringstream out;
-    CSvgCanvas(out, 100, 80).Ellipse(-3, -2, 0, 1, { 1, 2, 3 }, 0);
-    EXPECT_NE(out.str().find("<ellipse cx=\"-1.5\" cy=\"-0.5\" rx=\"1.5\" ry=\"1.5\" fill=\"none\" "
-                             "stroke=\"rgb(1,2,3)\" stroke-width=\"1\"/>"),
-        std::string::npos)
-        << out.str();
-}
 
 // The area's rooms span two levels; the second case draws level 1 over the
 // ghost of level 0 at an odd cell size, so ellipse halves and the ghost shift appear.
@@ -43,6 +31,7 @@ TEST(RenderCommand, DrawsTheAreaLikeTheMapWindow)
     }
 }
 
+// Unknown options, bad numbers and unreadable areas: CommandLineTest and AreaCommandsTest.
 TEST(RenderCommand, ExitsWithTwoOnBadUsageAndOneOnFailuresWritingNothing)
 {
     CScratchDir scratch;
@@ -58,11 +47,6 @@ TEST(RenderCommand, ExitsWithTwoOnBadUsageAndOneOnFailuresWritingNothing)
         std::string message;
     } cases[] = {
         { { good }, 2, usage },
-        { { "--cell", "0", good, out }, 2, usage },
-        { { "--zoom", "3", good, out }, 2, usage },
-        { { "--cell", "12x", good, out }, 2, usage },
-        { { good, out, "--select" }, 2, usage },
-        { { "--config", config, scratch.Path("missing.are"), out }, 1, "missing.are: error: cannot open the file: No such file" },
         { { "--config", config, good, scratch.Path("no/such/dir/out.svg") }, 1, "out.svg: cannot be written" },
         { { "--config", config, aborting, out }, 1, "abort.are:13: error: " },
         { { "--config", scratch.Path("none.cfg"), good, out }, 1, "none.cfg: error: cannot open the file: No such file" },

@@ -66,12 +66,7 @@ protected:
     int Room(int vnum, int x, int y, int level = 0)
     {
         CRoomData& r = doc.rooms.emplace_back();
-        r.vnum = vnum;
-        r.sector = 1;
-        r.gridX = (x - 36) / 48;
-        r.gridY = (y - 36) / 48;
-        r.level = level;
-        r.unplaced = false;
+        r.vnum = vnum, r.sector = 1, r.gridX = (x - 36) / 48, r.gridY = (y - 36) / 48, r.level = level, r.unplaced = false;
         return static_cast<int>(doc.rooms.size()) - 1;
     }
 

@@ -51,48 +51,42 @@ struct OperationCase {
     const char* name;
     std::function<void(CAreaEditor&, const CTolvexDoc&)> run;
     RecordKind kind;
+    ChangeAction action;
 };
 
 TEST_F(AreaEditor, EveryOperationIsOneNamedStepThatUndoesToTheSameBytesAndRedoes)
 {
     CObjData object;
-    object.vnum = 150;
-    object.name = "lamp";
-    object.itemType = tables.objTypes[0].value;
+    object.vnum = 150, object.name = "lamp", object.itemType = tables.objTypes[0].value;
     CMobData mob(tables);
-    mob.vnum = 160;
-    mob.name = "guard";
-    CMobProgData program;
-    program.vnum = 170;
-    program.code = "say hi\r\n";
+    mob.vnum = 160, mob.name = "guard";
+    const CMobProgData program { 170, "say hi\r\n" };
     const OperationCase cases[] = {
         { "Edit Area Information", [](CAreaEditor& e, const CTolvexDoc& d) {
              CAreaHeader h = d.Header();
-             h.name = "Renamed";
-             h.upperVnum = 150;
-             e.ReplaceHeader(h); }, RecordKind::Header },
+             h.name = "Renamed", h.upperVnum = 150;
+             e.ReplaceHeader(h); }, RecordKind::Header, ChangeAction::Replaced },
         { "Edit Room 101", [](CAreaEditor& e, const CTolvexDoc& d) {
              CRoomData r = d.rooms[1];
-             r.name = "The Great Hall";
-             r.exits[DirSouth].toVnum = 0;
-             e.ReplaceRoom(1, r); }, RecordKind::Room },
-        { "Create Room 190", [](CAreaEditor& e, const CTolvexDoc&) {
+             r.name = "The Great Hall", r.exits[DirSouth].toVnum = 0;
+             e.ReplaceRoom(1, r); }, RecordKind::Room, ChangeAction::Replaced },
+        { "Create Room 190", [](CAreaEditor& e, const CTolvexDoc& d) {
              CRoomData r;
-             r.vnum = 190;
-             r.exits[DirSouth].toVnum = 101;
-             e.AddRoom(r, 1, DirNorth); }, RecordKind::Room },
-        { "Delete Room 101", [](CAreaEditor& e, const CTolvexDoc& d) { e.DeleteRoom(d.FindRoomIndex(101)); }, RecordKind::Room },
-        { "Create Object 150", [&](CAreaEditor& e, const CTolvexDoc&) { e.AddObject(object); }, RecordKind::Object },
-        { "Create Mob 160", [&](CAreaEditor& e, const CTolvexDoc&) { e.AddMob(mob); }, RecordKind::Mob },
-        { "Create Mobprog 170", [&](CAreaEditor& e, const CTolvexDoc&) { e.AddMobprog(program); }, RecordKind::Mobprog },
+             r.vnum = 190, r.exits[DirSouth].toVnum = 101;
+             EXPECT_FALSE(d.rooms[static_cast<size_t>(e.AddRoom(r, 1, DirNorth))].unplaced) << "laid out again with the new exit"; }, RecordKind::Room, ChangeAction::Added },
+        { "Delete Room 101", [](CAreaEditor& e, const CTolvexDoc& d) { e.DeleteRoom(d.FindRoomIndex(101)); }, RecordKind::Room, ChangeAction::Deleted },
+        { "Create Object 150", [&](CAreaEditor& e, const CTolvexDoc&) { e.AddObject(object); }, RecordKind::Object, ChangeAction::Added },
+        { "Create Mob 160", [&](CAreaEditor& e, const CTolvexDoc&) { e.AddMob(mob); }, RecordKind::Mob, ChangeAction::Added },
+        { "Create Mobprog 170", [&](CAreaEditor& e, const CTolvexDoc&) { e.AddMobprog(program); }, RecordKind::Mobprog, ChangeAction::Added },
     };
+    const std::string opened = Saved();
     for (const OperationCase& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string before = Saved();
         changes.clear();
         c.run(editor, doc);
         ASSERT_EQ(changes.size(), 1u) << "the views are told once";
-        EXPECT_EQ(changes[0].kind, c.kind);
+        EXPECT_TRUE(changes[0].kind == c.kind && changes[0].action == c.action);
         EXPECT_TRUE(editor.IsModified());
         EXPECT_EQ(editor.UndoName(), c.name);
         const std::string after = Saved();
@@ -108,13 +102,7 @@ TEST_F(AreaEditor, EveryOperationIsOneNamedStepThatUndoesToTheSameBytesAndRedoes
     // Steps stack: undoing them all gives the file as it was opened.
     editor.MarkClean();
     while (editor.Undo()) { }
-    std::ifstream in(SourcePath("tests/data/map-levels/tower.are"), std::ios::binary);
-    CTolvexDoc fresh(tables);
-    CDiagnosticList diagnostics;
-    ASSERT_TRUE(fresh.Load(in, diagnostics));
-    std::ostringstream out;
-    fresh.Save(out, "tower.are", diagnostics);
-    EXPECT_EQ(Saved(), out.str());
+    EXPECT_EQ(Saved(), opened);
     EXPECT_TRUE(editor.IsModified()) << "undoing past the saved state marks the area modified again";
 }
 
@@ -158,38 +146,6 @@ TEST_F(AreaEditor, OnlyEditedDescriptionsAreFormattedAndReWrapAllIsOneStep)
     EXPECT_EQ(editor.UndoName(), "Re-wrap All Texts");
     while (editor.Undo()) { }
     EXPECT_EQ(Saved(), asRead);
-}
-
-TEST_F(AreaEditor, CreateLinksBothWaysAndDeleteUndoBringsBackTheExitsThatLedToTheRoom)
-{
-    const int hall = Index(101);
-    CRoomData room;
-    room.vnum = 190;
-    room.exits[DirSouth].toVnum = 101;
-    const int added = editor.AddRoom(room, hall, DirNorth);
-    EXPECT_EQ(doc.rooms[static_cast<size_t>(hall)].exits[DirNorth].toVnum, 190);
-    EXPECT_FALSE(doc.rooms[static_cast<size_t>(added)].unplaced) << "laid out again with the new exit";
-    EXPECT_EQ(changes.back().action, ChangeAction::Added);
-
-    std::vector<int> ledThere; // rooms with an exit to 101
-    for (const CRoomData& r : doc.rooms)
-        for (const CExitData& e : r.exits)
-            if (e.toVnum == 101)
-                ledThere.push_back(r.vnum);
-    ASSERT_GE(ledThere.size(), 2u);
-    editor.DeleteRoom(Index(101));
-    EXPECT_EQ(Index(101), -1);
-    for (const CRoomData& r : doc.rooms)
-        for (const CExitData& e : r.exits)
-            EXPECT_NE(e.toVnum, 101) << "room " << r.vnum;
-    editor.Undo();
-    std::vector<int> back;
-    for (const CRoomData& r : doc.rooms)
-        for (const CExitData& e : r.exits)
-            if (e.toVnum == 101)
-                back.push_back(r.vnum);
-    EXPECT_EQ(back, ledThere) << "the exits on the other side come back";
-    EXPECT_EQ(Room(101).resets.size(), doc.rooms[static_cast<size_t>(hall)].resets.size());
 }
 
 TEST_F(AreaEditor, ModifiedFollowsTheSavedStateAndANewStepEndsRedo)

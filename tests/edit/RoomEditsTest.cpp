@@ -27,33 +27,25 @@ struct RoomEditsTest : SmallArea {
 
 TEST_F(RoomEditsTest, CreateInEachDirectionLinksTheVnumLeftByTheEditorBothWaysAndPlacesTheRoom)
 {
-    const struct {
-        int direction, dx, dy, dlevel;
-    } cases[] = {
-        { DirNorth, 0, -4, 0 },
-        { DirEast, 4, 0, 0 },
-        { DirSouth, 0, 4, 0 },
-        { DirWest, -4, 0, 0 },
-        { DirUp, 0, 0, 1 },
-        { DirDown, 0, 0, -1 },
-    };
-    for (const auto& c : cases) {
+    // Where the new room lies from the first, north to down, in grid cells and levels.
+    const int dx[] = { 0, 4, 0, -4, 0, 0 }, dy[] = { -4, 0, 4, 0, 0, 0 }, dlevel[] = { 0, 0, 0, 0, 1, -1 };
+    for (int direction = 0; direction < DirectionCount; ++direction) {
         doc.rooms.clear();
-        doc.rooms[Room(101)].exits[c.direction] = { "a door", "door", 5, -5, 3 }; // a destination below 1 is no exit
-        RoomCommands::CRoomProposal proposal = RoomCommands::ProposeRoomInDirection(doc, 0, c.direction);
+        doc.rooms[Room(101)].exits[direction] = { "a door", "door", 5, -5, 3 }; // a destination below 1 is no exit
+        RoomCommands::CRoomProposal proposal = RoomCommands::ProposeRoomInDirection(doc, 0, direction);
         ASSERT_TRUE(proposal.ready) << proposal.error;
         proposal.room.vnum = 107; // changed in the editor
-        ASSERT_EQ(AddRoom(doc, proposal.room, 0, c.direction), 1);
+        ASSERT_EQ(AddRoom(doc, proposal.room, 0, direction), 1);
         LayoutRooms(doc);
         const CRoomData &s = doc.rooms[0], &n = doc.rooms[1];
-        const CExitData& way = s.exits[c.direction];
+        const CExitData& way = s.exits[direction];
         EXPECT_EQ(std::make_tuple(way.toVnum, way.keyword, way.key, way.exitFlags), std::make_tuple(107, "door", 5, 3u))
-            << "direction " << c.direction << ": the exit keeps its other fields";
+            << "direction " << direction << ": the exit keeps its other fields";
         for (int d = 0; d < DirectionCount; ++d)
-            EXPECT_EQ(n.exits[d].toVnum, d == OppositeDirection(c.direction) ? 101 : 0) << "the way back only: " << d;
+            EXPECT_EQ(n.exits[d].toVnum, d == OppositeDirection(direction) ? 101 : 0) << "the way back only: " << d;
         EXPECT_EQ(std::make_tuple(RoomX(n, 12) - RoomX(s, 12), RoomY(n, 12) - RoomY(s, 12), n.level - s.level),
-            std::make_tuple(c.dx * 12, c.dy * 12, c.dlevel))
-            << "direction " << c.direction;
+            std::make_tuple(dx[direction] * 12, dy[direction] * 12, dlevel[direction]))
+            << "direction " << direction;
     }
 }
 

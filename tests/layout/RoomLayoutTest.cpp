@@ -88,10 +88,7 @@ private:
                 s.x += a == West && s.x <= x ? -4 * c : a == East && s.x >= x ? 4 * c
                                                                               : 0;
             }
-        rooms[r].x = x;
-        rooms[r].y = y;
-        rooms[r].level = level;
-        rooms[r].unplaced = false;
+        rooms[r].x = x, rooms[r].y = y, rooms[r].level = level, rooms[r].unplaced = false;
         static const int dx[] = { 0, 4, 0, -4, 0, 0 }, dy[] = { -4, 0, 4, 0, 0, 0 }, dl[] = { 0, 0, 0, 0, 1, -1 };
         static const Arrival arrival[] = { North, East, South, West, North, North };
         for (int d = 0; d < DirectionCount; ++d) {
@@ -228,10 +225,8 @@ TEST(RoomLayout, AllRoomsLaysOutEachUnreachedGroupToTheRightOneColumnApart)
     // 1 <-> 2 east; 3 alone; 4 with 5 to its west and 6 above it.
     for (int v = 1; v <= 6; ++v)
         doc.rooms.emplace_back().vnum = v;
-    doc.rooms[0].exits[DirEast].toVnum = 2;
-    doc.rooms[1].exits[DirWest].toVnum = 1;
-    doc.rooms[3].exits[DirWest].toVnum = 5;
-    doc.rooms[3].exits[DirUp].toVnum = 6;
+    doc.rooms[0].exits[DirEast].toVnum = 2, doc.rooms[1].exits[DirWest].toVnum = 1;
+    doc.rooms[3].exits[DirWest].toVnum = 5, doc.rooms[3].exits[DirUp].toVnum = 6;
     LayoutRooms(doc);
     EXPECT_EQ(UnplacedRoomCount(doc), 4);
     EXPECT_EQ(UnplacedRoomsWarning(doc),

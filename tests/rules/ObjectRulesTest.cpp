@@ -15,9 +15,7 @@ protected:
     CObjData Object(const char* type) const
     {
         CObjData obj;
-        obj.vnum = 3010;
-        obj.name = "thing";
-        obj.itemType = TypeValue(type);
+        obj.vnum = 3010, obj.name = "thing", obj.itemType = TypeValue(type);
         return obj;
     }
 };
@@ -87,15 +85,12 @@ TEST_F(ObjectRules, FlagListsAndPartsKeepTheBitsTheyDoNotShow)
 
 TEST_F(ObjectRules, OkRefusesInOrder)
 {
-    CObjData untyped = Object("light");
-    untyped.itemType = 77; // no table entry: the object could not be written
-    CObjData nameless = Object("light");
-    nameless.name.clear();
-    const auto withVnum = [this](int vnum) {
+    const auto with = [this](int vnum, int type, const char* name) {
         CObjData obj = Object("light");
-        obj.vnum = vnum;
+        obj.vnum = vnum, obj.itemType = type < 0 ? obj.itemType : type, obj.name = name;
         return obj;
     };
+    const auto withVnum = [&with](int vnum) { return with(vnum, -1, "thing"); };
     using F = CObjectEditState::Field;
     const struct {
         CObjData obj;
@@ -109,8 +104,9 @@ TEST_F(ObjectRules, OkRefusesInOrder)
         { withVnum(0), 0, F::Vnum, "VNum out or range! (0 to 3099)" },
         { withVnum(3011), 3000, F::Vnum, "That vnum is in use!" },
         { withVnum(3012), 3000, F::None, "" },
-        { untyped, 3000, F::Type, "You must select a type\nfor this object!" },
-        { nameless, 3000, F::Name, "You must give this object a name!" },
+        { with(3010, 77, "thing"), 3000, F::Type, "You must select a type\nfor this object!" }, // a type the tables lack
+        { with(3010, 0, "thing"), 3000, F::Type, "You must select a type\nfor this object!" },
+        { with(3010, -1, ""), 3000, F::Name, "You must give this object a name!" },
         { Object("light"), 3000, F::None, "" }, // its own vnum is not in use
     };
     for (const auto& c : cases) {
@@ -119,9 +115,6 @@ TEST_F(ObjectRules, OkRefusesInOrder)
         EXPECT_EQ(refusal.message, c.message) << c.obj.vnum;
         EXPECT_EQ(refusal.field, c.field) << c.message;
     }
-    CObjData typeless = withVnum(3012);
-    typeless.itemType = 0;
-    EXPECT_EQ(State(typeless).Check(doc).field, F::Type);
 }
 
 TEST_F(ObjectRules, AffectsKeepKindsLocationsAndBitsTheListsDoNotShow)

@@ -15,10 +15,7 @@ protected:
         LoadExampleTables(tables);
         AddGadgetType(tables);
         doc = ExampleArea(tables);
-        CMobData& baker = doc.mobs[0];
-        baker.name = "baker";
-        baker.race = "human";
-        baker.material = "flesh";
+        doc.mobs[0].name = "baker", doc.mobs[0].race = "human", doc.mobs[0].material = "flesh";
     }
 
     int TypeValue(const char* name) const { return tables.objTypes[FindByName(tables.objTypes, name)].value; }

@@ -4,138 +4,67 @@
 
 #include <sstream>
 
-namespace {
-
-struct Reading {
-    std::istringstream stream;
-    CTextReader in;
-    explicit Reading(const std::string& text)
-        : stream(text)
-        , in(stream)
-    {
-    }
-};
-
-// The next `count` numbers, each followed by a blank.
-std::string Numbers(Reading& r, int count)
-{
-    std::string all;
-    while (count-- > 0)
-        all += std::to_string(r.in.ReadNumber()) + " ";
-    return all;
-}
-
-TEST(ReadNumber, ReadsSignsDigitsAndDiceAsSeparateNumbersWrappingAt32Bits)
-{
-    // "d" has no digits; 'a' starts a word that the 'b' ends.
-    Reading r("100d8+20 -5 +7 d 12 abc");
-    EXPECT_EQ(Numbers(r, 8), "100 8 20 -5 7 0 12 0 ");
-    EXPECT_EQ(r.in.ReadChar(), 'c');
-    EXPECT_EQ(r.in.ReadNumber(), 0) << "end of input";
-    Reading dice("2d8+-5 4294967297");
-    EXPECT_EQ(Numbers(dice, 4), "2 8 -5 1 ") << "a negative bonus; numbers wrap instead of overflowing";
-}
-
-} // namespace
-
-TEST(ReadWord, QuotedWordsKeepBlanksAndUnterminatedQuotesRunToTheEnd)
-{
-    Reading r("  'two words' next \"dq 'x'\"\n'open to the end\nline");
-    EXPECT_EQ(r.in.ReadWord(), "two words");
-    EXPECT_EQ(r.in.ReadWord(), "next");
-    EXPECT_EQ(r.in.ReadWord(), "dq 'x'");
-    EXPECT_EQ(r.in.ReadWord(), "open to the end\nline");
-    EXPECT_EQ(r.in.ReadWord(), "");
-}
-
-TEST(ReadWord, NumericModeStopsAtTheFirstNonDigit)
-{
-    Reading r("ab3-4x rest");
-    EXPECT_EQ(r.in.ReadWord(true), "a") << "the first byte is always taken";
-    EXPECT_EQ(r.in.ReadWord(true), "3-4");
-    EXPECT_EQ(r.in.ReadWord(false), "rest");
-}
-
-TEST(ReadFlags, LettersAreOredAndDecimalPartsAreNumbers)
+// Each case reads its text with a list of calls, one letter each: n
+// ReadNumber, w ReadWord, d ReadWord in numeric mode, f ReadFlags, j and k
+// ReadTildeString joining or keeping lines, c ReadChar, s SkipLine, l Line,
+// t TokenLine, e AtEnd; what the calls give, "|" between them.
+TEST(TextReader, ReadsEachKindOfTokenAsTheGameDoes)
 {
     const struct {
         const char* text;
-        uint32_t flags;
+        const char* calls;
+        const char* read;
     } cases[] = {
-        { "0", 0 },
-        { "AB", 3 },
-        { "A|B", 3 },
-        { "AA", 1 }, // letters are a set, not a sum
-        { "5", 5 }, // decimal flag fields as ROM's saver writes them
-        { "1|2|8", 11 },
-        { "AB|16", 19 },
-        { "-1", 0xFFFFFFFFu },
-        { "-", 0 },
-        { "g?!", 0 },
-        { "2064", 2064 },
+        // Dice are three numbers; "d" has no digits; 'a' starts a word that the 'b' ends.
+        { "100d8+20 -5 +7 d 12 abc", "nnnnnnnncn", "100|8|20|-5|7|0|12|0|c|0" },
+        // A negative bonus; numbers wrap at 32 bits instead of overflowing.
+        { "2d8+-5 4294967297", "nnnn", "2|8|-5|1" },
+        // Quoted words keep their blanks; an unterminated quote runs to the end.
+        { "  'two words' next \"dq 'x'\"\n'open to the end\nline", "wwwww", "two words|next|dq 'x'|open to the end\nline|" },
+        // In numeric mode the first byte is always taken.
+        { "ab3-4x rest", "ddw", "a|3-4|rest" },
+        // Flag letters are a set, not a sum; decimal parts as ROM's saver writes them.
+        { "0 AB A|B AA 5 1|2|8 AB|16 -1 - g?! 2064", "fffffffffff", "0|3|3|1|5|11|19|4294967295|0|0|2064" },
+        { "@[`{ \xC1z", "ff", "0|0" }, // beside the letters, no bit
+        { "  first\r\nsecond~ tail~", "jj", "first second|tail" },
+        { "  first\r\nsecond~~ x", "kkw", "first\nsecond||x" },
+        { "cut by the end", "kk", "cut by the end|" },
+        // A line ends at a line feed or a carriage return pair.
+        { "skip me\nnext\r\nthird\rXfourth", "swswwse", "|next||third|Xfourth||end" },
+        // The line feed that ended a word is consumed.
+        { "one\n\n  two\nthree", "lwlwtwtc", "1|one|2|two|3|three|4|" },
+        { " \t\r\n\xE9x", "ccc", "\xE9|x|" },
     };
     for (const auto& c : cases) {
-        Reading r(c.text);
-        EXPECT_EQ(r.in.ReadFlags(), c.flags) << "flag word '" << c.text << "'";
+        std::istringstream stream(c.text);
+        CTextReader in(stream);
+        std::string read;
+        for (const char* call = c.calls; *call; ++call) {
+            read += call == c.calls ? "" : "|";
+            switch (*call) {
+            case 'n': read += std::to_string(in.ReadNumber()); break;
+            case 'w': read += in.ReadWord(); break;
+            case 'd': read += in.ReadWord(true); break;
+            case 'f': read += std::to_string(in.ReadFlags()); break;
+            case 'j': read += in.ReadTildeString(true); break;
+            case 'k': read += in.ReadTildeString(); break;
+            case 'c': read += std::string(1, in.ReadChar()).c_str(); break;
+            case 's': in.SkipLine(); break;
+            case 'l': read += std::to_string(in.Line()); break;
+            case 't': read += std::to_string(in.TokenLine()); break;
+            case 'e': read += in.AtEnd() ? "end" : "more"; break;
+            }
+        }
+        EXPECT_EQ(read, c.read) << "reading \"" << c.text << "\" with " << c.calls;
     }
 }
 
-TEST(ReadTildeString, JoinsOrKeepsLinesAndDropsCarriageReturns)
-{
-    Reading joined("  first\r\nsecond~ tail~");
-    EXPECT_EQ(joined.in.ReadTildeString(true), "first second");
-    EXPECT_EQ(joined.in.ReadTildeString(true), "tail");
-
-    Reading kept("  first\r\nsecond~");
-    EXPECT_EQ(kept.in.ReadTildeString(false), "first\nsecond");
-
-    Reading empty("~ x");
-    EXPECT_EQ(empty.in.ReadTildeString(), "");
-    EXPECT_EQ(empty.in.ReadWord(), "x");
-
-    Reading cut("cut by the end");
-    EXPECT_EQ(cut.in.ReadTildeString(), "cut by the end");
-    EXPECT_EQ(cut.in.ReadTildeString(), "");
-}
-
-TEST(ReadTildeString, AMegabyteTextPassesIntact)
+TEST(TextReader, AMegabyteTextPassesIntact)
 {
     std::string big;
     for (int i = 0; i < 1 << 20; ++i)
         big += static_cast<char>('a' + i % 26);
-    Reading r(big + "~");
-    EXPECT_EQ(r.in.ReadTildeString(), big);
-}
-
-TEST(SkipLine, EndsAtLineFeedOrCarriageReturnPair)
-{
-    Reading r("skip me\nnext\r\nthird\rXfourth");
-    r.in.SkipLine();
-    EXPECT_EQ(r.in.ReadWord(), "next");
-    r.in.SkipLine(); // the rest of "next"'s line is just its line feed pair
-    EXPECT_EQ(r.in.ReadWord(), "third");
-    EXPECT_EQ(r.in.ReadWord(), "Xfourth");
-    r.in.SkipLine();
-    EXPECT_TRUE(r.in.AtEnd());
-}
-
-TEST(TextReader, CountsLinesAndRemembersWhereATokenBegan)
-{
-    Reading r("one\n\n  two\nthree");
-    EXPECT_EQ(r.in.Line(), 1);
-    r.in.ReadWord();
-    EXPECT_EQ(r.in.Line(), 2) << "the line feed that ended the word is consumed";
-    r.in.ReadWord();
-    EXPECT_EQ(r.in.TokenLine(), 3);
-    r.in.ReadWord();
-    EXPECT_EQ(r.in.TokenLine(), 4);
-    EXPECT_EQ(r.in.ReadChar(), 0);
-}
-
-TEST(ReadChar, SkipsBlanksAndKeepsHighBytes)
-{
-    Reading r(" \t\r\n\xE9x");
-    EXPECT_EQ(static_cast<unsigned char>(r.in.ReadChar()), 0xE9);
-    EXPECT_EQ(r.in.ReadChar(), 'x');
-    EXPECT_EQ(r.in.ReadChar(), 0);
+    std::istringstream stream(big + "~");
+    CTextReader in(stream);
+    EXPECT_EQ(in.ReadTildeString(), big);
 }

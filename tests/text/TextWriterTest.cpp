@@ -17,18 +17,13 @@ TEST(FlagsToLetters, WritesBitsInOrderAndZeroAsDigitAndReadsBackToTheSameSet)
     }
 }
 
-TEST(CleanText, DropsTildesAndCarriageReturnsOnly)
-{
-    EXPECT_EQ(CleanText("a~b\r\nc"), "ab\nc");
-    EXPECT_EQ(CleanText(std::string("x\0y\xFF", 4)), std::string("x\0y\xFF", 4));
-}
-
 // More texts re-wrapped: the -rewrap golden files of punctuation and texts-as-read.
-TEST(FormatDescription, ChangesBlanksOnlyAndNeverALetter)
+TEST(FormatDescription, ChangesBlanksOnlyAndNeverALetterNorAWord)
 {
+    const std::string x76(76, 'x'), word(100, 'w');
     const struct {
-        const char* in;
-        const char* out;
+        std::string in;
+        std::string out;
     } cases[] = {
         { "the road. it ends", "the road. it ends\n\r" },
         { "", "\n\r" },
@@ -38,6 +33,11 @@ TEST(FormatDescription, ChangesBlanksOnlyAndNeverALetter)
         { "  many   spaces\r\n here  ", " many spaces here\n\r" },
         { "a giant, 3 ft. tall, with big ... eyes", "a giant, 3 ft. tall, with big ... eyes\n\r" },
         { "caf\xe9. \xe9t\xe9", "caf\xe9. \xe9t\xe9\n\r" },
+        // A short text stays one line even at 76 bytes; an overlong word stays whole.
+        { x76, x76 + "\n\r" },
+        { word, word + "\n\r" },
+        { word + " tail", word + "\n\rtail\n\r" },
+        { "a " + word + " b", "a\n\r" + word + "\n\rb\n\r" },
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatDescription(c.in), c.out) << "input: " << c.in;
@@ -85,27 +85,22 @@ std::string SaveAndReread(const std::string& text)
 
 } // namespace
 
-TEST(FormatDescription, WrapsAt73ThenAt76)
+TEST(FormatDescription, WrapsAMegabyteAt73ThenAt76WithoutLoss)
 {
-    std::string text;
-    for (int i = 0; i < 40; ++i)
-        text += "word" + std::to_string(i % 10) + " ";
+    std::string text, words;
+    while (text.size() < (1u << 20))
+        text += "lorem ipsum dolor sit amet ";
     const auto lines = Lines(FormatDescription(text));
     ASSERT_GE(lines.size(), 3u);
     EXPECT_LE(lines[0].size(), 73u);
     EXPECT_GT(lines[0].size(), 66u) << "breaks at the last space before the limit";
-    for (size_t i = 1; i < lines.size(); ++i)
-        EXPECT_LE(lines[i].size(), 76u) << "line " << i;
+    for (size_t i = 1; i < lines.size(); ++i) {
+        ASSERT_LE(lines[i].size(), 76u) << "line " << i;
+        words += lines[i - 1] + " ";
+    }
+    words += lines.back() + " ";
     EXPECT_GT(lines[1].size(), 69u);
-}
-
-TEST(FormatDescription, AShortTextStaysOneLineEvenAt76BytesAndAnOverlongWordStaysWhole)
-{
-    EXPECT_EQ(FormatDescription(std::string(76, 'x')), std::string(76, 'x') + "\n\r");
-    const std::string word(100, 'w');
-    EXPECT_EQ(FormatDescription(word), word + "\n\r") << "no space at all: one line";
-    EXPECT_EQ(FormatDescription(word + " tail"), word + "\n\rtail\n\r");
-    EXPECT_EQ(FormatDescription("a " + word + " b"), "a\n\r" + word + "\n\rb\n\r");
+    EXPECT_EQ(words, text);
 }
 
 TEST(FormatDescription, FormattingASavedTextChangesNothing)
@@ -128,25 +123,10 @@ TEST(FormatDescription, FormattingASavedTextChangesNothing)
     }
 }
 
-TEST(FormatDescription, AMegabyteTextIsWrappedWithoutLoss)
+TEST(TextWriter, FormatConvertsEachKindOfArgumentAndCleanTextDropsOnlyTildesAndCarriageReturns)
 {
-    std::string text;
-    while (text.size() < (1u << 20))
-        text += "lorem ipsum dolor sit amet ";
-    const std::string formatted = FormatDescription(text);
-    std::string words;
-    for (char c : formatted)
-        if (c != '\n' && c != '\r' && c != ' ')
-            words += c;
-    std::string expected;
-    for (char c : text)
-        if (c != ' ')
-            expected += c;
-    EXPECT_EQ(words, expected);
-}
-
-TEST(Format, ConvertsEachKindOfArgument)
-{
+    EXPECT_EQ(CleanText("a~b\r\nc"), "ab\nc");
+    EXPECT_EQ(CleanText(std::string("x\0y\xFF", 4)), std::string("x\0y\xFF", 4));
     const std::string s = "text~";
     EXPECT_EQ(Format("%s %i %ld %c%%", { s, -5, 7L, 'M' }), "text~ -5 7 M%");
     EXPECT_EQ(Format("%s|%s", { "lit" }), "lit|") << "missing arguments write nothing";

@@ -1,0 +1,236 @@
+#include "area/MobRecord.h"
+#include "area/ObjectRecord.h"
+#include "area/RoomRecord.h"
+#include "config/ConfigTables.h"
+#include "support/RecordBytes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+// The records the clipboard carries: exact bytes, and all or nothing on paste.
+namespace {
+
+// A room whose clan takes a one-byte length and whose description a three-byte one.
+CRoomData SampleRoom()
+{
+    CRoomData room;
+    room.vnum = 3001, room.clan = std::string(254, 'c'), room.description = std::string(255, 'd');
+    room.extraDescs = { { "ab", "c" } }, room.resets = { { 'M', 3005, 1, 3001, 258 } };
+    room.healRate = 100, room.manaRate = -2, room.name = "", room.owner = "Zo";
+    room.roomFlags = 0x80000001u, room.sector = 7, room.exits[DirNorth].toVnum = 3002;
+    return room;
+}
+
+// Every list with one entry, a short description long enough for a
+// three-byte length, numbers of both signs and every width.
+CObjData SampleObject()
+{
+    CObjData obj;
+    obj.vnum = 3010;
+    obj.affects = { { 2, 17, -5, 0x2 } };
+    obj.condition = "P", obj.cost = 74600, obj.longDesc = "L", obj.extraFlags = 0x80000001u;
+    obj.extraDescs = { { "kw", "d" } };
+    obj.itemType = 25, obj.material = "A oldstyle", obj.name = "", obj.level = -1, obj.weight = 300;
+    obj.shortDesc = std::string(255, 'x');
+    obj.trainStops = { { 3001, 0x5, 2, "in", "" } };
+    obj.values = { 100000, 0, 0, -1, 0 };
+    obj.valueTexts = { "", "", "it's", "", "" };
+    obj.wearFlags = 0x4001;
+    return obj;
+}
+
+// A mob whose every field holds a value of its own, so a swapped pair shows.
+CMobData SampleMob()
+{
+    CConfigTables none;
+    CMobData mob(none);
+    mob.vnum = 3011, mob.name = "Hassan", mob.shortDesc = "Hassan", mob.longDesc = "Hassan is here.";
+    mob.description = "A big man.", mob.race = "human", mob.act = 0x80000001u, mob.aff = 2;
+    mob.alignment = -3, mob.group = 3000, mob.level = 45, mob.hitroll = -1;
+    mob.hitDice = { 4, 5, 6 }, mob.manaDice = { 7, 8, 9 }, mob.damDice = { 10, 11, 12 };
+    mob.damType = "pound", mob.ac = { -100, -110, -120, -130 };
+    mob.off = 13, mob.imm = 14, mob.res = 15, mob.vuln = 16, mob.form = 17, mob.parts = 18;
+    mob.startPos = "stand", mob.defaultPos = "sit", mob.sex = "male", mob.wealth = 58000;
+    mob.size = "medium", mob.material = "flesh", mob.clan = "rats", mob.rank = 4;
+    mob.mercMessages = { "hi", "", "bye" }, mob.mercSkills = { { 50, "dodge" } };
+    mob.triggers = { { "greet", 3000, "100" }, { "speech", 3001, "hello" } };
+    mob.special = "spec_fido", mob.shop = CShopData { { 2, 3, 4, 10, 0 }, 105, 15, 6, 22 };
+    mob.trainerClass = "mage", mob.trainerSkills = { { "dodge", 1, 2, 3, 4 } };
+    return mob;
+}
+
+Bytes Int(int32_t v)
+{
+    const auto u = static_cast<uint32_t>(v);
+    return { static_cast<uint8_t>(u), static_cast<uint8_t>(u >> 8), static_cast<uint8_t>(u >> 16),
+        static_cast<uint8_t>(u >> 24) };
+}
+
+Bytes Text(const std::string& s)
+{
+    Bytes out { static_cast<uint8_t>(s.size()) };
+    for (const char c : s)
+        out.push_back(static_cast<uint8_t>(c));
+    return out;
+}
+
+Bytes Join(std::initializer_list<Bytes> parts)
+{
+    Bytes out;
+    for (const Bytes& part : parts)
+        out.insert(out.end(), part.begin(), part.end());
+    return out;
+}
+
+// Cut anywhere, or with a count that promises more entries than its bytes
+// hold, a record reads as nothing and leaves the target as it was.
+template <typename T, typename Read>
+void ExpectNothingChanges(const Bytes& whole, const std::vector<Bytes>& garbled, T target, Read read, Bytes (*write)(const T&))
+{
+    const Bytes before = write(target);
+    for (size_t length = 0; length < whole.size(); ++length) {
+        ASSERT_FALSE(read(whole.data(), length, target)) << "cut at " << length;
+        ASSERT_EQ(write(target), before) << "cut at " << length;
+    }
+    for (const Bytes& bytes : garbled) {
+        EXPECT_FALSE(read(bytes.data(), bytes.size(), target));
+        EXPECT_EQ(write(target), before);
+    }
+}
+
+} // namespace
+
+// The record holds neither the vnum nor the exits nor the map place: a paste
+// keeps those of the room pasted into.
+TEST(RoomRecord, CopiedRoomHasTheExactBytesAndPastesOverTheRoomFields)
+{
+    Bytes expected;
+    Append(expected, { 0xFE }, std::string(254, 'c')); // clan
+    Append(expected, { 0xFF, 0xFF, 0x00 }, std::string(255, 'd')); // description
+    Append(expected, { 1, 0, 0, 0, 2, 'a', 'b', 1, 'c' }); // one extra description
+    Append(expected, { 100, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0, 2 }, "Zo"); // heal, mana -2, no name, owner
+    Append(expected, { 1, 0, 0, 0, 'M', 0xBD, 0x0B, 0, 0, 1, 0, 0, 0, 0xB9, 0x0B, 0, 0, 0x02, 0x01, 0, 0 }); // one reset
+    Append(expected, { 0x01, 0, 0, 0x80, 7, 0, 0, 0 }); // flags, sector
+    Bytes bytes = WriteRoomRecord(SampleRoom());
+    EXPECT_EQ(bytes, expected);
+
+    CRoomData target;
+    target.vnum = 4000, target.exits[DirEast].toVnum = 4001, target.gridX = 3, target.unplaced = false;
+    target.extraDescs.push_back({ "old", "gone" });
+    bytes.resize(bytes.size() + 4096, 0); // the clipboard block may be longer
+    ASSERT_TRUE(ReadRoomRecord(bytes, target));
+    EXPECT_TRUE(target.vnum == 4000 && target.exits[DirEast].toVnum == 4001 && target.exits[DirNorth].toVnum == 0
+        && target.gridX == 3 && !target.unplaced)
+        << "vnum, exits and place must stay";
+    EXPECT_TRUE(target.extraDescs.size() == 1 && target.resets.size() == 1 && target.resets[0].arg4 == 258
+        && target.roomFlags == 0x80000001u && target.manaRate == -2)
+        << "the fields must arrive, the lists replaced";
+}
+
+TEST(ObjectRecord, CopiedObjectHasTheExactBytesAndPastesEverythingButTheVnum)
+{
+    Bytes expected;
+    Append(expected, { 1, 0, 0, 0, 0x02, 0, 0, 0, 17, 0, 0, 0, 0xFB, 0xFF, 0xFF, 0xFF, 2, 0, 0, 0 }); // one affect: bits, location, modifier, where
+    Append(expected, { 1 }, "P"); // condition
+    Append(expected, { 0x68, 0x23, 0x01, 0x00 }); // cost 74600
+    Append(expected, { 1 }, "L"); // long description
+    Append(expected, { 0x01, 0, 0, 0x80 }); // extra flags
+    Append(expected, { 1, 0, 0, 0, 1, 'd', 2, 'k', 'w' }); // extra description: description, then keyword
+    Append(expected, { 25, 0, 0, 0 }); // item type
+    Append(expected, { 10 }, "A oldstyle"); // material
+    Append(expected, { 0 }); // no name
+    Append(expected, { 0xFF, 0xFF, 0xFF, 0xFF, 0x2C, 0x01, 0, 0 }); // level -1, weight 300
+    Append(expected, { 0xFF, 0xFF, 0x00 }, std::string(255, 'x')); // short description
+    Append(expected, { 1, 0, 0, 0, 5, 0, 0, 0, 2, 'i', 'n', 0, 0xB9, 0x0B, 0, 0, 2, 0, 0, 0 }); // a stop: flags, arrival, leave, room, time
+    Append(expected, { 0xA0, 0x86, 0x01, 0x00, 0, 0, 0, 0, 0, 0 }); // values 0 and 1, each number then text
+    Append(expected, { 0, 0, 0, 0, 4 }, "it's");
+    Append(expected, { 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0 });
+    Append(expected, { 0x01, 0x40, 0, 0 }); // wear flags
+    Bytes bytes = WriteObjectRecord(SampleObject());
+    ASSERT_EQ(bytes, expected);
+
+    CObjData target;
+    target.vnum = 4000;
+    target.affects = { {}, {} };
+    bytes.resize(bytes.size() + 4096, 0); // the clipboard block may be longer
+    ASSERT_TRUE(ReadObjectRecord(bytes, target));
+    EXPECT_EQ(target.vnum, 4000) << "the vnum never travels";
+    target.vnum = 3010;
+    EXPECT_EQ(WriteObjectRecord(target), WriteObjectRecord(SampleObject())) << "every other field arrives, the lists replaced";
+}
+
+TEST(MobRecord, ItemsComeInTheRecordOrderWithDiceBonusFirstAndTheShopAfterItsFlag)
+{
+    const Bytes bytes = WriteMobRecord(SampleMob());
+    const Bytes expected = Join({ Int(-110), Int(-130), Int(-100), Int(-120), Int(static_cast<int32_t>(0x80000001u)),
+        Int(2), Int(-3), Text("rats"), Int(12), Int(10), Int(11), Text("sit"), Text("A big man."), Int(17), Int(3000),
+        Int(6), Int(4), Int(5), Int(-1), Int(14), Int(45), Text("Hassan is here."), Int(9), Int(7), Int(8),
+        Text("flesh"), Int(3), Text("hi"), Text(""), Text("bye"), Int(2), Text("100"), Text("greet"), Int(3000),
+        Text("hello"), Text("speech"), Int(3001), Text("Hassan"), Int(13), Int(18), Int(4), Int(15), Text("pound"),
+        Text("human"), Text("male"), Int(1), Int(22), Int(6), Int(105), Int(15), Int(2), Int(3), Int(4), Int(10),
+        Int(0), Text("medium"), Int(1), Int(50), Text("dodge"), Text("spec_fido"), Text("stand"), Int(16),
+        Int(58000), Text("Hassan") });
+    EXPECT_EQ(bytes, expected);
+}
+
+// Any shop flag but 0 carries a shop; 0 takes the target's shop away.
+TEST(MobRecord, ReadingKeepsTheVnumAndTrainerDataAndTakesEverythingElseShopAndAll)
+{
+    CMobData source = SampleMob();
+    CConfigTables none;
+    CMobData target(none);
+    target.vnum = 4000, target.trainerClass = "thief", target.trainerSkills = { { "steal", 5, 6, 7, 1 } };
+    Bytes bytes = WriteMobRecord(source);
+    const Bytes marker = Join({ Text("male"), Int(1) }); // the shop flag stands after the sex
+    const auto at = std::search(bytes.begin(), bytes.end(), marker.begin(), marker.end());
+    ASSERT_NE(at, bytes.end());
+    at[static_cast<long>(Text("male").size())] = 7;
+    ASSERT_TRUE(ReadMobRecord(bytes, target));
+    EXPECT_TRUE(target.vnum == 4000 && target.trainerClass == "thief" && target.trainerSkills.at(0).skill == "steal");
+    EXPECT_EQ(WriteMobRecord(target), WriteMobRecord(source)) << "every other field arrives";
+    ASSERT_TRUE(target.shop.has_value()) << "7 means a shop follows";
+    EXPECT_EQ(target.shop->closeHour, 22);
+
+    source.shop.reset();
+    ASSERT_TRUE(ReadMobRecord(WriteMobRecord(source), target));
+    EXPECT_FALSE(target.shop.has_value()) << "a mob without a shop takes the shop away";
+}
+
+TEST(ClipboardRecords, ARecordCutAnywhereOrWithACountBeyondItsBytesChangesNothing)
+{
+    CRoomData room = SampleRoom(), roomTarget;
+    room.resets.push_back({ 'D', 3001, 2, 1, 0 });
+    const Bytes rooms = WriteRoomRecord(room);
+    Bytes extras = rooms;
+    extras[254 + 1 + 255 + 3] = 0x7F; // extra descriptions: 127 instead of 1
+    roomTarget.clan = "mine", roomTarget.roomFlags = 0x10, roomTarget.sector = 3, roomTarget.resets = { { 'O', 1, 2, 3, 4 } };
+    ExpectNothingChanges(
+        rooms, { extras, { 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 1, 'k', 1, 'd' } }, roomTarget,
+        [](const uint8_t* d, size_t n, CRoomData& r) { return ReadRoomRecord(d, n, r); }, WriteRoomRecord);
+
+    CObjData objectTarget;
+    objectTarget.name = "mine", objectTarget.affects = { { 1, 2, 3, 4 } };
+    std::vector<Bytes> counts = { { 0xFF, 0xFF, 0xFF, 0x7F }, { 0xFF, 0xFF, 0xFF, 0xFF }, { 2, 0, 0, 0, 1, 2 } };
+    for (Bytes& bytes : counts)
+        bytes.resize(40, 0);
+    ExpectNothingChanges(
+        WriteObjectRecord(SampleObject()), counts, objectTarget,
+        [](const uint8_t* d, size_t n, CObjData& o) { return ReadObjectRecord(d, n, o); }, WriteObjectRecord);
+
+    // The merc message count says a million texts follow.
+    CMobData mob = SampleMob();
+    mob.mercMessages.clear();
+    Bytes messages = WriteMobRecord(mob);
+    const Bytes marker = Join({ Text("flesh"), Int(0) });
+    const auto at = std::search(messages.begin(), messages.end(), marker.begin(), marker.end());
+    ASSERT_NE(at, messages.end());
+    const Bytes huge = Int(1000000);
+    std::copy(huge.begin(), huge.end(), at + static_cast<long>(Text("flesh").size()));
+    CConfigTables none;
+    CMobData mobTarget(none);
+    mobTarget.name = "untouched";
+    ExpectNothingChanges(
+        WriteMobRecord(SampleMob()), { messages }, mobTarget,
+        [](const uint8_t* d, size_t n, CMobData& m) { return ReadMobRecord(d, n, m); }, WriteMobRecord);
+}
