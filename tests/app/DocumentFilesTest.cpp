@@ -77,10 +77,15 @@ TEST_F(DocumentFiles, ClosingAModifiedAreaAsksYesNoCancel)
     }
 }
 
-TEST_F(DocumentFiles, OnlyTheLastWindowOfAModifiedAreaOrExitAsksAndNeverDuringADialog)
+TEST_F(DocumentFiles, AnOpenFileOpenedAgainShowsItsWindowAndOnlyTheLastWindowOfAModifiedAreaOrExitAsksNeverDuringADialog)
 {
     ASSERT_TRUE(Start({ TowerArea() }));
     CAreaDocument* document = app->Documents().front();
+    CAreaDocument* empty = app->OpenDocumentFile(WriteFile(QStringLiteral("empty.are"), ""));
+    EXPECT_TRUE(empty && empty->Doc().rooms.empty()) << "an empty file opens empty";
+    EXPECT_EQ(app->OpenDocumentFile(temp.filePath(QStringLiteral("tower.are"))), document);
+    EXPECT_EQ(app->Documents().size(), 2u);
+    EXPECT_EQ(ActiveChild(), CChildFrame::Of(document->Frames().front()));
     Action(Command::WindowNew)->trigger();
     Change(*document);
     prompt.answers = { QMessageBox::Cancel, QMessageBox::Cancel, QMessageBox::No };
@@ -128,17 +133,6 @@ TEST_F(DocumentFiles, ReaderWarningsComeAtOnceTheOthersInOneBoxAfterAndAnAbortOp
     EXPECT_EQ(app->Documents().size(), 1u);
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_TRUE(prompt.shown[0].text.contains(QStringLiteral("bogustype"))) << prompt.shown[0].text.toStdString();
-}
-
-TEST_F(DocumentFiles, OpeningAnOpenFileAgainShowsItsWindowAndAnEmptyFileOpensEmpty)
-{
-    ASSERT_TRUE(Start({ TowerArea() }));
-    CAreaDocument* document = app->Documents().front();
-    CAreaDocument* empty = app->OpenDocumentFile(WriteFile(QStringLiteral("empty.are"), ""));
-    EXPECT_TRUE(empty && empty->Doc().rooms.empty());
-    EXPECT_EQ(app->OpenDocumentFile(temp.filePath(QStringLiteral("tower.are"))), document);
-    EXPECT_EQ(app->Documents().size(), 2u);
-    EXPECT_EQ(ActiveChild(), CChildFrame::Of(document->Frames().front()));
 }
 
 TEST_F(DocumentFiles, SavingOverAFileReadInPartAsksFirstWithNoAsTheDefault)

@@ -45,7 +45,7 @@ QString MenuTitles(const CMainFrame* frame)
     return titles.join(QLatin1Char(' '));
 }
 
-TEST_F(Startup, WithoutArgumentsShowsTheMaximisedFrameWithTheShortMenusAndNoArea)
+TEST_F(Startup, ShowsTheMaximisedFrameWithTheShortMenusOrWithAFileOneMapWindowOnLevelZeroAndTheWholeMenus)
 {
     ASSERT_TRUE(Start());
     EXPECT_TRUE(Frame()->isVisible() && Frame()->windowState() & Qt::WindowMaximized);
@@ -53,10 +53,7 @@ TEST_F(Startup, WithoutArgumentsShowsTheMaximisedFrameWithTheShortMenusAndNoArea
     EXPECT_EQ(Frame()->ShownMenus(), MenuSet::WithoutArea);
     EXPECT_EQ(MenuTitles(Frame()), QStringLiteral("&File &View &Help"));
     EXPECT_TRUE(prompt.shown.empty()) << prompt.shown.front().text.toStdString();
-}
 
-TEST_F(Startup, WithAFileOpensOneMapWindowOnLevelZeroAndTheWholeMenus)
-{
     ASSERT_TRUE(Start({ TowerArea() }));
     ASSERT_NE(ActiveChild(), nullptr);
     EXPECT_EQ(ActiveChild()->MapStatusText(), QStringLiteral("Level 0"));

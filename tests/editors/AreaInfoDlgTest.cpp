@@ -12,11 +12,7 @@ namespace {
 
 class AreaInfoDlg : public EditorFixture {
 protected:
-    void Open()
-    {
-        dialog = std::make_unique<CAreaInfoDlg>(doc);
-        Show(dialog.get());
-    }
+    void Open() { OpenDialog(dialog, false, doc); }
 
     std::unique_ptr<CAreaInfoDlg> dialog;
 };
@@ -60,11 +56,18 @@ TEST_F(AreaInfoDlg, OkRefusesAValueOutOfRangeButArrowsStopEarlier)
     EXPECT_EQ(W<CNumberBox>("minLevelBox")->value(), 60) << "the level's arrows stop at 60";
 }
 
-TEST_F(AreaInfoDlg, EditAreaInfoGivesTheNewHeaderOnOkOnly)
+// A file without a header is saved without one until General information's
+// OK gives it one; undoing that edit takes it away again.
+TEST_F(AreaInfoDlg, EditAreaInfoGivesTheNewHeaderOnOkOnlyAndAnAreaReadWithoutOneItsHeader)
 {
+    std::istringstream file("#HELPS\n0 SUMMARY~\nText.\n~\n0 $~\n#$\n");
+    CDiagnosticList diagnostics;
+    doc = CTolvexDoc(tables);
+    ASSERT_TRUE(doc.Load(file, diagnostics));
     doc.resources[1].value = 70; // hierro
-    CAreaHeader header = doc.Header();
+    CAreaEditor editor(doc);
     for (bool ok : { false, true }) {
+        CAreaHeader header = doc.Header();
         OnNextModal([](QWidget* modal) {
             auto* list = Find<QListWidget>(modal, "resourceList");
             EXPECT_EQ(list->item(2)->text(), QStringLiteral("hierro")) << "sorted by name";
@@ -75,30 +78,15 @@ TEST_F(AreaInfoDlg, EditAreaInfoGivesTheNewHeaderOnOkOnly)
             Find<QLineEdit>(modal, "nameEdit")->setText(QStringLiteral("Asgard"));
         },
             ok ? "okButton" : "cancelButton");
-        EXPECT_EQ(CAreaInfoDlg::EditAreaInfo(nullptr, doc, header), ok);
+        ASSERT_EQ(CAreaInfoDlg::EditAreaInfo(nullptr, doc, header), ok);
+        EXPECT_TRUE(doc.name.empty() && doc.resources[0].value == 0) << "the dialog leaves the area alone";
         EXPECT_EQ(header.name, ok ? "Asgard" : "") << "OK " << ok;
-    }
-    EXPECT_EQ(header.resources[0].value, 1500000) << "madera is first in the area's own order";
-    EXPECT_EQ(header.resources[1].value, 70);
-    EXPECT_TRUE(doc.name.empty() && doc.resources[0].value == 0) << "the dialog leaves the area alone";
-}
-
-// A file without a header is saved without one until General information's
-// OK gives it one; undoing that edit takes it away again.
-TEST_F(AreaInfoDlg, OkGivesAnAreaReadWithoutAHeaderItsHeader)
-{
-    std::istringstream file("#HELPS\n0 SUMMARY~\nText.\n~\n0 $~\n#$\n");
-    CDiagnosticList diagnostics;
-    doc = CTolvexDoc(tables);
-    ASSERT_TRUE(doc.Load(file, diagnostics));
-    CAreaEditor editor(doc);
-    for (bool ok : { false, true }) {
-        CAreaHeader header = doc.Header();
-        OnNextModal([](QWidget*) {}, ok ? "okButton" : "cancelButton");
-        if (CAreaInfoDlg::EditAreaInfo(nullptr, doc, header))
+        if (ok)
             editor.ReplaceHeader(header);
         EXPECT_EQ(doc.WritesHeader(), ok) << "OK " << ok;
     }
+    EXPECT_EQ(doc.resources[0].value, 1500000) << "madera is first in the area's own order";
+    EXPECT_EQ(doc.resources[1].value, 70);
     EXPECT_TRUE(editor.Undo());
     EXPECT_FALSE(doc.WritesHeader());
 }

@@ -21,11 +21,7 @@ protected:
         baker.material = "flesh";
     }
 
-    void Open(const CMobData& mob, int ownIndex)
-    {
-        dialog = std::make_unique<CMobEditDlg>(doc, mob, ownIndex);
-        Show(dialog.get());
-    }
+    void Open(const CMobData& mob, int ownIndex, bool active = false) { OpenDialog(dialog, active, doc, mob, ownIndex); }
     void OpenBaker() { Open(doc.mobs[0], 0); }
     const CMobData& Edited() const { return dialog->State().mob; }
 

@@ -9,8 +9,7 @@
 
 namespace {
 
-class MobParts : public MobEditorFixture {
-};
+using MobParts = MobEditorFixture;
 
 std::string Shop(const std::optional<CShopData>& shop)
 {
@@ -74,7 +73,7 @@ TEST_F(MobParts, ShopEditorKeepsABuyTypeTheConfigurationLacks)
     EXPECT_EQ(shopDialog.Shop().buyTypes[0], 99);
 }
 
-TEST_F(MobParts, MercenaryDataEditsClanRankSkillValuesAndOneMessagePerKind)
+TEST_F(MobParts, MercenaryDataEditsClanRankSkillValuesAndOneMessagePerKindInTheQuendarDialectOnly)
 {
     CMobData mob = doc.mobs[0];
     mob.clan = "rats";
@@ -109,6 +108,10 @@ TEST_F(MobParts, MercenaryDataEditsClanRankSkillValuesAndOneMessagePerKind)
     ASSERT_EQ(done.mercSkills.size(), 1u) << "kick, set to 0, is dropped; dodge is kept";
     EXPECT_EQ(done.mercSkills[0].skill + " " + std::to_string(done.mercSkills[0].value), "dodge 75");
     EXPECT_EQ(done.mercMessages, (std::vector<std::string> { "Hail!", "Deal.", "", "", "", "" }));
+
+    tables.mudType = MudType::RomOlc;
+    OpenBaker();
+    EXPECT_FALSE(W<QPushButton>("mercDataButton")->isEnabled() || W<QPushButton>("trainerButton")->isEnabled());
 }
 
 TEST_F(MobParts, TrainersAddDeleteChooseAndDropEntriesWithoutASkill)
@@ -143,12 +146,4 @@ TEST_F(MobParts, TrainersAddDeleteChooseAndDropEntriesWithoutASkill)
     ASSERT_EQ(edited.trainerSkills.size(), 2u) << "the entry without a skill is dropped";
     EXPECT_EQ(edited.trainerSkills[0].skill, "kick");
     EXPECT_EQ(edited.trainerSkills[1].skill + " " + std::to_string(edited.trainerSkills[1].mult), "dodge 40000");
-}
-
-TEST_F(MobParts, MercenaryAndTrainerButtonsWorkOnlyInTheQuendarDialect)
-{
-    tables.mudType = MudType::RomOlc;
-    OpenBaker();
-    EXPECT_FALSE(W<QPushButton>("mercDataButton")->isEnabled());
-    EXPECT_FALSE(W<QPushButton>("trainerButton")->isEnabled());
 }

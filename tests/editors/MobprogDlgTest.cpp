@@ -17,22 +17,7 @@ protected:
         doc.mobprogs = { { 3000, "say hi\r\n" } };
     }
 
-    void Open(const CMobTrigger& trigger)
-    {
-        dialog = std::make_unique<CMobprogDlg>(doc, trigger);
-        Show(dialog.get());
-    }
-
-    QComboBox* Types() const { return W<QComboBox>("typeCombo"); }
-    QWidget* Ok() const { return W<QWidget>("okButton"); }
-    // Picks a type as the builder does, through the list's own signal.
-    void Pick(const char* name) const
-    {
-        const int index = Types()->findText(QString::fromLatin1(name));
-        ASSERT_GE(index, 0) << name;
-        Types()->setCurrentIndex(index);
-        emit Types()->activated(index);
-    }
+    void Open(const CMobTrigger& trigger) { OpenDialog(dialog, false, doc, trigger); }
 
     std::unique_ptr<CMobprogDlg> dialog;
 };
@@ -40,33 +25,14 @@ protected:
 } // namespace
 
 // Which type is shown and stored is checked in tests/rules/RecordRulesTest.cpp.
-TEST_F(MobprogDlg, OkWaitsForATypeAndTheStoredTextStaysUnlessAnotherIsPicked)
+TEST_F(MobprogDlg, OkWaitsForATypeAndOkRefusesVnumZeroWhileTheNoteTellsOfProgramsOutsideTheArea)
 {
-    const struct {
-        const char* stored;
-        const char* pick;
-        const char* shown;
-        bool ok;
-        const char* kept;
-    } cases[] = {
-        { "GREET", "act", "act", true, "act" },
-        { "nonesuch", nullptr, "", false, "nonesuch" },
-    };
-    for (const auto& c : cases) {
-        Open({ c.stored, 3000, "p" });
-        if (c.pick)
-            Pick(c.pick);
-        EXPECT_EQ(Types()->currentText().toStdString(), c.shown) << c.stored;
-        EXPECT_EQ(Ok()->isEnabled(), c.ok) << c.stored << ": OK waits for a type";
-        if (c.ok)
-            Press("okButton");
-        EXPECT_EQ(dialog->isVisible(), !c.ok) << c.stored;
-        EXPECT_EQ(dialog->State().trigger.trigger, c.kept) << c.stored;
-    }
-}
+    Open({ "nonesuch", 3000, "p" });
+    EXPECT_FALSE(W<QWidget>("okButton")->isEnabled()) << "a stored word of no type leaves OK waiting";
+    Choose("typeCombo", "act");
+    EXPECT_TRUE(W<QWidget>("okButton")->isEnabled());
+    EXPECT_EQ(dialog->State().trigger.trigger, "act");
 
-TEST_F(MobprogDlg, OkRefusesVnumZeroAndTheNoteTellsOfProgramsOutsideTheArea)
-{
     const struct {
         const char* typed;
         bool accepted;
@@ -78,16 +44,13 @@ TEST_F(MobprogDlg, OkRefusesVnumZeroAndTheNoteTellsOfProgramsOutsideTheArea)
     };
     for (const auto& c : cases) {
         Open({ "greet", 3000, "" });
-        prompt.shown.clear();
+        prompt.Clear();
         TypeNumber(W<CNumberBox>("vnumBox"), QString::fromLatin1(c.typed));
         EXPECT_EQ(W<QLabel>("vnumNote")->text().toStdString(), c.note) << c.typed;
         Press("okButton");
         EXPECT_EQ(dialog->isVisible(), !c.accepted) << c.typed;
-        EXPECT_EQ(prompt.shown.size(), c.accepted ? 0u : 1u) << c.typed;
-        if (!c.accepted) {
-            EXPECT_EQ(prompt.shown[0].text, QStringLiteral("Please enter an integer between 1 and 32767.")) << c.typed;
-            EXPECT_EQ(dialog->focusWidget(), W<QWidget>("vnumBox")) << c.typed;
-        }
+        EXPECT_EQ(prompt.Told(), c.accepted ? QString() : QStringLiteral("Please enter an integer between 1 and 32767.")) << c.typed;
+        EXPECT_EQ(dialog->focusWidget() == W<QWidget>("vnumBox"), !c.accepted) << c.typed;
     }
 }
 
@@ -97,12 +60,13 @@ TEST_F(MobprogDlg, EditTriggerGivesTheEditedTriggerOnOkOnly)
         CMobTrigger trigger { "GREET", 0, "100" };
         OnNextModal([](QWidget* modal) {
             EXPECT_EQ(modal->focusWidget(), Find<QWidget>(modal, "typeCombo"));
+            EXPECT_EQ(Find<QComboBox>(modal, "typeCombo")->currentText(), QStringLiteral("greet"));
             TypeNumber(Find<CNumberBox>(modal, "vnumBox"), QStringLiteral("3000"));
             Find<QLineEdit>(modal, "phraseEdit")->setText(QStringLiteral("p\xE9 50"));
         },
             ok ? "okButton" : "cancelButton");
         EXPECT_EQ(CMobprogDlg::EditTrigger(nullptr, doc, trigger), ok);
-        EXPECT_EQ(trigger.trigger, "GREET");
+        EXPECT_EQ(trigger.trigger, "GREET") << "the stored word stays unless another type is chosen";
         EXPECT_EQ(trigger.vnum, ok ? 3000 : 0);
         EXPECT_EQ(trigger.phrase, ok ? "p\xE9 50" : "100") << "Latin-1 bytes both ways";
     }

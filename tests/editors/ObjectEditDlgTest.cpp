@@ -1,9 +1,5 @@
 #include "ObjectEditFixture.h"
 
-#include <QAction>
-#include <QPlainTextEdit>
-#include <QStackedWidget>
-
 #include <functional>
 
 namespace {
@@ -25,18 +21,6 @@ protected:
         if (W<CFlagList>("valueFlagList")->isEnabled())
             parts << QStringLiteral("flags[%1]").arg(QString::fromStdString(SetFlags("valueFlagList")));
         return parts.join(QLatin1Char(' ')).toStdString();
-    }
-
-    void Type(const char* box, const char* text) const
-    {
-        if (auto* number = shown->findChild<CNumberBox*>(QString::fromLatin1(box))) {
-            TypeNumber(number, QString::fromLatin1(text));
-            return;
-        }
-        auto* edit = W<QLineEdit>(box);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, QString::fromLatin1(text));
     }
 };
 
@@ -138,24 +122,6 @@ TEST_F(ObjectEditDlg, AffectsAreShownAddedAndDeleted)
     EXPECT_EQ(text(Edited().affects[1]), "2 2 0 2");
 }
 
-TEST_F(ObjectEditDlg, TypedLettersTurnLowerCaseButTheFilesTextStays)
-{
-    CObjData obj = Object("trash");
-    obj.material = "A oldstyle"; // tohell 10442
-    obj.name = "Grey Stone";
-    Open(obj);
-    auto* material = W<QLineEdit>("materialEdit");
-    EXPECT_EQ(material->text(), QStringLiteral("A oldstyle"));
-    material->setFocus();
-    material->end(false);
-    QTest::keyClicks(material, QStringLiteral(" IRON"));
-    QTest::keyClicks(W<QLineEdit>("shortDescEdit"), QStringLiteral(" X"));
-    Press("okButton");
-    EXPECT_EQ(Edited().material, "A oldstyle iron");
-    EXPECT_EQ(Edited().name, "Grey Stone");
-    EXPECT_EQ(Edited().shortDesc, " X") << "other boxes keep their capitals";
-}
-
 // The order of the refusals is checked in tests/rules/ObjectRulesTest.cpp.
 TEST_F(ObjectEditDlg, OkShowsTheRefusalAndFocusesTheFieldRefused)
 {
@@ -184,19 +150,26 @@ TEST_F(ObjectEditDlg, OkShowsTheRefusalAndFocusesTheFieldRefused)
     }
 }
 
-TEST_F(ObjectEditDlg, CopyTakesWhatTheBuilderSeesAndPasteKeepsTheVnum)
+// Typed letters of the material turn lower case; the file's text and the
+// other boxes keep their capitals.
+TEST_F(ObjectEditDlg, CopyTakesWhatTheBuilderSeesAndTypedAndPasteKeepsTheVnum)
 {
     CObjData obj = Object("weapon");
+    obj.name = "Grey Stone";
+    obj.material = "A oldstyle"; // tohell 10442
     obj.affects = { { 0, 1, 2, 0 } };
     obj.trainStops = { { 3001, 0, 5, "in", "out" } };
     Open(obj);
+    EXPECT_EQ(W<QLineEdit>("materialEdit")->text(), QStringLiteral("A oldstyle"));
+    TypeAtEnd(W<QLineEdit>("materialEdit"), QStringLiteral(" IRON"));
+    TypeAtEnd(W<QLineEdit>("shortDescEdit"), QStringLiteral(" X"));
     Press("value2Button");
     Type("valueNumberBox", "6");
     Type("affectModifierBox", "-4");
-    auto* name = W<QLineEdit>("nameEdit");
-    name->setFocus();
-    QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    RecordKey("nameEdit", Qt::Key_C);
     CObjData expected = obj;
+    expected.material = "A oldstyle iron";
+    expected.shortDesc = " X";
     expected.values[1] = 6;
     expected.affects[0].modifier = -4;
     EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->formats(), QStringList { QStringLiteral("TOLVEX_OBJ") });
@@ -204,7 +177,7 @@ TEST_F(ObjectEditDlg, CopyTakesWhatTheBuilderSeesAndPasteKeepsTheVnum)
 
     Open(Object("light"), 1);
     Type("vnumBox", "3050");
-    QTest::keyClick(W<QComboBox>("typeCombo"), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    RecordKey("typeCombo", Qt::Key_V);
     EXPECT_EQ(W<QComboBox>("typeCombo")->currentText(), QStringLiteral("weapon"));
     EXPECT_EQ(ShownSlot(), "choice[]") << "the pasted type's first slot is shown";
     Press("okButton");
@@ -219,7 +192,7 @@ TEST_F(ObjectEditDlg, AnIncompletePasteIsToldAndTrainDataIsQuendarsOnly)
     const std::vector<uint8_t> whole = WriteObjectRecord(Object("drink"));
     PutOnClipboard(ObjectRecordFormat, std::vector<uint8_t>(whole.begin(), whole.end() - 3));
     Open(Object("light"));
-    Find<QAction>(dialog.get(), "pasteObjectAction")->trigger();
+    Trigger("pasteObjectAction");
     EXPECT_EQ(prompt.Told(), QStringLiteral("The clipboard does not hold a complete object."));
     EXPECT_TRUE(W<QPushButton>("trainDataButton")->isEnabled());
     tables.mudType = MudType::RomOlc;

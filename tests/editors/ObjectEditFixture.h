@@ -34,13 +34,7 @@ protected:
     }
 
     // Opens the editor on `obj` as object 0 of the area and shows it.
-    CObjectEditDlg* Open(const CObjData& obj, int ownIndex = 0)
-    {
-        dialog = std::make_unique<CObjectEditDlg>(doc, obj, ownIndex);
-        ShowActive(dialog.get());
-        shown = dialog.get();
-        return dialog.get();
-    }
+    void Open(const CObjData& obj, int ownIndex = 0) { OpenDialog(dialog, true, doc, obj, ownIndex); }
 
     const CObjData& Edited() const { return dialog->State().obj; }
 

@@ -2,22 +2,11 @@
 
 #include "editors/CRoomEditDlg.h"
 
-#include <QAction>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace {
 
-class RoomClipboard : public EditorFixture {
-};
-
-// Opens a dialog and makes it the active window, so its keys reach it.
-std::unique_ptr<CRoomEditDlg> OpenActive(CTolvexDoc& document)
-{
-    auto dialog = std::make_unique<CRoomEditDlg>(document, document.rooms[0], 0);
-    ShowActive(dialog.get());
-    return dialog;
-}
+using RoomClipboard = EditorFixture;
 
 } // namespace
 
@@ -33,26 +22,21 @@ TEST_F(RoomClipboard, CopyAndPasteBetweenTwoAreasByTheirKeys)
     other.rooms[0].vnum = 4000;
     other.upperVnum = 4099;
     other.rooms[0].exits[DirWest] = { "A fence.", "gate", 0, 4001, 0x1 };
-    {
-        auto copied = OpenActive(doc);
-        auto* name = Find<QLineEdit>(copied.get(), "nameEdit");
-        name->setFocus();
-        name->setText(QStringLiteral("The Bakery")); // what the boxes show travels
-        QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    }
+    std::unique_ptr<CRoomEditDlg> dialog;
+    OpenDialog(dialog, true, doc, source, 0);
+    W<QLineEdit>("nameEdit")->setText(QStringLiteral("The Bakery")); // what the boxes show travels
+    RecordKey("nameEdit", Qt::Key_C);
     EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->formats(), QStringList { QStringLiteral("TOLVEX_ROOM") })
         << "Ctrl+Shift+C in a text box copies the room, and only the room";
 
-    auto target = OpenActive(other);
-    auto* description = Find<QPlainTextEdit>(target.get(), "descriptionEdit");
-    description->setFocus();
-    QTest::keyClick(description, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
-    Click(target.get(), "okButton");
-    ASSERT_EQ(target->result(), QDialog::Accepted);
+    OpenDialog(dialog, true, other, other.rooms[0], 0);
+    RecordKey("descriptionEdit", Qt::Key_V);
+    Press("okButton");
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
     CRoomData expected = source;
     expected.name = "The Bakery";
     expected.resets[0].arg3 = 4000; // the pasted mob reset names the room it is now in
-    const CRoomData& pasted = target->State().room;
+    const CRoomData& pasted = dialog->State().room;
     EXPECT_EQ(WriteRoomRecord(pasted), WriteRoomRecord(expected)) << "every field but the vnum and the exits travels";
     EXPECT_EQ(pasted.vnum, 4000) << "the vnum never travels";
     EXPECT_EQ(pasted.exits[DirWest].keyword, "gate") << "the exits never travel";
@@ -63,15 +47,16 @@ TEST_F(RoomClipboard, PasteWithoutACompleteRoomChangesNothingAndSaysSoOnlyForACu
 {
     std::vector<uint8_t> cut = WriteRoomRecord(doc.rooms[1]);
     cut.pop_back();
+    std::unique_ptr<CRoomEditDlg> dialog;
     for (const bool room : { false, true }) {
         if (room)
             PutOnClipboard(RoomRecordFormat, cut);
         else
             QGuiApplication::clipboard()->setText(QStringLiteral("just text"));
-        prompt.shown.clear();
-        CRoomEditDlg dialog(doc, doc.rooms[0], 0);
-        Find<QAction>(&dialog, "pasteRoomAction")->trigger();
+        prompt.Clear();
+        OpenDialog(dialog, false, doc, doc.rooms[0], 0);
+        Trigger("pasteRoomAction");
         EXPECT_EQ(prompt.Told(), room ? QStringLiteral("The clipboard does not hold a complete room.") : QString());
-        EXPECT_EQ(Find<QLineEdit>(&dialog, "nameEdit")->text(), QStringLiteral("Room 3001"));
+        EXPECT_EQ(W<QLineEdit>("nameEdit")->text(), QStringLiteral("Room 3001"));
     }
 }

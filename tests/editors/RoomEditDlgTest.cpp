@@ -24,11 +24,7 @@ protected:
         room.resets = { { 'M', 3005, 1, 3001, 1 }, { 'E', 3010, 1, 16, 1 }, { 'D', 3001, 1, 1, 0 }, { 'P', 3011, 1, 3001, 1 } };
         Open();
     }
-    void Open()
-    {
-        dialog = std::make_unique<CRoomEditDlg>(doc, doc.rooms[0], 0);
-        Show(dialog.get());
-    }
+    void Open() { OpenDialog(dialog, false, doc, doc.rooms[0], 0); }
 
     const CRoomData& Edited() const { return dialog->State().room; }
     std::string Extras() const
@@ -39,15 +35,7 @@ protected:
         return out;
     }
     void SelectReset(int row) const { W<QTreeWidget>("resetList")->setCurrentItem(W<QTreeWidget>("resetList")->topLevelItem(row)); }
-
-    // The reset list's rows, their columns joined by spaces, rows by " / ".
-    std::string ResetRows() const
-    {
-        QStringList rows;
-        for (QTreeWidgetItem* i : W<QTreeWidget>("resetList")->findItems(QString(), Qt::MatchContains))
-            rows << QStringList({ i->text(0), i->text(1), i->text(2), i->text(3), i->text(4) }).join(QLatin1Char(' '));
-        return rows.join(QStringLiteral(" / ")).toStdString();
-    }
+    std::string ResetRows() const { return TreeRows(W<QTreeWidget>("resetList")); }
 
     std::unique_ptr<CRoomEditDlg> dialog;
 };
@@ -99,51 +87,34 @@ TEST_F(RoomEditDlg, EachExitKeepsItsEditsAndFlagsWhenAnotherIsShown)
 }
 
 // Stock areas have exits to -1 that players can still look at, and texts
-// laid out over several lines, one-line ones too: OK must keep them all.
-TEST_F(RoomEditDlg, OkKeepsAnExitWithoutADestinationAndTheLineBreaksOfEveryText)
+// laid out over several lines, one-line ones too. Latin-1 texts use byte 0xA0
+// (a no-break space); a text box's plain text would hand it back as a blank.
+// OK must keep them all.
+TEST_F(RoomEditDlg, OkKeepsAnExitWithoutADestinationTheLineBreaksAndTheNoBreakSpacesOfEveryText)
 {
     CRoomData& room = doc.rooms[0];
     room.name = "The Cell\nBlock";
-    room.description = "A sign:\n   | BEWARE |\n";
+    room.description = "A\xA0sign:\n   | BEWARE |\n";
+    room.exits[DirNorth].description =
+        "Far\xA0"
+        "away.";
     room.exits[DirSouth] = { "Blocked by the gods.\nGo back.", "secret door\n", 0, -1, 0 };
+    room.extraDescs[1].description = "Old\xA0stone.";
     Open();
     EXPECT_EQ(W<QPlainTextEdit>("descriptionEdit")->toPlainText(), QStringLiteral("A sign:\n   | BEWARE |\n"));
     Press("exitSouthButton");
     EXPECT_EQ(W<CNumberBox>("exitVnumBox")->value(), -1);
-    Press("okButton");
-    EXPECT_TRUE(prompt.shown.empty()) << "nothing is refused";
-    EXPECT_EQ(Edited().exits[DirSouth].toVnum, -1);
-    EXPECT_EQ(Edited().exits[DirSouth].description, "Blocked by the gods.\nGo back.");
-    EXPECT_EQ(Edited().exits[DirSouth].keyword, "secret door\n");
-    EXPECT_EQ(Edited().name, "The Cell\nBlock");
-    EXPECT_EQ(Edited().description, room.description);
-}
-
-// Latin-1 texts use byte 0xA0 (a no-break space); a text box's plain text
-// would hand it back as a blank.
-TEST_F(RoomEditDlg, OkKeepsTheNoBreakSpaceOfEveryDescription)
-{
-    CRoomData& room = doc.rooms[0];
-    room.description = "A\xA0sign.\n";
-    room.exits[DirNorth].description =
-        "Far\xA0"
-        "away.";
-    room.extraDescs[1].description = "Old\xA0stone.";
-    Open();
-    auto* keyword = W<QComboBox>("extraKeywordCombo");
-    const int altar = keyword->findText(QStringLiteral("altar"));
-    keyword->setCurrentIndex(altar);
-    emit keyword->activated(altar);
+    Choose("extraKeywordCombo", "altar");
     auto* extra = W<QPlainTextEdit>("extraDescriptionEdit");
     QTest::keyClick(extra, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(extra, QStringLiteral("!"));
     Press("okButton");
     EXPECT_TRUE(prompt.shown.empty()) << "nothing is refused";
-    EXPECT_EQ(Edited().description, "A\xA0sign.\n") << "room";
-    EXPECT_EQ(Edited().exits[DirNorth].description,
-        "Far\xA0"
-        "away.")
-        << "exit";
+    const CExitData& south = Edited().exits[DirSouth];
+    EXPECT_EQ(south.description + "|" + south.keyword + "|" + std::to_string(south.toVnum), "Blocked by the gods.\nGo back.|secret door\n|-1");
+    EXPECT_EQ(Edited().exits[DirNorth].description, room.exits[DirNorth].description);
+    EXPECT_EQ(Edited().name, "The Cell\nBlock");
+    EXPECT_EQ(Edited().description, room.description);
     EXPECT_EQ(Extras(), "Plaque=Gold letters.;altar=Old\xA0stone.!;") << "an extra description edited in its box";
 }
 
@@ -151,7 +122,7 @@ TEST_F(RoomEditDlg, ResetListRewritesTheVnumMovesAddsEditsAndDeletes)
 {
     auto* up = W<QPushButton>("resetUpButton");
     auto* down = W<QPushButton>("resetDownButton");
-    EXPECT_FALSE(up->isEnabled() || down->isEnabled() || Find<QAction>(dialog.get(), "resetDeleteAction")->isEnabled())
+    EXPECT_FALSE(up->isEnabled() || down->isEnabled() || W<QAction>("resetDeleteAction")->isEnabled())
         << "nothing selected, nothing to move or delete";
     SelectReset(3);
     EXPECT_TRUE(up->isEnabled() && !down->isEnabled()) << "the last reset moves only up";
@@ -169,14 +140,11 @@ TEST_F(RoomEditDlg, ResetListRewritesTheVnumMovesAddsEditsAndDeletes)
         TypeNumber(Find<CNumberBox>(modal, "firstVnumBox"), QStringLiteral("3006"));
     },
         "okButton");
-    Find<QAction>(dialog.get(), "resetAddAction")->trigger();
+    Trigger("resetAddAction");
     OnNextModal([](QWidget* modal) { Find<CNumberBox>(modal, "maxBox")->setValue(9); }, "okButton");
-    auto* list = W<QTreeWidget>("resetList");
-    const QPoint onRow = list->visualItemRect(list->topLevelItem(0)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onRow); // the first click of the double click
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onRow);
+    DoubleClick(W<QTreeWidget>("resetList"), W<QTreeWidget>("resetList")->visualItemRect(W<QTreeWidget>("resetList")->topLevelItem(0)));
     SelectReset(1);
-    Find<QAction>(dialog.get(), "resetDeleteAction")->trigger();
+    Trigger("resetDeleteAction");
     Press("okButton");
     EXPECT_EQ(ResetRows(), "E 3010 9 16 1 / M 3005 1 3040 1 / P 3011 1 3001 1 / M 3006 1 3040 1")
         << "added with the typed vnum, edited by a double click, D deleted";
@@ -223,9 +191,7 @@ TEST_F(RoomEditDlg, ExtraDescriptionsAreFoundLetterCaseAsideAndATypedKeywordIsAN
         keyword->setEditText(QString::fromLatin1(added));
         Press("extraAddButton");
     }
-    const int altar = keyword->findText(QStringLiteral("altar"));
-    keyword->setCurrentIndex(altar);
-    emit keyword->activated(altar);
+    Choose("extraKeywordCombo", "altar");
     Press("extraDeleteButton");
     EXPECT_EQ(Extras(), "Plaque=Gold letters.;window=Glass.;pla=Glass.;")
         << "ALTAR and an empty keyword add nothing; the chosen altar goes; keywords keep their letters";

@@ -70,16 +70,6 @@ TEST_F(TolvexView, PaintingAndClicksFollowTheScrollBars)
     }
 }
 
-TEST_F(TolvexView, SelectionOfARoomDeletedInAnotherWindowIsNone)
-{
-    const int last = static_cast<int>(doc->rooms.size()) - 1;
-    view->SetSelection(last);
-    view->Document().Editor().DeleteRoom(last);
-    EXPECT_EQ(view->Selection(), -1);
-    EXPECT_EQ(ActiveChild()->MapStatusText(), QStringLiteral("Level 0"));
-    EXPECT_FALSE(view->viewport()->grab().isNull());
-}
-
 TEST_F(TolvexView, MapStatusBarToggleHidesOnlyThisWindowsBar)
 {
     Action(Command::WindowNew)->trigger();

@@ -35,15 +35,27 @@ protected:
     }
 };
 
-TEST_F(MapPrinting, OnePagePerLevelFromTheLowestTitledWithItsLevelAndTheMapLeftAsItWas)
+TEST_F(MapPrinting, OnePagePerLevelFromTheLowestTitledWithItsLevelAndTheMapLeftAsItWasAlsoWhenCancelled)
 {
+    view->OnMapZoomIn();
     const auto before = Placements();
     const QStringList titles = QStringLiteral("tower.are - Level -1|tower.are - Level 0|tower.are - Level 1|tower.are - Level 2")
                                    .split(QLatin1Char('|'));
     EXPECT_EQ(PrintToPdf(), titles);
+    EXPECT_EQ(PrintToPdf(2, 3), titles.mid(1, 2)) << "a page range";
     EXPECT_EQ(Placements(), before) << "the map is laid out at its own size again";
     EXPECT_FALSE(view->Document().IsModified());
-    EXPECT_EQ(PrintToPdf(2, 3), titles.mid(1, 2)) << "a page range";
+
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    QPrinter printer;
+    printer.setOutputFileName(temp.filePath(QStringLiteral("cancelled.pdf")));
+    view->OnFilePrint(printer);
+    EXPECT_EQ(Placements(), before);
+    EXPECT_EQ(view->Document().CellSize(), 24);
+    EXPECT_FALSE(QFile::exists(printer.outputFileName()));
 }
 
 TEST_F(MapPrinting, CellSizeFitsThePageAndStaysAtMost100)
@@ -61,22 +73,6 @@ TEST_F(MapPrinting, CellSizeFitsThePageAndStaysAtMost100)
         plan.pagesDown = down;
         EXPECT_EQ(PrintCellSize(plan, QRect(0, 0, width, height)), cell) << across << "x" << down << " on " << width << "x" << height;
     }
-}
-
-TEST_F(MapPrinting, CancelledPrintDialogLeavesTheMapAsItWas)
-{
-    view->OnMapZoomIn();
-    const auto before = Placements();
-    QTimer::singleShot(0, [] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            dialog->reject();
-    });
-    QPrinter printer;
-    printer.setOutputFileName(temp.filePath(QStringLiteral("cancelled.pdf")));
-    view->OnFilePrint(printer);
-    EXPECT_EQ(Placements(), before);
-    EXPECT_EQ(view->Document().CellSize(), 24);
-    EXPECT_FALSE(QFile::exists(printer.outputFileName()));
 }
 
 } // namespace
