@@ -10,7 +10,9 @@
 #include <QByteArray>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMimeData>
+#include <QPlainTextEdit>
 
 // Puts a record on the clipboard as a copy would, and reads one back.
 inline void PutOnClipboard(const char* format, const std::vector<uint8_t>& record)

@@ -1,10 +1,8 @@
 #include "EditorFixture.h"
 
+#include "edit/CAreaEditor.h"
 #include "editors/CMobprogDlg.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
+#include "editors/CMobprogListDlg.h"
 
 namespace {
 
@@ -70,4 +68,198 @@ TEST_F(MobprogDlg, EditTriggerGivesTheEditedTriggerOnOkOnly)
         EXPECT_EQ(trigger.vnum, ok ? 3000 : 0);
         EXPECT_EQ(trigger.phrase, ok ? "p\xE9 50" : "100") << "Latin-1 bytes both ways";
     }
+}
+
+namespace {
+
+// Programs 3000 (called by two triggers of mobs 3005 and 3006), 3002 and 999
+// (outside the area) in an area of vnums 3000..3099.
+class MobprogListDlg : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        doc.mobprogs = { { 3002, "if rand 50\r\n  say hi\r\nendif\r\n" }, { 3000, "say a\r\n" }, { 999, "" } };
+        doc.mobs[0].triggers = { { "greet", 3000, "100" }, { "act", 3002, "smiles" } };
+        doc.mobs[1].triggers = { { "speech", 3000, "hello" } };
+        // The cases of a table run one after another on a fresh area.
+        dialog.reset();
+        editor.Clear();
+        prompt.Clear();
+    }
+
+    void Open() { OpenDialog(dialog, false, editor); }
+    QListWidget* List() const { return W<QListWidget>("mobprogList"); }
+    CNumberBox* VnumBox() const { return W<CNumberBox>("vnumBox"); }
+    QPlainTextEdit* Code() const { return W<QPlainTextEdit>("codeEdit"); }
+    QString ChosenLine() const { return List()->currentItem() ? List()->currentItem()->text() : QString(); }
+    // Leaves the chosen program by choosing another line, by Escape, by New or by Close.
+    void Leave(const std::string& how, QWidget* keys) const
+    {
+        if (how == "line")
+            ChooseLine(List(), "999");
+        else if (how == "escape")
+            QTest::keyClick(keys, Qt::Key_Escape);
+        else
+            Press(how == "new" ? "newButton" : "closeButton");
+    }
+
+    CAreaEditor editor { doc };
+    std::unique_ptr<CMobprogListDlg> dialog;
+};
+
+int CountSteps(CAreaEditor& editor)
+{
+    int steps = 0;
+    for (; editor.CanUndo(); ++steps)
+        editor.Undo();
+    for (int i = 0; i < steps; ++i)
+        editor.Redo();
+    return steps;
+}
+
+} // namespace
+
+TEST_F(MobprogListDlg, LookingChangesNothingAndCodeReachesTheAreaAsOneStepWhenTheBuilderLeavesTheProgram)
+{
+    Open();
+    EXPECT_EQ(ListLines(List()), "3000|3002|999") << "sorted as text";
+    EXPECT_EQ(List()->currentItem(), nullptr);
+    EXPECT_EQ(dialog->focusWidget(), List());
+    EXPECT_FALSE(VnumBox()->isEnabled() || Code()->isEnabled() || W<QWidget>("deleteButton")->isEnabled());
+    ChooseLine(List(), "3002");
+    EXPECT_EQ(VnumBox()->value(), 3002);
+    EXPECT_EQ(Code()->toPlainText(), QStringLiteral("if rand 50\n  say hi\nendif\n")) << "the box edits LF lines";
+    EXPECT_TRUE(VnumBox()->isEnabled() && Code()->isEnabled() && W<QWidget>("deleteButton")->isEnabled());
+    ChooseLine(List(), "3000");
+    QTest::keyClick(List(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(editor.IsModified() || editor.CanUndo()) << "looking takes no step";
+    EXPECT_TRUE(prompt.shown.empty() && prompt.asked.empty());
+
+    for (const std::string leave : { "line", "new", "escape", "close" }) {
+        SetUp();
+        Open();
+        ChooseLine(List(), "3000");
+        Code()->setFocus();
+        QTest::keyClick(Code(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(Code(), QStringLiteral("say b"));
+        QTest::keyClick(Code(), Qt::Key_Return);
+        QTest::keyClicks(Code(), QString(QChar(0xA0)));
+        EXPECT_EQ(doc.mobprogs[1].code, "say a\r\n") << leave << ": nothing reaches the area while typing";
+        Leave(leave, Code());
+        EXPECT_EQ(doc.mobprogs[1].code, "say a\r\nsay b\r\n\xA0") << leave << ": CR LF in the area, the no-break space kept";
+        EXPECT_EQ(editor.UndoName(), leave == "new" ? "Create Mobprog 3001" : "Edit Mobprog 3000") << leave;
+        EXPECT_EQ(CountSteps(editor), leave == "new" ? 2 : 1) << leave;
+        EXPECT_TRUE(editor.IsModified());
+    }
+    editor.Undo();
+    editor.Undo();
+    EXPECT_EQ(doc.mobprogs[1].code, "say a\r\n") << "undo takes the code back";
+}
+
+TEST_F(MobprogListDlg, LeavingRefusesVnumZeroAndDuplicatesWarnsOutsideTheAreaAndAsksForOrphanedTriggers)
+{
+    using B = QMessageBox::StandardButton;
+    const QString outOfRange = QStringLiteral("Vnum fuera de rango! ( 3000 a 3099 )");
+    const QString inUse = QStringLiteral("Este Vnum ya esta en uso!\nDesea ajustarlo automaticamente?");
+    const QString orphans = QStringLiteral("1 trigger of mob 3005 calls mobprog 3002. Renumber it anyway?");
+    const struct {
+        const char* typed;
+        std::vector<B> answers;
+        bool left;
+        int vnum; // of the program afterwards
+        QString told; // error box
+        QString asked; // question(s), joined
+    } cases[] = {
+        { "3050", { B::Yes }, true, 3050, {}, orphans },
+        { "3050", { B::No }, false, 3002, {}, orphans },
+        { "0", {}, false, 3002, outOfRange, {} },
+        { "32768", {}, false, 3002, QStringLiteral("Please enter an integer between 0 and 32767."), {} },
+        { "3000", { B::No }, false, 3002, {}, inUse },
+        { "3000", { B::Yes, B::Yes }, true, 3001, {}, inUse + QLatin1Char('|') + orphans },
+        { "4000", { B::Yes }, true, 4000, outOfRange, orphans },
+    };
+    for (const auto& c : cases) {
+        for (const std::string leave : { "line", "escape", "new" }) {
+            SetUp();
+            Open();
+            prompt.answers.assign(c.answers.begin(), c.answers.end());
+            ChooseLine(List(), "3002");
+            TypeNumber(VnumBox(), QString::fromLatin1(c.typed));
+            Leave(leave, VnumBox());
+            const std::string what = std::string(c.typed) + " left by " + leave;
+            EXPECT_EQ(doc.mobprogs[0].vnum, c.vnum) << what;
+            EXPECT_EQ(prompt.Told(), c.told) << what;
+            EXPECT_EQ(prompt.Asked(), c.asked) << what;
+            if (!c.left) {
+                EXPECT_TRUE(ChosenLine() == QStringLiteral("3002") && dialog->focusWidget() == VnumBox() && dialog->isVisible())
+                    << what << ": the program stays chosen in the open dialog";
+                EXPECT_EQ(doc.mobprogs.size(), 3u) << what << ": New waits";
+                EXPECT_FALSE(editor.CanUndo()) << what;
+                continue;
+            }
+            EXPECT_EQ(dialog->isVisible(), leave != "escape") << what;
+            const std::string created = c.vnum == 3001 ? "Create Mobprog 3002" : "Create Mobprog 3001";
+            EXPECT_EQ(editor.UndoName(), leave == "new" ? created : "Edit Mobprog " + std::to_string(c.vnum)) << what;
+        }
+    }
+}
+
+// Which vnum New takes is checked in tests/rules/RecordRulesTest.cpp.
+TEST_F(MobprogListDlg, NewChoosesTheNewProgramAndPutsTheFocusInTheCodeOrSaysNoVnumIsFree)
+{
+    Open();
+    Press("newButton");
+    EXPECT_TRUE(prompt.shown.empty());
+    EXPECT_EQ(ChosenLine(), QStringLiteral("3001"));
+    EXPECT_EQ(VnumBox()->value(), 3001);
+    EXPECT_EQ(dialog->focusWidget(), Code());
+    EXPECT_EQ(editor.UndoName(), "Create Mobprog 3001");
+
+    SetUp();
+    doc.upperVnum = 3000;
+    Open();
+    Press("newButton");
+    EXPECT_EQ(prompt.Told(), QStringLiteral("No hay vnums disponibles!"));
+    EXPECT_FALSE(editor.CanUndo());
+}
+
+TEST_F(MobprogListDlg, DeleteAsksAboutTriggersThatStillNameTheProgramWithNoAsDefault)
+{
+    using B = QMessageBox::StandardButton;
+    const struct {
+        const char* line;
+        B answer;
+        const char* question;
+    } cases[] = {
+        { "3000", B::No, "Warning! 2 triggers of mobs 3005, 3006 call mobprog 3000. Delete it anyway?" },
+        { "3000", B::Yes, "Warning! 2 triggers of mobs 3005, 3006 call mobprog 3000. Delete it anyway?" },
+        { "999", B::Yes, "Attention! Attention! This action is irreversable! \nDo you wish to continue?" },
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        Open();
+        prompt.answers = { c.answer };
+        ChooseLine(List(), c.line);
+        Press("deleteButton");
+        EXPECT_EQ(prompt.Asked(true).toStdString(), c.question) << c.line;
+        EXPECT_EQ(prompt.defaults, std::vector<B> { B::No }) << c.line;
+        const bool deleted = c.answer == B::Yes;
+        EXPECT_EQ(doc.FindMobprogByVnum(std::atoi(c.line)) < 0, deleted) << c.line;
+        EXPECT_EQ(List()->count(), deleted ? 2 : 3) << c.line;
+        if (deleted) {
+            EXPECT_EQ(dialog->focusWidget(), List()) << c.line;
+            EXPECT_EQ(editor.UndoName(), std::string("Delete Mobprog ") + c.line);
+            EXPECT_EQ(ChosenLine(), QStringLiteral("3002")) << "the line that took the deleted one's place is chosen";
+        }
+    }
+    // A twin with the same vnum keeps the triggers answered: no question about them.
+    SetUp();
+    doc.mobprogs.push_back({ 3000, "" });
+    Open();
+    ChooseLine(List(), "3002");
+    ChooseLine(List(), "3000");
+    Press("deleteButton");
+    EXPECT_EQ(prompt.Asked(true).toStdString(), cases[2].question);
 }

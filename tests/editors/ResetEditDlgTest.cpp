@@ -4,7 +4,6 @@
 #include "editors/CResetEditDlg.h"
 
 #include <QComboBox>
-#include <QLabel>
 
 namespace {
 

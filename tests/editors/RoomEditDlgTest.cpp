@@ -2,11 +2,8 @@
 
 #include "editors/CRoomEditDlg.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTreeWidget>
+#include "edit/CAreaEditor.h"
+#include "editors/CRoomListDlg.h"
 
 namespace {
 
@@ -64,7 +61,7 @@ TEST_F(RoomEditDlg, EachExitKeepsItsEditsAndFlagsWhenAnotherIsShown)
 {
     auto* description = W<QPlainTextEdit>("exitDescriptionEdit");
     description->setPlainText(QStringLiteral("A lit corridor."));
-    TypeNumber(W<CNumberBox>("exitKeyBox"), QStringLiteral("-1"));
+    Type("exitKeyBox", "-1");
     ClickFlag("roomFlagList", "dark");
     ClickFlag("roomFlagList", "safe");
     EXPECT_FALSE(W<CFlagList>("roomFlagList")->IsShownSet(0x1)) << "a click turns the flag and its image off";
@@ -130,7 +127,7 @@ TEST_F(RoomEditDlg, ResetListRewritesTheVnumMovesAddsEditsAndDeletes)
     EXPECT_TRUE(!up->isEnabled() && down->isEnabled()) << "the first reset moves only down";
     QTest::mouseClick(down, Qt::LeftButton);
     QTest::mouseClick(down, Qt::LeftButton); // the moved reset stays selected
-    TypeNumber(W<CNumberBox>("vnumBox"), QStringLiteral("3040"));
+    Type("vnumBox", "3040");
     // The typed vnum names the room, not E's position nor P's container.
     EXPECT_EQ(ResetRows(), "E 3010 1 16 1 / D 3040 1 1 0 / M 3005 1 3040 1 / P 3011 1 3001 1");
 
@@ -142,7 +139,8 @@ TEST_F(RoomEditDlg, ResetListRewritesTheVnumMovesAddsEditsAndDeletes)
         "okButton");
     Trigger("resetAddAction");
     OnNextModal([](QWidget* modal) { Find<CNumberBox>(modal, "maxBox")->setValue(9); }, "okButton");
-    DoubleClick(W<QTreeWidget>("resetList"), W<QTreeWidget>("resetList")->visualItemRect(W<QTreeWidget>("resetList")->topLevelItem(0)));
+    auto* list = W<QTreeWidget>("resetList");
+    DoubleClick(list, list->visualItemRect(list->topLevelItem(0)));
     SelectReset(1);
     Trigger("resetDeleteAction");
     Press("okButton");
@@ -150,25 +148,21 @@ TEST_F(RoomEditDlg, ResetListRewritesTheVnumMovesAddsEditsAndDeletes)
         << "added with the typed vnum, edited by a double click, D deleted";
 }
 
+// The vnum's rules are checked in tests/rules/RecordRulesTest.cpp.
 TEST_F(RoomEditDlg, OkRefusesABadNumberWithItsMessageAndFocusesItsBox)
 {
-    const struct {
-        const char* box;
-        const char* typed;
-        const char* message;
-    } cases[] = {
-        // The vnum's rules are checked in tests/rules/RecordRulesTest.cpp.
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         { "vnumBox", "3002", "That vnum is in use!" },
         { "manaRateBox", "40000", "Please enter an integer between 0 and 32767." },
     };
-    for (const auto& c : cases) {
-        TypeNumber(W<CNumberBox>(c.box), QString::fromLatin1(c.typed));
+    for (const auto& [box, typed, message] : cases) {
+        Type(box, typed);
         Press("okButton");
-        EXPECT_EQ(prompt.Told(true), QStringLiteral("Error! ") + QString::fromLatin1(c.message));
-        EXPECT_TRUE(dialog->isVisible()) << c.typed << ": the dialog stays open";
-        EXPECT_EQ(dialog->focusWidget(), W<CNumberBox>(c.box)) << c.typed << ": the focus goes back to the box";
-        TypeNumber(W<CNumberBox>(c.box), QStringLiteral("3001"));
-        prompt.shown.clear();
+        EXPECT_EQ(prompt.Told(true), QStringLiteral("Error! ") + QString::fromLatin1(message));
+        EXPECT_TRUE(dialog->isVisible()) << typed << ": the dialog stays open";
+        EXPECT_EQ(dialog->focusWidget(), W<CNumberBox>(box)) << typed << ": the focus goes back to the box";
+        Type(box, "3001");
+        prompt.Clear();
     }
     Press("okButton");
     EXPECT_TRUE(prompt.shown.empty() && dialog->result() == QDialog::Accepted) << "the room's own vnum is not in use";
@@ -204,4 +198,105 @@ TEST_F(RoomEditDlg, ExtraDescriptionsAreFoundLetterCaseAsideAndATypedKeywordIsAN
     emit keyword->activated(second);
     Press("extraDeleteButton");
     EXPECT_EQ(Extras(), "Sign=first;") << "the chosen line's entry goes where keywords repeat";
+}
+
+TEST_F(RoomEditDlg, CopyAndPasteBetweenTwoAreasByTheirKeys)
+{
+    CRoomData& source = doc.rooms[0];
+    source.clan = "bakers";
+    source.sector = 1;
+    source.extraDescs = { { "oven", "It is hot." } };
+    source.resets = { { 'M', 3005, 1, 3001, 1 }, { 'G', 3010, 1, 0, 1 } };
+    CTolvexDoc other(tables);
+    other.rooms.emplace_back();
+    other.rooms[0].vnum = 4000;
+    other.upperVnum = 4099;
+    other.rooms[0].exits[DirWest] = { "A fence.", "gate", 0, 4001, 0x1 };
+    OpenDialog(dialog, true, doc, source, 0);
+    W<QLineEdit>("nameEdit")->setText(QStringLiteral("The Bakery")); // what the boxes show travels
+    RecordKey("nameEdit", Qt::Key_C);
+    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->formats(), QStringList { QStringLiteral("TOLVEX_ROOM") })
+        << "Ctrl+Shift+C in a text box copies the room, and only the room";
+
+    OpenDialog(dialog, true, other, other.rooms[0], 0);
+    RecordKey("descriptionEdit", Qt::Key_V);
+    Press("okButton");
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    CRoomData expected = source;
+    expected.name = "The Bakery";
+    expected.resets[0].arg3 = 4000; // the pasted mob reset names the room it is now in
+    const CRoomData& pasted = Edited();
+    EXPECT_EQ(WriteRoomRecord(pasted), WriteRoomRecord(expected)) << "every field but the vnum and the exits travels";
+    EXPECT_EQ(pasted.vnum, 4000) << "the vnum never travels";
+    EXPECT_EQ(pasted.exits[DirWest].keyword, "gate") << "the exits never travel";
+}
+
+// What an incomplete record leaves is checked in tests/text/RecordCodecTest.cpp.
+TEST_F(RoomEditDlg, PasteWithoutACompleteRoomChangesNothingAndSaysSoOnlyForACutRoom)
+{
+    std::vector<uint8_t> cut = WriteRoomRecord(doc.rooms[1]);
+    cut.pop_back();
+    for (const bool room : { false, true }) {
+        if (room)
+            PutOnClipboard(RoomRecordFormat, cut);
+        else
+            QGuiApplication::clipboard()->setText(QStringLiteral("just text"));
+        prompt.Clear();
+        Open();
+        Trigger("pasteRoomAction");
+        EXPECT_EQ(prompt.Told(), room ? QStringLiteral("The clipboard does not hold a complete room.") : QString());
+        EXPECT_EQ(W<QLineEdit>("nameEdit")->text(), QStringLiteral("Room 3001"));
+    }
+}
+
+namespace {
+
+class RoomListDlg : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        doc.rooms.resize(4);
+        const std::tuple<int, const char*, bool> rooms[] = { { 9000, "Gate", false }, { 10012, "Tower", false },
+            { 3001, "Lost cellar", true }, { 950, "Yard", false } };
+        for (size_t i = 0; i < 4; ++i)
+            std::tie(doc.rooms[i].vnum, doc.rooms[i].name, doc.rooms[i].unplaced) = rooms[i];
+    }
+};
+
+} // namespace
+
+TEST_F(RoomListDlg, LinesSortAsTextWithRoomsOffTheMapLastAndEditGivesTheRoom)
+{
+    // row chosen (-1 none), Down pressed, button or key, result, room given
+    const struct {
+        int row;
+        bool down;
+        const char* button;
+        int result;
+        int room;
+    } cases[] = {
+        { 3, false, "editButton", QDialog::Accepted, 2 }, { -1, false, "editButton", QDialog::Accepted, -1 },
+        { 0, false, nullptr, QDialog::Rejected, -1 }, { -1, true, "editButton", QDialog::Accepted, 1 }
+    };
+    for (const auto& c : cases) {
+        CAreaEditor editor(doc);
+        CRoomListDlg dialog(editor);
+        ShowActive(&dialog);
+        auto* list = Find<QListWidget>(&dialog, "roomList");
+        EXPECT_TRUE(list->hasFocus() && list->selectedItems().isEmpty()) << "opens on the list with nothing chosen";
+        EXPECT_EQ(ListLines(list), " 10012\tTower| 9000\tGate| 950\tYard|U3001\tLost cellar");
+        if (c.row >= 0)
+            list->setCurrentRow(c.row); // the row the list takes with the focus is no choice
+        if (c.down)
+            QTest::keyClick(list, Qt::Key_Down); // the first arrow chooses the first line
+        if (c.button)
+            Click(&dialog, c.button);
+        else
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_EQ(dialog.result(), c.result) << "row " << c.row << (c.down ? " then Down" : "");
+        EXPECT_EQ(dialog.result() == QDialog::Accepted ? dialog.ChosenRoom() : -1, c.room)
+            << "row " << c.row << (c.down ? " then Down" : "")
+            << ": the line carries the room's index in the area; none chosen, none given";
+    }
 }
