@@ -37,19 +37,16 @@ TEST_F(AreaInfoDlg, DialectDecidesWhatCanBeEdited)
 
 TEST_F(AreaInfoDlg, OkRefusesAValueOutOfRangeButArrowsStopEarlier)
 {
-    const struct {
-        const char* box;
-        const char* typed;
-        bool accepted;
-    } cases[] = {
+    // the box, what is typed, whether OK takes it
+    const std::tuple<const char*, const char*, bool> cases[] = {
         { "securityBox", "10", false }, { "upperVnumBox", "32768", false }, { "maxLevelBox", "32767", true }, { "amountBox", "2000001", false }
     };
-    for (const auto& c : cases) {
+    for (const auto& [box, typed, accepted] : cases) {
         Open();
-        TypeNumber(W<CNumberBox>(c.box), QString::fromLatin1(c.typed));
+        TypeNumber(W<CNumberBox>(box), QString::fromLatin1(typed));
         Press("okButton");
-        EXPECT_EQ(dialog->isVisible(), !c.accepted) << c.box << " = " << c.typed << ": a refused value keeps the dialog open";
-        EXPECT_EQ(dialog->focusWidget() == W<QWidget>(c.box), !c.accepted) << c.box << ": the focus goes to the refused box";
+        EXPECT_EQ(dialog->isVisible(), !accepted) << box << " = " << typed << ": a refused value keeps the dialog open";
+        EXPECT_EQ(dialog->focusWidget() == W<QWidget>(box), !accepted) << box << ": the focus goes to the refused box";
     }
     W<CNumberBox>("minLevelBox")->setValue(59);
     W<CNumberBox>("minLevelBox")->stepBy(5);

@@ -79,6 +79,14 @@ protected:
         edit->selectAll();
         QTest::keyClicks(edit, QString::fromLatin1(text));
     }
+    // Presses OK and expects it refused: the error `message` told, the dialog open, the focus in `focus`.
+    void ExpectOkRefused(const char* message, const char* focus)
+    {
+        prompt.Clear();
+        Press("okButton");
+        EXPECT_EQ(prompt.Told(true), QStringLiteral("Error! ") + QString::fromLatin1(message));
+        EXPECT_TRUE(shown->isVisible() && shown->focusWidget() == W<QWidget>(focus)) << message << ": the dialog stays open, the focus in " << focus;
+    }
     // Ctrl+Shift and `key` (C copies a record, V pastes one) in the widget.
     void RecordKey(const char* widget, Qt::Key key) const
     {

@@ -113,11 +113,7 @@ TEST_F(MobEditDlg, OkShowsTheRefusalAndFocusesItsFieldAndDefaultStatsFillTheBoxe
         set(mob);
         Open(mob);
         dialog->activateWindow();
-        Press("okButton");
-        EXPECT_EQ(prompt.Told(true), QStringLiteral("Error! ") + QString::fromLatin1(message));
-        EXPECT_TRUE(dialog->isVisible()) << message;
-        EXPECT_EQ(dialog->focusWidget(), W<QWidget>(focus)) << message;
-        prompt.Clear();
+        ExpectOkRefused(message, focus);
     }
     OpenBaker();
     Type("levelBox", "30");

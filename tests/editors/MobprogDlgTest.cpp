@@ -31,24 +31,21 @@ TEST_F(MobprogDlg, OkWaitsForATypeAndOkRefusesVnumZeroWhileTheNoteTellsOfProgram
     EXPECT_TRUE(W<QWidget>("okButton")->isEnabled());
     EXPECT_EQ(dialog->State().trigger.trigger, "act");
 
-    const struct {
-        const char* typed;
-        bool accepted;
-        const char* note;
-    } cases[] = {
+    // typed, accepted, the note
+    const std::tuple<const char*, bool, const char*> cases[] = {
         { "0", false, "" },
         { "4200", true, "No mobprog 4200 in this area: it must be in another one." },
         { "32768", false, "No mobprog 32768 in this area: it must be in another one." },
     };
-    for (const auto& c : cases) {
+    for (const auto& [typed, accepted, note] : cases) {
         Open({ "greet", 3000, "" });
         prompt.Clear();
-        TypeNumber(W<CNumberBox>("vnumBox"), QString::fromLatin1(c.typed));
-        EXPECT_EQ(W<QLabel>("vnumNote")->text().toStdString(), c.note) << c.typed;
+        TypeNumber(W<CNumberBox>("vnumBox"), QString::fromLatin1(typed));
+        EXPECT_EQ(W<QLabel>("vnumNote")->text().toStdString(), note) << typed;
         Press("okButton");
-        EXPECT_EQ(dialog->isVisible(), !c.accepted) << c.typed;
-        EXPECT_EQ(prompt.Told(), c.accepted ? QString() : QStringLiteral("Please enter an integer between 1 and 32767.")) << c.typed;
-        EXPECT_EQ(dialog->focusWidget() == W<QWidget>("vnumBox"), !c.accepted) << c.typed;
+        EXPECT_EQ(dialog->isVisible(), !accepted) << typed;
+        EXPECT_EQ(prompt.Told(), accepted ? QString() : QStringLiteral("Please enter an integer between 1 and 32767.")) << typed;
+        EXPECT_EQ(dialog->focusWidget() == W<QWidget>("vnumBox"), !accepted) << typed;
     }
 }
 
@@ -164,14 +161,8 @@ TEST_F(MobprogListDlg, LeavingRefusesVnumZeroAndDuplicatesWarnsOutsideTheAreaAnd
     const QString outOfRange = QStringLiteral("Vnum fuera de rango! ( 3000 a 3099 )");
     const QString inUse = QStringLiteral("Este Vnum ya esta en uso!\nDesea ajustarlo automaticamente?");
     const QString orphans = QStringLiteral("1 trigger of mob 3005 calls mobprog 3002. Renumber it anyway?");
-    const struct {
-        const char* typed;
-        std::vector<B> answers;
-        bool left;
-        int vnum; // of the program afterwards
-        QString told; // error box
-        QString asked; // question(s), joined
-    } cases[] = {
+    // typed, the answers, whether the program is left, its vnum afterwards, the error box, the question(s)
+    const std::tuple<const char*, std::vector<B>, bool, int, QString, QString> cases[] = {
         { "3050", { B::Yes }, true, 3050, {}, orphans },
         { "3050", { B::No }, false, 3002, {}, orphans },
         { "0", {}, false, 3002, outOfRange, {} },
@@ -180,19 +171,19 @@ TEST_F(MobprogListDlg, LeavingRefusesVnumZeroAndDuplicatesWarnsOutsideTheAreaAnd
         { "3000", { B::Yes, B::Yes }, true, 3001, {}, inUse + QLatin1Char('|') + orphans },
         { "4000", { B::Yes }, true, 4000, outOfRange, orphans },
     };
-    for (const auto& c : cases) {
+    for (const auto& [typed, answers, left, vnum, told, asked] : cases) {
         for (const std::string leave : { "line", "escape", "new" }) {
             SetUp();
             Open();
-            prompt.answers.assign(c.answers.begin(), c.answers.end());
+            prompt.answers.assign(answers.begin(), answers.end());
             ChooseLine(List(), "3002");
-            TypeNumber(VnumBox(), QString::fromLatin1(c.typed));
+            TypeNumber(VnumBox(), QString::fromLatin1(typed));
             Leave(leave, VnumBox());
-            const std::string what = std::string(c.typed) + " left by " + leave;
-            EXPECT_EQ(doc.mobprogs[0].vnum, c.vnum) << what;
-            EXPECT_EQ(prompt.Told(), c.told) << what;
-            EXPECT_EQ(prompt.Asked(), c.asked) << what;
-            if (!c.left) {
+            const std::string what = std::string(typed) + " left by " + leave;
+            EXPECT_EQ(doc.mobprogs[0].vnum, vnum) << what;
+            EXPECT_EQ(prompt.Told(), told) << what;
+            EXPECT_EQ(prompt.Asked(), asked) << what;
+            if (!left) {
                 EXPECT_TRUE(ChosenLine() == QStringLiteral("3002") && dialog->focusWidget() == VnumBox() && dialog->isVisible())
                     << what << ": the program stays chosen in the open dialog";
                 EXPECT_EQ(doc.mobprogs.size(), 3u) << what << ": New waits";
@@ -200,8 +191,8 @@ TEST_F(MobprogListDlg, LeavingRefusesVnumZeroAndDuplicatesWarnsOutsideTheAreaAnd
                 continue;
             }
             EXPECT_EQ(dialog->isVisible(), leave != "escape") << what;
-            const std::string created = c.vnum == 3001 ? "Create Mobprog 3002" : "Create Mobprog 3001";
-            EXPECT_EQ(editor.UndoName(), leave == "new" ? created : "Edit Mobprog " + std::to_string(c.vnum)) << what;
+            const std::string created = vnum == 3001 ? "Create Mobprog 3002" : "Create Mobprog 3001";
+            EXPECT_EQ(editor.UndoName(), leave == "new" ? created : "Edit Mobprog " + std::to_string(vnum)) << what;
         }
     }
 }
@@ -228,29 +219,26 @@ TEST_F(MobprogListDlg, NewChoosesTheNewProgramAndPutsTheFocusInTheCodeOrSaysNoVn
 TEST_F(MobprogListDlg, DeleteAsksAboutTriggersThatStillNameTheProgramWithNoAsDefault)
 {
     using B = QMessageBox::StandardButton;
-    const struct {
-        const char* line;
-        B answer;
-        const char* question;
-    } cases[] = {
+    // the line, the answer, the question
+    const std::tuple<const char*, B, const char*> cases[] = {
         { "3000", B::No, "Warning! 2 triggers of mobs 3005, 3006 call mobprog 3000. Delete it anyway?" },
         { "3000", B::Yes, "Warning! 2 triggers of mobs 3005, 3006 call mobprog 3000. Delete it anyway?" },
         { "999", B::Yes, "Attention! Attention! This action is irreversable! \nDo you wish to continue?" },
     };
-    for (const auto& c : cases) {
+    for (const auto& [line, answer, question] : cases) {
         SetUp();
         Open();
-        prompt.answers = { c.answer };
-        ChooseLine(List(), c.line);
+        prompt.answers = { answer };
+        ChooseLine(List(), line);
         Press("deleteButton");
-        EXPECT_EQ(prompt.Asked(true).toStdString(), c.question) << c.line;
-        EXPECT_EQ(prompt.defaults, std::vector<B> { B::No }) << c.line;
-        const bool deleted = c.answer == B::Yes;
-        EXPECT_EQ(doc.FindMobprogByVnum(std::atoi(c.line)) < 0, deleted) << c.line;
-        EXPECT_EQ(List()->count(), deleted ? 2 : 3) << c.line;
+        EXPECT_EQ(prompt.Asked(true).toStdString(), question) << line;
+        EXPECT_EQ(prompt.defaults, std::vector<B> { B::No }) << line;
+        const bool deleted = answer == B::Yes;
+        EXPECT_EQ(doc.FindMobprogByVnum(std::atoi(line)) < 0, deleted) << line;
+        EXPECT_EQ(List()->count(), deleted ? 2 : 3) << line;
         if (deleted) {
-            EXPECT_EQ(dialog->focusWidget(), List()) << c.line;
-            EXPECT_EQ(editor.UndoName(), std::string("Delete Mobprog ") + c.line);
+            EXPECT_EQ(dialog->focusWidget(), List()) << line;
+            EXPECT_EQ(editor.UndoName(), std::string("Delete Mobprog ") + line);
             EXPECT_EQ(ChosenLine(), QStringLiteral("3002")) << "the line that took the deleted one's place is chosen";
         }
     }
@@ -261,5 +249,5 @@ TEST_F(MobprogListDlg, DeleteAsksAboutTriggersThatStillNameTheProgramWithNoAsDef
     ChooseLine(List(), "3002");
     ChooseLine(List(), "3000");
     Press("deleteButton");
-    EXPECT_EQ(prompt.Asked(true).toStdString(), cases[2].question);
+    EXPECT_EQ(prompt.Asked(true).toStdString(), std::get<2>(cases[2]));
 }

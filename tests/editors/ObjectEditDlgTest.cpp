@@ -96,8 +96,8 @@ TEST_F(ObjectEditDlg, EachValueKindShowsItsSlotAndCommitsOnlyWhatTheBuilderChang
         { "gadget", 1, 0, "Old Runes", "text[Old Runes]", [this] { Type("valueTextEdit", "New"); }, 0, "New" },
         { "gadget", 0, int32_t(0x81000000u | (5 << 12) | 7), "", "7 5", [this] { Type("valueSecondBox", "9"); }, int32_t(0x81000000u | (9 << 12) | 7), "" },
     };
-    for (const auto& [type, slot, number, text, shown, act, committed, committedText] : cases) {
-        const std::string where = std::string(type) + " slot " + std::to_string(slot) + " " + shown;
+    for (const auto& [type, slot, number, text, showing, act, committed, committedText] : cases) {
+        const std::string where = std::string(type) + " slot " + std::to_string(slot) + " " + showing;
         const size_t at = static_cast<size_t>(slot);
         CObjData obj = Object(type);
         obj.values[at] = number;
@@ -106,7 +106,7 @@ TEST_F(ObjectEditDlg, EachValueKindShowsItsSlotAndCommitsOnlyWhatTheBuilderChang
         const std::string button = "value" + std::to_string(slot + 1) + "Button";
         Press(button.c_str());
         EXPECT_EQ(dialog->ShownSlot(), slot) << where;
-        EXPECT_EQ(ShownSlot(), shown) << where;
+        EXPECT_EQ(ShownSlot(), showing) << where;
         act();
         Press(slot == 0 ? "value2Button" : "value1Button");
         Press(button.c_str());
@@ -171,13 +171,9 @@ TEST_F(ObjectEditDlg, OkShowsTheRefusalAndFocusesTheFieldRefused)
         { [this] { W<QLineEdit>("nameEdit")->clear(); }, Object("light"), "You must give this object a name!", "nameEdit" },
     };
     for (const auto& [act, obj, message, focus] : cases) {
-        prompt.Clear();
         Open(obj);
         act();
-        Press("okButton");
-        EXPECT_EQ(prompt.Told(true), QStringLiteral("Error! ") + QString::fromLatin1(message));
-        EXPECT_TRUE(dialog->isVisible()) << message << ": the dialog stays open";
-        EXPECT_EQ(dialog->focusWidget(), W<QWidget>(focus)) << message;
+        ExpectOkRefused(message, focus);
     }
 }
 

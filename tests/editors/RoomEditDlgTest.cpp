@@ -151,19 +151,17 @@ TEST_F(RoomEditDlg, ResetListRewritesTheVnumMovesAddsEditsAndDeletes)
 // The vnum's rules are checked in tests/rules/RecordRulesTest.cpp.
 TEST_F(RoomEditDlg, OkRefusesABadNumberWithItsMessageAndFocusesItsBox)
 {
+    // the box, what is typed, the refusal
     const std::tuple<const char*, const char*, const char*> cases[] = {
         { "vnumBox", "3002", "That vnum is in use!" },
         { "manaRateBox", "40000", "Please enter an integer between 0 and 32767." },
     };
     for (const auto& [box, typed, message] : cases) {
         Type(box, typed);
-        Press("okButton");
-        EXPECT_EQ(prompt.Told(true), QStringLiteral("Error! ") + QString::fromLatin1(message));
-        EXPECT_TRUE(dialog->isVisible()) << typed << ": the dialog stays open";
-        EXPECT_EQ(dialog->focusWidget(), W<CNumberBox>(box)) << typed << ": the focus goes back to the box";
+        ExpectOkRefused(message, box);
         Type(box, "3001");
-        prompt.Clear();
     }
+    prompt.Clear();
     Press("okButton");
     EXPECT_TRUE(prompt.shown.empty() && dialog->result() == QDialog::Accepted) << "the room's own vnum is not in use";
 }
@@ -269,34 +267,28 @@ protected:
 TEST_F(RoomListDlg, LinesSortAsTextWithRoomsOffTheMapLastAndEditGivesTheRoom)
 {
     // row chosen (-1 none), Down pressed, button or key, result, room given
-    const struct {
-        int row;
-        bool down;
-        const char* button;
-        int result;
-        int room;
-    } cases[] = {
+    const std::tuple<int, bool, const char*, int, int> cases[] = {
         { 3, false, "editButton", QDialog::Accepted, 2 }, { -1, false, "editButton", QDialog::Accepted, -1 },
         { 0, false, nullptr, QDialog::Rejected, -1 }, { -1, true, "editButton", QDialog::Accepted, 1 }
     };
-    for (const auto& c : cases) {
+    for (const auto& [row, down, button, result, room] : cases) {
         CAreaEditor editor(doc);
         CRoomListDlg dialog(editor);
         ShowActive(&dialog);
         auto* list = Find<QListWidget>(&dialog, "roomList");
         EXPECT_TRUE(list->hasFocus() && list->selectedItems().isEmpty()) << "opens on the list with nothing chosen";
         EXPECT_EQ(ListLines(list), " 10012\tTower| 9000\tGate| 950\tYard|U3001\tLost cellar");
-        if (c.row >= 0)
-            list->setCurrentRow(c.row); // the row the list takes with the focus is no choice
-        if (c.down)
+        if (row >= 0)
+            list->setCurrentRow(row); // the row the list takes with the focus is no choice
+        if (down)
             QTest::keyClick(list, Qt::Key_Down); // the first arrow chooses the first line
-        if (c.button)
-            Click(&dialog, c.button);
+        if (button)
+            Click(&dialog, button);
         else
             QTest::keyClick(&dialog, Qt::Key_Escape);
-        EXPECT_EQ(dialog.result(), c.result) << "row " << c.row << (c.down ? " then Down" : "");
-        EXPECT_EQ(dialog.result() == QDialog::Accepted ? dialog.ChosenRoom() : -1, c.room)
-            << "row " << c.row << (c.down ? " then Down" : "")
+        EXPECT_EQ(dialog.result(), result) << "row " << row << (down ? " then Down" : "");
+        EXPECT_EQ(dialog.result() == QDialog::Accepted ? dialog.ChosenRoom() : -1, room)
+            << "row " << row << (down ? " then Down" : "")
             << ": the line carries the room's index in the area; none chosen, none given";
     }
 }

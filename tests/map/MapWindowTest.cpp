@@ -226,9 +226,9 @@ TEST_F(MapRoomEditing, DeleteAsksFirstOtherWindowsKeepTheirRoomAndUndoBringsItBa
     Action(Command::WindowNew)->trigger();
     CTolvexView* second = ActiveView();
     ASSERT_NE(second, view);
-    second->SetSelection(RoomIndex(105));
-    view->SetSelection(RoomIndex(103));
-    CAreaCommands(*view).RoomsDelete(); // the scripted prompt answers No
+    view->SetSelection(RoomIndex(105));
+    second->SetSelection(RoomIndex(103));
+    CAreaCommands(*second).RoomsDelete(); // the scripted prompt answers No
     EXPECT_EQ(prompt.Asked(), QStringLiteral("Warning! You are about to delete a room.\nThis action is irreversible! Do you wish to continue?"));
     EXPECT_EQ(prompt.defaults[0], QMessageBox::No);
     EXPECT_EQ(doc->rooms.size(), 8u);
@@ -236,8 +236,8 @@ TEST_F(MapRoomEditing, DeleteAsksFirstOtherWindowsKeepTheirRoomAndUndoBringsItBa
     prompt.answers.push_back(QMessageBox::Yes);
     Action(Command::RoomsDelete)->trigger();
     ASSERT_EQ(RoomIndex(103), -1);
-    EXPECT_EQ(view->Selection(), -1);
-    EXPECT_EQ(second->Selection(), RoomIndex(105)) << "the other window still shows its room";
+    EXPECT_EQ(second->Selection(), -1);
+    EXPECT_EQ(view->Selection(), RoomIndex(105)) << "the other window still shows its room";
     EXPECT_EQ(Action(Command::EditUndo)->text(), QStringLiteral("&Undo Delete Room 103"));
     Action(Command::EditUndo)->trigger();
     ASSERT_NE(RoomIndex(103), -1);
