@@ -122,45 +122,35 @@ TEST_F(MobEditDlg, OkShowsTheRefusalAndFocusesItsFieldAndDefaultStatsFillTheBoxe
     EXPECT_EQ(Format("%id%i+%i %i %id%i+%i", { box("hitNumberBox"), box("hitSizeBox"), box("hitBonusBox"), box("acExoticBox"), box("damNumberBox"), box("damSizeBox"), box("damBonusBox") }), "6d12+853 -90 4d6+8");
 }
 
-TEST_F(MobEditDlg, TypedNameLettersTurnLowerGivenTextsKeepTheirCaseAndNumbersTakeWhatRomStores)
-{
-    CMobData mob = doc.mobs[0];
-    mob.name = "Hassan", mob.shortDesc = "Hassan", mob.material = "A oldstyle";
-    Open(mob);
-    TypeAtEnd(W<QLineEdit>("nameEdit"), QStringLiteral(" Guard"));
-    TypeAtEnd(W<QLineEdit>("shortDescEdit"), QStringLiteral(" The Great"));
-    Type("hitrollBox", "-5");
-    Type("moneyBox", "58000");
-    TypeAtEnd(W<QLineEdit>("specialEdit"), QStringLiteral("Spec Fido"));
-    QTest::keyClick(W<QLineEdit>("specialEdit"), Qt::Key_Return);
-    ASSERT_EQ(dialog->result(), QDialog::Accepted) << "Enter in a one-line box is OK";
-    const CMobData done = dialog->Result();
-    EXPECT_EQ(done.name + "|" + done.shortDesc + "|" + done.material, "Hassan guard|Hassan The Great|A oldstyle") << "players see the short description as typed";
-    EXPECT_EQ(done.special, "specfido") << "the special function box takes no blanks";
-    EXPECT_EQ(done.hitroll, -5) << "ROM's hitroll may be negative";
-    EXPECT_EQ(done.wealth, 58000);
-    EXPECT_EQ(done.act & 0x1u, 0x1u) << "the result is the finished mob";
-}
-
-// Words are selected ignoring case; without mobprogs the trigger list is
-// empty and disabled. OK keeps what the builder did not choose.
-TEST_F(MobEditDlg, OkKeepsTheStoredWordsAndTheTriggersTheDialogCannotShow)
+// Typed name letters turn lower while given texts keep their case. Words are
+// selected ignoring case, and without mobprogs the trigger list is empty and
+// disabled: OK keeps what the builder did not choose.
+TEST_F(MobEditDlg, OkTakesWhatIsTypedAsRomStoresItAndKeepsTheWordsAndTriggersTheDialogCannotShow)
 {
     tables.mobprog = 0;
     CMobData mob = doc.mobs[0];
+    mob.name = "Hassan", mob.shortDesc = "Hassan", mob.material = "A oldstyle";
     mob.startPos = "STAND", mob.defaultPos = "sleep", mob.sex = "Female", mob.size = "LARGE", mob.damType = "bite2";
     mob.triggers = { { "greet", 3000, "100" } };
     Open(mob);
     EXPECT_EQ(W<QComboBox>("startPosCombo")->currentText() + W<QComboBox>("defaultPosCombo")->currentText() + W<QComboBox>("sexCombo")->currentText() + W<QComboBox>("sizeCombo")->currentText(),
         QStringLiteral("standingsleepingfemalelarge"));
     EXPECT_EQ(W<QComboBox>("damTypeCombo")->currentIndex(), -1) << "a damage type the table lacks shows none";
-    EXPECT_FALSE(W<QTreeWidget>("triggerList")->isEnabled());
-    EXPECT_EQ(W<QTreeWidget>("triggerList")->topLevelItemCount(), 0);
+    EXPECT_TRUE(!W<QTreeWidget>("triggerList")->isEnabled() && W<QTreeWidget>("triggerList")->topLevelItemCount() == 0);
     Choose("defaultPosCombo", "resting");
-    Press("okButton");
+    TypeAtEnd(W<QLineEdit>("nameEdit"), QStringLiteral(" Guard"));
+    TypeAtEnd(W<QLineEdit>("shortDescEdit"), QStringLiteral(" The Great"));
+    Type("hitrollBox", "-5"); // ROM's hitroll may be negative
+    Type("moneyBox", "58000");
+    TypeAtEnd(W<QLineEdit>("specialEdit"), QStringLiteral("Spec Fido"));
+    QTest::keyClick(W<QLineEdit>("specialEdit"), Qt::Key_Return);
+    ASSERT_EQ(dialog->result(), QDialog::Accepted) << "Enter in a one-line box is OK";
     const CMobData done = dialog->Result();
+    EXPECT_EQ(Format("%s|%s|%s|%s|%d|%d", { done.name, done.shortDesc, done.material, done.special, done.hitroll, done.wealth }), "Hassan guard|Hassan The Great|A oldstyle|specfido|-5|58000")
+        << "players see the short description as typed; the special function box takes no blanks";
     EXPECT_EQ(done.startPos + " " + done.defaultPos + " " + done.sex + " " + done.size + " " + done.damType, "STAND rest Female LARGE bite2");
     EXPECT_EQ(done.triggers.size(), 1u);
+    EXPECT_EQ(done.act & 0x1u, 0x1u) << "the result is the finished mob";
 }
 
 TEST_F(MobEditDlg, TriggerListAddsEditsDeletesAndMovesTriggers)

@@ -117,7 +117,8 @@ int CountSteps(CAreaEditor& editor)
 
 } // namespace
 
-TEST_F(MobprogListDlg, LookingChangesNothingAndCodeReachesTheAreaAsOneStepWhenTheBuilderLeavesTheProgram)
+// Which vnum New takes is checked in tests/rules/RecordRulesTest.cpp.
+TEST_F(MobprogListDlg, LookingChangesNothingCodeReachesTheAreaAsOneStepWhenTheBuilderLeavesTheProgramAndNewChoosesTheNewOne)
 {
     Open();
     EXPECT_EQ(ListLines(List()), "3000|3002|999") << "sorted as text";
@@ -145,6 +146,10 @@ TEST_F(MobprogListDlg, LookingChangesNothingAndCodeReachesTheAreaAsOneStepWhenTh
         QTest::keyClicks(Code(), QString(QChar(0xA0)));
         EXPECT_EQ(doc.mobprogs[1].code, "say a\r\n") << leave << ": nothing reaches the area while typing";
         Leave(leave, Code());
+        if (leave == "new") {
+            EXPECT_TRUE(ChosenLine() == QStringLiteral("3001") && VnumBox()->value() == 3001 && dialog->focusWidget() == Code())
+                << "New chooses the new program and puts the focus in its code";
+        }
         EXPECT_EQ(doc.mobprogs[1].code, "say a\r\nsay b\r\n\xA0") << leave << ": CR LF in the area, the no-break space kept";
         EXPECT_EQ(editor.UndoName(), leave == "new" ? "Create Mobprog 3001" : "Edit Mobprog 3000") << leave;
         EXPECT_EQ(CountSteps(editor), leave == "new" ? 2 : 1) << leave;
@@ -153,6 +158,13 @@ TEST_F(MobprogListDlg, LookingChangesNothingAndCodeReachesTheAreaAsOneStepWhenTh
     editor.Undo();
     editor.Undo();
     EXPECT_EQ(doc.mobprogs[1].code, "say a\r\n") << "undo takes the code back";
+
+    SetUp();
+    doc.upperVnum = 3000;
+    Open();
+    Press("newButton");
+    EXPECT_EQ(prompt.Told(), QStringLiteral("No hay vnums disponibles!"));
+    EXPECT_FALSE(editor.CanUndo());
 }
 
 TEST_F(MobprogListDlg, LeavingRefusesVnumZeroAndDuplicatesWarnsOutsideTheAreaAndAsksForOrphanedTriggers)
@@ -197,25 +209,7 @@ TEST_F(MobprogListDlg, LeavingRefusesVnumZeroAndDuplicatesWarnsOutsideTheAreaAnd
     }
 }
 
-// Which vnum New takes is checked in tests/rules/RecordRulesTest.cpp.
-TEST_F(MobprogListDlg, NewChoosesTheNewProgramAndPutsTheFocusInTheCodeOrSaysNoVnumIsFree)
-{
-    Open();
-    Press("newButton");
-    EXPECT_TRUE(prompt.shown.empty());
-    EXPECT_EQ(ChosenLine(), QStringLiteral("3001"));
-    EXPECT_EQ(VnumBox()->value(), 3001);
-    EXPECT_EQ(dialog->focusWidget(), Code());
-    EXPECT_EQ(editor.UndoName(), "Create Mobprog 3001");
-
-    SetUp();
-    doc.upperVnum = 3000;
-    Open();
-    Press("newButton");
-    EXPECT_EQ(prompt.Told(), QStringLiteral("No hay vnums disponibles!"));
-    EXPECT_FALSE(editor.CanUndo());
-}
-
+// Which triggers still name a program is checked in tests/rules/RecordRulesTest.cpp.
 TEST_F(MobprogListDlg, DeleteAsksAboutTriggersThatStillNameTheProgramWithNoAsDefault)
 {
     using B = QMessageBox::StandardButton;
@@ -242,12 +236,4 @@ TEST_F(MobprogListDlg, DeleteAsksAboutTriggersThatStillNameTheProgramWithNoAsDef
             EXPECT_EQ(ChosenLine(), QStringLiteral("3002")) << "the line that took the deleted one's place is chosen";
         }
     }
-    // A twin with the same vnum keeps the triggers answered: no question about them.
-    SetUp();
-    doc.mobprogs.push_back({ 3000, "" });
-    Open();
-    ChooseLine(List(), "3002");
-    ChooseLine(List(), "3000");
-    Press("deleteButton");
-    EXPECT_EQ(prompt.Asked(true).toStdString(), std::get<2>(cases[2]));
 }

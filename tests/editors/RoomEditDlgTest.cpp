@@ -39,24 +39,6 @@ protected:
 
 } // namespace
 
-TEST_F(RoomEditDlg, EditRoomWritesEveryFieldBackOnOkOnly)
-{
-    // Placement, vnum, name, description, flags, sector, extras, exits, mana, heal, owner, clan, resets.
-    const CRoomData other { 0, 0, 0, true, 0, "Other", "Other text.", 0x400, 3, { { "x", "y" } }, {}, 70, 80, "bo", "blue", {} };
-    PutOnClipboard(RoomRecordFormat, WriteRoomRecord(other));
-    for (const char* button : { "cancelButton", "okButton" }) {
-        OnNextModal([](QWidget* modal) {
-            Find<QAction>(modal, "pasteRoomAction")->trigger();
-            Find<QLineEdit>(modal, "exitKeywordEdit")->setText(QStringLiteral("arch"));
-        },
-            button);
-        EXPECT_EQ(CRoomEditDlg::EditRoom(nullptr, doc, doc.rooms[0]), button[0] == 'o');
-        EXPECT_EQ(doc.rooms[0].name, button[0] == 'o' ? "Other" : "Room 3001") << "Cancel leaves the room alone";
-    }
-    EXPECT_EQ(WriteRoomRecord(doc.rooms[0]), WriteRoomRecord(other)) << "every edited field reaches the room";
-    EXPECT_EQ(doc.rooms[0].exits[DirNorth].keyword, "arch");
-}
-
 TEST_F(RoomEditDlg, EachExitKeepsItsEditsAndFlagsWhenAnotherIsShown)
 {
     auto* description = W<QPlainTextEdit>("exitDescriptionEdit");
@@ -198,40 +180,42 @@ TEST_F(RoomEditDlg, ExtraDescriptionsAreFoundLetterCaseAsideAndATypedKeywordIsAN
     EXPECT_EQ(Extras(), "Sign=first;") << "the chosen line's entry goes where keywords repeat";
 }
 
-TEST_F(RoomEditDlg, CopyAndPasteBetweenTwoAreasByTheirKeys)
+// What an incomplete record leaves is checked in tests/text/RecordCodecTest.cpp.
+TEST_F(RoomEditDlg, CopyAndPasteByTheirKeysCarryEveryFieldButTheVnumAndExitsAndEditRoomWritesThemBackOnOkOnly)
 {
     CRoomData& source = doc.rooms[0];
-    source.clan = "bakers";
-    source.sector = 1;
+    source.name = "The Cellar", source.clan = "bakers", source.owner = "bo", source.manaRate = 70, source.healRate = 80;
     source.extraDescs = { { "oven", "It is hot." } };
     source.resets = { { 'M', 3005, 1, 3001, 1 }, { 'G', 3010, 1, 0, 1 } };
-    CTolvexDoc other(tables);
-    other.rooms.emplace_back();
-    other.rooms[0].vnum = 4000;
-    other.upperVnum = 4099;
-    other.rooms[0].exits[DirWest] = { "A fence.", "gate", 0, 4001, 0x1 };
     OpenDialog(dialog, true, doc, source, 0);
     W<QLineEdit>("nameEdit")->setText(QStringLiteral("The Bakery")); // what the boxes show travels
     RecordKey("nameEdit", Qt::Key_C);
     EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->formats(), QStringList { QStringLiteral("TOLVEX_ROOM") })
         << "Ctrl+Shift+C in a text box copies the room, and only the room";
 
-    OpenDialog(dialog, true, other, other.rooms[0], 0);
-    RecordKey("descriptionEdit", Qt::Key_V);
-    Press("okButton");
-    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    CTolvexDoc other(tables);
+    other.rooms.emplace_back();
+    other.rooms[0].vnum = 4000;
+    other.upperVnum = 4099;
+    other.rooms[0].exits[DirWest] = { "A fence.", "gate", 0, 4001, 0x1 };
+    for (const bool ok : { false, true }) {
+        OnNextModal([](QWidget* modal) {
+            ShowActive(modal);
+            Find<QWidget>(modal, "descriptionEdit")->setFocus();
+            QTest::keyClick(Find<QWidget>(modal, "descriptionEdit"), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+            Find<QLineEdit>(modal, "exitKeywordEdit")->setText(QStringLiteral("arch"));
+        },
+            ok ? "okButton" : "cancelButton");
+        EXPECT_EQ(CRoomEditDlg::EditRoom(nullptr, other, other.rooms[0]), ok);
+        EXPECT_EQ(other.rooms[0].name, ok ? "The Bakery" : "") << "Cancel leaves the room alone";
+    }
     CRoomData expected = source;
     expected.name = "The Bakery";
     expected.resets[0].arg3 = 4000; // the pasted mob reset names the room it is now in
-    const CRoomData& pasted = Edited();
-    EXPECT_EQ(WriteRoomRecord(pasted), WriteRoomRecord(expected)) << "every field but the vnum and the exits travels";
-    EXPECT_EQ(pasted.vnum, 4000) << "the vnum never travels";
-    EXPECT_EQ(pasted.exits[DirWest].keyword, "gate") << "the exits never travel";
-}
+    EXPECT_EQ(WriteRoomRecord(other.rooms[0]), WriteRoomRecord(expected)) << "every edited field reaches the room";
+    EXPECT_EQ(other.rooms[0].vnum, 4000) << "the vnum never travels";
+    EXPECT_EQ(other.rooms[0].exits[DirWest].keyword + " " + other.rooms[0].exits[DirNorth].keyword, "gate arch") << "the exits never travel";
 
-// What an incomplete record leaves is checked in tests/text/RecordCodecTest.cpp.
-TEST_F(RoomEditDlg, PasteWithoutACompleteRoomChangesNothingAndSaysSoOnlyForACutRoom)
-{
     std::vector<uint8_t> cut = WriteRoomRecord(doc.rooms[1]);
     cut.pop_back();
     for (const bool room : { false, true }) {
@@ -242,8 +226,8 @@ TEST_F(RoomEditDlg, PasteWithoutACompleteRoomChangesNothingAndSaysSoOnlyForACutR
         prompt.Clear();
         Open();
         Trigger("pasteRoomAction");
-        EXPECT_EQ(prompt.Told(), room ? QStringLiteral("The clipboard does not hold a complete room.") : QString());
-        EXPECT_EQ(W<QLineEdit>("nameEdit")->text(), QStringLiteral("Room 3001"));
+        EXPECT_EQ(prompt.Told(), room ? QStringLiteral("The clipboard does not hold a complete room.") : QString()) << "only a cut room is told";
+        EXPECT_EQ(W<QLineEdit>("nameEdit")->text(), QStringLiteral("The Cellar"));
     }
 }
 
