@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QDialog>
-#include <QMenu>
 #include <QPrinter>
 #include <QTimer>
 
@@ -68,11 +67,10 @@ TEST_F(DocumentFiles, ClosingAModifiedAreaAsksYesNoCancel)
     for (const auto& [answer, saved] : cases) {
         ASSERT_TRUE(Start({ TowerArea() }));
         Change(*app->Documents().front());
-        prompt.asked.clear();
+        prompt.Clear();
         prompt.answers = { answer };
         Action(Command::FileClose)->trigger();
-        ASSERT_EQ(prompt.asked.size(), 1u);
-        EXPECT_EQ(prompt.asked[0].text, QStringLiteral("Save changes to tower.are?"));
+        EXPECT_EQ(prompt.Asked(), QStringLiteral("Save changes to tower.are?"));
         EXPECT_EQ(app->Documents().empty(), answer != QMessageBox::Cancel) << "answer " << answer;
         EXPECT_EQ(ReadAll(temp.filePath(QStringLiteral("tower.are")).toStdString()).find("Name Changed~") != std::string::npos,
             saved)
@@ -150,10 +148,8 @@ TEST_F(DocumentFiles, SavingOverAFileReadInPartAsksFirstWithNoAsTheDefault)
         "the rest of the file is lost. Save anyway?");
 
     Action(Command::FileSave)->trigger();
-    ASSERT_EQ(prompt.asked.size(), 1u);
-    EXPECT_EQ(prompt.asked[0].text, question);
-    EXPECT_EQ(prompt.asked[0].title, QStringLiteral("Warning!"));
-    EXPECT_EQ(prompt.defaults[0], QMessageBox::No);
+    EXPECT_EQ(prompt.Asked(true), QStringLiteral("Warning! ") + question);
+    EXPECT_EQ(prompt.defaults, std::vector<QMessageBox::StandardButton> { QMessageBox::No });
     EXPECT_EQ(ReadAll(path.toStdString()), original) << "No leaves the file as it was";
 
     const QString copy = temp.filePath(QStringLiteral("copy.are"));
@@ -165,8 +161,7 @@ TEST_F(DocumentFiles, SavingOverAFileReadInPartAsksFirstWithNoAsTheDefault)
     chosen = path;
     prompt.answers = { QMessageBox::Yes };
     EXPECT_TRUE(app->SaveDocument(*document, true)) << "Save As onto the file read asks too";
-    ASSERT_EQ(prompt.asked.size(), 2u);
-    EXPECT_EQ(prompt.asked[1].text, question);
+    EXPECT_EQ(prompt.Asked(), question + QLatin1Char('|') + question);
     EXPECT_EQ(ReadAll(path.toStdString()), ReadAll(copy.toStdString()));
     EXPECT_TRUE(app->SaveDocument(*document, false));
     EXPECT_EQ(prompt.asked.size(), 2u) << "the file now holds the whole area";
@@ -185,10 +180,8 @@ TEST_F(DocumentFiles, TextsAreSavedAsReadUntilReWrappedAndKeepTextLayoutIsRememb
     Action(Command::FileSave)->trigger();
     EXPECT_EQ(ReadAll(path.toStdString()), asRead);
 
-    QAction* rewrap = Action(Command::AreaRewrapAll);
-    EXPECT_EQ(Frame()->findChild<QMenu*>(QStringLiteral("menuArea"))->actions().constLast(), rewrap);
-    ASSERT_TRUE(rewrap->isEnabled());
-    rewrap->trigger();
+    ASSERT_TRUE(Action(Command::AreaRewrapAll)->isEnabled());
+    Action(Command::AreaRewrapAll)->trigger();
     EXPECT_EQ(Action(Command::EditUndo)->text(), QStringLiteral("&Undo Re-wrap All Texts"));
     Action(Command::FileSave)->trigger();
     EXPECT_EQ(ReadAll(path.toStdString()), rewrapped);
