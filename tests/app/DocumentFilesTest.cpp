@@ -1,6 +1,9 @@
 #include "AppFixture.h"
 
+#include "app/CRecentFileList.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QDialog>
 #include <QDockWidget>
 #include <QMenu>
@@ -68,11 +71,10 @@ TEST_F(DocumentFiles, ClosingAModifiedAreaAsksYesNoCancel)
     for (const auto& [answer, saved] : cases) {
         ASSERT_TRUE(Start({ TowerArea() }));
         Change(*app->Documents().front());
-        prompt.asked.clear();
+        prompt.Clear();
         prompt.answers = { answer };
         Action(Command::FileClose)->trigger();
-        ASSERT_EQ(prompt.asked.size(), 1u);
-        EXPECT_EQ(prompt.asked[0].text, QStringLiteral("Save changes to tower.are?"));
+        EXPECT_EQ(prompt.Asked(), QStringLiteral("Save changes to tower.are?"));
         EXPECT_EQ(app->Documents().empty(), answer != QMessageBox::Cancel) << "answer " << answer;
         EXPECT_EQ(ReadAll(temp.filePath(QStringLiteral("tower.are")).toStdString()).find("Name Changed~") != std::string::npos,
             saved)
@@ -80,10 +82,15 @@ TEST_F(DocumentFiles, ClosingAModifiedAreaAsksYesNoCancel)
     }
 }
 
-TEST_F(DocumentFiles, OnlyTheLastWindowOfAModifiedAreaOrExitAsksAndNeverDuringADialog)
+TEST_F(DocumentFiles, AnOpenFileOpenedAgainShowsItsWindowAndOnlyTheLastWindowOfAModifiedAreaOrExitAsksNeverDuringADialog)
 {
     ASSERT_TRUE(Start({ TowerArea() }));
     CAreaDocument* document = app->Documents().front();
+    CAreaDocument* empty = app->OpenDocumentFile(WriteFile(QStringLiteral("empty.are"), ""));
+    EXPECT_TRUE(empty && empty->Doc().rooms.empty()) << "an empty file opens empty";
+    EXPECT_EQ(app->OpenDocumentFile(temp.filePath(QStringLiteral("tower.are"))), document);
+    EXPECT_EQ(app->Documents().size(), 2u);
+    EXPECT_EQ(ActiveChild(), CChildFrame::Of(document->Frames().front()));
     Action(Command::WindowNew)->trigger();
     Change(*document);
     prompt.answers = { QMessageBox::Cancel, QMessageBox::Cancel, QMessageBox::No };
@@ -142,17 +149,6 @@ TEST_F(DocumentFiles, ReaderWarningsGoToTheProblemsPanelAndAnAbortIsToldAndOpens
     EXPECT_TRUE(prompt.shown[0].text.contains(QStringLiteral("bogustype"))) << prompt.shown[0].text.toStdString();
 }
 
-TEST_F(DocumentFiles, OpeningAnOpenFileAgainShowsItsWindowAndAnEmptyFileOpensEmpty)
-{
-    ASSERT_TRUE(Start({ TowerArea() }));
-    CAreaDocument* document = app->Documents().front();
-    CAreaDocument* empty = app->OpenDocumentFile(WriteFile(QStringLiteral("empty.are"), ""));
-    EXPECT_TRUE(empty && empty->Doc().rooms.empty());
-    EXPECT_EQ(app->OpenDocumentFile(temp.filePath(QStringLiteral("tower.are"))), document);
-    EXPECT_EQ(app->Documents().size(), 2u);
-    EXPECT_EQ(ActiveChild(), CChildFrame::Of(document->Frames().front()));
-}
-
 TEST_F(DocumentFiles, SavingOverAFileReadInPartAsksFirstWithNoAsTheDefault)
 {
     ASSERT_TRUE(Start());
@@ -165,10 +161,8 @@ TEST_F(DocumentFiles, SavingOverAFileReadInPartAsksFirstWithNoAsTheDefault)
         "the rest of the file is lost. Save anyway?");
 
     Action(Command::FileSave)->trigger();
-    ASSERT_EQ(prompt.asked.size(), 1u);
-    EXPECT_EQ(prompt.asked[0].text, question);
-    EXPECT_EQ(prompt.asked[0].title, QStringLiteral("Warning!"));
-    EXPECT_EQ(prompt.defaults[0], QMessageBox::No);
+    EXPECT_EQ(prompt.Asked(true), QStringLiteral("Warning! ") + question);
+    EXPECT_EQ(prompt.defaults, std::vector<QMessageBox::StandardButton> { QMessageBox::No });
     EXPECT_EQ(ReadAll(path.toStdString()), original) << "No leaves the file as it was";
 
     const QString copy = temp.filePath(QStringLiteral("copy.are"));
@@ -180,8 +174,7 @@ TEST_F(DocumentFiles, SavingOverAFileReadInPartAsksFirstWithNoAsTheDefault)
     chosen = path;
     prompt.answers = { QMessageBox::Yes };
     EXPECT_TRUE(app->SaveDocument(*document, true)) << "Save As onto the file read asks too";
-    ASSERT_EQ(prompt.asked.size(), 2u);
-    EXPECT_EQ(prompt.asked[1].text, question);
+    EXPECT_EQ(prompt.Asked(), question + QLatin1Char('|') + question);
     EXPECT_EQ(ReadAll(path.toStdString()), ReadAll(copy.toStdString()));
     EXPECT_TRUE(app->SaveDocument(*document, false));
     EXPECT_EQ(prompt.asked.size(), 2u) << "the file now holds the whole area";
@@ -200,10 +193,8 @@ TEST_F(DocumentFiles, TextsAreSavedAsReadUntilReWrappedAndKeepTextLayoutIsRememb
     Action(Command::FileSave)->trigger();
     EXPECT_EQ(ReadAll(path.toStdString()), asRead);
 
-    QAction* rewrap = Action(Command::AreaRewrapAll);
-    EXPECT_EQ(Frame()->findChild<QMenu*>(QStringLiteral("menuArea"))->actions().constLast(), rewrap);
-    ASSERT_TRUE(rewrap->isEnabled());
-    rewrap->trigger();
+    ASSERT_TRUE(Action(Command::AreaRewrapAll)->isEnabled());
+    Action(Command::AreaRewrapAll)->trigger();
     EXPECT_EQ(Action(Command::EditUndo)->text(), QStringLiteral("&Undo Re-wrap All Texts"));
     Action(Command::FileSave)->trigger();
     EXPECT_EQ(ReadAll(path.toStdString()), rewrapped);
@@ -218,6 +209,45 @@ TEST_F(DocumentFiles, TextsAreSavedAsReadUntilReWrappedAndKeepTextLayoutIsRememb
     EXPECT_TRUE(QSettings(QStringLiteral("Vantreme"), QStringLiteral("tolvex")).value(QStringLiteral("Settings/KeepTextLayout")).toBool());
     ASSERT_TRUE(Start({ path }));
     EXPECT_TRUE(Action(Command::AreaKeepLayout)->isChecked()) << "remembered";
+}
+
+using RecentFiles = AppFixture;
+
+QStringList Paths(const QTemporaryDir& dir, std::initializer_list<int> numbers)
+{
+    QStringList paths;
+    for (int n : numbers)
+        paths << dir.filePath(QStringLiteral("area%1.are").arg(n));
+    return paths;
+}
+
+TEST_F(RecentFiles, KeepTheFiveNewestWithoutDuplicatesAndNoStaleSettings)
+{
+    CRecentFileList list;
+    for (const QString& path : Paths(temp, { 1, 2, 3, 4, 5, 6, 3 }))
+        list.Add(path);
+    EXPECT_EQ(list.Files(), Paths(temp, { 3, 6, 5, 4, 2 })) << "a file opened again moves up";
+    list.WriteList();
+    list.Remove(Paths(temp, { 5 })[0]);
+    list.WriteList();
+    CRecentFileList read;
+    read.ReadList();
+    EXPECT_EQ(read.Files(), Paths(temp, { 3, 6, 4, 2 })) << "a shorter list must leave no stale entry behind";
+}
+
+TEST_F(RecentFiles, FileMenuListsOpenedAreasAndForgetsOnesThatAreGone)
+{
+    ASSERT_TRUE(Start());
+    for (const QString& path : Paths(temp, { 1, 2, 3, 4, 5, 6 }))
+        ASSERT_TRUE(QFile::copy(TowerArea(), path) && app->OpenDocumentFile(path)) << path.toStdString();
+    const auto mru = [this](int i) { return Frame()->findChild<QAction*>(QStringLiteral("actionFileMru%1").arg(i)); };
+    EXPECT_EQ(mru(1)->text(), QStringLiteral("&1 ") + QDir::toNativeSeparators(Paths(temp, { 6 })[0]));
+    EXPECT_TRUE(mru(5)->isVisible() && !mru(6));
+
+    app->CloseAllDocuments();
+    QFile::remove(Paths(temp, { 6 })[0]);
+    mru(1)->trigger();
+    EXPECT_EQ(app->RecentFiles().Files(), Paths(temp, { 5, 4, 3, 2 }));
 }
 
 } // namespace

@@ -5,52 +5,27 @@
 
 #include <QLabel>
 #include <QMenu>
-#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
-#include <QTreeWidget>
 
 namespace {
 
-using ProblemsPanel = AppFixture;
-
-CProblemsPanel* Panel(CMainFrame* frame)
-{
-    return frame->findChild<CProblemsPanel*>(QStringLiteral("problemsPanel"));
-}
-
-// Each line as "where | text".
-QStringList Lines(CMainFrame* frame)
-{
-    QStringList lines;
-    auto* list = frame->findChild<QTreeWidget*>(QStringLiteral("problemsList"));
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        lines << list->topLevelItem(i)->text(0) + QStringLiteral(" | ") + list->topLevelItem(i)->text(1);
-    return lines;
-}
-
-QTreeWidgetItem* LineStartingWith(CMainFrame* frame, const QString& where)
-{
-    auto* list = frame->findChild<QTreeWidget*>(QStringLiteral("problemsList"));
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        if (list->topLevelItem(i)->text(0).startsWith(where))
-            return list->topLevelItem(i);
-    return nullptr;
-}
-
-void DoubleClick(QTreeWidgetItem* item)
-{
-    QTreeWidget* list = item->treeWidget();
-    const QPoint at = list->visualItemRect(item).center();
-    // As the mouse does it: the first click, then the second as a double-click.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-}
-
-QString CountPane(CMainFrame* frame)
-{
-    return frame->findChild<QLabel*>(QStringLiteral("problemCountPane"))->text();
-}
+class ProblemsPanel : public AppFixture {
+protected:
+    QTreeWidget* List() const { return Frame()->findChild<QTreeWidget*>(QStringLiteral("problemsList")); }
+    // Each line as "where | text", the lines joined by " / ".
+    std::string Lines() const { return TreeRows(List(), " | "); }
+    bool Lists(const QString& text) const { return QString::fromStdString(Lines()).contains(text); }
+    QString CountPane() const { return Frame()->findChild<QLabel*>(QStringLiteral("problemCountPane"))->text(); }
+    bool PanelShown() const { return Frame()->findChild<CProblemsPanel*>(QStringLiteral("problemsPanel"))->isVisible(); }
+    // Double-clicks the first line whose place starts with `where`.
+    void DoubleClickLine(const char* where) const
+    {
+        const QList<QTreeWidgetItem*> found = List()->findItems(QString::fromLatin1(where), Qt::MatchStartsWith);
+        ASSERT_FALSE(found.isEmpty()) << where << " is not in " << Lines();
+        DoubleClick(List(), List()->visualItemRect(found.front()));
+    }
+};
 
 } // namespace
 
@@ -60,30 +35,28 @@ TEST_F(ProblemsPanel, ListsTheLoadWarningsThenTheFindingsAndFollowsEveryChange)
     const QString path = WriteFile(QStringLiteral("unknown.are"), ReadAll(SourcePath("tests/data/check-unknown-reset/input.are")));
     CAreaDocument* document = app->OpenDocumentFile(path);
     ASSERT_TRUE(document);
-    EXPECT_EQ(Lines(Frame()),
-        QStringList({ QStringLiteral("line 68 | The reset at line 68 has the unknown command 'Q' and will not be saved."),
-            QStringLiteral("Room 100, line 68 | Room 100 has a reset with the command Q, which the server does not know; "
-                           "it is not saved.") }));
-    EXPECT_EQ(CountPane(Frame()), QStringLiteral("1 error, 1 warning"));
+    EXPECT_EQ(Lines(),
+        "line 68 | The reset at line 68 has the unknown command 'Q' and will not be saved. / "
+        "Room 100, line 68 | Room 100 has a reset with the command Q, which the server does not know; it is not saved.");
+    EXPECT_EQ(CountPane(), QStringLiteral("1 error, 1 warning"));
 
     // Changes through the area's operations, and their undoing: the list and
     // the counts follow each at once.
     CRoomData room = document->Doc().rooms[0];
     room.resets.pop_back();
     ASSERT_TRUE(document->Editor().ReplaceRoom(0, room));
-    EXPECT_EQ(CountPane(Frame()), QStringLiteral("0 errors, 1 warning"));
+    EXPECT_EQ(CountPane(), QStringLiteral("0 errors, 1 warning"));
     CAreaHeader header = document->Doc().Header();
     header.upperVnum = 100;
     document->Editor().ReplaceHeader(header);
-    EXPECT_EQ(Lines(Frame()).size(), 3) << Lines(Frame()).join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(CountPane(Frame()), QStringLiteral("0 errors, 3 warnings"));
+    EXPECT_EQ(CountPane(), QStringLiteral("0 errors, 3 warnings"));
     document->Editor().Undo();
     document->Editor().Undo();
-    EXPECT_EQ(CountPane(Frame()), QStringLiteral("1 error, 1 warning"));
+    EXPECT_EQ(CountPane(), QStringLiteral("1 error, 1 warning"));
 
     app->CloseAllDocuments();
-    EXPECT_TRUE(Lines(Frame()).isEmpty());
-    EXPECT_EQ(CountPane(Frame()), QString());
+    EXPECT_EQ(Lines(), "");
+    EXPECT_EQ(CountPane(), QString());
 }
 
 TEST_F(ProblemsPanel, ATriggerFindsItsProgramInAnotherOpenAreaUntilThatAreaCloses)
@@ -94,18 +67,18 @@ TEST_F(ProblemsPanel, ATriggerFindsItsProgramInAnotherOpenAreaUntilThatAreaClose
     ASSERT_TRUE(Start({ mobs }));
     CAreaDocument& area = ActiveChild()->Document();
     const QString missing = QStringLiteral("mobprog 9001, which is not in this area");
-    EXPECT_TRUE(Lines(Frame()).join(QLatin1Char('\n')).contains(missing)) << "alone, the program is missing";
+    EXPECT_TRUE(Lists(missing)) << "alone, the program is missing";
 
     CAreaDocument* other = app->OpenDocumentFile(programs);
     ASSERT_TRUE(other);
     Frame()->ActivateFrame(CChildFrame::Of(area.Frames().front()));
     ASSERT_EQ(&ActiveChild()->Document(), &area);
-    EXPECT_FALSE(Lines(Frame()).join(QLatin1Char('\n')).contains(missing)) << "the other open area has it";
+    EXPECT_FALSE(Lists(missing)) << "the other open area has it";
 
     // The listed area stays active while the other one closes.
     ASSERT_TRUE(app->CloseDocument(*other));
     ASSERT_EQ(&ActiveChild()->Document(), &area);
-    EXPECT_TRUE(Lines(Frame()).join(QLatin1Char('\n')).contains(missing)) << "closing the other area takes the program away";
+    EXPECT_TRUE(Lists(missing)) << "closing the other area takes the program away";
 }
 
 TEST_F(ProblemsPanel, DoubleClickOnARoomSelectsItOnTheMapOnItsLevel)
@@ -117,13 +90,7 @@ TEST_F(ProblemsPanel, DoubleClickOnARoomSelectsItOnTheMapOnItsLevel)
     CAreaHeader header = doc.Header();
     header.upperVnum = 104; // rooms 105 (level 2), 106 (level -1) and 107 (level 1) fall outside
     view->Document().Editor().ReplaceHeader(header);
-    QTreeWidgetItem* roof = LineStartingWith(Frame(), QStringLiteral("Room 105"));
-    ASSERT_TRUE(roof) << Lines(Frame()).join(QLatin1Char('\n')).toStdString();
-    DoubleClick(roof);
-    EXPECT_EQ(view->Selection(), doc.FindRoomIndex(105));
-    EXPECT_EQ(view->ShownLevel(), 2);
-
-    DoubleClick(LineStartingWith(Frame(), QStringLiteral("Room 106")));
+    DoubleClickLine("Room 106");
     EXPECT_EQ(view->Selection(), doc.FindRoomIndex(106));
     EXPECT_EQ(view->ShownLevel(), -1);
 }
@@ -132,12 +99,10 @@ TEST_F(ProblemsPanel, DoubleClickOnAnObjectOpensItsEditor)
 {
     const QString path = WriteFile(QStringLiteral("dup.are"), ReadAll(SourcePath("tests/data/check-vnum-not-positive/input.are")));
     ASSERT_TRUE(Start({ path }));
-    QTreeWidgetItem* object = LineStartingWith(Frame(), QStringLiteral("Object -3"));
-    ASSERT_TRUE(object) << Lines(Frame()).join(QLatin1Char('\n')).toStdString();
     QString opened;
     OnNextModal(
         *Frame(), [&opened](QWidget* modal) { opened = modal->objectName(); }, "cancelButton");
-    DoubleClick(object);
+    DoubleClickLine("Object -3");
     EXPECT_EQ(opened, QStringLiteral("objectEditDialog"));
     EXPECT_FALSE(ActiveChild()->Document().IsModified()) << "Cancel is no step";
 }
@@ -154,33 +119,28 @@ TEST_F(ProblemsPanel, SavingWithErrorsSavesAndSaysSoInTheStatusBar)
     EXPECT_FALSE(document.IsModified());
     EXPECT_NE(ReadAll(path.toStdString()).find("Changed~"), std::string::npos);
     EXPECT_EQ(Frame()->statusBar()->currentMessage(), QStringLiteral("Saved with 1 error the server will refuse"));
-    const QStringList saved { QStringLiteral(
+    const std::string saved =
         "Room 100 | Room 100: the D reset gives the door north the state 3; "
-        "the server knows only 0 (open), 1 (closed) and 2 (closed and locked).") };
-    EXPECT_EQ(Lines(Frame()), saved) << "the lines of the file as read no longer hold once it is written";
+        "the server knows only 0 (open), 1 (closed) and 2 (closed and locked).";
+    EXPECT_EQ(Lines(), saved) << "the lines of the file as read no longer hold once it is written";
     document.Editor().Undo();
     EXPECT_TRUE(document.IsModified());
-    EXPECT_EQ(Lines(Frame()), saved) << "nor do they come back with the step undone past the save";
+    EXPECT_EQ(Lines(), saved) << "nor do they come back with the step undone past the save";
 }
 
 TEST_F(ProblemsPanel, ViewProblemsShowsOrHidesThePanelAndIsRemembered)
 {
+    const auto toggle = [this] { return Frame()->findChild<QAction*>(QStringLiteral("actionViewProblems")); };
     ASSERT_TRUE(Start({ TowerArea() }));
-    QAction* toggle = Frame()->findChild<QAction*>(QStringLiteral("actionViewProblems"));
-    ASSERT_TRUE(toggle);
-    EXPECT_TRUE(Frame()->findChild<QMenu*>(QStringLiteral("menuView"))->actions().contains(toggle));
-    EXPECT_TRUE(toggle->isCheckable());
-    EXPECT_TRUE(toggle->isChecked()) << "shown until the builder hides it";
-    EXPECT_TRUE(Panel(Frame())->isVisible());
-
-    toggle->trigger();
-    EXPECT_FALSE(Panel(Frame())->isVisible());
-    app.reset();
-    ASSERT_TRUE(Start());
-    EXPECT_FALSE(Panel(Frame())->isVisible()) << "hidden at the next start";
-    EXPECT_FALSE(Frame()->findChild<QAction*>(QStringLiteral("actionViewProblems"))->isChecked());
-    Frame()->findChild<QAction*>(QStringLiteral("actionViewProblems"))->trigger();
-    app.reset();
-    ASSERT_TRUE(Start());
-    EXPECT_TRUE(Panel(Frame())->isVisible());
+    ASSERT_TRUE(toggle());
+    EXPECT_TRUE(Frame()->findChild<QMenu*>(QStringLiteral("menuView"))->actions().contains(toggle()));
+    EXPECT_TRUE(toggle()->isCheckable() && toggle()->isChecked() && PanelShown()) << "shown until the builder hides it";
+    for (bool shown : { false, true }) {
+        toggle()->trigger();
+        EXPECT_EQ(PanelShown(), shown);
+        app.reset();
+        ASSERT_TRUE(Start());
+        EXPECT_EQ(PanelShown(), shown) << "at the next start";
+        EXPECT_EQ(toggle()->isChecked(), shown);
+    }
 }

@@ -10,13 +10,8 @@ using Shell = CCommandLineInfo::Shell;
 
 TEST(CommandLine, SwitchesAndFileNames)
 {
-    struct Case {
-        const char* arguments;
-        Shell shell;
-        const char* fileNames;
-        bool showSplash;
-    };
-    const Case cases[] = {
+    // the arguments, the shell command, the file names, whether the splash shows
+    const std::tuple<const char*, Shell, const char*, bool> cases[] = {
         { "", Shell::FileNew, "", true },
         { "/p area.are", Shell::FilePrint, "area.are", true },
         { "area.are /P", Shell::FilePrint, "area.are", true },
@@ -26,12 +21,11 @@ TEST(CommandLine, SwitchesAndFileNames)
         { "-style x.are", Shell::FileOpen, "x.are", true },
         { "a.are b.are", Shell::FileOpen, "a.are b.are", true },
     };
-    for (const Case& c : cases) {
-        const QStringList arguments = QStringLiteral("tolvex %1").arg(QLatin1String(c.arguments)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        const CCommandLineInfo info = CCommandLineInfo::Parse(arguments);
-        EXPECT_EQ(info.shellCommand, c.shell) << c.arguments;
-        EXPECT_EQ(info.fileNames.join(QLatin1Char(' ')).toStdString(), c.fileNames) << c.arguments;
-        EXPECT_EQ(info.showSplash, c.showSplash) << c.arguments;
+    for (const auto& [line, shell, fileNames, showSplash] : cases) {
+        const CCommandLineInfo info = CCommandLineInfo::Parse(QStringLiteral("tolvex %1").arg(QLatin1String(line)).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+        EXPECT_EQ(info.shellCommand, shell) << line;
+        EXPECT_EQ(info.fileNames.join(QLatin1Char(' ')).toStdString(), fileNames) << line;
+        EXPECT_EQ(info.showSplash, showSplash) << line;
     }
 }
 
@@ -45,7 +39,7 @@ QString MenuTitles(const CMainFrame* frame)
     return titles.join(QLatin1Char(' '));
 }
 
-TEST_F(Startup, WithoutArgumentsShowsTheMaximisedFrameWithTheShortMenusAndNoArea)
+TEST_F(Startup, ShowsTheMaximisedFrameWithTheShortMenusOrWithAFileOneMapWindowOnLevelZeroAndTheWholeMenus)
 {
     ASSERT_TRUE(Start());
     EXPECT_TRUE(Frame()->isVisible() && Frame()->windowState() & Qt::WindowMaximized);
@@ -53,10 +47,7 @@ TEST_F(Startup, WithoutArgumentsShowsTheMaximisedFrameWithTheShortMenusAndNoArea
     EXPECT_EQ(Frame()->ShownMenus(), MenuSet::WithoutArea);
     EXPECT_EQ(MenuTitles(Frame()), QStringLiteral("&File &View &Help"));
     EXPECT_TRUE(prompt.shown.empty()) << prompt.shown.front().text.toStdString();
-}
 
-TEST_F(Startup, WithAFileOpensOneMapWindowOnLevelZeroAndTheWholeMenus)
-{
     ASSERT_TRUE(Start({ TowerArea() }));
     ASSERT_NE(ActiveChild(), nullptr);
     EXPECT_EQ(ActiveChild()->MapStatusText(), QStringLiteral("Level 0"));
@@ -68,25 +59,20 @@ TEST_F(Startup, WithAFileOpensOneMapWindowOnLevelZeroAndTheWholeMenus)
 TEST_F(Startup, ConfigurationOrFileThatCannotBeReadStopsWithAMessageAndAFailureStatus)
 {
     // The configuration's text ("" for no file, "-" for the shipped one), the arguments, the message.
-    struct Case {
-        std::string config;
-        QStringList arguments;
-        const char* message;
-    };
-    const Case cases[] = {
+    const std::tuple<std::string, QStringList, const char*> cases[] = {
         { "", {}, "Error leyendo tolvex.cfg! (0)" },
         { "A comment.\n\n#BOGUS\nEND\n", {}, "Error leyendo tolvex.cfg! (3)" },
         { "-", { temp.filePath(QStringLiteral("nowhere.are")) }, "nowhere.are" },
     };
-    for (const Case& c : cases) {
+    for (const auto& [config, arguments, message] : cases) {
         prompt.shown.clear();
         CStartOptions options;
-        if (c.config != "-")
-            options.configPath = c.config.empty() ? temp.filePath(QStringLiteral("absent.cfg")) : WriteFile(QStringLiteral("bad.cfg"), c.config);
-        EXPECT_FALSE(Start(c.arguments, 1, options)) << c.message;
-        EXPECT_NE(app->ExitCode(), 0) << c.message;
-        ASSERT_EQ(prompt.shown.size(), 1u) << c.message;
-        EXPECT_TRUE(prompt.shown[0].text.contains(QLatin1String(c.message))) << prompt.shown[0].text.toStdString();
+        if (config != "-")
+            options.configPath = config.empty() ? temp.filePath(QStringLiteral("absent.cfg")) : WriteFile(QStringLiteral("bad.cfg"), config);
+        EXPECT_FALSE(Start(arguments, 1, options)) << message;
+        EXPECT_NE(app->ExitCode(), 0) << message;
+        ASSERT_EQ(prompt.shown.size(), 1u) << message;
+        EXPECT_TRUE(prompt.shown[0].text.contains(QLatin1String(message))) << prompt.shown[0].text.toStdString();
     }
 }
 

@@ -12,11 +12,7 @@ namespace {
 
 class AreaInfoDlg : public EditorFixture {
 protected:
-    void Open()
-    {
-        dialog = std::make_unique<CAreaInfoDlg>(doc);
-        Show(dialog.get());
-    }
+    void Open() { OpenDialog(dialog, false, doc); }
 
     std::unique_ptr<CAreaInfoDlg> dialog;
 };
@@ -41,30 +37,34 @@ TEST_F(AreaInfoDlg, DialectDecidesWhatCanBeEdited)
 
 TEST_F(AreaInfoDlg, OkRefusesAValueOutOfRangeButArrowsStopEarlier)
 {
-    const struct {
-        const char* box;
-        const char* typed;
-        bool accepted;
-    } cases[] = {
+    // the box, what is typed, whether OK takes it
+    const std::tuple<const char*, const char*, bool> cases[] = {
         { "securityBox", "10", false }, { "upperVnumBox", "32768", false }, { "maxLevelBox", "32767", true }, { "amountBox", "2000001", false }
     };
-    for (const auto& c : cases) {
+    for (const auto& [box, typed, accepted] : cases) {
         Open();
-        TypeNumber(W<CNumberBox>(c.box), QString::fromLatin1(c.typed));
+        TypeNumber(W<CNumberBox>(box), QString::fromLatin1(typed));
         Press("okButton");
-        EXPECT_EQ(dialog->isVisible(), !c.accepted) << c.box << " = " << c.typed << ": a refused value keeps the dialog open";
-        EXPECT_EQ(dialog->focusWidget() == W<QWidget>(c.box), !c.accepted) << c.box << ": the focus goes to the refused box";
+        EXPECT_EQ(dialog->isVisible(), !accepted) << box << " = " << typed << ": a refused value keeps the dialog open";
+        EXPECT_EQ(dialog->focusWidget() == W<QWidget>(box), !accepted) << box << ": the focus goes to the refused box";
     }
     W<CNumberBox>("minLevelBox")->setValue(59);
     W<CNumberBox>("minLevelBox")->stepBy(5);
     EXPECT_EQ(W<CNumberBox>("minLevelBox")->value(), 60) << "the level's arrows stop at 60";
 }
 
-TEST_F(AreaInfoDlg, EditAreaInfoGivesTheNewHeaderOnOkOnly)
+// A file without a header is saved without one until General information's
+// OK gives it one; undoing that edit takes it away again.
+TEST_F(AreaInfoDlg, EditAreaInfoGivesTheNewHeaderOnOkOnlyAndAnAreaReadWithoutOneItsHeader)
 {
+    std::istringstream file("#HELPS\n0 SUMMARY~\nText.\n~\n0 $~\n#$\n");
+    CDiagnosticList diagnostics;
+    doc = CTolvexDoc(tables);
+    ASSERT_TRUE(doc.Load(file, diagnostics));
     doc.resources[1].value = 70; // hierro
-    CAreaHeader header = doc.Header();
+    CAreaEditor editor(doc);
     for (bool ok : { false, true }) {
+        CAreaHeader header = doc.Header();
         OnNextModal([](QWidget* modal) {
             auto* list = Find<QListWidget>(modal, "resourceList");
             EXPECT_EQ(list->item(2)->text(), QStringLiteral("hierro")) << "sorted by name";
@@ -75,32 +75,15 @@ TEST_F(AreaInfoDlg, EditAreaInfoGivesTheNewHeaderOnOkOnly)
             Find<QLineEdit>(modal, "nameEdit")->setText(QStringLiteral("Asgard"));
         },
             ok ? "okButton" : "cancelButton");
-        EXPECT_EQ(CAreaInfoDlg::EditAreaInfo(nullptr, doc, header), ok);
+        ASSERT_EQ(CAreaInfoDlg::EditAreaInfo(nullptr, doc, header), ok);
+        EXPECT_TRUE(doc.name.empty() && doc.resources[0].value == 0) << "the dialog leaves the area alone";
         EXPECT_EQ(header.name, ok ? "Asgard" : "") << "OK " << ok;
-    }
-    EXPECT_EQ(header.resources[0].value, 1500000) << "madera is first in the area's own order";
-    EXPECT_EQ(header.resources[1].value, 70);
-    EXPECT_TRUE(doc.name.empty() && doc.resources[0].value == 0) << "the dialog leaves the area alone";
-}
-
-// A file without a header is saved without one until General information's
-// OK changes it; an untouched OK changes nothing, and undoing the edit takes
-// the header away again.
-TEST_F(AreaInfoDlg, OkGivesAnAreaReadWithoutAHeaderItsHeader)
-{
-    std::istringstream file("#HELPS\n0 SUMMARY~\nText.\n~\n0 $~\n#$\n");
-    CDiagnosticList diagnostics;
-    doc = CTolvexDoc(tables);
-    ASSERT_TRUE(doc.Load(file, diagnostics));
-    CAreaEditor editor(doc);
-    for (const char* name : { "", "Helps" }) {
-        CAreaHeader header = doc.Header();
-        OnNextModal([name](QWidget* dialog) { Find<QLineEdit>(dialog, "nameEdit")->setText(QString::fromLatin1(name)); },
-            "okButton");
-        if (CAreaInfoDlg::EditAreaInfo(nullptr, doc, header))
+        if (ok)
             editor.ReplaceHeader(header);
-        EXPECT_EQ(doc.WritesHeader(), *name != '\0') << "name '" << name << "'";
+        EXPECT_EQ(doc.WritesHeader(), ok) << "OK " << ok;
     }
+    EXPECT_EQ(doc.resources[0].value, 1500000) << "madera is first in the area's own order";
+    EXPECT_EQ(doc.resources[1].value, 70);
     EXPECT_TRUE(editor.Undo());
     EXPECT_FALSE(doc.WritesHeader());
 }

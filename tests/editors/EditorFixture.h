@@ -6,10 +6,13 @@
 #include "gui_support/ScriptedPrompt.h"
 #include "support/ExampleArea.h"
 
+#include <QAction>
 #include <QByteArray>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMimeData>
+#include <QPlainTextEdit>
 
 // Puts a record on the clipboard as a copy would, and reads one back.
 inline void PutOnClipboard(const char* format, const std::vector<uint8_t>& record)
@@ -44,17 +47,52 @@ protected:
     {
         ::OnNextModal(timers, std::move(action), button);
     }
-    // Makes `dialog` the dialog under test and shows it.
-    void Show(QWidget* dialog)
+    // Makes `dialog` the dialog under test and shows it, active when its keys must reach it.
+    void Show(QWidget* dialog, bool active = false)
     {
-        dialog->show();
+        if (active)
+            ShowActive(dialog);
+        else
+            dialog->show();
         shown = dialog;
     }
-    // A widget and a button of the dialog under test, `shown`.
+    // Opens a new dialog of this kind as the one under test; `dialog` keeps it.
+    template <typename Dialog, typename... Args>
+    void OpenDialog(std::unique_ptr<Dialog>& dialog, bool active, Args&&... args)
+    {
+        dialog = std::make_unique<Dialog>(std::forward<Args>(args)...);
+        Show(dialog.get(), active);
+    }
+    // A widget, a button and an action of the dialog under test, `shown`.
     template <typename T>
     T* W(const char* name) const { return Find<T>(shown, name); }
     void Press(const char* button) const { Click(shown, button); }
+    void Trigger(const char* action) const { Find<QAction>(shown, action)->trigger(); }
     void Choose(const char* combo, const char* text) const { ChooseText(W<QComboBox>(combo), text); }
+    // Types over a number box or a line box.
+    void Type(const char* box, const char* text) const
+    {
+        if (auto* number = shown->findChild<CNumberBox*>(QString::fromLatin1(box)))
+            return TypeNumber(number, QString::fromLatin1(text));
+        auto* edit = W<QLineEdit>(box);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, QString::fromLatin1(text));
+    }
+    // Presses OK and expects it refused: the error `message` told, the dialog open, the focus in `focus`.
+    void ExpectOkRefused(const char* message, const char* focus)
+    {
+        prompt.Clear();
+        Press("okButton");
+        EXPECT_EQ(prompt.Told(true), QStringLiteral("Error! ") + QString::fromLatin1(message));
+        EXPECT_TRUE(shown->isVisible() && shown->focusWidget() == W<QWidget>(focus)) << message << ": the dialog stays open, the focus in " << focus;
+    }
+    // Ctrl+Shift and `key` (C copies a record, V pastes one) in the widget.
+    void RecordKey(const char* widget, Qt::Key key) const
+    {
+        W<QWidget>(widget)->setFocus();
+        QTest::keyClick(W<QWidget>(widget), key, Qt::ControlModifier | Qt::ShiftModifier);
+    }
     // A flag's item clicked as the mouse does.
     void ClickFlag(const char* list, const char* name) const
     {

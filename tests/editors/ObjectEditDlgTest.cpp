@@ -1,62 +1,92 @@
-#include "ObjectEditFixture.h"
+#include "EditorFixture.h"
 
-#include <QAction>
-#include <QPlainTextEdit>
-#include <QStackedWidget>
+#include "area/ObjectRecord.h"
+#include "editors/CObjectEditDlg.h"
+#include "text/TextWriter.h"
 
-#include <functional>
+#include <QAbstractButton>
 
 namespace {
 
-class ObjectEditDlg : public ObjectEditFixture {
+// The object editor over the example area with the "gadget" type.
+class ObjectEditDlg : public EditorFixture {
 protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        AddGadgetType(tables);
+    }
+
+    // Object 3010 "thing" of the type.
+    CObjData Object(const char* type) const
+    {
+        CObjData obj;
+        obj.vnum = 3010;
+        obj.name = "thing";
+        obj.itemType = tables.objTypes[FindByName(tables.objTypes, type)].value;
+        return obj;
+    }
+    // Opens the editor on `obj` as object `ownIndex` of the area, active.
+    void Open(const CObjData& obj, int ownIndex = 0) { OpenDialog(dialog, true, doc, obj, ownIndex); }
+    const CObjData& Edited() const { return dialog->State().obj; }
+
+    // A flag's item toggled with the space bar.
+    void ToggleFlag(const char* list, const char* name) const
+    {
+        auto* flags = W<CFlagList>(list);
+        QListWidgetItem* item = flags->findItems(QString::fromLatin1(name), Qt::MatchExactly).value(0);
+        ASSERT_NE(item, nullptr) << list << " has no " << name;
+        flags->setCurrentItem(item);
+        QTest::keyClick(flags, Qt::Key_Space);
+    }
+    // The names a flag list shows set, in its order.
+    std::string SetFlags(const char* list) const
+    {
+        auto* flags = W<CFlagList>(list);
+        QStringList set;
+        for (int i = 0; i < flags->count(); ++i)
+            if (flags->IsShownSet(flags->item(i)->data(Qt::UserRole).toUInt()))
+                set << flags->item(i)->text();
+        return set.join(QLatin1Char(' ')).toStdString();
+    }
     // What the shown slot's enabled controls show.
     std::string ShownSlot() const
     {
         QStringList parts;
         if (W<QComboBox>("valueChoiceCombo")->isEnabled())
             parts << QStringLiteral("choice[%1]").arg(W<QComboBox>("valueChoiceCombo")->currentText());
-        if (W<CNumberBox>("valueNumberBox")->isEnabled())
-            parts << W<CNumberBox>("valueNumberBox")->text();
-        if (W<CNumberBox>("valueSecondBox")->isEnabled())
-            parts << W<CNumberBox>("valueSecondBox")->text();
+        for (const char* box : { "valueNumberBox", "valueSecondBox" })
+            if (W<CNumberBox>(box)->isEnabled())
+                parts << W<CNumberBox>(box)->text();
         if (W<QLineEdit>("valueTextEdit")->isEnabled())
             parts << QStringLiteral("text[%1]").arg(W<QLineEdit>("valueTextEdit")->text());
         if (W<CFlagList>("valueFlagList")->isEnabled())
             parts << QStringLiteral("flags[%1]").arg(QString::fromStdString(SetFlags("valueFlagList")));
         return parts.join(QLatin1Char(' ')).toStdString();
     }
-
-    void Type(const char* box, const char* text) const
+    std::string Captions() const
     {
-        if (auto* number = shown->findChild<CNumberBox*>(QString::fromLatin1(box))) {
-            TypeNumber(number, QString::fromLatin1(text));
-            return;
+        QStringList captions;
+        for (int slot = 1; slot <= 5; ++slot) {
+            auto* button = W<QAbstractButton>(("value" + std::to_string(slot) + "Button").c_str());
+            captions << button->text() + (button->isChecked() ? QStringLiteral("*") : QString());
         }
-        auto* edit = W<QLineEdit>(box);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, QString::fromLatin1(text));
+        return captions.join(QLatin1Char('|')).toStdString();
     }
+
+    std::unique_ptr<CObjectEditDlg> dialog;
 };
 
 } // namespace
 
+// The value rules are checked in tests/rules/ObjectRulesTest.cpp; here one
+// row per control. Showing another slot and coming back keeps what was typed.
 TEST_F(ObjectEditDlg, EachValueKindShowsItsSlotAndCommitsOnlyWhatTheBuilderChanged)
 {
-    using Action = std::function<void()>;
-    const Action none = [] {};
-    const struct {
-        const char* type;
-        int slot;
-        int32_t number;
-        const char* text;
-        const char* shown;
-        Action act;
-        int32_t committed;
-        const char* committedText;
-    } cases[] = {
-        // The value rules are checked in tests/rules/ObjectRulesTest.cpp; here one row per control.
+    using Act = std::function<void()>;
+    const Act none = [] {};
+    // type, slot, number and text stored, what the slot shows, the builder's act, what OK commits
+    const std::tuple<const char*, int, int32_t, const char*, const char*, Act, int32_t, const char*> cases[] = {
         { "weapon", 0, 0, "sword", "choice[sword]", [this] { Choose("valueChoiceCombo", "dagger"); }, 0, "dagger" },
         { "weapon", 4, int32_t(0x80000001u), "", "flags[flaming]", [this] { ToggleFlag("valueFlagList", "frost"); ToggleFlag("valueFlagList", "flaming"); }, int32_t(0x80000002u), "" },
         { "drink", 3, 3, "", "choice[Yes]", none, 3, "" },
@@ -66,49 +96,41 @@ TEST_F(ObjectEditDlg, EachValueKindShowsItsSlotAndCommitsOnlyWhatTheBuilderChang
         { "gadget", 1, 0, "Old Runes", "text[Old Runes]", [this] { Type("valueTextEdit", "New"); }, 0, "New" },
         { "gadget", 0, int32_t(0x81000000u | (5 << 12) | 7), "", "7 5", [this] { Type("valueSecondBox", "9"); }, int32_t(0x81000000u | (9 << 12) | 7), "" },
     };
-    for (const auto& c : cases) {
-        const std::string where = std::string(c.type) + " slot " + std::to_string(c.slot) + " " + c.shown;
-        CObjData obj = Object(c.type);
-        obj.values[static_cast<size_t>(c.slot)] = c.number;
-        obj.valueTexts[static_cast<size_t>(c.slot)] = c.text;
+    for (const auto& [type, slot, number, text, showing, act, committed, committedText] : cases) {
+        const std::string where = std::string(type) + " slot " + std::to_string(slot) + " " + showing;
+        const size_t at = static_cast<size_t>(slot);
+        CObjData obj = Object(type);
+        obj.values[at] = number;
+        obj.valueTexts[at] = text;
         Open(obj);
-        Press(("value" + std::to_string(c.slot + 1) + "Button").c_str());
-        EXPECT_EQ(dialog->ShownSlot(), c.slot) << where;
-        EXPECT_EQ(ShownSlot(), c.shown) << where;
-        c.act();
+        const std::string button = "value" + std::to_string(slot + 1) + "Button";
+        Press(button.c_str());
+        EXPECT_EQ(dialog->ShownSlot(), slot) << where;
+        EXPECT_EQ(ShownSlot(), showing) << where;
+        act();
+        Press(slot == 0 ? "value2Button" : "value1Button");
+        Press(button.c_str());
         Press("okButton");
         ASSERT_EQ(dialog->result(), QDialog::Accepted) << where;
-        EXPECT_EQ(Edited().values[static_cast<size_t>(c.slot)], c.committed) << where;
-        EXPECT_EQ(Edited().valueTexts[static_cast<size_t>(c.slot)], c.committedText) << where;
+        EXPECT_EQ(Edited().values[at], committed) << where;
+        EXPECT_EQ(Edited().valueTexts[at], committedText) << where;
         CObjData others = Edited();
-        others.values[static_cast<size_t>(c.slot)] = c.number;
-        others.valueTexts[static_cast<size_t>(c.slot)] = c.text;
+        others.values[at] = number;
+        others.valueTexts[at] = text;
         EXPECT_EQ(WriteObjectRecord(others), WriteObjectRecord(obj)) << where << ": nothing else may change";
     }
 }
 
-TEST_F(ObjectEditDlg, ValueButtonsFollowTheTypeAndKeepWhatWasTypedInTheSlotLeft)
+TEST_F(ObjectEditDlg, ValueButtonsFollowTheTypeAndTrainDataIsQuendarsOnly)
 {
-    CObjData obj = Object("weapon");
-    obj.valueTexts[0] = "sword";
-    obj.values[1] = 2;
-    Open(obj);
-    QStringList captions;
-    for (int slot = 1; slot <= 5; ++slot) {
-        auto* button = W<QAbstractButton>(("value" + std::to_string(slot) + "Button").c_str());
-        captions << button->text() + (button->isChecked() ? QStringLiteral("*") : QString());
-    }
-    EXPECT_EQ(captions.join(QLatin1Char('|')), QStringLiteral("Weapon class*|Number of dice|Sides per die|Attack type|Weapon flags"));
-
-    Press("value2Button");
-    Type("valueNumberBox", "4");
-    Press("value3Button");
-    Press("value2Button");
-    EXPECT_EQ(ShownSlot(), "4") << "switching slots keeps what was typed";
-
+    Open(Object("weapon"));
+    EXPECT_EQ(Captions(), "Weapon class*|Number of dice|Sides per die|Attack type|Weapon flags");
+    EXPECT_TRUE(W<QPushButton>("trainDataButton")->isEnabled());
     Choose("typeCombo", "treasure");
-    EXPECT_FALSE(W<QAbstractButton>("value1Button")->isEnabled());
-    EXPECT_EQ(W<QAbstractButton>("value1Button")->text(), QStringLiteral("No Use"));
+    EXPECT_TRUE(W<QAbstractButton>("value1Button")->text() == QStringLiteral("No Use") && !W<QAbstractButton>("value1Button")->isEnabled());
+    tables.mudType = MudType::RomOlc;
+    Open(Object("light"));
+    EXPECT_FALSE(W<QPushButton>("trainDataButton")->isEnabled());
 }
 
 // What an affect keeps is checked in tests/rules/ObjectRulesTest.cpp.
@@ -130,30 +152,10 @@ TEST_F(ObjectEditDlg, AffectsAreShownAddedAndDeleted)
     Choose("affectNumberCombo", "0");
     Press("affectDeleteButton");
     Press("okButton");
-    ASSERT_EQ(Edited().affects.size(), 2u);
-    const auto text = [](const CAffectData& a) {
-        return std::to_string(a.where) + " " + std::to_string(a.location) + " " + std::to_string(a.modifier) + " " + std::to_string(a.bits);
-    };
-    EXPECT_EQ(text(Edited().affects[0]), "9 99 100000 1");
-    EXPECT_EQ(text(Edited().affects[1]), "2 2 0 2");
-}
-
-TEST_F(ObjectEditDlg, TypedLettersTurnLowerCaseButTheFilesTextStays)
-{
-    CObjData obj = Object("trash");
-    obj.material = "A oldstyle"; // tohell 10442
-    obj.name = "Grey Stone";
-    Open(obj);
-    auto* material = W<QLineEdit>("materialEdit");
-    EXPECT_EQ(material->text(), QStringLiteral("A oldstyle"));
-    material->setFocus();
-    material->end(false);
-    QTest::keyClicks(material, QStringLiteral(" IRON"));
-    QTest::keyClicks(W<QLineEdit>("shortDescEdit"), QStringLiteral(" X"));
-    Press("okButton");
-    EXPECT_EQ(Edited().material, "A oldstyle iron");
-    EXPECT_EQ(Edited().name, "Grey Stone");
-    EXPECT_EQ(Edited().shortDesc, " X") << "other boxes keep their capitals";
+    std::string affects;
+    for (const CAffectData& a : Edited().affects)
+        affects += Format("%i %i %i %i|", { a.where, a.location, a.modifier, static_cast<int>(a.bits) });
+    EXPECT_EQ(affects, "9 99 100000 1|2 2 0 2|");
 }
 
 // The order of the refusals is checked in tests/rules/ObjectRulesTest.cpp.
@@ -161,42 +163,41 @@ TEST_F(ObjectEditDlg, OkShowsTheRefusalAndFocusesTheFieldRefused)
 {
     CObjData untyped = Object("light");
     untyped.itemType = 77;
-    const struct {
-        std::function<void()> act;
-        CObjData obj;
-        const char* message;
-        const char* focus;
-    } cases[] = {
+    const std::tuple<std::function<void()>, CObjData, const char*, const char*> cases[] = {
         { [this] { Type("vnumBox", "40000"); }, Object("light"), "Please enter an integer between 0 and 32767.", "vnumBox" },
         { [this] { Type("levelBox", "40000"); }, Object("light"), "Please enter an integer between -32768 and 32767.", "levelBox" },
         { [this] { Press("value1Button"); Type("valueNumberBox", "5000"); }, Object("gadget"), "Please enter an integer between 0 and 4095.", "valueNumberBox" },
         { [] {}, untyped, "You must select a type\nfor this object!", "typeCombo" },
         { [this] { W<QLineEdit>("nameEdit")->clear(); }, Object("light"), "You must give this object a name!", "nameEdit" },
     };
-    for (const auto& c : cases) {
-        prompt.shown.clear();
-        Open(c.obj);
-        c.act();
-        Press("okButton");
-        EXPECT_EQ(prompt.Told(true), QStringLiteral("Error! ") + QString::fromLatin1(c.message));
-        EXPECT_TRUE(dialog->isVisible()) << c.message << ": the dialog stays open";
-        EXPECT_EQ(dialog->focusWidget(), W<QWidget>(c.focus)) << c.message;
+    for (const auto& [act, obj, message, focus] : cases) {
+        Open(obj);
+        act();
+        ExpectOkRefused(message, focus);
     }
 }
 
-TEST_F(ObjectEditDlg, CopyTakesWhatTheBuilderSeesAndPasteKeepsTheVnum)
+// Typed letters of the material turn lower case; the file's text and the
+// other boxes keep their capitals. What a paste brings is checked in
+// tests/rules/ObjectRulesTest.cpp.
+TEST_F(ObjectEditDlg, CopyTakesWhatTheBuilderSeesAndTypedAndPasteKeepsTheVnumOrTellsOfAnIncompleteRecord)
 {
     CObjData obj = Object("weapon");
+    obj.name = "Grey Stone";
+    obj.material = "A oldstyle"; // tohell 10442
     obj.affects = { { 0, 1, 2, 0 } };
     obj.trainStops = { { 3001, 0, 5, "in", "out" } };
     Open(obj);
+    EXPECT_EQ(W<QLineEdit>("materialEdit")->text(), QStringLiteral("A oldstyle"));
+    TypeAtEnd(W<QLineEdit>("materialEdit"), QStringLiteral(" IRON"));
+    TypeAtEnd(W<QLineEdit>("shortDescEdit"), QStringLiteral(" X"));
     Press("value2Button");
     Type("valueNumberBox", "6");
     Type("affectModifierBox", "-4");
-    auto* name = W<QLineEdit>("nameEdit");
-    name->setFocus();
-    QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    RecordKey("nameEdit", Qt::Key_C);
     CObjData expected = obj;
+    expected.material = "A oldstyle iron";
+    expected.shortDesc = " X";
     expected.values[1] = 6;
     expected.affects[0].modifier = -4;
     EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->formats(), QStringList { QStringLiteral("TOLVEX_OBJ") });
@@ -204,25 +205,17 @@ TEST_F(ObjectEditDlg, CopyTakesWhatTheBuilderSeesAndPasteKeepsTheVnum)
 
     Open(Object("light"), 1);
     Type("vnumBox", "3050");
-    QTest::keyClick(W<QComboBox>("typeCombo"), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    RecordKey("typeCombo", Qt::Key_V);
     EXPECT_EQ(W<QComboBox>("typeCombo")->currentText(), QStringLiteral("weapon"));
     EXPECT_EQ(ShownSlot(), "choice[]") << "the pasted type's first slot is shown";
     Press("okButton");
-    EXPECT_EQ(Edited().vnum, 3050) << "the vnum never travels";
-    expected.vnum = 3050;
+    expected.vnum = 3050; // the vnum never travels
     EXPECT_EQ(WriteObjectRecord(Edited()), WriteObjectRecord(expected));
-}
 
-// What a paste brings is checked in tests/rules/ObjectRulesTest.cpp.
-TEST_F(ObjectEditDlg, AnIncompletePasteIsToldAndTrainDataIsQuendarsOnly)
-{
     const std::vector<uint8_t> whole = WriteObjectRecord(Object("drink"));
     PutOnClipboard(ObjectRecordFormat, std::vector<uint8_t>(whole.begin(), whole.end() - 3));
     Open(Object("light"));
-    Find<QAction>(dialog.get(), "pasteObjectAction")->trigger();
+    Trigger("pasteObjectAction");
     EXPECT_EQ(prompt.Told(), QStringLiteral("The clipboard does not hold a complete object."));
-    EXPECT_TRUE(W<QPushButton>("trainDataButton")->isEnabled());
-    tables.mudType = MudType::RomOlc;
-    Open(Object("light"));
-    EXPECT_FALSE(W<QPushButton>("trainDataButton")->isEnabled());
+    EXPECT_EQ(W<QComboBox>("typeCombo")->currentText(), QStringLiteral("light"));
 }

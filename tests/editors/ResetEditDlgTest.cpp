@@ -4,7 +4,6 @@
 #include "editors/CResetEditDlg.h"
 
 #include <QComboBox>
-#include <QLabel>
 
 namespace {
 
@@ -15,11 +14,7 @@ std::string Args(const CResetData& r)
 
 class ResetEditDlg : public EditorFixture {
 protected:
-    void Open(const CResetData& reset = { 0, 0, 0, 0, 0 }, int roomVnum = 3001)
-    {
-        dialog = std::make_unique<CResetEditDlg>(doc, reset, roomVnum);
-        Show(dialog.get());
-    }
+    void Open(const CResetData& reset = { 0, 0, 0, 0, 0 }) { OpenDialog(dialog, false, doc, reset, 3001); }
 
     // What the dialog offers: the usable fields (F and f the first box and
     // list, S and s the second, M and m Max and Min, l the list, d the door, k OK),

@@ -2,11 +2,8 @@
 
 #include "editors/CRoomEditDlg.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTreeWidget>
+#include "edit/CAreaEditor.h"
+#include "editors/CRoomListDlg.h"
 
 namespace {
 
@@ -24,11 +21,7 @@ protected:
         room.resets = { { 'M', 3005, 1, 3001, 1 }, { 'E', 3010, 1, 16, 1 }, { 'D', 3001, 1, 1, 0 }, { 'P', 3011, 1, 3001, 1 } };
         Open();
     }
-    void Open()
-    {
-        dialog = std::make_unique<CRoomEditDlg>(doc, doc.rooms[0], 0);
-        Show(dialog.get());
-    }
+    void Open() { OpenDialog(dialog, false, doc, doc.rooms[0], 0); }
 
     const CRoomData& Edited() const { return dialog->State().room; }
     std::string Extras() const
@@ -39,44 +32,18 @@ protected:
         return out;
     }
     void SelectReset(int row) const { W<QTreeWidget>("resetList")->setCurrentItem(W<QTreeWidget>("resetList")->topLevelItem(row)); }
-
-    // The reset list's rows, their columns joined by spaces, rows by " / ".
-    std::string ResetRows() const
-    {
-        QStringList rows;
-        for (QTreeWidgetItem* i : W<QTreeWidget>("resetList")->findItems(QString(), Qt::MatchContains))
-            rows << QStringList({ i->text(0), i->text(1), i->text(2), i->text(3), i->text(4) }).join(QLatin1Char(' '));
-        return rows.join(QStringLiteral(" / ")).toStdString();
-    }
+    std::string ResetRows() const { return TreeRows(W<QTreeWidget>("resetList")); }
 
     std::unique_ptr<CRoomEditDlg> dialog;
 };
 
 } // namespace
 
-TEST_F(RoomEditDlg, EditRoomWritesEveryFieldBackOnOkOnly)
-{
-    // Placement, vnum, name, description, flags, sector, extras, exits, mana, heal, owner, clan, resets.
-    const CRoomData other { 0, 0, 0, true, 0, "Other", "Other text.", 0x400, 3, { { "x", "y" } }, {}, 70, 80, "bo", "blue", {} };
-    PutOnClipboard(RoomRecordFormat, WriteRoomRecord(other));
-    for (const char* button : { "cancelButton", "okButton" }) {
-        OnNextModal([](QWidget* modal) {
-            Find<QAction>(modal, "pasteRoomAction")->trigger();
-            Find<QLineEdit>(modal, "exitKeywordEdit")->setText(QStringLiteral("arch"));
-        },
-            button);
-        EXPECT_EQ(CRoomEditDlg::EditRoom(nullptr, doc, doc.rooms[0]), button[0] == 'o');
-        EXPECT_EQ(doc.rooms[0].name, button[0] == 'o' ? "Other" : "Room 3001") << "Cancel leaves the room alone";
-    }
-    EXPECT_EQ(WriteRoomRecord(doc.rooms[0]), WriteRoomRecord(other)) << "every edited field reaches the room";
-    EXPECT_EQ(doc.rooms[0].exits[DirNorth].keyword, "arch");
-}
-
 TEST_F(RoomEditDlg, EachExitKeepsItsEditsAndFlagsWhenAnotherIsShown)
 {
     auto* description = W<QPlainTextEdit>("exitDescriptionEdit");
     description->setPlainText(QStringLiteral("A lit corridor."));
-    TypeNumber(W<CNumberBox>("exitKeyBox"), QStringLiteral("-1"));
+    Type("exitKeyBox", "-1");
     ClickFlag("roomFlagList", "dark");
     ClickFlag("roomFlagList", "safe");
     EXPECT_FALSE(W<CFlagList>("roomFlagList")->IsShownSet(0x1)) << "a click turns the flag and its image off";
@@ -99,51 +66,34 @@ TEST_F(RoomEditDlg, EachExitKeepsItsEditsAndFlagsWhenAnotherIsShown)
 }
 
 // Stock areas have exits to -1 that players can still look at, and texts
-// laid out over several lines, one-line ones too: OK must keep them all.
-TEST_F(RoomEditDlg, OkKeepsAnExitWithoutADestinationAndTheLineBreaksOfEveryText)
+// laid out over several lines, one-line ones too. Latin-1 texts use byte 0xA0
+// (a no-break space); a text box's plain text would hand it back as a blank.
+// OK must keep them all.
+TEST_F(RoomEditDlg, OkKeepsAnExitWithoutADestinationTheLineBreaksAndTheNoBreakSpacesOfEveryText)
 {
     CRoomData& room = doc.rooms[0];
     room.name = "The Cell\nBlock";
-    room.description = "A sign:\n   | BEWARE |\n";
+    room.description = "A\xA0sign:\n   | BEWARE |\n";
+    room.exits[DirNorth].description =
+        "Far\xA0"
+        "away.";
     room.exits[DirSouth] = { "Blocked by the gods.\nGo back.", "secret door\n", 0, -1, 0 };
+    room.extraDescs[1].description = "Old\xA0stone.";
     Open();
     EXPECT_EQ(W<QPlainTextEdit>("descriptionEdit")->toPlainText(), QStringLiteral("A sign:\n   | BEWARE |\n"));
     Press("exitSouthButton");
     EXPECT_EQ(W<CNumberBox>("exitVnumBox")->value(), -1);
-    Press("okButton");
-    EXPECT_TRUE(prompt.shown.empty()) << "nothing is refused";
-    EXPECT_EQ(Edited().exits[DirSouth].toVnum, -1);
-    EXPECT_EQ(Edited().exits[DirSouth].description, "Blocked by the gods.\nGo back.");
-    EXPECT_EQ(Edited().exits[DirSouth].keyword, "secret door\n");
-    EXPECT_EQ(Edited().name, "The Cell\nBlock");
-    EXPECT_EQ(Edited().description, room.description);
-}
-
-// Latin-1 texts use byte 0xA0 (a no-break space); a text box's plain text
-// would hand it back as a blank.
-TEST_F(RoomEditDlg, OkKeepsTheNoBreakSpaceOfEveryDescription)
-{
-    CRoomData& room = doc.rooms[0];
-    room.description = "A\xA0sign.\n";
-    room.exits[DirNorth].description =
-        "Far\xA0"
-        "away.";
-    room.extraDescs[1].description = "Old\xA0stone.";
-    Open();
-    auto* keyword = W<QComboBox>("extraKeywordCombo");
-    const int altar = keyword->findText(QStringLiteral("altar"));
-    keyword->setCurrentIndex(altar);
-    emit keyword->activated(altar);
+    Choose("extraKeywordCombo", "altar");
     auto* extra = W<QPlainTextEdit>("extraDescriptionEdit");
     QTest::keyClick(extra, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(extra, QStringLiteral("!"));
     Press("okButton");
     EXPECT_TRUE(prompt.shown.empty()) << "nothing is refused";
-    EXPECT_EQ(Edited().description, "A\xA0sign.\n") << "room";
-    EXPECT_EQ(Edited().exits[DirNorth].description,
-        "Far\xA0"
-        "away.")
-        << "exit";
+    const CExitData& south = Edited().exits[DirSouth];
+    EXPECT_EQ(south.description + "|" + south.keyword + "|" + std::to_string(south.toVnum), "Blocked by the gods.\nGo back.|secret door\n|-1");
+    EXPECT_EQ(Edited().exits[DirNorth].description, room.exits[DirNorth].description);
+    EXPECT_EQ(Edited().name, "The Cell\nBlock");
+    EXPECT_EQ(Edited().description, room.description);
     EXPECT_EQ(Extras(), "Plaque=Gold letters.;altar=Old\xA0stone.!;") << "an extra description edited in its box";
 }
 
@@ -151,7 +101,7 @@ TEST_F(RoomEditDlg, ResetListRewritesTheVnumMovesAddsEditsAndDeletes)
 {
     auto* up = W<QPushButton>("resetUpButton");
     auto* down = W<QPushButton>("resetDownButton");
-    EXPECT_FALSE(up->isEnabled() || down->isEnabled() || Find<QAction>(dialog.get(), "resetDeleteAction")->isEnabled())
+    EXPECT_FALSE(up->isEnabled() || down->isEnabled() || W<QAction>("resetDeleteAction")->isEnabled())
         << "nothing selected, nothing to move or delete";
     SelectReset(3);
     EXPECT_TRUE(up->isEnabled() && !down->isEnabled()) << "the last reset moves only up";
@@ -159,7 +109,7 @@ TEST_F(RoomEditDlg, ResetListRewritesTheVnumMovesAddsEditsAndDeletes)
     EXPECT_TRUE(!up->isEnabled() && down->isEnabled()) << "the first reset moves only down";
     QTest::mouseClick(down, Qt::LeftButton);
     QTest::mouseClick(down, Qt::LeftButton); // the moved reset stays selected
-    TypeNumber(W<CNumberBox>("vnumBox"), QStringLiteral("3040"));
+    Type("vnumBox", "3040");
     // The typed vnum names the room, not E's position nor P's container.
     EXPECT_EQ(ResetRows(), "E 3010 1 16 1 / D 3040 1 1 0 / M 3005 1 3040 1 / P 3011 1 3001 1");
 
@@ -169,39 +119,31 @@ TEST_F(RoomEditDlg, ResetListRewritesTheVnumMovesAddsEditsAndDeletes)
         TypeNumber(Find<CNumberBox>(modal, "firstVnumBox"), QStringLiteral("3006"));
     },
         "okButton");
-    Find<QAction>(dialog.get(), "resetAddAction")->trigger();
+    Trigger("resetAddAction");
     OnNextModal([](QWidget* modal) { Find<CNumberBox>(modal, "maxBox")->setValue(9); }, "okButton");
     auto* list = W<QTreeWidget>("resetList");
-    const QPoint onRow = list->visualItemRect(list->topLevelItem(0)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onRow); // the first click of the double click
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onRow);
+    DoubleClick(list, list->visualItemRect(list->topLevelItem(0)));
     SelectReset(1);
-    Find<QAction>(dialog.get(), "resetDeleteAction")->trigger();
+    Trigger("resetDeleteAction");
     Press("okButton");
     EXPECT_EQ(ResetRows(), "E 3010 9 16 1 / M 3005 1 3040 1 / P 3011 1 3001 1 / M 3006 1 3040 1")
         << "added with the typed vnum, edited by a double click, D deleted";
 }
 
+// The vnum's rules are checked in tests/rules/RecordRulesTest.cpp.
 TEST_F(RoomEditDlg, OkRefusesABadNumberWithItsMessageAndFocusesItsBox)
 {
-    const struct {
-        const char* box;
-        const char* typed;
-        const char* message;
-    } cases[] = {
-        // The vnum's rules are checked in tests/rules/RecordRulesTest.cpp.
+    // the box, what is typed, the refusal
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         { "vnumBox", "3002", "That vnum is in use!" },
         { "manaRateBox", "40000", "Please enter an integer between 0 and 32767." },
     };
-    for (const auto& c : cases) {
-        TypeNumber(W<CNumberBox>(c.box), QString::fromLatin1(c.typed));
-        Press("okButton");
-        EXPECT_EQ(prompt.Told(true), QStringLiteral("Error! ") + QString::fromLatin1(c.message));
-        EXPECT_TRUE(dialog->isVisible()) << c.typed << ": the dialog stays open";
-        EXPECT_EQ(dialog->focusWidget(), W<CNumberBox>(c.box)) << c.typed << ": the focus goes back to the box";
-        TypeNumber(W<CNumberBox>(c.box), QStringLiteral("3001"));
-        prompt.shown.clear();
+    for (const auto& [box, typed, message] : cases) {
+        Type(box, typed);
+        ExpectOkRefused(message, box);
+        Type(box, "3001");
     }
+    prompt.Clear();
     Press("okButton");
     EXPECT_TRUE(prompt.shown.empty() && dialog->result() == QDialog::Accepted) << "the room's own vnum is not in use";
 }
@@ -223,9 +165,7 @@ TEST_F(RoomEditDlg, ExtraDescriptionsAreFoundLetterCaseAsideAndATypedKeywordIsAN
         keyword->setEditText(QString::fromLatin1(added));
         Press("extraAddButton");
     }
-    const int altar = keyword->findText(QStringLiteral("altar"));
-    keyword->setCurrentIndex(altar);
-    emit keyword->activated(altar);
+    Choose("extraKeywordCombo", "altar");
     Press("extraDeleteButton");
     EXPECT_EQ(Extras(), "Plaque=Gold letters.;window=Glass.;pla=Glass.;")
         << "ALTAR and an empty keyword add nothing; the chosen altar goes; keywords keep their letters";
@@ -238,4 +178,101 @@ TEST_F(RoomEditDlg, ExtraDescriptionsAreFoundLetterCaseAsideAndATypedKeywordIsAN
     emit keyword->activated(second);
     Press("extraDeleteButton");
     EXPECT_EQ(Extras(), "Sign=first;") << "the chosen line's entry goes where keywords repeat";
+}
+
+// What an incomplete record leaves is checked in tests/text/RecordCodecTest.cpp.
+TEST_F(RoomEditDlg, CopyAndPasteByTheirKeysCarryEveryFieldButTheVnumAndExitsAndEditRoomWritesThemBackOnOkOnly)
+{
+    CRoomData& source = doc.rooms[0];
+    source.name = "The Cellar", source.clan = "bakers", source.owner = "bo", source.manaRate = 70, source.healRate = 80;
+    source.extraDescs = { { "oven", "It is hot." } };
+    source.resets = { { 'M', 3005, 1, 3001, 1 }, { 'G', 3010, 1, 0, 1 } };
+    OpenDialog(dialog, true, doc, source, 0);
+    W<QLineEdit>("nameEdit")->setText(QStringLiteral("The Bakery")); // what the boxes show travels
+    RecordKey("nameEdit", Qt::Key_C);
+    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->formats(), QStringList { QStringLiteral("TOLVEX_ROOM") })
+        << "Ctrl+Shift+C in a text box copies the room, and only the room";
+
+    CTolvexDoc other(tables);
+    other.rooms.emplace_back();
+    other.rooms[0].vnum = 4000;
+    other.upperVnum = 4099;
+    other.rooms[0].exits[DirWest] = { "A fence.", "gate", 0, 4001, 0x1 };
+    for (const bool ok : { false, true }) {
+        OnNextModal([](QWidget* modal) {
+            ShowActive(modal);
+            Find<QWidget>(modal, "descriptionEdit")->setFocus();
+            QTest::keyClick(Find<QWidget>(modal, "descriptionEdit"), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+            Find<QLineEdit>(modal, "exitKeywordEdit")->setText(QStringLiteral("arch"));
+        },
+            ok ? "okButton" : "cancelButton");
+        EXPECT_EQ(CRoomEditDlg::EditRoom(nullptr, other, other.rooms[0]), ok);
+        EXPECT_EQ(other.rooms[0].name, ok ? "The Bakery" : "") << "Cancel leaves the room alone";
+    }
+    CRoomData expected = source;
+    expected.name = "The Bakery";
+    expected.resets[0].arg3 = 4000; // the pasted mob reset names the room it is now in
+    EXPECT_EQ(WriteRoomRecord(other.rooms[0]), WriteRoomRecord(expected)) << "every edited field reaches the room";
+    EXPECT_EQ(other.rooms[0].vnum, 4000) << "the vnum never travels";
+    EXPECT_EQ(other.rooms[0].exits[DirWest].keyword + " " + other.rooms[0].exits[DirNorth].keyword, "gate arch") << "the exits never travel";
+
+    std::vector<uint8_t> cut = WriteRoomRecord(doc.rooms[1]);
+    cut.pop_back();
+    for (const bool room : { false, true }) {
+        if (room)
+            PutOnClipboard(RoomRecordFormat, cut);
+        else
+            QGuiApplication::clipboard()->setText(QStringLiteral("just text"));
+        prompt.Clear();
+        Open();
+        Trigger("pasteRoomAction");
+        EXPECT_EQ(prompt.Told(), room ? QStringLiteral("The clipboard does not hold a complete room.") : QString()) << "only a cut room is told";
+        EXPECT_EQ(W<QLineEdit>("nameEdit")->text(), QStringLiteral("The Cellar"));
+    }
+}
+
+namespace {
+
+class RoomListDlg : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        doc.rooms.resize(4);
+        const std::tuple<int, const char*, bool> rooms[] = { { 9000, "Gate", false }, { 10012, "Tower", false },
+            { 3001, "Lost cellar", true }, { 950, "Yard", false } };
+        for (size_t i = 0; i < 4; ++i)
+            std::tie(doc.rooms[i].vnum, doc.rooms[i].name, doc.rooms[i].unplaced) = rooms[i];
+    }
+};
+
+} // namespace
+
+TEST_F(RoomListDlg, LinesSortAsTextWithRoomsOffTheMapLastAndEditGivesTheRoom)
+{
+    // row chosen (-1 none), Down pressed, button or key, result, room given
+    const std::tuple<int, bool, const char*, int, int> cases[] = {
+        { 3, false, "editButton", QDialog::Accepted, 2 }, { -1, false, "editButton", QDialog::Accepted, -1 },
+        { 0, false, nullptr, QDialog::Rejected, -1 }, { -1, true, "editButton", QDialog::Accepted, 1 }
+    };
+    for (const auto& [row, down, button, result, room] : cases) {
+        CAreaEditor editor(doc);
+        CRoomListDlg dialog(editor);
+        ShowActive(&dialog);
+        auto* list = Find<QListWidget>(&dialog, "roomList");
+        EXPECT_TRUE(list->hasFocus() && list->selectedItems().isEmpty()) << "opens on the list with nothing chosen";
+        EXPECT_EQ(ListLines(list), " 10012\tTower| 9000\tGate| 950\tYard|U3001\tLost cellar");
+        if (row >= 0)
+            list->setCurrentRow(row); // the row the list takes with the focus is no choice
+        if (down)
+            QTest::keyClick(list, Qt::Key_Down); // the first arrow chooses the first line
+        if (button)
+            Click(&dialog, button);
+        else
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_EQ(dialog.result(), result) << "row " << row << (down ? " then Down" : "");
+        EXPECT_EQ(dialog.result() == QDialog::Accepted ? dialog.ChosenRoom() : -1, room)
+            << "row " << row << (down ? " then Down" : "")
+            << ": the line carries the room's index in the area; none chosen, none given";
+    }
 }

@@ -1,6 +1,7 @@
 #include "EditorFixture.h"
 
 #include "area/MobRecord.h"
+#include "area/SameContent.h"
 #include "area/ObjectRecord.h"
 #include "editors/CMobEditDlg.h"
 #include "editors/CObjectEditDlg.h"
@@ -47,8 +48,9 @@ bool OpenAndOk(const CTolvexDoc& doc, Record& record, int index, std::vector<uin
 
 } // namespace
 
-// Every object and mob of the stock areas opened and OK-ed untouched saves
-// byte for byte as before; a mob's record pasted into a new mob copies back
+// Every object and mob of the stock areas opened and OK-ed untouched comes
+// back the same (so the OK takes no step) and saves byte for byte as
+// before; a mob's record pasted into a new mob copies back
 // as the same bytes.
 TEST(StockRecords, EveryObjectAndMobOksUnchangedAndAMobsRecordTravelsWhole)
 {
@@ -68,13 +70,18 @@ TEST(StockRecords, EveryObjectAndMobOksUnchangedAndAMobsRecordTravelsWhole)
         CDiagnosticList diagnostics;
         ASSERT_TRUE(doc.Load(in, diagnostics));
         const std::string before = SaveText(doc, path);
-        for (size_t i = 0; i < doc.objects.size(); ++i)
+        for (size_t i = 0; i < doc.objects.size(); ++i) {
+            const CObjData shown = doc.objects[i];
             ASSERT_TRUE(OpenAndOk<CObjectEditDlg>(doc, doc.objects[i], static_cast<int>(i)))
                 << "object " << doc.objects[i].vnum << ": " << refused();
+            EXPECT_TRUE(SameContent(shown, doc.objects[i])) << "object " << shown.vnum;
+        }
         for (size_t i = 0; i < doc.mobs.size(); ++i, ++mobs) {
             CMobData& mob = doc.mobs[i];
             std::vector<uint8_t> copied;
+            const CMobData shown = mob;
             ASSERT_TRUE(OpenAndOk<CMobEditDlg>(doc, mob, static_cast<int>(i), &copied)) << "mob " << mob.vnum << ": " << refused();
+            EXPECT_TRUE(SameContent(shown, mob)) << "mob " << shown.vnum;
             CMobData fresh(tables);
             fresh.vnum = mob.vnum;
             ASSERT_TRUE(OpenAndOk<CMobEditDlg>(doc, fresh, static_cast<int>(i), nullptr, &copied)) << "pasted mob " << mob.vnum;

@@ -10,11 +10,7 @@ namespace {
 
 class TrainEditDlg : public EditorFixture {
 protected:
-    void Open(const std::vector<CTrainStop>& stops)
-    {
-        dialog = std::make_unique<CTrainEditDlg>(doc, stops);
-        Show(dialog.get());
-    }
+    void Open(const std::vector<CTrainStop>& stops) { OpenDialog(dialog, false, doc, stops); }
 
     std::string Lines() const
     {
@@ -40,16 +36,12 @@ protected:
 
 } // namespace
 
-TEST_F(TrainEditDlg, WithoutStopsOnlyNewIsOffered)
-{
-    Open({});
-    EXPECT_EQ(Enabled(), "NewButton");
-    EXPECT_EQ(W<CNumberBox>("trainRoomBox")->text() + W<CNumberBox>("trainTimeBox")->text(), QStringLiteral("00"));
-}
-
 // The route's order after each button is checked in tests/rules/RecordRulesTest.cpp.
 TEST_F(TrainEditDlg, TheChosenStopsBoxesEditItAndTheButtonsFollowTheChoice)
 {
+    Open({});
+    EXPECT_EQ(Enabled(), "NewButton") << "without stops only New is offered";
+    EXPECT_EQ(W<CNumberBox>("trainRoomBox")->text() + W<CNumberBox>("trainTimeBox")->text(), QStringLiteral("00"));
     Open({ { 3001, 0, 1, "in", "out" }, { 3002, 0, 3, "", "" } });
     EXPECT_EQ(Lines(), "0\t3001 Room 3001*|1\t3002 Room 3002");
     EXPECT_EQ(Enabled(), "NewButton DeleteButton InsertButton DownButton RoomBox TimeBox ArrivalEdit LeaveEdit FlagList")
@@ -57,9 +49,7 @@ TEST_F(TrainEditDlg, TheChosenStopsBoxesEditItAndTheButtonsFollowTheChoice)
     Press("trainDownButton");
     TypeNumber(W<CNumberBox>("trainRoomBox"), QStringLiteral("3003"));
     QTest::keyClicks(W<QLineEdit>("trainArrivalEdit"), QStringLiteral(" The train arrives."));
-    auto* flags = W<CFlagList>("trainFlagList");
-    flags->setCurrentItem(flags->findItems(QStringLiteral("oculta"), Qt::MatchExactly).value(0));
-    QTest::keyClick(flags, Qt::Key_Space);
+    ClickFlag("trainFlagList", "oculta");
     EXPECT_EQ(Enabled(), "NewButton DeleteButton InsertButton UpButton RoomBox TimeBox ArrivalEdit LeaveEdit FlagList");
     Press("okButton");
     EXPECT_EQ(Lines(), "0\t3002 Room 3002|1\t3003 Room 3003*");

@@ -4,9 +4,11 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QDialog>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -54,6 +56,24 @@ inline void ChooseLine(QListWidget* list, const char* text)
     ASSERT_NE(item, nullptr) << text;
     list->setCurrentItem(item);
 }
+// A tree's rows, each with its columns joined by `between`, the rows by " / ".
+inline std::string TreeRows(const QTreeWidget* tree, const char* between = " ")
+{
+    QStringList rows;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QStringList columns;
+        for (int column = 0; column < tree->columnCount(); ++column)
+            columns << tree->topLevelItem(i)->text(column);
+        rows << columns.join(QLatin1String(between));
+    }
+    return rows.join(QStringLiteral(" / ")).toStdString();
+}
+// Double-clicks the item at `rect` of a view as the mouse does: a first click, then the double click.
+inline void DoubleClick(QAbstractItemView* view, const QRect& rect)
+{
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+}
 
 // Shows the window and makes it active, so its keys reach it. A dialog
 // opened from another's modal loop is not always made the active window on
@@ -73,6 +93,13 @@ inline void TypeNumber(CNumberBox* box, const QString& digits)
     box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(box, digits);
+}
+// Types at the end of what a line box shows.
+inline void TypeAtEnd(QLineEdit* box, const QString& text)
+{
+    box->setFocus();
+    box->end(false);
+    QTest::keyClicks(box, text);
 }
 
 // Runs `action` on the modal dialog that the next exec() opens, then presses

@@ -33,17 +33,28 @@ public:
         return answer;
     }
 
-    // The texts of the boxes shown so far, each after its title when asked, joined by '|'.
-    QString Told(bool titled = false) const
+    // The texts of the boxes shown (or asked) so far, each after its title when wanted, joined by '|'.
+    QString Told(bool titled = false) const { return Join(shown, titled); }
+    QString Asked(bool titled = false) const { return Join(asked, titled); }
+    void Clear()
     {
-        QStringList all;
-        for (const Shown& box : shown)
-            all << (titled ? box.title + QLatin1Char(' ') : QString()) + box.text;
-        return all.join(QLatin1Char('|'));
+        answers.clear();
+        shown.clear();
+        asked.clear();
+        defaults.clear();
     }
 
     std::deque<QMessageBox::StandardButton> answers;
     std::vector<Shown> shown;
     std::vector<Shown> asked;
     std::vector<QMessageBox::StandardButton> defaults;
+
+private:
+    static QString Join(const std::vector<Shown>& boxes, bool titled)
+    {
+        QStringList all;
+        for (const Shown& box : boxes)
+            all << (titled ? box.title + QLatin1Char(' ') : QString()) + box.text;
+        return all.join(QLatin1Char('|'));
+    }
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppFixture.h"
+#include "gui_support/DialogDriver.h"
 #include "layout/RoomLayout.h"
 
 // The editor started on the tower test area: its first map view and the area.
@@ -17,7 +18,13 @@ protected:
 
     int RoomIndex(int vnum) const { return doc->FindRoomIndex(vnum); }
     const CRoomData& Room(int vnum) const { return doc->rooms[static_cast<size_t>(RoomIndex(vnum))]; }
+    int SelectedVnum() const { return view->Selection() < 0 ? -1 : doc->rooms[static_cast<size_t>(view->Selection())].vnum; }
+    void OnNextModal(std::function<void(QWidget*)> action, const char* button = nullptr)
+    {
+        ::OnNextModal(timers, std::move(action), button);
+    }
 
     CTolvexView* view = nullptr;
     const CTolvexDoc* doc = nullptr;
+    QObject timers; // of the dialogs' answers
 };
