@@ -12,74 +12,19 @@
 #include <QPushButton>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
 // A soldier (act ABCF, aff BDFHT, off EFNU) with two triggers of program
 // 150 and a sack with one extra description; the room loads both.
-const char* const Barracks = R"(#AREADATA
-Name Barracks~
-Builders Tolvex~
-VNUMs 100 199
-End
-
-#MOBILES
-#100
-soldier~
-the soldier~
-A soldier stands here.
-~
-He guards.
-~
-human~
-ABCF BDFHT 0 0
-1 0 1d1+1 1d1+1 1d1+0 punch
--1 -1 -1 -1
-EFNU 0 0 0
-stand stand male 0
-AHMV ABCDEFGHIJK medium 0
-M greet 150 ~
-M speech 150 hello~
-#0
-
-#OBJECTS
-#100
-sack~
-a sack~
-A sack lies here.~
-cloth~
-trash 0 A
-0 0 0 0 0
-1 1 1 P
-E
-sack~
-A plain sack.
-~
-#0
-
-#ROOMS
-#100
-Hall~
-A room.
-~
-0 0 0
-S
-#0
-
-#RESETS
-M 0 100 1 100 1
-G 0 100 1
-O 0 100 1 100
-S
-
-#MOBPROGS
-#150
-say hello
-~
-#0
-
-#$
-)";
+std::string ReadText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+const std::string Barracks = ReadText(SourcePath("tests/data/editor-barracks/barracks.are"));
 
 class EditsAskFirst : public AppFixture {
 protected:

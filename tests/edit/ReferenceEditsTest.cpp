@@ -1,5 +1,6 @@
 #include "config/ConfigLoader.h"
 #include "edit/CAreaEditor.h"
+#include "support/RunCli.h"
 #include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -12,88 +13,7 @@ namespace {
 // Two rooms that lead to each other; the guard loads in the first with a
 // sword (G) and a shield (E) and carries two triggers of program 150; the
 // second room holds the chest with the sword put in it.
-const char* const Keep = R"(#AREADATA
-Name Keep~
-Builders Tolvex~
-VNUMs 100 199
-End
-
-#MOBILES
-#100
-guard~
-the guard~
-A guard stands here.
-~
-~
-human~
-A 0 0 0
-1 0 1d1+1 1d1+1 1d1+0 punch
--1 -1 -1 -1
-0 0 0 0
-stand stand male 0
-0 0 medium 0
-M greet 150 ~
-M speech 150 hi~
-#0
-
-#OBJECTS
-#100
-sword~
-a sword~
-A sword.~
-iron~
-weapon 0 AN
-0 1 6 0 0
-1 1 1 P
-#101
-chest~
-a chest~
-A chest.~
-wood~
-container 0 0
-10 0 0 10 100
-1 1 1 P
-#0
-
-#ROOMS
-#100
-Hall~
-A hall.
-~
-0 0 0
-D1
-~
-~
-0 0 101
-S
-#101
-Vault~
-A vault.
-~
-0 0 0
-D3
-~
-~
-0 0 100
-S
-#0
-
-#RESETS
-M 0 100 1 100 1
-G 0 100 1
-E 0 101 1 11
-O 0 101 0 101
-P 0 100 1 101 1
-S
-
-#MOBPROGS
-#150
-say hi
-~
-#0
-
-#$
-)";
+const std::string Keep = ReadWholeFile(SourcePath("tests/data/references/keep.are"));
 
 // Operations that change records beside their own take one step that
 // undoes to the same bytes and does again to the same bytes.
