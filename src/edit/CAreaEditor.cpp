@@ -388,41 +388,27 @@ bool CAreaEditor::DeleteRecord(std::vector<Record>& list, RecordKind kind, int i
     return DeleteRecord(list, kind, index, CEdits(), [](int) {});
 }
 
-CAreaEditor::CEdits CAreaEditor::RoomsLoading(RecordKind kind, int index) const
+template <typename Record>
+bool CAreaEditor::DeleteLoaded(std::vector<Record>& list, RecordKind kind, int index, bool withResets)
 {
+    if (!withResets || !InRange(list, index))
+        return DeleteRecord(list, kind, index);
     CEdits edits;
-    const int vnum = kind == RecordKind::Mob ? doc.mobs[static_cast<std::size_t>(index)].vnum
-                                             : doc.objects[static_cast<std::size_t>(index)].vnum;
-    for (int room : ReferenceEdits::RoomsWithResetsOf(doc, kind, vnum))
+    for (int room : ReferenceEdits::RoomsWithResetsOf(doc, kind, list[static_cast<std::size_t>(index)].vnum))
         edits.rooms.Changes(doc.rooms, room);
-    return edits;
+    return DeleteRecord(list, kind, index, std::move(edits),
+        [this, kind](int vnum) { ReferenceEdits::DeleteResetsOf(doc, kind, vnum); });
 }
 
 bool CAreaEditor::ReplaceObject(int index, const CObjData& object) { return ReplaceRecord(doc.objects, RecordKind::Object, index, object); }
 int CAreaEditor::AddObject(const CObjData& object) { return AddRecord(doc.objects, RecordKind::Object, object); }
 
-bool CAreaEditor::DeleteObject(int index, bool withResets)
-{
-    if (!withResets)
-        return DeleteRecord(doc.objects, RecordKind::Object, index);
-    if (!InRange(doc.objects, index))
-        return false;
-    return DeleteRecord(doc.objects, RecordKind::Object, index, RoomsLoading(RecordKind::Object, index),
-        [this](int vnum) { ReferenceEdits::DeleteResetsOf(doc, RecordKind::Object, vnum); });
-}
+bool CAreaEditor::DeleteObject(int index, bool withResets) { return DeleteLoaded(doc.objects, RecordKind::Object, index, withResets); }
 
 bool CAreaEditor::ReplaceMob(int index, const CMobData& mob) { return ReplaceRecord(doc.mobs, RecordKind::Mob, index, mob); }
 int CAreaEditor::AddMob(const CMobData& mob) { return AddRecord(doc.mobs, RecordKind::Mob, mob); }
 
-bool CAreaEditor::DeleteMob(int index, bool withResets)
-{
-    if (!withResets)
-        return DeleteRecord(doc.mobs, RecordKind::Mob, index);
-    if (!InRange(doc.mobs, index))
-        return false;
-    return DeleteRecord(doc.mobs, RecordKind::Mob, index, RoomsLoading(RecordKind::Mob, index),
-        [this](int vnum) { ReferenceEdits::DeleteResetsOf(doc, RecordKind::Mob, vnum); });
-}
+bool CAreaEditor::DeleteMob(int index, bool withResets) { return DeleteLoaded(doc.mobs, RecordKind::Mob, index, withResets); }
 
 bool CAreaEditor::ReplaceMobprog(int index, const CMobProgData& mobprog, bool withTriggers)
 {

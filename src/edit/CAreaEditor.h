@@ -116,8 +116,10 @@ private:
     // keeps the records `edits` names too.
     template <typename Record, typename Also>
     bool DeleteRecord(std::vector<Record>& list, RecordKind kind, int index, CEdits edits, Also also);
-    // The rooms whose resets load object or mob `index`, kept for a step.
-    CEdits RoomsLoading(RecordKind kind, int index) const;
+    // Deletes object or mob `index`, and with `withResets` the resets that
+    // load it, in one step.
+    template <typename Record>
+    bool DeleteLoaded(std::vector<Record>& list, RecordKind kind, int index, bool withResets);
     template <typename Mutation>
     void Apply(const std::string& name, CAreaChange change, Mutation mutation);
     template <typename Mutation>

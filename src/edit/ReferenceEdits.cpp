@@ -21,6 +21,17 @@ bool Loads(const CResetData& reset, RecordKind kind, int vnum)
     }
 }
 
+// The positions of the records of which some part passes `test`.
+template <typename Record, typename Parts, typename Test>
+std::vector<int> Positions(const std::vector<Record>& list, Parts Record::*parts, Test test)
+{
+    std::vector<int> found;
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (std::any_of((list[i].*parts).begin(), (list[i].*parts).end(), test))
+            found.push_back(static_cast<int>(i));
+    return found;
+}
+
 } // namespace
 
 namespace ReferenceEdits {
@@ -83,32 +94,17 @@ void DeleteResetsOf(CTolvexDoc& doc, RecordKind kind, int vnum)
 
 std::vector<int> RoomsWithExitsTo(const CTolvexDoc& doc, int vnum)
 {
-    std::vector<int> found;
-    for (std::size_t i = 0; i < doc.rooms.size(); ++i)
-        if (std::any_of(doc.rooms[i].exits.begin(), doc.rooms[i].exits.end(),
-                [vnum](const CExitData& exit) { return exit.toVnum == vnum; }))
-            found.push_back(static_cast<int>(i));
-    return found;
+    return Positions(doc.rooms, &CRoomData::exits, [vnum](const CExitData& exit) { return exit.toVnum == vnum; });
 }
 
 std::vector<int> RoomsWithResetsOf(const CTolvexDoc& doc, RecordKind kind, int vnum)
 {
-    std::vector<int> found;
-    for (std::size_t i = 0; i < doc.rooms.size(); ++i)
-        if (std::any_of(doc.rooms[i].resets.begin(), doc.rooms[i].resets.end(),
-                [&](const CResetData& reset) { return Loads(reset, kind, vnum); }))
-            found.push_back(static_cast<int>(i));
-    return found;
+    return Positions(doc.rooms, &CRoomData::resets, [&](const CResetData& reset) { return Loads(reset, kind, vnum); });
 }
 
 std::vector<int> MobsWithTriggersCalling(const CTolvexDoc& doc, int vnum)
 {
-    std::vector<int> found;
-    for (std::size_t i = 0; i < doc.mobs.size(); ++i)
-        if (std::any_of(doc.mobs[i].triggers.begin(), doc.mobs[i].triggers.end(),
-                [vnum](const CMobTrigger& trigger) { return trigger.vnum == vnum; }))
-            found.push_back(static_cast<int>(i));
-    return found;
+    return Positions(doc.mobs, &CMobData::triggers, [vnum](const CMobTrigger& trigger) { return trigger.vnum == vnum; });
 }
 
 } // namespace ReferenceEdits
