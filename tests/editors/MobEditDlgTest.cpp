@@ -53,17 +53,6 @@ CMobData Source(const CConfigTables& tables, bool withShop)
 } // namespace
 
 // What the race sets is checked in tests/rules/RecordRulesTest.cpp.
-TEST_F(MobEditDlg, OnlyTheBuildersRaceChoiceReplacesTheEightFlagSets)
-{
-    OpenBaker();
-    EXPECT_EQ(W<QComboBox>("raceCombo")->currentText(), QStringLiteral("human")) << "the race is selected";
-    const uint32_t act = doc.mobs[0].act;
-    EXPECT_TRUE(Edited().act == act && Edited().aff == 0u) << "selecting the race at opening keeps the mob's own sets";
-    Choose("raceCombo", "dwarf"); // what the race sets: tests/rules/RecordRulesTest.cpp
-    EXPECT_EQ(Edited().act, act | tables.mobFlags[FindByName(tables.mobFlags, "dwarf")].act) << "the baker's own flags stay";
-    EXPECT_EQ(Edited().race, "dwarf");
-}
-
 TEST_F(MobEditDlg, EachFlagButtonShowsAndTogglesItsOwnSetFromItsTable)
 {
     CMobData& mob = doc.mobs[0];
