@@ -174,6 +174,37 @@ struct CListEdits {
     }
 };
 
+bool SamePlaceInLayout(const CRoomData& a, const CRoomData& b)
+{
+    if (a.vnum != b.vnum)
+        return false;
+    for (std::size_t d = 0; d < a.exits.size(); ++d)
+        if (a.exits[d].toVnum != b.exits[d].toVnum)
+            return false;
+    return true;
+}
+
+void TakePlace(CRoomData& room, const CRoomData& from)
+{
+    room.gridX = from.gridX;
+    room.gridY = from.gridY;
+    room.level = from.level;
+    room.unplaced = from.unplaced;
+}
+
+// After the edits were applied: whether they left alone what the map layout
+// reads (the rooms' order, vnums and exits). When they did, each room put in
+// takes the place of the one it replaced, and no layout is needed.
+bool KeepPlaces(const CListEdits<CRoomData>& edits, std::vector<CRoomData>& rooms)
+{
+    for (const CListEdit<CRoomData>& edit : edits.edits)
+        if (edit.op != CListEdit<CRoomData>::Op::Set || !SamePlaceInLayout(rooms[edit.index], *edit.record))
+            return false;
+    for (const CListEdit<CRoomData>& edit : edits.edits)
+        TakePlace(rooms[edit.index], *edit.record);
+    return true;
+}
+
 } // namespace
 
 // What an operation changed record by record: a step on a large area keeps
@@ -259,14 +290,15 @@ void CAreaEditor::Push(std::unique_ptr<CStep> step, const std::string& name, CAr
         cleanAt = cleanAt > 0 ? cleanAt - 1 : -1;
     }
     done = steps.size();
-    Finish(change);
+    Finish(*steps.back(), change);
 }
 
-void CAreaEditor::Finish(const CAreaChange& change)
+void CAreaEditor::Finish(const CStep& step, const CAreaChange& change)
 {
     // A record may have taken another vnum where it stands.
     doc.ForgetVnumIndexes();
-    if (change.kind == RecordKind::Room)
+    const bool roomLists = std::find(step.other.kinds.begin(), step.other.kinds.end(), RecordKind::Room) != step.other.kinds.end();
+    if (roomLists || !KeepPlaces(step.edits.rooms, doc.rooms))
         LayoutRooms(doc, allRooms);
     Notify(change);
 }
@@ -484,7 +516,7 @@ bool CAreaEditor::Undo()
     CStep& step = *steps[--done];
     step.other.SwapWith(doc);
     step.edits.ApplyTo(doc);
-    Finish(Restored(step.change));
+    Finish(step, Restored(step.change));
     return true;
 }
 
@@ -495,7 +527,7 @@ bool CAreaEditor::Redo()
     CStep& step = *steps[done++];
     step.other.SwapWith(doc);
     step.edits.ApplyTo(doc);
-    Finish(Restored(step.change));
+    Finish(step, Restored(step.change));
     return true;
 }
 

@@ -128,7 +128,7 @@ private:
     void Apply(const std::string& name, CAreaChange change, CEdits edits, Mutation mutation);
     template <typename Mutation>
     void Push(std::unique_ptr<CStep> step, const std::string& name, CAreaChange change, Mutation mutation);
-    void Finish(const CAreaChange& change);
+    void Finish(const CStep& step, const CAreaChange& change);
     void Notify(const CAreaChange& change);
 
     CTolvexDoc& doc;

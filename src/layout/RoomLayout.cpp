@@ -91,8 +91,6 @@ private:
     void AddSegment(int from, int to);
     void AddInterval(int line, int a, int b);
 
-    int ExitVnum(int r, int d) const { return rooms[static_cast<size_t>(r)]->exits[static_cast<size_t>(d)].toVnum; }
-
     const std::vector<const CRoomData*>& rooms;
     int count;
     CIntVector<int> follow; // room * 6 + direction -> room index, or -1
@@ -130,20 +128,40 @@ CGridLayout::CGridLayout(const std::vector<const CRoomData*>& area)
     , col(area.size(), -1)
     , level(area.size(), 0)
 {
-    // The first room with a vnum answers every exit to it.
+    // The first room with a vnum answers every exit to it. Vnums are mostly
+    // dense, so a table over their range is the usual index; a sparse area
+    // takes a hash.
+    int low = 0;
+    int high = -1;
+    for (int i = 0; i < count; ++i) {
+        const int v = rooms[static_cast<size_t>(i)]->vnum;
+        low = i == 0 ? v : std::min(low, v);
+        high = i == 0 ? v : std::max(high, v);
+    }
+    const bool dense = count > 0 && static_cast<long long>(high) - low < 4LL * count + 64;
+    std::vector<int> table(dense ? static_cast<size_t>(high - low + 1) : 0, -1);
     std::unordered_map<int, int> byVnum;
-    byVnum.reserve(rooms.size());
-    for (int i = 0; i < count; ++i)
-        byVnum.emplace(rooms[static_cast<size_t>(i)]->vnum, i);
+    if (!dense)
+        byVnum.reserve(rooms.size());
+    for (int i = 0; i < count; ++i) {
+        const int v = rooms[static_cast<size_t>(i)]->vnum;
+        if (!dense)
+            byVnum.emplace(v, i);
+        else if (table[static_cast<size_t>(v - low)] < 0)
+            table[static_cast<size_t>(v - low)] = i;
+    }
     for (int r = 0; r < count; ++r)
         for (int d = 0; d < DirectionCount; ++d) {
             // A negative destination leads nowhere, whatever room has that vnum.
-            int v = ExitVnum(r, d);
+            const int v = rooms[static_cast<size_t>(r)]->exits[static_cast<size_t>(d)].toVnum;
             if (v <= 0)
                 continue;
-            auto it = byVnum.find(v);
-            if (it != byVnum.end())
+            if (dense) {
+                if (v >= low && v <= high)
+                    follow[r * DirectionCount + d] = table[static_cast<size_t>(v - low)];
+            } else if (auto it = byVnum.find(v); it != byVnum.end()) {
                 follow[r * DirectionCount + d] = it->second;
+            }
         }
 
     for (int r = 0; r < count; ++r)
@@ -169,8 +187,7 @@ CGridLayout::CGridLayout(const std::vector<const CRoomData*>& area)
 // collide, so it is left out.
 int CGridLayout::SegmentTarget(int r, int d) const
 {
-    if (ExitVnum(r, d) < 1)
-        return -1;
+    // follow holds -1 for an exit to no vnum, so the room need not be read.
     int t = follow[r * DirectionCount + d];
     return t == r ? -1 : t;
 }

@@ -37,6 +37,19 @@ protected:
         return out.str();
     }
 
+    // Every room stands where a layout from scratch puts it.
+    bool PlacesAreFresh() const
+    {
+        CTolvexDoc fresh = doc;
+        LayoutRooms(fresh, editor.AllRooms());
+        for (size_t i = 0; i < doc.rooms.size(); ++i) {
+            const CRoomData &a = doc.rooms[i], &b = fresh.rooms[i];
+            if (a.gridX != b.gridX || a.gridY != b.gridY || a.level != b.level || a.unplaced != b.unplaced)
+                return false;
+        }
+        return true;
+    }
+
     int Index(int vnum) const { return doc.FindRoomIndex(vnum); }
     const CRoomData& Room(int vnum) const { return doc.rooms[static_cast<size_t>(Index(vnum))]; }
 
@@ -70,6 +83,10 @@ TEST_F(AreaEditor, EveryOperationIsOneNamedStepThatUndoesToTheSameBytesAndRedoes
              CRoomData r = d.rooms[1];
              r.name = "The Great Hall", r.exits[DirSouth].toVnum = 0;
              e.ReplaceRoom(1, r); }, RecordKind::Room, ChangeAction::Replaced },
+        { "Edit Room 100", [](CAreaEditor& e, const CTolvexDoc& d) {
+             CRoomData r = d.rooms[0];
+             r.name = "Renamed", r.gridX += 5; // a copy from before a layout
+             e.ReplaceRoom(0, r); }, RecordKind::Room, ChangeAction::Replaced },
         { "Create Room 190", [](CAreaEditor& e, const CTolvexDoc& d) {
              CRoomData r;
              r.vnum = 190, r.exits[DirSouth].toVnum = 101;
@@ -91,13 +108,17 @@ TEST_F(AreaEditor, EveryOperationIsOneNamedStepThatUndoesToTheSameBytesAndRedoes
         EXPECT_EQ(editor.UndoName(), c.name);
         const std::string after = Saved();
         ASSERT_NE(after, before);
+        EXPECT_TRUE(PlacesAreFresh());
 
         ASSERT_TRUE(editor.Undo());
         EXPECT_EQ(Saved(), before) << "undo restores the area byte for byte";
+        EXPECT_TRUE(PlacesAreFresh());
         EXPECT_EQ(editor.RedoName(), c.name);
+        editor.SetAllRooms(!editor.AllRooms()); // places change with no step
         ASSERT_TRUE(editor.Redo());
         EXPECT_EQ(Saved(), after) << "redo restores the state after the step";
-        EXPECT_EQ(changes.size(), 3u) << "undo and redo are told once each";
+        EXPECT_TRUE(PlacesAreFresh());
+        EXPECT_EQ(changes.size(), 4u) << "undo, All Rooms and redo are told once each";
     }
     // Steps stack: undoing them all gives the file as it was opened.
     editor.MarkClean();
