@@ -197,7 +197,7 @@ void CMainFrame::CreateProblemsPanel()
     connect(problemsPanel, &CProblemsPanel::RoomActivated, this, &CMainFrame::OnProblemRoomActivated);
     connect(problemsPanel, &CProblemsPanel::RecordActivated, this, &CMainFrame::OnProblemRecordActivated);
     // Opening or closing another area may give a trigger its program or take it away.
-    connect(&app, &CTolvexApp::DocumentsChanged, problemsPanel, &CProblemsPanel::Refresh);
+    connect(&app, &CTolvexApp::DocumentsChanged, problemsPanel, &CProblemsPanel::OnDocumentsChanged);
 }
 
 void CMainFrame::OnProblemRoomActivated(int vnum)

@@ -1,5 +1,6 @@
 #include "app/CProblemsPanel.h"
 
+#include "app/CProblemsModel.h"
 #include "check/AreaCheck.h"
 #include "gui/AppSettings.h"
 #include "gui/CAreaDocument.h"
@@ -10,16 +11,12 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QStyle>
-#include <QTreeWidget>
+#include <QTimer>
+#include <QTreeView>
 
 namespace {
 
 const QString SettingsShown = QStringLiteral("Settings/ShowProblems");
-
-enum Column { WhereColumn,
-    TextColumn };
-enum Role { KindRole = Qt::UserRole,
-    VnumRole };
 
 QString Plural(int count, const char* one, const char* many)
 {
@@ -32,15 +29,17 @@ CProblemsPanel::CProblemsPanel(QWidget* parent)
     : QDockWidget(QStringLiteral("Problems"), parent)
 {
     setObjectName(QStringLiteral("problemsPanel"));
-    list = new QTreeWidget(this);
+    // Looked up once: a large area has tens of thousands of lines.
+    model = new CProblemsModel(style()->standardIcon(QStyle::SP_MessageBoxCritical),
+        style()->standardIcon(QStyle::SP_MessageBoxWarning), this);
+    list = new QTreeView(this);
     list->setObjectName(QStringLiteral("problemsList"));
-    list->setColumnCount(2);
-    list->setHeaderLabels({ QStringLiteral("Where"), QStringLiteral("Problem") });
+    list->setModel(model);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setWordWrap(false);
     list->header()->setStretchLastSection(true);
-    list->header()->setSectionResizeMode(WhereColumn, QHeaderView::ResizeToContents);
+    list->header()->setSectionResizeMode(CProblemsModel::WhereColumn, QHeaderView::ResizeToContents);
     setWidget(list);
 
     QAction* toggle = toggleViewAction();
@@ -49,7 +48,14 @@ CProblemsPanel::CProblemsPanel(QWidget* parent)
     toggle->setStatusTip(QStringLiteral("Shows or hides the problems of the active area"));
     // Only the builder's own choice is kept, not the hiding when the program closes.
     connect(toggle, &QAction::triggered, this, &CProblemsPanel::RememberShown);
-    connect(list, &QTreeWidget::itemActivated, this, &CProblemsPanel::OnItemActivated);
+    connect(list, &QTreeView::activated, this, &CProblemsPanel::OnLineActivated);
+
+    // On a large area a check takes a good part of a frame: the edit reaches
+    // the screen first, and a burst of steps (a held Ctrl+Z) is checked once.
+    refreshTimer = new QTimer(this);
+    refreshTimer->setSingleShot(true);
+    refreshTimer->setInterval(RefreshDelayMs);
+    connect(refreshTimer, &QTimer::timeout, this, &CProblemsPanel::Refresh);
 }
 
 void CProblemsPanel::SetDocument(CAreaDocument* area)
@@ -62,52 +68,41 @@ void CProblemsPanel::SetDocument(CAreaDocument* area)
     if (document) {
         // Only the records and a save (which drops the load warnings and the
         // file lines) change what is listed; the zoom and the captions do not.
-        connect(document, &CAreaDocument::RecordsChanged, this, &CProblemsPanel::Refresh);
-        connect(document, &CAreaDocument::Saved, this, &CProblemsPanel::Refresh);
+        connect(document, &CAreaDocument::RecordsChanged, this, &CProblemsPanel::RefreshSoon);
+        connect(document, &CAreaDocument::Saved, this, &CProblemsPanel::RefreshSoon);
         connect(document, &QObject::destroyed, this, [this] { SetDocument(nullptr); });
     }
     Refresh();
 }
 
+void CProblemsPanel::RefreshSoon()
+{
+    refreshTimer->start();
+}
+
 void CProblemsPanel::Refresh()
 {
-    list->clear();
-    errors = 0;
-    warnings = 0;
+    refreshTimer->stop();
     if (document) {
-        for (const CDiagnostic& d : document->LoadDiagnostics()) {
-            const QString where = d.line > 0 ? QStringLiteral("line %1").arg(d.line) : QStringLiteral("File");
-            // The reader's long messages are written for a message box.
-            AddLine(d.severity, where, FromBytes(d.text).replace(QLatin1Char('\n'), QLatin1Char(' ')), RecordKind::Header, 0);
-        }
-        const std::vector<int> others = otherMobprogs ? otherMobprogs(document) : std::vector<int>();
-        for (const CFinding& f : CheckArea(document->Doc(), others)) {
-            QString where = QString::fromLatin1(RecordKindName(f.kind));
-            if (f.kind != RecordKind::Header)
-                where += QStringLiteral(" %1").arg(f.vnum);
-            if (f.line > 0)
-                where += QStringLiteral(", line %1").arg(f.line);
-            AddLine(f.severity, where, FromBytes(f.text), f.kind, f.vnum);
-        }
+        checkedOthers = otherMobprogs ? otherMobprogs(document) : std::vector<int>();
+        model->SetLines(document->LoadDiagnostics(), CheckArea(document->Doc(), checkedOthers));
+    } else {
+        model->SetLines({}, {});
     }
-    emit CountsChanged(errors, warnings);
+    emit CountsChanged(model->Count(Severity::Error), model->Count(Severity::Warning));
 }
 
-void CProblemsPanel::AddLine(Severity severity, const QString& where, const QString& text, RecordKind kind, int vnum)
+void CProblemsPanel::OnDocumentsChanged()
 {
-    const bool error = severity == Severity::Error;
-    (error ? errors : warnings)++;
-    auto* item = new QTreeWidgetItem(list, { where, text });
-    item->setIcon(WhereColumn, style()->standardIcon(error ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning));
-    item->setToolTip(TextColumn, text);
-    item->setData(WhereColumn, KindRole, static_cast<int>(kind));
-    item->setData(WhereColumn, VnumRole, vnum);
+    // Another area opened or closed: only the programs it has can change a finding.
+    if (document && otherMobprogs && otherMobprogs(document) != checkedOthers)
+        RefreshSoon();
 }
 
-void CProblemsPanel::OnItemActivated(QTreeWidgetItem* item)
+void CProblemsPanel::OnLineActivated(const QModelIndex& index)
 {
-    const auto kind = static_cast<RecordKind>(item->data(WhereColumn, KindRole).toInt());
-    const int vnum = item->data(WhereColumn, VnumRole).toInt();
+    const auto kind = static_cast<RecordKind>(index.siblingAtColumn(0).data(CProblemsModel::KindRole).toInt());
+    const int vnum = index.siblingAtColumn(0).data(CProblemsModel::VnumRole).toInt();
     if (kind == RecordKind::Room)
         emit RoomActivated(vnum);
     else if (kind != RecordKind::Header)
@@ -154,4 +149,9 @@ QString CProblemsPanel::ReadWithText(int errorCount, int warningCount)
 QString CProblemsPanel::SavedWithErrorsText(int errorCount)
 {
     return QStringLiteral("Saved with %1 the server will refuse").arg(Plural(errorCount, "error", "errors"));
+}
+
+bool CProblemsPanel::RefreshPending() const
+{
+    return refreshTimer->isActive();
 }

@@ -10,8 +10,10 @@
 #include <vector>
 
 class CAreaDocument;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTimer;
+class CProblemsModel;
+class QModelIndex;
+class QTreeView;
 
 // The Problems panel: for one area, what reading its file reported and what
 // the checker finds in it now, one line each with an error or warning icon,
@@ -29,11 +31,13 @@ public:
     // their programs. Set by the main window.
     std::function<std::vector<int>(const CAreaDocument*)> otherMobprogs;
 
-    // Lists the area again.
+    // Lists the area again, now, or once the changes of a burst are over.
     void Refresh();
-
-    // The errors listed now.
-    int Errors() const { return errors; }
+    void RefreshSoon();
+    // Another area opened or closed.
+    void OnDocumentsChanged();
+    bool RefreshPending() const;
+    static constexpr int RefreshDelayMs = 150;
 
     // The visibility kept in the settings (shown when never set).
     static bool ShownInSettings();
@@ -59,14 +63,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void AddLine(Severity severity, const QString& where, const QString& text, RecordKind kind, int vnum);
-    void OnItemActivated(QTreeWidgetItem* item);
+    void OnLineActivated(const QModelIndex& index);
     static void RememberShown(bool shown);
 
     CAreaDocument* document = nullptr;
-    QTreeWidget* list = nullptr;
-    int errors = 0;
-    int warnings = 0;
+    CProblemsModel* model = nullptr;
+    QTreeView* list = nullptr;
+    QTimer* refreshTimer = nullptr;
+    // The other areas' programs the listed findings were checked with.
+    std::vector<int> checkedOthers;
 };
 
 Q_DECLARE_METATYPE(RecordKind)

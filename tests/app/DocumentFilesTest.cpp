@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "app/CRecentFileList.h"
+#include "gui_support/DialogDriver.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,7 +11,7 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -131,11 +132,7 @@ TEST_F(DocumentFiles, ReaderWarningsGoToTheProblemsPanelAndAnAbortIsToldAndOpens
     auto* panel = Frame()->findChild<QDockWidget*>(QStringLiteral("problemsPanel"));
     ASSERT_NE(panel, nullptr);
     EXPECT_TRUE(panel->isVisible());
-    QStringList lines;
-    auto* list = panel->findChild<QTreeWidget*>(QStringLiteral("problemsList"));
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        lines << list->topLevelItem(i)->text(0) + QLatin1Char(' ') + list->topLevelItem(i)->text(1);
-    const QString listed = lines.join(QLatin1Char('|'));
+    const QString listed = QString::fromStdString(TreeRows(panel->findChild<QTreeView*>(QStringLiteral("problemsList"))));
     for (const char* part : { "zorblax", "line 23 ", "WIBBLE" })
         EXPECT_TRUE(listed.contains(QLatin1String(part))) << listed.toStdString();
     EXPECT_EQ(Frame()->statusBar()->currentMessage(), QStringLiteral("Read with 2 warnings (see Problems)"));

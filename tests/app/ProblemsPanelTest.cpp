@@ -5,25 +5,35 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QTreeView>
 
 namespace {
 
 class ProblemsPanel : public AppFixture {
 protected:
-    QTreeWidget* List() const { return Frame()->findChild<QTreeWidget*>(QStringLiteral("problemsList")); }
+    CProblemsPanel* Panel() const { return Frame()->findChild<CProblemsPanel*>(QStringLiteral("problemsPanel")); }
+    QTreeView* List() const { return Frame()->findChild<QTreeView*>(QStringLiteral("problemsList")); }
+    // Waits for the check of the changes so far.
+    void Settle() const
+    {
+        (void)QTest::qWaitFor([this] { return !Panel()->RefreshPending(); });
+    }
     // Each line as "where | text", the lines joined by " / ".
-    std::string Lines() const { return TreeRows(List(), " | "); }
+    std::string Lines() const { return Settle(), TreeRows(List(), " | "); }
     bool Lists(const QString& text) const { return QString::fromStdString(Lines()).contains(text); }
-    QString CountPane() const { return Frame()->findChild<QLabel*>(QStringLiteral("problemCountPane"))->text(); }
-    bool PanelShown() const { return Frame()->findChild<CProblemsPanel*>(QStringLiteral("problemsPanel"))->isVisible(); }
+    QString CountPane() const { return Settle(), Frame()->findChild<QLabel*>(QStringLiteral("problemCountPane"))->text(); }
+    bool PanelShown() const { return Panel()->isVisible(); }
     // Double-clicks the first line whose place starts with `where`.
     void DoubleClickLine(const char* where) const
     {
-        const QList<QTreeWidgetItem*> found = List()->findItems(QString::fromLatin1(where), Qt::MatchStartsWith);
+        Settle();
+        const QAbstractItemModel* model = List()->model();
+        const QModelIndexList found = model->match(model->index(0, 0), Qt::DisplayRole, QString::fromLatin1(where), 1, Qt::MatchStartsWith);
         ASSERT_FALSE(found.isEmpty()) << where << " is not in " << Lines();
-        DoubleClick(List(), List()->visualItemRect(found.front()));
+        DoubleClick(List(), List()->visualRect(found.front()));
     }
 };
 
@@ -41,7 +51,8 @@ TEST_F(ProblemsPanel, ListsTheLoadWarningsThenTheFindingsAndFollowsEveryChange)
     EXPECT_EQ(CountPane(), QStringLiteral("1 error, 1 warning"));
 
     // Changes through the area's operations, and their undoing: the list and
-    // the counts follow each at once.
+    // the counts follow each, a burst of steps checked once.
+    QSignalSpy checks(Panel(), &CProblemsPanel::CountsChanged);
     CRoomData room = document->Doc().rooms[0];
     room.resets.pop_back();
     ASSERT_TRUE(document->Editor().ReplaceRoom(0, room));
@@ -50,9 +61,11 @@ TEST_F(ProblemsPanel, ListsTheLoadWarningsThenTheFindingsAndFollowsEveryChange)
     header.upperVnum = 100;
     document->Editor().ReplaceHeader(header);
     EXPECT_EQ(CountPane(), QStringLiteral("0 errors, 3 warnings"));
+    checks.clear();
     document->Editor().Undo();
     document->Editor().Undo();
     EXPECT_EQ(CountPane(), QStringLiteral("1 error, 1 warning"));
+    EXPECT_EQ(checks.size(), 1);
 
     app->CloseAllDocuments();
     EXPECT_EQ(Lines(), "");

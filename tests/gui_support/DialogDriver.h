@@ -56,14 +56,15 @@ inline void ChooseLine(QListWidget* list, const char* text)
     ASSERT_NE(item, nullptr) << text;
     list->setCurrentItem(item);
 }
-// A tree's rows, each with its columns joined by `between`, the rows by " / ".
-inline std::string TreeRows(const QTreeWidget* tree, const char* between = " ")
+// A view's rows, each with its columns joined by `between`, the rows by " / ".
+inline std::string TreeRows(const QAbstractItemView* view, const char* between = " ")
 {
+    const QAbstractItemModel* model = view->model();
     QStringList rows;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+    for (int i = 0; i < model->rowCount(); ++i) {
         QStringList columns;
-        for (int column = 0; column < tree->columnCount(); ++column)
-            columns << tree->topLevelItem(i)->text(column);
+        for (int column = 0; column < model->columnCount(); ++column)
+            columns << model->index(i, column).data().toString();
         rows << columns.join(QLatin1String(between));
     }
     return rows.join(QStringLiteral(" / ")).toStdString();
