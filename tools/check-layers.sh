@@ -16,15 +16,16 @@ declare -A links=(
     [draw]="layout"
     [edit]="layout"
     [check]="area"
+    [world]="check"
     [rules]="edit"
-    [cli]="draw check"
+    [cli]="draw world"
     [gui]="edit"
     [editors]="gui rules"
     [map]="gui draw"
     [commands]="editors map"
     [app]="commands check"
 )
-core=(text config area layout draw edit check rules cli)
+core=(text config area layout draw edit check world rules cli)
 
 below() { # folder -> every folder under it, one per line
     local f

@@ -54,10 +54,12 @@ const char* RecordKindName(RecordKind kind)
     return "Area";
 }
 
-std::vector<CFinding> CheckArea(const CTolvexDoc& doc, const std::vector<int>& otherMobprogs)
+std::vector<CFinding> CheckArea(const CTolvexDoc& doc, const std::vector<int>& otherMobprogs, bool worldKnown)
 {
     CCheckContext context(doc, otherMobprogs);
     for (const CCheckRule& rule : Rules) {
+        if (worldKnown && rule.run == CheckTriggersElsewhere)
+            continue;
         context.severity = rule.severity;
         rule.run(context);
     }

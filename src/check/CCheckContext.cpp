@@ -23,7 +23,11 @@ const CRoomData* CCheckContext::Room(int vnum) const
 
 std::string CCheckContext::DirectionName(int direction) const
 {
-    const CConfigTables& tables = doc.Tables();
+    return ::DirectionName(doc.Tables(), direction);
+}
+
+std::string DirectionName(const CConfigTables& tables, int direction)
+{
     const int entry = FindByValue(tables.dirName, direction);
     if (entry >= 0)
         return tables.dirName[entry].name;

@@ -45,5 +45,8 @@ private:
     std::unordered_set<int> otherMobprogs;
 };
 
+// "north" and so on, as the configuration names the direction.
+std::string DirectionName(const CConfigTables& tables, int direction);
+
 // "1", "1 and 2", "1, 2 and 3".
 std::string JoinVnums(const std::vector<int>& vnums);

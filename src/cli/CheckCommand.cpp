@@ -1,22 +1,13 @@
 #include "cli/AreaFiles.h"
 #include "cli/CommandLine.h"
+#include "cli/WorldFiles.h"
 
 #include "check/AreaCheck.h"
-#include "text/TextReader.h"
+#include "world/WorldCheck.h"
 
-#include <algorithm>
-#include <memory>
-#include <sstream>
+#include <cstdint>
 
 namespace {
-
-struct CCheckedFile {
-    std::string path;
-    std::unique_ptr<CTolvexDoc> doc; // null when the file could not be opened or its load was aborted
-    CDiagnosticList diagnostics;
-    std::string openError; // why the file could not be opened
-    bool notAnArea = false; // something in it, but no section the reader knows
-};
 
 const char* const NotAnAreaText = "no area section found: not an area file";
 
@@ -36,38 +27,36 @@ std::vector<int> OtherMobprogs(const std::vector<CCheckedFile>& files, const CCh
 
 int RunCheckCommand(const std::vector<std::string>& arguments, CCliContext& context)
 {
-    CCommandLine line("check", "usage: tolvex-cli check [--strict] [--config CFG] FILE...\n",
-        { { "--config", true }, { "--strict", false } }, 1, AnyNumber);
+    CCommandLine line("check", "usage: tolvex-cli check [--strict] [--world LIST] [--config CFG] FILE...\n",
+        { { "--config", true }, { "--strict", false }, { "--world", true } }, 0, AnyNumber);
     const int parsed = line.Parse(arguments, context);
     if (parsed >= 0)
         return parsed;
     const bool strict = line.Has("--strict");
-    const std::vector<std::string>& args = line.Operands();
+    const bool inWorld = line.Has("--world");
+    std::vector<std::string> paths;
+    if (inWorld && !ReadWorldList(line.Value("--world"), paths, context))
+        return 1;
+    paths.insert(paths.end(), line.Operands().begin(), line.Operands().end());
+    if (!inWorld && paths.empty())
+        return line.UsageError(std::string(), context);
     CConfigTables tables;
     if (!LoadCliConfig(line.Value("--config"), context, tables))
         return 1;
-    // One table set for all files, as in the editor: a race added by one file
-    // is known to the next.
-    int status = 0;
-    std::vector<CCheckedFile> files(args.size());
-    for (size_t i = 0; i < args.size(); ++i) {
-        CCheckedFile& file = files[i];
-        file.path = args[i];
-        std::string bytes;
-        if (!ReadFileBytes(file.path, bytes, file.openError)) {
-            status = 1;
-            continue;
-        }
-        // An empty or blank file opens as an empty area, as in the editor.
-        const bool blank = std::all_of(bytes.begin(), bytes.end(), [](char c) { return IsBlank(c); });
-        std::istringstream in(std::move(bytes));
-        file.doc = std::make_unique<CTolvexDoc>(tables);
-        if (!file.doc->Load(in, file.diagnostics)) {
-            file.doc.reset();
-            status = 1;
-            continue;
-        }
-        file.notAnArea = !blank && !file.doc->SectionsFound();
+    std::vector<CCheckedFile> files;
+    int status = ReadAreaFiles(paths, tables, files) ? 0 : 1;
+
+    // The world is the files that loaded, in list order.
+    std::vector<CWorldArea> world;
+    std::vector<size_t> worldIndex(files.size(), SIZE_MAX);
+    std::vector<CWorldFinding> worldFindings;
+    if (inWorld) {
+        for (size_t i = 0; i < files.size(); ++i)
+            if (files[i].doc) {
+                worldIndex[i] = world.size();
+                world.push_back({ files[i].path.substr(files[i].path.find_last_of('/') + 1), files[i].doc.get() });
+            }
+        worldFindings = CheckWorld(world);
     }
     for (const CCheckedFile& file : files) {
         if (!file.openError.empty()) {
@@ -75,7 +64,14 @@ int RunCheckCommand(const std::vector<std::string>& arguments, CCliContext& cont
             continue;
         }
         std::vector<CFinding> findings;
-        if (strict && file.doc)
+        const size_t area = static_cast<size_t>(&file - files.data());
+        if (inWorld && file.doc && strict)
+            findings = CheckAreaInWorld(world, worldIndex[area], worldFindings);
+        else if (inWorld && file.doc)
+            for (const CWorldFinding& f : worldFindings)
+                if (f.area == worldIndex[area])
+                    findings.push_back(f.finding);
+        if (!inWorld && strict && file.doc)
             findings = CheckArea(*file.doc, OtherMobprogs(files, file));
         if (file.diagnostics.items.empty() && findings.empty() && !file.notAnArea)
             context.out << file.path << ": ok\n";

@@ -17,6 +17,7 @@ int RunConvertCommand(const std::vector<std::string>& args, CCliContext& context
 int RunDumpCommand(const std::vector<std::string>& args, CCliContext& context);
 int RunLayoutCommand(const std::vector<std::string>& args, CCliContext& context);
 int RunRenderCommand(const std::vector<std::string>& args, CCliContext& context);
+int RunWorldCommand(const std::vector<std::string>& args, CCliContext& context);
 
 // Loads the configuration at `path`, or the one found as the editor finds it
 // when `path` is empty; prints the failure and returns false when it cannot.

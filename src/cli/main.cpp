@@ -10,14 +10,17 @@ const char* const Usage =
     "usage: tolvex-cli COMMAND [ARGS]\n"
     "commands:\n"
     "  config [--dump] [CFG]    load the configuration and list its tables\n"
-    "  check [--strict] FILE... load area files and report what cannot be kept;\n"
-    "                           --strict adds what the ROM server would refuse\n"
+    "  check [--strict] [--world LIST] FILE...\n"
+    "                           load area files and report what cannot be kept;\n"
+    "                           --strict adds what the ROM server would refuse,\n"
+    "                           --world checks the areas of an area.lst together\n"
     "  convert [--dialect quendar|romdefault|romolc] [--no-mobprogs] [--rewrap] [--keep-layout] [--partial] IN OUT\n"
     "                           load IN and save it as OUT\n"
     "  dump FILE                the loaded area as JSON\n"
     "  layout [--cell N] FILE   the map position of every room\n"
     "  render [--level L] [--cell C] [--select VNUM] FILE OUT.svg\n"
     "                           draw one level of the map as SVG\n"
+    "  world [--json] LIST      the areas of an area.lst, their ranges and overlaps\n"
     "The area commands take --config CFG; without it tolvex.cfg is found as the editor finds it.\n"
     "Every command takes --help; an unknown option is bad usage (exit 2).\n";
 
@@ -45,6 +48,7 @@ int main(int argc, char** argv)
         { "dump", RunDumpCommand },
         { "layout", RunLayoutCommand },
         { "render", RunRenderCommand },
+        { "world", RunWorldCommand },
     };
     for (const auto& c : commands)
         if (command == c.first)

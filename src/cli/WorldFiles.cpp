@@ -1,0 +1,54 @@
+#include "cli/WorldFiles.h"
+
+#include "cli/AreaFiles.h"
+
+#include "text/TextReader.h"
+#include "world/AreaList.h"
+
+#include <algorithm>
+#include <sstream>
+
+bool ReadAreaFiles(const std::vector<std::string>& paths, CConfigTables& tables, std::vector<CCheckedFile>& files)
+{
+    bool all = true;
+    files.clear();
+    files.resize(paths.size());
+    for (size_t i = 0; i < paths.size(); ++i) {
+        CCheckedFile& file = files[i];
+        file.path = paths[i];
+        std::string bytes;
+        if (!ReadFileBytes(file.path, bytes, file.openError)) {
+            all = false;
+            continue;
+        }
+        // An empty or blank file opens as an empty area, as in the editor.
+        const bool blank = std::all_of(bytes.begin(), bytes.end(), [](char c) { return IsBlank(c); });
+        std::istringstream in(std::move(bytes));
+        file.doc = std::make_unique<CTolvexDoc>(tables);
+        if (!file.doc->Load(in, file.diagnostics)) {
+            file.doc.reset();
+            all = false;
+            continue;
+        }
+        file.notAnArea = !blank && !file.doc->SectionsFound();
+    }
+    return all;
+}
+
+bool ReadWorldList(const std::string& listPath, std::vector<std::string>& paths, CCliContext& context)
+{
+    std::string text;
+    std::string reason;
+    if (!ReadFileBytes(listPath, text, reason)) {
+        PrintOpenError(context.err, listPath, reason);
+        return false;
+    }
+    const CAreaList list = ReadAreaList(text);
+    if (!list.ended)
+        PrintDiagnostic(context.err, listPath, CDiagnostic { Severity::Warning, 0, {}, "the list has no \"$\" line; it is read to its end", false });
+    const size_t slash = listPath.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? std::string() : listPath.substr(0, slash + 1);
+    for (const CAreaListEntry& entry : list.entries)
+        paths.push_back(!entry.file.empty() && entry.file[0] == '/' ? entry.file : folder + entry.file);
+    return true;
+}

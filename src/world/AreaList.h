@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// One file named by an area list, with the line that names it.
+struct CAreaListEntry {
+    std::string file;
+    int line = 0;
+};
+
+// The server's area.lst: file names separated by blanks, as the server reads
+// them a word at a time, up to the word "$".
+struct CAreaList {
+    std::vector<CAreaListEntry> entries;
+    bool ended = false; // the "$" was there
+};
+
+CAreaList ReadAreaList(const std::string& text);
+
+// Whether the text reads as an area list rather than an area: its first word
+// is not a section ("#AREA", "#ROOMS"...) and it ends with "$".
+bool LooksLikeAreaList(const std::string& text);

@@ -1,0 +1,89 @@
+#include "support/RunCli.h"
+#include "support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+const std::string RomConfig = SourcePath("res/configs/rom24-default.cfg");
+const std::string Crafted = SourcePath("tests/data/world-crafted");
+
+// The output with the world's folder taken out of every path.
+std::string WithoutFolder(std::string text, const std::string& folder)
+{
+    for (size_t at; (at = text.find(folder + "/")) != std::string::npos;)
+        text.erase(at, folder.size() + 1);
+    return text;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
+// Three areas and a name the list has but the folder lacks: a vnum in two
+// areas, overlapping ranges, an exit, a reset and a trigger that no area
+// answers, an exit whose way back is another room, and the references across
+// areas that are fine (a mob and an object of another area, a program there).
+TEST(World, CheckFindsWhatOnlyTheAreasTogetherTell)
+{
+    const CCliResult strict = RunCli({ "check", "--strict", "--config", RomConfig, "--world", Crafted + "/area.lst" });
+    EXPECT_EQ(strict.status, 1);
+    EXPECT_EQ(WithoutFolder(strict.out, Crafted), ReadWholeFile(Crafted + "/expected-check-world-strict.txt"));
+    EXPECT_EQ(WithoutFolder(strict.err, Crafted), "missing.are: error: cannot open the file: No such file or directory\n");
+
+    // Without --strict, the world's findings alone.
+    const CCliResult plain = RunCli({ "check", "--config", RomConfig, "--world", Crafted + "/area.lst" });
+    for (const std::string& line : Lines(plain.out))
+        EXPECT_NE(strict.out.find(line), std::string::npos) << line;
+    EXPECT_EQ(plain.out.find("No exit of this area"), std::string::npos);
+
+    const CCliResult world = RunCli({ "world", "--config", RomConfig, Crafted + "/area.lst" });
+    EXPECT_EQ(world.status, 1) << "a listed file is missing";
+    EXPECT_EQ(world.out, ReadWholeFile(Crafted + "/expected-world.txt"));
+    const CCliResult json = RunCli({ "world", "--json", "--config", RomConfig, Crafted + "/area.lst" });
+    EXPECT_EQ(json.out, ReadWholeFile(Crafted + "/expected-world.json"));
+}
+
+TEST(World, AListIsWordsUpToTheDollarAndWarnsWithoutIt)
+{
+    CScratchDir dir;
+    dir.Write("a.are", "#AREA\na.are~\nA~\n{ All } Tolvex A~\n100 199\n\n#$\n");
+    dir.Write("b.are", "#AREA\nb.are~\nB~\n{ All } Tolvex B~\n150 249\n\n#$\n");
+    const CCliResult ended = RunCli({ "world", "--config", RomConfig, dir.Write("area.lst", "a.are  b.are\n$\nnever.are\n") });
+    EXPECT_EQ(ended.status, 0) << ended.err;
+    EXPECT_EQ(ended.out,
+        "a.are: A, vnums 100-199, 0 rooms, 0 objects, 0 mobs, 0 mobprogs\n"
+        "b.are: B, vnums 150-249, 0 rooms, 0 objects, 0 mobs, 0 mobprogs\n"
+        "overlap: b.are 150-249 and a.are 100-199\n");
+    const CCliResult open = RunCli({ "world", "--config", RomConfig, dir.Write("open.lst", "a.are\n") });
+    EXPECT_EQ(open.status, 0);
+    EXPECT_NE(open.err.find("warning: the list has no \"$\" line"), std::string::npos) << open.err;
+}
+
+// The stock files are 41 of the distribution's 52: their references into the
+// other eleven are errors, and nothing else is.
+TEST(World, TheStockAreasFailOnlyOnTheAreasTheyLack)
+{
+    const std::string list = SharedPath("areas/rom24/area.lst");
+    if (!std::filesystem::exists(list))
+        GTEST_SKIP() << "the shared ROM areas are not present";
+    const CCliResult result = RunCli({ "check", "--strict", "--config", RomConfig, "--world", list });
+    EXPECT_EQ(result.status, 1);
+    int errors = 0;
+    for (const std::string& line : Lines(result.out))
+        if (line.find(": error: ") != std::string::npos) {
+            ++errors;
+            EXPECT_NE(line.find("which no area of the world has"), std::string::npos) << line;
+        }
+    EXPECT_GT(errors, 0);
+}
