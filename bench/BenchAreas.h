@@ -1,6 +1,7 @@
 #pragma once
 
 #include "area/CTolvexDoc.h"
+#include "config/ConfigLoader.h"
 
 #include <algorithm>
 #include <cmath>
@@ -73,4 +74,25 @@ inline std::string GridAreaText(int count)
         }
     }
     return text + "#0\n\n#RESETS\n" + resets + "S\n\n#$\n";
+}
+
+// The shipped ROM configuration, read once.
+inline CConfigTables& RomTables()
+{
+    static CConfigTables tables = [] {
+        CConfigTables t;
+        int line = 0;
+        LoadConfig(t, std::string(TOLVEX_SOURCE_DIR) + "/res/configs/rom24-default.cfg", line);
+        return t;
+    }();
+    return tables;
+}
+
+// The room a dig from the last room of a generated area makes.
+inline CRoomData DugRoom(const CTolvexDoc& doc)
+{
+    CRoomData room;
+    room.vnum = static_cast<int>(doc.rooms.size()) + 1;
+    room.name = "The dig";
+    return room;
 }

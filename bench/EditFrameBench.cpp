@@ -2,7 +2,7 @@
 // update and a repaint of a window-sized map, on generated grid areas. The
 // Problems panel checks after the burst and is not part of the frame.
 #include "BenchAreas.h"
-#include "config/ConfigLoader.h"
+#include "BenchSteps.h"
 #include "gui/CAreaDocument.h"
 #include "map/CTolvexView.h"
 
@@ -28,17 +28,6 @@ QApplication& App()
         return new QApplication(argc, argv);
     }();
     return *app;
-}
-
-CConfigTables& Tables()
-{
-    static CConfigTables tables = [] {
-        CConfigTables t;
-        int line = 0;
-        LoadConfig(t, std::string(TOLVEX_SOURCE_DIR) + "/res/configs/rom24-default.cfg", line);
-        return t;
-    }();
-    return tables;
 }
 
 // The grid area's file, written once per size.
@@ -69,7 +58,7 @@ void Repaint(COpenArea& area)
 std::unique_ptr<COpenArea> Open(int rooms)
 {
     auto area = std::make_unique<COpenArea>();
-    area->document = std::make_unique<CAreaDocument>(Tables());
+    area->document = std::make_unique<CAreaDocument>(RomTables());
     CDiagnosticList diagnostics;
     QString error;
     area->document->OnOpenDocument(GridFile(rooms), diagnostics, error);
@@ -99,47 +88,18 @@ void BM_OpenToDrawnMap(benchmark::State& state)
 }
 BENCHMARK(BM_OpenToDrawnMap)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-CRoomData Dug(const CTolvexDoc& doc)
-{
-    CRoomData room;
-    room.vnum = static_cast<int>(doc.rooms.size()) + 1;
-    room.name = "The dig";
-    return room;
-}
-
+// A dig down from the last room, or its undo, until the map is repainted.
 void BM_DigToScreen(benchmark::State& state)
 {
     App();
     COpenArea& area = Opened(static_cast<int>(state.range(0)));
     CAreaEditor& editor = area.document->Editor();
-    const CRoomData room = Dug(area.document->Doc());
+    const CRoomData room = DugRoom(area.document->Doc());
     const int from = static_cast<int>(area.document->Doc().rooms.size()) - 1;
-    for (auto _ : state) {
-        editor.AddRoom(room, from, DirDown);
-        Repaint(area);
-        state.PauseTiming();
-        editor.Undo();
-        state.ResumeTiming();
-    }
+    TimeStepOrUndo(
+        state, editor, state.range(1) != 0, [&] { editor.AddRoom(room, from, DirDown); }, [&] { Repaint(area); });
 }
-BENCHMARK(BM_DigToScreen)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-
-void BM_UndoToScreen(benchmark::State& state)
-{
-    App();
-    COpenArea& area = Opened(static_cast<int>(state.range(0)));
-    CAreaEditor& editor = area.document->Editor();
-    const CRoomData room = Dug(area.document->Doc());
-    const int from = static_cast<int>(area.document->Doc().rooms.size()) - 1;
-    for (auto _ : state) {
-        state.PauseTiming();
-        editor.AddRoom(room, from, DirDown);
-        state.ResumeTiming();
-        editor.Undo();
-        Repaint(area);
-    }
-}
-BENCHMARK(BM_UndoToScreen)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DigToScreen)->ArgNames({ "rooms", "undo" })->ArgsProduct({ { 10000, 100000 }, { 0, 1 } })->Unit(benchmark::kMillisecond);
 
 void BM_EditRoomToScreen(benchmark::State& state)
 {
@@ -149,13 +109,8 @@ void BM_EditRoomToScreen(benchmark::State& state)
     const int index = static_cast<int>(state.range(0)) / 2;
     CRoomData renamed = area.document->Doc().rooms[static_cast<size_t>(index)];
     renamed.name += " (renamed)";
-    for (auto _ : state) {
-        editor.ReplaceRoom(index, renamed);
-        Repaint(area);
-        state.PauseTiming();
-        editor.Undo();
-        state.ResumeTiming();
-    }
+    TimeStepOrUndo(
+        state, editor, false, [&] { editor.ReplaceRoom(index, renamed); }, [&] { Repaint(area); });
 }
 BENCHMARK(BM_EditRoomToScreen)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
