@@ -23,7 +23,7 @@ declare -A links=(
     [editors]="gui rules"
     [map]="gui draw"
     [commands]="editors map"
-    [app]="commands check"
+    [app]="commands world"
 )
 core=(text config area layout draw edit check world rules cli)
 

@@ -6,6 +6,8 @@
 #include "app/CProblemsPanel.h"
 #include "app/CSplashWnd.h"
 #include "app/CTolvexApp.h"
+#include "app/CWorld.h"
+#include "app/CWorldPanel.h"
 #include "app/CommandTable.h"
 #include "commands/CAreaCommands.h"
 #include "area/CRoomData.h"
@@ -55,6 +57,7 @@ CMainFrame::CMainFrame(CTolvexApp& application, QWidget* parent)
     CreateToolBar();
     CreateStatusBar();
     CreateProblemsPanel();
+    CreateWorldPanel();
     ConnectCommands();
 
     // Every change that moves a command's state arrives as one of these: the
@@ -89,7 +92,7 @@ void CMainFrame::CreateActions()
         connect(action, &QAction::triggered, this, [this, i] {
             const QStringList& files = app.RecentFiles().Files();
             if (i < files.size())
-                app.OpenDocumentFile(files[i]);
+                app.OpenFile(files[i]);
         });
         recentFileActions.push_back(action);
     }
@@ -217,6 +220,29 @@ void CMainFrame::OnProblemRecordActivated(RecordKind kind, int vnum)
     UpdateActions();
 }
 
+void CMainFrame::CreateWorldPanel()
+{
+    worldPanel = new CWorldPanel(this);
+    addDockWidget(Qt::LeftDockWidgetArea, worldPanel);
+    for (const char* viewMenu : { "menuViewWithoutArea", "menuView" })
+        findChild<QMenu*>(QString::fromLatin1(viewMenu))->addAction(worldPanel->toggleViewAction());
+    connect(worldPanel, &CWorldPanel::AreaActivated, this, [this](CAreaDocument* document) { app.ShowArea(*document); });
+    connect(&app, &CTolvexApp::WorldChanged, this, [this] {
+        worldPanel->SetWorld(app.World());
+        problemsPanel->world = app.World();
+        if (app.World()) {
+            connect(app.World(), &CWorld::Changed, problemsPanel, &CProblemsPanel::RefreshSoon);
+            // An area without a window changes Save All too.
+            connect(app.World(), &CWorld::Changed, this, &CMainFrame::UpdateActions);
+            // Wide enough for the file, the name and the range at once.
+            resizeDocks({ worldPanel }, { 560 }, Qt::Horizontal);
+            worldPanel->widget()->setFocus();
+        }
+        problemsPanel->RefreshSoon();
+        UpdateActions();
+    });
+}
+
 void CMainFrame::ShowReadReport(const CAreaDocument& document)
 {
     int errors = 0;
@@ -342,6 +368,7 @@ void CMainFrame::UpdateWindows()
 {
     CChildFrame* frame = ActiveFrame();
     problemsPanel->SetDocument(frame ? &frame->Document() : nullptr);
+    worldPanel->SetCurrentDocument(frame ? &frame->Document() : nullptr);
     UpdateMenu();
     UpdateActions();
 }
@@ -498,5 +525,5 @@ void CMainFrame::dropEvent(QDropEvent* event)
     activateWindow();
     for (const QUrl& url : urls)
         if (url.isLocalFile())
-            app.OpenDocumentFile(url.toLocalFile());
+            app.OpenFile(url.toLocalFile());
 }

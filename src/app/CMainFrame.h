@@ -14,6 +14,7 @@ class CLockKeyPanes;
 class CProblemsPanel;
 class CTolvexApp;
 class CTolvexView;
+class CWorldPanel;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -83,6 +84,7 @@ private:
     void UpdateRecentFileActions();
     void UpdateTitle();
     void CreateProblemsPanel();
+    void CreateWorldPanel();
     void OnProblemRoomActivated(int vnum);
     void OnProblemRecordActivated(RecordKind kind, int vnum);
     void OnDocumentSaved();
@@ -100,6 +102,7 @@ private:
     QToolBar* toolBar = nullptr;
     CLockKeyPanes* lockKeyPanes = nullptr;
     CProblemsPanel* problemsPanel = nullptr;
+    CWorldPanel* worldPanel = nullptr;
     QLabel* problemCountPane = nullptr;
     MenuSet shownMenus = MenuSet::None;
 };

@@ -1,6 +1,7 @@
 #include "app/CProblemsPanel.h"
 
 #include "app/CProblemsModel.h"
+#include "app/CWorld.h"
 #include "check/AreaCheck.h"
 #include "gui/AppSettings.h"
 #include "gui/CAreaDocument.h"
@@ -84,8 +85,7 @@ void CProblemsPanel::Refresh()
 {
     refreshTimer->stop();
     if (document) {
-        checkedOthers = otherMobprogs ? otherMobprogs(document) : std::vector<int>();
-        model->SetLines(document->LoadDiagnostics(), CheckArea(document->Doc(), checkedOthers));
+        model->SetLines(document->LoadDiagnostics(), Findings(*document));
     } else {
         model->SetLines({}, {});
     }
@@ -109,10 +109,19 @@ void CProblemsPanel::OnLineActivated(const QModelIndex& index)
         emit RecordActivated(kind, vnum);
 }
 
-int CProblemsPanel::CountErrors(const CAreaDocument& area) const
+int CProblemsPanel::CountErrors(const CAreaDocument& area)
 {
+    return CountFindings(Findings(area), Severity::Error);
+}
+
+std::vector<CFinding> CProblemsPanel::Findings(const CAreaDocument& area)
+{
+    if (world && world->Has(&area))
+        return world->FindingsOf(area);
     const std::vector<int> others = otherMobprogs ? otherMobprogs(&area) : std::vector<int>();
-    return CountFindings(CheckArea(area.Doc(), others), Severity::Error);
+    if (&area == document)
+        checkedOthers = others;
+    return CheckArea(area.Doc(), others);
 }
 
 void CProblemsPanel::closeEvent(QCloseEvent* event)

@@ -12,6 +12,7 @@
 class CAreaDocument;
 class QTimer;
 class CProblemsModel;
+class CWorld;
 class QModelIndex;
 class QTreeView;
 
@@ -49,7 +50,9 @@ public:
     // "Read with 3 warnings (see Problems)".
     static QString ReadWithText(int errors, int warnings);
     // The error findings of an area now, as a save reports them.
-    int CountErrors(const CAreaDocument& area) const;
+    int CountErrors(const CAreaDocument& area);
+    // The open world: its areas are checked in it.
+    const CWorld* world = nullptr;
 
 Q_SIGNALS:
     // The counts of the listed area changed (both 0 without an area).
@@ -64,6 +67,7 @@ protected:
 
 private:
     void OnLineActivated(const QModelIndex& index);
+    std::vector<CFinding> Findings(const CAreaDocument& area);
     static void RememberShown(bool shown);
 
     CAreaDocument* document = nullptr;

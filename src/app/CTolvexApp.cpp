@@ -10,11 +10,13 @@
 #include "app/CMainFrame.h"
 #include "app/CPromptDiagnostics.h"
 #include "app/CSplashWnd.h"
+#include "app/CWorld.h"
 #include "config/ConfigLoader.h"
 #include "config/ConfigLocator.h"
 #include "gui/Prompt.h"
 #include "map/CChildFrame.h"
 #include "map/CTolvexView.h"
+#include "world/AreaList.h"
 
 #include <QApplication>
 #include <QDir>
@@ -41,6 +43,15 @@ const QString AppIconPath = QStringLiteral(":/icons/tolvex.svg");
 QString NativePath(const QString& path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+// A load the reader refused: its reasons, in boxes.
+void TellAborted(QWidget* parent, const QString& fileName, const CDiagnosticList& read)
+{
+    CPromptDiagnostics diagnostics(parent, fileName);
+    for (const CDiagnostic& d : read.items)
+        diagnostics.Report(d);
+    diagnostics.ShowSummary(QStringLiteral("Reading %1 gave these warnings:"));
 }
 
 } // namespace
@@ -92,7 +103,7 @@ bool CTolvexApp::InitInstance(const QStringList& arguments, const CStartOptions&
         // The editor stays when at least one of the files opened.
         bool opened = false;
         for (const QString& fileName : commandLine.fileNames)
-            opened = OpenDocumentFile(fileName) != nullptr || opened;
+            opened = OpenFile(fileName) || opened;
         if (!opened) {
             mainFrame.reset();
             exitCode = 1;
@@ -188,6 +199,17 @@ void CTolvexApp::Register(CAreaDocument* document)
 
 void CTolvexApp::OnLastFrameClosed(CAreaDocument* document)
 {
+    // An area of the world stays open without windows, changes and all.
+    if (world && world->Has(document) && !closingWorld) {
+        document->closing = false;
+        emit DocumentsChanged();
+        return;
+    }
+    Unregister(document);
+}
+
+void CTolvexApp::Unregister(CAreaDocument* document)
+{
     const auto found = std::find(documents.begin(), documents.end(), document);
     if (found == documents.end())
         return;
@@ -215,7 +237,7 @@ void CTolvexApp::OnFileOpen()
             folder = QFileInfo(view->Document().PathName()).absolutePath();
     const QString path = chooseFile(mainFrame.get(), false, folder);
     if (!path.isEmpty())
-        OpenDocumentFile(path);
+        OpenFile(path);
 }
 
 CAreaDocument* CTolvexApp::OpenDocumentFile(const QString& path)
@@ -243,13 +265,9 @@ CAreaDocument* CTolvexApp::OpenDocumentFile(const QString& path)
         recentFiles.WriteList();
         emit RecentFilesChanged();
         return nullptr;
-    case CAreaDocument::OpenResult::Aborted: {
-        CPromptDiagnostics diagnostics(mainFrame.get(), info.fileName());
-        for (const CDiagnostic& d : read.items)
-            diagnostics.Report(d);
-        diagnostics.ShowSummary(QStringLiteral("Reading %1 gave these warnings:"));
+    case CAreaDocument::OpenResult::Aborted:
+        TellAborted(mainFrame.get(), info.fileName(), read);
         return nullptr;
-    }
     case CAreaDocument::OpenResult::Opened:
         break;
     }
@@ -259,6 +277,153 @@ CAreaDocument* CTolvexApp::OpenDocumentFile(const QString& path)
     AddToRecentFiles(absolute);
     mainFrame->ShowReadReport(*opened);
     return opened;
+}
+
+bool CTolvexApp::OpenFile(const QString& path)
+{
+    QFile file(path);
+    // An area list is short; the first bytes tell it from an area.
+    if (file.open(QIODevice::ReadOnly) && LooksLikeAreaList(file.read(1 << 16).toStdString()))
+        return OpenWorld(path);
+    return OpenDocumentFile(path) != nullptr;
+}
+
+CAreaDocument* CTolvexApp::LoadDocument(const QString& path, QString& error)
+{
+    std::unique_ptr<CAreaDocument> document(NewDocument());
+    CDiagnosticList read;
+    switch (document->OnOpenDocument(path, read, error)) {
+    case CAreaDocument::OpenResult::Unreadable:
+        return nullptr;
+    case CAreaDocument::OpenResult::Aborted:
+        TellAborted(mainFrame.get(), QFileInfo(path).fileName(), read);
+        error = QStringLiteral("The file could not be read.");
+        return nullptr;
+    case CAreaDocument::OpenResult::Opened:
+        break;
+    }
+    CAreaDocument* opened = document.release();
+    Register(opened);
+    return opened;
+}
+
+void CTolvexApp::OnFileOpenWorld()
+{
+    QString folder;
+    if (world)
+        folder = QFileInfo(world->ListPath()).absolutePath();
+    const QString path = chooseFile(mainFrame.get(), false, folder);
+    if (!path.isEmpty())
+        OpenWorld(path);
+}
+
+bool CTolvexApp::OpenWorld(const QString& listPath)
+{
+    QFile file(listPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Prompt().Show(mainFrame.get(), AppTitle,
+            QStringLiteral("Cannot open %1.\n%2").arg(NativePath(QFileInfo(listPath).absoluteFilePath()), file.errorString()),
+            QMessageBox::Critical);
+        return false;
+    }
+    const CAreaList list = ReadAreaList(file.readAll().toStdString());
+    if (!CloseWorld())
+        return false;
+    const QDir folder = QFileInfo(listPath).absoluteDir();
+    std::vector<CWorld::CEntry> entries;
+    QStringList missing;
+    for (const CAreaListEntry& listed : list.entries) {
+        CWorld::CEntry entry;
+        entry.file = QString::fromStdString(listed.file);
+        entry.path = QFileInfo(folder.filePath(entry.file)).absoluteFilePath();
+        for (CAreaDocument* document : documents)
+            if (document->PathName() == entry.path)
+                entry.document = document;
+        if (!entry.document)
+            entry.document = LoadDocument(entry.path, entry.error);
+        if (!entry.document)
+            missing << QStringLiteral("%1: %2").arg(entry.file, entry.error);
+        entries.push_back(std::move(entry));
+    }
+    world = new CWorld(QFileInfo(listPath).absoluteFilePath(), std::move(entries), this);
+    for (CAreaDocument* document : world->Documents())
+        document->canClose = [](CAreaDocument&) { return true; }; // it stays open in the world
+    AddToRecentFiles(world->ListPath());
+    emit WorldChanged();
+    emit DocumentsChanged();
+    if (!missing.isEmpty())
+        Prompt().Show(mainFrame.get(), AppTitle,
+            QStringLiteral("These areas of %1 could not be opened:\n%2").arg(QFileInfo(listPath).fileName(), missing.join(QLatin1Char('\n'))),
+            QMessageBox::Warning);
+    return !world->Documents().empty();
+}
+
+bool CTolvexApp::SaveModifiedWorld()
+{
+    if (!world)
+        return true;
+    QStringList modified;
+    for (CAreaDocument* document : world->Documents())
+        if (document->IsModified())
+            modified << document->Title();
+    if (modified.isEmpty())
+        return true;
+    const QMessageBox::StandardButton answer = Prompt().Ask(mainFrame.get(), AppTitle,
+        QStringLiteral("Save changes to these areas of the world?\n%1").arg(modified.join(QLatin1Char('\n'))),
+        QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::No)
+        return true;
+    for (CAreaDocument* document : world->Documents())
+        if (document->IsModified() && !SaveDocument(*document, false))
+            return false;
+    return true;
+}
+
+bool CTolvexApp::CloseWorld()
+{
+    if (!world)
+        return true;
+    if (!SaveModifiedWorld())
+        return false;
+    CloseWorldNow();
+    return true;
+}
+
+void CTolvexApp::CloseWorldNow()
+{
+    if (!world)
+        return;
+    closingWorld = true;
+    for (CAreaDocument* document : world->Documents()) {
+        document->canClose = [this](CAreaDocument& d) { return SaveModified(d); };
+        CloseFrames(*document);
+        Unregister(document);
+    }
+    closingWorld = false;
+    // The panels let go of the world before it goes.
+    CWorld* closed = world;
+    world = nullptr;
+    emit WorldChanged();
+    delete closed;
+}
+
+void CTolvexApp::ShowArea(CAreaDocument& document)
+{
+    if (document.Frames().empty())
+        mainFrame->CreateFrame(document);
+    else
+        mainFrame->ActivateFrame(CChildFrame::Of(document.Frames().front()));
+}
+
+bool CTolvexApp::SaveAll()
+{
+    const std::vector<CAreaDocument*> open = documents;
+    for (CAreaDocument* document : open)
+        if (document->IsModified() && !SaveDocument(*document, false))
+            return false;
+    return true;
 }
 
 void CTolvexApp::AddToRecentFiles(const QString& path)
@@ -317,16 +482,19 @@ bool CTolvexApp::SaveModified(CAreaDocument& document)
 
 bool CTolvexApp::SaveAllModified()
 {
+    if (!SaveModifiedWorld())
+        return false;
     const std::vector<CAreaDocument*> open = documents;
     for (CAreaDocument* document : open)
-        if (!SaveModified(*document))
+        if ((!world || !world->Has(document)) && !SaveModified(*document))
             return false;
     return true;
 }
 
 bool CTolvexApp::CloseDocument(CAreaDocument& document)
 {
-    if (!SaveModified(document))
+    // An area of the world keeps its changes open in the world.
+    if ((!world || !world->Has(&document)) && !SaveModified(document))
         return false;
     CloseFrames(document);
     return true;
@@ -348,6 +516,7 @@ void CTolvexApp::CloseFrames(CAreaDocument& document)
 
 void CTolvexApp::CloseAllDocuments()
 {
+    CloseWorldNow();
     const std::vector<CAreaDocument*> open = documents;
     for (CAreaDocument* document : open)
         CloseFrames(*document);

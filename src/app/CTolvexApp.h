@@ -13,6 +13,7 @@
 
 class CAreaDocument;
 class CChildFrame;
+class CWorld;
 class CMainFrame;
 class QPrinter;
 class QWidget;
@@ -64,6 +65,23 @@ public:
     // Opens the file in a new map window (or shows the window that has it
     // already). Null when it could not be opened; the builder has been told.
     CAreaDocument* OpenDocumentFile(const QString& path);
+    // Opens an area list as the world, any other file as an area.
+    bool OpenFile(const QString& path);
+
+    // The world: the areas of an area.lst, opened together without windows
+    // (the World panel opens them); null when none is open.
+    CWorld* World() const { return world; }
+    // Asks for a list, then opens it.
+    void OnFileOpenWorld();
+    // Closes the world open before (asking once for its modified areas),
+    // then opens every area the list names. False when nothing opened.
+    bool OpenWorld(const QString& listPath);
+    // Asks once whether to save the world's modified areas, then closes them.
+    bool CloseWorld();
+    // The map window of a world's area: raised, or opened.
+    void ShowArea(CAreaDocument& document);
+    // Saves every modified area; false when one could not be saved.
+    bool SaveAll();
 
     // Save (or Save As, or Save of an area that has no file yet): true when
     // the area is on disk.
@@ -72,6 +90,9 @@ public:
     // or the save failed.
     bool SaveModified(CAreaDocument& document);
     bool SaveAllModified();
+    // Asks once whether to save the world's modified areas (Yes saves them
+    // all): false when the builder cancelled or a save failed.
+    bool SaveModifiedWorld();
     // Closes every window of the area, asking to save it first.
     bool CloseDocument(CAreaDocument& document);
     // Closes every area without asking.
@@ -87,12 +108,18 @@ public:
 Q_SIGNALS:
     void RecentFilesChanged();
     void DocumentsChanged();
+    // A world opened or closed.
+    void WorldChanged();
 
 private:
     bool LoadConfiguration(const QString& argv0);
     CAreaDocument* NewDocument();
     void Register(CAreaDocument* document);
     void OnLastFrameClosed(CAreaDocument* document);
+    void Unregister(CAreaDocument* document);
+    void CloseWorldNow();
+    // Reads an area without a window: null, with `error` set, when it cannot.
+    CAreaDocument* LoadDocument(const QString& path, QString& error);
     void CloseFrames(CAreaDocument& document);
     void AddToRecentFiles(const QString& path);
     QString DefaultChooseFile(QWidget* parent, bool save, const QString& suggested);
@@ -101,6 +128,8 @@ private:
     CStartOptions options;
     std::unique_ptr<CMainFrame> mainFrame;
     std::vector<CAreaDocument*> documents;
+    CWorld* world = nullptr;
+    bool closingWorld = false;
     CRecentFileList recentFiles;
     std::unique_ptr<QPrinter> printer;
     int previewPages = 1;

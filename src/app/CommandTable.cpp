@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -23,6 +24,12 @@ namespace {
 using F = CMainFrame;
 
 bool HasView(const F& f) { return f.ActiveView() != nullptr; }
+bool HasWorld(const F& f) { return f.App().World() != nullptr; }
+bool AnyModified(const F& f)
+{
+    const auto& documents = f.App().Documents();
+    return std::any_of(documents.begin(), documents.end(), [](const CAreaDocument* d) { return d->IsModified(); });
+}
 bool HasSelection(const F& f) { return f.ActiveView() && f.ActiveView()->Selection() >= 0; }
 bool HasMobprogs(const F& f) { return f.ActiveView() && CAreaCommands::MobprogsEnabled(f.ActiveView()->Document()); }
 bool CanUndo(const F& f) { return f.ActiveView() && f.ActiveView()->Document().Editor().CanUndo(); }
@@ -62,12 +69,18 @@ const std::vector<CCommandEntry> commandTable = {
         [](F& f) { f.App().OnFileNew(); }, nullptr, nullptr },
     { Command::FileOpen, "menuFile", WithoutArea, 12, "actionFileOpen", "&Open...", "Ctrl+O; Ctrl+A", "Opens an existing document\nOpen", "open", false,
         [](F& f) { f.App().OnFileOpen(); }, nullptr, nullptr },
+    { Command::FileOpenWorld, "menuFile", WithoutArea, 0, "actionFileOpenWorld", "Open &World...", "", "Opens every area of a MUD's area list\nOpen World", nullptr, false,
+        [](F& f) { f.App().OnFileOpenWorld(); }, nullptr, nullptr },
     { Command::FileClose, "menuFile", 0, 0, "actionFileClose", "&Close", "", "Closes the active document\nClose", nullptr, false,
         [](F& f) { OnDocument(f, [](F& g, CAreaDocument& d) { g.App().CloseDocument(d); }); }, HasView, nullptr },
+    { Command::FileCloseWorld, "menuFile", WithoutArea, 0, "actionFileCloseWorld", "Close Worl&d", "", "Closes every area of the world; prompts to save them\nClose World", nullptr, false,
+        [](F& f) { f.App().CloseWorld(); }, HasWorld, nullptr },
     { Command::FileSave, "menuFile", 0, 13, "actionFileSave", "&Save", "Ctrl+S; Ctrl+G", "Saves the active document\nSave", "save", false,
         [](F& f) { OnDocument(f, [](F& g, CAreaDocument& d) { g.App().SaveDocument(d, false); }); }, HasView, nullptr },
     { Command::FileSaveAs, "menuFile", 0, 0, "actionFileSaveAs", "Save &as...", "", "Saves the active document with a new name\nSave As...", nullptr, false,
         [](F& f) { OnDocument(f, [](F& g, CAreaDocument& d) { g.App().SaveDocument(d, true); }); }, HasView, nullptr },
+    { Command::FileSaveAll, "menuFile", WithoutArea, 0, "actionFileSaveAll", "Save A&ll", "Ctrl+Alt+S", "Saves every modified area\nSave All", nullptr, false,
+        [](F& f) { f.App().SaveAll(); }, AnyModified, nullptr },
     { Command::FilePrint, "menuFile", SeparatorBefore, 31, "actionFilePrint", "&Print...", "Ctrl+P; Ctrl+I", "Prints the active document\nPrint", "print", false,
         [](F& f) { if (CTolvexView* v = f.ActiveView()) v->OnFilePrint(f.App().Printer()); }, HasView, nullptr },
     { Command::FilePrintPreview, "menuFile", 0, 0, "actionFilePrintPreview", "Print Pre&view", "", "Shows a print preview on screen\nPrint Preview", nullptr, false,

@@ -5,9 +5,12 @@
 enum class Command {
     FileNew,
     FileOpen,
+    FileOpenWorld,
     FileClose,
+    FileCloseWorld,
     FileSave,
     FileSaveAs,
+    FileSaveAll,
     FilePrint,
     FilePrintPreview,
     FilePrintSetup,

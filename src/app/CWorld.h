@@ -1,0 +1,51 @@
+#pragma once
+
+#include "world/WorldCheck.h"
+
+#include <QObject>
+#include <QString>
+
+#include <vector>
+
+class CAreaDocument;
+
+// The open world: the areas an area.lst names, in its order, each an area
+// of the editor with its own steps that stays open while its windows close.
+class CWorld : public QObject {
+    Q_OBJECT
+
+public:
+    // One name of the list: its area, or why it could not be opened.
+    struct CEntry {
+        QString file;
+        QString path;
+        CAreaDocument* document = nullptr;
+        QString error;
+    };
+
+    CWorld(QString listPath, std::vector<CEntry> entries, QObject* parent = nullptr);
+
+    const QString& ListPath() const { return listPath; }
+    const std::vector<CEntry>& Entries() const { return entries; }
+    bool Has(const CAreaDocument* document) const;
+    std::vector<CAreaDocument*> Documents() const;
+
+    // The areas as the checker takes them, and what it finds in them
+    // (computed once per change of any area).
+    const std::vector<CWorldArea>& Areas() const { return areas; }
+    const std::vector<CWorldFinding>& Findings() const;
+    // The findings of one area of the world: its own and the world's.
+    std::vector<CFinding> FindingsOf(const CAreaDocument& document) const;
+
+Q_SIGNALS:
+    // An area of the world changed, or its modified mark.
+    void Changed();
+
+private:
+    QString listPath;
+    std::vector<CEntry> entries;
+    std::vector<CWorldArea> areas;
+    std::vector<const CAreaDocument*> areaDocuments; // beside `areas`
+    mutable std::vector<CWorldFinding> findings;
+    mutable bool checked = false;
+};

@@ -1,0 +1,175 @@
+#include "app/CWorldPanel.h"
+
+#include "app/CWorld.h"
+#include "check/AreaCheck.h"
+#include "gui/AppSettings.h"
+#include "gui/CAreaDocument.h"
+#include "gui/Prompt.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QStyle>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+const QString SettingsShown = QStringLiteral("Settings/ShowWorld");
+
+enum Column { FileColumn,
+    NameColumn,
+    VnumsColumn,
+    RoomsColumn,
+    ObjectsColumn,
+    MobsColumn,
+    MobprogsColumn,
+    ErrorsColumn,
+    WarningsColumn };
+
+constexpr int DocumentRole = Qt::UserRole;
+
+bool Ranged(const CTolvexDoc& doc)
+{
+    return doc.upperVnum > 0 && doc.lowerVnum <= doc.upperVnum;
+}
+
+// Empty for an area without vnums (help.are, social.are).
+QString Range(const CTolvexDoc& doc)
+{
+    return Ranged(doc) ? QStringLiteral("%1-%2").arg(doc.lowerVnum).arg(doc.upperVnum) : QString();
+}
+
+bool Overlap(const CTolvexDoc& a, const CTolvexDoc& b)
+{
+    return Ranged(a) && Ranged(b) && a.lowerVnum <= b.upperVnum && b.lowerVnum <= a.upperVnum;
+}
+
+} // namespace
+
+CWorldPanel::CWorldPanel(QWidget* parent)
+    : QDockWidget(QStringLiteral("World"), parent)
+{
+    setObjectName(QStringLiteral("worldPanel"));
+    list = new QTreeWidget(this);
+    list->setObjectName(QStringLiteral("worldList"));
+    list->setHeaderLabels({ QStringLiteral("File"), QStringLiteral("Name"), QStringLiteral("Vnums"), QStringLiteral("Rooms"),
+        QStringLiteral("Objects"), QStringLiteral("Mobs"), QStringLiteral("Mobprogs"), QStringLiteral("Errors"),
+        QStringLiteral("Warnings") });
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    setWidget(list);
+    hide();
+
+    QAction* toggle = toggleViewAction();
+    toggle->setObjectName(QStringLiteral("actionViewWorld"));
+    toggle->setText(QStringLiteral("&World"));
+    toggle->setStatusTip(QStringLiteral("Shows or hides the areas of the open world"));
+    toggle->setEnabled(false);
+    connect(toggle, &QAction::triggered, this, &CWorldPanel::RememberShown);
+    connect(list, &QTreeWidget::itemActivated, this, &CWorldPanel::OnItemActivated);
+
+    // A burst of changes in the areas is listed once.
+    refreshTimer = new QTimer(this);
+    refreshTimer->setSingleShot(true);
+    refreshTimer->setInterval(150);
+    connect(refreshTimer, &QTimer::timeout, this, &CWorldPanel::Refresh);
+}
+
+void CWorldPanel::SetWorld(CWorld* listed)
+{
+    if (world)
+        disconnect(world, nullptr, this, nullptr);
+    world = listed;
+    current = nullptr;
+    toggleViewAction()->setEnabled(world != nullptr);
+    if (world) {
+        connect(world, &CWorld::Changed, refreshTimer, qOverload<>(&QTimer::start));
+        setVisible(ShownInSettings());
+    } else {
+        hide();
+    }
+    Refresh();
+}
+
+void CWorldPanel::Refresh()
+{
+    refreshTimer->stop();
+    list->clear();
+    if (!world)
+        return;
+    const QIcon overlapIcon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    const std::vector<CAreaDocument*> documents = world->Documents();
+    for (const CWorld::CEntry& entry : world->Entries()) {
+        auto* item = new QTreeWidgetItem(list);
+        item->setData(FileColumn, DocumentRole, QVariant::fromValue(static_cast<QObject*>(entry.document)));
+        if (!entry.document) {
+            item->setText(FileColumn, entry.file);
+            item->setText(NameColumn, entry.error);
+            item->setDisabled(true);
+            continue;
+        }
+        const CAreaDocument& area = *entry.document;
+        const CTolvexDoc& doc = area.Doc();
+        item->setText(FileColumn, entry.file + (area.IsModified() ? QStringLiteral(" *") : QString()));
+        item->setText(NameColumn, FromBytes(doc.name));
+        item->setText(VnumsColumn, Range(doc));
+        item->setText(RoomsColumn, QString::number(doc.rooms.size()));
+        item->setText(ObjectsColumn, QString::number(doc.objects.size()));
+        item->setText(MobsColumn, QString::number(doc.mobs.size()));
+        item->setText(MobprogsColumn, QString::number(doc.mobprogs.size()));
+        const std::vector<CFinding> findings = world->FindingsOf(area);
+        item->setText(ErrorsColumn, QString::number(CountFindings(findings, Severity::Error)));
+        item->setText(WarningsColumn, QString::number(CountFindings(findings, Severity::Warning)));
+        QStringList overlaps;
+        for (const CAreaDocument* other : documents)
+            if (other != &area && Overlap(doc, other->Doc()))
+                overlaps << QStringLiteral("%1 (%2)").arg(other->Title(), Range(other->Doc()));
+        if (!overlaps.isEmpty()) {
+            item->setIcon(VnumsColumn, overlapIcon);
+            item->setToolTip(VnumsColumn, QStringLiteral("Overlaps %1").arg(overlaps.join(QStringLiteral(", "))));
+        }
+    }
+    SetCurrentDocument(current);
+}
+
+bool CWorldPanel::RefreshPending() const
+{
+    return refreshTimer->isActive();
+}
+
+void CWorldPanel::SetCurrentDocument(const CAreaDocument* document)
+{
+    current = document;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = list->topLevelItem(i);
+        if (document && item->data(FileColumn, DocumentRole).value<QObject*>() == document) {
+            list->setCurrentItem(item);
+            return;
+        }
+    }
+    list->setCurrentItem(nullptr);
+}
+
+void CWorldPanel::OnItemActivated(QTreeWidgetItem* item)
+{
+    if (auto* document = qobject_cast<CAreaDocument*>(item->data(FileColumn, DocumentRole).value<QObject*>()))
+        emit AreaActivated(document);
+}
+
+void CWorldPanel::closeEvent(QCloseEvent* event)
+{
+    RememberShown(false);
+    QDockWidget::closeEvent(event);
+}
+
+bool CWorldPanel::ShownInSettings()
+{
+    return AppSettings()->value(SettingsShown, true).toBool();
+}
+
+void CWorldPanel::RememberShown(bool shown)
+{
+    AppSettings()->setValue(SettingsShown, shown);
+}
