@@ -1,0 +1,49 @@
+// Opening the stock world: its area.lst, every area it lists, and the check
+// of the areas together.
+#include "BenchAreas.h"
+#include "world/AreaList.h"
+#include "world/WorldCheck.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void BM_OpenStockWorld(benchmark::State& state)
+{
+    const std::string folder = std::string(TOLVEX_SHARED_DIR) + "/areas/rom24/";
+    const std::string list = ReadFile(folder + "area.lst");
+    if (list.empty()) {
+        state.SkipWithError("the shared ROM areas are not present");
+        return;
+    }
+    size_t areas = 0;
+    for (auto _ : state) {
+        std::vector<std::unique_ptr<CTolvexDoc>> docs;
+        std::vector<CWorldArea> world;
+        for (const CAreaListEntry& entry : ReadAreaList(list).entries) {
+            std::istringstream in(ReadFile(folder + entry.file));
+            auto doc = std::make_unique<CTolvexDoc>(RomTables());
+            CDiagnosticList diagnostics;
+            if (doc->Load(in, diagnostics)) {
+                world.push_back({ entry.file, doc.get() });
+                docs.push_back(std::move(doc));
+            }
+        }
+        benchmark::DoNotOptimize(CheckWorld(world).size());
+        areas = world.size();
+    }
+    state.counters["areas"] = static_cast<double>(areas);
+}
+BENCHMARK(BM_OpenStockWorld)->Unit(benchmark::kMillisecond);
+
+} // namespace
