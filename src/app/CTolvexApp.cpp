@@ -34,7 +34,7 @@ namespace {
 
 const QString AppTitle = QStringLiteral("tolvex");
 const QString FileFilter = QStringLiteral("ROM Area Files (*.are)");
-const QString OpenFileFilter = QStringLiteral("ROM Area Files (*.are);;All files (*)");
+const QString OpenFileFilter = QStringLiteral("ROM Area Files (*.are);;Area Lists (*.lst);;All files (*)");
 const QString SettingsPreviewPages = QStringLiteral("Settings/PreviewPages");
 const QString SettingsAllRooms = QStringLiteral("Settings/AllRooms");
 const QString SettingsKeepTextLayout = QStringLiteral("Settings/KeepTextLayout");
