@@ -1,5 +1,6 @@
 #include "BenchAreas.h"
 #include "draw/MapDrawing.h"
+#include "draw/MapGridIndex.h"
 #include "layout/RoomCommands.h"
 #include "layout/RoomLayout.h"
 #include "map/CQtMapCanvas.h"
@@ -35,7 +36,8 @@ const CTolvexDoc& Building(int width, int height, int levels)
 
 // One full repaint of a 1600 x 1000 map window showing the middle of level
 // `level`, drawn as the view's paint event draws it: white, then the map
-// through the Qt canvas with the exposed rectangle as clip.
+// through the Qt canvas with the exposed rectangle as clip and the window's
+// index of the layout.
 void Repaint(benchmark::State& state, const CTolvexDoc& doc, int level)
 {
     const int cell = static_cast<int>(state.range(0));
@@ -44,13 +46,15 @@ void Repaint(benchmark::State& state, const CTolvexDoc& doc, int level)
     const int ox = std::max(0, (size.width - image.width()) / 2);
     const int oy = std::max(0, (size.height - image.height()) / 2);
     const CMapRect clip { ox, oy, ox + image.width(), oy + image.height() };
+    CMapGridIndex index;
+    index.Build(doc);
     for (auto _ : state) {
         QPainter painter(&image);
         painter.fillRect(image.rect(), Qt::white);
         painter.translate(-ox, -oy);
         {
             CQtMapCanvas canvas(painter); // restores the painter when it goes
-            DrawMap(canvas, doc, cell, level, 0, &clip);
+            DrawMap(canvas, doc, cell, level, 0, &clip, &index);
         }
         painter.end();
         benchmark::DoNotOptimize(image.constBits());

@@ -1,7 +1,11 @@
 #include "map/CQtMapCanvas.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPolygon>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -37,6 +41,8 @@ CQtMapCanvas::CQtMapCanvas(QPainter& target)
 {
     target.save();
     target.setRenderHint(QPainter::Antialiasing, false);
+    const QTransform& t = target.worldTransform();
+    stamps = t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
 }
 
 CQtMapCanvas::~CQtMapCanvas()
@@ -87,4 +93,132 @@ void CQtMapCanvas::Disc(int cx, int cy, int radius, CMapColor color)
     painter.setPen(Qt::NoPen);
     painter.setBrush(ToQColor(color));
     painter.drawEllipse(QPoint(cx, cy), radius, radius);
+}
+
+void CQtMapCanvas::FillRects(const std::vector<CMapRect>& rects, CMapColor color)
+{
+    rectBuffer.clear();
+    for (const CMapRect& r : rects)
+        if (r.right > r.left && r.bottom > r.top)
+            rectBuffer.emplace_back(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    const QColor fill = ToQColor(color);
+    for (const QRect& r : rectBuffer)
+        painter.fillRect(r, fill);
+}
+
+void CQtMapCanvas::Polylines(const std::vector<CMapPoint>& points, int corners, CMapColor color, int penWidth)
+{
+    if (corners <= 0)
+        return;
+    const QColor line = ToQColor(color);
+    painter.setPen(MapPen(color, penWidth));
+    painter.setBrush(Qt::NoBrush);
+    for (size_t i = 0; i + static_cast<size_t>(corners) <= points.size(); i += static_cast<size_t>(corners))
+        Stamp(&points[i], corners, penWidth, line);
+}
+
+void CQtMapCanvas::Polygons(const std::vector<CMapPoint>& points, int corners, CMapColor color)
+{
+    if (corners <= 0)
+        return;
+    const QColor fill = ToQColor(color);
+    painter.setPen(MapPen(color, 0));
+    painter.setBrush(fill);
+    for (size_t i = 0; i + static_cast<size_t>(corners) <= points.size(); i += static_cast<size_t>(corners))
+        Stamp(&points[i], corners, -1, fill);
+}
+
+void CQtMapCanvas::Stamp(const CMapPoint* corners, int count, int pen, const QColor& color)
+{
+    if (const CStamp* stamp = stamps ? StampOf(corners, count, pen) : nullptr) {
+        for (const QRect& r : stamp->rects)
+            painter.fillRect(r.translated(corners->x, corners->y), color);
+        return;
+    }
+    // The painter's pen and brush are already set for the shape.
+    QPolygon polygon;
+    polygon.reserve(count);
+    for (int j = 0; j < count; ++j)
+        polygon.append(QPoint(corners[j].x, corners[j].y));
+    if (pen < 0)
+        painter.drawPolygon(polygon);
+    else
+        painter.drawPolyline(polygon);
+}
+
+const CQtMapCanvas::CStamp* CQtMapCanvas::StampOf(const CMapPoint* corners, int count, int pen)
+{
+    // Larger shapes are few: a window at a large zoom shows few rooms.
+    constexpr int MaxStampSize = 32;
+    const CMapPoint origin = corners[0];
+    int left = 0, top = 0, right = 0, bottom = 0;
+    for (int j = 0; j < count; ++j) {
+        left = std::min(left, corners[j].x - origin.x);
+        right = std::max(right, corners[j].x - origin.x);
+        top = std::min(top, corners[j].y - origin.y);
+        bottom = std::max(bottom, corners[j].y - origin.y);
+    }
+    if (right - left > MaxStampSize || bottom - top > MaxStampSize || pen > 2)
+        return nullptr;
+    auto sameShape = [&](const CStamp& s) {
+        if (s.pen != pen || s.shape.size() != static_cast<size_t>(count))
+            return false;
+        for (int j = 0; j < count; ++j)
+            if (s.shape[static_cast<size_t>(j)] != CMapPoint { corners[j].x - origin.x, corners[j].y - origin.y })
+                return false;
+        return true;
+    };
+    for (const CStamp& s : stampCache)
+        if (sameShape(s))
+            return &s;
+
+    // Drawn as Polyline or Polygon draws it, a margin in from the image's edges.
+    const int margin = 2 + pen;
+    CStamp stamp { pen, {}, {} };
+    QPolygon polygon;
+    for (int j = 0; j < count; ++j) {
+        stamp.shape.push_back({ corners[j].x - origin.x, corners[j].y - origin.y });
+        polygon.append(QPoint(stamp.shape.back().x - left + margin, stamp.shape.back().y - top + margin));
+    }
+    QImage image(right - left + 2 * margin + 1, bottom - top + 2 * margin + 1, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(MapPen(CMapColor {}, std::max(pen, 0)));
+        if (pen < 0) {
+            p.setBrush(Qt::black);
+            p.drawPolygon(polygon);
+        } else {
+            p.drawPolyline(polygon);
+        }
+    }
+    // Runs of a row, each joined to the same run of the row above.
+    std::vector<size_t> open;
+    for (int y = 0; y < image.height(); ++y) {
+        std::vector<size_t> row;
+        for (int x = 0; x < image.width();) {
+            if (image.pixel(x, y) == qRgb(255, 255, 255)) {
+                ++x;
+                continue;
+            }
+            const int from = x;
+            while (x < image.width() && image.pixel(x, y) != qRgb(255, 255, 255))
+                ++x;
+            const QRect run(from + left - margin, y + top - margin, x - from, 1);
+            const auto above = std::find_if(open.begin(), open.end(), [&](size_t r) {
+                return stamp.rects[r].left() == run.left() && stamp.rects[r].width() == run.width();
+            });
+            if (above != open.end()) {
+                stamp.rects[*above].setBottom(run.bottom());
+                row.push_back(*above);
+            } else {
+                row.push_back(stamp.rects.size());
+                stamp.rects.push_back(run);
+            }
+        }
+        open = std::move(row);
+    }
+    stampCache.push_back(std::move(stamp));
+    return &stampCache.back();
 }
