@@ -86,6 +86,8 @@ public:
     void FillsLast(bool last) { fillsLast = last; }
     // Polygons from here on are drawn before the boxes.
     void PolygonsFirst(bool first) { polygonsFirst = first; }
+    // Polygons from here on are drawn before the other polygons.
+    void PolygonsBefore(bool before) { polygonsBefore = before; }
     // Lines from here on are drawn before the boxes (first), or after the
     // other lines (last).
     void LinesFirst(bool first) { linesFirst = first; }
@@ -120,7 +122,10 @@ public:
             return;
         }
         std::vector<CMapPoint>& corners
-            = Group(polygonsFirst ? earlyPolygons : polygons, color, 0, static_cast<int>(points.size()));
+            = Group(polygonsFirst ? earlyPolygons : polygonsBefore ? marks
+                                                                   : polygons,
+                color, 0,
+                static_cast<int>(points.size()));
         corners.insert(corners.end(), points.begin(), points.end());
     }
     void Ellipse(int left, int top, int right, int bottom, CMapColor color, int penWidth) override
@@ -156,12 +161,13 @@ public:
             target.FillRect(rect.left, rect.top, rect.right, rect.bottom, color);
         lineGroups(lines);
         lineGroups(lateLines);
+        polygonGroups(marks);
         polygonGroups(polygons);
         for (const CShape& d : discs)
             target.Disc(d.box.left, d.box.top, d.box.right, d.color);
         for (const CShape& e : loops)
             target.Ellipse(e.box.left, e.box.top, e.box.right, e.box.bottom, e.color, e.width);
-        for (auto* groups : { &earlyLines, &earlyPolygons, &lines, &lateLines, &polygons })
+        for (auto* groups : { &earlyLines, &earlyPolygons, &lines, &lateLines, &marks, &polygons })
             groups->clear();
         fills.clear();
         lastFills.clear();
@@ -197,6 +203,7 @@ private:
     IMapCanvas& target;
     bool fillsLast = false;
     bool polygonsFirst = false;
+    bool polygonsBefore = false;
     bool linesFirst = false;
     bool linesLast = false;
     bool through = false;
@@ -206,6 +213,7 @@ private:
     std::vector<std::pair<CMapRect, CMapColor>> lastFills;
     std::vector<CGroup<CMapPoint>> lines;
     std::vector<CGroup<CMapPoint>> lateLines;
+    std::vector<CGroup<CMapPoint>> marks;
     std::vector<CGroup<CMapPoint>> polygons;
     std::vector<CShape> discs;
     std::vector<CShape> loops;
@@ -277,9 +285,17 @@ private:
         if (to.unplaced)
             return;
         const CMapColor color = ExitColor(doc.Tables(), exit.exitFlags, ghost);
-        // A ghost level is all one colour, and up and down marks meet nothing.
-        if (!batch || ghost || d == DirUp || d == DirDown) {
+        // A ghost level is all one colour.
+        if (!batch || ghost) {
             DrawExit(index, room, d, found, to, color);
+            return;
+        }
+        if (d == DirUp || d == DirDown) {
+            // At the smallest zoom a mark meets the arrowhead into the room
+            // from the east: above those from earlier rooms, below the others.
+            batch->PolygonsBefore(true);
+            DrawExit(index, room, d, found, to, color);
+            batch->PolygonsBefore(false);
             return;
         }
         static const int step[4][2] = { { 0, -1 }, { 1, 0 }, { 0, 1 }, { -1, 0 } };

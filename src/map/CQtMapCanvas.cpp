@@ -101,38 +101,65 @@ void CQtMapCanvas::FillRects(const std::vector<CMapRect>& rects, CMapColor color
     for (const CMapRect& r : rects)
         if (r.right > r.left && r.bottom > r.top)
             rectBuffer.emplace_back(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    const QColor fill = ToQColor(color);
-    for (const QRect& r : rectBuffer)
-        painter.fillRect(r, fill);
+    FillBuffered(ToQColor(color));
+}
+
+void CQtMapCanvas::FillBuffered(const QColor& color)
+{
+    // One call for many: the painter's own checks cost more than a small fill.
+    if (!pointBuffer.empty()) {
+        painter.setPen(QPen(color, 0));
+        painter.drawPoints(pointBuffer.data(), static_cast<int>(pointBuffer.size()));
+        pointBuffer.clear();
+    }
+    if (!rectBuffer.empty()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(color);
+        painter.drawRects(rectBuffer.data(), static_cast<int>(rectBuffer.size()));
+        rectBuffer.clear();
+    }
 }
 
 void CQtMapCanvas::Polylines(const std::vector<CMapPoint>& points, int corners, CMapColor color, int penWidth)
 {
     if (corners <= 0)
         return;
-    const QColor line = ToQColor(color);
+    rectBuffer.clear();
+    pointBuffer.clear();
     painter.setPen(MapPen(color, penWidth));
     painter.setBrush(Qt::NoBrush);
     for (size_t i = 0; i + static_cast<size_t>(corners) <= points.size(); i += static_cast<size_t>(corners))
-        Stamp(&points[i], corners, penWidth, line);
+        Stamp(&points[i], corners, penWidth);
+    FillBuffered(ToQColor(color));
 }
 
 void CQtMapCanvas::Polygons(const std::vector<CMapPoint>& points, int corners, CMapColor color)
 {
     if (corners <= 0)
         return;
-    const QColor fill = ToQColor(color);
+    rectBuffer.clear();
+    pointBuffer.clear();
     painter.setPen(MapPen(color, 0));
-    painter.setBrush(fill);
+    painter.setBrush(ToQColor(color));
     for (size_t i = 0; i + static_cast<size_t>(corners) <= points.size(); i += static_cast<size_t>(corners))
-        Stamp(&points[i], corners, -1, fill);
+        Stamp(&points[i], corners, -1);
+    FillBuffered(ToQColor(color));
 }
 
-void CQtMapCanvas::Stamp(const CMapPoint* corners, int count, int pen, const QColor& color)
+void CQtMapCanvas::Stamp(const CMapPoint* corners, int count, int pen)
 {
     if (const CStamp* stamp = stamps ? StampOf(corners, count, pen) : nullptr) {
-        for (const QRect& r : stamp->rects)
-            painter.fillRect(r.translated(corners->x, corners->y), color);
+        const QPoint at(corners->x, corners->y);
+        for (const QRect& r : stamp->rects) {
+            // Tiny pieces go faster as single pixels.
+            if (r.width() * r.height() <= 4) {
+                for (int y = r.top(); y <= r.bottom(); ++y)
+                    for (int x = r.left(); x <= r.right(); ++x)
+                        pointBuffer.emplace_back(x + at.x(), y + at.y());
+            } else {
+                rectBuffer.push_back(r.translated(at));
+            }
+        }
         return;
     }
     // The painter's pen and brush are already set for the shape.
@@ -148,20 +175,12 @@ void CQtMapCanvas::Stamp(const CMapPoint* corners, int count, int pen, const QCo
 
 const CQtMapCanvas::CStamp* CQtMapCanvas::StampOf(const CMapPoint* corners, int count, int pen)
 {
-    // Larger shapes are few: a window at a large zoom shows few rooms.
-    constexpr int MaxStampSize = 32;
     const CMapPoint origin = corners[0];
-    int left = 0, top = 0, right = 0, bottom = 0;
-    for (int j = 0; j < count; ++j) {
-        left = std::min(left, corners[j].x - origin.x);
-        right = std::max(right, corners[j].x - origin.x);
-        top = std::min(top, corners[j].y - origin.y);
-        bottom = std::max(bottom, corners[j].y - origin.y);
-    }
-    if (right - left > MaxStampSize || bottom - top > MaxStampSize || pen > 2)
-        return nullptr;
+    unsigned key = static_cast<unsigned>(pen) * 31u + static_cast<unsigned>(count);
+    for (int j = 1; j < count; ++j)
+        key = key * 1000003u + static_cast<unsigned>((corners[j].x - origin.x) * 4099 + (corners[j].y - origin.y));
     auto sameShape = [&](const CStamp& s) {
-        if (s.pen != pen || s.shape.size() != static_cast<size_t>(count))
+        if (s.key != key || s.pen != pen || s.shape.size() != static_cast<size_t>(count))
             return false;
         for (int j = 0; j < count; ++j)
             if (s.shape[static_cast<size_t>(j)] != CMapPoint { corners[j].x - origin.x, corners[j].y - origin.y })
@@ -172,9 +191,22 @@ const CQtMapCanvas::CStamp* CQtMapCanvas::StampOf(const CMapPoint* corners, int 
         if (sameShape(s))
             return &s;
 
+    // Larger shapes are few: a window at a large zoom shows few rooms.
+    constexpr int MaxStampSize = 32;
+    int left = 0, top = 0, right = 0, bottom = 0;
+    for (int j = 0; j < count; ++j) {
+        left = std::min(left, corners[j].x - origin.x);
+        right = std::max(right, corners[j].x - origin.x);
+        top = std::min(top, corners[j].y - origin.y);
+        bottom = std::max(bottom, corners[j].y - origin.y);
+    }
+    // The cache stays small: at most a few shapes of each kind recur.
+    if (right - left > MaxStampSize || bottom - top > MaxStampSize || pen > 2 || stampCache.size() >= 64)
+        return nullptr;
+
     // Drawn as Polyline or Polygon draws it, a margin in from the image's edges.
     const int margin = 2 + pen;
-    CStamp stamp { pen, {}, {} };
+    CStamp stamp { key, pen, {}, {} };
     QPolygon polygon;
     for (int j = 0; j < count; ++j) {
         stamp.shape.push_back({ corners[j].x - origin.x, corners[j].y - origin.y });

@@ -3,6 +3,7 @@
 #include "draw/MapCanvas.h"
 
 #include <QColor>
+#include <QPoint>
 #include <QRect>
 
 #include <vector>
@@ -34,16 +35,20 @@ private:
     // rectangles from its first point: a shape drawn thousands of times at
     // a small zoom is rasterized once.
     struct CStamp {
+        unsigned key;
         int pen;
         std::vector<CMapPoint> shape;
         std::vector<QRect> rects;
     };
     const CStamp* StampOf(const CMapPoint* corners, int count, int pen);
-    void Stamp(const CMapPoint* corners, int count, int pen, const QColor& color);
+    // Draws the shape, or adds its stamp to the buffers.
+    void Stamp(const CMapPoint* corners, int count, int pen);
+    void FillBuffered(const QColor& color);
 
     QPainter& painter;
     // Stamps stand for the polygon only while the painter just shifts by whole pixels.
     bool stamps = false;
     std::vector<CStamp> stampCache;
     std::vector<QRect> rectBuffer;
+    std::vector<QPoint> pointBuffer;
 };
