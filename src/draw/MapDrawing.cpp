@@ -9,6 +9,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 
 namespace {
 
@@ -247,6 +248,12 @@ public:
 
 private:
     CMapPoint P(int x, int y) const { return { x + ox, y + oy }; }
+    // The points of one primitive, in a buffer that every primitive reuses.
+    const std::vector<CMapPoint>& Points(std::initializer_list<CMapPoint> list)
+    {
+        points.assign(list);
+        return points;
+    }
 
     void Fill(int left, int top, int right, int bottom, CMapColor color)
     {
@@ -257,7 +264,7 @@ private:
     {
         const int x = RoomX(room, c), y = RoomY(room, c);
         if (ghost) {
-            canvas.Polyline({ P(x - c, y - c), P(x + c, y - c), P(x + c, y + c), P(x - c, y + c), P(x - c, y - c) },
+            canvas.Polyline(Points({ P(x - c, y - c), P(x + c, y - c), P(x + c, y + c), P(x - c, y + c), P(x - c, y - c) }),
                 MapColors::Ghost, pen);
             return;
         }
@@ -329,8 +336,8 @@ private:
 
         if (d == DirUp || d == DirDown) {
             const int sign = d == DirUp ? -1 : 1;
-            canvas.Polygon({ P(x + 6 * c / 5, y + sign * (c / 2)), P(x + 17 * c / 10, y + sign * (c / 2)),
-                               P(x + 29 * c / 20, y + sign * c) },
+            canvas.Polygon(Points({ P(x + 6 * c / 5, y + sign * (c / 2)), P(x + 17 * c / 10, y + sign * (c / 2)),
+                               P(x + 29 * c / 20, y + sign * c) }),
                 color);
             return;
         }
@@ -379,7 +386,7 @@ private:
             p2 = { p3.x + k, p3.y };
             break;
         }
-        canvas.Polyline({ P(p0.x, p0.y), P(p1.x, p1.y), P(p2.x, p2.y), P(p3.x, p3.y) }, color, pen);
+        canvas.Polyline(Points({ P(p0.x, p0.y), P(p1.x, p1.y), P(p2.x, p2.y), P(p3.x, p3.y) }), color, pen);
         if (sameLevel) {
             // Its tip may lie on the edge of the box it points at, which covers it if drawn later.
             const bool under = batch && found > index;
@@ -412,10 +419,10 @@ private:
     {
         const int a = c / 3, b = 4 * c / 3;
         switch (d) {
-        case DirNorth: canvas.Polygon({ P(X - a, Y + b), P(X, Y + c), P(X + a, Y + b) }, color); break;
-        case DirEast: canvas.Polygon({ P(X - b, Y - a), P(X - c, Y), P(X - b, Y + a) }, color); break;
-        case DirSouth: canvas.Polygon({ P(X - a, Y - b), P(X, Y - c), P(X + a, Y - b) }, color); break;
-        default: canvas.Polygon({ P(X + b, Y + a), P(X + c, Y), P(X + b, Y - a) }, color); break;
+        case DirNorth: canvas.Polygon(Points({ P(X - a, Y + b), P(X, Y + c), P(X + a, Y + b) }), color); break;
+        case DirEast: canvas.Polygon(Points({ P(X - b, Y - a), P(X - c, Y), P(X - b, Y + a) }), color); break;
+        case DirSouth: canvas.Polygon(Points({ P(X - a, Y - b), P(X, Y - c), P(X + a, Y - b) }), color); break;
+        default: canvas.Polygon(Points({ P(X + b, Y + a), P(X + c, Y), P(X + b, Y - a) }), color); break;
         }
     }
 
@@ -428,6 +435,7 @@ private:
     const int ox;
     const int oy;
     const bool ghost;
+    std::vector<CMapPoint> points;
 };
 
 // Whether anything drawn for `room` can meet the clip, so that a window that
@@ -435,18 +443,25 @@ private:
 // The box, loops, stubs and up/down marks lie within five cells of the room's
 // centre; an exit line and its arrowhead within three cells of the room it
 // leads to (both with room for the pen).
-bool RoomMeetsClip(const CTolvexDoc& doc, const CRoomData& room, const int* targets, int cellSize, int ox,
+enum class ClipMeets { Outside,
+    Crosses,
+    Inside };
+ClipMeets RoomMeetsClip(const CTolvexDoc& doc, const CRoomData& room, const int* targets, int cellSize, int ox,
     int oy, const CMapRect& clip)
 {
     const long long c = std::abs(static_cast<long long>(cellSize));
     const long long pen = c / 10 + 2;
-    auto meets = [&](long long x, long long y, long long reach) {
-        return x + ox - reach < clip.right && x + ox + reach > clip.left && y + oy - reach < clip.bottom
-            && y + oy + reach > clip.top;
+    // Whether the box left..right x top..bottom (shifted) meets the clip, and lies inside it.
+    bool meets = false, inside = true;
+    auto add = [&](long long left, long long top, long long right, long long bottom) {
+        left += ox, right += ox, top += oy, bottom += oy;
+        if (left < clip.right && right > clip.left && top < clip.bottom && bottom > clip.top)
+            meets = true;
+        if (left < clip.left || right > clip.right || top < clip.top || bottom > clip.bottom)
+            inside = false;
     };
     const int x = RoomX(room, cellSize), y = RoomY(room, cellSize);
-    if (meets(x, y, 5 * c + pen))
-        return true;
+    add(x - 5 * c - pen, y - 5 * c - pen, x + 5 * c + pen, y + 5 * c + pen);
     for (size_t d = 0; d < static_cast<size_t>(DirUp); ++d) {
         const int found = room.exits[d].toVnum > 0 ? targets[d] : -1;
         if (found < 0)
@@ -457,12 +472,10 @@ bool RoomMeetsClip(const CTolvexDoc& doc, const CRoomData& room, const int* targ
         // The line runs straight or with one bend between the two rooms.
         const long long reach = 3 * c + pen;
         const int toX = RoomX(to, cellSize), toY = RoomY(to, cellSize);
-        const long long left = std::min(x, toX) - reach, right = std::max(x, toX) + reach;
-        const long long top = std::min(y, toY) - reach, bottom = std::max(y, toY) + reach;
-        if (left + ox < clip.right && right + ox > clip.left && top + oy < clip.bottom && bottom + oy > clip.top)
-            return true;
+        add(std::min(x, toX) - reach, std::min(y, toY) - reach, std::max(x, toX) + reach, std::max(y, toY) + reach);
     }
-    return false;
+    return !meets ? ClipMeets::Outside : inside ? ClipMeets::Inside
+                                                : ClipMeets::Crosses;
 }
 
 // A window shows hundreds of rooms or more below this cell size: drawn room
@@ -496,6 +509,8 @@ void PaintLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int select
     CClippedCanvas clipped(drawn, clip ? *clip : CMapRect {});
     CLevelPainter painter(clip ? static_cast<IMapCanvas&>(clipped) : drawn, doc, cellSize, ox, oy, ghost,
         batched ? &batching : nullptr);
+    // Rooms that lie wholly inside the clip need no test of each primitive.
+    CLevelPainter inside(drawn, doc, cellSize, ox, oy, ghost, batched ? &batching : nullptr);
     const bool indexed = index && index->Fits(doc);
     auto paint = [&](size_t i) {
         const CRoomData& room = doc.rooms[i];
@@ -507,8 +522,10 @@ void PaintLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int select
             targets[d] = vnum <= 0 ? -1 : indexed ? index->ExitTarget(i, d)
                                                   : doc.FindRoomIndex(vnum);
         }
-        if (!clip || RoomMeetsClip(doc, room, targets, cellSize, ox, oy, *clip))
-            painter.Room(static_cast<int>(i), !ghost && static_cast<int>(i) == selected, targets);
+        const ClipMeets meets = clip ? RoomMeetsClip(doc, room, targets, cellSize, ox, oy, *clip) : ClipMeets::Inside;
+        if (meets != ClipMeets::Outside)
+            (meets == ClipMeets::Inside ? inside : painter)
+                .Room(static_cast<int>(i), !ghost && static_cast<int>(i) == selected, targets);
     };
     int left = 0, right = 0, top = 0, bottom = 0;
     if (clip && indexed && GridSpan(clip->left, clip->right, cellSize, ox, left, right)

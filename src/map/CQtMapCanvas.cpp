@@ -42,6 +42,7 @@ CQtMapCanvas::CQtMapCanvas(QPainter& target)
     target.save();
     target.setRenderHint(QPainter::Antialiasing, false);
     const QTransform& t = target.worldTransform();
+    stampSlots.fill(-1);
     stamps = t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
 }
 
@@ -187,9 +188,15 @@ const CQtMapCanvas::CStamp* CQtMapCanvas::StampOf(const CMapPoint* corners, int 
                 return false;
         return true;
     };
-    for (const CStamp& s : stampCache)
-        if (sameShape(s))
-            return &s;
+    // Most shapes are found in their slot at the first look.
+    int& slot = stampSlots[key % stampSlots.size()];
+    if (slot >= 0 && sameShape(stampCache[static_cast<size_t>(slot)]))
+        return &stampCache[static_cast<size_t>(slot)];
+    for (size_t i = 0; i < stampCache.size(); ++i)
+        if (sameShape(stampCache[i])) {
+            slot = static_cast<int>(i);
+            return &stampCache[i];
+        }
 
     // Larger shapes are few: a window at a large zoom shows few rooms.
     constexpr int MaxStampSize = 32;
@@ -251,6 +258,7 @@ const CQtMapCanvas::CStamp* CQtMapCanvas::StampOf(const CMapPoint* corners, int 
         }
         open = std::move(row);
     }
+    slot = static_cast<int>(stampCache.size());
     stampCache.push_back(std::move(stamp));
     return &stampCache.back();
 }

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRect>
 
+#include <array>
 #include <vector>
 
 class QPainter;
@@ -49,6 +50,8 @@ private:
     // Stamps stand for the polygon only while the painter just shifts by whole pixels.
     bool stamps = false;
     std::vector<CStamp> stampCache;
+    // Where a shape was last found, by its key.
+    std::array<int, 64> stampSlots;
     std::vector<QRect> rectBuffer;
     std::vector<QPoint> pointBuffer;
 };
