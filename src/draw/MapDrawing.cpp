@@ -74,8 +74,8 @@ private:
 
 // Holds a level's primitives back and hands them on grouped by kind and
 // colour: the lines and arrowheads whose ends a later box covers, all boxes,
-// the selected room's box, lines, the lines that cover another's, then
-// polygons, discs and loops. Whatever may cross another room's primitives is
+// the selected room's box, lines, the lines that cover another's, up and
+// down marks, the other polygons, discs and loops. Whatever may cross another room's primitives is
 // drawn in order: the painter flushes and draws it directly.
 class CBatchingCanvas : public IMapCanvas {
 public:
