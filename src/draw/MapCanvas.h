@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 // A colour of the map, each channel 0..255.
@@ -44,4 +45,29 @@ public:
     virtual void Ellipse(int left, int top, int right, int bottom, CMapColor color, int penWidth) = 0;
     // A filled circle; radius 0 draws nothing.
     virtual void Disc(int cx, int cy, int radius, CMapColor color) = 0;
+
+    // Whether the map may come grouped by kind and colour through the calls
+    // below, boxes first, rather than room by room. The picture stays the
+    // same but where primitives of two colours overlap; a file keeps the
+    // room by room order.
+    virtual bool TakesBatches() const { return false; }
+    // Many primitives of one colour, as the single calls in the order given.
+    virtual void FillRects(const std::vector<CMapRect>& rects, CMapColor color)
+    {
+        for (const CMapRect& r : rects)
+            FillRect(r.left, r.top, r.right, r.bottom, color);
+    }
+    // Polylines and polygons of `corners` points each, one after the other.
+    virtual void Polylines(const std::vector<CMapPoint>& points, int corners, CMapColor color, int penWidth)
+    {
+        const auto n = static_cast<std::ptrdiff_t>(corners);
+        for (std::ptrdiff_t i = 0; n > 0 && i + n <= static_cast<std::ptrdiff_t>(points.size()); i += n)
+            Polyline(std::vector<CMapPoint>(points.begin() + i, points.begin() + i + n), color, penWidth);
+    }
+    virtual void Polygons(const std::vector<CMapPoint>& points, int corners, CMapColor color)
+    {
+        const auto n = static_cast<std::ptrdiff_t>(corners);
+        for (std::ptrdiff_t i = 0; n > 0 && i + n <= static_cast<std::ptrdiff_t>(points.size()); i += n)
+            Polygon(std::vector<CMapPoint>(points.begin() + i, points.begin() + i + n), color);
+    }
 };

@@ -1,11 +1,15 @@
 #include "draw/MapDrawing.h"
 
+#include "draw/MapGridIndex.h"
 #include "layout/RoomLayout.h"
 
 #include "area/CTolvexDoc.h"
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 
 namespace {
 
@@ -68,12 +72,161 @@ private:
     CMapRect clip;
 };
 
+// Holds a level's primitives back and hands them on grouped by kind and
+// colour: the lines and arrowheads whose ends a later box covers, all boxes,
+// the selected room's box, lines, the lines that cover another's, up and
+// down marks, the other polygons, discs and loops. Whatever may cross another room's primitives is
+// drawn in order: the painter flushes and draws it directly.
+class CBatchingCanvas : public IMapCanvas {
+public:
+    explicit CBatchingCanvas(IMapCanvas& inner)
+        : target(inner) { }
+
+    // Fills from here on are drawn after all others, in the order given: the
+    // selected room's nested boxes.
+    void FillsLast(bool last) { fillsLast = last; }
+    // Polygons from here on are drawn before the boxes.
+    void PolygonsFirst(bool first) { polygonsFirst = first; }
+    // Polygons from here on are drawn before the other polygons.
+    void PolygonsBefore(bool before) { polygonsBefore = before; }
+    // Lines from here on are drawn before the boxes (first), or after the
+    // other lines (last).
+    void LinesFirst(bool first) { linesFirst = first; }
+    void LinesLast(bool last) { linesLast = last; }
+    // Primitives from here on go straight to the canvas.
+    void Direct(bool direct) { through = direct; }
+
+    void FillRect(int left, int top, int right, int bottom, CMapColor color) override
+    {
+        if (through)
+            target.FillRect(left, top, right, bottom, color);
+        else if (fillsLast)
+            lastFills.push_back({ { left, top, right, bottom }, color });
+        else
+            Group(fills, color, 0, 1).push_back({ left, top, right, bottom });
+    }
+    void Polyline(const std::vector<CMapPoint>& points, CMapColor color, int penWidth) override
+    {
+        if (through) {
+            target.Polyline(points, color, penWidth);
+            return;
+        }
+        auto& groups = linesFirst ? earlyLines : linesLast ? lateLines
+                                                           : lines;
+        std::vector<CMapPoint>& corners = Group(groups, color, penWidth, static_cast<int>(points.size()));
+        corners.insert(corners.end(), points.begin(), points.end());
+    }
+    void Polygon(const std::vector<CMapPoint>& points, CMapColor color) override
+    {
+        if (through) {
+            target.Polygon(points, color);
+            return;
+        }
+        std::vector<CMapPoint>& corners
+            = Group(polygonsFirst ? earlyPolygons : polygonsBefore ? marks
+                                                                   : polygons,
+                color, 0,
+                static_cast<int>(points.size()));
+        corners.insert(corners.end(), points.begin(), points.end());
+    }
+    void Ellipse(int left, int top, int right, int bottom, CMapColor color, int penWidth) override
+    {
+        if (through)
+            target.Ellipse(left, top, right, bottom, color, penWidth);
+        else
+            loops.push_back({ { left, top, right, bottom }, color, penWidth });
+    }
+    void Disc(int cx, int cy, int radius, CMapColor color) override
+    {
+        if (through)
+            target.Disc(cx, cy, radius, color);
+        else
+            discs.push_back({ { cx, cy, radius, 0 }, color, 0 });
+    }
+
+    void Flush()
+    {
+        auto lineGroups = [this](const std::vector<CGroup<CMapPoint>>& groups) {
+            for (const auto& g : groups)
+                target.Polylines(g.items, g.corners, g.color, g.width);
+        };
+        auto polygonGroups = [this](const std::vector<CGroup<CMapPoint>>& groups) {
+            for (const auto& g : groups)
+                target.Polygons(g.items, g.corners, g.color);
+        };
+        lineGroups(earlyLines);
+        polygonGroups(earlyPolygons);
+        for (const auto& g : fills)
+            target.FillRects(g.items, g.color);
+        for (const auto& [rect, color] : lastFills)
+            target.FillRect(rect.left, rect.top, rect.right, rect.bottom, color);
+        lineGroups(lines);
+        lineGroups(lateLines);
+        polygonGroups(marks);
+        polygonGroups(polygons);
+        for (const CShape& d : discs)
+            target.Disc(d.box.left, d.box.top, d.box.right, d.color);
+        for (const CShape& e : loops)
+            target.Ellipse(e.box.left, e.box.top, e.box.right, e.box.bottom, e.color, e.width);
+        for (auto* groups : { &earlyLines, &earlyPolygons, &lines, &lateLines, &marks, &polygons })
+            groups->clear();
+        fills.clear();
+        lastFills.clear();
+        discs.clear();
+        loops.clear();
+    }
+
+private:
+    // Primitives of one colour, pen width and corner count.
+    template <typename Item>
+    struct CGroup {
+        CMapColor color;
+        int width;
+        int corners;
+        std::vector<Item> items;
+    };
+    struct CShape {
+        CMapRect box;
+        CMapColor color;
+        int width;
+    };
+    template <typename Item>
+    static std::vector<Item>& Group(std::vector<CGroup<Item>>& groups, CMapColor color, int width, int corners)
+    {
+        // A map has a handful of colours.
+        for (CGroup<Item>& g : groups)
+            if (g.color == color && g.width == width && g.corners == corners)
+                return g.items;
+        groups.push_back({ color, width, corners, {} });
+        return groups.back().items;
+    }
+
+    IMapCanvas& target;
+    bool fillsLast = false;
+    bool polygonsFirst = false;
+    bool polygonsBefore = false;
+    bool linesFirst = false;
+    bool linesLast = false;
+    bool through = false;
+    std::vector<CGroup<CMapPoint>> earlyLines;
+    std::vector<CGroup<CMapPoint>> earlyPolygons;
+    std::vector<CGroup<CMapRect>> fills;
+    std::vector<std::pair<CMapRect, CMapColor>> lastFills;
+    std::vector<CGroup<CMapPoint>> lines;
+    std::vector<CGroup<CMapPoint>> lateLines;
+    std::vector<CGroup<CMapPoint>> marks;
+    std::vector<CGroup<CMapPoint>> polygons;
+    std::vector<CShape> discs;
+    std::vector<CShape> loops;
+};
+
 // Draws one level; every point it passes to the canvas is already shifted.
 class CLevelPainter {
 public:
     CLevelPainter(IMapCanvas& target, const CTolvexDoc& area, int cellSize, int shiftX, int shiftY,
-        bool asGhost)
+        bool asGhost, CBatchingCanvas* batching)
         : canvas(target)
+        , batch(batching)
         , doc(area)
         , c(cellSize)
         , k(MapK(cellSize))
@@ -84,15 +237,23 @@ public:
     {
     }
 
-    void Room(const CRoomData& room, bool selected)
+    // `targets` are the rooms the exits lead to (-1: none), as FindRoomIndex finds them.
+    void Room(int index, bool selected, const int* targets)
     {
+        const CRoomData& room = doc.rooms[static_cast<size_t>(index)];
         Box(room, selected);
         for (int d = 0; d < DirectionCount; ++d)
-            Exit(room, d);
+            Exit(index, room, d, targets[d]);
     }
 
 private:
     CMapPoint P(int x, int y) const { return { x + ox, y + oy }; }
+    // The points of one primitive, in a buffer that every primitive reuses.
+    const std::vector<CMapPoint>& Points(std::initializer_list<CMapPoint> list)
+    {
+        points.assign(list);
+        return points;
+    }
 
     void Fill(int left, int top, int right, int bottom, CMapColor color)
     {
@@ -103,39 +264,80 @@ private:
     {
         const int x = RoomX(room, c), y = RoomY(room, c);
         if (ghost) {
-            canvas.Polyline({ P(x - c, y - c), P(x + c, y - c), P(x + c, y + c), P(x - c, y + c), P(x - c, y - c) },
+            canvas.Polyline(Points({ P(x - c, y - c), P(x + c, y - c), P(x + c, y + c), P(x - c, y + c), P(x - c, y - c) }),
                 MapColors::Ghost, pen);
             return;
         }
         const CMapColor sector = SectorColor(doc.Tables(), room.sector);
         if (selected) {
+            if (batch)
+                batch->FillsLast(true);
             Fill(x - c, y - c, x + c, y + c, MapColors::Black);
             Fill(x - c + 1, y - c + 1, x + c - 1, y + c - 1, MapColors::White);
             Fill(x - c + 2, y - c + 2, x + c - 2, y + c - 2, sector);
+            if (batch)
+                batch->FillsLast(false);
         } else {
             Fill(x - c, y - c, x + c, y + c, sector);
         }
     }
 
-    void Exit(const CRoomData& room, int d)
+    void Exit(int index, const CRoomData& room, int d, int found)
     {
         const CExitData& exit = room.exits[static_cast<size_t>(d)];
         // A negative destination is drawn as an exit out of the area: not at all.
-        if (exit.toVnum <= 0)
-            return;
-        const int found = doc.FindRoomIndex(exit.toVnum);
-        if (found < 0)
+        if (exit.toVnum <= 0 || found < 0)
             return;
         const CRoomData& to = doc.rooms[static_cast<size_t>(found)];
         if (to.unplaced)
             return;
         const CMapColor color = ExitColor(doc.Tables(), exit.exitFlags, ghost);
+        // A ghost level is all one colour.
+        if (!batch || ghost) {
+            DrawExit(index, room, d, found, to, color);
+            return;
+        }
+        if (d == DirUp || d == DirDown) {
+            // At the smallest zoom a mark meets the arrowhead into the room
+            // from the east: above those from earlier rooms, below the others.
+            batch->PolygonsBefore(true);
+            DrawExit(index, room, d, found, to, color);
+            batch->PolygonsBefore(false);
+            return;
+        }
+        static const int step[4][2] = { { 0, -1 }, { 1, 0 }, { 0, 1 }, { -1, 0 } };
+        const bool next = to.vnum != room.vnum && to.level == room.level && to.gridX == room.gridX + step[d][0]
+            && to.gridY == room.gridY + step[d][1];
+        if (!next) {
+            // A loop, a stub or a line past the next cell may meet what other rooms draw.
+            batch->Flush();
+            batch->Direct(true);
+            DrawExit(index, room, d, found, to, color);
+            batch->Direct(false);
+            return;
+        }
+        // Without a gap a line going south or east ends on the next box's
+        // edge, which covers it if drawn later; and the line back from the
+        // next room lies on this one, the later room's colour showing.
+        const bool under = found > index && (d == DirSouth || d == DirEast);
+        const CExitData& back = to.exits[static_cast<size_t>(OppositeDirection(d))];
+        const bool covers = found < index && back.toVnum > 0 && ExitColor(doc.Tables(), back.exitFlags, ghost) != color
+            && doc.FindRoomIndex(back.toVnum) == index;
+        batch->LinesFirst(under);
+        batch->LinesLast(covers);
+        DrawExit(index, room, d, found, to, color);
+        batch->LinesFirst(false);
+        batch->LinesLast(false);
+    }
+
+    void DrawExit(int index, const CRoomData& room, int d, int found, const CRoomData& to, CMapColor color)
+    {
         const int x = RoomX(room, c), y = RoomY(room, c);
 
         if (d == DirUp || d == DirDown) {
             const int sign = d == DirUp ? -1 : 1;
-            canvas.Polygon({ P(x + 6 * c / 5, y + sign * (c / 2)), P(x + 17 * c / 10, y + sign * (c / 2)),
-                               P(x + 29 * c / 20, y + sign * c) },
+            canvas.Polygon(Points({ P(x + 6 * c / 5, y + sign * (c / 2)), P(x + 17 * c / 10, y + sign * (c / 2)),
+                               P(x + 29 * c / 20, y + sign * c) }),
                 color);
             return;
         }
@@ -184,10 +386,16 @@ private:
             p2 = { p3.x + k, p3.y };
             break;
         }
-        canvas.Polyline({ P(p0.x, p0.y), P(p1.x, p1.y), P(p2.x, p2.y), P(p3.x, p3.y) }, color, pen);
-        if (sameLevel)
+        canvas.Polyline(Points({ P(p0.x, p0.y), P(p1.x, p1.y), P(p2.x, p2.y), P(p3.x, p3.y) }), color, pen);
+        if (sameLevel) {
+            // Its tip may lie on the edge of the box it points at, which covers it if drawn later.
+            const bool under = batch && found > index;
+            if (under)
+                batch->PolygonsFirst(true);
             Arrowhead(e.x, e.y, d, color);
-        else
+            if (under)
+                batch->PolygonsFirst(false);
+        } else
             canvas.Disc(p3.x + ox, p3.y + oy, 3 * k / 2, color);
     }
 
@@ -211,14 +419,15 @@ private:
     {
         const int a = c / 3, b = 4 * c / 3;
         switch (d) {
-        case DirNorth: canvas.Polygon({ P(X - a, Y + b), P(X, Y + c), P(X + a, Y + b) }, color); break;
-        case DirEast: canvas.Polygon({ P(X - b, Y - a), P(X - c, Y), P(X - b, Y + a) }, color); break;
-        case DirSouth: canvas.Polygon({ P(X - a, Y - b), P(X, Y - c), P(X + a, Y - b) }, color); break;
-        default: canvas.Polygon({ P(X + b, Y + a), P(X + c, Y), P(X + b, Y - a) }, color); break;
+        case DirNorth: canvas.Polygon(Points({ P(X - a, Y + b), P(X, Y + c), P(X + a, Y + b) }), color); break;
+        case DirEast: canvas.Polygon(Points({ P(X - b, Y - a), P(X - c, Y), P(X - b, Y + a) }), color); break;
+        case DirSouth: canvas.Polygon(Points({ P(X - a, Y - b), P(X, Y - c), P(X + a, Y - b) }), color); break;
+        default: canvas.Polygon(Points({ P(X + b, Y + a), P(X + c, Y), P(X + b, Y - a) }), color); break;
         }
     }
 
     IMapCanvas& canvas;
+    CBatchingCanvas* const batch;
     const CTolvexDoc& doc;
     const int c;
     const int k;
@@ -226,6 +435,7 @@ private:
     const int ox;
     const int oy;
     const bool ghost;
+    std::vector<CMapPoint> points;
 };
 
 // Whether anything drawn for `room` can meet the clip, so that a window that
@@ -233,20 +443,27 @@ private:
 // The box, loops, stubs and up/down marks lie within five cells of the room's
 // centre; an exit line and its arrowhead within three cells of the room it
 // leads to (both with room for the pen).
-bool RoomMeetsClip(const CTolvexDoc& doc, const CRoomData& room, int cellSize, int ox,
+enum class ClipMeets { Outside,
+    Crosses,
+    Inside };
+ClipMeets RoomMeetsClip(const CTolvexDoc& doc, const CRoomData& room, const int* targets, int cellSize, int ox,
     int oy, const CMapRect& clip)
 {
     const long long c = std::abs(static_cast<long long>(cellSize));
     const long long pen = c / 10 + 2;
-    auto meets = [&](long long x, long long y, long long reach) {
-        return x + ox - reach < clip.right && x + ox + reach > clip.left && y + oy - reach < clip.bottom
-            && y + oy + reach > clip.top;
+    // Whether the box left..right x top..bottom (shifted) meets the clip, and lies inside it.
+    bool meets = false, inside = true;
+    auto add = [&](long long left, long long top, long long right, long long bottom) {
+        left += ox, right += ox, top += oy, bottom += oy;
+        if (left < clip.right && right > clip.left && top < clip.bottom && bottom > clip.top)
+            meets = true;
+        if (left < clip.left || right > clip.right || top < clip.top || bottom > clip.bottom)
+            inside = false;
     };
     const int x = RoomX(room, cellSize), y = RoomY(room, cellSize);
-    if (meets(x, y, 5 * c + pen))
-        return true;
+    add(x - 5 * c - pen, y - 5 * c - pen, x + 5 * c + pen, y + 5 * c + pen);
     for (size_t d = 0; d < static_cast<size_t>(DirUp); ++d) {
-        const int found = room.exits[d].toVnum > 0 ? doc.FindRoomIndex(room.exits[d].toVnum) : -1;
+        const int found = room.exits[d].toVnum > 0 ? targets[d] : -1;
         if (found < 0)
             continue;
         const CRoomData& to = doc.rooms[static_cast<size_t>(found)];
@@ -255,25 +472,74 @@ bool RoomMeetsClip(const CTolvexDoc& doc, const CRoomData& room, int cellSize, i
         // The line runs straight or with one bend between the two rooms.
         const long long reach = 3 * c + pen;
         const int toX = RoomX(to, cellSize), toY = RoomY(to, cellSize);
-        const long long left = std::min(x, toX) - reach, right = std::max(x, toX) + reach;
-        const long long top = std::min(y, toY) - reach, bottom = std::max(y, toY) + reach;
-        if (left + ox < clip.right && right + ox > clip.left && top + oy < clip.bottom && bottom + oy > clip.top)
-            return true;
+        add(std::min(x, toX) - reach, std::min(y, toY) - reach, std::max(x, toX) + reach, std::max(y, toY) + reach);
     }
-    return false;
+    return !meets ? ClipMeets::Outside : inside ? ClipMeets::Inside
+                                                : ClipMeets::Crosses;
+}
+
+// A window shows hundreds of rooms or more below this cell size: drawn room
+// by room they take longer than a frame.
+constexpr int BatchBelowCellSize = 24;
+
+// The grid columns (or rows) whose rooms may draw into map units from..to-1:
+// a room's primitives lie within five cells and a pen of its centre.
+bool GridSpan(int from, int to, int cellSize, int shift, int& first, int& last)
+{
+    if (cellSize == 0)
+        return false;
+    const double c = cellSize;
+    const double reach = 5 * std::abs(c) + std::abs(cellSize / 10) + 2;
+    double a = (from - reach - shift - 3 * c) / (4 * c);
+    double b = (to + reach - shift - 3 * c) / (4 * c);
+    if (a > b)
+        std::swap(a, b);
+    first = static_cast<int>(std::max(std::floor(a) - 1, static_cast<double>(INT_MIN)));
+    last = static_cast<int>(std::min(std::ceil(b) + 1, static_cast<double>(INT_MAX)));
+    return true;
 }
 
 void PaintLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int selected,
-    int cellSize, int ox, int oy, bool ghost, const CMapRect* clip)
+    int cellSize, int ox, int oy, bool ghost, const CMapRect* clip, const CMapGridIndex* index)
 {
+    const bool batched = canvas.TakesBatches() && std::abs(cellSize) < BatchBelowCellSize;
+    CBatchingCanvas batching(canvas);
+    IMapCanvas& drawn = batched ? static_cast<IMapCanvas&>(batching) : canvas;
     // Without a clip every room of the level is drawn, through the canvas itself.
-    CClippedCanvas clipped(canvas, clip ? *clip : CMapRect {});
-    CLevelPainter painter(clip ? static_cast<IMapCanvas&>(clipped) : canvas, doc, cellSize, ox, oy, ghost);
-    for (size_t i = 0; i < doc.rooms.size(); ++i) {
+    CClippedCanvas clipped(drawn, clip ? *clip : CMapRect {});
+    CLevelPainter painter(clip ? static_cast<IMapCanvas&>(clipped) : drawn, doc, cellSize, ox, oy, ghost,
+        batched ? &batching : nullptr);
+    // Rooms that lie wholly inside the clip need no test of each primitive.
+    CLevelPainter inside(drawn, doc, cellSize, ox, oy, ghost, batched ? &batching : nullptr);
+    const bool indexed = index && index->Fits(doc);
+    auto paint = [&](size_t i) {
         const CRoomData& room = doc.rooms[i];
-        if (!room.unplaced && room.level == level && (!clip || RoomMeetsClip(doc, room, cellSize, ox, oy, *clip)))
-            painter.Room(room, !ghost && static_cast<int>(i) == selected);
+        if (room.unplaced || room.level != level)
+            return;
+        int targets[DirectionCount];
+        for (int d = 0; d < DirectionCount; ++d) {
+            const int vnum = room.exits[static_cast<size_t>(d)].toVnum;
+            targets[d] = vnum <= 0 ? -1 : indexed ? index->ExitTarget(i, d)
+                                                  : doc.FindRoomIndex(vnum);
+        }
+        const ClipMeets meets = clip ? RoomMeetsClip(doc, room, targets, cellSize, ox, oy, *clip) : ClipMeets::Inside;
+        if (meets != ClipMeets::Outside)
+            (meets == ClipMeets::Inside ? inside : painter)
+                .Room(static_cast<int>(i), !ghost && static_cast<int>(i) == selected, targets);
+    };
+    int left = 0, right = 0, top = 0, bottom = 0;
+    if (clip && indexed && GridSpan(clip->left, clip->right, cellSize, ox, left, right)
+        && GridSpan(clip->top, clip->bottom, cellSize, oy, top, bottom)) {
+        std::vector<int> shown;
+        index->Find(level, left, top, right, bottom, shown);
+        for (int i : shown)
+            paint(static_cast<size_t>(i));
+    } else {
+        for (size_t i = 0; i < doc.rooms.size(); ++i)
+            paint(i);
     }
+    if (batched)
+        batching.Flush();
 }
 
 } // namespace
@@ -316,18 +582,18 @@ CMapColor SectorColor(const CConfigTables& tables, int sector)
 }
 
 void DrawLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int selected, int cellSize, int ox, int oy,
-    bool ghost, const CMapRect* clip)
+    bool ghost, const CMapRect* clip, const CMapGridIndex* index)
 {
-    PaintLevel(canvas, doc, level, selected, cellSize, ox, oy, ghost, clip);
+    PaintLevel(canvas, doc, level, selected, cellSize, ox, oy, ghost, clip, index);
 }
 
 void DrawMap(IMapCanvas& canvas, const CTolvexDoc& doc, int cellSize, int shownLevel, int selected,
-    const CMapRect* clip)
+    const CMapRect* clip, const CMapGridIndex* index)
 {
     const int c = cellSize;
     const int d = c / -3;
-    PaintLevel(canvas, doc, shownLevel - 1, -1, c, d, d, true, clip);
-    PaintLevel(canvas, doc, shownLevel, selected, c, 0, 0, false, clip);
+    PaintLevel(canvas, doc, shownLevel - 1, -1, c, d, d, true, clip, index);
+    PaintLevel(canvas, doc, shownLevel, selected, c, 0, 0, false, clip, index);
 }
 
 CMapSize MapExtent(const CTolvexDoc& doc, int cellSize)

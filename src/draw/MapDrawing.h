@@ -6,6 +6,7 @@
 #include <string>
 
 class CConfigTables;
+class CMapGridIndex;
 class CTolvexDoc;
 
 namespace MapColors {
@@ -40,14 +41,16 @@ CMapColor SectorColor(const CConfigTables& tables, int sector);
 // Draws the placed rooms of `level` with their exits, shifted by (ox, oy).
 // `selected` is a room index (-1: none); a ghost level is drawn as grey
 // outlines. With a clip rectangle, primitives entirely outside it are skipped;
-// the order of the others is unchanged.
+// the order of the others is unchanged (unless the canvas takes batches).
+// With an index built on the document's layout as well, only the rooms it
+// finds near the clip are looked at.
 void DrawLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int selected, int cellSize, int ox, int oy,
-    bool ghost, const CMapRect* clip = nullptr);
+    bool ghost, const CMapRect* clip = nullptr, const CMapGridIndex* index = nullptr);
 
 // What a map window shows: the level below as ghost, a third of a cell up and
 // left, then `shownLevel` with the selection, at the window's cell size.
 void DrawMap(IMapCanvas& canvas, const CTolvexDoc& doc, int cellSize, int shownLevel, int selected,
-    const CMapRect* clip = nullptr);
+    const CMapRect* clip = nullptr, const CMapGridIndex* index = nullptr);
 
 // The largest x and y of a placed room (0 without one), each plus the cell size.
 CMapSize MapExtent(const CTolvexDoc& doc, int cellSize);

@@ -229,6 +229,8 @@ void CTolvexView::OnViewMapStatusBar()
 
 void CTolvexView::OnRecordsChanged(const CAreaChange& change)
 {
+    // Any change may have moved rooms on the layout.
+    mapIndexStale = true;
     FollowSelection(change);
     OnDocumentChanged();
 }
@@ -297,8 +299,12 @@ void CTolvexView::paintEvent(QPaintEvent* event)
     const int oy = verticalScrollBar()->value();
     painter.translate(-ox, -oy);
     const CMapRect clip { area.left() + ox, area.top() + oy, area.right() + 1 + ox, area.bottom() + 1 + oy };
+    if (mapIndexStale || !mapIndex.Fits(GetDocument())) {
+        mapIndex.Build(GetDocument());
+        mapIndexStale = false;
+    }
     CQtMapCanvas canvas(painter);
-    DrawMap(canvas, GetDocument(), CellSize(), shownLevel, Selection(), &clip);
+    DrawMap(canvas, GetDocument(), CellSize(), shownLevel, Selection(), &clip, &mapIndex);
 }
 
 void CTolvexView::resizeEvent(QResizeEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "draw/MapGridIndex.h"
+
 #include <QAbstractScrollArea>
 
 class CAreaDocument;
@@ -86,4 +88,8 @@ private:
     int selectedVnum = 0;
     int shownLevel = 0;
     QString statusText;
+    // Where the rooms lie, for repaints of part of a large map; built again
+    // at the first repaint after the records changed.
+    CMapGridIndex mapIndex;
+    bool mapIndexStale = true;
 };

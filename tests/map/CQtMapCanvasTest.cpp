@@ -1,5 +1,9 @@
 #include "map/CQtMapCanvas.h"
 
+#include "area/CTolvexDoc.h"
+#include "draw/MapDrawing.h"
+#include "draw/MapGridIndex.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -48,6 +52,73 @@ TEST(QtMapCanvas, ShapesCoverExactlyTheirCellsAndAreNotBlendedIntoTheBackground)
         EXPECT_EQ(painted, c.painted.value_or(painted)) << c.what;
         EXPECT_TRUE(c.painted == QRect() || image.pixel(c.inside) == qRgb(200, 0, 0)) << c.what << " is not filled";
     }
+}
+
+// Hands every primitive on one by one, as a file takes them.
+class CInOrderCanvas : public IMapCanvas {
+public:
+    explicit CInOrderCanvas(IMapCanvas& inner)
+        : t(inner) { }
+    void FillRect(int l, int tp, int r, int b, CMapColor c) override { t.FillRect(l, tp, r, b, c); }
+    void Polyline(const std::vector<CMapPoint>& p, CMapColor c, int w) override { t.Polyline(p, c, w); }
+    void Polygon(const std::vector<CMapPoint>& p, CMapColor c) override { t.Polygon(p, c); }
+    void Ellipse(int l, int tp, int r, int b, CMapColor c, int w) override { t.Ellipse(l, tp, r, b, c, w); }
+    void Disc(int x, int y, int r, CMapColor c) override { t.Disc(x, y, r, c); }
+
+private:
+    IMapCanvas& t;
+};
+
+TEST(QtMapCanvas, BatchedDrawingOfClippedTilesPaintsWhatRoomByRoomDrawingPaints)
+{
+    // A 5 x 4 grid in shuffled order with doors on one side only, a loop, up
+    // and down marks, a stub, a long line across boxes and a ghost level.
+    CConfigTables tables;
+    tables.isDoor = 1, tables.locked = 4;
+    CTolvexDoc doc(tables);
+    for (int i = 0; i < 21; ++i) {
+        CRoomData& r = doc.rooms.emplace_back();
+        const int cell = i * 7 % 20;
+        r.vnum = cell + 1, r.gridX = cell % 5, r.gridY = cell / 5, r.unplaced = false;
+    }
+    doc.rooms[20].vnum = 99, doc.rooms[20].level = -1;
+    for (CRoomData& r : doc.rooms) {
+        const int x = r.gridX, y = r.gridY, v = r.vnum;
+        // Few exits are drawn in their place in the order, so that most colours come in batches.
+        r.exits[DirNorth] = { "", "", 0, y > 0 ? v - 5 : v == 3 ? v
+                                                                : 0,
+            v % 3 == 0 ? 1u : 0u };
+        r.exits[DirEast] = { "", "", 0, x < 4 ? (y == 1 && x == 0 ? v + 3 : v + 1) : v == 10 ? 99
+                                                                                             : 0,
+            v % 4 == 0 ? 5u : 0u };
+        r.exits[DirSouth] = { "", "", 0, y < 3 ? v + 5 : 0, 0 };
+        r.exits[DirWest] = { "", "", 0, x > 0 ? v - 1 : 0, v % 2 ? 1u : 0u };
+        r.exits[DirDown] = { "", "", 0, v % 6 == 0 ? 99 : 0, 0 };
+    }
+    CMapGridIndex index;
+    index.Build(doc);
+    for (int c : { 3, 6, 12, 24 })
+        for (int level : { -1, 0 }) {
+            const CMapSize size = ScrollSize(doc, c);
+            QImage inOrder(size.width, size.height, QImage::Format_RGB32), tiled = inOrder;
+            inOrder.fill(Qt::white);
+            tiled.fill(Qt::white);
+            {
+                QPainter painter(&inOrder);
+                CQtMapCanvas qt(painter);
+                CInOrderCanvas canvas(qt);
+                DrawMap(canvas, doc, c, level, 7);
+            }
+            for (int y = 0; y < size.height; y += 37)
+                for (int x = 0; x < size.width; x += 53) {
+                    QPainter painter(&tiled);
+                    painter.setClipRect(x, y, 53, 37);
+                    const CMapRect clip { x, y, x + 53, y + 37 };
+                    CQtMapCanvas canvas(painter);
+                    DrawMap(canvas, doc, c, level, 7, &clip, &index);
+                }
+            EXPECT_TRUE(inOrder == tiled) << "cell " << c << ", level " << level;
+        }
 }
 
 } // namespace
