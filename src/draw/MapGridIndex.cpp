@@ -1,6 +1,7 @@
 #include "draw/MapGridIndex.h"
 
 #include "area/CTolvexDoc.h"
+#include "layout/RoomVnumTable.h"
 
 #include <algorithm>
 #include <climits>
@@ -29,11 +30,12 @@ void CMapGridIndex::Build(const CTolvexDoc& doc)
     buckets.clear();
     levels.clear();
     targets.assign(doc.rooms.size() * DirectionCount, -1);
+    const CRoomVnumTable byVnum(static_cast<int>(doc.rooms.size()), [&](int i) -> const CRoomData& { return doc.rooms[static_cast<size_t>(i)]; });
     for (size_t i = 0; i < doc.rooms.size(); ++i) {
         const CRoomData& room = doc.rooms[i];
         for (size_t d = 0; d < DirectionCount; ++d)
             if (room.exits[d].toVnum > 0)
-                targets[i * DirectionCount + d] = doc.FindRoomIndex(room.exits[d].toVnum);
+                targets[i * DirectionCount + d] = byVnum.Find(room.exits[d].toVnum);
         if (room.unplaced)
             continue;
         // The cells of the room and of every room of its level it has a line to.

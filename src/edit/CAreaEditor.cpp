@@ -298,9 +298,11 @@ void CAreaEditor::Finish(const CStep& step, const CAreaChange& change)
     // A record may have taken another vnum where it stands.
     doc.ForgetVnumIndexes();
     const bool roomLists = std::find(step.other.kinds.begin(), step.other.kinds.end(), RecordKind::Room) != step.other.kinds.end();
-    if (roomLists || !KeepPlaces(step.edits.rooms, doc.rooms))
+    CAreaChange told = change;
+    told.relaidOut = roomLists || !KeepPlaces(step.edits.rooms, doc.rooms);
+    if (told.relaidOut)
         LayoutRooms(doc, allRooms);
-    Notify(change);
+    Notify(told);
 }
 
 void CAreaEditor::Notify(const CAreaChange& change)
@@ -535,7 +537,7 @@ void CAreaEditor::SetAllRooms(bool all)
 {
     allRooms = all;
     LayoutRooms(doc, allRooms);
-    Notify({ RecordKind::Room, ChangeAction::Restored, 0, -1 });
+    Notify({ RecordKind::Room, ChangeAction::Restored, 0, -1, true });
 }
 
 void CAreaEditor::Clear()

@@ -24,6 +24,9 @@ struct CAreaChange {
     ChangeAction action = ChangeAction::Replaced;
     int vnum = 0;
     int index = -1;
+    // The map was laid out again: rooms may stand elsewhere, exits lead
+    // elsewhere, or the room list changed.
+    bool relaidOut = false;
 };
 
 // Every change to an area goes through here: each operation changes the

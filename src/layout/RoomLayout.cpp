@@ -1,6 +1,7 @@
 #include "layout/RoomLayout.h"
 
 #include "area/CTolvexDoc.h"
+#include "layout/RoomVnumTable.h"
 
 #include <algorithm>
 #include <string>
@@ -128,40 +129,14 @@ CGridLayout::CGridLayout(const std::vector<const CRoomData*>& area)
     , col(area.size(), -1)
     , level(area.size(), 0)
 {
-    // The first room with a vnum answers every exit to it. Vnums are mostly
-    // dense, so a table over their range is the usual index; a sparse area
-    // takes a hash.
-    int low = 0;
-    int high = -1;
-    for (int i = 0; i < count; ++i) {
-        const int v = rooms[static_cast<size_t>(i)]->vnum;
-        low = i == 0 ? v : std::min(low, v);
-        high = i == 0 ? v : std::max(high, v);
-    }
-    const bool dense = count > 0 && static_cast<long long>(high) - low < 4LL * count + 64;
-    std::vector<int> table(dense ? static_cast<size_t>(high - low + 1) : 0, -1);
-    std::unordered_map<int, int> byVnum;
-    if (!dense)
-        byVnum.reserve(rooms.size());
-    for (int i = 0; i < count; ++i) {
-        const int v = rooms[static_cast<size_t>(i)]->vnum;
-        if (!dense)
-            byVnum.emplace(v, i);
-        else if (table[static_cast<size_t>(v - low)] < 0)
-            table[static_cast<size_t>(v - low)] = i;
-    }
+    // The first room with a vnum answers every exit to it.
+    const CRoomVnumTable byVnum(count, [&](int i) -> const CRoomData& { return *rooms[static_cast<size_t>(i)]; });
     for (int r = 0; r < count; ++r)
         for (int d = 0; d < DirectionCount; ++d) {
             // A negative destination leads nowhere, whatever room has that vnum.
             const int v = rooms[static_cast<size_t>(r)]->exits[static_cast<size_t>(d)].toVnum;
-            if (v <= 0)
-                continue;
-            if (dense) {
-                if (v >= low && v <= high)
-                    follow[r * DirectionCount + d] = table[static_cast<size_t>(v - low)];
-            } else if (auto it = byVnum.find(v); it != byVnum.end()) {
-                follow[r * DirectionCount + d] = it->second;
-            }
+            if (v > 0)
+                follow[r * DirectionCount + d] = byVnum.Find(v);
         }
 
     for (int r = 0; r < count; ++r)

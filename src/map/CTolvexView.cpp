@@ -229,8 +229,9 @@ void CTolvexView::OnViewMapStatusBar()
 
 void CTolvexView::OnRecordsChanged(const CAreaChange& change)
 {
-    // Any change may have moved rooms on the layout.
-    mapIndexStale = true;
+    // Only a new layout moves rooms or exits; the index keeps the rest.
+    if (change.relaidOut)
+        mapIndexStale = true;
     FollowSelection(change);
     OnDocumentChanged();
 }
