@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
-#include <sstream>
 
 CTolvexDoc::CTolvexDoc(CConfigTables& tableSet)
     : tables(&tableSet)
@@ -228,7 +226,7 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSa
 {
     // The readers take a NUL byte for the end of the file, so a file with
     // one would be cut short at random places: it is not opened at all.
-    std::string bytes { std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>() };
+    const std::string bytes = ReadWholeStream(stream);
     if (const size_t nul = bytes.find('\0'); nul != std::string::npos) {
         const int line = 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(nul), '\n'));
         CDiagnostic d;
@@ -241,8 +239,7 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSa
         return false;
     }
     const bool endsWithLineFeed = !bytes.empty() && bytes.back() == '\n';
-    std::istringstream text(std::move(bytes));
-    CTextReader in(text);
+    CTextReader in(bytes);
     if (in.AtEnd())
         return true; // an empty file opens as an empty area
     CReadContext context { *this, in, diagnostics, *tables };
@@ -320,7 +317,8 @@ void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnosti
 
 void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics, const CSaveOptions& options) const
 {
-    CWriteContext context { *this, out, diagnostics, *tables, options, FileNamePart(pathName) };
+    CTextOut text(out);
+    CWriteContext context { *this, text, diagnostics, *tables, options, FileNamePart(pathName) };
     // A file of helps or socials alone comes back as it was: the server
     // stops on a record section that no header precedes.
     const bool writesRecords = writesHeader || HasRecords();
@@ -330,5 +328,5 @@ void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnosti
             continue;
         section->write(context);
     }
-    out << "#$\n";
+    text << "#$\n";
 }

@@ -32,8 +32,8 @@ void WriteMobprogs(CWriteContext& c)
     WriteFormatted(c.out, "#MOBPROGS\n");
     for (const CMobProgData& program : c.doc.mobprogs) {
         WriteFormatted(c.out, "#%d\n", program.vnum);
-        // CleanText drops the carriage returns again, and any `~` typed into the code.
-        WriteFormatted(c.out, "%s~\n", CleanText(program.code));
+        // Cleaning drops the carriage returns again, and any `~` typed into the code.
+        WriteFormatted(c.out, "%s~\n", Cleaned(program.code));
     }
     WriteFormatted(c.out, "#0\n\n");
 }

@@ -1,23 +1,44 @@
 #include "text/TextWriter.h"
 
-std::string FlagsToLetters(uint32_t flags)
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+void AppendFlagLetters(std::string& out, uint32_t flags)
 {
-    if (flags == 0)
-        return "0";
-    std::string letters;
+    if (flags == 0) {
+        out += '0';
+        return;
+    }
     for (int bit = 0; bit < 32; ++bit)
         if (flags & (1u << bit))
-            letters += static_cast<char>(bit < 26 ? 'A' + bit : 'a' + (bit - 26));
+            out += static_cast<char>(bit < 26 ? 'A' + bit : 'a' + (bit - 26));
+}
+
+std::string FlagsToLetters(uint32_t flags)
+{
+    std::string letters;
+    AppendFlagLetters(letters, flags);
     return letters;
+}
+
+void AppendCleanText(std::string& out, std::string_view text)
+{
+    // Most texts have neither byte: they go in whole.
+    if (!std::memchr(text.data(), '~', text.size()) && !std::memchr(text.data(), '\r', text.size())) {
+        out.append(text);
+        return;
+    }
+    for (char c : text)
+        if (c != '\r' && c != '~')
+            out += c;
 }
 
 std::string CleanText(const std::string& text)
 {
     std::string clean;
     clean.reserve(text.size());
-    for (char c : text)
-        if (c != '\r' && c != '~')
-            clean += c;
+    AppendCleanText(clean, text);
     return clean;
 }
 
@@ -122,14 +143,63 @@ std::string FormatDescription(const std::string& text)
     return result;
 }
 
+namespace {
+
+// The bytes of `word` equal to `c` have their high bit set, and no other.
+uint64_t BytesEqual(uint64_t word, unsigned char c)
+{
+    const uint64_t low7 = 0x7f7f7f7f7f7f7f7full;
+    const uint64_t x = word ^ (0x0101010101010101ull * c);
+    return ~(((x & low7) + low7) | x) & ~low7;
+}
+
+// Every layout FirstOwnLayoutLine finds needs a carriage return, three
+// spaces in a row, or a line feed before a line feed or a space. The first
+// such place, or npos: most texts have none, and are looked through eight
+// bytes at a time.
+size_t FirstLayoutCandidate(const std::string& text)
+{
+    const char* bytes = text.data();
+    const size_t size = text.size();
+    size_t i = 0;
+    // Steps of six: every run of three (and pair) starts within some word.
+    for (; i + 8 <= size; i += 6) {
+        uint64_t word;
+        std::memcpy(&word, bytes + i, sizeof word);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+        word = __builtin_bswap64(word); // the shifts below take the first byte as the lowest
+#endif
+        const uint64_t spaces = BytesEqual(word, ' ');
+        const uint64_t feeds = BytesEqual(word, '\n');
+        if (BytesEqual(word, '\r') || (spaces & (spaces >> 8) & (spaces >> 16)) || (feeds & ((feeds | spaces) >> 8)))
+            break;
+    }
+    for (; i < size; ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || (c == ' ' && i + 2 < size && bytes[i + 1] == ' ' && bytes[i + 2] == ' ')
+            || (c == '\n' && i + 1 < size && (bytes[i + 1] == '\n' || bytes[i + 1] == ' ')))
+            return i;
+    }
+    return std::string::npos;
+}
+
+} // namespace
+
 int FirstOwnLayoutLine(const std::string& text)
 {
-    int line = 0;
+    const size_t candidate = FirstLayoutCandidate(text);
+    if (candidate == std::string::npos)
+        return -1;
+    // Nothing before the candidate's line counts: the walk starts there, as
+    // it stands at the start of any line.
+    const size_t lineBegin = candidate == 0 ? 0 : text.rfind('\n', candidate - 1) + 1;
+    int line = static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(lineBegin), '\n'));
     int blanksInRow = 0;
     bool lineStart = true; // before the first byte of a line after the first
-    bool first = true; // still on the first line
+    bool first = line == 0; // still on the first line
     int emptyLine = -1; // an empty line seen, waiting for text after it
-    for (char c : text) {
+    for (size_t i = lineBegin; i < text.size(); ++i) {
+        const char c = text[i];
         if (c == '\r')
             continue;
         if (c == '\n') {
@@ -156,6 +226,17 @@ int FirstOwnLayoutLine(const std::string& text)
     return -1;
 }
 
+namespace {
+
+void AppendNumber(std::string& out, long long number)
+{
+    char digits[24];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
+    out.append(digits, end.ptr);
+}
+
+} // namespace
+
 void CFormatArg::AppendTo(std::string& out, char conversion) const
 {
     if (conversion == 's' || conversion == 'c') {
@@ -163,6 +244,8 @@ void CFormatArg::AppendTo(std::string& out, char conversion) const
         case Text: out += *text; return;
         case Literal: out += literal; return;
         case Byte: out += byte; return;
+        case Letters: AppendFlagLetters(out, flags); return;
+        case Clean: AppendCleanText(out, *text); return;
         case Number:
             if (conversion == 'c') {
                 out += static_cast<char>(number);
@@ -172,20 +255,25 @@ void CFormatArg::AppendTo(std::string& out, char conversion) const
         }
     }
     switch (kind) {
-    case Number: out += std::to_string(number); return;
-    case Byte: out += std::to_string(static_cast<int>(byte)); return;
+    case Number: AppendNumber(out, number); return;
+    case Byte: AppendNumber(out, byte); return;
     case Text: out += *text; return;
     case Literal: out += literal; return;
+    case Letters: AppendFlagLetters(out, flags); return;
+    case Clean: AppendCleanText(out, *text); return;
     }
 }
 
-std::string Format(const char* format, std::initializer_list<CFormatArg> args)
+void AppendFormat(std::string& out, const char* format, std::initializer_list<CFormatArg> args)
 {
-    std::string out;
     auto arg = args.begin();
     for (const char* p = format; *p; ++p) {
         if (*p != '%') {
-            out += *p;
+            // The run up to the next conversion goes in at once.
+            const char* run = p;
+            while (p[1] && p[1] != '%')
+                ++p;
+            out.append(run, static_cast<size_t>(p - run + 1));
             continue;
         }
         ++p;
@@ -201,5 +289,17 @@ std::string Format(const char* format, std::initializer_list<CFormatArg> args)
         if (arg != args.end())
             (arg++)->AppendTo(out, *p);
     }
+}
+
+std::string Format(const char* format, std::initializer_list<CFormatArg> args)
+{
+    std::string out;
+    AppendFormat(out, format, args);
     return out;
+}
+
+void CTextOut::Flush()
+{
+    stream.write(text.data(), static_cast<std::streamsize>(text.size()));
+    text.clear();
 }
