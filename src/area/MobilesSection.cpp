@@ -295,21 +295,27 @@ bool ReadMobiles(CReadContext& c)
     // Every mob after the first begins with the `#` that ended the one before.
     if (c.in.ReadChar() != '#')
         return true;
+    c.doc.mobs.reserve(c.doc.mobs.size() + 1 + RecordsAhead(c.in));
     for (;;) {
         const int vnum = c.in.ReadNumber();
         const int line = c.in.TokenLine();
         if (vnum == 0)
-            return true;
+            break;
         CMobData mob(c.tables);
         mob.vnum = vnum;
         mob.line = line;
         ReadFixedBlock(c, mob, line);
         CMobReader reader { c, mob };
         const char end = ReadRecordLines(reader);
+        FitToSize(mob.mercSkills);
+        FitToSize(mob.triggers);
+        FitToSize(mob.trainerSkills);
         c.doc.mobs.push_back(std::move(mob));
         if (end != '#')
-            return true;
+            break;
     }
+    FitToSize(c.doc.mobs);
+    return true;
 }
 
 void WriteMobiles(CWriteContext& c)

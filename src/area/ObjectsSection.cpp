@@ -256,6 +256,7 @@ bool ReadObjects(CReadContext& c)
     CSectionNotes notes;
     // Every record after the first has had its `#` read as the end of the one before.
     char mark = in.ReadChar();
+    c.doc.objects.reserve(c.doc.objects.size() + 1 + RecordsAhead(in));
     while (mark == '#') {
         const int vnum = in.ReadNumber();
         if (vnum == 0)
@@ -287,8 +288,12 @@ bool ReadObjects(CReadContext& c)
         if (condition != 0)
             obj.condition = std::string(1, condition);
         mark = ReadRecordLines(c, obj, notes);
+        FitToSize(obj.affects);
+        FitToSize(obj.extraDescs);
+        FitToSize(obj.trainStops);
         c.doc.objects.push_back(std::move(obj));
     }
+    FitToSize(c.doc.objects);
     if (notes.strayCount > 0)
         Warn(c.diagnostics, notes.strayLine,
             Format(notes.strayCount == 1

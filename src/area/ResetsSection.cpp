@@ -24,8 +24,10 @@ bool ReadResets(CReadContext& c)
     std::vector<CResetData>& resets = c.doc.resets;
     for (;;) {
         const char command = AsciiUpperByte(c.in.ReadChar());
-        if (command == 'S' || command == 0)
+        if (command == 'S' || command == 0) {
+            FitToSize(resets);
             return true;
+        }
         if (command == '*') {
             c.in.SkipLine();
             continue;

@@ -193,6 +193,7 @@ bool ReadRooms(CReadContext& c)
 {
     CTextReader& in = c.in;
     CRoomsNotes notes;
+    c.doc.rooms.reserve(c.doc.rooms.size() + RecordsAhead(in));
     while (in.ReadChar() == '#') {
         const int vnum = in.ReadNumber();
         if (vnum == 0)
@@ -207,7 +208,9 @@ bool ReadRooms(CReadContext& c)
         room.roomFlags = in.ReadFlags();
         room.sector = in.ReadNumber();
         ReadRecordLines(c, room, notes);
+        FitToSize(room.extraDescs);
     }
+    FitToSize(c.doc.rooms);
     ReportReadNotes(c.diagnostics, notes);
     return true;
 }

@@ -37,6 +37,8 @@ public:
     // The last byte consumed, or -1 before the first and after end of input.
     int LastByte() const { return last; }
     bool AtEnd();
+    // The bytes not read yet.
+    std::string_view Rest() const { return std::string_view(pos, static_cast<size_t>(end - pos)); }
 
     // From now on every byte read is also kept, until TakeCapture hands them
     // over (and stops keeping them).
