@@ -72,20 +72,33 @@ template <typename Record>
 int CTolvexDoc::Find(const std::vector<Record>& list, CVnumIndex& index, int vnum, int skip) const
 {
     if (!index.built || index.data != list.data() || index.size != list.size()) {
+        index.listRises = std::adjacent_find(list.begin(), list.end(), [](const Record& a, const Record& b) {
+            return a.vnum >= b.vnum;
+        }) == list.end();
         index.entries.clear();
-        index.entries.reserve(list.size());
-        for (size_t i = 0; i < list.size(); ++i)
-            index.entries.emplace_back(list[i].vnum, static_cast<int>(i));
-        std::sort(index.entries.begin(), index.entries.end());
+        if (index.listRises) {
+            index.entries.shrink_to_fit();
+        } else {
+            index.entries.reserve(list.size());
+            for (size_t i = 0; i < list.size(); ++i)
+                index.entries.emplace_back(list[i].vnum, static_cast<int>(i));
+            std::sort(index.entries.begin(), index.entries.end());
+        }
         index.data = list.data();
         index.size = list.size();
         index.built = true;
         vnumIndexWork += static_cast<long long>(list.size());
     }
+    vnumIndexWork += 1 + static_cast<long long>(std::log2(static_cast<double>(list.size() + 1)));
+    if (index.listRises) {
+        // Each vnum is there once at most.
+        auto record = std::lower_bound(list.begin(), list.end(), vnum, [](const Record& r, int v) { return r.vnum < v; });
+        const int position = static_cast<int>(record - list.begin());
+        return record != list.end() && record->vnum == vnum && position != skip ? position : -1;
+    }
     // The entries of one vnum stand in file order, so the first that is not
     // `skip` is the first record.
     auto at = std::lower_bound(index.entries.begin(), index.entries.end(), std::pair<int, int>(vnum, -1));
-    vnumIndexWork += 1 + static_cast<long long>(std::log2(static_cast<double>(index.entries.size() + 1)));
     for (; at != index.entries.end() && at->first == vnum; ++at)
         if (at->second != skip)
             return at->second;
