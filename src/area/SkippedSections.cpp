@@ -10,14 +10,14 @@ bool SkipHelps(CTextReader& in)
 {
     while (!in.AtEnd()) {
         in.ReadNumber();
-        const std::string keywords = in.ReadTildeString();
+        const std::string_view keywords = in.ReadTildeView();
         // Keywords cut off by the end of the file end nothing: kept, they
         // would take in whatever a save writes after them.
         if (in.LastByte() != '~')
             return false;
         if (!keywords.empty() && keywords[0] == '$')
             return true;
-        in.ReadTildeString();
+        in.ReadTildeView();
     }
     return false;
 }

@@ -181,7 +181,10 @@ std::string_view CTextReader::ReadWordView(bool numeric)
         const int b = static_cast<unsigned char>(*pos);
         if (IsBlank(b) || (numeric && !IsDigit(b) && b != '-')) {
             const std::string_view word(start, static_cast<size_t>(pos - start));
-            ConsumeThrough(pos);
+            ++pos;
+            last = b;
+            if (b == '\n')
+                ++line;
             return word;
         }
     }
@@ -245,6 +248,21 @@ std::string CTextReader::ReadTildeString(bool joinLines)
     }
     ConsumeThrough(stop);
     return text;
+}
+
+std::string_view CTextReader::ReadTildeView()
+{
+    const int c = SkipBlanks();
+    tokenLine = line;
+    if (c < 0) {
+        last = -1;
+        return std::string_view();
+    }
+    const char* start = pos;
+    const void* tilde = std::memchr(start, '~', static_cast<size_t>(end - pos));
+    const char* stop = tilde ? static_cast<const char*>(tilde) : end;
+    ConsumeThrough(stop);
+    return std::string_view(start, static_cast<size_t>(stop - start));
 }
 
 void CTextReader::SkipLine()

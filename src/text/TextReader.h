@@ -25,6 +25,8 @@ public:
     uint32_t ReadFlags();
     // Keeps the text's line feeds unless `joinLines` turns each into a blank.
     std::string ReadTildeString(bool joinLines = false);
+    // The same text's bytes as the file has them, carriage returns included.
+    std::string_view ReadTildeView();
     void SkipLine();
 
     // One raw byte (no whitespace skipped), or -1 at end of input.
