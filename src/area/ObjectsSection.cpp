@@ -164,7 +164,7 @@ void WriteValue(CTextOut& out, char kind, const CObjData& obj, size_t i, const C
         WriteFormatted(out, "%s%s", WordForFile(obj.valueTexts[i], true, quotesDropped), separator);
         return;
     case 'S':
-        AppendDescriptionForFile(out.Buffer(), options, obj.valueTexts[i], obj.valueTextEdited[i]);
+        AppendDescriptionForFile(out, options, obj.valueTexts[i], obj.valueTextEdited[i]);
         WriteFormatted(out, "~%s", separator);
         return;
     default:

@@ -4,34 +4,48 @@
 #include <charconv>
 #include <cstring>
 
-void AppendFlagLetters(std::string& out, uint32_t flags)
+namespace {
+
+template <typename Out>
+void PutFlagLetters(Out& out, uint32_t flags)
 {
-    if (flags == 0) {
-        out += '0';
+    char letters[32];
+    size_t count = 0;
+    if (flags == 0)
+        letters[count++] = '0';
+    // Up to the highest bit set only: most sets hold a few low letters.
+    int bit = 0;
+    for (uint32_t rest = flags; rest != 0; rest >>= 1, ++bit)
+        if (rest & 1u)
+            letters[count++] = static_cast<char>(bit < 26 ? 'A' + bit : 'a' + (bit - 26));
+    out.append(letters, count);
+}
+
+template <typename Out>
+void PutCleanText(Out& out, std::string_view text)
+{
+    // Most texts have neither byte: they go in whole.
+    if (!std::memchr(text.data(), '~', text.size()) && !std::memchr(text.data(), '\r', text.size())) {
+        out.append(text.data(), text.size());
         return;
     }
-    for (int bit = 0; bit < 32; ++bit)
-        if (flags & (1u << bit))
-            out += static_cast<char>(bit < 26 ? 'A' + bit : 'a' + (bit - 26));
+    for (char c : text)
+        if (c != '\r' && c != '~')
+            out.push_back(c);
 }
+
+} // namespace
+
+void AppendFlagLetters(std::string& out, uint32_t flags) { PutFlagLetters(out, flags); }
+void AppendFlagLetters(CTextOut& out, uint32_t flags) { PutFlagLetters(out, flags); }
+void AppendCleanText(std::string& out, std::string_view text) { PutCleanText(out, text); }
+void AppendCleanText(CTextOut& out, std::string_view text) { PutCleanText(out, text); }
 
 std::string FlagsToLetters(uint32_t flags)
 {
     std::string letters;
     AppendFlagLetters(letters, flags);
     return letters;
-}
-
-void AppendCleanText(std::string& out, std::string_view text)
-{
-    // Most texts have neither byte: they go in whole.
-    if (!std::memchr(text.data(), '~', text.size()) && !std::memchr(text.data(), '\r', text.size())) {
-        out.append(text);
-        return;
-    }
-    for (char c : text)
-        if (c != '\r' && c != '~')
-            out += c;
 }
 
 std::string CleanText(const std::string& text)
@@ -228,43 +242,16 @@ int FirstOwnLayoutLine(const std::string& text)
 
 namespace {
 
-void AppendNumber(std::string& out, long long number)
+template <typename Out>
+void AppendNumber(Out& out, long long number)
 {
     char digits[24];
     const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
-    out.append(digits, end.ptr);
+    out.append(digits, static_cast<size_t>(end.ptr - digits));
 }
 
-} // namespace
-
-void CFormatArg::AppendTo(std::string& out, char conversion) const
-{
-    if (conversion == 's' || conversion == 'c') {
-        switch (kind) {
-        case Text: out += *text; return;
-        case Literal: out += literal; return;
-        case Byte: out += byte; return;
-        case Letters: AppendFlagLetters(out, flags); return;
-        case Clean: AppendCleanText(out, *text); return;
-        case Number:
-            if (conversion == 'c') {
-                out += static_cast<char>(number);
-                return;
-            }
-            break;
-        }
-    }
-    switch (kind) {
-    case Number: AppendNumber(out, number); return;
-    case Byte: AppendNumber(out, byte); return;
-    case Text: out += *text; return;
-    case Literal: out += literal; return;
-    case Letters: AppendFlagLetters(out, flags); return;
-    case Clean: AppendCleanText(out, *text); return;
-    }
-}
-
-void AppendFormat(std::string& out, const char* format, std::initializer_list<CFormatArg> args)
+template <typename Out>
+void FormatInto(Out& out, const char* format, std::initializer_list<CFormatArg> args)
 {
     auto arg = args.begin();
     for (const char* p = format; *p; ++p) {
@@ -282,13 +269,61 @@ void AppendFormat(std::string& out, const char* format, std::initializer_list<CF
         if (*p == '\0')
             break;
         if (*p == '%') {
-            out += '%';
+            out.push_back('%');
             continue;
         }
         // A conversion without an argument writes nothing rather than reading past the list.
         if (arg != args.end())
             (arg++)->AppendTo(out, *p);
     }
+}
+
+void Put(std::string& out, const std::string& text) { out += text; }
+void Put(CTextOut& out, const std::string& text) { out.append(text); }
+void Put(std::string& out, const char* text) { out += text; }
+void Put(CTextOut& out, const char* text) { out.append(text, std::strlen(text)); }
+
+} // namespace
+
+template <typename Out>
+void CFormatArg::AppendTo(Out& out, char conversion) const
+{
+    if (conversion == 's' || conversion == 'c') {
+        switch (kind) {
+        case Text: Put(out, *text); return;
+        case Literal: Put(out, literal); return;
+        case Byte: out.push_back(byte); return;
+        case Letters: PutFlagLetters(out, flags); return;
+        case Clean: PutCleanText(out, *text); return;
+        case Number:
+            if (conversion == 'c') {
+                out.push_back(static_cast<char>(number));
+                return;
+            }
+            break;
+        }
+    }
+    switch (kind) {
+    case Number: AppendNumber(out, number); return;
+    case Byte: AppendNumber(out, byte); return;
+    case Text: Put(out, *text); return;
+    case Literal: Put(out, literal); return;
+    case Letters: PutFlagLetters(out, flags); return;
+    case Clean: PutCleanText(out, *text); return;
+    }
+}
+
+template void CFormatArg::AppendTo(std::string&, char) const;
+template void CFormatArg::AppendTo(CTextOut&, char) const;
+
+void AppendFormat(std::string& out, const char* format, std::initializer_list<CFormatArg> args)
+{
+    FormatInto(out, format, args);
+}
+
+void AppendFormat(CTextOut& out, const char* format, std::initializer_list<CFormatArg> args)
+{
+    FormatInto(out, format, args);
 }
 
 std::string Format(const char* format, std::initializer_list<CFormatArg> args)
@@ -300,6 +335,18 @@ std::string Format(const char* format, std::initializer_list<CFormatArg> args)
 
 void CTextOut::Flush()
 {
-    stream.write(text.data(), static_cast<std::streamsize>(text.size()));
-    text.clear();
+    stream.write(buffer, at - buffer);
+    at = buffer;
+}
+
+void CTextOut::Spill(const char* bytes, size_t size)
+{
+    Flush();
+    // A piece larger than the buffer goes out by itself.
+    if (size >= sizeof buffer) {
+        stream.write(bytes, static_cast<std::streamsize>(size));
+        return;
+    }
+    std::memcpy(at, bytes, size);
+    at += size;
 }

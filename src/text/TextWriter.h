@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <ostream>
 #include <string>
@@ -44,8 +45,11 @@ struct CCleanText {
 };
 inline CCleanText Cleaned(const std::string& text) { return { &text }; }
 
+class CTextOut;
 void AppendFlagLetters(std::string& out, uint32_t flags);
+void AppendFlagLetters(CTextOut& out, uint32_t flags);
 void AppendCleanText(std::string& out, std::string_view text);
+void AppendCleanText(CTextOut& out, std::string_view text);
 
 // One argument of a formatted line: a number, a text or a byte.
 class CFormatArg {
@@ -78,7 +82,9 @@ public:
         : kind(Clean)
         , text(v.text) { }
 
-    void AppendTo(std::string& out, char conversion) const;
+    // For a std::string or a CTextOut.
+    template <typename Out>
+    void AppendTo(Out& out, char conversion) const;
 
 private:
     enum Kind { Number,
@@ -100,6 +106,7 @@ private:
 // any length limit. Texts are copied byte for byte, NULs included.
 std::string Format(const char* format, std::initializer_list<CFormatArg> args);
 void AppendFormat(std::string& out, const char* format, std::initializer_list<CFormatArg> args);
+void AppendFormat(CTextOut& out, const char* format, std::initializer_list<CFormatArg> args);
 
 // Text on its way to a stream, gathered so that each small piece costs no
 // stream call; it goes out in large pieces, and the rest when it is destroyed.
@@ -111,25 +118,35 @@ public:
     CTextOut& operator=(const CTextOut&) = delete;
     ~CTextOut() { Flush(); }
 
-    std::string& Buffer() { return text; }
-    // Sends the buffer on once it has grown large.
-    void Pass()
+    void append(const char* bytes, size_t size)
     {
-        if (text.size() >= PieceSize)
-            Flush();
+        if (size > static_cast<size_t>(buffer + sizeof buffer - at)) {
+            Spill(bytes, size);
+            return;
+        }
+        std::memcpy(at, bytes, size);
+        at += size;
     }
-    void Flush();
+    void append(std::string_view piece) { append(piece.data(), piece.size()); }
+    void push_back(char c)
+    {
+        if (at == buffer + sizeof buffer)
+            Flush();
+        *at++ = c;
+    }
     CTextOut& operator<<(std::string_view piece)
     {
-        text.append(piece);
-        Pass();
+        append(piece);
         return *this;
     }
+    void Flush();
 
 private:
-    static constexpr size_t PieceSize = 1 << 16;
+    void Spill(const char* bytes, size_t size);
+
     std::ostream& stream;
-    std::string text;
+    char buffer[1 << 14];
+    char* at = buffer;
 };
 
 template <typename... Args>
@@ -142,6 +159,5 @@ void WriteFormatted(std::ostream& out, const char* format, const Args&... args)
 template <typename... Args>
 void WriteFormatted(CTextOut& out, const char* format, const Args&... args)
 {
-    AppendFormat(out.Buffer(), format, { CFormatArg(args)... });
-    out.Pass();
+    AppendFormat(out, format, { CFormatArg(args)... });
 }
