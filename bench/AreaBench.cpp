@@ -1,7 +1,6 @@
 // Loading and saving every ROM area file of the shared corpus together.
 #include "BenchAreas.h"
 #include "area/CTolvexDoc.h"
-#include "edit/CAreaEditor.h"
 #include "config/ConfigLoader.h"
 
 #include <benchmark/benchmark.h>
@@ -98,27 +97,5 @@ void BM_LoadGrid(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(text.size() * state.iterations()));
 }
 BENCHMARK(BM_LoadGrid)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-
-// A dig from the last room of a generated grid area (one undoable step,
-// laid out again) and its undo.
-void BM_DigAndUndoGrid(benchmark::State& state)
-{
-    const std::string text = GridAreaText(static_cast<int>(state.range(0)));
-    CConfigTables tables = Corpus().tables;
-    CTolvexDoc doc(tables);
-    std::istringstream in(text);
-    CDiagnosticList diagnostics;
-    doc.Load(in, diagnostics);
-    CAreaEditor editor(doc);
-    const int from = static_cast<int>(doc.rooms.size()) - 1;
-    CRoomData room;
-    room.vnum = static_cast<int>(doc.rooms.size()) + 1;
-    room.name = "The dig";
-    for (auto _ : state) {
-        editor.AddRoom(room, from, DirDown);
-        editor.Undo();
-    }
-}
-BENCHMARK(BM_DigAndUndoGrid)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace

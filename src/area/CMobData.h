@@ -45,13 +45,13 @@ public:
     explicit CMobData(const CConfigTables& tables);
 
     int vnum = 0;
+    // The file line the record began on, 0 for a record not read from a file;
+    // never written.
+    int line = 0;
     std::string name;
     std::string shortDesc;
     std::string longDesc;
     std::string description;
-    // See CExtraDescData::edited.
-    bool longDescEdited = false;
-    bool descriptionEdited = false;
     std::string race;
     uint32_t act = 0;
     uint32_t aff = 0;
@@ -62,6 +62,7 @@ public:
     std::array<int, 3> hitDice {}; // number, size, bonus
     std::array<int, 3> manaDice {};
     std::array<int, 3> damDice {};
+    int rank = 1;
     std::string damType;
     std::array<int, 4> ac {}; // pierce, bash, slash, exotic; ten times the file's numbers
     uint32_t off = 0;
@@ -74,10 +75,12 @@ public:
     int32_t wealth = 0;
     uint32_t form = 0;
     uint32_t parts = 0;
+    // See CExtraDescData::edited.
+    bool longDescEdited = false;
+    bool descriptionEdited = false;
     std::string size;
     std::string material = "unknown";
     std::string clan;
-    int rank = 1;
     std::vector<std::string> mercMessages; // one per MERCMSG entry
     std::vector<CMercSkill> mercSkills;
     std::vector<CMobTrigger> triggers;
@@ -85,7 +88,4 @@ public:
     std::optional<CShopData> shop;
     std::string trainerClass;
     std::vector<CTrainerSkill> trainerSkills;
-    // The file line the record began on, 0 for a record not read from a file;
-    // never written.
-    int line = 0;
 };

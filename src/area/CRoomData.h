@@ -47,8 +47,12 @@ public:
     int gridY = 0;
     int level = 0;
     bool unplaced = true;
+    bool descriptionEdited = false; // see CExtraDescData::edited
 
     int vnum = 0;
+    // The file line the record began on, 0 for a record not read from a file;
+    // never written.
+    int line = 0;
     std::string name;
     std::string description;
     uint32_t roomFlags = 0;
@@ -61,8 +65,4 @@ public:
     std::string clan;
     // The resets that take place in this room, in reset order.
     std::vector<CResetData> resets;
-    // The file line the record began on, 0 for a record not read from a file;
-    // never written.
-    int line = 0;
-    bool descriptionEdited = false; // see CExtraDescData::edited
 };

@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
-#include <sstream>
 
 CTolvexDoc::CTolvexDoc(CConfigTables& tableSet)
     : tables(&tableSet)
@@ -74,20 +72,33 @@ template <typename Record>
 int CTolvexDoc::Find(const std::vector<Record>& list, CVnumIndex& index, int vnum, int skip) const
 {
     if (!index.built || index.data != list.data() || index.size != list.size()) {
+        index.listRises = std::adjacent_find(list.begin(), list.end(), [](const Record& a, const Record& b) {
+            return a.vnum >= b.vnum;
+        }) == list.end();
         index.entries.clear();
-        index.entries.reserve(list.size());
-        for (size_t i = 0; i < list.size(); ++i)
-            index.entries.emplace_back(list[i].vnum, static_cast<int>(i));
-        std::sort(index.entries.begin(), index.entries.end());
+        if (index.listRises) {
+            index.entries.shrink_to_fit();
+        } else {
+            index.entries.reserve(list.size());
+            for (size_t i = 0; i < list.size(); ++i)
+                index.entries.emplace_back(list[i].vnum, static_cast<int>(i));
+            std::sort(index.entries.begin(), index.entries.end());
+        }
         index.data = list.data();
         index.size = list.size();
         index.built = true;
         vnumIndexWork += static_cast<long long>(list.size());
     }
+    vnumIndexWork += 1 + static_cast<long long>(std::log2(static_cast<double>(list.size() + 1)));
+    if (index.listRises) {
+        // Each vnum is there once at most.
+        auto record = std::lower_bound(list.begin(), list.end(), vnum, [](const Record& r, int v) { return r.vnum < v; });
+        const int position = static_cast<int>(record - list.begin());
+        return record != list.end() && record->vnum == vnum && position != skip ? position : -1;
+    }
     // The entries of one vnum stand in file order, so the first that is not
     // `skip` is the first record.
     auto at = std::lower_bound(index.entries.begin(), index.entries.end(), std::pair<int, int>(vnum, -1));
-    vnumIndexWork += 1 + static_cast<long long>(std::log2(static_cast<double>(index.entries.size() + 1)));
     for (; at != index.entries.end() && at->first == vnum; ++at)
         if (at->second != skip)
             return at->second;
@@ -228,7 +239,7 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSa
 {
     // The readers take a NUL byte for the end of the file, so a file with
     // one would be cut short at random places: it is not opened at all.
-    std::string bytes { std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>() };
+    const std::string bytes = ReadWholeStream(stream);
     if (const size_t nul = bytes.find('\0'); nul != std::string::npos) {
         const int line = 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(nul), '\n'));
         CDiagnostic d;
@@ -241,8 +252,7 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSa
         return false;
     }
     const bool endsWithLineFeed = !bytes.empty() && bytes.back() == '\n';
-    std::istringstream text(std::move(bytes));
-    CTextReader in(text);
+    CTextReader in(bytes);
     if (in.AtEnd())
         return true; // an empty file opens as an empty area
     CReadContext context { *this, in, diagnostics, *tables };
@@ -320,7 +330,8 @@ void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnosti
 
 void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnostics& diagnostics, const CSaveOptions& options) const
 {
-    CWriteContext context { *this, out, diagnostics, *tables, options, FileNamePart(pathName) };
+    CTextOut text(out);
+    CWriteContext context { *this, text, diagnostics, *tables, options, FileNamePart(pathName) };
     // A file of helps or socials alone comes back as it was: the server
     // stops on a record section that no header precedes.
     const bool writesRecords = writesHeader || HasRecords();
@@ -330,5 +341,5 @@ void CTolvexDoc::Save(std::ostream& out, const std::string& pathName, IDiagnosti
             continue;
         section->write(context);
     }
-    out << "#$\n";
+    text << "#$\n";
 }

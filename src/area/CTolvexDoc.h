@@ -160,11 +160,13 @@ public:
 
 private:
     // Vnum and position of each record of a list, in vnum order, and which
-    // list the index was built on.
+    // list the index was built on. A list whose vnums already rise needs no
+    // entries: it is searched itself.
     struct CVnumIndex {
         const void* data = nullptr;
         size_t size = 0;
         bool built = false;
+        bool listRises = false;
         std::vector<std::pair<int, int>> entries;
     };
     template <typename Record>

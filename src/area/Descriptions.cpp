@@ -17,14 +17,40 @@ std::string FormattedDescription(const std::string& text)
     return CleanText(FormatDescription(text));
 }
 
-std::string DescriptionForFile(const CSaveOptions& options, const std::string& text, bool edited)
+namespace {
+
+template <typename Out>
+void PutDescription(Out& out, const CSaveOptions& options, const std::string& text, bool edited)
 {
     const bool format = options.rewrapAll || (edited && !options.keepLayout);
-    if (format)
-        return FormattedDescription(text);
+    if (format) {
+        const std::string formatted = FormattedDescription(text);
+        out.append(formatted.data(), formatted.size());
+        return;
+    }
+    AppendCleanText(out, text);
     // A text typed into a box may end at its last word; the file's texts end
     // their last line, so that the tilde stands on a line of its own.
     if (edited && !text.empty() && text.back() != '\n')
-        return CleanText(text + "\n");
-    return CleanText(text);
+        out.push_back('\n');
+}
+
+} // namespace
+
+void AppendDescriptionForFile(CTextOut& out, const CSaveOptions& options, const std::string& text, bool edited)
+{
+    PutDescription(out, options, text, edited);
+}
+
+std::string DescriptionForFile(const CSaveOptions& options, const std::string& text, bool edited)
+{
+    std::string out;
+    PutDescription(out, options, text, edited);
+    return out;
+}
+
+void WriteDescription(CTextOut& out, const CSaveOptions& options, const std::string& text, bool edited)
+{
+    PutDescription(out, options, text, edited);
+    out << "~\n";
 }

@@ -59,23 +59,23 @@ AreaHeader HeaderOfDialect(MudType mudType)
 void WriteHeader(CWriteContext& c)
 {
     const CTolvexDoc& d = c.doc;
-    std::ostream& out = c.out;
+    CTextOut& out = c.out;
     const AreaHeader header = HeaderOfDialect(c.options.mudType);
     if (header == AreaHeader::Area) {
         WriteFormatted(out, "#AREA\n");
-        WriteFormatted(out, "%s~\n", CleanText(c.fileName));
-        WriteFormatted(out, "%s~\n", CleanText(d.name));
-        WriteFormatted(out, "%s~\n", CleanText(d.credits));
+        WriteFormatted(out, "%s~\n", Cleaned(c.fileName));
+        WriteFormatted(out, "%s~\n", Cleaned(d.name));
+        WriteFormatted(out, "%s~\n", Cleaned(d.credits));
         WriteFormatted(out, "%d %d\n\n", d.lowerVnum, d.upperVnum);
         return;
     }
     if (header != AreaHeader::AreaData)
         return;
     WriteFormatted(out, "#AREADATA\n");
-    WriteFormatted(out, "Name %s~\n", CleanText(d.name));
-    WriteFormatted(out, "Builders %s~\n", CleanText(d.builders));
+    WriteFormatted(out, "Name %s~\n", Cleaned(d.name));
+    WriteFormatted(out, "Builders %s~\n", Cleaned(d.builders));
     WriteFormatted(out, "VNUMs %d %d\n", d.lowerVnum, d.upperVnum);
-    WriteFormatted(out, "Credits %s~\n", CleanText(d.credits));
+    WriteFormatted(out, "Credits %s~\n", Cleaned(d.credits));
     WriteFormatted(out, "Security %d\n", d.security);
     if (c.options.mudType == MudType::Quendar) {
         WriteFormatted(out, "NivelMax %d\n", d.maxLevel);

@@ -235,28 +235,25 @@ std::string Dice(const std::array<int, 3>& dice)
     return Format("%dd%d+%d ", { dice[0], dice[1], dice[2] });
 }
 
-void WriteFixedBlock(std::ostream& out, const CMobData& m, const CSaveOptions& options, bool& changed)
+void WriteFixedBlock(CTextOut& out, const CMobData& m, const CSaveOptions& options, bool& changed)
 {
-    WriteFormatted(out, "#%d\n", m.vnum);
-    WriteFormatted(out, "%s~\n", CleanText(m.name));
-    WriteFormatted(out, "%s~\n", CleanText(m.shortDesc));
-    WriteFormatted(out, "%s~\n", DescriptionForFile(options, m.longDesc, m.longDescEdited));
-    WriteFormatted(out, "%s~\n", DescriptionForFile(options, m.description, m.descriptionEdited));
-    WriteFormatted(out, "%s~\n", CleanText(m.race));
-    WriteFormatted(out, "%s %s %d %d\n", FlagsToLetters(m.act), FlagsToLetters(m.aff), m.alignment, m.group);
+    WriteFormatted(out, "#%d\n%s~\n%s~\n", m.vnum, Cleaned(m.name), Cleaned(m.shortDesc));
+    WriteDescription(out, options, m.longDesc, m.longDescEdited);
+    WriteDescription(out, options, m.description, m.descriptionEdited);
+    WriteFormatted(out, "%s~\n", Cleaned(m.race));
+    WriteFormatted(out, "%s %s %d %d\n", AsLetters(m.act), AsLetters(m.aff), m.alignment, m.group);
     WriteFormatted(out, "%d %d %s%s%s%s\n", m.level, m.hitroll, Dice(m.hitDice), Dice(m.manaDice), Dice(m.damDice),
         Word(m.damType, changed));
     // Integer division drops the remainder toward zero: 15 gives 1, -15 gives -1.
     WriteFormatted(out, "%d %d %d %d\n", m.ac[0] / 10, m.ac[1] / 10, m.ac[2] / 10, m.ac[3] / 10);
-    WriteFormatted(out, "%s %s %s %s\n", FlagsToLetters(m.off), FlagsToLetters(m.imm), FlagsToLetters(m.res),
-        FlagsToLetters(m.vuln));
+    WriteFormatted(out, "%s %s %s %s\n", AsLetters(m.off), AsLetters(m.imm), AsLetters(m.res), AsLetters(m.vuln));
     WriteFormatted(out, "%s %s %s %ld\n", Word(m.startPos, changed), Word(m.defaultPos, changed), Word(m.sex, changed),
         static_cast<long>(m.wealth));
-    WriteFormatted(out, "%s %s %s %s\n", FlagsToLetters(m.form), FlagsToLetters(m.parts), Word(m.size, changed),
+    WriteFormatted(out, "%s %s %s %s\n", AsLetters(m.form), AsLetters(m.parts), Word(m.size, changed),
         Word(m.material.empty() ? std::string("unknown") : m.material, changed));
 }
 
-void WriteRecordLines(std::ostream& out, const CConfigTables& tables, const CMobData& m, bool& changed)
+void WriteRecordLines(CTextOut& out, const CConfigTables& tables, const CMobData& m, bool& changed)
 {
     // The sets written above already hold the race's bits; `F` takes away
     // those that this mob lacks, so the sets read back unchanged.
@@ -266,23 +263,23 @@ void WriteRecordLines(std::ostream& out, const CConfigTables& tables, const CMob
         for (const CRaceSet& s : raceSets) {
             const uint32_t lacking = race.*s.race & ~(m.*s.mob);
             if (lacking)
-                WriteFormatted(out, "F %s %s\n", s.word, FlagsToLetters(lacking));
+                WriteFormatted(out, "F %s %s\n", s.word, AsLetters(lacking));
         }
     }
 
     if (!m.clan.empty()) {
-        WriteFormatted(out, "G clan %s~\n", CleanText(m.clan));
+        WriteFormatted(out, "G clan %s~\n", Cleaned(m.clan));
         WriteFormatted(out, "G rank %d\n", Plus(m.rank, -1));
     }
     for (size_t i = 0; i < m.mercMessages.size(); ++i)
         if (!m.mercMessages[i].empty())
-            WriteFormatted(out, "G mercmsg %d %s~\n", static_cast<int>(i), CleanText(m.mercMessages[i]));
+            WriteFormatted(out, "G mercmsg %d %s~\n", static_cast<int>(i), Cleaned(m.mercMessages[i]));
 
     for (const CMercSkill& skill : m.mercSkills)
         WriteFormatted(out, "S %d %s\n", skill.value, Quoted(skill.skill, changed));
 
     for (const CMobTrigger& trigger : m.triggers)
-        WriteFormatted(out, "M %s %d %s~\n", Word(trigger.trigger, changed), trigger.vnum, CleanText(trigger.phrase));
+        WriteFormatted(out, "M %s %d %s~\n", Word(trigger.trigger, changed), trigger.vnum, Cleaned(trigger.phrase));
 
     if (!m.trainerClass.empty())
         WriteFormatted(out, "P class %s\n", Quoted(m.trainerClass, changed));
@@ -298,21 +295,27 @@ bool ReadMobiles(CReadContext& c)
     // Every mob after the first begins with the `#` that ended the one before.
     if (c.in.ReadChar() != '#')
         return true;
+    c.doc.mobs.reserve(c.doc.mobs.size() + 1 + RecordsAhead(c.in));
     for (;;) {
         const int vnum = c.in.ReadNumber();
         const int line = c.in.TokenLine();
         if (vnum == 0)
-            return true;
+            break;
         CMobData mob(c.tables);
         mob.vnum = vnum;
         mob.line = line;
         ReadFixedBlock(c, mob, line);
         CMobReader reader { c, mob };
         const char end = ReadRecordLines(reader);
+        FitToSize(mob.mercSkills);
+        FitToSize(mob.triggers);
+        FitToSize(mob.trainerSkills);
         c.doc.mobs.push_back(std::move(mob));
         if (end != '#')
-            return true;
+            break;
     }
+    FitToSize(c.doc.mobs);
+    return true;
 }
 
 void WriteMobiles(CWriteContext& c)

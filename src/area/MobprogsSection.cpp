@@ -6,6 +6,7 @@ bool ReadMobprogs(CReadContext& c)
 {
     const int sectionLine = c.in.TokenLine();
     int count = 0;
+    c.doc.mobprogs.reserve(c.doc.mobprogs.size() + RecordsAhead(c.in));
     while (c.in.ReadChar() == '#') {
         const int vnum = c.in.ReadNumber();
         if (vnum == 0)
@@ -17,6 +18,7 @@ bool ReadMobprogs(CReadContext& c)
         c.doc.mobprogs.push_back(std::move(program));
         ++count;
     }
+    FitToSize(c.doc.mobprogs);
     if (count > 0 && c.tables.mobprog == 0)
         Warn(c.diagnostics, sectionLine,
             Format("The #MOBPROGS section at line %d holds %d mob programs, but this configuration has no mob "
@@ -32,8 +34,8 @@ void WriteMobprogs(CWriteContext& c)
     WriteFormatted(c.out, "#MOBPROGS\n");
     for (const CMobProgData& program : c.doc.mobprogs) {
         WriteFormatted(c.out, "#%d\n", program.vnum);
-        // CleanText drops the carriage returns again, and any `~` typed into the code.
-        WriteFormatted(c.out, "%s~\n", CleanText(program.code));
+        // Cleaning drops the carriage returns again, and any `~` typed into the code.
+        WriteFormatted(c.out, "%s~\n", Cleaned(program.code));
     }
     WriteFormatted(c.out, "#0\n\n");
 }

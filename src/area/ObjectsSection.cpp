@@ -139,30 +139,37 @@ void ReportUnknownType(CReadContext& c, const CObjData& obj, const std::string& 
 // Value i in its kind's form. Y, X and Z write no separator after them: in
 // value 4 the level line's line feed follows. In values 0 to 3 a space is
 // still written, since the next value would otherwise be read into this one.
-std::string ValueForFile(char kind, const CObjData& obj, size_t i, const CSaveOptions& options, bool& quotesDropped)
+void WriteValue(CTextOut& out, char kind, const CObjData& obj, size_t i, const CSaveOptions& options, bool& quotesDropped)
 {
-    const std::string separator = (i == 4 && (kind == 'Y' || kind == 'X' || kind == 'Z')) ? "" : " ";
+    const char* separator = (i == 4 && (kind == 'Y' || kind == 'X' || kind == 'Z')) ? "" : " ";
     const uint32_t flags = static_cast<uint32_t>(obj.values[i]);
     switch (kind) {
     case 'D':
         // Money and charges: the reader takes letters too, but a builder
         // reads "1000" where the letters say nothing.
-        return std::to_string(obj.values[i]) + separator;
+        WriteFormatted(out, "%d%s", obj.values[i], separator);
+        return;
     case 'E':
     case 'F':
     case 'N':
     case 'Y':
-        return FlagsToLetters(flags) + separator;
+        WriteFormatted(out, "%s%s", AsLetters(flags), separator);
+        return;
     case 'L':
     case 'O':
-        return WordForFile(obj.valueTexts[i], false, quotesDropped) + separator;
+        WriteFormatted(out, "%s%s", WordForFile(obj.valueTexts[i], false, quotesDropped), separator);
+        return;
     case 'W':
     case 'X':
-        return WordForFile(obj.valueTexts[i], true, quotesDropped) + separator;
+        WriteFormatted(out, "%s%s", WordForFile(obj.valueTexts[i], true, quotesDropped), separator);
+        return;
     case 'S':
-        return DescriptionForFile(options, obj.valueTexts[i], obj.valueTextEdited[i]) + "~" + separator;
+        AppendDescriptionForFile(out, options, obj.valueTexts[i], obj.valueTextEdited[i]);
+        WriteFormatted(out, "~%s", separator);
+        return;
     default:
-        return std::to_string(obj.values[i]) + separator;
+        WriteFormatted(out, "%d%s", obj.values[i], separator);
+        return;
     }
 }
 
@@ -174,7 +181,7 @@ std::string ConditionForFile(const std::string& condition, bool& fixed)
     return letter;
 }
 
-void WriteAffects(std::ostream& out, const CObjData& obj, CSectionNotes& notes)
+void WriteAffects(CTextOut& out, const CObjData& obj, CSectionNotes& notes)
 {
     bool flattened = false;
     for (const CAffectData& a : obj.affects) {
@@ -182,7 +189,7 @@ void WriteAffects(std::ostream& out, const CObjData& obj, CSectionNotes& notes)
             WriteFormatted(out, "A\n%d %d\n", a.location, a.modifier);
         } else if (a.where >= 1 && a.where <= 4) {
             WriteFormatted(out, "F\n%c %d %d %s\n", affectLetters[a.where - 1], a.location, a.modifier,
-                FlagsToLetters(a.bits));
+                AsLetters(a.bits));
         } else {
             // No `F` letter names this kind: keep the location and modifier as
             // a plain apply rather than write a line that reads back wrong.
@@ -194,20 +201,15 @@ void WriteAffects(std::ostream& out, const CObjData& obj, CSectionNotes& notes)
         notes.flattened.push_back(obj.vnum);
 }
 
-void WriteObject(std::ostream& out, const CObjData& obj, const CObjTypeEntry& type, const CSaveOptions& options,
+void WriteObject(CTextOut& out, const CObjData& obj, const CObjTypeEntry& type, const CSaveOptions& options,
     CSectionNotes& notes)
 {
-    WriteFormatted(out, "#%d\n", obj.vnum);
-    WriteFormatted(out, "%s~\n", CleanText(obj.name));
-    WriteFormatted(out, "%s~\n", CleanText(obj.shortDesc));
-    WriteFormatted(out, "%s~\n", CleanText(obj.longDesc));
-    WriteFormatted(out, "%s~\n", CleanText(obj.material));
-    WriteFormatted(out, "%s ", type.name);
-    WriteFormatted(out, "%s ", FlagsToLetters(obj.extraFlags));
-    WriteFormatted(out, "%s\n", FlagsToLetters(obj.wearFlags));
+    WriteFormatted(out, "#%d\n%s~\n%s~\n%s~\n%s~\n", obj.vnum, Cleaned(obj.name), Cleaned(obj.shortDesc),
+        Cleaned(obj.longDesc), Cleaned(obj.material));
+    WriteFormatted(out, "%s %s %s\n", type.name, AsLetters(obj.extraFlags), AsLetters(obj.wearFlags));
     bool quotesDropped = false;
     for (size_t i = 0; i < obj.values.size(); ++i)
-        WriteFormatted(out, "%s", ValueForFile(KindOf(type.slots[i]), obj, i, options, quotesDropped));
+        WriteValue(out, KindOf(type.slots[i]), obj, i, options, quotesDropped);
     if (quotesDropped)
         notes.quotesDropped.push_back(obj.vnum);
     bool conditionFixed = false;
@@ -216,11 +218,13 @@ void WriteObject(std::ostream& out, const CObjData& obj, const CObjTypeEntry& ty
     if (conditionFixed)
         notes.conditionFixed.push_back(obj.vnum);
     WriteAffects(out, obj, notes);
-    for (const CExtraDescData& e : obj.extraDescs)
-        WriteFormatted(out, "E\n%s~\n%s~\n", CleanText(e.keyword), DescriptionForFile(options, e.description, e.edited));
+    for (const CExtraDescData& e : obj.extraDescs) {
+        WriteFormatted(out, "E\n%s~\n", Cleaned(e.keyword));
+        WriteDescription(out, options, e.description, e.edited);
+    }
     for (const CTrainStop& t : obj.trainStops)
-        WriteFormatted(out, "T %d %s %d %s~ %s~\n", t.room, FlagsToLetters(t.flags), t.time,
-            CleanText(t.arrivalMessage), CleanText(t.leaveMessage));
+        WriteFormatted(out, "T %d %s %d %s~ %s~\n", t.room, AsLetters(t.flags), t.time, Cleaned(t.arrivalMessage),
+            Cleaned(t.leaveMessage));
 }
 
 void ReportWriteNotes(IDiagnostics& diagnostics, const CSectionNotes& notes)
@@ -252,6 +256,7 @@ bool ReadObjects(CReadContext& c)
     CSectionNotes notes;
     // Every record after the first has had its `#` read as the end of the one before.
     char mark = in.ReadChar();
+    c.doc.objects.reserve(c.doc.objects.size() + 1 + RecordsAhead(in));
     while (mark == '#') {
         const int vnum = in.ReadNumber();
         if (vnum == 0)
@@ -283,8 +288,12 @@ bool ReadObjects(CReadContext& c)
         if (condition != 0)
             obj.condition = std::string(1, condition);
         mark = ReadRecordLines(c, obj, notes);
+        FitToSize(obj.affects);
+        FitToSize(obj.extraDescs);
+        FitToSize(obj.trainStops);
         c.doc.objects.push_back(std::move(obj));
     }
+    FitToSize(c.doc.objects);
     if (notes.strayCount > 0)
         Warn(c.diagnostics, notes.strayLine,
             Format(notes.strayCount == 1

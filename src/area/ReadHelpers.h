@@ -2,7 +2,9 @@
 
 #include "area/Diagnostics.h"
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 class CTextReader;
 
@@ -12,3 +14,15 @@ void Warn(IDiagnostics& diagnostics, int line, const std::string& text);
 // After the last field of a line the rest is a comment. The byte that ended
 // that field is already consumed: when it was the line feed, the line is over.
 void SkipRestOfLine(CTextReader& in);
+
+// About how many records of a `#vnum` section are still to be read: the `#`
+// up to the "#0" that ends it. Lists reserved that much grow only once.
+size_t RecordsAhead(const CTextReader& in);
+
+// Lists keep only the room their entries take once they are read.
+template <typename T>
+void FitToSize(std::vector<T>& list)
+{
+    if (list.capacity() != list.size())
+        list.shrink_to_fit();
+}

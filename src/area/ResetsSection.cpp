@@ -5,17 +5,16 @@
 
 namespace {
 
-void WriteReset(std::ostream& out, const CResetData& reset)
+void WriteReset(CTextOut& out, const CResetData& reset)
 {
     const int count = FileArgumentCount(reset.command);
-    if (count == 0)
-        return;
-    const int args[] = { reset.arg1, reset.arg2, reset.arg3, reset.arg4 };
-    std::string line = Format("%c 0", { reset.command });
-    for (int i = 0; i < count; ++i)
-        line += Format(" %d", { args[i] });
-    line += '\n';
-    out << line;
+    switch (count) {
+    case 0: return;
+    case 1: WriteFormatted(out, "%c 0 %d\n", reset.command, reset.arg1); return;
+    case 2: WriteFormatted(out, "%c 0 %d %d\n", reset.command, reset.arg1, reset.arg2); return;
+    case 3: WriteFormatted(out, "%c 0 %d %d %d\n", reset.command, reset.arg1, reset.arg2, reset.arg3); return;
+    default: WriteFormatted(out, "%c 0 %d %d %d %d\n", reset.command, reset.arg1, reset.arg2, reset.arg3, reset.arg4); return;
+    }
 }
 
 } // namespace
@@ -25,8 +24,10 @@ bool ReadResets(CReadContext& c)
     std::vector<CResetData>& resets = c.doc.resets;
     for (;;) {
         const char command = AsciiUpperByte(c.in.ReadChar());
-        if (command == 'S' || command == 0)
+        if (command == 'S' || command == 0) {
+            FitToSize(resets);
             return true;
+        }
         if (command == '*') {
             c.in.SkipLine();
             continue;
@@ -69,8 +70,13 @@ void WriteResets(CWriteContext& c)
         ++leading;
     for (size_t i = 0; i < leading; ++i)
         WriteReset(c.out, strays[i]);
-    for (const CResetData& reset : c.doc.RoomResets())
-        WriteReset(c.out, reset);
+    for (const CRoomData& room : c.doc.rooms)
+        for (CResetData reset : room.resets) {
+            // As RoomResets gives them: naming the room that holds them.
+            if (int* roomArgument = RoomArgument(reset))
+                *roomArgument = room.vnum;
+            WriteReset(c.out, reset);
+        }
     for (size_t i = leading; i < strays.size(); ++i)
         WriteReset(c.out, strays[i]);
     c.out << "S\n\n\n\n";

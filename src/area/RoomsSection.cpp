@@ -155,17 +155,18 @@ void ReportReadNotes(IDiagnostics& diagnostics, const CRoomsNotes& notes)
                 "characters in the rooms section were not understood and were skipped", notes.strayLine));
 }
 
-void WriteRoom(std::ostream& out, const CRoomData& room, const CSaveOptions& options)
+void WriteRoom(CTextOut& out, const CRoomData& room, const CSaveOptions& options)
 {
     const bool exitFlagLines = options.mudType == MudType::Quendar;
-    WriteFormatted(out, "#%d\n", room.vnum);
-    WriteFormatted(out, "%s~\n", CleanText(room.name));
-    WriteFormatted(out, "%s~\n", DescriptionForFile(options, room.description, room.descriptionEdited));
-    WriteFormatted(out, "0 %s %d\n", FlagsToLetters(room.roomFlags), room.sector);
+    WriteFormatted(out, "#%d\n%s~\n", room.vnum, Cleaned(room.name));
+    WriteDescription(out, options, room.description, room.descriptionEdited);
+    WriteFormatted(out, "0 %s %d\n", AsLetters(room.roomFlags), room.sector);
     if (room.healRate != 100 || room.manaRate != 100)
         WriteFormatted(out, "H %d M %d\n", room.healRate, room.manaRate);
-    for (const CExtraDescData& e : room.extraDescs)
-        WriteFormatted(out, "E\n%s~\n%s~\n", CleanText(e.keyword), DescriptionForFile(options, e.description, e.edited));
+    for (const CExtraDescData& e : room.extraDescs) {
+        WriteFormatted(out, "E\n%s~\n", Cleaned(e.keyword));
+        WriteDescription(out, options, e.description, e.edited);
+    }
     for (int d = 0; d < DirectionCount; ++d) {
         const CExitData& exit = room.exits[static_cast<size_t>(d)];
         // A negative destination is kept: the game shows its description and
@@ -173,18 +174,17 @@ void WriteRoom(std::ostream& out, const CRoomData& room, const CSaveOptions& opt
         if (exit.toVnum == 0)
             continue;
         WriteFormatted(out, "D%d\n", d);
-        WriteFormatted(out, "%s~\n", DescriptionForFile(options, exit.description, exit.descriptionEdited));
-        WriteFormatted(out, "%s~\n", CleanText(exit.keyword));
-        WriteFormatted(out, "%d %d %d\n", LockCodeOfFlags(exit.exitFlags), exit.key, exit.toVnum);
+        WriteDescription(out, options, exit.description, exit.descriptionEdited);
+        WriteFormatted(out, "%s~\n%d %d %d\n", Cleaned(exit.keyword), LockCodeOfFlags(exit.exitFlags), exit.key, exit.toVnum);
         if (exitFlagLines && exit.exitFlags != 0)
-            WriteFormatted(out, "X%d %s\n", d, FlagsToLetters(exit.exitFlags));
+            WriteFormatted(out, "X%d %s\n", d, AsLetters(exit.exitFlags));
     }
     // Cleaned so that a `~` typed into them cannot end the text early.
     if (!room.clan.empty())
-        WriteFormatted(out, "C %s~\n", CleanText(room.clan));
+        WriteFormatted(out, "C %s~\n", Cleaned(room.clan));
     if (!room.owner.empty())
-        WriteFormatted(out, "O %s~\n", CleanText(room.owner));
-    WriteFormatted(out, "S\n");
+        WriteFormatted(out, "O %s~\n", Cleaned(room.owner));
+    out << "S\n";
 }
 
 } // namespace
@@ -193,6 +193,7 @@ bool ReadRooms(CReadContext& c)
 {
     CTextReader& in = c.in;
     CRoomsNotes notes;
+    c.doc.rooms.reserve(c.doc.rooms.size() + RecordsAhead(in));
     while (in.ReadChar() == '#') {
         const int vnum = in.ReadNumber();
         if (vnum == 0)
@@ -207,7 +208,9 @@ bool ReadRooms(CReadContext& c)
         room.roomFlags = in.ReadFlags();
         room.sector = in.ReadNumber();
         ReadRecordLines(c, room, notes);
+        FitToSize(room.extraDescs);
     }
+    FitToSize(c.doc.rooms);
     ReportReadNotes(c.diagnostics, notes);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "area/CTolvexDoc.h"
 #include "text/TextReader.h"
+#include "text/TextWriter.h"
 
 #include <ostream>
 #include <string>
@@ -27,7 +28,7 @@ struct CReadContext {
 // What a section writer works with.
 struct CWriteContext {
     const CTolvexDoc& doc;
-    std::ostream& out;
+    CTextOut& out;
     IDiagnostics& diagnostics;
     const CConfigTables& tables;
     CSaveOptions options;

@@ -46,3 +46,6 @@ std::string FormattedDescription(const std::string& text);
 // A description as the save writes it: as the file had it, unless the builder
 // edited it (and the layout is not kept) or every text is re-wrapped.
 std::string DescriptionForFile(const CSaveOptions& options, const std::string& text, bool edited);
+void AppendDescriptionForFile(CTextOut& out, const CSaveOptions& options, const std::string& text, bool edited);
+// The description and the `~` line end that closes it.
+void WriteDescription(CTextOut& out, const CSaveOptions& options, const std::string& text, bool edited);

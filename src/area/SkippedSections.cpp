@@ -10,14 +10,14 @@ bool SkipHelps(CTextReader& in)
 {
     while (!in.AtEnd()) {
         in.ReadNumber();
-        const std::string keywords = in.ReadTildeString();
+        const std::string_view keywords = in.ReadTildeView();
         // Keywords cut off by the end of the file end nothing: kept, they
         // would take in whatever a save writes after them.
         if (in.LastByte() != '~')
             return false;
         if (!keywords.empty() && keywords[0] == '$')
             return true;
-        in.ReadTildeString();
+        in.ReadTildeView();
     }
     return false;
 }
@@ -107,10 +107,10 @@ bool ReadKeptSection(CReadContext& c, const std::string& word)
 void WriteKeptSections(CWriteContext& c)
 {
     for (const CKeptSection& section : c.doc.keptSections) {
-        c.out.write(section.bytes.data(), static_cast<std::streamsize>(section.bytes.size()));
+        c.out << section.bytes;
         // A help section ends right after its last `~`: the next section
         // starts on a line of its own, after an empty one.
         const bool lineEnded = !section.bytes.empty() && section.bytes.back() == '\n';
-        WriteFormatted(c.out, lineEnded ? "\n" : "\n\n");
+        c.out << (lineEnded ? "\n" : "\n\n");
     }
 }

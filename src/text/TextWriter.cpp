@@ -1,13 +1,50 @@
 #include "text/TextWriter.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+namespace {
+
+template <typename Out>
+void PutFlagLetters(Out& out, uint32_t flags)
+{
+    char letters[32];
+    size_t count = 0;
+    if (flags == 0)
+        letters[count++] = '0';
+    // Up to the highest bit set only: most sets hold a few low letters.
+    int bit = 0;
+    for (uint32_t rest = flags; rest != 0; rest >>= 1, ++bit)
+        if (rest & 1u)
+            letters[count++] = static_cast<char>(bit < 26 ? 'A' + bit : 'a' + (bit - 26));
+    out.append(letters, count);
+}
+
+template <typename Out>
+void PutCleanText(Out& out, std::string_view text)
+{
+    // Most texts have neither byte: they go in whole.
+    if (!std::memchr(text.data(), '~', text.size()) && !std::memchr(text.data(), '\r', text.size())) {
+        out.append(text.data(), text.size());
+        return;
+    }
+    for (char c : text)
+        if (c != '\r' && c != '~')
+            out.push_back(c);
+}
+
+} // namespace
+
+void AppendFlagLetters(std::string& out, uint32_t flags) { PutFlagLetters(out, flags); }
+void AppendFlagLetters(CTextOut& out, uint32_t flags) { PutFlagLetters(out, flags); }
+void AppendCleanText(std::string& out, std::string_view text) { PutCleanText(out, text); }
+void AppendCleanText(CTextOut& out, std::string_view text) { PutCleanText(out, text); }
+
 std::string FlagsToLetters(uint32_t flags)
 {
-    if (flags == 0)
-        return "0";
     std::string letters;
-    for (int bit = 0; bit < 32; ++bit)
-        if (flags & (1u << bit))
-            letters += static_cast<char>(bit < 26 ? 'A' + bit : 'a' + (bit - 26));
+    AppendFlagLetters(letters, flags);
     return letters;
 }
 
@@ -15,9 +52,7 @@ std::string CleanText(const std::string& text)
 {
     std::string clean;
     clean.reserve(text.size());
-    for (char c : text)
-        if (c != '\r' && c != '~')
-            clean += c;
+    AppendCleanText(clean, text);
     return clean;
 }
 
@@ -122,14 +157,63 @@ std::string FormatDescription(const std::string& text)
     return result;
 }
 
+namespace {
+
+// The bytes of `word` equal to `c` have their high bit set, and no other.
+uint64_t BytesEqual(uint64_t word, unsigned char c)
+{
+    const uint64_t low7 = 0x7f7f7f7f7f7f7f7full;
+    const uint64_t x = word ^ (0x0101010101010101ull * c);
+    return ~(((x & low7) + low7) | x) & ~low7;
+}
+
+// Every layout FirstOwnLayoutLine finds needs a carriage return, three
+// spaces in a row, or a line feed before a line feed or a space. The first
+// such place, or npos: most texts have none, and are looked through eight
+// bytes at a time.
+size_t FirstLayoutCandidate(const std::string& text)
+{
+    const char* bytes = text.data();
+    const size_t size = text.size();
+    size_t i = 0;
+    // Steps of six: every run of three (and pair) starts within some word.
+    for (; i + 8 <= size; i += 6) {
+        uint64_t word;
+        std::memcpy(&word, bytes + i, sizeof word);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+        word = __builtin_bswap64(word); // the shifts below take the first byte as the lowest
+#endif
+        const uint64_t spaces = BytesEqual(word, ' ');
+        const uint64_t feeds = BytesEqual(word, '\n');
+        if (BytesEqual(word, '\r') || (spaces & (spaces >> 8) & (spaces >> 16)) || (feeds & ((feeds | spaces) >> 8)))
+            break;
+    }
+    for (; i < size; ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || (c == ' ' && i + 2 < size && bytes[i + 1] == ' ' && bytes[i + 2] == ' ')
+            || (c == '\n' && i + 1 < size && (bytes[i + 1] == '\n' || bytes[i + 1] == ' ')))
+            return i;
+    }
+    return std::string::npos;
+}
+
+} // namespace
+
 int FirstOwnLayoutLine(const std::string& text)
 {
-    int line = 0;
+    const size_t candidate = FirstLayoutCandidate(text);
+    if (candidate == std::string::npos)
+        return -1;
+    // Nothing before the candidate's line counts: the walk starts there, as
+    // it stands at the start of any line.
+    const size_t lineBegin = candidate == 0 ? 0 : text.rfind('\n', candidate - 1) + 1;
+    int line = static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(lineBegin), '\n'));
     int blanksInRow = 0;
     bool lineStart = true; // before the first byte of a line after the first
-    bool first = true; // still on the first line
+    bool first = line == 0; // still on the first line
     int emptyLine = -1; // an empty line seen, waiting for text after it
-    for (char c : text) {
+    for (size_t i = lineBegin; i < text.size(); ++i) {
+        const char c = text[i];
         if (c == '\r')
             continue;
         if (c == '\n') {
@@ -156,36 +240,27 @@ int FirstOwnLayoutLine(const std::string& text)
     return -1;
 }
 
-void CFormatArg::AppendTo(std::string& out, char conversion) const
+namespace {
+
+template <typename Out>
+void AppendNumber(Out& out, long long number)
 {
-    if (conversion == 's' || conversion == 'c') {
-        switch (kind) {
-        case Text: out += *text; return;
-        case Literal: out += literal; return;
-        case Byte: out += byte; return;
-        case Number:
-            if (conversion == 'c') {
-                out += static_cast<char>(number);
-                return;
-            }
-            break;
-        }
-    }
-    switch (kind) {
-    case Number: out += std::to_string(number); return;
-    case Byte: out += std::to_string(static_cast<int>(byte)); return;
-    case Text: out += *text; return;
-    case Literal: out += literal; return;
-    }
+    char digits[24];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
+    out.append(digits, static_cast<size_t>(end.ptr - digits));
 }
 
-std::string Format(const char* format, std::initializer_list<CFormatArg> args)
+template <typename Out>
+void FormatInto(Out& out, const char* format, std::initializer_list<CFormatArg> args)
 {
-    std::string out;
     auto arg = args.begin();
     for (const char* p = format; *p; ++p) {
         if (*p != '%') {
-            out += *p;
+            // The run up to the next conversion goes in at once.
+            const char* run = p;
+            while (p[1] && p[1] != '%')
+                ++p;
+            out.append(run, static_cast<size_t>(p - run + 1));
             continue;
         }
         ++p;
@@ -194,12 +269,84 @@ std::string Format(const char* format, std::initializer_list<CFormatArg> args)
         if (*p == '\0')
             break;
         if (*p == '%') {
-            out += '%';
+            out.push_back('%');
             continue;
         }
         // A conversion without an argument writes nothing rather than reading past the list.
         if (arg != args.end())
             (arg++)->AppendTo(out, *p);
     }
+}
+
+void Put(std::string& out, const std::string& text) { out += text; }
+void Put(CTextOut& out, const std::string& text) { out.append(text); }
+void Put(std::string& out, const char* text) { out += text; }
+void Put(CTextOut& out, const char* text) { out.append(text, std::strlen(text)); }
+
+} // namespace
+
+template <typename Out>
+void CFormatArg::AppendTo(Out& out, char conversion) const
+{
+    if (conversion == 's' || conversion == 'c') {
+        switch (kind) {
+        case Text: Put(out, *text); return;
+        case Literal: Put(out, literal); return;
+        case Byte: out.push_back(byte); return;
+        case Letters: PutFlagLetters(out, flags); return;
+        case Clean: PutCleanText(out, *text); return;
+        case Number:
+            if (conversion == 'c') {
+                out.push_back(static_cast<char>(number));
+                return;
+            }
+            break;
+        }
+    }
+    switch (kind) {
+    case Number: AppendNumber(out, number); return;
+    case Byte: AppendNumber(out, byte); return;
+    case Text: Put(out, *text); return;
+    case Literal: Put(out, literal); return;
+    case Letters: PutFlagLetters(out, flags); return;
+    case Clean: PutCleanText(out, *text); return;
+    }
+}
+
+template void CFormatArg::AppendTo(std::string&, char) const;
+template void CFormatArg::AppendTo(CTextOut&, char) const;
+
+void AppendFormat(std::string& out, const char* format, std::initializer_list<CFormatArg> args)
+{
+    FormatInto(out, format, args);
+}
+
+void AppendFormat(CTextOut& out, const char* format, std::initializer_list<CFormatArg> args)
+{
+    FormatInto(out, format, args);
+}
+
+std::string Format(const char* format, std::initializer_list<CFormatArg> args)
+{
+    std::string out;
+    AppendFormat(out, format, args);
     return out;
+}
+
+void CTextOut::Flush()
+{
+    stream.write(buffer, at - buffer);
+    at = buffer;
+}
+
+void CTextOut::Spill(const char* bytes, size_t size)
+{
+    Flush();
+    // A piece larger than the buffer goes out by itself.
+    if (size >= sizeof buffer) {
+        stream.write(bytes, static_cast<std::streamsize>(size));
+        return;
+    }
+    std::memcpy(at, bytes, size);
+    at += size;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 // Flag set as letters: A-Z for bits 0-25, a-f for bits 26-31, "0" when empty.
 std::string FlagsToLetters(uint32_t flags);
@@ -32,6 +34,23 @@ int FirstOwnLayoutLine(const std::string& text);
 // line stays whole on a line of its own. Lines end in "\n\r" (CleanText removes the `\r` before writing).
 std::string FormatDescription(const std::string& text);
 
+// A flag set written as FlagsToLetters writes it, and a text as CleanText
+// leaves it, straight into a formatted line.
+struct CFlagLetters {
+    uint32_t flags;
+};
+inline CFlagLetters AsLetters(uint32_t flags) { return { flags }; }
+struct CCleanText {
+    const std::string* text;
+};
+inline CCleanText Cleaned(const std::string& text) { return { &text }; }
+
+class CTextOut;
+void AppendFlagLetters(std::string& out, uint32_t flags);
+void AppendFlagLetters(CTextOut& out, uint32_t flags);
+void AppendCleanText(std::string& out, std::string_view text);
+void AppendCleanText(CTextOut& out, std::string_view text);
+
 // One argument of a formatted line: a number, a text or a byte.
 class CFormatArg {
 public:
@@ -56,27 +75,89 @@ public:
     CFormatArg(const char* v)
         : kind(Literal)
         , literal(v) { }
+    CFormatArg(CFlagLetters v)
+        : kind(Letters)
+        , flags(v.flags) { }
+    CFormatArg(CCleanText v)
+        : kind(Clean)
+        , text(v.text) { }
 
-    void AppendTo(std::string& out, char conversion) const;
+    // For a std::string or a CTextOut.
+    template <typename Out>
+    void AppendTo(Out& out, char conversion) const;
 
 private:
     enum Kind { Number,
         Byte,
         Text,
-        Literal } kind;
-    long long number = 0;
-    char byte = 0;
-    const std::string* text = nullptr;
-    const char* literal = nullptr;
+        Literal,
+        Letters,
+        Clean } kind;
+    union {
+        long long number;
+        char byte;
+        const std::string* text;
+        const char* literal;
+        uint32_t flags;
+    };
 };
 
 // printf-style formatting of %d, %i, %ld, %s, %c and %%, type-safe and without
 // any length limit. Texts are copied byte for byte, NULs included.
 std::string Format(const char* format, std::initializer_list<CFormatArg> args);
+void AppendFormat(std::string& out, const char* format, std::initializer_list<CFormatArg> args);
+void AppendFormat(CTextOut& out, const char* format, std::initializer_list<CFormatArg> args);
+
+// Text on its way to a stream, gathered so that each small piece costs no
+// stream call; it goes out in large pieces, and the rest when it is destroyed.
+class CTextOut {
+public:
+    explicit CTextOut(std::ostream& out)
+        : stream(out) { }
+    CTextOut(const CTextOut&) = delete;
+    CTextOut& operator=(const CTextOut&) = delete;
+    ~CTextOut() { Flush(); }
+
+    void append(const char* bytes, size_t size)
+    {
+        if (size > static_cast<size_t>(buffer + sizeof buffer - at)) {
+            Spill(bytes, size);
+            return;
+        }
+        std::memcpy(at, bytes, size);
+        at += size;
+    }
+    void append(std::string_view piece) { append(piece.data(), piece.size()); }
+    void push_back(char c)
+    {
+        if (at == buffer + sizeof buffer)
+            Flush();
+        *at++ = c;
+    }
+    CTextOut& operator<<(std::string_view piece)
+    {
+        append(piece);
+        return *this;
+    }
+    void Flush();
+
+private:
+    void Spill(const char* bytes, size_t size);
+
+    std::ostream& stream;
+    char buffer[1 << 14];
+    char* at = buffer;
+};
 
 template <typename... Args>
 void WriteFormatted(std::ostream& out, const char* format, const Args&... args)
 {
     const std::string line = Format(format, { CFormatArg(args)... });
     out.write(line.data(), static_cast<std::streamsize>(line.size()));
+}
+
+template <typename... Args>
+void WriteFormatted(CTextOut& out, const char* format, const Args&... args)
+{
+    AppendFormat(out, format, { CFormatArg(args)... });
 }

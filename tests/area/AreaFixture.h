@@ -45,8 +45,11 @@ struct CArea {
     std::string Write(void (*writer)(CWriteContext&))
     {
         std::ostringstream out;
-        CWriteContext context { doc, out, diagnostics, tables, CSaveOptions { MudType::Quendar, true } };
-        writer(context);
+        {
+            CTextOut text(out);
+            CWriteContext context { doc, text, diagnostics, tables, CSaveOptions { MudType::Quendar, true } };
+            writer(context);
+        }
         return out.str();
     }
 
