@@ -179,7 +179,7 @@ void CMainFrame::CreateProblemsPanel()
 {
     problemsPanel = new CProblemsPanel(this);
     addDockWidget(Qt::BottomDockWidgetArea, problemsPanel);
-    problemsPanel->setVisible(CProblemsPanel::ShownInSettings());
+    problemsPanel->setVisible(problemsPanel->ShownInSettings());
     problemsPanel->otherMobprogs = [this](const CAreaDocument* self) {
         std::vector<int> vnums;
         for (const CAreaDocument* document : app.Documents())

@@ -3,21 +3,17 @@
 #include "app/CProblemsModel.h"
 #include "app/CWorld.h"
 #include "check/AreaCheck.h"
-#include "gui/AppSettings.h"
 #include "gui/CAreaDocument.h"
 #include "gui/Prompt.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QHeaderView>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeView>
 
 namespace {
-
-const QString SettingsShown = QStringLiteral("Settings/ShowProblems");
 
 QString Plural(int count, const char* one, const char* many)
 {
@@ -27,7 +23,7 @@ QString Plural(int count, const char* one, const char* many)
 } // namespace
 
 CProblemsPanel::CProblemsPanel(QWidget* parent)
-    : QDockWidget(QStringLiteral("Problems"), parent)
+    : CRememberedDock(QStringLiteral("Problems"), QStringLiteral("Settings/ShowProblems"), parent)
 {
     setObjectName(QStringLiteral("problemsPanel"));
     // Looked up once: a large area has tens of thousands of lines.
@@ -47,8 +43,6 @@ CProblemsPanel::CProblemsPanel(QWidget* parent)
     toggle->setObjectName(QStringLiteral("actionViewProblems"));
     toggle->setText(QStringLiteral("&Problems"));
     toggle->setStatusTip(QStringLiteral("Shows or hides the problems of the active area"));
-    // Only the builder's own choice is kept, not the hiding when the program closes.
-    connect(toggle, &QAction::triggered, this, &CProblemsPanel::RememberShown);
     connect(list, &QTreeView::activated, this, &CProblemsPanel::OnLineActivated);
 
     // On a large area a check takes a good part of a frame: the edit reaches
@@ -122,22 +116,6 @@ std::vector<CFinding> CProblemsPanel::Findings(const CAreaDocument& area)
     if (&area == document)
         checkedOthers = others;
     return CheckArea(area.Doc(), others);
-}
-
-void CProblemsPanel::closeEvent(QCloseEvent* event)
-{
-    RememberShown(false);
-    QDockWidget::closeEvent(event);
-}
-
-bool CProblemsPanel::ShownInSettings()
-{
-    return AppSettings()->value(SettingsShown, true).toBool();
-}
-
-void CProblemsPanel::RememberShown(bool shown)
-{
-    AppSettings()->setValue(SettingsShown, shown);
 }
 
 QString CProblemsPanel::CountsText(int errorCount, int warningCount)

@@ -2,7 +2,7 @@
 
 #include "check/CFinding.h"
 
-#include <QDockWidget>
+#include "app/CRememberedDock.h"
 #include <QMetaType>
 #include <QString>
 
@@ -19,7 +19,7 @@ class QTreeView;
 // The Problems panel: for one area, what reading its file reported and what
 // the checker finds in it now, one line each with an error or warning icon,
 // where it is and the sentence. It follows every change of the area.
-class CProblemsPanel : public QDockWidget {
+class CProblemsPanel : public CRememberedDock {
     Q_OBJECT
 
 public:
@@ -40,8 +40,6 @@ public:
     bool RefreshPending() const;
     static constexpr int RefreshDelayMs = 150;
 
-    // The visibility kept in the settings (shown when never set).
-    static bool ShownInSettings();
     // "2 errors, 5 warnings".
     static QString CountsText(int errors, int warnings);
     // The status after saving an area with errors: "Saved with 2 errors the server will refuse".
@@ -62,13 +60,9 @@ Q_SIGNALS:
     // An object, mob or mobprog line was double-clicked: its editor should open.
     void RecordActivated(RecordKind kind, int vnum);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void OnLineActivated(const QModelIndex& index);
     std::vector<CFinding> Findings(const CAreaDocument& area);
-    static void RememberShown(bool shown);
 
     CAreaDocument* document = nullptr;
     CProblemsModel* model = nullptr;

@@ -2,20 +2,16 @@
 
 #include "app/CWorld.h"
 #include "check/AreaCheck.h"
-#include "gui/AppSettings.h"
 #include "gui/CAreaDocument.h"
 #include "gui/Prompt.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QHeaderView>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
 
 namespace {
-
-const QString SettingsShown = QStringLiteral("Settings/ShowWorld");
 
 enum Column { FileColumn,
     NameColumn,
@@ -48,7 +44,7 @@ bool Overlap(const CTolvexDoc& a, const CTolvexDoc& b)
 } // namespace
 
 CWorldPanel::CWorldPanel(QWidget* parent)
-    : QDockWidget(QStringLiteral("World"), parent)
+    : CRememberedDock(QStringLiteral("World"), QStringLiteral("Settings/ShowWorld"), parent)
 {
     setObjectName(QStringLiteral("worldPanel"));
     list = new QTreeWidget(this);
@@ -67,7 +63,6 @@ CWorldPanel::CWorldPanel(QWidget* parent)
     toggle->setText(QStringLiteral("&World"));
     toggle->setStatusTip(QStringLiteral("Shows or hides the areas of the open world"));
     toggle->setEnabled(false);
-    connect(toggle, &QAction::triggered, this, &CWorldPanel::RememberShown);
     connect(list, &QTreeWidget::itemActivated, this, &CWorldPanel::OnItemActivated);
 
     // A burst of changes in the areas is listed once.
@@ -156,20 +151,4 @@ void CWorldPanel::OnItemActivated(QTreeWidgetItem* item)
 {
     if (auto* document = qobject_cast<CAreaDocument*>(item->data(FileColumn, DocumentRole).value<QObject*>()))
         emit AreaActivated(document);
-}
-
-void CWorldPanel::closeEvent(QCloseEvent* event)
-{
-    RememberShown(false);
-    QDockWidget::closeEvent(event);
-}
-
-bool CWorldPanel::ShownInSettings()
-{
-    return AppSettings()->value(SettingsShown, true).toBool();
-}
-
-void CWorldPanel::RememberShown(bool shown)
-{
-    AppSettings()->setValue(SettingsShown, shown);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDockWidget>
+#include "app/CRememberedDock.h"
 
 class CAreaDocument;
 class CWorld;
@@ -11,7 +11,7 @@ class QTreeWidgetItem;
 // The World panel: one line per area of the open world, in list order, with
 // its file, name, range, records and findings; Enter or a double-click shows
 // its map. Ranges that overlap another area's are marked.
-class CWorldPanel : public QDockWidget {
+class CWorldPanel : public CRememberedDock {
     Q_OBJECT
 
 public:
@@ -25,17 +25,11 @@ public:
     void Refresh();
     bool RefreshPending() const;
 
-    static bool ShownInSettings();
-
 Q_SIGNALS:
     void AreaActivated(CAreaDocument* document);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void OnItemActivated(QTreeWidgetItem* item);
-    static void RememberShown(bool shown);
 
     CWorld* world = nullptr;
     const CAreaDocument* current = nullptr;

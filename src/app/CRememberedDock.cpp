@@ -1,0 +1,31 @@
+#include "app/CRememberedDock.h"
+
+#include "gui/AppSettings.h"
+
+#include <QAction>
+#include <QCloseEvent>
+
+#include <utility>
+
+CRememberedDock::CRememberedDock(const QString& title, QString key, QWidget* parent)
+    : QDockWidget(title, parent)
+    , settingsKey(std::move(key))
+{
+    connect(toggleViewAction(), &QAction::triggered, this, &CRememberedDock::RememberShown);
+}
+
+bool CRememberedDock::ShownInSettings() const
+{
+    return AppSettings()->value(settingsKey, true).toBool();
+}
+
+void CRememberedDock::RememberShown(bool shown) const
+{
+    AppSettings()->setValue(settingsKey, shown);
+}
+
+void CRememberedDock::closeEvent(QCloseEvent* event)
+{
+    RememberShown(false);
+    QDockWidget::closeEvent(event);
+}
