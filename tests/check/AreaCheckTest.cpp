@@ -1,12 +1,7 @@
 #include "check/AreaCheck.h"
 
-#include "area/CTolvexDoc.h"
-#include "config/ConfigLoader.h"
-#include "support/TestPaths.h"
+#include "support/AreaFiles.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
 #include <functional>
 
 namespace {
@@ -18,12 +13,9 @@ class AreaCheckTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        int line = 0;
-        ASSERT_TRUE(LoadConfig(tables, SourcePath("res/tolvex.cfg"), line)) << line;
+        LoadTables(tables);
         doc = std::make_unique<CTolvexDoc>(tables);
-        std::ifstream in(SourcePath("tests/data/check-clean/input.are"), std::ios::binary);
-        CDiagnosticList diagnostics;
-        ASSERT_TRUE(doc->Load(in, diagnostics));
+        LoadArea(*doc, ReadWholeFile(SourcePath("tests/data/check-clean/input.are")));
         ASSERT_TRUE(CheckArea(*doc).empty()) << "the clean area must give no finding";
     }
 

@@ -1,9 +1,7 @@
 #include "support/RunCli.h"
-#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,9 +92,7 @@ TEST(ConvertCommand, ThroughAnotherDialectAndBackTheAreaReadsTheSame)
 // Alone, the file's trigger for 9001 is a warning: its check-* golden case.
 TEST(CheckCommand, ATriggerFindsItsProgramInAnotherFileOfTheSameRun)
 {
-    CScratchDir dir;
-    const std::string programs = dir.Write("progs.are",
-        "#AREADATA\nName Progs~\nVNUMs 9000 9099\nEnd\n\n#MOBPROGS\n#9001\nsay hello\n~\n#0\n\n#$\n");
+    const std::string programs = SourcePath("tests/data/check-trigger-without-program/progs.are");
     const std::string mobs = SourcePath("tests/data/check-trigger-without-program/input.are");
     const CCliResult together = RunCli({ "check", "--strict", "--config", Config, mobs, programs });
     EXPECT_EQ(together.out.find("mobprog 9001"), std::string::npos) << together.out;

@@ -1,10 +1,6 @@
 #include "support/RunCli.h"
-#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
 
 namespace {
 

@@ -1,9 +1,6 @@
 #include "support/RunCli.h"
-#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace {
 
@@ -36,9 +33,7 @@ TEST(RenderCommand, ExitsWithTwoOnBadUsageAndOneOnFailuresWritingNothing)
 {
     CScratchDir scratch;
     const std::string config = SourcePath("res/tolvex.cfg"), good = SourcePath("tests/data/render-basic/input.are");
-    const std::string aborting = scratch.Write("abort.are",
-        "#AREA\nx.are~\nX~\nX~\n1 10\n\n#OBJECTS\n#1\nsword~\na sword~\nA sword lies here.~\n~\n"
-        "nosuchtype 0 0\n0 0 0 0 0\n1 10 0 P\n#0\n\n#$\n");
+    const std::string aborting = SourcePath("tests/data/load-aborts/unknown-type.are");
     const std::string out = scratch.Path("out.svg");
     const std::string usage = "usage: tolvex-cli render";
     const struct {
@@ -48,7 +43,7 @@ TEST(RenderCommand, ExitsWithTwoOnBadUsageAndOneOnFailuresWritingNothing)
     } cases[] = {
         { { good }, 2, usage },
         { { "--config", config, good, scratch.Path("no/such/dir/out.svg") }, 1, "out.svg: cannot be written" },
-        { { "--config", config, aborting, out }, 1, "abort.are:13: error: " },
+        { { "--config", config, aborting, out }, 1, "unknown-type.are:12: error: " },
         { { "--config", scratch.Path("none.cfg"), good, out }, 1, "none.cfg: error: cannot open the file: No such file" },
     };
     for (size_t i = 0; i < std::size(cases); ++i) {

@@ -1,16 +1,9 @@
 #include "edit/CAreaEditor.h"
 
-#include "config/ConfigLoader.h"
 #include "layout/RoomLayout.h"
-#include "support/TestPaths.h"
+#include "support/AreaFiles.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
 #include <functional>
-#include <sstream>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -20,22 +13,13 @@ class AreaEditor : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        int line = 0;
-        ASSERT_TRUE(LoadConfig(tables, SourcePath("res/tolvex.cfg"), line)) << "line " << line;
-        std::ifstream in(SourcePath("tests/data/map-levels/tower.are"), std::ios::binary);
-        CDiagnosticList diagnostics;
-        ASSERT_TRUE(doc.Load(in, diagnostics));
+        LoadTables(tables);
+        LoadArea(doc, ReadWholeFile(SourcePath("tests/data/map-levels/tower.are")));
         LayoutRooms(doc);
         editor.AddListener([this](const CAreaChange& change) { changes.push_back(change); });
     }
 
-    std::string Saved() const
-    {
-        std::ostringstream out;
-        CDiagnosticList diagnostics;
-        doc.Save(out, "tower.are", diagnostics);
-        return out.str();
-    }
+    std::string Saved() const { return SaveText(doc, "tower.are"); }
 
     int Index(int vnum) const { return doc.FindRoomIndex(vnum); }
     const CRoomData& Room(int vnum) const { return doc.rooms[static_cast<size_t>(Index(vnum))]; }

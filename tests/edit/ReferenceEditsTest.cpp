@@ -1,12 +1,7 @@
-#include "config/ConfigLoader.h"
 #include "edit/CAreaEditor.h"
-#include "support/RunCli.h"
-#include "support/TestPaths.h"
-
-#include <gtest/gtest.h>
+#include "support/AreaFiles.h"
 
 #include <functional>
-#include <sstream>
 
 namespace {
 
@@ -20,8 +15,7 @@ const std::string Keep = ReadWholeFile(SourcePath("tests/data/references/keep.ar
 TEST(ReferenceEdits, EachOperationWithItsReferencesUndoesAndRedoesWhole)
 {
     CConfigTables tables;
-    int line = 0;
-    ASSERT_TRUE(LoadConfig(tables, SourcePath("res/tolvex.cfg"), line));
+    LoadTables(tables);
     const struct {
         const char* what;
         std::function<void(CAreaEditor&)> run;
@@ -44,16 +38,9 @@ TEST(ReferenceEdits, EachOperationWithItsReferencesUndoesAndRedoesWhole)
     };
     for (const auto& c : cases) {
         CTolvexDoc doc(tables);
-        std::istringstream in(Keep);
-        CDiagnosticList diagnostics;
-        ASSERT_TRUE(doc.Load(in, diagnostics));
+        LoadArea(doc, Keep);
         CAreaEditor editor(doc);
-        const auto saved = [&doc] {
-            std::ostringstream out;
-            CDiagnosticList ignored;
-            doc.Save(out, "keep.are", ignored);
-            return out.str();
-        };
+        const auto saved = [&doc] { return SaveText(doc, "keep.are"); };
         const std::string before = saved();
         c.run(editor);
         const std::string after = saved();

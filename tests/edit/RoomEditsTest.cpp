@@ -1,12 +1,9 @@
 #include "edit/RoomEdits.h"
 
-#include "area/CTolvexDoc.h"
 #include "layout/RoomCommands.h"
 #include "layout/RoomLayout.h"
 
 #include "support/SmallArea.h"
-
-#include <gtest/gtest.h>
 
 #include <tuple>
 

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 // The shipped example tables of the dialect that edits every area field.
 inline void LoadExampleTables(CConfigTables& tables)
 {
@@ -69,4 +67,25 @@ inline CTolvexDoc ExampleArea(CConfigTables& tables)
         doc.objects.back().shortDesc = name;
     }
     return doc;
+}
+
+// A mob whose every field holds a value of its own, so a swapped pair shows;
+// the example tables know its words.
+inline CMobData FullMob(const CConfigTables& tables)
+{
+    CMobData mob(tables);
+    mob.vnum = 3011, mob.name = "Hassan", mob.shortDesc = "Hassan", mob.longDesc = "Hassan is here.";
+    mob.description = "A big man.", mob.race = "human", mob.act = 0x80000001u, mob.aff = 2;
+    mob.alignment = -3, mob.group = 3000, mob.level = 45, mob.hitroll = -1;
+    mob.hitDice = { 4, 5, 6 }, mob.manaDice = { 7, 8, 9 }, mob.damDice = { 10, 11, 12 };
+    mob.damType = "pound", mob.ac = { -100, -110, -120, -130 };
+    mob.off = 13, mob.imm = 14, mob.res = 15, mob.vuln = 16, mob.form = 17, mob.parts = 18;
+    mob.startPos = "stand", mob.defaultPos = "sit", mob.sex = "male", mob.wealth = 58000;
+    mob.size = "medium", mob.material = "flesh", mob.clan = "rats", mob.rank = 4;
+    mob.mercMessages.resize(std::max<size_t>(mob.mercMessages.size(), 3)); // as many as the tables have
+    mob.mercMessages[0] = "hi", mob.mercMessages[2] = "bye", mob.mercSkills = { { 50, "dodge" } };
+    mob.triggers = { { "greet", 3000, "100" }, { "speech", 3001, "hello" } };
+    mob.special = "spec_fido", mob.shop = CShopData { { 2, 3, 4, 10, 0 }, 105, 15, 6, 22 };
+    mob.trainerClass = "mage", mob.trainerSkills = { { "dodge", 1, 2, 3, 4 } };
+    return mob;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "support/TestPaths.h"
 
 // Runs tolvex-cli with the arguments; captures standard output and error.
 struct CCliResult {
@@ -23,5 +22,3 @@ public:
 private:
     std::string dir;
 };
-
-std::string ReadWholeFile(const std::string& path);

@@ -1,7 +1,6 @@
 #include "support/RunCli.h"
 #include "text/AtomicFile.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
