@@ -1,13 +1,10 @@
 #include "AppFixture.h"
 
 #include "app/CommandTable.h"
-#include "gui_support/DialogDriver.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
-#include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMimeData>
 #include <QToolBar>
 #include <QUrl>
 
@@ -67,7 +64,7 @@ TEST_F(MainFrameCommands, MobprogWrittenInTheListIsSavedUnderTheFirstFreeVnum)
 {
     ASSERT_TRUE(Start({ TowerArea() }));
     QObject timers;
-    OnNextModal(timers, [](QWidget* modal) {
+    OnNextModal(timers, nullptr, [](QWidget* modal) {
         Click(modal, "newButton"); // the focus and keys of the list: MobprogListDlgTest
         auto* code = Find<QWidget>(modal, "codeEdit");
         QTest::keyClicks(code, QStringLiteral("say hello"));
@@ -77,7 +74,7 @@ TEST_F(MainFrameCommands, MobprogWrittenInTheListIsSavedUnderTheFirstFreeVnum)
     EXPECT_TRUE(Frame()->isWindowModified());
     EXPECT_EQ(Action(Command::EditUndo)->text(), QStringLiteral("&Undo Edit Mobprog 100"));
     Action(Command::FileSave)->trigger();
-    const std::string saved = ReadAll(temp.filePath(QStringLiteral("tower.are")).toStdString());
+    const std::string saved = ReadWholeFile(temp.filePath(QStringLiteral("tower.are")).toStdString());
     EXPECT_NE(saved.find("#MOBPROGS\n#100\nsay hello~\n#0\n"), std::string::npos) << saved;
 }
 

@@ -1,12 +1,6 @@
 #include "AppFixture.h"
 
 #include "app/CProblemsPanel.h"
-#include "gui_support/DialogDriver.h"
-
-#include <QLabel>
-#include <QMenu>
-#include <QStatusBar>
-#include <QTest>
 
 namespace {
 
@@ -32,7 +26,7 @@ protected:
 TEST_F(ProblemsPanel, ListsTheLoadWarningsThenTheFindingsAndFollowsEveryChange)
 {
     ASSERT_TRUE(Start());
-    const QString path = WriteFile(QStringLiteral("unknown.are"), ReadAll(SourcePath("tests/data/check-unknown-reset/input.are")));
+    const QString path = WriteFile(QStringLiteral("unknown.are"), ReadWholeFile(SourcePath("tests/data/check-unknown-reset/input.are")));
     CAreaDocument* document = app->OpenDocumentFile(path);
     ASSERT_TRUE(document);
     EXPECT_EQ(Lines(),
@@ -61,9 +55,8 @@ TEST_F(ProblemsPanel, ListsTheLoadWarningsThenTheFindingsAndFollowsEveryChange)
 
 TEST_F(ProblemsPanel, ATriggerFindsItsProgramInAnotherOpenAreaUntilThatAreaCloses)
 {
-    const QString mobs = WriteFile(QStringLiteral("mobs.are"), ReadAll(SourcePath("tests/data/check-trigger-without-program/input.are")));
-    const QString programs = WriteFile(QStringLiteral("progs.are"),
-        "#AREADATA\nName Progs~\nVNUMs 9000 9099\nEnd\n\n#MOBPROGS\n#9001\nsay hello\n~\n#0\n\n#$\n");
+    const QString mobs = WriteFile(QStringLiteral("mobs.are"), ReadWholeFile(SourcePath("tests/data/check-trigger-without-program/input.are")));
+    const QString programs = WriteFile(QStringLiteral("progs.are"), ReadWholeFile(SourcePath("tests/data/check-trigger-without-program/progs.are")));
     ASSERT_TRUE(Start({ mobs }));
     CAreaDocument& area = ActiveChild()->Document();
     const QString missing = QStringLiteral("mobprog 9001, which is not in this area");
@@ -97,11 +90,10 @@ TEST_F(ProblemsPanel, DoubleClickOnARoomSelectsItOnTheMapOnItsLevel)
 
 TEST_F(ProblemsPanel, DoubleClickOnAnObjectOpensItsEditor)
 {
-    const QString path = WriteFile(QStringLiteral("dup.are"), ReadAll(SourcePath("tests/data/check-vnum-not-positive/input.are")));
+    const QString path = WriteFile(QStringLiteral("dup.are"), ReadWholeFile(SourcePath("tests/data/check-vnum-not-positive/input.are")));
     ASSERT_TRUE(Start({ path }));
     QString opened;
-    OnNextModal(
-        *Frame(), [&opened](QWidget* modal) { opened = modal->objectName(); }, "cancelButton");
+    OnNextModal(*Frame(), "cancelButton", [&opened](QWidget* modal) { opened = modal->objectName(); });
     DoubleClickLine("Object -3");
     EXPECT_EQ(opened, QStringLiteral("objectEditDialog"));
     EXPECT_FALSE(ActiveChild()->Document().IsModified()) << "Cancel is no step";
@@ -109,7 +101,7 @@ TEST_F(ProblemsPanel, DoubleClickOnAnObjectOpensItsEditor)
 
 TEST_F(ProblemsPanel, SavingWithErrorsSavesAndSaysSoInTheStatusBar)
 {
-    const QString path = WriteFile(QStringLiteral("door.are"), ReadAll(SourcePath("tests/data/check-door-reset-bad-state/input.are")));
+    const QString path = WriteFile(QStringLiteral("door.are"), ReadWholeFile(SourcePath("tests/data/check-door-reset-bad-state/input.are")));
     ASSERT_TRUE(Start({ path }));
     CAreaDocument& document = ActiveChild()->Document();
     CRoomData room = document.Doc().rooms[0];
@@ -117,7 +109,7 @@ TEST_F(ProblemsPanel, SavingWithErrorsSavesAndSaysSoInTheStatusBar)
     document.Editor().ReplaceRoom(0, room);
     ASSERT_TRUE(app->SaveDocument(document, false));
     EXPECT_FALSE(document.IsModified());
-    EXPECT_NE(ReadAll(path.toStdString()).find("Changed~"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(path.toStdString()).find("Changed~"), std::string::npos);
     EXPECT_EQ(Frame()->statusBar()->currentMessage(), QStringLiteral("Saved with 1 error the server will refuse"));
     const std::string saved =
         "Room 100 | Room 100: the D reset gives the door north the state 3; "

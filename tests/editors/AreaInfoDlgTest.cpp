@@ -3,9 +3,6 @@
 #include "edit/CAreaEditor.h"
 #include "editors/CAreaInfoDlg.h"
 
-#include <QLineEdit>
-#include <QListWidget>
-
 #include <sstream>
 
 namespace {
@@ -65,7 +62,7 @@ TEST_F(AreaInfoDlg, EditAreaInfoGivesTheNewHeaderOnOkOnlyAndAnAreaReadWithoutOne
     CAreaEditor editor(doc);
     for (bool ok : { false, true }) {
         CAreaHeader header = doc.Header();
-        OnNextModal([](QWidget* modal) {
+        OnNextModal(ok ? "okButton" : "cancelButton", [](QWidget* modal) {
             auto* list = Find<QListWidget>(modal, "resourceList");
             EXPECT_EQ(list->item(2)->text(), QStringLiteral("hierro")) << "sorted by name";
             list->setCurrentRow(2);
@@ -73,8 +70,7 @@ TEST_F(AreaInfoDlg, EditAreaInfoGivesTheNewHeaderOnOkOnlyAndAnAreaReadWithoutOne
             list->setCurrentRow(3); // madera
             TypeNumber(Find<CNumberBox>(modal, "amountBox"), QStringLiteral("1500000")); // above the arrows' reach, still accepted
             Find<QLineEdit>(modal, "nameEdit")->setText(QStringLiteral("Asgard"));
-        },
-            ok ? "okButton" : "cancelButton");
+        });
         ASSERT_EQ(CAreaInfoDlg::EditAreaInfo(nullptr, doc, header), ok);
         EXPECT_TRUE(doc.name.empty() && doc.resources[0].value == 0) << "the dialog leaves the area alone";
         EXPECT_EQ(header.name, ok ? "Asgard" : "") << "OK " << ok;

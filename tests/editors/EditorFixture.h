@@ -6,14 +6,6 @@
 #include "gui_support/ScriptedPrompt.h"
 #include "support/ExampleArea.h"
 
-#include <QAction>
-#include <QByteArray>
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QMimeData>
-#include <QPlainTextEdit>
-
 // Puts a record on the clipboard as a copy would, and reads one back.
 inline void PutOnClipboard(const char* format, const std::vector<uint8_t>& record)
 {
@@ -43,9 +35,9 @@ protected:
         doc = ExampleArea(tables);
     }
 
-    void OnNextModal(std::function<void(QWidget*)> action, const char* button = nullptr)
+    void OnNextModal(const char* button, std::function<void(QWidget*)> action = {})
     {
-        ::OnNextModal(timers, std::move(action), button);
+        ::OnNextModal(timers, button, std::move(action));
     }
     // Makes `dialog` the dialog under test and shows it, active when its keys must reach it.
     void Show(QWidget* dialog, bool active = false)
@@ -93,14 +85,17 @@ protected:
         W<QWidget>(widget)->setFocus();
         QTest::keyClick(W<QWidget>(widget), key, Qt::ControlModifier | Qt::ShiftModifier);
     }
-    // A flag's item clicked as the mouse does.
-    void ClickFlag(const char* list, const char* name) const
+    // A flag's item clicked as the mouse does, or toggled with the space bar.
+    void ClickFlag(const char* list, const char* name, bool bySpace = false) const
     {
         auto* flags = W<CFlagList>(list);
-        const QListWidgetItem* item = flags->findItems(QString::fromLatin1(name), Qt::MatchExactly).value(0);
+        QListWidgetItem* item = flags->findItems(QString::fromLatin1(name), Qt::MatchExactly).value(0);
         ASSERT_NE(item, nullptr) << list << " has no " << name;
         flags->scrollToItem(item);
-        QTest::mouseClick(flags->viewport(), Qt::LeftButton, {}, flags->visualItemRect(item).center());
+        if (!bySpace)
+            return QTest::mouseClick(flags->viewport(), Qt::LeftButton, {}, flags->visualItemRect(item).center());
+        flags->setCurrentItem(item);
+        QTest::keyClick(flags, Qt::Key_Space);
     }
 
     CConfigTables tables;

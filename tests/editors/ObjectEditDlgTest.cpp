@@ -30,15 +30,7 @@ protected:
     void Open(const CObjData& obj, int ownIndex = 0) { OpenDialog(dialog, true, doc, obj, ownIndex); }
     const CObjData& Edited() const { return dialog->State().obj; }
 
-    // A flag's item toggled with the space bar.
-    void ToggleFlag(const char* list, const char* name) const
-    {
-        auto* flags = W<CFlagList>(list);
-        QListWidgetItem* item = flags->findItems(QString::fromLatin1(name), Qt::MatchExactly).value(0);
-        ASSERT_NE(item, nullptr) << list << " has no " << name;
-        flags->setCurrentItem(item);
-        QTest::keyClick(flags, Qt::Key_Space);
-    }
+    void ToggleFlag(const char* list, const char* name) const { ClickFlag(list, name, true); }
     // The names a flag list shows set, in its order.
     std::string SetFlags(const char* list) const
     {

@@ -3,8 +3,6 @@
 #include "text/TextWriter.h"
 #include "editors/CResetEditDlg.h"
 
-#include <QComboBox>
-
 namespace {
 
 std::string Args(const CResetData& r)

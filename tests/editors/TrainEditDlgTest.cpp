@@ -2,10 +2,6 @@
 
 #include "editors/CTrainEditDlg.h"
 
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-
 namespace {
 
 class TrainEditDlg : public EditorFixture {
@@ -62,7 +58,7 @@ TEST_F(TrainEditDlg, EditTrainStopsHandsTheRouteBackOnOkOnly)
 {
     std::vector<CTrainStop> stops = { { 3001, 0, 1, "", "" } };
     for (const char* button : { "cancelButton", "okButton" }) {
-        OnNextModal([](QWidget* modal) { Click(modal, "trainNewButton"); }, button);
+        OnNextModal(button, [](QWidget* modal) { Click(modal, "trainNewButton"); });
         EXPECT_EQ(CTrainEditDlg::EditTrainStops(nullptr, doc, stops), button[0] == 'o');
     }
     EXPECT_EQ(stops.size(), 2u);

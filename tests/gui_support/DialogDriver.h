@@ -2,11 +2,16 @@
 
 #include "gui/CNumberBox.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QTest>
@@ -102,10 +107,10 @@ inline void TypeAtEnd(QLineEdit* box, const QString& text)
     QTest::keyClicks(box, text);
 }
 
-// Runs `action` on the modal dialog that the next exec() opens, then presses
-// `button` when one is named. The timer belongs to `owner`, so one that never
+// Runs `action`, when given, on the modal dialog that the next exec() opens,
+// then presses `button` when one is named. The timer belongs to `owner`, so one that never
 // fired cannot reach a later test.
-inline void OnNextModal(QObject& owner, std::function<void(QWidget*)> action, const char* button = nullptr)
+inline void OnNextModal(QObject& owner, const char* button, std::function<void(QWidget*)> action = {})
 {
     auto* timer = new QTimer(&owner);
     timer->setSingleShot(true);

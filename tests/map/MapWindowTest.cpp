@@ -1,4 +1,3 @@
-#include "gui_support/DialogDriver.h"
 #include "gui_support/TowerViewFixture.h"
 
 #include "commands/CAreaCommands.h"
@@ -6,24 +5,21 @@
 #include "editors/RecordClipboard.h"
 #include "map/MapPrinting.h"
 
-#include <QClipboard>
 #include <QInputDialog>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QScrollBar>
-#include <QStatusBar>
 
 #include <array>
 
+namespace {
+
 // The map window of the tower area: its levels, zoom, keys, room commands,
 // undo and printing, driven through the real view, menus and dialogs.
-namespace {
 
 using TolvexView = TowerViewFixture;
 using MapKeys = TowerViewFixture;
 using MapRoomEditing = TowerViewFixture;
-
-} // namespace
 
 TEST_F(TolvexView, LevelsStopOneBeyondTheLevelsInUseAndTheStatusPaneNamesThem)
 {
@@ -108,7 +104,7 @@ TEST_F(MapKeys, ArrowsAndPagesWalkTheExitsAndEnterOpensTheRoom)
         EXPECT_EQ(view->ShownLevel(), Room(vnum).level) << "the window follows the room's level";
     }
     QString opened;
-    OnNextModal([&](QWidget* modal) { opened = modal->objectName(); }, "cancelButton");
+    OnNextModal("cancelButton", [&](QWidget* modal) { opened = modal->objectName(); });
     QTest::keyClick(view, Qt::Key_Return);
     EXPECT_EQ(opened, QStringLiteral("roomEditDialog"));
 }
@@ -116,7 +112,7 @@ TEST_F(MapKeys, ArrowsAndPagesWalkTheExitsAndEnterOpensTheRoom)
 TEST_F(MapKeys, RenumberingARoomTakesTheExitsThatLedToItInOneStep)
 {
     view->SetSelection(RoomIndex(101));
-    OnNextModal([](QWidget* modal) { TypeNumber(Find<CNumberBox>(modal, "vnumBox"), QStringLiteral("150")); }, "okButton");
+    OnNextModal("okButton", [](QWidget* modal) { TypeNumber(Find<CNumberBox>(modal, "vnumBox"), QStringLiteral("150")); });
     Frame()->UpdateActions();
     Action(Command::RoomsEdit)->trigger();
     ASSERT_NE(RoomIndex(150), -1);
@@ -139,7 +135,7 @@ TEST_F(MapKeys, GoToRoomFindsByVnumOrNameAndSaysWhenTheRoomIsOffTheMap)
         { "105", 105, 0 }, { "garden", 103, 0 }, { "nowhere", 103, 1 }
     };
     for (const auto& c : cases) {
-        OnNextModal([&](QWidget* modal) {
+        OnNextModal(nullptr, [&](QWidget* modal) {
             auto* input = qobject_cast<QInputDialog*>(modal);
             ASSERT_NE(input, nullptr);
             input->setTextValue(QString::fromLatin1(c.typed));
@@ -189,11 +185,11 @@ TEST_F(MapRoomEditing, RoomCommandsAreEnabledByTheSelectionAndCreateTowardAnExit
 
 TEST_F(MapRoomEditing, NewRoomTakesTheLowestFreeVnumUnlessCancelledOrNoneIsFree)
 {
-    OnNextModal({}, "cancelButton");
+    OnNextModal("cancelButton");
     CAreaCommands(*view).RoomsNew();
     EXPECT_EQ(doc->rooms.size(), 8u) << "a cancelled room is discarded";
     EXPECT_FALSE(view->Document().IsModified());
-    OnNextModal([](QWidget* dialog) { Find<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("The Shed")); }, "okButton");
+    OnNextModal("okButton", [](QWidget* dialog) { Find<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("The Shed")); });
     CAreaCommands(*view).RoomsNew();
     ASSERT_EQ(doc->rooms.size(), 9u);
     EXPECT_EQ(doc->rooms.back().vnum, 108);
@@ -214,7 +210,7 @@ TEST_F(MapRoomEditing, CreatingUpOrDownShowsTheNewRoomsLevel)
     for (const auto& [command, level] : { std::pair { Command::RoomsCreateUp, 1 }, { Command::RoomsCreateDown, -1 } }) {
         view->SetShownLevel(0);
         view->SetSelection(RoomIndex(102));
-        OnNextModal({}, "okButton");
+        OnNextModal("okButton");
         Action(command)->trigger();
         EXPECT_EQ(view->ShownLevel(), level);
         EXPECT_EQ(view->Selection(), static_cast<int>(doc->rooms.size()) - 1);
@@ -257,7 +253,7 @@ TEST_F(MapRoomEditing, UndoAndRedoNameEachStepAndTheModifiedMarkFollowsTheSavedS
     EXPECT_FALSE(Action(Command::EditUndo)->isEnabled()) << "nothing to undo after opening";
     view->SetSelection(RoomIndex(102));
     for (int i = 0; i < 2; ++i) {
-        OnNextModal({}, "okButton");
+        OnNextModal("okButton");
         Action(Command::RoomsCreateEast)->trigger();
     }
     ASSERT_EQ(doc->rooms.size(), 10u);
@@ -271,7 +267,7 @@ TEST_F(MapRoomEditing, UndoAndRedoNameEachStepAndTheModifiedMarkFollowsTheSavedS
     EXPECT_EQ(Action(Command::EditRedo)->text(), QStringLiteral("&Redo Create Room %1").arg(second));
     EXPECT_TRUE(app->SaveDocument(view->Document(), false));
     EXPECT_FALSE(Frame()->isWindowModified());
-    const std::string saved = ReadAll(view->Document().PathName().toStdString());
+    const std::string saved = ReadWholeFile(view->Document().PathName().toStdString());
     EXPECT_TRUE(saved.find("#" + std::to_string(first) + "\n") != std::string::npos && saved.find("#" + std::to_string(second) + "\n") == std::string::npos);
 
     Action(Command::EditRedo)->trigger();
@@ -306,8 +302,6 @@ TEST_F(MapRoomEditing, CopyAndPasteMakeANewRoomOfTheSelectedOne)
     EXPECT_EQ(doc->rooms.size(), 8u);
 }
 
-namespace {
-
 class MapPrinting : public TowerViewFixture {
 protected:
     std::vector<std::array<int, 4>> Placements() const
@@ -331,8 +325,6 @@ protected:
     }
 };
 
-} // namespace
-
 TEST_F(MapPrinting, OnePagePerLevelFromTheLowestTitledWithItsLevelAndTheMapLeftAsItWasAlsoWhenCancelled)
 {
     view->OnMapZoomIn();
@@ -344,7 +336,7 @@ TEST_F(MapPrinting, OnePagePerLevelFromTheLowestTitledWithItsLevelAndTheMapLeftA
     EXPECT_EQ(Placements(), before) << "the map is laid out at its own size again";
     EXPECT_FALSE(view->Document().IsModified());
 
-    OnNextModal([](QWidget* printDialog) { qobject_cast<QDialog*>(printDialog)->reject(); });
+    OnNextModal(nullptr, [](QWidget* printDialog) { qobject_cast<QDialog*>(printDialog)->reject(); });
     QPrinter printer;
     printer.setOutputFileName(temp.filePath(QStringLiteral("cancelled.pdf")));
     view->OnFilePrint(printer);
@@ -369,3 +361,5 @@ TEST_F(MapPrinting, CellSizeFitsThePageAndStaysAtMost100)
         EXPECT_EQ(PrintCellSize(plan, QRect(0, 0, width, height)), cell) << across << "x" << down << " on " << width << "x" << height;
     }
 }
+
+} // namespace
