@@ -62,6 +62,8 @@ protected:
 
     CMainFrame* Frame() const { return app->MainFrame(); }
     QAction* Action(Command c) const { return app->MainFrame()->Action(c); }
+    // Whether the command is offered once the frame has updated its actions, as it does when idle.
+    bool Enabled(Command c) const { return Frame()->UpdateActions(), Action(c)->isEnabled(); }
     CChildFrame* ActiveChild() const { return app->MainFrame()->ActiveFrame(); }
     CTolvexView* ActiveView() const { return app->MainFrame()->ActiveView(); }
 

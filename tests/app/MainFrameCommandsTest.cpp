@@ -34,27 +34,24 @@ TEST_F(MainFrameCommands, EnablingFollowsTheActiveMapWindowAndTheMobprogSetting)
     const auto enabled = [this](std::initializer_list<Command> commands) {
         QList<QAction*> actions;
         for (Command c : commands)
-            if (Action(c)->isEnabled())
+            if (Enabled(c))
                 actions << Action(c);
         return Names(actions);
     };
     ASSERT_TRUE(Start({}, 0));
-    Frame()->UpdateActions();
     EXPECT_EQ(enabled({ Command::FileNew, Command::FileSave, Command::FilePrint, Command::MapLevelUp, Command::ObjectsList,
                   Command::MobsList, Command::WindowNew }),
         QStringLiteral("FileNew"))
         << "without a map window";
 
     ASSERT_NE(app->OpenDocumentFile(TowerArea()), nullptr);
-    Frame()->UpdateActions();
     EXPECT_EQ(enabled({ Command::FileSave, Command::EditUndo, Command::EditCopy, Command::EditPaste,
                   Command::MapLevelDown, Command::MapZoomOut, Command::ObjectsList, Command::MobsList, Command::MobsMobprogs,
                   Command::WindowTile }),
         QStringLiteral("FileSave EditPaste MapLevelDown MapZoomOut ObjectsList MobsList WindowTile"))
         << "nothing to undo, no room to copy; MOBPROG 0 disables Mobprogs";
     ASSERT_TRUE(Start({ TowerArea() }, 1)) << "MOBPROG 1";
-    Frame()->UpdateActions();
-    EXPECT_TRUE(Action(Command::MobsMobprogs)->isEnabled()) << "MOBPROG 1 with an area open";
+    EXPECT_TRUE(Enabled(Command::MobsMobprogs)) << "MOBPROG 1 with an area open";
 
     app->CloseAllDocuments();
     EXPECT_EQ(Frame()->ShownMenus(), MenuSet::WithoutArea);

@@ -45,15 +45,10 @@ TEST(AreaCommands, AFileThatCannotBeReadGivesTheSystemsReason)
         args.insert(args.end(), { "--config", Config, c.file });
         if (c.command[0] == "convert" || c.command[0] == "render")
             args.push_back(dir.Path("out"));
-        const CCliResult r = RunCli(args);
-        EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.err, c.file + ": error: cannot open the file: " + c.reason + "\n");
-        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(RunCli(args).Whole(), (CCliResult { 1, "", c.file + ": error: cannot open the file: " + c.reason + "\n" }).Whole());
         EXPECT_FALSE(std::filesystem::exists(dir.Path("out")));
     }
-    const CCliResult config = RunCli({ "check", "--config", folder, locked });
-    EXPECT_EQ(config.status, 1);
-    EXPECT_EQ(config.err, folder + ": error: cannot open the file: Is a directory\n");
+    EXPECT_EQ(RunCli({ "check", "--config", folder, locked }).Whole(), (CCliResult { 1, "", folder + ": error: cannot open the file: Is a directory\n" }).Whole());
 }
 
 // A file with something in it but no section the reader knows is no area: a

@@ -45,12 +45,7 @@ TEST(ConfigCommand, FaultyFileExitsOneAndNamesTheLine)
 {
     CScratchDir dir;
     const std::string cfg = dir.Write("bad.cfg", "comment\n#ROOMFLAGS\ndark A\nend\n\n#WEAPONCLASE\n");
-    const CCliResult r = RunCli({ "config", cfg });
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Error leyendo tolvex.cfg! (6)\n");
-    EXPECT_TRUE(r.out.empty());
-
-    const CCliResult missing = RunCli({ "config", dir.Path("none.cfg") });
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, dir.Path("none.cfg") + ": error: cannot open the file: No such file or directory\n");
+    EXPECT_EQ(RunCli({ "config", cfg }).Whole(), (CCliResult { 1, "", "Error leyendo tolvex.cfg! (6)\n" }).Whole());
+    const std::string none = dir.Path("none.cfg");
+    EXPECT_EQ(RunCli({ "config", none }).Whole(), (CCliResult { 1, "", none + ": error: cannot open the file: No such file or directory\n" }).Whole());
 }

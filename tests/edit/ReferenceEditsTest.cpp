@@ -16,11 +16,8 @@ TEST(ReferenceEdits, EachOperationWithItsReferencesUndoesAndRedoesWhole)
 {
     CConfigTables tables;
     LoadTables(tables);
-    const struct {
-        const char* what;
-        std::function<void(CAreaEditor&)> run;
-        const char* gone; // not in the file after the step
-    } cases[] = {
+    // what, run, gone (not in the file after the step)
+    const std::tuple<const char*, std::function<void(CAreaEditor&)>, const char*> cases[] = {
         { "delete the guard and its resets", [](CAreaEditor& e) { e.DeleteMob(0, true); }, "M 0 100" },
         { "delete the sword and its resets", [](CAreaEditor& e) { e.DeleteObject(0, true); }, "G 0 100" },
         { "delete the chest and what goes in it", [](CAreaEditor& e) { e.DeleteObject(1, true); }, "P 0 100" },
@@ -36,23 +33,23 @@ TEST(ReferenceEdits, EachOperationWithItsReferencesUndoesAndRedoesWhole)
             "0 0 100\n" },
         { "delete the vault and the exit to it", [](CAreaEditor& e) { e.DeleteRoom(1); }, "0 0 101\n" },
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, run, gone] : cases) {
         CTolvexDoc doc(tables);
         LoadArea(doc, Keep);
         CAreaEditor editor(doc);
         const auto saved = [&doc] { return SaveText(doc, "keep.are"); };
         const std::string before = saved();
-        c.run(editor);
+        run(editor);
         const std::string after = saved();
-        EXPECT_EQ(after.find(c.gone), std::string::npos) << c.what << "\n"
-                                                         << after;
+        EXPECT_EQ(after.find(gone), std::string::npos) << what << "\n"
+                                                       << after;
         for (int round = 0; round < 2; ++round) {
-            ASSERT_TRUE(editor.Undo()) << c.what;
-            EXPECT_EQ(saved(), before) << c.what << ", undone";
-            ASSERT_TRUE(editor.Redo()) << c.what;
-            EXPECT_EQ(saved(), after) << c.what << ", done again";
+            ASSERT_TRUE(editor.Undo()) << what;
+            EXPECT_EQ(saved(), before) << what << ", undone";
+            ASSERT_TRUE(editor.Redo()) << what;
+            EXPECT_EQ(saved(), after) << what << ", done again";
         }
-        EXPECT_FALSE(editor.Undo() && editor.Undo()) << c.what << ": one step";
+        EXPECT_FALSE(editor.Undo() && editor.Undo()) << what << ": one step";
     }
 }
 

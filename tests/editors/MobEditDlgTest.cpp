@@ -130,16 +130,14 @@ TEST_F(MobEditDlg, TriggerListAddsEditsDeletesAndMovesTriggers)
     CMobData mob = doc.mobs[0];
     mob.triggers = { { "greet", 3000, "100" }, { "speech", 3001, "hello" }, { "GREET", 3002, "50" } };
     Open(mob);
+    // When Up and Down are offered is the reset list's test: the same list
+    // widget. Two clicks move the first trigger to the end: the selection
+    // follows it.
     auto* list = W<QTreeWidget>("triggerList");
-    auto* up = W<QPushButton>("triggerUpButton");
-    auto* down = W<QPushButton>("triggerDownButton");
     const auto select = [&](int row) { list->setCurrentItem(list->topLevelItem(row)); };
-    EXPECT_FALSE(up->isEnabled() || down->isEnabled()) << "nothing selected";
     select(0);
-    EXPECT_TRUE(!up->isEnabled() && down->isEnabled()) << "the first trigger moves only down";
-    QTest::mouseClick(down, Qt::LeftButton);
-    QTest::mouseClick(down, Qt::LeftButton);
-    EXPECT_TRUE(up->isEnabled() && !down->isEnabled()) << "the moved trigger stays selected, now last";
+    QTest::mouseClick(W<QPushButton>("triggerDownButton"), Qt::LeftButton);
+    QTest::mouseClick(W<QPushButton>("triggerDownButton"), Qt::LeftButton);
     EXPECT_EQ(TreeRows(list), "speech 3001 hello / GREET 3002 50 / greet 3000 100");
 
     OnNextModal("okButton", [](QWidget* modal) {

@@ -33,8 +33,7 @@ TEST_F(TolvexView, LevelsStopOneBeyondTheLevelsInUseAndTheStatusPaneNamesThem)
     for (int i = 0; i < 9; ++i)
         view->OnMapLevelDown();
     EXPECT_EQ(view->ShownLevel(), -2) << "lowest level in use is " << doc->lowestLevel;
-    Frame()->UpdateActions();
-    EXPECT_FALSE(Action(Command::MapLevelDown)->isEnabled());
+    EXPECT_FALSE(Enabled(Command::MapLevelDown));
     EXPECT_EQ(ActiveChild()->MapStatusText(), QStringLiteral("Level -2"));
 }
 
@@ -47,15 +46,13 @@ TEST_F(TolvexView, ZoomDoublesAndHalvesBetweenThreeAnd192ForEveryWindowOfTheArea
     for (int i = 0; i < 5; ++i)
         view->OnMapZoomIn();
     EXPECT_EQ(view->Document().CellSize(), 192);
-    Frame()->UpdateActions();
-    EXPECT_FALSE(Action(Command::MapZoomIn)->isEnabled());
+    EXPECT_FALSE(Enabled(Command::MapZoomIn));
     EXPECT_GT(other->horizontalScrollBar()->maximum(), otherRange) << "the other window follows the new size";
     EXPECT_FALSE(view->Document().IsModified()) << "zooming does not change the area";
     for (int i = 0; i < 7; ++i)
         view->OnMapZoomOut();
     EXPECT_EQ(view->Document().CellSize(), 3);
-    Frame()->UpdateActions();
-    EXPECT_FALSE(Action(Command::MapZoomOut)->isEnabled());
+    EXPECT_FALSE(Enabled(Command::MapZoomOut));
 }
 
 TEST_F(TolvexView, PaintingAndClicksFollowTheScrollBars)
@@ -116,13 +113,11 @@ TEST_F(MapKeys, RenumberingARoomTakesTheExitsThatLedToItInOneStep)
     Frame()->UpdateActions();
     Action(Command::RoomsEdit)->trigger();
     ASSERT_NE(RoomIndex(150), -1);
-    EXPECT_EQ(Room(100).exits[DirNorth].toVnum, 150);
-    EXPECT_EQ(Room(102).exits[DirWest].toVnum, 150);
-    EXPECT_EQ(Room(106).exits[DirUp].toVnum, 150);
+    const auto ways = [this] { return std::to_string(Room(100).exits[DirNorth].toVnum) + " " + std::to_string(Room(102).exits[DirWest].toVnum) + " " + std::to_string(Room(106).exits[DirUp].toVnum); };
+    EXPECT_EQ(ways(), "150 150 150");
     EXPECT_FALSE(Room(150).unplaced) << "the renumbered room stays on the map";
     Action(Command::EditUndo)->trigger();
-    EXPECT_EQ(Room(100).exits[DirNorth].toVnum, 101) << "undone with the edit";
-    EXPECT_EQ(Room(102).exits[DirWest].toVnum, 101);
+    EXPECT_EQ(ways(), "101 101 101") << "undone with the edit";
 }
 
 TEST_F(MapKeys, GoToRoomFindsByVnumOrNameAndSaysWhenTheRoomIsOffTheMap)
@@ -156,12 +151,7 @@ TEST_F(MapKeys, AllRoomsPutsTheRoomsNoExitReachesOnTheMapAndIsRemembered)
     ASSERT_TRUE(Room(150).unplaced);
     Action(Command::ViewAllRooms)->trigger();
     EXPECT_TRUE(Action(Command::ViewAllRooms)->isChecked());
-    EXPECT_FALSE(Room(150).unplaced);
-    int widest = 0;
-    for (const CRoomData& r : doc->rooms)
-        if (r.vnum != 150)
-            widest = std::max(widest, r.gridX);
-    EXPECT_EQ(Room(150).gridX, widest + 2) << "one empty column apart";
+    EXPECT_FALSE(Room(150).unplaced) << "where it goes is the layout test's";
     EXPECT_FALSE(view->Document().IsModified() && view->Document().Editor().UndoName() != "Create Room 150")
         << "showing more rooms is no change to the area";
     Action(Command::ViewAllRooms)->trigger();

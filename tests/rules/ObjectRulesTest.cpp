@@ -92,12 +92,8 @@ TEST_F(ObjectRules, OkRefusesInOrder)
     };
     const auto withVnum = [&with](int vnum) { return with(vnum, -1, "thing"); };
     using F = CObjectEditState::Field;
-    const struct {
-        CObjData obj;
-        int lower;
-        F field;
-        const char* message;
-    } cases[] = {
+    // the object, the range's lower end, the field refused and why
+    const std::tuple<CObjData, int, F, const char*> cases[] = {
         { withVnum(2999), 3000, F::Vnum, "VNum out or range! (3000 to 3099)" },
         { withVnum(3100), 3000, F::Vnum, "VNum out or range! (3000 to 3099)" },
         // Vnum 0 ends the objects section in the file, even where the range starts at 0.
@@ -109,11 +105,11 @@ TEST_F(ObjectRules, OkRefusesInOrder)
         { with(3010, -1, ""), 3000, F::Name, "You must give this object a name!" },
         { Object("light"), 3000, F::None, "" }, // its own vnum is not in use
     };
-    for (const auto& c : cases) {
-        doc.lowerVnum = c.lower;
-        const CObjectEditState::CRefusal refusal = State(c.obj).Check(doc);
-        EXPECT_EQ(refusal.message, c.message) << c.obj.vnum;
-        EXPECT_EQ(refusal.field, c.field) << c.message;
+    for (const auto& [obj, lower, field, message] : cases) {
+        doc.lowerVnum = lower;
+        const CObjectEditState::CRefusal refusal = State(obj).Check(doc);
+        EXPECT_EQ(refusal.message, message) << obj.vnum;
+        EXPECT_EQ(refusal.field, field) << message;
     }
 }
 

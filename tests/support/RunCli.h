@@ -7,6 +7,8 @@ struct CCliResult {
     int status = -1;
     std::string out;
     std::string err;
+    // The whole run in one text, to compare a run with the one expected.
+    std::string Whole() const { return "status " + std::to_string(status) + "\nout: " + out + "\nerr: " + err; }
 };
 
 CCliResult RunCli(const std::vector<std::string>& args);
