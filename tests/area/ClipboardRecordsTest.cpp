@@ -5,10 +5,6 @@
 #include "support/ExampleArea.h"
 #include "support/RecordBytes.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
 // The records the clipboard carries: exact bytes, and all or nothing on paste.
 namespace {
 

@@ -40,11 +40,6 @@ bool Has(const std::vector<CFinding>& findings, Severity severity, RecordKind ki
     return false;
 }
 
-CResetData Reset(char command, int arg1, int arg2 = 0, int arg3 = 0, int arg4 = 0)
-{
-    return CResetData { command, arg1, arg2, arg3, arg4 };
-}
-
 } // namespace
 
 // Faults that only editing can make (a file read back cannot hold them), and
@@ -118,9 +113,9 @@ TEST_F(AreaCheckTest, MissingVnumsOutsideTheRangeAreNoErrors)
 {
     doc->rooms[0].exits[DirEast].toVnum = 3001;
     doc->rooms[0].exits[DirEast].key = 3002;
-    doc->rooms[0].resets.push_back(Reset('M', 3000, 1, 100, 1));
-    doc->rooms[0].resets.push_back(Reset('G', 3002));
-    doc->strayResets.push_back(Reset('O', 100, 0, 3001));
+    doc->rooms[0].resets.push_back(CResetData { 'M', 3000, 1, 100, 1 });
+    doc->rooms[0].resets.push_back(CResetData { 'G', 3002 });
+    doc->strayResets.push_back(CResetData { 'O', 100, 0, 3001 });
     doc->strayShops.push_back(CStrayShop { 3000, {}, 0 });
     doc->straySpecials.push_back(CStraySpecial { 3000, "spec_fido", 0 });
     doc->mobs[0].triggers[0].vnum = 9001;

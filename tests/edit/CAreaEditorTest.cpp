@@ -30,14 +30,6 @@ protected:
     std::vector<CAreaChange> changes;
 };
 
-// Each operation: what it does, the step's name, and what it changes.
-struct OperationCase {
-    const char* name;
-    std::function<void(CAreaEditor&, const CTolvexDoc&)> run;
-    RecordKind kind;
-    ChangeAction action;
-};
-
 TEST_F(AreaEditor, EveryOperationIsOneNamedStepThatUndoesToTheSameBytesAndRedoes)
 {
     CObjData object;
@@ -45,7 +37,8 @@ TEST_F(AreaEditor, EveryOperationIsOneNamedStepThatUndoesToTheSameBytesAndRedoes
     CMobData mob(tables);
     mob.vnum = 160, mob.name = "guard";
     const CMobProgData program { 170, "say hi\r\n" };
-    const OperationCase cases[] = {
+    // Each operation: the step's name, what it does, and what it changes.
+    const std::tuple<const char*, std::function<void(CAreaEditor&, const CTolvexDoc&)>, RecordKind, ChangeAction> cases[] = {
         { "Edit Area Information", [](CAreaEditor& e, const CTolvexDoc& d) {
              CAreaHeader h = d.Header();
              h.name = "Renamed", h.upperVnum = 150;
@@ -64,21 +57,21 @@ TEST_F(AreaEditor, EveryOperationIsOneNamedStepThatUndoesToTheSameBytesAndRedoes
         { "Create Mobprog 170", [&](CAreaEditor& e, const CTolvexDoc&) { e.AddMobprog(program); }, RecordKind::Mobprog, ChangeAction::Added },
     };
     const std::string opened = Saved();
-    for (const OperationCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, run, kind, action] : cases) {
+        SCOPED_TRACE(name);
         const std::string before = Saved();
         changes.clear();
-        c.run(editor, doc);
+        run(editor, doc);
         ASSERT_EQ(changes.size(), 1u) << "the views are told once";
-        EXPECT_TRUE(changes[0].kind == c.kind && changes[0].action == c.action);
+        EXPECT_TRUE(changes[0].kind == kind && changes[0].action == action);
         EXPECT_TRUE(editor.IsModified());
-        EXPECT_EQ(editor.UndoName(), c.name);
+        EXPECT_EQ(editor.UndoName(), name);
         const std::string after = Saved();
         ASSERT_NE(after, before);
 
         ASSERT_TRUE(editor.Undo());
         EXPECT_EQ(Saved(), before) << "undo restores the area byte for byte";
-        EXPECT_EQ(editor.RedoName(), c.name);
+        EXPECT_EQ(editor.RedoName(), name);
         ASSERT_TRUE(editor.Redo());
         EXPECT_EQ(Saved(), after) << "redo restores the state after the step";
         EXPECT_EQ(changes.size(), 3u) << "undo and redo are told once each";

@@ -3,8 +3,6 @@
 #include "edit/CAreaEditor.h"
 #include "editors/CAreaInfoDlg.h"
 
-#include <sstream>
-
 namespace {
 
 class AreaInfoDlg : public EditorFixture {

@@ -3,7 +3,6 @@
 #include "area/MobRecord.h"
 #include "editors/CMobEditDlg.h"
 #include "editors/CShopEditDlg.h"
-#include "text/TextWriter.h"
 
 namespace {
 

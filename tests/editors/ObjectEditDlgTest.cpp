@@ -2,7 +2,6 @@
 
 #include "area/ObjectRecord.h"
 #include "editors/CObjectEditDlg.h"
-#include "text/TextWriter.h"
 
 #include <QAbstractButton>
 
@@ -17,15 +16,7 @@ protected:
         AddGadgetType(tables);
     }
 
-    // Object 3010 "thing" of the type.
-    CObjData Object(const char* type) const
-    {
-        CObjData obj;
-        obj.vnum = 3010;
-        obj.name = "thing";
-        obj.itemType = tables.objTypes[FindByName(tables.objTypes, type)].value;
-        return obj;
-    }
+    CObjData Object(const char* type) const { return Thing(tables, type); }
     // Opens the editor on `obj` as object `ownIndex` of the area, active.
     void Open(const CObjData& obj, int ownIndex = 0) { OpenDialog(dialog, true, doc, obj, ownIndex); }
     const CObjData& Edited() const { return dialog->State().obj; }

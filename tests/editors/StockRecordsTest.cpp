@@ -5,7 +5,6 @@
 #include "area/ObjectRecord.h"
 #include "editors/CMobEditDlg.h"
 #include "editors/CObjectEditDlg.h"
-#include "support/AreaFiles.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include "rules/CRoomEditState.h"
 #include "rules/CTrainEditState.h"
 #include "text/TextReader.h"
-#include "text/TextWriter.h"
 
 #include <functional>
 
@@ -18,11 +17,6 @@ class RecordRules : public RulesFixture {
 protected:
     CMobEditState MobState(const CMobData& mob) const { return CMobEditState(mob, tables, doc.lowerVnum, doc.upperVnum, 0); }
 };
-
-std::string Args(const CResetData& r)
-{
-    return Format("%c %i %i %i %i", { r.command, r.arg1, r.arg2, r.arg3, r.arg4 });
-}
 
 } // namespace
 
@@ -233,7 +227,7 @@ TEST_F(RecordRules, RoomVnumIsCheckedAndTheResetsFollowIt)
     }
     std::string resets;
     for (const CResetData& reset : state.room.resets)
-        resets += Args(reset) + " / ";
+        resets += ResetArgs(reset) + " / ";
     EXPECT_EQ(resets, "M 3005 1 3040 1 / E 3010 1 16 1 / D 3040 1 1 0 / P 3011 1 3001 1 / O 3010 0 3040 0 / R 3040 2 0 0 / ")
         << "the vnum names the room, not E's position nor P's container";
 }
@@ -258,7 +252,7 @@ TEST_F(RecordRules, ResetKindsStoreTheirArgumentsFromTheirDefaults)
         EXPECT_EQ(Format("%i %i %i", { state.firstVnum, state.max, state.min }), defaults) << kind;
         state.firstVnum = first, state.secondVnum = second, state.max = max, state.min = min;
         state.listValue = list, state.doorState = door;
-        EXPECT_EQ(Args(state.Stored()), stored) << kind;
+        EXPECT_EQ(ResetArgs(state.Stored()), stored) << kind;
     }
     // The first set-up keeps the reset's own arguments; -1 is no limit.
     for (const auto& [reset, stored] : { std::pair { CResetData { 'D', 1234, 2, 1, 77 }, "D 3002 2 1 0" },
@@ -266,7 +260,7 @@ TEST_F(RecordRules, ResetKindsStoreTheirArgumentsFromTheirDefaults)
              { CResetData { 'P', 30119, 3, 3010, 2 }, "P 30119 3 3010 2" } }) {
         CResetEditState state(reset, 3002);
         state.SelectKind(reset.command);
-        EXPECT_EQ(Args(state.Stored()), stored);
+        EXPECT_EQ(ResetArgs(state.Stored()), stored);
     }
     CResetEditState none({ 0, 0, 0, 0, 0 }, 3001);
     EXPECT_FALSE(none.SelectKind(0).okEnabled) << "a new reset has no kind: only Cancel ends it";

@@ -1,18 +1,10 @@
 #pragma once
 
-#include "area/CTolvexDoc.h"
-#include "config/ConfigLoader.h"
-#include "support/TestPaths.h"
-
-#include <gtest/gtest.h>
+#include "support/AreaFiles.h"
+#include "text/TextWriter.h"
 
 // The shipped example tables of the dialect that edits every area field.
-inline void LoadExampleTables(CConfigTables& tables)
-{
-    std::ifstream in(SourcePath("res/configs/quendar-example.cfg"));
-    int line = 0;
-    ASSERT_TRUE(LoadConfig(tables, in, line)) << "the example configuration fails at line " << line;
-}
+inline void LoadExampleTables(CConfigTables& tables) { LoadTables(tables, SourcePath("res/configs/quendar-example.cfg")); }
 
 inline void AddEntry(CEntryTable<CTableEntry>& table, const char* name, int value)
 {
@@ -89,3 +81,14 @@ inline CMobData FullMob(const CConfigTables& tables)
     mob.trainerClass = "mage", mob.trainerSkills = { { "dodge", 1, 2, 3, 4 } };
     return mob;
 }
+
+// Object 3010 "thing" of the type named.
+inline CObjData Thing(const CConfigTables& tables, const char* type)
+{
+    CObjData obj;
+    obj.vnum = 3010, obj.name = "thing", obj.itemType = tables.objTypes[FindByName(tables.objTypes, type)].value;
+    return obj;
+}
+
+// A reset as its letter and four arguments.
+inline std::string ResetArgs(const CResetData& r) { return Format("%c %i %i %i %i", { r.command, r.arg1, r.arg2, r.arg3, r.arg4 }); }
