@@ -47,15 +47,8 @@ bool Has(const std::vector<CFinding>& findings, Severity severity, RecordKind ki
 // can hold are the check-* golden cases.
 TEST_F(AreaCheckTest, EditsThatBreakTheAreaGiveTheirFinding)
 {
-    struct CCase {
-        const char* edit;
-        std::function<void(CTolvexDoc&)> apply;
-        Severity severity;
-        RecordKind kind;
-        int vnum;
-        const char* fragment;
-    };
-    const CCase cases[] = {
+    // the edit, what it does, the finding: severity, record, vnum and a part of its text
+    const std::tuple<const char*, std::function<void(CTolvexDoc&)>, Severity, RecordKind, int, const char*> cases[] = {
         { "E moved above its M", [](CTolvexDoc& d) { std::swap(d.rooms[0].resets[0], d.rooms[0].resets[1]); },
             Severity::Error, RecordKind::Room, 100, "The first reset of room 100 is E" },
         { "door reset to another direction", [](CTolvexDoc& d) { d.rooms[0].resets[4].arg2 = 9; },
@@ -79,12 +72,12 @@ TEST_F(AreaCheckTest, EditsThatBreakTheAreaGiveTheirFinding)
         { "only a room's own exit leads to it", [](CTolvexDoc& d) { d.rooms[0].exits[DirNorth].toVnum = 100; },
             Severity::Warning, RecordKind::Room, 101, "No exit of this area leads to room 101." },
     };
-    for (const CCase& c : cases) {
-        SCOPED_TRACE(c.edit);
+    for (const auto& [edit, apply, severity, kind, vnum, fragment] : cases) {
+        SCOPED_TRACE(edit);
         CTolvexDoc edited = *doc;
-        c.apply(edited);
+        apply(edited);
         const std::vector<CFinding> findings = CheckArea(edited);
-        EXPECT_TRUE(Has(findings, c.severity, c.kind, c.vnum, c.fragment)) << Describe(findings);
+        EXPECT_TRUE(Has(findings, severity, kind, vnum, fragment)) << Describe(findings);
     }
 }
 

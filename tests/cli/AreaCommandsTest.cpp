@@ -24,12 +24,8 @@ TEST(AreaCommands, AFileThatCannotBeReadGivesTheSystemsReason)
     std::filesystem::create_directory(folder);
     const std::string locked = dir.Write("locked.are", ReadWholeFile(Area));
     chmod(locked.c_str(), 0);
-    struct CCase {
-        std::vector<std::string> command;
-        std::string file;
-        const char* reason;
-    };
-    std::vector<CCase> cases = {
+    // the command, the file, the reason the system gives
+    std::vector<std::tuple<std::vector<std::string>, std::string, const char*>> cases = {
         { { "check" }, folder, "Is a directory" },
         { { "check", "--strict" }, dir.Path("missing.are"), "No such file or directory" },
         { { "dump" }, folder, "Is a directory" },
@@ -39,13 +35,13 @@ TEST(AreaCommands, AFileThatCannotBeReadGivesTheSystemsReason)
     };
     if (geteuid() != 0) // root reads a file of mode 000 all the same
         cases.push_back({ { "check" }, locked, "Permission denied" });
-    for (const CCase& c : cases) {
-        SCOPED_TRACE(c.command[0] + " " + c.file);
-        std::vector<std::string> args = c.command;
-        args.insert(args.end(), { "--config", Config, c.file });
-        if (c.command[0] == "convert" || c.command[0] == "render")
+    for (const auto& [command, file, reason] : cases) {
+        SCOPED_TRACE(command[0] + " " + file);
+        std::vector<std::string> args = command;
+        args.insert(args.end(), { "--config", Config, file });
+        if (command[0] == "convert" || command[0] == "render")
             args.push_back(dir.Path("out"));
-        EXPECT_EQ(RunCli(args).Whole(), (CCliResult { 1, "", c.file + ": error: cannot open the file: " + c.reason + "\n" }).Whole());
+        EXPECT_EQ(RunCli(args).Whole(), (CCliResult { 1, "", file + ": error: cannot open the file: " + reason + "\n" }).Whole());
         EXPECT_FALSE(std::filesystem::exists(dir.Path("out")));
     }
     EXPECT_EQ(RunCli({ "check", "--config", folder, locked }).Whole(), (CCliResult { 1, "", folder + ": error: cannot open the file: Is a directory\n" }).Whole());

@@ -58,9 +58,8 @@ TEST_F(MobprogDlg, EditTriggerGivesTheEditedTriggerOnOkOnly)
             Find<QLineEdit>(modal, "phraseEdit")->setText(QStringLiteral("p\xE9 50"));
         });
         EXPECT_EQ(CMobprogDlg::EditTrigger(nullptr, doc, trigger), ok);
-        EXPECT_EQ(trigger.trigger, "GREET") << "the stored word stays unless another type is chosen";
-        EXPECT_EQ(trigger.vnum, ok ? 3000 : 0);
-        EXPECT_EQ(trigger.phrase, ok ? "p\xE9 50" : "100") << "Latin-1 bytes both ways";
+        EXPECT_EQ(trigger.trigger + " " + std::to_string(trigger.vnum) + " " + trigger.phrase, ok ? "GREET 3000 p\xE9 50" : "GREET 0 100")
+            << "the stored word stays unless another type is chosen; Latin-1 bytes both ways";
     }
 }
 
