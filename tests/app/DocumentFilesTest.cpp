@@ -13,9 +13,7 @@ using DocumentFiles = AppFixture;
 // The area is changed in memory only.
 void Change(CAreaDocument& document)
 {
-    CAreaHeader header = document.Doc().Header();
-    header.name = "Changed";
-    document.Editor().ReplaceHeader(header);
+    ChangeHeader(document, [](CAreaHeader& h) { h.name = "Changed"; });
 }
 
 TEST_F(DocumentFiles, NewAreaIsNumberedAndSavedUnderTheNameAskedFor)

@@ -45,9 +45,7 @@ TEST_F(EditsAskFirst, AReadOnlyFileIsReplacedOnlyOnYesAndTheCliRefusesIt)
     namespace fs = std::filesystem;
     const fs::path file = path.toStdString();
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    CAreaHeader header = Document().Doc().Header();
-    header.name = "Barracks West";
-    Document().Editor().ReplaceHeader(header);
+    ChangeHeader(Document(), [](CAreaHeader& h) { h.name = "Barracks West"; });
     EXPECT_EQ(Saved(), Barracks) << "No, the default, leaves the file";
     ASSERT_EQ(prompt.asked.size(), 1u);
     EXPECT_EQ(prompt.asked[0].text, QStringLiteral("The file is read-only. Save anyway?"));

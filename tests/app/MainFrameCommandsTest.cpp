@@ -92,9 +92,7 @@ TEST_F(MainFrameCommands, NewWindowShowsTheSameAreaUnderNumberedCaptions)
     second->OnMapLevelUp();
     EXPECT_EQ(first->ShownLevel(), 0);
     EXPECT_EQ(second->ShownLevel(), 1);
-    CAreaHeader header = document->Doc().Header();
-    header.name += " West";
-    document->Editor().ReplaceHeader(header);
+    ChangeHeader(*document, [](CAreaHeader& h) { h.name += " West"; });
     for (IAreaWindow* window : document->Frames())
         EXPECT_TRUE(CChildFrame::Of(window)->isWindowModified()) << CChildFrame::Of(window)->windowTitle().toStdString();
     EXPECT_TRUE(Frame()->isWindowModified()) << "the main title follows at once, without waiting for a poll";

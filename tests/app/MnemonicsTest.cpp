@@ -27,18 +27,11 @@
 
 namespace {
 
+// The letter Alt answers to, as Qt finds it for a button or a label's buddy.
 QChar MnemonicOf(const QString& text)
 {
-    for (int i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
-            continue;
-        if (text[i + 1] == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return text[i + 1].toLower();
-    }
-    return {};
+    const QKeySequence key = QKeySequence::mnemonic(text);
+    return key.isEmpty() ? QChar() : QChar(key[0].key()).toLower();
 }
 
 // A widget hidden for good (not a page of a stack waiting its turn) shows no

@@ -40,9 +40,7 @@ TEST_F(ProblemsPanel, ListsTheLoadWarningsThenTheFindingsAndFollowsEveryChange)
     room.resets.pop_back();
     ASSERT_TRUE(document->Editor().ReplaceRoom(0, room));
     EXPECT_EQ(CountPane(), QStringLiteral("0 errors, 1 warning"));
-    CAreaHeader header = document->Doc().Header();
-    header.upperVnum = 100;
-    document->Editor().ReplaceHeader(header);
+    ChangeHeader(*document, [](CAreaHeader& h) { h.upperVnum = 100; });
     EXPECT_EQ(CountPane(), QStringLiteral("0 errors, 3 warnings"));
     document->Editor().Undo();
     document->Editor().Undo();
@@ -80,9 +78,8 @@ TEST_F(ProblemsPanel, DoubleClickOnARoomSelectsItOnTheMapOnItsLevel)
     CTolvexView* view = ActiveView();
     ASSERT_EQ(view->ShownLevel(), 0);
     const CTolvexDoc& doc = view->GetDocument();
-    CAreaHeader header = doc.Header();
-    header.upperVnum = 104; // rooms 105 (level 2), 106 (level -1) and 107 (level 1) fall outside
-    view->Document().Editor().ReplaceHeader(header);
+    // Rooms 105 (level 2), 106 (level -1) and 107 (level 1) fall outside.
+    ChangeHeader(view->Document(), [](CAreaHeader& h) { h.upperVnum = 104; });
     DoubleClickLine("Room 106");
     EXPECT_EQ(view->Selection(), doc.FindRoomIndex(106));
     EXPECT_EQ(view->ShownLevel(), -1);

@@ -33,10 +33,7 @@ protected:
     int Light() const { return tables.objTypes[FindByName(tables.objTypes, "light")].value; }
     void SetVnums(int lower, int upper)
     {
-        CAreaHeader header = area->Doc().Header();
-        header.lowerVnum = lower;
-        header.upperVnum = upper;
-        area->Editor().ReplaceHeader(header);
+        ChangeHeader(*area, [&](CAreaHeader& h) { h.lowerVnum = lower, h.upperVnum = upper; });
     }
     void OpenList()
     {

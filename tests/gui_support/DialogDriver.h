@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/CAreaDocument.h"
 #include "gui/CNumberBox.h"
 
 #include <QAction>
@@ -128,4 +129,12 @@ inline void OnNextModal(QObject& owner, const char* button, std::function<void(Q
         }
     });
     timer->start(0);
+}
+
+// Changes the area's header through its editor: one step, as General information's OK takes.
+inline void ChangeHeader(CAreaDocument& area, const std::function<void(CAreaHeader&)>& change)
+{
+    CAreaHeader header = area.Doc().Header();
+    change(header);
+    area.Editor().ReplaceHeader(header);
 }

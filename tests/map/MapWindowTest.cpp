@@ -188,9 +188,7 @@ TEST_F(MapRoomEditing, NewRoomTakesTheLowestFreeVnumUnlessCancelledOrNoneIsFree)
     EXPECT_EQ(view->Selection(), 8);
     EXPECT_TRUE(view->Document().IsModified());
 
-    CAreaHeader header = doc->Header();
-    header.upperVnum = 108;
-    view->Document().Editor().ReplaceHeader(header);
+    ChangeHeader(view->Document(), [](CAreaHeader& h) { h.upperVnum = 108; });
     CAreaCommands(*view).RoomsNew(); // no dialog: the test would hang on it
     EXPECT_EQ(prompt.Told(), QStringLiteral("No vnums available!"));
 }
