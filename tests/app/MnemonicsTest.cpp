@@ -97,23 +97,20 @@ QStringList Faults(QWidget* window)
         if (label->buddy())
             add(label->text(), label,
                 label->buddy()->isEnabledTo(window) && !inKeyedGroup(label) && !tabbedTo.contains(label->text()));
+    // A checkable group box is a check box: it needs its key.
     for (QGroupBox* group : window->findChildren<QGroupBox*>())
-        if (!group->isCheckable() && !MnemonicOf(group->title()).isNull())
-            add(group->title(), group, false);
+        if (group->isCheckable() || !MnemonicOf(group->title()).isNull())
+            add(group->title(), group, group->isCheckable());
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
         if (!button->text().isEmpty())
             add(button->text(), button, false);
-    for (QGroupBox* group : window->findChildren<QGroupBox*>())
-        if (group->isCheckable())
-            add(group->title(), group, true);
     for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
         for (int i = 0; i < tabs->count(); ++i)
             add(tabs->tabText(i), tabs, true);
-    if (auto* bar = window->findChild<QMenuBar*>())
-        for (QAction* menu : bar->actions())
-            add(menu->text(), bar, true);
-
     const QMenuBar* bar = window->findChild<QMenuBar*>();
+    for (QAction* menu : bar ? bar->actions() : QList<QAction*>())
+        add(menu->text(), bar, true);
+
     for (QMenu* menu : window->findChildren<QMenu*>()) {
         // The main window keeps a second set of menus for when no area is
         // open; only those on its bar show.

@@ -133,21 +133,17 @@ TEST(ObjectRecord, CopiedObjectHasTheExactBytesAndPastesEverythingButTheVnum)
     EXPECT_EQ(WriteObjectRecord(target), WriteObjectRecord(SampleObject())) << "every other field arrives, the lists replaced";
 }
 
-TEST(MobRecord, ItemsComeInTheRecordOrderWithDiceBonusFirstAndTheShopAfterItsFlag)
-{
-    // Four-byte numbers and texts after a length byte, in the record's order;
-    // dice bonus first, the shop after its flag.
-    EXPECT_EQ(WriteMobRecord(SampleMob()), Golden("mob.bin"));
-}
-
-// Any shop flag but 0 carries a shop; 0 takes the target's shop away.
-TEST(MobRecord, ReadingKeepsTheVnumAndTrainerDataAndTakesEverythingElseShopAndAll)
+// Four-byte numbers and texts after a length byte, in the record's order,
+// dice bonus first, the shop after its flag. Any shop flag but 0 carries a
+// shop; 0 takes the target's shop away.
+TEST(MobRecord, CopiedMobHasTheExactBytesAndReadingKeepsTheVnumAndTrainerDataAndTakesEverythingElseShopAndAll)
 {
     CMobData source = SampleMob();
+    Bytes bytes = WriteMobRecord(source);
+    EXPECT_EQ(bytes, Golden("mob.bin"));
     CConfigTables none;
     CMobData target(none);
     target.vnum = 4000, target.trainerClass = "thief", target.trainerSkills = { { "steal", 5, 6, 7, 1 } };
-    Bytes bytes = WriteMobRecord(source);
     const Bytes marker = Join({ Text("male"), Int(1) }); // the shop flag stands after the sex
     const auto at = std::search(bytes.begin(), bytes.end(), marker.begin(), marker.end());
     ASSERT_NE(at, bytes.end());

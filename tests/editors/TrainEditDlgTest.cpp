@@ -8,14 +8,7 @@ class TrainEditDlg : public EditorFixture {
 protected:
     void Open(const std::vector<CTrainStop>& stops) { OpenDialog(dialog, false, doc, stops); }
 
-    std::string Lines() const
-    {
-        QStringList lines;
-        auto* list = W<QListWidget>("trainStopList");
-        for (int i = 0; i < list->count(); ++i)
-            lines << list->item(i)->text() + (i == list->currentRow() ? QStringLiteral("*") : QString());
-        return lines.join(QLatin1Char('|')).toStdString();
-    }
+    std::string Lines() const { return ListLines(W<QListWidget>("trainStopList"), true); }
 
     std::string Enabled() const
     {

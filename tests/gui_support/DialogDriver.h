@@ -48,12 +48,13 @@ inline void ChooseText(QComboBox* box, const char* text)
     emit box->activated(index);
 }
 
-// A list's lines joined by '|', and the line starting with `text` made current.
-inline std::string ListLines(const QListWidget* list)
+// A list's lines joined by '|', the current one marked with a '*' when asked,
+// and the line starting with `text` made current.
+inline std::string ListLines(const QListWidget* list, bool markCurrent = false)
 {
     QStringList lines;
     for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
+        lines << list->item(i)->text() + (markCurrent && i == list->currentRow() ? QStringLiteral("*") : QString());
     return lines.join(QLatin1Char('|')).toStdString();
 }
 inline void ChooseLine(QListWidget* list, const char* text)
