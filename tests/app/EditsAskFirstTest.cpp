@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "commands/CAreaCommands.h"
+#include "support/RunCli.h"
 
 namespace {
 
@@ -56,10 +57,7 @@ TEST_F(EditsAskFirst, AReadOnlyFileIsReplacedOnlyOnYesAndTheCliRefusesIt)
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 
     const std::string before = ReadWholeFile(path.toStdString());
-    const int status = std::system((std::string(TOLVEX_CLI) + " convert --config " + SourcePath("res/tolvex.cfg") + " "
-        + path.toStdString() + " " + path.toStdString() + " 2>/dev/null")
-                                       .c_str());
-    EXPECT_NE(status, 0);
+    EXPECT_NE(RunCli({ "convert", "--config", SourcePath("res/tolvex.cfg"), path.toStdString(), path.toStdString() }).status, 0);
     EXPECT_EQ(ReadWholeFile(path.toStdString()), before);
 }
 

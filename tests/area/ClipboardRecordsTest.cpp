@@ -24,16 +24,12 @@ CRoomData SampleRoom()
 CObjData SampleObject()
 {
     CObjData obj;
-    obj.vnum = 3010;
-    obj.affects = { { 2, 17, -5, 0x2 } };
+    obj.vnum = 3010, obj.affects = { { 2, 17, -5, 0x2 } };
     obj.condition = "P", obj.cost = 74600, obj.longDesc = "L", obj.extraFlags = 0x80000001u;
-    obj.extraDescs = { { "kw", "d" } };
+    obj.extraDescs = { { "kw", "d" } }, obj.shortDesc = std::string(255, 'x');
     obj.itemType = 25, obj.material = "A oldstyle", obj.name = "", obj.level = -1, obj.weight = 300;
-    obj.shortDesc = std::string(255, 'x');
-    obj.trainStops = { { 3001, 0x5, 2, "in", "" } };
-    obj.values = { 100000, 0, 0, -1, 0 };
-    obj.valueTexts = { "", "", "it's", "", "" };
-    obj.wearFlags = 0x4001;
+    obj.trainStops = { { 3001, 0x5, 2, "in", "" } }, obj.wearFlags = 0x4001;
+    obj.values = { 100000, 0, 0, -1, 0 }, obj.valueTexts = { "", "", "it's", "", "" };
     return obj;
 }
 
@@ -124,8 +120,7 @@ TEST(ObjectRecord, CopiedObjectHasTheExactBytesAndPastesEverythingButTheVnum)
     ASSERT_EQ(bytes, Golden("object.bin"));
 
     CObjData target;
-    target.vnum = 4000;
-    target.affects = { {}, {} };
+    target.vnum = 4000, target.affects = { {}, {} };
     bytes.resize(bytes.size() + 4096, 0); // the clipboard block may be longer
     ASSERT_TRUE(ReadObjectRecord(bytes, target));
     EXPECT_EQ(target.vnum, 4000) << "the vnum never travels";

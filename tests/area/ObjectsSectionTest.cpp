@@ -7,8 +7,7 @@ const char* const ObjectsConfig = "#OBJTYPES weapon 5 Class~ L Dice~ I Sides~ I 
 CObjData NewObject(const CConfigTables& tables, const std::string& type)
 {
     CObjData obj;
-    obj.vnum = 1001;
-    obj.itemType = tables.objTypes[FindByName(tables.objTypes, type)].value;
+    obj.vnum = 1001, obj.itemType = tables.objTypes[FindByName(tables.objTypes, type)].value;
     obj.level = 10, obj.weight = 5, obj.cost = 100;
     return obj;
 }

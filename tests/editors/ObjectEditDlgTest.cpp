@@ -83,8 +83,7 @@ TEST_F(ObjectEditDlg, EachValueKindShowsItsSlotAndCommitsOnlyWhatTheBuilderChang
         const std::string where = std::string(type) + " slot " + std::to_string(slot) + " " + showing;
         const size_t at = static_cast<size_t>(slot);
         CObjData obj = Object(type);
-        obj.values[at] = number;
-        obj.valueTexts[at] = text;
+        obj.values[at] = number, obj.valueTexts[at] = text;
         Open(obj);
         const std::string button = "value" + std::to_string(slot + 1) + "Button";
         Press(button.c_str());
@@ -98,8 +97,7 @@ TEST_F(ObjectEditDlg, EachValueKindShowsItsSlotAndCommitsOnlyWhatTheBuilderChang
         EXPECT_EQ(Edited().values[at], committed) << where;
         EXPECT_EQ(Edited().valueTexts[at], committedText) << where;
         CObjData others = Edited();
-        others.values[at] = number;
-        others.valueTexts[at] = text;
+        others.values[at] = number, others.valueTexts[at] = text;
         EXPECT_EQ(WriteObjectRecord(others), WriteObjectRecord(obj)) << where << ": nothing else may change";
     }
 }
@@ -179,9 +177,7 @@ TEST_F(ObjectEditDlg, CopyTakesWhatTheBuilderSeesAndTypedAndPasteKeepsTheVnumOrT
     Type("affectModifierBox", "-4");
     RecordKey("nameEdit", Qt::Key_C);
     CObjData expected = obj;
-    expected.material = "A oldstyle iron";
-    expected.shortDesc = " X";
-    expected.values[1] = 6;
+    expected.material = "A oldstyle iron", expected.shortDesc = " X", expected.values[1] = 6;
     expected.affects[0].modifier = -4;
     EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->formats(), QStringList { QStringLiteral("TOLVEX_OBJ") });
     EXPECT_EQ(OnClipboard(ObjectRecordFormat), WriteObjectRecord(expected)) << "the shown slot and affect travel as shown";

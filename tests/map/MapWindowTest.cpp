@@ -122,24 +122,21 @@ TEST_F(MapKeys, RenumberingARoomTakesTheExitsThatLedToItInOneStep)
 
 TEST_F(MapKeys, GoToRoomFindsByVnumOrNameAndSaysWhenTheRoomIsOffTheMap)
 {
-    const struct {
-        const char* typed;
-        int vnum;
-        size_t messages;
-    } cases[] = {
+    // what is typed, the room selected, the messages told by then
+    const std::tuple<const char*, int, size_t> cases[] = {
         { "105", 105, 0 }, { "garden", 103, 0 }, { "nowhere", 103, 1 }
     };
-    for (const auto& c : cases) {
-        OnNextModal(nullptr, [&](QWidget* modal) {
+    for (const auto& [typed, vnum, messages] : cases) {
+        OnNextModal(nullptr, [text = typed](QWidget* modal) {
             auto* input = qobject_cast<QInputDialog*>(modal);
             ASSERT_NE(input, nullptr);
-            input->setTextValue(QString::fromLatin1(c.typed));
+            input->setTextValue(QString::fromLatin1(text));
             input->accept();
         });
         Action(Command::EditGoToRoom)->trigger();
-        EXPECT_EQ(SelectedVnum(), c.vnum) << c.typed;
-        EXPECT_EQ(view->ShownLevel(), Room(c.vnum).level) << c.typed;
-        EXPECT_EQ(prompt.shown.size(), c.messages) << c.typed;
+        EXPECT_EQ(SelectedVnum(), vnum) << typed;
+        EXPECT_EQ(view->ShownLevel(), Room(vnum).level) << typed;
+        EXPECT_EQ(prompt.shown.size(), messages) << typed;
     }
 }
 
@@ -344,8 +341,7 @@ TEST_F(MapPrinting, CellSizeFitsThePageAndStaysAtMost100)
         { 400, 1, 900, 900, 1 }, // too big for the paper: the smallest size
     };
     for (const auto& [across, down, width, height, cell] : cases) {
-        plan.pagesAcross = across;
-        plan.pagesDown = down;
+        plan.pagesAcross = across, plan.pagesDown = down;
         EXPECT_EQ(PrintCellSize(plan, QRect(0, 0, width, height)), cell) << across << "x" << down << " on " << width << "x" << height;
     }
 }

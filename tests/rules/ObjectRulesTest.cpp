@@ -123,9 +123,7 @@ TEST_F(ObjectRules, AffectsKeepKindsLocationsAndBitsTheListsDoNotShow)
 TEST_F(ObjectRules, ConditionTypeChangeAndFinish)
 {
     CObjData obj = Object("weapon");
-    obj.condition = "X";
-    obj.values[1] = 4;
-    obj.valueTexts[0] = "sword";
+    obj.condition = "X", obj.values[1] = 4, obj.valueTexts[0] = "sword";
     CObjectEditState state = State(obj);
     EXPECT_EQ(state.ConditionChoice(), -1) << "a text no choice matches";
     state.Finish();
@@ -142,9 +140,7 @@ TEST_F(ObjectRules, ConditionTypeChangeAndFinish)
 TEST_F(ObjectRules, PasteIsAllOrNothingKeepsTheVnumAndTrainStopsOutsideQuendar)
 {
     CObjData source = Object("drink");
-    source.vnum = 3077;
-    source.trainStops = { { 3001, 0, 5, "in", "out" } };
-    source.condition = "";
+    source.vnum = 3077, source.trainStops = { { 3001, 0, 5, "in", "out" } }, source.condition = "";
     const std::vector<uint8_t> whole = WriteObjectRecord(source);
     CObjData target = Object("light");
     target.trainStops = { { 3002, 0, 1, "", "" } };

@@ -62,13 +62,9 @@ TEST_F(RecordRules, MobRaceLevelStatsAndFinish)
         return value;
     };
     CMobData mob = doc.mobs[0];
-    mob.race = "human";
-    mob.act = bits("ABCF");
-    mob.aff = bits("BDFHT");
-    mob.off = bits("EFNU");
+    mob.race = "human", mob.act = bits("ABCF"), mob.aff = bits("BDFHT"), mob.off = bits("EFNU");
     mob.imm = mob.res = mob.vuln = 0;
-    mob.form = bits("ACHMV"); // the human's AHMV and C
-    mob.parts = bits("ABCDEFGHIJK");
+    mob.form = bits("ACHMV"), mob.parts = bits("ABCDEFGHIJK"); // the human's form AHMV and C
     mob.mercSkills = { { 40, "dodge" }, { 0, "kick" } };
     CMobEditState state = MobState(mob);
     // The race, then act, aff, off, imm, res, vuln, form and parts.
@@ -115,8 +111,7 @@ TEST_F(RecordRules, MobPasteKeepsWhatTheDialectCannotWrite)
         { MudType::Quendar, 0, "3006 rats 3 6 dodge speech" },
     };
     for (const auto& [mudType, mobprog, expected] : cases) {
-        tables.mudType = mudType;
-        tables.mobprog = mobprog;
+        tables.mudType = mudType, tables.mobprog = mobprog;
         CMobData target = doc.mobs[1];
         target.clan = "guild", target.rank = 2, target.mercSkills = { { 20, "kick" } }, target.trainerClass = "mage";
         target.triggers = { { "speech", 3001, "hi" } };
@@ -170,8 +165,7 @@ TEST_F(RecordRules, MobprogListProposesFreeVnumsAndAsksAboutOrphanedTriggers)
     };
     CAreaEditor editor(doc);
     for (const auto& [lower, upper, taken, expected] : cases) {
-        doc.lowerVnum = lower;
-        doc.upperVnum = upper;
+        doc.lowerVnum = lower, doc.upperVnum = upper;
         doc.mobprogs.clear();
         for (int vnum : taken)
             doc.mobprogs.push_back({ vnum, "" });
@@ -181,8 +175,7 @@ TEST_F(RecordRules, MobprogListProposesFreeVnumsAndAsksAboutOrphanedTriggers)
         EXPECT_EQ(doc.mobprogs.size(), taken.size() + (expected >= 0 ? 1 : 0));
     }
 
-    doc.lowerVnum = 3000;
-    doc.upperVnum = 3099;
+    doc.lowerVnum = 3000, doc.upperVnum = 3099;
     doc.mobprogs = { { 3002, "" }, { 3000, "say a\r\n" }, { 999, "" } };
     doc.mobs[0].triggers = { { "greet", 3000, "100" }, { "act", 3002, "smiles" } };
     doc.mobs[1].triggers = { { "speech", 3000, "hello" } };

@@ -9,8 +9,7 @@ inline void LoadExampleTables(CConfigTables& tables) { LoadTables(tables, Source
 inline void AddEntry(CEntryTable<CTableEntry>& table, const char* name, int value)
 {
     CTableEntry entry;
-    entry.name = name;
-    entry.value = value;
+    entry.name = name, entry.value = value;
     table.Append(entry);
 }
 
@@ -20,8 +19,7 @@ constexpr int GadgetType = 90;
 inline void AddGadgetType(CConfigTables& tables)
 {
     CObjTypeEntry gadget;
-    gadget.value = GadgetType;
-    gadget.name = "gadget";
+    gadget.value = GadgetType, gadget.name = "gadget";
     const char kinds[] = { 'M', 'S', 'U', 'A', 'N' };
     const char* labels[] = { "Parts", "Inscription", "Mode", "Marks", "Unused" };
     for (int i = 0; i < 5; ++i) {
@@ -41,8 +39,7 @@ inline void AddGadgetType(CConfigTables& tables)
 inline CTolvexDoc ExampleArea(CConfigTables& tables)
 {
     CTolvexDoc doc(tables);
-    doc.lowerVnum = 3000;
-    doc.upperVnum = 3099;
+    doc.lowerVnum = 3000, doc.upperVnum = 3099;
     for (int vnum : { 3001, 3002, 3003 }) {
         doc.rooms.emplace_back();
         doc.rooms.back().vnum = vnum;
