@@ -4,8 +4,6 @@
 
 #include <QMainWindow>
 
-namespace {
-
 TEST(AboutVersion, MajorThenPatchPlusTenTimesMinorOrAPlaceholder)
 {
     EXPECT_EQ(FormatVersion(2, 0, 8, 1), QStringLiteral("2.08")) << "the build number takes no part";
@@ -105,5 +103,3 @@ TEST(SplashScreen, FirstPressHidesItAndDoesNothingElse)
     CSplashWnd::ShowSplashScreen(&window);
     EXPECT_EQ(CSplashWnd::Current(), nullptr) << "shown although disabled";
 }
-
-} // namespace

@@ -40,15 +40,7 @@ struct CArea {
         return out.str();
     }
 
-    // The diagnostics that contain `part`; all of them, one a line, for failure messages.
-    std::vector<CDiagnostic> Told(const std::string& part) const
-    {
-        std::vector<CDiagnostic> found;
-        for (const CDiagnostic& d : diagnostics.items)
-            if (d.text.find(part) != std::string::npos)
-                found.push_back(d);
-        return found;
-    }
+    // The diagnostics, one a line, for failure messages.
     std::string Reported() const
     {
         std::string all;

@@ -70,8 +70,7 @@ TEST(LayoutCommand, PrintsEveryRoomAtTheCellSizeAsked)
 TEST(ConvertCommand, ThroughAnotherDialectAndBackTheAreaReadsTheSame)
 {
     CScratchDir dir;
-    const std::string& in = Area;
-    const std::string out = dir.Path("out.are");
+    const std::string in = Area, out = dir.Path("out.are");
     ASSERT_EQ(RunCli({ "convert", "--config", Config, "--dialect", "quendar", in, out }).status, 0);
     ASSERT_EQ(RunCli({ "convert", "--config", Config, "--dialect", "romdefault", out, dir.Path("back.are") }).status, 0);
     EXPECT_EQ(RunCli({ "dump", "--config", Config, in }).out, RunCli({ "dump", "--config", Config, dir.Path("back.are") }).out);

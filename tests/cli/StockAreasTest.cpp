@@ -36,8 +36,7 @@ std::string Convert(const std::string& in, const std::string& out, const std::st
     std::vector<std::string> args = { "convert", "--config", Config, "--dialect", dialect };
     if (rewrap)
         args.push_back("--rewrap");
-    args.push_back(in);
-    args.push_back(out);
+    args.insert(args.end(), { in, out });
     const CCliResult r = RunCli(args);
     EXPECT_EQ(r.status, 0) << r.err;
     return ReadWholeFile(out);

@@ -118,11 +118,7 @@ TEST(LoadConfig, RefusesWhatItCannotUnderstandAndNamesTheLine)
         EXPECT_EQ(tables.mudType, MudType::RomOlc) << why << ": a failed load leaves the tables alone";
         EXPECT_EQ(tables.roomFlags.Count(), 1) << why;
     }
-}
-
-TEST(LoadConfig, MissingFileFailsAtLineZero)
-{
     CConfigTables tables;
     int line = -1;
-    EXPECT_FALSE(LoadConfig(tables, "/nonexistent/tolvex.cfg", line) || line != 0);
+    EXPECT_FALSE(LoadConfig(tables, "/nonexistent/tolvex.cfg", line) || line != 0) << "a missing file fails at line 0";
 }

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 // The area's rooms span two levels; the second case draws level 1 over the
 // ghost of level 0 at an odd cell size, so ellipse halves and the ghost shift appear.
 TEST(RenderCommand, DrawsTheAreaLikeTheMapWindow)
@@ -47,5 +45,3 @@ TEST(RenderCommand, ExitsWithTwoOnBadUsageAndOneOnFailuresWritingNothing)
         EXPECT_FALSE(std::filesystem::exists(out)) << message;
     }
 }
-
-} // namespace

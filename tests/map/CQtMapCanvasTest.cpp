@@ -8,8 +8,6 @@
 #include <functional>
 #include <optional>
 
-namespace {
-
 constexpr CMapColor Red { 200, 0, 0 };
 
 TEST(QtMapCanvas, ShapesCoverExactlyTheirCellsAndAreNotBlendedIntoTheBackground)
@@ -43,5 +41,3 @@ TEST(QtMapCanvas, ShapesCoverExactlyTheirCellsAndAreNotBlendedIntoTheBackground)
         EXPECT_TRUE(covers == QRect() || image.pixel(inside) == qRgb(200, 0, 0)) << what << " is not filled";
     }
 }
-
-} // namespace
