@@ -24,11 +24,6 @@ inline std::vector<uint8_t> OnClipboard(const char* format)
 // The dialogs over ExampleArea().
 class EditorFixture : public ::testing::Test {
 protected:
-    EditorFixture()
-        : doc(tables)
-    {
-    }
-
     void SetUp() override
     {
         LoadExampleTables(tables);
@@ -39,21 +34,14 @@ protected:
     {
         ::OnNextModal(timers, button, std::move(action));
     }
-    // Makes `dialog` the dialog under test and shows it, active when its keys must reach it.
-    void Show(QWidget* dialog, bool active = false)
-    {
-        if (active)
-            ShowActive(dialog);
-        else
-            dialog->show();
-        shown = dialog;
-    }
-    // Opens a new dialog of this kind as the one under test; `dialog` keeps it.
+    // Opens a new dialog of this kind as the one under test, `shown`, active
+    // when its keys must reach it; `dialog` keeps it.
     template <typename Dialog, typename... Args>
     void OpenDialog(std::unique_ptr<Dialog>& dialog, bool active, Args&&... args)
     {
         dialog = std::make_unique<Dialog>(std::forward<Args>(args)...);
-        Show(dialog.get(), active);
+        active ? ShowActive(dialog.get()) : dialog->show();
+        shown = dialog.get();
     }
     // A widget, a button and an action of the dialog under test, `shown`.
     template <typename T>
@@ -99,7 +87,7 @@ protected:
     }
 
     CConfigTables tables;
-    CTolvexDoc doc;
+    CTolvexDoc doc { tables };
     CScriptedPrompt prompt;
     QObject timers;
     QWidget* shown = nullptr;

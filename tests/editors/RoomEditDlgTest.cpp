@@ -191,9 +191,7 @@ TEST_F(RoomEditDlg, CopyAndPasteByTheirKeysCarryEveryFieldButTheVnumAndExitsAndE
         << "Ctrl+Shift+C in a text box copies the room, and only the room";
 
     CTolvexDoc other(tables);
-    other.rooms.emplace_back();
-    other.rooms[0].vnum = 4000;
-    other.upperVnum = 4099;
+    other.upperVnum = 4099, other.rooms.emplace_back().vnum = 4000;
     other.rooms[0].exits[DirWest] = { "A fence.", "gate", 0, 4001, 0x1 };
     for (const bool ok : { false, true }) {
         OnNextModal(ok ? "okButton" : "cancelButton", [](QWidget* modal) {
@@ -206,8 +204,7 @@ TEST_F(RoomEditDlg, CopyAndPasteByTheirKeysCarryEveryFieldButTheVnumAndExitsAndE
         EXPECT_EQ(other.rooms[0].name, ok ? "The Bakery" : "") << "Cancel leaves the room alone";
     }
     CRoomData expected = source;
-    expected.name = "The Bakery";
-    expected.resets[0].arg3 = 4000; // the pasted mob reset names the room it is now in
+    expected.name = "The Bakery", expected.resets[0].arg3 = 4000; // the pasted mob reset names the room it is now in
     EXPECT_EQ(WriteRoomRecord(other.rooms[0]), WriteRoomRecord(expected)) << "every edited field reaches the room";
     EXPECT_EQ(other.rooms[0].vnum, 4000) << "the vnum never travels";
     EXPECT_EQ(other.rooms[0].exits[DirWest].keyword + " " + other.rooms[0].exits[DirNorth].keyword, "gate arch") << "the exits never travel";
