@@ -116,10 +116,8 @@ TEST_F(DocumentFiles, ReaderWarningsGoToTheProblemsPanelAndAnAbortIsToldAndOpens
     CAreaDocument* document = app->OpenDocumentFile(WriteFile(QStringLiteral("odd.are"), ReadWholeFile(SourcePath("tests/data/reader-warnings/odd.are"))));
     ASSERT_TRUE(document && !document->IsModified());
     EXPECT_EQ(prompt.Told(), QString()) << "no box before the window shows";
-    auto* panel = Frame()->findChild<QDockWidget*>(QStringLiteral("problemsPanel"));
-    ASSERT_NE(panel, nullptr);
-    EXPECT_TRUE(panel->isVisible());
-    const std::string listed = TreeRows(Find<QTreeWidget>(panel, "problemsList"));
+    EXPECT_TRUE(Find<QDockWidget>(Frame(), "problemsPanel")->isVisible());
+    const std::string listed = TreeRows(Find<QTreeWidget>(Frame(), "problemsList"));
     for (const char* part : { "zorblax", "line 23 ", "WIBBLE" })
         EXPECT_NE(listed.find(part), std::string::npos) << listed;
     EXPECT_EQ(Frame()->statusBar()->currentMessage(), QStringLiteral("Read with 2 warnings (see Problems)"));

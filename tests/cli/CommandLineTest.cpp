@@ -20,8 +20,7 @@ TEST(CommandLine, EveryCommandRefusesUnknownOptionsAndAnswersHelp)
         EXPECT_EQ(help.out.rfind(usage, 0), 0u) << command << ": " << help.out;
         EXPECT_EQ(help.err, "") << command;
 
-        const CCliResult missing = RunCli({ command, "--config" });
-        EXPECT_EQ(missing.status, 2) << command << ": an option without its value";
+        EXPECT_EQ(RunCli({ command, "--config" }).status, 2) << command << ": an option without its value";
     }
     const CCliResult help = RunCli({ "--help" });
     EXPECT_EQ(help.status, 0);

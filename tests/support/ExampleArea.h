@@ -41,19 +41,16 @@ inline CTolvexDoc ExampleArea(CConfigTables& tables)
     CTolvexDoc doc(tables);
     doc.lowerVnum = 3000, doc.upperVnum = 3099;
     for (int vnum : { 3001, 3002, 3003 }) {
-        doc.rooms.emplace_back();
-        doc.rooms.back().vnum = vnum;
-        doc.rooms.back().name = "Room " + std::to_string(vnum);
+        CRoomData& room = doc.rooms.emplace_back();
+        room.vnum = vnum, room.name = "Room " + std::to_string(vnum);
     }
     for (const auto& [vnum, name] : { std::pair { 3005, "the baker" }, std::pair { 3006, "a guard" } }) {
-        doc.mobs.emplace_back(tables);
-        doc.mobs.back().vnum = vnum;
-        doc.mobs.back().shortDesc = name;
+        CMobData& mob = doc.mobs.emplace_back(tables);
+        mob.vnum = vnum, mob.shortDesc = name;
     }
     for (const auto& [vnum, name] : { std::pair { 3010, "a sword" }, std::pair { 3011, "a bag" } }) {
-        doc.objects.emplace_back();
-        doc.objects.back().vnum = vnum;
-        doc.objects.back().shortDesc = name;
+        CObjData& obj = doc.objects.emplace_back();
+        obj.vnum = vnum, obj.shortDesc = name;
     }
     return doc;
 }

@@ -24,12 +24,8 @@ CCliResult RunCli(const std::vector<std::string>& args)
     for (const std::string& arg : args)
         command += " " + Quote(arg);
     command += " >" + Quote(scratch.Path("out")) + " 2>" + Quote(scratch.Path("err"));
-    CCliResult result;
     const int raw = std::system(command.c_str());
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = ReadWholeFile(scratch.Path("out"));
-    result.err = ReadWholeFile(scratch.Path("err"));
-    return result;
+    return { WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWholeFile(scratch.Path("out")), ReadWholeFile(scratch.Path("err")) };
 }
 
 CScratchDir::CScratchDir()
