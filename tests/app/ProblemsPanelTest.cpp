@@ -25,10 +25,8 @@ protected:
 
 TEST_F(ProblemsPanel, ListsTheLoadWarningsThenTheFindingsAndFollowsEveryChange)
 {
-    ASSERT_TRUE(Start());
-    const QString path = WriteFile(QStringLiteral("unknown.are"), ReadWholeFile(SourcePath("tests/data/check-unknown-reset/input.are")));
-    CAreaDocument* document = app->OpenDocumentFile(path);
-    ASSERT_TRUE(document);
+    ASSERT_TRUE(Start({ WriteFile(QStringLiteral("unknown.are"), ReadWholeFile(SourcePath("tests/data/check-unknown-reset/input.are"))) }));
+    CAreaDocument* document = &ActiveChild()->Document();
     EXPECT_EQ(Lines(),
         "line 68 | The reset at line 68 has the unknown command 'Q' and will not be saved. / "
         "Room 100, line 68 | Room 100 has a reset with the command Q, which the server does not know; it is not saved.");

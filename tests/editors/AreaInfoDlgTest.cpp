@@ -52,10 +52,8 @@ TEST_F(AreaInfoDlg, OkRefusesAValueOutOfRangeButArrowsStopEarlier)
 // OK gives it one; undoing that edit takes it away again.
 TEST_F(AreaInfoDlg, EditAreaInfoGivesTheNewHeaderOnOkOnlyAndAnAreaReadWithoutOneItsHeader)
 {
-    std::istringstream file("#HELPS\n0 SUMMARY~\nText.\n~\n0 $~\n#$\n");
-    CDiagnosticList diagnostics;
     doc = CTolvexDoc(tables);
-    ASSERT_TRUE(doc.Load(file, diagnostics));
+    LoadArea(doc, "#HELPS\n0 SUMMARY~\nText.\n~\n0 $~\n#$\n");
     doc.resources[1].value = 70; // hierro
     CAreaEditor editor(doc);
     for (bool ok : { false, true }) {
