@@ -117,10 +117,9 @@ TEST_F(ProblemsPanel, SavingWithErrorsSavesAndSaysSoInTheStatusBar)
 
 TEST_F(ProblemsPanel, ViewProblemsShowsOrHidesThePanelAndIsRemembered)
 {
-    const auto toggle = [this] { return Frame()->findChild<QAction*>(QStringLiteral("actionViewProblems")); };
+    const auto toggle = [this] { return Find<QAction>(Frame(), "actionViewProblems"); };
     ASSERT_TRUE(Start({ TowerArea() }));
-    ASSERT_TRUE(toggle());
-    EXPECT_TRUE(Frame()->findChild<QMenu*>(QStringLiteral("menuView"))->actions().contains(toggle()));
+    EXPECT_TRUE(Find<QMenu>(Frame(), "menuView")->actions().contains(toggle()));
     EXPECT_TRUE(toggle()->isCheckable() && toggle()->isChecked() && PanelShown()) << "shown until the builder hides it";
     for (bool shown : { false, true }) {
         toggle()->trigger();
