@@ -1,18 +1,8 @@
 #include "app/CAboutDlg.h"
 #include "app/CSplashWnd.h"
+#include "gui_support/DialogDriver.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QMainWindow>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <functional>
-
-namespace {
 
 TEST(AboutVersion, MajorThenPatchPlusTenTimesMinorOrAPlaceholder)
 {
@@ -38,10 +28,9 @@ TEST(AboutBox, FourClicksShowTheSecondTextSilentlyAndFromTheFifthOnEachClickPlay
     CAboutDlg dialog;
     int played = 0;
     dialog.SetSoundPlayer([&] { ++played; });
-    auto* picture = dialog.findChild<QPushButton*>(QStringLiteral("pictureButton"));
-    auto* note = dialog.findChild<QPlainTextEdit*>(QStringLiteral("noteEdit"));
-    auto* version = dialog.findChild<QLabel*>(QStringLiteral("versionLabel"));
-    ASSERT_TRUE(picture && note && version);
+    auto* picture = Find<QPushButton>(&dialog, "pictureButton");
+    auto* note = Find<QPlainTextEdit>(&dialog, "noteEdit");
+    auto* version = Find<QLabel>(&dialog, "versionLabel");
     EXPECT_EQ(version->text(), FormatVersionText(QString::fromLatin1(TOLVEX_VERSION)));
     EXPECT_NE(version->text(), QStringLiteral("X.XX")) << "the build's version " TOLVEX_VERSION " was not understood";
 
@@ -60,7 +49,7 @@ TEST(AboutBox, EnterMeansOkNotAClickOnThePicture)
 {
     CAboutDlg dialog;
     dialog.show();
-    dialog.findChild<QPushButton*>(QStringLiteral("pictureButton"))->setFocus();
+    Find<QPushButton>(&dialog, "pictureButton")->setFocus();
     QTest::keyClick(&dialog, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.ClickCount(), 0) << "Enter clicked the picture";
@@ -114,5 +103,3 @@ TEST(SplashScreen, FirstPressHidesItAndDoesNothingElse)
     CSplashWnd::ShowSplashScreen(&window);
     EXPECT_EQ(CSplashWnd::Current(), nullptr) << "shown although disabled";
 }
-
-} // namespace

@@ -4,18 +4,19 @@
 #include "app/CMainFrame.h"
 #include "app/CTolvexApp.h"
 #include "config/ConfigLoader.h"
+#include "gui_support/DialogDriver.h"
 #include "gui_support/ScriptedPrompt.h"
 #include "map/CChildFrame.h"
 #include "map/CTolvexView.h"
 #include "support/TestPaths.h"
 
-#include <QAction>
 #include <QFile>
+#include <QMdiArea>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -30,16 +31,10 @@ protected:
             QSettings::setPath(format, QSettings::UserScope, temp.filePath(QStringLiteral("settings")));
     }
 
-    static std::string ReadAll(const std::string& path)
-    {
-        QFile file(QString::fromStdString(path));
-        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-    }
-
     // The pages of a PDF file the editor printed.
     static qsizetype PdfPages(const QString& path)
     {
-        return QString::fromStdString(ReadAll(path.toStdString()))
+        return QString::fromStdString(ReadWholeFile(path.toStdString()))
             .count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]")));
     }
 
@@ -51,13 +46,13 @@ protected:
         return file.fileName();
     }
 
-    QString TowerArea() { return WriteFile(QStringLiteral("tower.are"), ReadAll(SourcePath("tests/data/map-levels/tower.are"))); }
+    QString TowerArea() { return WriteFile(QStringLiteral("tower.are"), ReadWholeFile(SourcePath("tests/data/map-levels/tower.are"))); }
 
     // Starts the editor with these arguments after the program name, on the
     // shipped configuration with the mobprog setting given.
     bool Start(const QStringList& arguments = {}, int mobprog = 1, CStartOptions options = {})
     {
-        std::string config = ReadAll(SourcePath("res/tolvex.cfg"));
+        std::string config = ReadWholeFile(SourcePath("res/tolvex.cfg"));
         config.replace(config.find("MOBPROG 1", config.find("#GENERAL")), 9, "MOBPROG " + std::to_string(mobprog));
         if (options.configPath.isEmpty())
             options.configPath = WriteFile(QStringLiteral("tolvex.cfg"), config);
@@ -67,6 +62,8 @@ protected:
 
     CMainFrame* Frame() const { return app->MainFrame(); }
     QAction* Action(Command c) const { return app->MainFrame()->Action(c); }
+    // Whether the command is offered once the frame has updated its actions, as it does when idle.
+    bool Enabled(Command c) const { return Frame()->UpdateActions(), Action(c)->isEnabled(); }
     CChildFrame* ActiveChild() const { return app->MainFrame()->ActiveFrame(); }
     CTolvexView* ActiveView() const { return app->MainFrame()->ActiveView(); }
 

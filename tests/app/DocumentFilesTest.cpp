@@ -3,15 +3,9 @@
 #include "app/CRecentFileList.h"
 #include "gui_support/DialogDriver.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QDialog>
 #include <QDockWidget>
-#include <QMenu>
 #include <QPrinter>
-#include <QStatusBar>
-#include <QTimer>
-#include <QTreeView>
 
 namespace {
 
@@ -20,9 +14,7 @@ using DocumentFiles = AppFixture;
 // The area is changed in memory only.
 void Change(CAreaDocument& document)
 {
-    CAreaHeader header = document.Doc().Header();
-    header.name = "Changed";
-    document.Editor().ReplaceHeader(header);
+    ChangeHeader(document, [](CAreaHeader& h) { h.name = "Changed"; });
 }
 
 TEST_F(DocumentFiles, NewAreaIsNumberedAndSavedUnderTheNameAskedFor)
@@ -36,7 +28,7 @@ TEST_F(DocumentFiles, NewAreaIsNumberedAndSavedUnderTheNameAskedFor)
     const QString target = temp.filePath(QStringLiteral("fresh"));
     app->chooseFile = [&](QWidget*, bool, const QString& name) { EXPECT_EQ(name, QStringLiteral("Tolvex1.are")); return target; };
     EXPECT_TRUE(app->SaveDocument(*document, false));
-    EXPECT_EQ(ReadAll((target + QStringLiteral(".are")).toStdString()).rfind("#AREADATA\nName Sin Nombre~\n", 0), 0u);
+    EXPECT_EQ(ReadWholeFile((target + QStringLiteral(".are")).toStdString()).rfind("#AREADATA\nName Sin Nombre~\n", 0), 0u);
     EXPECT_EQ(document->Title(), QStringLiteral("fresh.are"));
     EXPECT_FALSE(document->IsModified() || CChildFrame::Of(document->Frames().front())->isWindowModified());
     EXPECT_EQ(app->RecentFiles().Files().value(0), target + QStringLiteral(".are"));
@@ -45,7 +37,7 @@ TEST_F(DocumentFiles, NewAreaIsNumberedAndSavedUnderTheNameAskedFor)
 TEST_F(DocumentFiles, FailedSaveKeepsTheOldFileAndTheModifiedMarkAndNamesTheFile)
 {
     ASSERT_TRUE(Start());
-    const std::string original = ReadAll(SourcePath("tests/data/map-levels/tower.are"));
+    const std::string original = ReadWholeFile(SourcePath("tests/data/map-levels/tower.are"));
     // A name so long that no temporary file can sit beside it: writing aside
     // fails while the old file is still there to be damaged.
     const QString longName = QString(245, QLatin1Char('t')) + QStringLiteral(".are");
@@ -54,7 +46,7 @@ TEST_F(DocumentFiles, FailedSaveKeepsTheOldFileAndTheModifiedMarkAndNamesTheFile
     ASSERT_NE(document, nullptr);
     Change(*document);
     EXPECT_FALSE(app->SaveDocument(*document, false));
-    EXPECT_EQ(ReadAll(path.toStdString()), original) << "the file on disk must not change";
+    EXPECT_EQ(ReadWholeFile(path.toStdString()), original) << "the file on disk must not change";
     EXPECT_TRUE(document->IsModified() && CChildFrame::Of(document->Frames().front())->isWindowModified());
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_TRUE(prompt.shown[0].text.contains(longName)) << prompt.shown[0].text.toStdString();
@@ -77,7 +69,7 @@ TEST_F(DocumentFiles, ClosingAModifiedAreaAsksYesNoCancel)
         Action(Command::FileClose)->trigger();
         EXPECT_EQ(prompt.Asked(), QStringLiteral("Save changes to tower.are?"));
         EXPECT_EQ(app->Documents().empty(), answer != QMessageBox::Cancel) << "answer " << answer;
-        EXPECT_EQ(ReadAll(temp.filePath(QStringLiteral("tower.are")).toStdString()).find("Name Changed~") != std::string::npos,
+        EXPECT_EQ(ReadWholeFile(temp.filePath(QStringLiteral("tower.are")).toStdString()).find("Name Changed~") != std::string::npos,
             saved)
             << "answer " << answer;
     }
@@ -122,25 +114,16 @@ TEST_F(DocumentFiles, ReaderWarningsGoToTheProblemsPanelAndAnAbortIsToldAndOpens
 {
     ASSERT_TRUE(Start());
     // A mob whose race the configuration lacks, and a section nobody reads.
-    const std::string odd =
-        "#AREADATA\nName Odd~\nVNUMs 300 399\nEnd\n\n#MOBILES\n#300\ngoblin~\na goblin~\nA goblin.\n~\n"
-        "It is ugly.\n~\nzorblax~\nA 0 0 0\n1 0 1d1+1 1d1+1 1d1+1 hit\n0 0 0 0\n0 0 0 0\n"
-        "stand stand male 0\n0 0 medium 0\n#0\n\n#WIBBLE\n\n#$\n";
-    CAreaDocument* document = app->OpenDocumentFile(WriteFile(QStringLiteral("odd.are"), odd));
+    CAreaDocument* document = app->OpenDocumentFile(WriteFile(QStringLiteral("odd.are"), ReadWholeFile(SourcePath("tests/data/reader-warnings/odd.are"))));
     ASSERT_TRUE(document && !document->IsModified());
     EXPECT_EQ(prompt.Told(), QString()) << "no box before the window shows";
-    auto* panel = Frame()->findChild<QDockWidget*>(QStringLiteral("problemsPanel"));
-    ASSERT_NE(panel, nullptr);
-    EXPECT_TRUE(panel->isVisible());
-    const QString listed = QString::fromStdString(TreeRows(panel->findChild<QTreeView*>(QStringLiteral("problemsList"))));
+    EXPECT_TRUE(Find<QDockWidget>(Frame(), "problemsPanel")->isVisible());
+    const std::string listed = TreeRows(Find<QTreeView>(Frame(), "problemsList"));
     for (const char* part : { "zorblax", "line 23 ", "WIBBLE" })
-        EXPECT_TRUE(listed.contains(QLatin1String(part))) << listed.toStdString();
+        EXPECT_NE(listed.find(part), std::string::npos) << listed;
     EXPECT_EQ(Frame()->statusBar()->currentMessage(), QStringLiteral("Read with 2 warnings (see Problems)"));
 
-    const std::string bad =
-        "#AREADATA\nName Bad~\nVNUMs 500 599\nEnd\n\n#OBJECTS\n#500\nthing~\na thing~\n"
-        "A thing is here.~\nwood~\nbogustype 0 0\n0 0 0 0 0\n1 1 1 P\n#0\n\n#$\n";
-    EXPECT_EQ(app->OpenDocumentFile(WriteFile(QStringLiteral("bad.are"), bad)), nullptr);
+    EXPECT_EQ(app->OpenDocumentFile(WriteFile(QStringLiteral("bad.are"), ReadWholeFile(SourcePath("tests/data/load-aborts/unknown-type.are")))), nullptr);
     EXPECT_EQ(app->Documents().size(), 1u);
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_TRUE(prompt.shown[0].text.contains(QStringLiteral("bogustype"))) << prompt.shown[0].text.toStdString();
@@ -149,7 +132,7 @@ TEST_F(DocumentFiles, ReaderWarningsGoToTheProblemsPanelAndAnAbortIsToldAndOpens
 TEST_F(DocumentFiles, SavingOverAFileReadInPartAsksFirstWithNoAsTheDefault)
 {
     ASSERT_TRUE(Start());
-    const std::string original = ReadAll(SourcePath("tests/data/read-in-part/input.are"));
+    const std::string original = ReadWholeFile(SourcePath("tests/data/read-in-part/input.are"));
     const QString path = WriteFile(QStringLiteral("partial.are"), original);
     CAreaDocument* document = app->OpenDocumentFile(path);
     ASSERT_NE(document, nullptr);
@@ -160,7 +143,7 @@ TEST_F(DocumentFiles, SavingOverAFileReadInPartAsksFirstWithNoAsTheDefault)
     Action(Command::FileSave)->trigger();
     EXPECT_EQ(prompt.Asked(true), QStringLiteral("Warning! ") + question);
     EXPECT_EQ(prompt.defaults, std::vector<QMessageBox::StandardButton> { QMessageBox::No });
-    EXPECT_EQ(ReadAll(path.toStdString()), original) << "No leaves the file as it was";
+    EXPECT_EQ(ReadWholeFile(path.toStdString()), original) << "No leaves the file as it was";
 
     const QString copy = temp.filePath(QStringLiteral("copy.are"));
     QString chosen = copy;
@@ -172,7 +155,7 @@ TEST_F(DocumentFiles, SavingOverAFileReadInPartAsksFirstWithNoAsTheDefault)
     prompt.answers = { QMessageBox::Yes };
     EXPECT_TRUE(app->SaveDocument(*document, true)) << "Save As onto the file read asks too";
     EXPECT_EQ(prompt.Asked(), question + QLatin1Char('|') + question);
-    EXPECT_EQ(ReadAll(path.toStdString()), ReadAll(copy.toStdString()));
+    EXPECT_EQ(ReadWholeFile(path.toStdString()), ReadWholeFile(copy.toStdString()));
     EXPECT_TRUE(app->SaveDocument(*document, false));
     EXPECT_EQ(prompt.asked.size(), 2u) << "the file now holds the whole area";
 }
@@ -181,23 +164,23 @@ TEST_F(DocumentFiles, SavingOverAFileReadInPartAsksFirstWithNoAsTheDefault)
 // step to undo. Keep Text Layout is the application's, kept in the settings.
 TEST_F(DocumentFiles, TextsAreSavedAsReadUntilReWrappedAndKeepTextLayoutIsRemembered)
 {
-    const QString path = WriteFile(QStringLiteral("input.are"), ReadAll(SourcePath("tests/data/keep-layout/input.are")));
+    const QString path = WriteFile(QStringLiteral("input.are"), ReadWholeFile(SourcePath("tests/data/keep-layout/input.are")));
     ASSERT_TRUE(Start({ path }));
     EXPECT_TRUE(prompt.shown.empty()) << "nothing of the layout is lost: nothing to warn about";
-    const std::string asRead = ReadAll(SourcePath("tests/data/keep-layout/expected-romolc.are"));
-    const std::string rewrapped = ReadAll(SourcePath("tests/data/keep-layout/expected-romolc-rewrap.are"));
+    const std::string asRead = ReadWholeFile(SourcePath("tests/data/keep-layout/expected-romolc.are"));
+    const std::string rewrapped = ReadWholeFile(SourcePath("tests/data/keep-layout/expected-romolc-rewrap.are"));
 
     Action(Command::FileSave)->trigger();
-    EXPECT_EQ(ReadAll(path.toStdString()), asRead);
+    EXPECT_EQ(ReadWholeFile(path.toStdString()), asRead);
 
     ASSERT_TRUE(Action(Command::AreaRewrapAll)->isEnabled());
     Action(Command::AreaRewrapAll)->trigger();
     EXPECT_EQ(Action(Command::EditUndo)->text(), QStringLiteral("&Undo Re-wrap All Texts"));
     Action(Command::FileSave)->trigger();
-    EXPECT_EQ(ReadAll(path.toStdString()), rewrapped);
+    EXPECT_EQ(ReadWholeFile(path.toStdString()), rewrapped);
     Action(Command::EditUndo)->trigger();
     Action(Command::FileSave)->trigger();
-    EXPECT_EQ(ReadAll(path.toStdString()), asRead) << "undone, the texts are the file's again";
+    EXPECT_EQ(ReadWholeFile(path.toStdString()), asRead) << "undone, the texts are the file's again";
 
     QAction* keep = Action(Command::AreaKeepLayout);
     EXPECT_TRUE(keep->isCheckable() && keep->isEnabled() && !keep->isChecked());

@@ -1,30 +1,13 @@
 #include "AppFixture.h"
 
 #include "commands/CAreaCommands.h"
-#include "gui/CNumberBox.h"
-#include "gui_support/DialogDriver.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMdiArea>
-#include <QPlainTextEdit>
-#include <QPushButton>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include "support/RunCli.h"
 
 namespace {
 
 // A soldier (act ABCF, aff BDFHT, off EFNU) with two triggers of program
 // 150 and a sack with one extra description; the room loads both.
-std::string ReadText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-const std::string Barracks = ReadText(SourcePath("tests/data/editor-barracks/barracks.are"));
+const std::string Barracks = ReadWholeFile(SourcePath("tests/data/editor-barracks/barracks.are"));
 
 class EditsAskFirst : public AppFixture {
 protected:
@@ -40,7 +23,7 @@ protected:
     // Runs the area's editor of the record with `action` on its dialog and OK.
     void EditRecord(RecordKind kind, std::function<void(QWidget*)> action)
     {
-        OnNextModal(timers, std::move(action), "okButton");
+        OnNextModal(timers, "okButton", std::move(action));
         if (kind == RecordKind::Room)
             CAreaCommands(*ActiveView()).EditRoom(0);
         else if (kind == RecordKind::Header)
@@ -51,7 +34,7 @@ protected:
     std::string Saved()
     {
         Action(Command::FileSave)->trigger();
-        return ReadAll(path.toStdString());
+        return ReadWholeFile(path.toStdString());
     }
 
     QString path;
@@ -63,9 +46,7 @@ TEST_F(EditsAskFirst, AReadOnlyFileIsReplacedOnlyOnYesAndTheCliRefusesIt)
     namespace fs = std::filesystem;
     const fs::path file = path.toStdString();
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    CAreaHeader header = Document().Doc().Header();
-    header.name = "Barracks West";
-    Document().Editor().ReplaceHeader(header);
+    ChangeHeader(Document(), [](CAreaHeader& h) { h.name = "Barracks West"; });
     EXPECT_EQ(Saved(), Barracks) << "No, the default, leaves the file";
     ASSERT_EQ(prompt.asked.size(), 1u);
     EXPECT_EQ(prompt.asked[0].text, QStringLiteral("The file is read-only. Save anyway?"));
@@ -75,12 +56,9 @@ TEST_F(EditsAskFirst, AReadOnlyFileIsReplacedOnlyOnYesAndTheCliRefusesIt)
     EXPECT_NE(Saved().find("Name Barracks West~"), std::string::npos);
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 
-    const std::string before = ReadAll(path.toStdString());
-    const int status = std::system((std::string(TOLVEX_CLI) + " convert --config " + SourcePath("res/tolvex.cfg") + " "
-        + path.toStdString() + " " + path.toStdString() + " 2>/dev/null")
-                                       .c_str());
-    EXPECT_NE(status, 0);
-    EXPECT_EQ(ReadAll(path.toStdString()), before);
+    const std::string before = ReadWholeFile(path.toStdString());
+    EXPECT_NE(RunCli({ "convert", "--config", SourcePath("res/tolvex.cfg"), path.toStdString(), path.toStdString() }).status, 0);
+    EXPECT_EQ(ReadWholeFile(path.toStdString()), before);
 }
 
 // Typographic characters are offered as ASCII, or the builder goes back;
@@ -157,42 +135,10 @@ TEST_F(EditsAskFirst, KeepTextLayoutIsEachAreasOwnAndANewExtraDescriptionStartsE
     EXPECT_NE(saved.find("E\nstitching~\nRough stitching.\n~\n"), std::string::npos) << saved;
 }
 
-TEST_F(EditsAskFirst, RenumberingOrDeletingAProgramTakesItsTriggersAlong)
-{
-    OnNextModal(timers, [this](QWidget* dialog) {
-        ChooseLine(Find<QListWidget>(dialog, "mobprogList"), "150");
-        TypeNumber(Find<CNumberBox>(dialog, "vnumBox"), QStringLiteral("300"));
-        Click(dialog, "closeButton"); // outside 100..199: refused before any question
-        EXPECT_TRUE(prompt.asked.empty());
-        EXPECT_EQ(prompt.Told(), QStringLiteral("Vnum fuera de rango! ( 100 a 199 )"));
-        TypeNumber(Find<CNumberBox>(dialog, "vnumBox"), QStringLiteral("160"));
-        prompt.answers.push_back(QMessageBox::Yes);
-        Click(dialog, "closeButton");
-    });
-    CAreaCommands(*ActiveView()).MobprogsList();
-    ASSERT_EQ(prompt.asked.size(), 1u);
-    EXPECT_EQ(prompt.asked[0].text, QStringLiteral("2 triggers of mob 100 call mobprog 150. Renumber them too?"));
-    const std::string renumbered = Saved();
-    EXPECT_NE(renumbered.find("M greet 160 ~\nM speech 160 hello~\n"), std::string::npos) << renumbered;
-    EXPECT_EQ(Document().Editor().UndoName(), "Edit Mobprog 160") << "one step for both";
-
-    OnNextModal(timers, [this](QWidget* dialog) {
-        ChooseLine(Find<QListWidget>(dialog, "mobprogList"), "160");
-        prompt.answers.push_back(QMessageBox::Yes);
-        Click(dialog, "deleteButton");
-        Click(dialog, "closeButton");
-    });
-    CAreaCommands(*ActiveView()).MobprogsList();
-    const std::string deleted = Saved();
-    EXPECT_EQ(deleted.find("M greet"), std::string::npos) << deleted;
-    Action(Command::EditUndo)->trigger();
-    EXPECT_EQ(Saved(), renumbered) << "undone, program and triggers are back";
-}
-
 TEST_F(EditsAskFirst, DeletingAMobOrAnObjectOffersItsResets)
 {
     for (const RecordKind kind : { RecordKind::Mob, RecordKind::Object }) {
-        OnNextModal(timers, [this](QWidget* dialog) {
+        OnNextModal(timers, nullptr, [this](QWidget* dialog) {
             ChooseLine(dialog->findChild<QListWidget*>(), "100");
             prompt.answers = { QMessageBox::Yes, QMessageBox::Yes };
             Click(dialog, "deleteButton");

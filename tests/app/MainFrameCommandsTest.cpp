@@ -1,27 +1,15 @@
 #include "AppFixture.h"
 
 #include "app/CommandTable.h"
-#include "gui_support/DialogDriver.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
-#include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMimeData>
-#include <QToolBar>
 #include <QUrl>
 
 namespace {
 
 using MainFrameCommands = AppFixture;
-
-QString Names(const QList<QAction*>& actions)
-{
-    QStringList names;
-    for (QAction* action : actions)
-        names << (action->isSeparator() ? QStringLiteral("|") : action->objectName().remove(QStringLiteral("action")));
-    return names.join(QLatin1Char(' '));
-}
 
 // Actions are found by their command's position in the table.
 TEST_F(MainFrameCommands, EveryCommandHasItsOwnActionWithItsIcon)
@@ -34,30 +22,28 @@ TEST_F(MainFrameCommands, EveryCommandHasItsOwnActionWithItsIcon)
 
 TEST_F(MainFrameCommands, EnablingFollowsTheActiveMapWindowAndTheMobprogSetting)
 {
+    // The names of the commands offered among these.
     const auto enabled = [this](std::initializer_list<Command> commands) {
-        QList<QAction*> actions;
+        QStringList names;
         for (Command c : commands)
-            if (Action(c)->isEnabled())
-                actions << Action(c);
-        return Names(actions);
+            if (Enabled(c))
+                names << Action(c)->objectName().remove(QStringLiteral("action"));
+        return names.join(QLatin1Char(' '));
     };
     ASSERT_TRUE(Start({}, 0));
-    Frame()->UpdateActions();
     EXPECT_EQ(enabled({ Command::FileNew, Command::FileSave, Command::FilePrint, Command::MapLevelUp, Command::ObjectsList,
                   Command::MobsList, Command::WindowNew }),
         QStringLiteral("FileNew"))
         << "without a map window";
 
     ASSERT_NE(app->OpenDocumentFile(TowerArea()), nullptr);
-    Frame()->UpdateActions();
     EXPECT_EQ(enabled({ Command::FileSave, Command::EditUndo, Command::EditCopy, Command::EditPaste,
                   Command::MapLevelDown, Command::MapZoomOut, Command::ObjectsList, Command::MobsList, Command::MobsMobprogs,
                   Command::WindowTile }),
         QStringLiteral("FileSave EditPaste MapLevelDown MapZoomOut ObjectsList MobsList WindowTile"))
         << "nothing to undo, no room to copy; MOBPROG 0 disables Mobprogs";
     ASSERT_TRUE(Start({ TowerArea() }, 1)) << "MOBPROG 1";
-    Frame()->UpdateActions();
-    EXPECT_TRUE(Action(Command::MobsMobprogs)->isEnabled()) << "MOBPROG 1 with an area open";
+    EXPECT_TRUE(Enabled(Command::MobsMobprogs)) << "MOBPROG 1 with an area open";
 
     app->CloseAllDocuments();
     EXPECT_EQ(Frame()->ShownMenus(), MenuSet::WithoutArea);
@@ -67,7 +53,7 @@ TEST_F(MainFrameCommands, MobprogWrittenInTheListIsSavedUnderTheFirstFreeVnum)
 {
     ASSERT_TRUE(Start({ TowerArea() }));
     QObject timers;
-    OnNextModal(timers, [](QWidget* modal) {
+    OnNextModal(timers, nullptr, [](QWidget* modal) {
         Click(modal, "newButton"); // the focus and keys of the list: MobprogListDlgTest
         auto* code = Find<QWidget>(modal, "codeEdit");
         QTest::keyClicks(code, QStringLiteral("say hello"));
@@ -77,7 +63,7 @@ TEST_F(MainFrameCommands, MobprogWrittenInTheListIsSavedUnderTheFirstFreeVnum)
     EXPECT_TRUE(Frame()->isWindowModified());
     EXPECT_EQ(Action(Command::EditUndo)->text(), QStringLiteral("&Undo Edit Mobprog 100"));
     Action(Command::FileSave)->trigger();
-    const std::string saved = ReadAll(temp.filePath(QStringLiteral("tower.are")).toStdString());
+    const std::string saved = ReadWholeFile(temp.filePath(QStringLiteral("tower.are")).toStdString());
     EXPECT_NE(saved.find("#MOBPROGS\n#100\nsay hello~\n#0\n"), std::string::npos) << saved;
 }
 
@@ -98,9 +84,7 @@ TEST_F(MainFrameCommands, NewWindowShowsTheSameAreaUnderNumberedCaptions)
     second->OnMapLevelUp();
     EXPECT_EQ(first->ShownLevel(), 0);
     EXPECT_EQ(second->ShownLevel(), 1);
-    CAreaHeader header = document->Doc().Header();
-    header.name += " West";
-    document->Editor().ReplaceHeader(header);
+    ChangeHeader(*document, [](CAreaHeader& h) { h.name += " West"; });
     for (IAreaWindow* window : document->Frames())
         EXPECT_TRUE(CChildFrame::Of(window)->isWindowModified()) << CChildFrame::Of(window)->windowTitle().toStdString();
     EXPECT_TRUE(Frame()->isWindowModified()) << "the main title follows at once, without waiting for a poll";

@@ -21,26 +21,17 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QTabWidget>
 
 namespace {
 
+// The letter Alt answers to, as Qt finds it for a button or a label's buddy.
 QChar MnemonicOf(const QString& text)
 {
-    for (int i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
-            continue;
-        if (text[i + 1] == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return text[i + 1].toLower();
-    }
-    return {};
+    const QKeySequence key = QKeySequence::mnemonic(text);
+    return key.isEmpty() ? QChar() : QChar(key[0].key()).toLower();
 }
 
 // A widget hidden for good (not a page of a stack waiting its turn) shows no
@@ -106,23 +97,20 @@ QStringList Faults(QWidget* window)
         if (label->buddy())
             add(label->text(), label,
                 label->buddy()->isEnabledTo(window) && !inKeyedGroup(label) && !tabbedTo.contains(label->text()));
+    // A checkable group box is a check box: it needs its key.
     for (QGroupBox* group : window->findChildren<QGroupBox*>())
-        if (!group->isCheckable() && !MnemonicOf(group->title()).isNull())
-            add(group->title(), group, false);
+        if (group->isCheckable() || !MnemonicOf(group->title()).isNull())
+            add(group->title(), group, group->isCheckable());
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
         if (!button->text().isEmpty())
             add(button->text(), button, false);
-    for (QGroupBox* group : window->findChildren<QGroupBox*>())
-        if (group->isCheckable())
-            add(group->title(), group, true);
     for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
         for (int i = 0; i < tabs->count(); ++i)
             add(tabs->tabText(i), tabs, true);
-    if (auto* bar = window->findChild<QMenuBar*>())
-        for (QAction* menu : bar->actions())
-            add(menu->text(), bar, true);
-
     const QMenuBar* bar = window->findChild<QMenuBar*>();
+    for (QAction* menu : bar ? bar->actions() : QList<QAction*>())
+        add(menu->text(), bar, true);
+
     for (QMenu* menu : window->findChildren<QMenu*>()) {
         // The main window keeps a second set of menus for when no area is
         // open; only those on its bar show.
@@ -173,41 +161,27 @@ TEST_F(Mnemonics, NoDialogOrMenuSharesAKeyAndEveryCaptionHasOne)
     for (const auto& type : example.objTypes) {
         CObjData object = doc.objects[0];
         object.itemType = type->value;
-        CObjectEditDlg dialog(doc, object, 0);
-        Expect(&dialog, type->name.c_str());
+        Expect(std::make_unique<CObjectEditDlg>(doc, object, 0).get(), type->name.c_str());
     }
-    for (const CResetKind& kind : ResetKinds()) {
-        CResetData reset;
-        reset.command = kind.letter;
-        CResetEditDlg dialog(doc, reset, 3001);
-        Expect(&dialog, kind.name);
-    }
-    CRoomEditDlg room(doc, doc.rooms[0], 0);
-    Expect(&room, "Room Edit");
-    CMobEditDlg mobEdit(doc, mob, 0);
-    Expect(&mobEdit, "Mob Edit");
-    CMobprogDlg trigger(doc, mob.triggers[0]);
-    Expect(&trigger, "Mobprog");
-    CAreaInfoDlg info(doc);
-    Expect(&info, "Area Information");
-    CShopEditDlg shop(example, *mob.shop);
-    Expect(&shop, "Shop");
-    CTrainEditDlg train(doc, { CTrainStop() });
-    Expect(&train, "Train Stops");
-    CTrainersDlg trainers(example, mob);
-    Expect(&trainers, "Trainers");
-    CMercDataDlg merc(example, mob);
-    Expect(&merc, "Mercenary Data");
-    CMobprogListDlg programs(editor);
-    Expect(&programs, "Mobprog List");
-    CRoomListDlg rooms(editor);
-    Expect(&rooms, "Room List");
-    CObjectListDlg objects(editor);
-    Expect(&objects, "Object List");
-    CMobListDlg mobs(editor);
-    Expect(&mobs, "Mob List");
-    CAboutDlg about;
-    Expect(&about, "About");
+    for (const CResetKind& kind : ResetKinds())
+        Expect(std::make_unique<CResetEditDlg>(doc, CResetData { kind.letter, 0, 0, 0, 0 }, 3001).get(), kind.name);
+    const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> dialogs[] = {
+        { "Room Edit", [&] { return std::make_unique<CRoomEditDlg>(doc, doc.rooms[0], 0); } },
+        { "Mob Edit", [&] { return std::make_unique<CMobEditDlg>(doc, mob, 0); } },
+        { "Mobprog", [&] { return std::make_unique<CMobprogDlg>(doc, mob.triggers[0]); } },
+        { "Area Information", [&] { return std::make_unique<CAreaInfoDlg>(doc); } },
+        { "Shop", [&] { return std::make_unique<CShopEditDlg>(example, *mob.shop); } },
+        { "Train Stops", [&] { return std::make_unique<CTrainEditDlg>(doc, std::vector<CTrainStop> { CTrainStop() }); } },
+        { "Trainers", [&] { return std::make_unique<CTrainersDlg>(example, mob); } },
+        { "Mercenary Data", [&] { return std::make_unique<CMercDataDlg>(example, mob); } },
+        { "Mobprog List", [&] { return std::make_unique<CMobprogListDlg>(editor); } },
+        { "Room List", [&] { return std::make_unique<CRoomListDlg>(editor); } },
+        { "Object List", [&] { return std::make_unique<CObjectListDlg>(editor); } },
+        { "Mob List", [&] { return std::make_unique<CMobListDlg>(editor); } },
+        { "About", [] { return std::make_unique<CAboutDlg>(); } },
+    };
+    for (const auto& [name, open] : dialogs)
+        Expect(open().get(), name);
 }
 
 } // namespace

@@ -3,11 +3,7 @@
 #include "app/CProblemsPanel.h"
 #include "gui_support/DialogDriver.h"
 
-#include <QLabel>
-#include <QMenu>
 #include <QSignalSpy>
-#include <QStatusBar>
-#include <QTest>
 #include <QTreeView>
 
 namespace {
@@ -41,10 +37,8 @@ protected:
 
 TEST_F(ProblemsPanel, ListsTheLoadWarningsThenTheFindingsAndFollowsEveryChange)
 {
-    ASSERT_TRUE(Start());
-    const QString path = WriteFile(QStringLiteral("unknown.are"), ReadAll(SourcePath("tests/data/check-unknown-reset/input.are")));
-    CAreaDocument* document = app->OpenDocumentFile(path);
-    ASSERT_TRUE(document);
+    ASSERT_TRUE(Start({ WriteFile(QStringLiteral("unknown.are"), ReadWholeFile(SourcePath("tests/data/check-unknown-reset/input.are"))) }));
+    CAreaDocument* document = &ActiveChild()->Document();
     EXPECT_EQ(Lines(),
         "line 68 | The reset at line 68 has the unknown command 'Q' and will not be saved. / "
         "Room 100, line 68 | Room 100 has a reset with the command Q, which the server does not know; it is not saved.");
@@ -57,9 +51,7 @@ TEST_F(ProblemsPanel, ListsTheLoadWarningsThenTheFindingsAndFollowsEveryChange)
     room.resets.pop_back();
     ASSERT_TRUE(document->Editor().ReplaceRoom(0, room));
     EXPECT_EQ(CountPane(), QStringLiteral("0 errors, 1 warning"));
-    CAreaHeader header = document->Doc().Header();
-    header.upperVnum = 100;
-    document->Editor().ReplaceHeader(header);
+    ChangeHeader(*document, [](CAreaHeader& h) { h.upperVnum = 100; });
     EXPECT_EQ(CountPane(), QStringLiteral("0 errors, 3 warnings"));
     checks.clear();
     document->Editor().Undo();
@@ -74,9 +66,8 @@ TEST_F(ProblemsPanel, ListsTheLoadWarningsThenTheFindingsAndFollowsEveryChange)
 
 TEST_F(ProblemsPanel, ATriggerFindsItsProgramInAnotherOpenAreaUntilThatAreaCloses)
 {
-    const QString mobs = WriteFile(QStringLiteral("mobs.are"), ReadAll(SourcePath("tests/data/check-trigger-without-program/input.are")));
-    const QString programs = WriteFile(QStringLiteral("progs.are"),
-        "#AREADATA\nName Progs~\nVNUMs 9000 9099\nEnd\n\n#MOBPROGS\n#9001\nsay hello\n~\n#0\n\n#$\n");
+    const QString mobs = WriteFile(QStringLiteral("mobs.are"), ReadWholeFile(SourcePath("tests/data/check-trigger-without-program/input.are")));
+    const QString programs = WriteFile(QStringLiteral("progs.are"), ReadWholeFile(SourcePath("tests/data/check-trigger-without-program/progs.are")));
     ASSERT_TRUE(Start({ mobs }));
     CAreaDocument& area = ActiveChild()->Document();
     const QString missing = QStringLiteral("mobprog 9001, which is not in this area");
@@ -100,9 +91,8 @@ TEST_F(ProblemsPanel, DoubleClickOnARoomSelectsItOnTheMapOnItsLevel)
     CTolvexView* view = ActiveView();
     ASSERT_EQ(view->ShownLevel(), 0);
     const CTolvexDoc& doc = view->GetDocument();
-    CAreaHeader header = doc.Header();
-    header.upperVnum = 104; // rooms 105 (level 2), 106 (level -1) and 107 (level 1) fall outside
-    view->Document().Editor().ReplaceHeader(header);
+    // Rooms 105 (level 2), 106 (level -1) and 107 (level 1) fall outside.
+    ChangeHeader(view->Document(), [](CAreaHeader& h) { h.upperVnum = 104; });
     DoubleClickLine("Room 106");
     EXPECT_EQ(view->Selection(), doc.FindRoomIndex(106));
     EXPECT_EQ(view->ShownLevel(), -1);
@@ -110,11 +100,10 @@ TEST_F(ProblemsPanel, DoubleClickOnARoomSelectsItOnTheMapOnItsLevel)
 
 TEST_F(ProblemsPanel, DoubleClickOnAnObjectOpensItsEditor)
 {
-    const QString path = WriteFile(QStringLiteral("dup.are"), ReadAll(SourcePath("tests/data/check-vnum-not-positive/input.are")));
+    const QString path = WriteFile(QStringLiteral("dup.are"), ReadWholeFile(SourcePath("tests/data/check-vnum-not-positive/input.are")));
     ASSERT_TRUE(Start({ path }));
     QString opened;
-    OnNextModal(
-        *Frame(), [&opened](QWidget* modal) { opened = modal->objectName(); }, "cancelButton");
+    OnNextModal(*Frame(), "cancelButton", [&opened](QWidget* modal) { opened = modal->objectName(); });
     DoubleClickLine("Object -3");
     EXPECT_EQ(opened, QStringLiteral("objectEditDialog"));
     EXPECT_FALSE(ActiveChild()->Document().IsModified()) << "Cancel is no step";
@@ -122,7 +111,7 @@ TEST_F(ProblemsPanel, DoubleClickOnAnObjectOpensItsEditor)
 
 TEST_F(ProblemsPanel, SavingWithErrorsSavesAndSaysSoInTheStatusBar)
 {
-    const QString path = WriteFile(QStringLiteral("door.are"), ReadAll(SourcePath("tests/data/check-door-reset-bad-state/input.are")));
+    const QString path = WriteFile(QStringLiteral("door.are"), ReadWholeFile(SourcePath("tests/data/check-door-reset-bad-state/input.are")));
     ASSERT_TRUE(Start({ path }));
     CAreaDocument& document = ActiveChild()->Document();
     CRoomData room = document.Doc().rooms[0];
@@ -130,7 +119,7 @@ TEST_F(ProblemsPanel, SavingWithErrorsSavesAndSaysSoInTheStatusBar)
     document.Editor().ReplaceRoom(0, room);
     ASSERT_TRUE(app->SaveDocument(document, false));
     EXPECT_FALSE(document.IsModified());
-    EXPECT_NE(ReadAll(path.toStdString()).find("Changed~"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(path.toStdString()).find("Changed~"), std::string::npos);
     EXPECT_EQ(Frame()->statusBar()->currentMessage(), QStringLiteral("Saved with 1 error the server will refuse"));
     const std::string saved =
         "Room 100 | Room 100: the D reset gives the door north the state 3; "
@@ -143,10 +132,9 @@ TEST_F(ProblemsPanel, SavingWithErrorsSavesAndSaysSoInTheStatusBar)
 
 TEST_F(ProblemsPanel, ViewProblemsShowsOrHidesThePanelAndIsRemembered)
 {
-    const auto toggle = [this] { return Frame()->findChild<QAction*>(QStringLiteral("actionViewProblems")); };
+    const auto toggle = [this] { return Find<QAction>(Frame(), "actionViewProblems"); };
     ASSERT_TRUE(Start({ TowerArea() }));
-    ASSERT_TRUE(toggle());
-    EXPECT_TRUE(Frame()->findChild<QMenu*>(QStringLiteral("menuView"))->actions().contains(toggle()));
+    EXPECT_TRUE(Find<QMenu>(Frame(), "menuView")->actions().contains(toggle()));
     EXPECT_TRUE(toggle()->isCheckable() && toggle()->isChecked() && PanelShown()) << "shown until the builder hides it";
     for (bool shown : { false, true }) {
         toggle()->trigger();

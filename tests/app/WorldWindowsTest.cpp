@@ -17,7 +17,7 @@ protected:
     QString CopyWorld()
     {
         for (const char* name : { "area.lst", "town.are", "forest.are", "cave.are" })
-            WriteFile(QString::fromLatin1(name), ReadAll(SourcePath(std::string("tests/data/world-crafted/") + name)));
+            WriteFile(QString::fromLatin1(name), ReadWholeFile(SourcePath(std::string("tests/data/world-crafted/") + name)));
         return temp.filePath(QStringLiteral("area.lst"));
     }
     QTreeWidget* List() const { return Frame()->findChild<QTreeWidget*>(QStringLiteral("worldList")); }
@@ -76,7 +76,7 @@ TEST_F(WorldWindows, AnAreaListOpensItsAreasInTheWorldPanel)
     EXPECT_EQ(app->World(), nullptr);
     EXPECT_TRUE(app->Documents().empty());
     EXPECT_FALSE(Panel()->isVisible());
-    EXPECT_NE(ReadAll(temp.filePath(QStringLiteral("town.are")).toStdString()).find("The Old Gate~"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(temp.filePath(QStringLiteral("town.are")).toStdString()).find("The Old Gate~"), std::string::npos);
 }
 
 TEST_F(WorldWindows, SaveAllSavesEveryModifiedArea)
@@ -91,5 +91,5 @@ TEST_F(WorldWindows, SaveAllSavesEveryModifiedArea)
     EXPECT_EQ(Action(Command::FileSaveAll)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+S")));
     Action(Command::FileSaveAll)->trigger();
     EXPECT_FALSE(Area(1).IsModified() || Area(3).IsModified());
-    EXPECT_NE(ReadAll(temp.filePath(QStringLiteral("cave.are")).toStdString()).find("The Cave Mouth renamed~"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(temp.filePath(QStringLiteral("cave.are")).toStdString()).find("The Cave Mouth renamed~"), std::string::npos);
 }

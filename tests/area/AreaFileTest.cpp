@@ -30,21 +30,19 @@ TEST(AreaFile, AFileWithoutAHeaderIsSavedWithoutOneUntilTheHeaderIsEdited)
 
 TEST(AreaFile, OnlyUnreadBytesBeforeTheEndMakeAFileReadInPart)
 {
-    const struct {
-        std::string file;
-        int upTo;
-    } cases[] = {
+    // the file, the line it is read up to (0: all of it)
+    const std::tuple<std::string, int> cases[] = {
         { Room + "#$\n", 0 },
         { Room + "\n\n", 0 }, // complete, but without "#$"
         { Room + "#$\nafter the end\n", 0 }, // the file ends at "#$"
         { "#ROOMS\n#1\nR~\nA room.\n~\n0 0 0\nS\njunk here\n#2\nQ~\n~\n0 0 0\nS\n#0\n#$\n", 8 },
         { Room + "#NOSUCH\nbody\n#$\n", 10 },
     };
-    for (const auto& c : cases) {
+    for (const auto& [file, upTo] : cases) {
         CArea area(Config);
-        ASSERT_TRUE(area.Load(c.file));
-        EXPECT_EQ(area.doc.ReadInPart(), c.upTo > 0) << c.file;
-        EXPECT_EQ(area.doc.ReadUpToLine(), c.upTo) << c.file;
+        ASSERT_TRUE(area.Load(file));
+        EXPECT_EQ(area.doc.ReadInPart(), upTo > 0) << file;
+        EXPECT_EQ(area.doc.ReadUpToLine(), upTo) << file;
     }
 }
 
@@ -97,12 +95,8 @@ TEST(AreaFile, TildesTypedIntoTextsNeverReachTheFile)
 TEST(AreaFile, WhatAbortsTheLoadOrChangesTheTablesIsToldInABox)
 {
     const std::string object = "#OBJECTS\n#1001\nsword~\na sword~\nA sword.~\nsteel~\nweapon 0 0\nsword 2 8 slash 0\n10 5 100 P\n";
-    const struct {
-        std::string file;
-        bool loads;
-        int line;
-        const char* text;
-    } cases[] = {
+    // the file, whether it loads, the line told, how the message starts
+    const std::tuple<std::string, bool, int, const char*> cases[] = {
         { object + "#1002\norb~\nan orb~\nAn orb.~\nglass~\nGizmo 0 0\n0 0 0 0 0\n1 1 1 P\n#0\n#$\n", false, 15,
             "ERROR! Object orb (1002) invalid type 'gizmo'! Add the type to\n" },
         { Room + std::string("#SPECIALS\nM 200 spec\0ial\nS\n#$\n", 30), false, 10, "Line 10 of the file has a NUL byte" },
@@ -110,15 +104,15 @@ TEST(AreaFile, WhatAbortsTheLoadOrChangesTheTablesIsToldInABox)
           "stand stand male 0\n0 0 medium 0\n#0\n#$\n",
             true, 2, "WARNING! The race 'gnoll'" },
     };
-    for (const auto& c : cases) {
+    for (const auto& [file, loads, line, text] : cases) {
         CArea area(Config);
         const int races = area.tables.mobFlags.Count();
-        EXPECT_EQ(area.Load(c.file), c.loads) << c.text;
+        EXPECT_EQ(area.Load(file), loads) << text;
         ASSERT_EQ(area.diagnostics.items.size(), 1u) << area.Reported();
         const CDiagnostic& d = area.diagnostics.items[0];
-        EXPECT_TRUE(d.messageBox && d.line == c.line && (c.loads ? d.severity == Severity::Warning : d.severity == Severity::Error && d.title == "Error!"))
+        EXPECT_TRUE(d.messageBox && d.line == line && (loads ? d.severity == Severity::Warning : d.severity == Severity::Error && d.title == "Error!"))
             << d.text;
-        EXPECT_EQ(d.text.rfind(c.text, 0), 0u) << d.text;
-        EXPECT_EQ(area.tables.mobFlags.Count(), races + (c.loads ? 1 : 0));
+        EXPECT_EQ(d.text.rfind(text, 0), 0u) << d.text;
+        EXPECT_EQ(area.tables.mobFlags.Count(), races + (loads ? 1 : 0));
     }
 }

@@ -1,11 +1,7 @@
 #pragma once
 
 #include "area/Sections.h"
-#include "config/ConfigLoader.h"
-
-#include <gtest/gtest.h>
-
-#include <sstream>
+#include "support/AreaFiles.h"
 
 // One area on tables of its own, read and written whole or one section at a time.
 struct CArea {
@@ -22,14 +18,8 @@ struct CArea {
         return doc.Load(in, diagnostics);
     }
 
-    std::string Save(const CSaveOptions& options) const
-    {
-        std::ostringstream out;
-        CDiagnosticList saved;
-        doc.Save(out, "/areas/x.are", saved, options);
-        return out.str();
-    }
-    std::string Save() const { return Save(doc.DefaultSaveOptions()); }
+    std::string Save(const CSaveOptions& options) const { return SaveText(doc, "/areas/x.are", &options); }
+    std::string Save() const { return SaveText(doc, "/areas/x.are"); }
 
     // Reads a section's body, after its section word ("#ROOMS") if it starts with one.
     bool Read(bool (*reader)(CReadContext&), const std::string& text)
@@ -53,15 +43,7 @@ struct CArea {
         return out.str();
     }
 
-    // The diagnostics that contain `part`; all of them, one a line, for failure messages.
-    std::vector<CDiagnostic> Told(const std::string& part) const
-    {
-        std::vector<CDiagnostic> found;
-        for (const CDiagnostic& d : diagnostics.items)
-            if (d.text.find(part) != std::string::npos)
-                found.push_back(d);
-        return found;
-    }
+    // The diagnostics, one a line, for failure messages.
     std::string Reported() const
     {
         std::string all;

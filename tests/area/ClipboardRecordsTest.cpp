@@ -2,11 +2,8 @@
 #include "area/ObjectRecord.h"
 #include "area/RoomRecord.h"
 #include "config/ConfigTables.h"
+#include "support/ExampleArea.h"
 #include "support/RecordBytes.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
 
 // The records the clipboard carries: exact bytes, and all or nothing on paste.
 namespace {
@@ -27,37 +24,26 @@ CRoomData SampleRoom()
 CObjData SampleObject()
 {
     CObjData obj;
-    obj.vnum = 3010;
-    obj.affects = { { 2, 17, -5, 0x2 } };
+    obj.vnum = 3010, obj.affects = { { 2, 17, -5, 0x2 } };
     obj.condition = "P", obj.cost = 74600, obj.longDesc = "L", obj.extraFlags = 0x80000001u;
-    obj.extraDescs = { { "kw", "d" } };
+    obj.extraDescs = { { "kw", "d" } }, obj.shortDesc = std::string(255, 'x');
     obj.itemType = 25, obj.material = "A oldstyle", obj.name = "", obj.level = -1, obj.weight = 300;
-    obj.shortDesc = std::string(255, 'x');
-    obj.trainStops = { { 3001, 0x5, 2, "in", "" } };
-    obj.values = { 100000, 0, 0, -1, 0 };
-    obj.valueTexts = { "", "", "it's", "", "" };
-    obj.wearFlags = 0x4001;
+    obj.trainStops = { { 3001, 0x5, 2, "in", "" } }, obj.wearFlags = 0x4001;
+    obj.values = { 100000, 0, 0, -1, 0 }, obj.valueTexts = { "", "", "it's", "", "" };
     return obj;
 }
 
-// A mob whose every field holds a value of its own, so a swapped pair shows.
 CMobData SampleMob()
 {
     CConfigTables none;
-    CMobData mob(none);
-    mob.vnum = 3011, mob.name = "Hassan", mob.shortDesc = "Hassan", mob.longDesc = "Hassan is here.";
-    mob.description = "A big man.", mob.race = "human", mob.act = 0x80000001u, mob.aff = 2;
-    mob.alignment = -3, mob.group = 3000, mob.level = 45, mob.hitroll = -1;
-    mob.hitDice = { 4, 5, 6 }, mob.manaDice = { 7, 8, 9 }, mob.damDice = { 10, 11, 12 };
-    mob.damType = "pound", mob.ac = { -100, -110, -120, -130 };
-    mob.off = 13, mob.imm = 14, mob.res = 15, mob.vuln = 16, mob.form = 17, mob.parts = 18;
-    mob.startPos = "stand", mob.defaultPos = "sit", mob.sex = "male", mob.wealth = 58000;
-    mob.size = "medium", mob.material = "flesh", mob.clan = "rats", mob.rank = 4;
-    mob.mercMessages = { "hi", "", "bye" }, mob.mercSkills = { { 50, "dodge" } };
-    mob.triggers = { { "greet", 3000, "100" }, { "speech", 3001, "hello" } };
-    mob.special = "spec_fido", mob.shop = CShopData { { 2, 3, 4, 10, 0 }, 105, 15, 6, 22 };
-    mob.trainerClass = "mage", mob.trainerSkills = { { "dodge", 1, 2, 3, 4 } };
-    return mob;
+    return FullMob(none);
+}
+
+// A record as tests/data/clipboard-records holds it.
+Bytes Golden(const std::string& name)
+{
+    const std::string bytes = ReadWholeFile(SourcePath("tests/data/clipboard-records/" + name));
+    return Bytes(bytes.begin(), bytes.end());
 }
 
 Bytes Int(int32_t v)
@@ -105,15 +91,10 @@ void ExpectNothingChanges(const Bytes& whole, const std::vector<Bytes>& garbled,
 // keeps those of the room pasted into.
 TEST(RoomRecord, CopiedRoomHasTheExactBytesAndPastesOverTheRoomFields)
 {
-    Bytes expected;
-    Append(expected, { 0xFE }, std::string(254, 'c')); // clan
-    Append(expected, { 0xFF, 0xFF, 0x00 }, std::string(255, 'd')); // description
-    Append(expected, { 1, 0, 0, 0, 2, 'a', 'b', 1, 'c' }); // one extra description
-    Append(expected, { 100, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0, 2 }, "Zo"); // heal, mana -2, no name, owner
-    Append(expected, { 1, 0, 0, 0, 'M', 0xBD, 0x0B, 0, 0, 1, 0, 0, 0, 0xB9, 0x0B, 0, 0, 0x02, 0x01, 0, 0 }); // one reset
-    Append(expected, { 0x01, 0, 0, 0x80, 7, 0, 0, 0 }); // flags, sector
+    // Clan and description (a one- and a three-byte length), one extra
+    // description, heal, mana -2, no name, owner, one reset, flags, sector.
     Bytes bytes = WriteRoomRecord(SampleRoom());
-    EXPECT_EQ(bytes, expected);
+    EXPECT_EQ(bytes, Golden("room.bin"));
 
     CRoomData target;
     target.vnum = 4000, target.exits[DirEast].toVnum = 4001, target.gridX = 3, target.unplaced = false;
@@ -130,29 +111,16 @@ TEST(RoomRecord, CopiedRoomHasTheExactBytesAndPastesOverTheRoomFields)
 
 TEST(ObjectRecord, CopiedObjectHasTheExactBytesAndPastesEverythingButTheVnum)
 {
-    Bytes expected;
-    Append(expected, { 1, 0, 0, 0, 0x02, 0, 0, 0, 17, 0, 0, 0, 0xFB, 0xFF, 0xFF, 0xFF, 2, 0, 0, 0 }); // one affect: bits, location, modifier, where
-    Append(expected, { 1 }, "P"); // condition
-    Append(expected, { 0x68, 0x23, 0x01, 0x00 }); // cost 74600
-    Append(expected, { 1 }, "L"); // long description
-    Append(expected, { 0x01, 0, 0, 0x80 }); // extra flags
-    Append(expected, { 1, 0, 0, 0, 1, 'd', 2, 'k', 'w' }); // extra description: description, then keyword
-    Append(expected, { 25, 0, 0, 0 }); // item type
-    Append(expected, { 10 }, "A oldstyle"); // material
-    Append(expected, { 0 }); // no name
-    Append(expected, { 0xFF, 0xFF, 0xFF, 0xFF, 0x2C, 0x01, 0, 0 }); // level -1, weight 300
-    Append(expected, { 0xFF, 0xFF, 0x00 }, std::string(255, 'x')); // short description
-    Append(expected, { 1, 0, 0, 0, 5, 0, 0, 0, 2, 'i', 'n', 0, 0xB9, 0x0B, 0, 0, 2, 0, 0, 0 }); // a stop: flags, arrival, leave, room, time
-    Append(expected, { 0xA0, 0x86, 0x01, 0x00, 0, 0, 0, 0, 0, 0 }); // values 0 and 1, each number then text
-    Append(expected, { 0, 0, 0, 0, 4 }, "it's");
-    Append(expected, { 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0 });
-    Append(expected, { 0x01, 0x40, 0, 0 }); // wear flags
+    // One affect (bits, location, modifier, where), condition, cost, long
+    // description, extra flags, one extra description (description, then
+    // keyword), item type, material, no name, level -1, weight, short
+    // description, one stop (flags, arrival, leave, room, time), each value's
+    // number then text, wear flags.
     Bytes bytes = WriteObjectRecord(SampleObject());
-    ASSERT_EQ(bytes, expected);
+    ASSERT_EQ(bytes, Golden("object.bin"));
 
     CObjData target;
-    target.vnum = 4000;
-    target.affects = { {}, {} };
+    target.vnum = 4000, target.affects = { {}, {} };
     bytes.resize(bytes.size() + 4096, 0); // the clipboard block may be longer
     ASSERT_TRUE(ReadObjectRecord(bytes, target));
     EXPECT_EQ(target.vnum, 4000) << "the vnum never travels";
@@ -160,28 +128,17 @@ TEST(ObjectRecord, CopiedObjectHasTheExactBytesAndPastesEverythingButTheVnum)
     EXPECT_EQ(WriteObjectRecord(target), WriteObjectRecord(SampleObject())) << "every other field arrives, the lists replaced";
 }
 
-TEST(MobRecord, ItemsComeInTheRecordOrderWithDiceBonusFirstAndTheShopAfterItsFlag)
-{
-    const Bytes bytes = WriteMobRecord(SampleMob());
-    const Bytes expected = Join({ Int(-110), Int(-130), Int(-100), Int(-120), Int(static_cast<int32_t>(0x80000001u)),
-        Int(2), Int(-3), Text("rats"), Int(12), Int(10), Int(11), Text("sit"), Text("A big man."), Int(17), Int(3000),
-        Int(6), Int(4), Int(5), Int(-1), Int(14), Int(45), Text("Hassan is here."), Int(9), Int(7), Int(8),
-        Text("flesh"), Int(3), Text("hi"), Text(""), Text("bye"), Int(2), Text("100"), Text("greet"), Int(3000),
-        Text("hello"), Text("speech"), Int(3001), Text("Hassan"), Int(13), Int(18), Int(4), Int(15), Text("pound"),
-        Text("human"), Text("male"), Int(1), Int(22), Int(6), Int(105), Int(15), Int(2), Int(3), Int(4), Int(10),
-        Int(0), Text("medium"), Int(1), Int(50), Text("dodge"), Text("spec_fido"), Text("stand"), Int(16),
-        Int(58000), Text("Hassan") });
-    EXPECT_EQ(bytes, expected);
-}
-
-// Any shop flag but 0 carries a shop; 0 takes the target's shop away.
-TEST(MobRecord, ReadingKeepsTheVnumAndTrainerDataAndTakesEverythingElseShopAndAll)
+// Four-byte numbers and texts after a length byte, in the record's order,
+// dice bonus first, the shop after its flag. Any shop flag but 0 carries a
+// shop; 0 takes the target's shop away.
+TEST(MobRecord, CopiedMobHasTheExactBytesAndReadingKeepsTheVnumAndTrainerDataAndTakesEverythingElseShopAndAll)
 {
     CMobData source = SampleMob();
+    Bytes bytes = WriteMobRecord(source);
+    EXPECT_EQ(bytes, Golden("mob.bin"));
     CConfigTables none;
     CMobData target(none);
     target.vnum = 4000, target.trainerClass = "thief", target.trainerSkills = { { "steal", 5, 6, 7, 1 } };
-    Bytes bytes = WriteMobRecord(source);
     const Bytes marker = Join({ Text("male"), Int(1) }); // the shop flag stands after the sex
     const auto at = std::search(bytes.begin(), bytes.end(), marker.begin(), marker.end());
     ASSERT_NE(at, bytes.end());

@@ -1,12 +1,5 @@
 #include "layout/RoomLayout.h"
-#include "area/CTolvexDoc.h"
-#include "config/ConfigLoader.h"
-#include "support/TestPaths.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <fstream>
+#include "support/AreaFiles.h"
 
 // The example area shipped with the editor is a builder's first file: it must
 // load cleanly under the shipped configuration (under ROM without OLC only
@@ -17,12 +10,10 @@ class ExampleArea : public ::testing::TestWithParam<const char*> { };
 TEST_P(ExampleArea, LoadsWithoutWarningsAndShowsEveryKindOfExitOverThreeLevels)
 {
     CConfigTables tables;
-    int line = 0;
-    ASSERT_TRUE(LoadConfig(tables, SourcePath(GetParam()), line)) << GetParam() << " line " << line;
-    std::ifstream in(SourcePath("res/examples/midden.are"), std::ios::binary);
+    LoadTables(tables, SourcePath(GetParam()));
     CTolvexDoc doc(tables);
     CDiagnosticList diagnostics;
-    ASSERT_TRUE(doc.Load(in, diagnostics));
+    LoadArea(doc, ReadWholeFile(SourcePath("res/examples/midden.are")), &diagnostics);
     LayoutRooms(doc);
     ASSERT_EQ(diagnostics.items.size(), tables.mudType == MudType::RomDefault ? 1u : 0u)
         << "the first: " << (diagnostics.items.empty() ? "" : diagnostics.items[0].text);

@@ -7,8 +7,7 @@ const char* const ObjectsConfig = "#OBJTYPES weapon 5 Class~ L Dice~ I Sides~ I 
 CObjData NewObject(const CConfigTables& tables, const std::string& type)
 {
     CObjData obj;
-    obj.vnum = 1001;
-    obj.itemType = tables.objTypes[FindByName(tables.objTypes, type)].value;
+    obj.vnum = 1001, obj.itemType = tables.objTypes[FindByName(tables.objTypes, type)].value;
     obj.level = 10, obj.weight = 5, obj.cost = 100;
     return obj;
 }
@@ -23,20 +22,18 @@ CObjData NewObject(const CConfigTables& tables, const std::string& type)
 TEST(ObjectsSection, WhatCannotBeWrittenAsItIsIsLeftOutOrCutWithOneWarningEach)
 {
     CArea area(ObjectsConfig);
-    const struct {
-        int vnum, type;
-        const char* condition;
-    } objects[] = {
+    // vnum, type, condition
+    const std::tuple<int, int, const char*> objects[] = {
         { 1001, 999, "P" },
         { 1002, 5, "Good" },
         { 1003, 999, "P" },
         { 1004, 5, "" },
         { 1005, 5, " " },
     };
-    for (const auto& o : objects) {
+    for (const auto& [vnum, type, condition] : objects) {
         area.doc.objects.push_back(NewObject(area.tables, "weapon"));
-        area.doc.objects.back().vnum = o.vnum, area.doc.objects.back().itemType = o.type;
-        area.doc.objects.back().condition = o.condition;
+        area.doc.objects.back().vnum = vnum, area.doc.objects.back().itemType = type;
+        area.doc.objects.back().condition = condition;
     }
     area.doc.objects.back().affects.push_back({ 5, 17, -5, 0x04 });
     const std::string written = area.Write(WriteObjects);

@@ -1,27 +1,19 @@
 #include "bench/BenchAreas.h"
 #include "check/AreaCheck.h"
-#include "config/ConfigLoader.h"
 #include "layout/RoomLayout.h"
-#include "support/TestPaths.h"
-
-#include <gtest/gtest.h>
-
-#include <sstream>
+#include "support/AreaFiles.h"
 
 // Reading a generated grid area, laying it out and checking it: ten times the
 // rooms must cost about ten times the vnum lookups' work, not a hundred.
 TEST(VnumIndex, TheLookupsOfLoadLayoutAndCheckGrowWithTheArea)
 {
     CConfigTables tables;
-    int line = 0;
-    ASSERT_TRUE(LoadConfig(tables, SourcePath("res/tolvex.cfg"), line));
+    LoadTables(tables);
     const auto work = [&](int rooms) {
         const std::string text = GridAreaText(rooms);
         const long long before = CTolvexDoc::VnumIndexWork();
         CTolvexDoc doc(tables);
-        std::istringstream in(text);
-        CDiagnosticList diagnostics;
-        EXPECT_TRUE(doc.Load(in, diagnostics));
+        LoadArea(doc, text);
         EXPECT_EQ(doc.rooms.size(), static_cast<size_t>(rooms));
         EXPECT_EQ(doc.rooms[9].resets.size(), 2u) << "the M and the O of room 10";
         LayoutRooms(doc, false);

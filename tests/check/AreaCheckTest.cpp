@@ -1,12 +1,7 @@
 #include "check/AreaCheck.h"
 
-#include "area/CTolvexDoc.h"
-#include "config/ConfigLoader.h"
-#include "support/TestPaths.h"
+#include "support/AreaFiles.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
 #include <functional>
 
 namespace {
@@ -18,12 +13,9 @@ class AreaCheckTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        int line = 0;
-        ASSERT_TRUE(LoadConfig(tables, SourcePath("res/tolvex.cfg"), line)) << line;
+        LoadTables(tables);
         doc = std::make_unique<CTolvexDoc>(tables);
-        std::ifstream in(SourcePath("tests/data/check-clean/input.are"), std::ios::binary);
-        CDiagnosticList diagnostics;
-        ASSERT_TRUE(doc->Load(in, diagnostics));
+        LoadArea(*doc, ReadWholeFile(SourcePath("tests/data/check-clean/input.are")));
         ASSERT_TRUE(CheckArea(*doc).empty()) << "the clean area must give no finding";
     }
 
@@ -48,11 +40,6 @@ bool Has(const std::vector<CFinding>& findings, Severity severity, RecordKind ki
     return false;
 }
 
-CResetData Reset(char command, int arg1, int arg2 = 0, int arg3 = 0, int arg4 = 0)
-{
-    return CResetData { command, arg1, arg2, arg3, arg4 };
-}
-
 } // namespace
 
 // Faults that only editing can make (a file read back cannot hold them), and
@@ -60,15 +47,8 @@ CResetData Reset(char command, int arg1, int arg2 = 0, int arg3 = 0, int arg4 = 
 // can hold are the check-* golden cases.
 TEST_F(AreaCheckTest, EditsThatBreakTheAreaGiveTheirFinding)
 {
-    struct CCase {
-        const char* edit;
-        std::function<void(CTolvexDoc&)> apply;
-        Severity severity;
-        RecordKind kind;
-        int vnum;
-        const char* fragment;
-    };
-    const CCase cases[] = {
+    // the edit, what it does, the finding: severity, record, vnum and a part of its text
+    const std::tuple<const char*, std::function<void(CTolvexDoc&)>, Severity, RecordKind, int, const char*> cases[] = {
         { "E moved above its M", [](CTolvexDoc& d) { std::swap(d.rooms[0].resets[0], d.rooms[0].resets[1]); },
             Severity::Error, RecordKind::Room, 100, "The first reset of room 100 is E" },
         { "door reset to another direction", [](CTolvexDoc& d) { d.rooms[0].resets[4].arg2 = 9; },
@@ -92,12 +72,12 @@ TEST_F(AreaCheckTest, EditsThatBreakTheAreaGiveTheirFinding)
         { "only a room's own exit leads to it", [](CTolvexDoc& d) { d.rooms[0].exits[DirNorth].toVnum = 100; },
             Severity::Warning, RecordKind::Room, 101, "No exit of this area leads to room 101." },
     };
-    for (const CCase& c : cases) {
-        SCOPED_TRACE(c.edit);
+    for (const auto& [edit, apply, severity, kind, vnum, fragment] : cases) {
+        SCOPED_TRACE(edit);
         CTolvexDoc edited = *doc;
-        c.apply(edited);
+        apply(edited);
         const std::vector<CFinding> findings = CheckArea(edited);
-        EXPECT_TRUE(Has(findings, c.severity, c.kind, c.vnum, c.fragment)) << Describe(findings);
+        EXPECT_TRUE(Has(findings, severity, kind, vnum, fragment)) << Describe(findings);
     }
 }
 
@@ -126,9 +106,9 @@ TEST_F(AreaCheckTest, MissingVnumsOutsideTheRangeAreNoErrors)
 {
     doc->rooms[0].exits[DirEast].toVnum = 3001;
     doc->rooms[0].exits[DirEast].key = 3002;
-    doc->rooms[0].resets.push_back(Reset('M', 3000, 1, 100, 1));
-    doc->rooms[0].resets.push_back(Reset('G', 3002));
-    doc->strayResets.push_back(Reset('O', 100, 0, 3001));
+    doc->rooms[0].resets.push_back(CResetData { 'M', 3000, 1, 100, 1 });
+    doc->rooms[0].resets.push_back(CResetData { 'G', 3002 });
+    doc->strayResets.push_back(CResetData { 'O', 100, 0, 3001 });
     doc->strayShops.push_back(CStrayShop { 3000, {}, 0 });
     doc->straySpecials.push_back(CStraySpecial { 3000, "spec_fido", 0 });
     doc->mobs[0].triggers[0].vnum = 9001;

@@ -1,9 +1,7 @@
 #include "support/RunCli.h"
-#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,12 +24,8 @@ TEST(AreaCommands, AFileThatCannotBeReadGivesTheSystemsReason)
     std::filesystem::create_directory(folder);
     const std::string locked = dir.Write("locked.are", ReadWholeFile(Area));
     chmod(locked.c_str(), 0);
-    struct CCase {
-        std::vector<std::string> command;
-        std::string file;
-        const char* reason;
-    };
-    std::vector<CCase> cases = {
+    // the command, the file, the reason the system gives
+    std::vector<std::tuple<std::vector<std::string>, std::string, const char*>> cases = {
         { { "check" }, folder, "Is a directory" },
         { { "check", "--strict" }, dir.Path("missing.are"), "No such file or directory" },
         { { "dump" }, folder, "Is a directory" },
@@ -41,21 +35,16 @@ TEST(AreaCommands, AFileThatCannotBeReadGivesTheSystemsReason)
     };
     if (geteuid() != 0) // root reads a file of mode 000 all the same
         cases.push_back({ { "check" }, locked, "Permission denied" });
-    for (const CCase& c : cases) {
-        SCOPED_TRACE(c.command[0] + " " + c.file);
-        std::vector<std::string> args = c.command;
-        args.insert(args.end(), { "--config", Config, c.file });
-        if (c.command[0] == "convert" || c.command[0] == "render")
+    for (const auto& [command, file, reason] : cases) {
+        SCOPED_TRACE(command[0] + " " + file);
+        std::vector<std::string> args = command;
+        args.insert(args.end(), { "--config", Config, file });
+        if (command[0] == "convert" || command[0] == "render")
             args.push_back(dir.Path("out"));
-        const CCliResult r = RunCli(args);
-        EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.err, c.file + ": error: cannot open the file: " + c.reason + "\n");
-        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(RunCli(args).Whole(), (CCliResult { 1, "", file + ": error: cannot open the file: " + reason + "\n" }).Whole());
         EXPECT_FALSE(std::filesystem::exists(dir.Path("out")));
     }
-    const CCliResult config = RunCli({ "check", "--config", folder, locked });
-    EXPECT_EQ(config.status, 1);
-    EXPECT_EQ(config.err, folder + ": error: cannot open the file: Is a directory\n");
+    EXPECT_EQ(RunCli({ "check", "--config", folder, locked }).Whole(), (CCliResult { 1, "", folder + ": error: cannot open the file: Is a directory\n" }).Whole());
 }
 
 // A file with something in it but no section the reader knows is no area: a
@@ -81,8 +70,7 @@ TEST(LayoutCommand, PrintsEveryRoomAtTheCellSizeAsked)
 TEST(ConvertCommand, ThroughAnotherDialectAndBackTheAreaReadsTheSame)
 {
     CScratchDir dir;
-    const std::string& in = Area;
-    const std::string out = dir.Path("out.are");
+    const std::string in = Area, out = dir.Path("out.are");
     ASSERT_EQ(RunCli({ "convert", "--config", Config, "--dialect", "quendar", in, out }).status, 0);
     ASSERT_EQ(RunCli({ "convert", "--config", Config, "--dialect", "romdefault", out, dir.Path("back.are") }).status, 0);
     EXPECT_EQ(RunCli({ "dump", "--config", Config, in }).out, RunCli({ "dump", "--config", Config, dir.Path("back.are") }).out);
@@ -94,9 +82,7 @@ TEST(ConvertCommand, ThroughAnotherDialectAndBackTheAreaReadsTheSame)
 // Alone, the file's trigger for 9001 is a warning: its check-* golden case.
 TEST(CheckCommand, ATriggerFindsItsProgramInAnotherFileOfTheSameRun)
 {
-    CScratchDir dir;
-    const std::string programs = dir.Write("progs.are",
-        "#AREADATA\nName Progs~\nVNUMs 9000 9099\nEnd\n\n#MOBPROGS\n#9001\nsay hello\n~\n#0\n\n#$\n");
+    const std::string programs = SourcePath("tests/data/check-trigger-without-program/progs.are");
     const std::string mobs = SourcePath("tests/data/check-trigger-without-program/input.are");
     const CCliResult together = RunCli({ "check", "--strict", "--config", Config, mobs, programs });
     EXPECT_EQ(together.out.find("mobprog 9001"), std::string::npos) << together.out;

@@ -20,8 +20,7 @@ TEST(CommandLine, EveryCommandRefusesUnknownOptionsAndAnswersHelp)
         EXPECT_EQ(help.out.rfind(usage, 0), 0u) << command << ": " << help.out;
         EXPECT_EQ(help.err, "") << command;
 
-        const CCliResult missing = RunCli({ command, "--config" });
-        EXPECT_EQ(missing.status, 2) << command << ": an option without its value";
+        EXPECT_EQ(RunCli({ command, "--config" }).status, 2) << command << ": an option without its value";
     }
     const CCliResult help = RunCli({ "--help" });
     EXPECT_EQ(help.status, 0);
@@ -30,19 +29,17 @@ TEST(CommandLine, EveryCommandRefusesUnknownOptionsAndAnswersHelp)
 
 TEST(CommandLine, NumbersOutOfRangeOrMalformedAreBadUsage)
 {
-    const struct {
-        std::vector<std::string> args;
-        const char* message;
-    } cases[] = {
+    // the arguments, the complaint
+    const std::tuple<std::vector<std::string>, const char*> cases[] = {
         { { "layout", "--cell", "0", "a.are" }, "layout: --cell must be from 1 to" },
         { { "layout", "--cell", "3x", "a.are" }, "layout: --cell needs a number, not '3x'" },
         { { "layout", "--cell", "x", "a.are" }, "layout: --cell needs a number, not 'x'" },
         { { "render", "--cell", "4097", "a.are", "b.svg" }, "render: --cell must be from 1 to 4096" },
         { { "render", "--level", "", "a.are", "b.svg" }, "render: --level needs a number, not ''" },
     };
-    for (const auto& c : cases) {
-        const CCliResult r = RunCli(c.args);
-        EXPECT_EQ(r.status, 2) << c.message;
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    for (const auto& [args, message] : cases) {
+        const CCliResult r = RunCli(args);
+        EXPECT_EQ(r.status, 2) << message;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
     }
 }

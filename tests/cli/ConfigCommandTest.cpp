@@ -1,5 +1,4 @@
 #include "support/RunCli.h"
-#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -34,42 +33,19 @@ TEST(ConfigCommand, ShippedConfigurationsLoadWithTheirDialects)
     }
 }
 
+// Every table's count, then its entries as tab-separated fields.
 TEST(ConfigCommand, DumpListsEntriesAsTabSeparatedFields)
 {
-    CScratchDir dir;
-    const std::string cfg = dir.Write("t.cfg",
-        "#GENERAL MUDTYPE quendar ISDOOR A LOCKED BC MOBPROG 0 END\n"
-        "#ROOMFLAGS dark A end\n#POS stand 'Standing' end\n"
-        "#OBJTYPES weapon 5 Class~L Dice~I Sides~I Attack~O Flags~F end\n"
-        "#OBJTABLES 5 4 NEW flaming A sharp f end\n#OBJTABLES 5 0 WEAPON_CLASES\n"
-        "#MOBFLAGS human A 0 0 0 0 0 HM f end\n#SECTORCOLORS 2 0 180 -5 end\n");
-    const CCliResult r = RunCli({ "config", "--dump", cfg });
+    const CCliResult r = RunCli({ "config", "--dump", SourcePath("tests/data/config-dump/small.cfg") });
     ASSERT_EQ(r.status, 0) << r.err;
-    for (const char* expected : {
-             "MUDTYPE QUENDAR\nMOBPROG 0\nISDOOR A\nLOCKED BC\n",
-             "\nROOMFLAGS\t0\tdark\t1\t\n",
-             "\nPOS\t0\tstand\t0\tStanding\n",
-             "\nOBJTYPES\t0\tweapon\t5\n",
-             "\nOBJSLOT\t0\t0\tL\t2\tClass\n",
-             "\nOBJSLOT\t0\t4\tF\t0\tFlags\n",
-             "\nOWN\t0\t4\tflaming\t1\n",
-             "\nOWN\t0\t4\tsharp\t-2147483648\n",
-             "\nMOBFLAGS\t0\thuman\tA\t0\t0\t0\t0\t0\tHM\tf\n",
-             "\nSECTORCOLORS\t0\t2\t0\t180\t-5\n" })
-        EXPECT_NE(r.out.find(expected), std::string::npos) << "missing: " << expected << "\nin:\n"
-                                                           << r.out;
+    EXPECT_EQ(r.out, ReadWholeFile(SourcePath("tests/data/config-dump/expected.txt")));
 }
 
 TEST(ConfigCommand, FaultyFileExitsOneAndNamesTheLine)
 {
     CScratchDir dir;
     const std::string cfg = dir.Write("bad.cfg", "comment\n#ROOMFLAGS\ndark A\nend\n\n#WEAPONCLASE\n");
-    const CCliResult r = RunCli({ "config", cfg });
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Error leyendo tolvex.cfg! (6)\n");
-    EXPECT_TRUE(r.out.empty());
-
-    const CCliResult missing = RunCli({ "config", dir.Path("none.cfg") });
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, dir.Path("none.cfg") + ": error: cannot open the file: No such file or directory\n");
+    EXPECT_EQ(RunCli({ "config", cfg }).Whole(), (CCliResult { 1, "", "Error leyendo tolvex.cfg! (6)\n" }).Whole());
+    const std::string none = dir.Path("none.cfg");
+    EXPECT_EQ(RunCli({ "config", none }).Whole(), (CCliResult { 1, "", none + ": error: cannot open the file: No such file or directory\n" }).Whole());
 }

@@ -1,10 +1,8 @@
 #include "support/RunCli.h"
-#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
+#include <map>
 
 namespace {
 
@@ -27,13 +25,10 @@ struct CGoldenRun {
 
 std::string CaseConfig(const fs::path& dir, const std::string& dialect)
 {
+    const std::map<std::string, std::string> shipped = { { "quendar", "res/configs/quendar-example.cfg" }, { "romdefault", "res/configs/rom24-default.cfg" } };
     if (fs::exists(dir / "tolvex.cfg"))
         return (dir / "tolvex.cfg").string();
-    if (dialect == "quendar")
-        return SourcePath("res/configs/quendar-example.cfg");
-    if (dialect == "romdefault")
-        return SourcePath("res/configs/rom24-default.cfg");
-    return Config;
+    return shipped.count(dialect) ? SourcePath(shipped.at(dialect)) : Config;
 }
 
 std::vector<CGoldenRun> GoldenRuns()

@@ -1,19 +1,12 @@
-#include "area/CTolvexDoc.h"
 #include "area/MobRecord.h"
 #include "area/ObjectRecord.h"
 #include "area/RoomRecord.h"
 #include "check/AreaCheck.h"
-#include "config/ConfigLoader.h"
+#include "support/AreaFiles.h"
 #include "support/RunCli.h"
-#include "support/TestPaths.h"
 #include "text/TextWriter.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
 #include <set>
-#include <sstream>
 
 // The stock ROM areas through the checker and `tolvex-cli convert`: what the
 // server reads must come through, and a second convert must change nothing.
@@ -32,11 +25,9 @@ struct CLoaded {
 std::unique_ptr<CLoaded> Load(const std::string& bytes)
 {
     auto loaded = std::make_unique<CLoaded>();
-    int line = 0;
-    EXPECT_TRUE(LoadConfig(loaded->tables, Config, line));
+    LoadTables(loaded->tables, Config);
     loaded->doc = std::make_unique<CTolvexDoc>(loaded->tables);
-    std::istringstream in(bytes);
-    EXPECT_TRUE(loaded->doc->Load(in, loaded->diagnostics));
+    LoadArea(*loaded->doc, bytes, &loaded->diagnostics);
     return loaded;
 }
 
@@ -45,8 +36,7 @@ std::string Convert(const std::string& in, const std::string& out, const std::st
     std::vector<std::string> args = { "convert", "--config", Config, "--dialect", dialect };
     if (rewrap)
         args.push_back("--rewrap");
-    args.push_back(in);
-    args.push_back(out);
+    args.insert(args.end(), { in, out });
     const CCliResult r = RunCli(args);
     EXPECT_EQ(r.status, 0) << r.err;
     return ReadWholeFile(out);
@@ -95,11 +85,8 @@ void CheckReadBack(const CLoaded& original, const CLoaded& converted, bool rewra
 {
     CSaveOptions every;
     every.rewrapAll = rewrap;
-    std::ostringstream a, b;
-    CDiagnosticList saved;
-    original.doc->Save(a, "x.are", saved, every);
-    converted.doc->Save(b, "x.are", saved, every);
-    EXPECT_TRUE(a.str() == b.str()) << "saved alike, the converted area gives another file";
+    EXPECT_TRUE(SaveText(*original.doc, "x.are", &every) == SaveText(*converted.doc, "x.are", &every))
+        << "saved alike, the converted area gives another file";
     const auto records = Records(*original.doc), back = Records(*converted.doc);
     ASSERT_EQ(records.size(), back.size());
     for (size_t i = 0; i < records.size() && !rewrap; ++i)
@@ -118,15 +105,13 @@ void CheckReadBack(const CLoaded& original, const CLoaded& converted, bool rewra
 void CheckMoneyIsDecimal(const CLoaded& original, const std::string& output)
 {
     CLoaded numbers;
-    int line = 0;
-    ASSERT_TRUE(LoadConfig(numbers.tables, Config, line));
+    LoadTables(numbers.tables, Config);
     for (const auto& type : numbers.tables.objTypes)
         for (CObjValueSlot& slot : type->slots)
             if (slot.kind == 'D' || slot.kind == 'd')
                 slot.kind = 'I';
     CTolvexDoc doc(numbers.tables);
-    std::istringstream in(output);
-    ASSERT_TRUE(doc.Load(in, numbers.diagnostics));
+    LoadArea(doc, output);
     ASSERT_EQ(doc.objects.size(), original.doc->objects.size());
     for (size_t i = 0; i < doc.objects.size(); ++i)
         EXPECT_EQ(doc.objects[i].values, original.doc->objects[i].values) << "object " << doc.objects[i].vnum;

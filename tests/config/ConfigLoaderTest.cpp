@@ -93,11 +93,8 @@ TEST(LoadConfig, ObjectTypesTakeSlotsAndEveryBindingKeyword)
 
 TEST(LoadConfig, RefusesWhatItCannotUnderstandAndNamesTheLine)
 {
-    const struct {
-        const char* text;
-        int line;
-        const char* why;
-    } cases[] = {
+    // the file, the line it fails at, why
+    const std::tuple<const char*, int, const char*> cases[] = {
         { "#ROOMFLAG\n", 1, "keyword one letter short" },
         { "comment\n#GENERAL\nMUDTYPE DIKU\nEND", 3, "unknown dialect" },
         { "#GENERAL\nCOLOR 3\nEND", 2, "unknown key" },
@@ -110,22 +107,18 @@ TEST(LoadConfig, RefusesWhatItCannotUnderstandAndNamesTheLine)
         { "#OBJTYPES weapon 5 a~N b~N c~N d~N e~N end\n#OBJTABLES 5 0 SPELL", 2, "unknown binding" },
         { "#OBJTYPES weapon 5 a~N b~N c~N d~N e~N end\n#OBJTABLES 5 0 NEW a A", 2, "NEW without end" },
     };
-    for (const auto& c : cases) {
+    for (const auto& [text, failsAt, why] : cases) {
         CConfigTables tables;
         tables.mudType = MudType::RomOlc;
         tables.roomFlags.Append(CTableEntry());
-        std::istringstream in(c.text);
+        std::istringstream in(text);
         int line = -1;
-        EXPECT_FALSE(LoadConfig(tables, in, line)) << c.why;
-        EXPECT_EQ(line, c.line) << c.why;
-        EXPECT_EQ(tables.mudType, MudType::RomOlc) << c.why << ": a failed load leaves the tables alone";
-        EXPECT_EQ(tables.roomFlags.Count(), 1) << c.why;
+        EXPECT_FALSE(LoadConfig(tables, in, line)) << why;
+        EXPECT_EQ(line, failsAt) << why;
+        EXPECT_EQ(tables.mudType, MudType::RomOlc) << why << ": a failed load leaves the tables alone";
+        EXPECT_EQ(tables.roomFlags.Count(), 1) << why;
     }
-}
-
-TEST(LoadConfig, MissingFileFailsAtLineZero)
-{
     CConfigTables tables;
     int line = -1;
-    EXPECT_FALSE(LoadConfig(tables, "/nonexistent/tolvex.cfg", line) || line != 0);
+    EXPECT_FALSE(LoadConfig(tables, "/nonexistent/tolvex.cfg", line) || line != 0) << "a missing file fails at line 0";
 }

@@ -1,34 +1,17 @@
 #include "config/ConfigTables.h"
-
-#include <gtest/gtest.h>
-
-namespace {
-
-CTableEntry Entry(const std::string& name, int32_t value)
-{
-    CTableEntry e;
-    e.name = name;
-    e.value = value;
-    return e;
-}
-
-} // namespace
+#include "support/ExampleArea.h"
 
 TEST(TableLookup, FirstMatchInFileOrderWinsAndNamesAreCaseSensitive)
 {
     CEntryTable<CTableEntry> table;
-    table.Append(Entry("dark", 1));
-    table.Append(Entry("safe", 2));
-    table.Append(Entry("dark", 4));
-    table.Append(Entry("law", 2));
-
-    EXPECT_EQ(FindByName(table, "dark"), 0);
-    EXPECT_EQ(FindByName(table, "law"), 3);
-    EXPECT_EQ(FindByName(table, "Dark"), -1);
-    EXPECT_EQ(FindByName(table, ""), -1);
-    EXPECT_EQ(FindByValue(table, 2), 1);
-    EXPECT_EQ(FindByValue(table, 4), 2);
-    EXPECT_EQ(FindByValue(table, 8), -1);
+    for (const auto& [name, value] : { std::pair { "dark", 1 }, { "safe", 2 }, { "dark", 4 }, { "law", 2 } })
+        AddEntry(table, name, value);
+    // by name, then by value: what is looked for, the index found
+    const std::pair<const char*, int> names[] = { { "dark", 0 }, { "law", 3 }, { "Dark", -1 }, { "", -1 } };
+    for (const auto& [name, index] : names)
+        EXPECT_EQ(FindByName(table, name), index) << name;
+    for (const auto& [value, index] : { std::pair { 2, 1 }, { 4, 2 }, { 8, -1 } })
+        EXPECT_EQ(FindByValue(table, value), index) << value;
 }
 
 TEST(SlotTable, BindingSelectsTheListAndUnknownTypesOrSlotsGiveNothing)
@@ -38,7 +21,7 @@ TEST(SlotTable, BindingSelectsTheListAndUnknownTypesOrSlotsGiveNothing)
     weapon.name = "weapon", weapon.value = 5;
     weapon.slots[0].binding = SlotBinding::WeaponClasses, weapon.slots[1].binding = SlotBinding::Spells;
     weapon.slots[2].binding = SlotBinding::Liquids, weapon.slots[3].binding = SlotBinding::AttackTypes;
-    weapon.slots[4].own.Append(Entry("flaming", 1));
+    AddEntry(weapon.slots[4].own, "flaming", 1);
     t.objTypes.Append(weapon);
     CObjTypeEntry portal;
     portal.value = 29, portal.slots[1].binding = SlotBinding::ExitFlags, portal.slots[2].binding = SlotBinding::PortalFlags;
@@ -47,17 +30,13 @@ TEST(SlotTable, BindingSelectsTheListAndUnknownTypesOrSlotsGiveNothing)
     shadow.value = 5;
     t.objTypes.Append(shadow);
 
-    EXPECT_EQ(t.SlotTable(5, 0), &t.weaponClasses);
-    EXPECT_EQ(t.SlotTable(5, 1), &t.spells);
-    EXPECT_EQ(t.SlotTable(5, 2), &t.liquids);
-    EXPECT_EQ(t.SlotTable(5, 3), &t.attackTypes);
+    // the type, the slot, the list it takes
+    const std::tuple<int, int, const CEntryTable<CTableEntry>*> cases[] = { { 5, 0, &t.weaponClasses }, { 5, 1, &t.spells },
+        { 5, 2, &t.liquids }, { 5, 3, &t.attackTypes }, { 29, 1, &t.exitFlags }, { 29, 2, &t.portalFlags }, { 7, 0, nullptr },
+        { 5, 5, nullptr }, { 5, -1, nullptr } };
+    for (const auto& [type, slot, list] : cases)
+        EXPECT_EQ(t.SlotTable(type, slot), list) << type << " slot " << slot;
     ASSERT_NE(t.SlotTable(5, 4), nullptr);
     EXPECT_EQ(t.SlotTable(5, 4)->Count(), 1);
-    EXPECT_EQ(t.SlotTable(29, 1), &t.exitFlags);
-    EXPECT_EQ(t.SlotTable(29, 2), &t.portalFlags);
     EXPECT_EQ(t.SlotTable(29, 0)->Count(), 0) << "a slot without binding uses its own, empty list";
-
-    EXPECT_EQ(t.SlotTable(7, 0), nullptr);
-    EXPECT_EQ(t.SlotTable(5, 5), nullptr);
-    EXPECT_EQ(t.SlotTable(5, -1), nullptr);
 }

@@ -94,21 +94,19 @@ protected:
 TEST_F(MapDrawingTest, ExitsOutOfLineAndToAnotherLevelInEachDirection)
 {
     // To another level: a stub of 3.5 cells (42) whose end sits 15 short, and a disc of radius 3k/2.
-    const struct {
-        int dir, tx, ty, level;
-        const char* ops;
-    } cases[] = {
+    // the direction, the target's centre and level, what is drawn
+    const std::tuple<int, int, int, int, const char*> cases[] = {
         // The middle segment slants, the ends stay straight.
         { DirEast, 132, 132, 0, "line 99,84 102,84 114,132 117,132 green w1\npoly 116,128 120,132 116,136 green\n" },
         { DirNorth, 500, 900, 1, "line 84,69 84,66 84,60 84,57 green w1\ndisc 84,57 green r4\n" },
         { DirSouth, 500, 900, 1, "line 84,99 84,102 84,108 84,111 green w1\ndisc 84,111 green r4\n" },
         { DirWest, 500, 900, -1, "line 69,84 66,84 60,84 57,84 green w1\ndisc 57,84 green r4\n" },
     };
-    for (const auto& c : cases) {
+    for (const auto& [dir, tx, ty, level, ops] : cases) {
         doc.rooms.clear();
-        Exit(Room(1, 84, 84), c.dir, 2);
-        Room(2, c.tx, c.ty, c.level);
-        EXPECT_EQ(ExitsDrawn(0), c.ops) << "direction " << c.dir << " to level " << c.level;
+        Exit(Room(1, 84, 84), dir, 2);
+        Room(2, tx, ty, level);
+        EXPECT_EQ(ExitsDrawn(0), ops) << "direction " << dir << " to level " << level;
     }
 }
 

@@ -1,16 +1,9 @@
 #include "edit/CAreaEditor.h"
 
-#include "config/ConfigLoader.h"
 #include "layout/RoomLayout.h"
-#include "support/TestPaths.h"
+#include "support/AreaFiles.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
 #include <functional>
-#include <sstream>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -20,22 +13,13 @@ class AreaEditor : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        int line = 0;
-        ASSERT_TRUE(LoadConfig(tables, SourcePath("res/tolvex.cfg"), line)) << "line " << line;
-        std::ifstream in(SourcePath("tests/data/map-levels/tower.are"), std::ios::binary);
-        CDiagnosticList diagnostics;
-        ASSERT_TRUE(doc.Load(in, diagnostics));
+        LoadTables(tables);
+        LoadArea(doc, ReadWholeFile(SourcePath("tests/data/map-levels/tower.are")));
         LayoutRooms(doc);
         editor.AddListener([this](const CAreaChange& change) { changes.push_back(change); });
     }
 
-    std::string Saved() const
-    {
-        std::ostringstream out;
-        CDiagnosticList diagnostics;
-        doc.Save(out, "tower.are", diagnostics);
-        return out.str();
-    }
+    std::string Saved() const { return SaveText(doc, "tower.are"); }
 
     // Every room stands where a layout from scratch puts it.
     bool PlacesAreFresh() const
@@ -59,14 +43,6 @@ protected:
     std::vector<CAreaChange> changes;
 };
 
-// Each operation: what it does, the step's name, and what it changes.
-struct OperationCase {
-    const char* name;
-    std::function<void(CAreaEditor&, const CTolvexDoc&)> run;
-    RecordKind kind;
-    ChangeAction action;
-};
-
 TEST_F(AreaEditor, EveryOperationIsOneNamedStepThatUndoesToTheSameBytesAndRedoes)
 {
     CObjData object;
@@ -74,7 +50,8 @@ TEST_F(AreaEditor, EveryOperationIsOneNamedStepThatUndoesToTheSameBytesAndRedoes
     CMobData mob(tables);
     mob.vnum = 160, mob.name = "guard";
     const CMobProgData program { 170, "say hi\r\n" };
-    const OperationCase cases[] = {
+    // Each operation: the step's name, what it does, and what it changes.
+    const std::tuple<const char*, std::function<void(CAreaEditor&, const CTolvexDoc&)>, RecordKind, ChangeAction> cases[] = {
         { "Edit Area Information", [](CAreaEditor& e, const CTolvexDoc& d) {
              CAreaHeader h = d.Header();
              h.name = "Renamed", h.upperVnum = 150;
@@ -97,15 +74,15 @@ TEST_F(AreaEditor, EveryOperationIsOneNamedStepThatUndoesToTheSameBytesAndRedoes
         { "Create Mobprog 170", [&](CAreaEditor& e, const CTolvexDoc&) { e.AddMobprog(program); }, RecordKind::Mobprog, ChangeAction::Added },
     };
     const std::string opened = Saved();
-    for (const OperationCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, run, kind, action] : cases) {
+        SCOPED_TRACE(name);
         const std::string before = Saved();
         changes.clear();
-        c.run(editor, doc);
+        run(editor, doc);
         ASSERT_EQ(changes.size(), 1u) << "the views are told once";
-        EXPECT_TRUE(changes[0].kind == c.kind && changes[0].action == c.action);
+        EXPECT_TRUE(changes[0].kind == kind && changes[0].action == action);
         EXPECT_TRUE(editor.IsModified());
-        EXPECT_EQ(editor.UndoName(), c.name);
+        EXPECT_EQ(editor.UndoName(), name);
         const std::string after = Saved();
         ASSERT_NE(after, before);
         EXPECT_TRUE(PlacesAreFresh());
@@ -113,7 +90,7 @@ TEST_F(AreaEditor, EveryOperationIsOneNamedStepThatUndoesToTheSameBytesAndRedoes
         ASSERT_TRUE(editor.Undo());
         EXPECT_EQ(Saved(), before) << "undo restores the area byte for byte";
         EXPECT_TRUE(PlacesAreFresh());
-        EXPECT_EQ(editor.RedoName(), c.name);
+        EXPECT_EQ(editor.RedoName(), name);
         editor.SetAllRooms(!editor.AllRooms()); // places change with no step
         ASSERT_TRUE(editor.Redo());
         EXPECT_EQ(Saved(), after) << "redo restores the state after the step";

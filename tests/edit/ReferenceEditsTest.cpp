@@ -1,12 +1,7 @@
-#include "config/ConfigLoader.h"
 #include "edit/CAreaEditor.h"
-#include "support/RunCli.h"
-#include "support/TestPaths.h"
-
-#include <gtest/gtest.h>
+#include "support/AreaFiles.h"
 
 #include <functional>
-#include <sstream>
 
 namespace {
 
@@ -20,13 +15,9 @@ const std::string Keep = ReadWholeFile(SourcePath("tests/data/references/keep.ar
 TEST(ReferenceEdits, EachOperationWithItsReferencesUndoesAndRedoesWhole)
 {
     CConfigTables tables;
-    int line = 0;
-    ASSERT_TRUE(LoadConfig(tables, SourcePath("res/tolvex.cfg"), line));
-    const struct {
-        const char* what;
-        std::function<void(CAreaEditor&)> run;
-        const char* gone; // not in the file after the step
-    } cases[] = {
+    LoadTables(tables);
+    // what, run, gone (not in the file after the step)
+    const std::tuple<const char*, std::function<void(CAreaEditor&)>, const char*> cases[] = {
         { "delete the guard and its resets", [](CAreaEditor& e) { e.DeleteMob(0, true); }, "M 0 100" },
         { "delete the sword and its resets", [](CAreaEditor& e) { e.DeleteObject(0, true); }, "G 0 100" },
         { "delete the chest and what goes in it", [](CAreaEditor& e) { e.DeleteObject(1, true); }, "P 0 100" },
@@ -42,30 +33,23 @@ TEST(ReferenceEdits, EachOperationWithItsReferencesUndoesAndRedoesWhole)
             "0 0 100\n" },
         { "delete the vault and the exit to it", [](CAreaEditor& e) { e.DeleteRoom(1); }, "0 0 101\n" },
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, run, gone] : cases) {
         CTolvexDoc doc(tables);
-        std::istringstream in(Keep);
-        CDiagnosticList diagnostics;
-        ASSERT_TRUE(doc.Load(in, diagnostics));
+        LoadArea(doc, Keep);
         CAreaEditor editor(doc);
-        const auto saved = [&doc] {
-            std::ostringstream out;
-            CDiagnosticList ignored;
-            doc.Save(out, "keep.are", ignored);
-            return out.str();
-        };
+        const auto saved = [&doc] { return SaveText(doc, "keep.are"); };
         const std::string before = saved();
-        c.run(editor);
+        run(editor);
         const std::string after = saved();
-        EXPECT_EQ(after.find(c.gone), std::string::npos) << c.what << "\n"
-                                                         << after;
+        EXPECT_EQ(after.find(gone), std::string::npos) << what << "\n"
+                                                       << after;
         for (int round = 0; round < 2; ++round) {
-            ASSERT_TRUE(editor.Undo()) << c.what;
-            EXPECT_EQ(saved(), before) << c.what << ", undone";
-            ASSERT_TRUE(editor.Redo()) << c.what;
-            EXPECT_EQ(saved(), after) << c.what << ", done again";
+            ASSERT_TRUE(editor.Undo()) << what;
+            EXPECT_EQ(saved(), before) << what << ", undone";
+            ASSERT_TRUE(editor.Redo()) << what;
+            EXPECT_EQ(saved(), after) << what << ", done again";
         }
-        EXPECT_FALSE(editor.Undo() && editor.Undo()) << c.what << ": one step";
+        EXPECT_FALSE(editor.Undo() && editor.Undo()) << what << ": one step";
     }
 }
 

@@ -1,12 +1,9 @@
 #include "edit/RoomEdits.h"
 
-#include "area/CTolvexDoc.h"
 #include "layout/RoomCommands.h"
 #include "layout/RoomLayout.h"
 
 #include "support/SmallArea.h"
-
-#include <gtest/gtest.h>
 
 #include <tuple>
 
@@ -61,8 +58,7 @@ TEST_F(RoomEditsTest, DeleteClearsEveryExitThatLedToTheRoom)
     const CExitData& east = doc.rooms[0].exits[DirEast];
     EXPECT_EQ(std::make_tuple(east.description, east.keyword, east.key, east.toVnum, east.exitFlags),
         std::make_tuple("", "", 0, 0, 0u));
-    EXPECT_EQ(doc.rooms[1].exits[DirUp].toVnum, 0);
-    EXPECT_EQ(doc.rooms[1].exits[DirDown].toVnum, 100);
+    EXPECT_EQ(std::make_pair(doc.rooms[1].exits[DirUp].toVnum, doc.rooms[1].exits[DirDown].toVnum), std::make_pair(0, 100));
     EXPECT_FALSE(DeleteRoom(doc, 2));
 }
 

@@ -3,11 +3,6 @@
 #include "edit/CAreaEditor.h"
 #include "editors/CAreaInfoDlg.h"
 
-#include <QLineEdit>
-#include <QListWidget>
-
-#include <sstream>
-
 namespace {
 
 class AreaInfoDlg : public EditorFixture {
@@ -57,15 +52,13 @@ TEST_F(AreaInfoDlg, OkRefusesAValueOutOfRangeButArrowsStopEarlier)
 // OK gives it one; undoing that edit takes it away again.
 TEST_F(AreaInfoDlg, EditAreaInfoGivesTheNewHeaderOnOkOnlyAndAnAreaReadWithoutOneItsHeader)
 {
-    std::istringstream file("#HELPS\n0 SUMMARY~\nText.\n~\n0 $~\n#$\n");
-    CDiagnosticList diagnostics;
     doc = CTolvexDoc(tables);
-    ASSERT_TRUE(doc.Load(file, diagnostics));
+    LoadArea(doc, "#HELPS\n0 SUMMARY~\nText.\n~\n0 $~\n#$\n");
     doc.resources[1].value = 70; // hierro
     CAreaEditor editor(doc);
     for (bool ok : { false, true }) {
         CAreaHeader header = doc.Header();
-        OnNextModal([](QWidget* modal) {
+        OnNextModal(ok ? "okButton" : "cancelButton", [](QWidget* modal) {
             auto* list = Find<QListWidget>(modal, "resourceList");
             EXPECT_EQ(list->item(2)->text(), QStringLiteral("hierro")) << "sorted by name";
             list->setCurrentRow(2);
@@ -73,8 +66,7 @@ TEST_F(AreaInfoDlg, EditAreaInfoGivesTheNewHeaderOnOkOnlyAndAnAreaReadWithoutOne
             list->setCurrentRow(3); // madera
             TypeNumber(Find<CNumberBox>(modal, "amountBox"), QStringLiteral("1500000")); // above the arrows' reach, still accepted
             Find<QLineEdit>(modal, "nameEdit")->setText(QStringLiteral("Asgard"));
-        },
-            ok ? "okButton" : "cancelButton");
+        });
         ASSERT_EQ(CAreaInfoDlg::EditAreaInfo(nullptr, doc, header), ok);
         EXPECT_TRUE(doc.name.empty() && doc.resources[0].value == 0) << "the dialog leaves the area alone";
         EXPECT_EQ(header.name, ok ? "Asgard" : "") << "OK " << ok;

@@ -6,14 +6,6 @@
 #include "gui_support/ScriptedPrompt.h"
 #include "support/ExampleArea.h"
 
-#include <QAction>
-#include <QByteArray>
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QMimeData>
-#include <QPlainTextEdit>
-
 // Puts a record on the clipboard as a copy would, and reads one back.
 inline void PutOnClipboard(const char* format, const std::vector<uint8_t>& record)
 {
@@ -32,36 +24,24 @@ inline std::vector<uint8_t> OnClipboard(const char* format)
 // The dialogs over ExampleArea().
 class EditorFixture : public ::testing::Test {
 protected:
-    EditorFixture()
-        : doc(tables)
-    {
-    }
-
     void SetUp() override
     {
         LoadExampleTables(tables);
         doc = ExampleArea(tables);
     }
 
-    void OnNextModal(std::function<void(QWidget*)> action, const char* button = nullptr)
+    void OnNextModal(const char* button, std::function<void(QWidget*)> action = {})
     {
-        ::OnNextModal(timers, std::move(action), button);
+        ::OnNextModal(timers, button, std::move(action));
     }
-    // Makes `dialog` the dialog under test and shows it, active when its keys must reach it.
-    void Show(QWidget* dialog, bool active = false)
-    {
-        if (active)
-            ShowActive(dialog);
-        else
-            dialog->show();
-        shown = dialog;
-    }
-    // Opens a new dialog of this kind as the one under test; `dialog` keeps it.
+    // Opens a new dialog of this kind as the one under test, `shown`, active
+    // when its keys must reach it; `dialog` keeps it.
     template <typename Dialog, typename... Args>
     void OpenDialog(std::unique_ptr<Dialog>& dialog, bool active, Args&&... args)
     {
         dialog = std::make_unique<Dialog>(std::forward<Args>(args)...);
-        Show(dialog.get(), active);
+        active ? ShowActive(dialog.get()) : dialog->show();
+        shown = dialog.get();
     }
     // A widget, a button and an action of the dialog under test, `shown`.
     template <typename T>
@@ -93,18 +73,21 @@ protected:
         W<QWidget>(widget)->setFocus();
         QTest::keyClick(W<QWidget>(widget), key, Qt::ControlModifier | Qt::ShiftModifier);
     }
-    // A flag's item clicked as the mouse does.
-    void ClickFlag(const char* list, const char* name) const
+    // A flag's item clicked as the mouse does, or toggled with the space bar.
+    void ClickFlag(const char* list, const char* name, bool bySpace = false) const
     {
         auto* flags = W<CFlagList>(list);
-        const QListWidgetItem* item = flags->findItems(QString::fromLatin1(name), Qt::MatchExactly).value(0);
+        QListWidgetItem* item = flags->findItems(QString::fromLatin1(name), Qt::MatchExactly).value(0);
         ASSERT_NE(item, nullptr) << list << " has no " << name;
         flags->scrollToItem(item);
-        QTest::mouseClick(flags->viewport(), Qt::LeftButton, {}, flags->visualItemRect(item).center());
+        if (!bySpace)
+            return QTest::mouseClick(flags->viewport(), Qt::LeftButton, {}, flags->visualItemRect(item).center());
+        flags->setCurrentItem(item);
+        QTest::keyClick(flags, Qt::Key_Space);
     }
 
     CConfigTables tables;
-    CTolvexDoc doc;
+    CTolvexDoc doc { tables };
     CScriptedPrompt prompt;
     QObject timers;
     QWidget* shown = nullptr;

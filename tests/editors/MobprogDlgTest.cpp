@@ -20,8 +20,6 @@ protected:
     std::unique_ptr<CMobprogDlg> dialog;
 };
 
-} // namespace
-
 // Which type is shown and stored is checked in tests/rules/RecordRulesTest.cpp.
 TEST_F(MobprogDlg, OkWaitsForATypeAndOkRefusesVnumZeroWhileTheNoteTellsOfProgramsOutsideTheArea)
 {
@@ -53,21 +51,17 @@ TEST_F(MobprogDlg, EditTriggerGivesTheEditedTriggerOnOkOnly)
 {
     for (bool ok : { false, true }) {
         CMobTrigger trigger { "GREET", 0, "100" };
-        OnNextModal([](QWidget* modal) {
+        OnNextModal(ok ? "okButton" : "cancelButton", [](QWidget* modal) {
             EXPECT_EQ(modal->focusWidget(), Find<QWidget>(modal, "typeCombo"));
             EXPECT_EQ(Find<QComboBox>(modal, "typeCombo")->currentText(), QStringLiteral("greet"));
             TypeNumber(Find<CNumberBox>(modal, "vnumBox"), QStringLiteral("3000"));
             Find<QLineEdit>(modal, "phraseEdit")->setText(QStringLiteral("p\xE9 50"));
-        },
-            ok ? "okButton" : "cancelButton");
+        });
         EXPECT_EQ(CMobprogDlg::EditTrigger(nullptr, doc, trigger), ok);
-        EXPECT_EQ(trigger.trigger, "GREET") << "the stored word stays unless another type is chosen";
-        EXPECT_EQ(trigger.vnum, ok ? 3000 : 0);
-        EXPECT_EQ(trigger.phrase, ok ? "p\xE9 50" : "100") << "Latin-1 bytes both ways";
+        EXPECT_EQ(trigger.trigger + " " + std::to_string(trigger.vnum) + " " + trigger.phrase, ok ? "GREET 3000 p\xE9 50" : "GREET 0 100")
+            << "the stored word stays unless another type is chosen; Latin-1 bytes both ways";
     }
 }
-
-namespace {
 
 // Programs 3000 (called by two triggers of mobs 3005 and 3006), 3002 and 999
 // (outside the area) in an area of vnums 3000..3099.
@@ -114,8 +108,6 @@ int CountSteps(CAreaEditor& editor)
         editor.Redo();
     return steps;
 }
-
-} // namespace
 
 // Which vnum New takes is checked in tests/rules/RecordRulesTest.cpp.
 TEST_F(MobprogListDlg, LookingChangesNothingCodeReachesTheAreaAsOneStepWhenTheBuilderLeavesTheProgramAndNewChoosesTheNewOne)
@@ -204,8 +196,10 @@ TEST_F(MobprogListDlg, LeavingRefusesVnumZeroDuplicatesAndOutsideTheAreaAndAsksA
                 continue;
             }
             EXPECT_EQ(dialog->isVisible(), leave != "escape") << what;
+            EXPECT_EQ(doc.mobs[0].triggers[1].vnum, asked.endsWith(orphans) && answers.back() == B::Yes ? vnum : 3002) << what << ": the triggers follow on Yes only";
             const std::string created = vnum == 3001 ? "Create Mobprog 3002" : "Create Mobprog 3001";
             EXPECT_EQ(editor.UndoName(), leave == "new" ? created : "Edit Mobprog " + std::to_string(vnum)) << what;
+            EXPECT_EQ(CountSteps(editor), leave == "new" ? 2 : 1) << what << ": the program and its triggers are one step";
         }
     }
 }
@@ -237,7 +231,10 @@ TEST_F(MobprogListDlg, DeleteAsksWhetherTheTriggersThatCallTheProgramGoToo)
         if (deleted) {
             EXPECT_EQ(dialog->focusWidget(), List()) << line;
             EXPECT_EQ(editor.UndoName(), std::string("Delete Mobprog ") + line);
+            EXPECT_EQ(CountSteps(editor), 1) << "the program and its triggers are one step";
             EXPECT_EQ(ChosenLine(), QStringLiteral("3002")) << "the line that took the deleted one's place is chosen";
         }
     }
 }
+
+} // namespace

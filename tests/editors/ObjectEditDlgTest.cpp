@@ -2,7 +2,6 @@
 
 #include "area/ObjectRecord.h"
 #include "editors/CObjectEditDlg.h"
-#include "text/TextWriter.h"
 
 #include <QAbstractButton>
 
@@ -17,28 +16,12 @@ protected:
         AddGadgetType(tables);
     }
 
-    // Object 3010 "thing" of the type.
-    CObjData Object(const char* type) const
-    {
-        CObjData obj;
-        obj.vnum = 3010;
-        obj.name = "thing";
-        obj.itemType = tables.objTypes[FindByName(tables.objTypes, type)].value;
-        return obj;
-    }
+    CObjData Object(const char* type) const { return Thing(tables, type); }
     // Opens the editor on `obj` as object `ownIndex` of the area, active.
     void Open(const CObjData& obj, int ownIndex = 0) { OpenDialog(dialog, true, doc, obj, ownIndex); }
     const CObjData& Edited() const { return dialog->State().obj; }
 
-    // A flag's item toggled with the space bar.
-    void ToggleFlag(const char* list, const char* name) const
-    {
-        auto* flags = W<CFlagList>(list);
-        QListWidgetItem* item = flags->findItems(QString::fromLatin1(name), Qt::MatchExactly).value(0);
-        ASSERT_NE(item, nullptr) << list << " has no " << name;
-        flags->setCurrentItem(item);
-        QTest::keyClick(flags, Qt::Key_Space);
-    }
+    void ToggleFlag(const char* list, const char* name) const { ClickFlag(list, name, true); }
     // The names a flag list shows set, in its order.
     std::string SetFlags(const char* list) const
     {
@@ -100,8 +83,7 @@ TEST_F(ObjectEditDlg, EachValueKindShowsItsSlotAndCommitsOnlyWhatTheBuilderChang
         const std::string where = std::string(type) + " slot " + std::to_string(slot) + " " + showing;
         const size_t at = static_cast<size_t>(slot);
         CObjData obj = Object(type);
-        obj.values[at] = number;
-        obj.valueTexts[at] = text;
+        obj.values[at] = number, obj.valueTexts[at] = text;
         Open(obj);
         const std::string button = "value" + std::to_string(slot + 1) + "Button";
         Press(button.c_str());
@@ -115,8 +97,7 @@ TEST_F(ObjectEditDlg, EachValueKindShowsItsSlotAndCommitsOnlyWhatTheBuilderChang
         EXPECT_EQ(Edited().values[at], committed) << where;
         EXPECT_EQ(Edited().valueTexts[at], committedText) << where;
         CObjData others = Edited();
-        others.values[at] = number;
-        others.valueTexts[at] = text;
+        others.values[at] = number, others.valueTexts[at] = text;
         EXPECT_EQ(WriteObjectRecord(others), WriteObjectRecord(obj)) << where << ": nothing else may change";
     }
 }
@@ -196,9 +177,7 @@ TEST_F(ObjectEditDlg, CopyTakesWhatTheBuilderSeesAndTypedAndPasteKeepsTheVnumOrT
     Type("affectModifierBox", "-4");
     RecordKey("nameEdit", Qt::Key_C);
     CObjData expected = obj;
-    expected.material = "A oldstyle iron";
-    expected.shortDesc = " X";
-    expected.values[1] = 6;
+    expected.material = "A oldstyle iron", expected.shortDesc = " X", expected.values[1] = 6;
     expected.affects[0].modifier = -4;
     EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->formats(), QStringList { QStringLiteral("TOLVEX_OBJ") });
     EXPECT_EQ(OnClipboard(ObjectRecordFormat), WriteObjectRecord(expected)) << "the shown slot and affect travel as shown";

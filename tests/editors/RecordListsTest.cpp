@@ -5,10 +5,6 @@
 #include "editors/CObjectListDlg.h"
 #include "gui/CAreaDocument.h"
 
-#include <QLineEdit>
-#include <QListWidget>
-#include <QTimer>
-
 namespace {
 
 // The mob list and the object list, each over an area of vnums 0..10100
@@ -37,10 +33,7 @@ protected:
     int Light() const { return tables.objTypes[FindByName(tables.objTypes, "light")].value; }
     void SetVnums(int lower, int upper)
     {
-        CAreaHeader header = area->Doc().Header();
-        header.lowerVnum = lower;
-        header.upperVnum = upper;
-        area->Editor().ReplaceHeader(header);
+        ChangeHeader(*area, [&](CAreaHeader& h) { h.lowerVnum = lower, h.upperVnum = upper; });
     }
     void OpenList()
     {
@@ -115,17 +108,16 @@ TEST_P(RecordLists, DeleteEditAndNewAreEachOneStepOnTheLinesRecord)
     EXPECT_TRUE(Lines()->selectedItems().isEmpty()) << "a refill chooses nothing";
 
     ChooseLine(Lines(), "1\trat");
-    OnNextModal([](QWidget* modal) { Find<QLineEdit>(modal, "nameEdit")->setText(QStringLiteral("big rat")); }, "okButton");
+    OnNextModal("okButton", [](QWidget* modal) { Find<QLineEdit>(modal, "nameEdit")->setText(QStringLiteral("big rat")); });
     QTest::keyClick(Lines(), Qt::Key_Return);
-    OnNextModal([](QWidget* modal) {
+    OnNextModal("okButton", [](QWidget* modal) {
         EXPECT_EQ(Find<CNumberBox>(modal, "vnumBox")->value(), 2) << "vnum 0 is never proposed: #0 would end the section";
         Find<QLineEdit>(modal, "nameEdit")->setText(QStringLiteral("cat"));
         if (modal->objectName() == QStringLiteral("objectEditDialog"))
             ChooseText(Find<QComboBox>(modal, "typeCombo"), "light");
-    },
-        "okButton");
+    });
     Press("newButton");
-    OnNextModal(nullptr, "cancelButton");
+    OnNextModal("cancelButton");
     Press("newButton");
     EXPECT_EQ(Records(), "9000 guard|10012 king|1 big rat|2 cat|") << "a cancelled new record is not added";
     EXPECT_EQ(ListLines(Lines()), "1\tbig rat|10012\tking|2\tcat|9000\tguard");

@@ -1,16 +1,8 @@
 #include "EditorFixture.h"
 
-#include "text/TextWriter.h"
 #include "editors/CResetEditDlg.h"
 
-#include <QComboBox>
-
 namespace {
-
-std::string Args(const CResetData& r)
-{
-    return Format("%c %i %i %i %i", { r.command, r.arg1, r.arg2, r.arg3, r.arg4 });
-}
 
 class ResetEditDlg : public EditorFixture {
 protected:
@@ -79,12 +71,12 @@ TEST_F(ResetEditDlg, ListsFollowTheirBoxesAndOkTakesTheChoices)
     EXPECT_EQ(W<QComboBox>("firstList")->currentIndex(), -1) << "30119 names no object";
     Choose("secondList", "a sword (3010)");
     Press("okButton");
-    EXPECT_EQ(Args(dialog->Reset()), "P 30119 3 3010 2") << "a vnum without an object is kept; the second box follows its list";
+    EXPECT_EQ(ResetArgs(dialog->Reset()), "P 30119 3 3010 2") << "a vnum without an object is kept; the second box follows its list";
 
     Open();
     Choose("typeCombo", "Status Door");
     Choose("choiceList", "west");
     Choose("doorList", "locked");
     Press("okButton");
-    EXPECT_EQ(Args(dialog->Reset()), "D 3001 3 2 0");
+    EXPECT_EQ(ResetArgs(dialog->Reset()), "D 3001 3 2 0");
 }

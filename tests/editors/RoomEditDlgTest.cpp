@@ -37,8 +37,6 @@ protected:
     std::unique_ptr<CRoomEditDlg> dialog;
 };
 
-} // namespace
-
 TEST_F(RoomEditDlg, EachExitKeepsItsEditsAndFlagsWhenAnotherIsShown)
 {
     auto* description = W<QPlainTextEdit>("exitDescriptionEdit");
@@ -113,14 +111,13 @@ TEST_F(RoomEditDlg, ResetListRewritesTheVnumMovesAddsEditsAndDeletes)
     // The typed vnum names the room, not E's position nor P's container.
     EXPECT_EQ(ResetRows(), "E 3010 1 16 1 / D 3040 1 1 0 / M 3005 1 3040 1 / P 3011 1 3001 1");
 
-    OnNextModal([](QWidget* modal) {
+    OnNextModal("okButton", [](QWidget* modal) {
         auto* type = Find<QComboBox>(modal, "typeCombo");
         type->setCurrentIndex(type->findText(QStringLiteral("Mob to room")));
         TypeNumber(Find<CNumberBox>(modal, "firstVnumBox"), QStringLiteral("3006"));
-    },
-        "okButton");
+    });
     Trigger("resetAddAction");
-    OnNextModal([](QWidget* modal) { Find<CNumberBox>(modal, "maxBox")->setValue(9); }, "okButton");
+    OnNextModal("okButton", [](QWidget* modal) { Find<CNumberBox>(modal, "maxBox")->setValue(9); });
     auto* list = W<QTreeWidget>("resetList");
     DoubleClick(list, list->visualItemRect(list->topLevelItem(0)));
     SelectReset(1);
@@ -194,24 +191,20 @@ TEST_F(RoomEditDlg, CopyAndPasteByTheirKeysCarryEveryFieldButTheVnumAndExitsAndE
         << "Ctrl+Shift+C in a text box copies the room, and only the room";
 
     CTolvexDoc other(tables);
-    other.rooms.emplace_back();
-    other.rooms[0].vnum = 4000;
-    other.upperVnum = 4099;
+    other.upperVnum = 4099, other.rooms.emplace_back().vnum = 4000;
     other.rooms[0].exits[DirWest] = { "A fence.", "gate", 0, 4001, 0x1 };
     for (const bool ok : { false, true }) {
-        OnNextModal([](QWidget* modal) {
+        OnNextModal(ok ? "okButton" : "cancelButton", [](QWidget* modal) {
             ShowActive(modal);
             Find<QWidget>(modal, "descriptionEdit")->setFocus();
             QTest::keyClick(Find<QWidget>(modal, "descriptionEdit"), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
             Find<QLineEdit>(modal, "exitKeywordEdit")->setText(QStringLiteral("arch"));
-        },
-            ok ? "okButton" : "cancelButton");
+        });
         EXPECT_EQ(CRoomEditDlg::EditRoom(nullptr, other, other.rooms[0]), ok);
         EXPECT_EQ(other.rooms[0].name, ok ? "The Bakery" : "") << "Cancel leaves the room alone";
     }
     CRoomData expected = source;
-    expected.name = "The Bakery";
-    expected.resets[0].arg3 = 4000; // the pasted mob reset names the room it is now in
+    expected.name = "The Bakery", expected.resets[0].arg3 = 4000; // the pasted mob reset names the room it is now in
     EXPECT_EQ(WriteRoomRecord(other.rooms[0]), WriteRoomRecord(expected)) << "every edited field reaches the room";
     EXPECT_EQ(other.rooms[0].vnum, 4000) << "the vnum never travels";
     EXPECT_EQ(other.rooms[0].exits[DirWest].keyword + " " + other.rooms[0].exits[DirNorth].keyword, "gate arch") << "the exits never travel";
@@ -231,8 +224,6 @@ TEST_F(RoomEditDlg, CopyAndPasteByTheirKeysCarryEveryFieldButTheVnumAndExitsAndE
     }
 }
 
-namespace {
-
 class RoomListDlg : public EditorFixture {
 protected:
     void SetUp() override
@@ -245,8 +236,6 @@ protected:
             std::tie(doc.rooms[i].vnum, doc.rooms[i].name, doc.rooms[i].unplaced) = rooms[i];
     }
 };
-
-} // namespace
 
 TEST_F(RoomListDlg, LinesSortAsTextWithRoomsOffTheMapLastAndEditGivesTheRoom)
 {
@@ -276,3 +265,5 @@ TEST_F(RoomListDlg, LinesSortAsTextWithRoomsOffTheMapLastAndEditGivesTheRoom)
             << ": the line carries the room's index in the area; none chosen, none given";
     }
 }
+
+} // namespace

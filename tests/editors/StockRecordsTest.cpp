@@ -6,19 +6,7 @@
 #include "editors/CMobEditDlg.h"
 #include "editors/CObjectEditDlg.h"
 
-#include <QAction>
-
-#include <sstream>
-
 namespace {
-
-std::string SaveText(const CTolvexDoc& doc, const std::string& path)
-{
-    std::ostringstream out;
-    CDiagnosticList diagnostics;
-    doc.Save(out, path, diagnostics);
-    return out.str();
-}
 
 CObjData Finished(const CObjectEditDlg& dialog) { return dialog.State().obj; }
 CMobData Finished(const CMobEditDlg& dialog) { return dialog.Result(); }
@@ -63,12 +51,9 @@ TEST(StockRecords, EveryObjectAndMobOksUnchangedAndAMobsRecordTravelsWhole)
     for (const std::string& path : files) {
         SCOPED_TRACE(path);
         CConfigTables tables;
-        int line = 0;
-        ASSERT_TRUE(LoadConfig(tables, SourcePath("res/tolvex.cfg"), line));
+        LoadTables(tables);
         CTolvexDoc doc(tables);
-        std::ifstream in(path, std::ios::binary);
-        CDiagnosticList diagnostics;
-        ASSERT_TRUE(doc.Load(in, diagnostics));
+        LoadArea(doc, ReadWholeFile(path));
         const std::string before = SaveText(doc, path);
         for (size_t i = 0; i < doc.objects.size(); ++i) {
             const CObjData shown = doc.objects[i];

@@ -2,24 +2,13 @@
 
 #include "editors/CTrainEditDlg.h"
 
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-
 namespace {
 
 class TrainEditDlg : public EditorFixture {
 protected:
     void Open(const std::vector<CTrainStop>& stops) { OpenDialog(dialog, false, doc, stops); }
 
-    std::string Lines() const
-    {
-        QStringList lines;
-        auto* list = W<QListWidget>("trainStopList");
-        for (int i = 0; i < list->count(); ++i)
-            lines << list->item(i)->text() + (i == list->currentRow() ? QStringLiteral("*") : QString());
-        return lines.join(QLatin1Char('|')).toStdString();
-    }
+    std::string Lines() const { return ListLines(W<QListWidget>("trainStopList"), true); }
 
     std::string Enabled() const
     {
@@ -62,7 +51,7 @@ TEST_F(TrainEditDlg, EditTrainStopsHandsTheRouteBackOnOkOnly)
 {
     std::vector<CTrainStop> stops = { { 3001, 0, 1, "", "" } };
     for (const char* button : { "cancelButton", "okButton" }) {
-        OnNextModal([](QWidget* modal) { Click(modal, "trainNewButton"); }, button);
+        OnNextModal(button, [](QWidget* modal) { Click(modal, "trainNewButton"); });
         EXPECT_EQ(CTrainEditDlg::EditTrainStops(nullptr, doc, stops), button[0] == 'o');
     }
     EXPECT_EQ(stops.size(), 2u);

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "gui/CAreaDocument.h"
 #include "gui/CNumberBox.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QTest>
@@ -42,12 +48,13 @@ inline void ChooseText(QComboBox* box, const char* text)
     emit box->activated(index);
 }
 
-// A list's lines joined by '|', and the line starting with `text` made current.
-inline std::string ListLines(const QListWidget* list)
+// A list's lines joined by '|', the current one marked with a '*' when asked,
+// and the line starting with `text` made current.
+inline std::string ListLines(const QListWidget* list, bool markCurrent = false)
 {
     QStringList lines;
     for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
+        lines << list->item(i)->text() + (markCurrent && i == list->currentRow() ? QStringLiteral("*") : QString());
     return lines.join(QLatin1Char('|')).toStdString();
 }
 inline void ChooseLine(QListWidget* list, const char* text)
@@ -103,10 +110,10 @@ inline void TypeAtEnd(QLineEdit* box, const QString& text)
     QTest::keyClicks(box, text);
 }
 
-// Runs `action` on the modal dialog that the next exec() opens, then presses
-// `button` when one is named. The timer belongs to `owner`, so one that never
+// Runs `action`, when given, on the modal dialog that the next exec() opens,
+// then presses `button` when one is named. The timer belongs to `owner`, so one that never
 // fired cannot reach a later test.
-inline void OnNextModal(QObject& owner, std::function<void(QWidget*)> action, const char* button = nullptr)
+inline void OnNextModal(QObject& owner, const char* button, std::function<void(QWidget*)> action = {})
 {
     auto* timer = new QTimer(&owner);
     timer->setSingleShot(true);
@@ -124,4 +131,12 @@ inline void OnNextModal(QObject& owner, std::function<void(QWidget*)> action, co
         }
     });
     timer->start(0);
+}
+
+// Changes the area's header through its editor: one step, as General information's OK takes.
+inline void ChangeHeader(CAreaDocument& area, const std::function<void(CAreaHeader&)>& change)
+{
+    CAreaHeader header = area.Doc().Header();
+    change(header);
+    area.Editor().ReplaceHeader(header);
 }

@@ -36,13 +36,7 @@ public:
     // The texts of the boxes shown (or asked) so far, each after its title when wanted, joined by '|'.
     QString Told(bool titled = false) const { return Join(shown, titled); }
     QString Asked(bool titled = false) const { return Join(asked, titled); }
-    void Clear()
-    {
-        answers.clear();
-        shown.clear();
-        asked.clear();
-        defaults.clear();
-    }
+    void Clear() { answers.clear(), shown.clear(), asked.clear(), defaults.clear(); }
 
     std::deque<QMessageBox::StandardButton> answers;
     std::vector<Shown> shown;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/AppFixture.h"
-#include "gui_support/DialogDriver.h"
 #include "layout/RoomLayout.h"
 
 // The editor started on the tower test area: its first map view and the area.
@@ -19,9 +18,9 @@ protected:
     int RoomIndex(int vnum) const { return doc->FindRoomIndex(vnum); }
     const CRoomData& Room(int vnum) const { return doc->rooms[static_cast<size_t>(RoomIndex(vnum))]; }
     int SelectedVnum() const { return view->Selection() < 0 ? -1 : doc->rooms[static_cast<size_t>(view->Selection())].vnum; }
-    void OnNextModal(std::function<void(QWidget*)> action, const char* button = nullptr)
+    void OnNextModal(const char* button, std::function<void(QWidget*)> action = {})
     {
-        ::OnNextModal(timers, std::move(action), button);
+        ::OnNextModal(timers, button, std::move(action));
     }
 
     CTolvexView* view = nullptr;

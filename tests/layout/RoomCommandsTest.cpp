@@ -1,10 +1,7 @@
-#include "area/CTolvexDoc.h"
 #include "layout/RoomCommands.h"
 #include "layout/RoomLayout.h"
 
 #include "support/SmallArea.h"
-
-#include <gtest/gtest.h>
 
 #include <vector>
 

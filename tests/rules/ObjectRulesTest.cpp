@@ -12,12 +12,7 @@ protected:
     {
         return CObjectEditState(tables, obj, doc.lowerVnum, doc.upperVnum, ownIndex);
     }
-    CObjData Object(const char* type) const
-    {
-        CObjData obj;
-        obj.vnum = 3010, obj.name = "thing", obj.itemType = TypeValue(type);
-        return obj;
-    }
+    CObjData Object(const char* type) const { return Thing(tables, type); }
 };
 
 } // namespace
@@ -26,16 +21,9 @@ protected:
 // commits; whatever the controls do not show stays.
 TEST_F(ObjectRules, ValueSlotsShowAndCommitByKind)
 {
-    const struct {
-        const char* type;
-        int slot;
-        int32_t number;
-        const char* text;
-        const char* shown; // the choice shown, "-" for none
-        const char* pick; // the choice committed, or nullptr
-        int32_t committed;
-        const char* committedText;
-    } cases[] = {
+    // the type, the slot, the number and text stored, the choice shown ("-"
+    // for none), the choice made (or none), the number and text committed
+    const std::tuple<const char*, int, int32_t, const char*, const char*, const char*, int32_t, const char*> cases[] = {
         // L: names; a name no entry has shows nothing and stays.
         { "weapon", 0, 0, "sword", "sword", "dagger", 0, "dagger" },
         { "weapon", 0, 0, "rapier", "-", nullptr, 0, "rapier" },
@@ -50,23 +38,24 @@ TEST_F(ObjectRules, ValueSlotsShowAndCommitByKind)
         { "gadget", 2, 9, "", "high", nullptr, 9, "" },
         { "gadget", 2, 9, "", "high", "", -1, "" },
     };
-    for (const auto& c : cases) {
-        const std::string where = std::string(c.type) + " slot " + std::to_string(c.slot) + " " + c.text;
-        CObjectEditState state = State(Object(c.type));
-        const char kind = state.Kind(c.slot);
+    for (const auto& [type, slot, storedNumber, storedText, shownChoice, pick, committed, committedText] : cases) {
+        const std::string where = std::string(type) + " slot " + std::to_string(slot) + " " + storedText;
+        CObjectEditState state = State(Object(type));
+        const char kind = state.Kind(slot);
         ASSERT_EQ(ControlOfKind(kind), SlotControl::Choice) << where;
-        const std::vector<CSlotChoice> choices = SlotChoices(kind, state.SlotTable(c.slot));
-        const int shown = ChoiceOfValue(kind, choices, c.number, c.text);
-        EXPECT_EQ(shown < 0 ? "-" : choices[static_cast<size_t>(shown)].shown, c.shown) << where;
-        int32_t number = c.number;
-        std::string text = c.text;
-        if (c.pick) {
-            const auto pick = std::find_if(choices.begin(), choices.end(), [&](const CSlotChoice& s) { return s.shown == c.pick; });
-            ASSERT_NE(pick, choices.end()) << where << " offers no " << c.pick;
-            CommitChoice(kind, *pick, number, text);
+        const std::vector<CSlotChoice> choices = SlotChoices(kind, state.SlotTable(slot));
+        const int shown = ChoiceOfValue(kind, choices, storedNumber, storedText);
+        EXPECT_EQ(shown < 0 ? "-" : choices[static_cast<size_t>(shown)].shown, shownChoice) << where;
+        int32_t number = storedNumber;
+        std::string text = storedText;
+        if (pick) {
+            const char* const picked = pick; // a lambda cannot take a structured binding
+            const auto chosen = std::find_if(choices.begin(), choices.end(), [picked](const CSlotChoice& s) { return s.shown == picked; });
+            ASSERT_NE(chosen, choices.end()) << where << " offers no " << pick;
+            CommitChoice(kind, *chosen, number, text);
         }
-        EXPECT_EQ(number, c.committed) << where;
-        EXPECT_EQ(text, c.committedText) << where;
+        EXPECT_EQ(number, committed) << where;
+        EXPECT_EQ(text, committedText) << where;
     }
 }
 
@@ -92,12 +81,8 @@ TEST_F(ObjectRules, OkRefusesInOrder)
     };
     const auto withVnum = [&with](int vnum) { return with(vnum, -1, "thing"); };
     using F = CObjectEditState::Field;
-    const struct {
-        CObjData obj;
-        int lower;
-        F field;
-        const char* message;
-    } cases[] = {
+    // the object, the range's lower end, the field refused and why
+    const std::tuple<CObjData, int, F, const char*> cases[] = {
         { withVnum(2999), 3000, F::Vnum, "VNum out or range! (3000 to 3099)" },
         { withVnum(3100), 3000, F::Vnum, "VNum out or range! (3000 to 3099)" },
         // Vnum 0 ends the objects section in the file, even where the range starts at 0.
@@ -109,11 +94,11 @@ TEST_F(ObjectRules, OkRefusesInOrder)
         { with(3010, -1, ""), 3000, F::Name, "You must give this object a name!" },
         { Object("light"), 3000, F::None, "" }, // its own vnum is not in use
     };
-    for (const auto& c : cases) {
-        doc.lowerVnum = c.lower;
-        const CObjectEditState::CRefusal refusal = State(c.obj).Check(doc);
-        EXPECT_EQ(refusal.message, c.message) << c.obj.vnum;
-        EXPECT_EQ(refusal.field, c.field) << c.message;
+    for (const auto& [obj, lower, field, message] : cases) {
+        doc.lowerVnum = lower;
+        const CObjectEditState::CRefusal refusal = State(obj).Check(doc);
+        EXPECT_EQ(refusal.message, message) << obj.vnum;
+        EXPECT_EQ(refusal.field, field) << message;
     }
 }
 
@@ -138,9 +123,7 @@ TEST_F(ObjectRules, AffectsKeepKindsLocationsAndBitsTheListsDoNotShow)
 TEST_F(ObjectRules, ConditionTypeChangeAndFinish)
 {
     CObjData obj = Object("weapon");
-    obj.condition = "X";
-    obj.values[1] = 4;
-    obj.valueTexts[0] = "sword";
+    obj.condition = "X", obj.values[1] = 4, obj.valueTexts[0] = "sword";
     CObjectEditState state = State(obj);
     EXPECT_EQ(state.ConditionChoice(), -1) << "a text no choice matches";
     state.Finish();
@@ -157,9 +140,7 @@ TEST_F(ObjectRules, ConditionTypeChangeAndFinish)
 TEST_F(ObjectRules, PasteIsAllOrNothingKeepsTheVnumAndTrainStopsOutsideQuendar)
 {
     CObjData source = Object("drink");
-    source.vnum = 3077;
-    source.trainStops = { { 3001, 0, 5, "in", "out" } };
-    source.condition = "";
+    source.vnum = 3077, source.trainStops = { { 3001, 0, 5, "in", "out" } }, source.condition = "";
     const std::vector<uint8_t> whole = WriteObjectRecord(source);
     CObjData target = Object("light");
     target.trainStops = { { 3002, 0, 1, "", "" } };

@@ -8,7 +8,6 @@
 #include "rules/CRoomEditState.h"
 #include "rules/CTrainEditState.h"
 #include "text/TextReader.h"
-#include "text/TextWriter.h"
 
 #include <functional>
 
@@ -19,20 +18,12 @@ protected:
     CMobEditState MobState(const CMobData& mob) const { return CMobEditState(mob, tables, doc.lowerVnum, doc.upperVnum, 0); }
 };
 
-std::string Args(const CResetData& r)
-{
-    return Format("%c %i %i %i %i", { r.command, r.arg1, r.arg2, r.arg3, r.arg4 });
-}
-
 } // namespace
 
 TEST_F(RecordRules, MobOkRefusesInOrder)
 {
-    const struct {
-        std::function<void(CMobData&)> set;
-        const char* message;
-        MobField field;
-    } cases[] = {
+    // the edit, the refusal, the field it names
+    const std::tuple<std::function<void(CMobData&)>, const char*, MobField> cases[] = {
         { [](CMobData& m) { m.vnum = 2999; m.name.clear(); }, "VNum out or range! (3000 to 3099)", MobField::Vnum },
         { [](CMobData& m) { m.vnum = 3006; m.group = 7; }, "That vnum is in use!", MobField::Vnum },
         { [](CMobData& m) { m.group = 7; m.race.clear(); }, "Group out of range! (3000 to 3099, -1 or 0)", MobField::Group },
@@ -47,12 +38,12 @@ TEST_F(RecordRules, MobOkRefusesInOrder)
         { [](CMobData& m) { m.special = "spec fido"; }, "A special function is one word: it cannot hold blanks!", MobField::Special },
         { [](CMobData& m) { m.group = 3050; }, "", MobField::None },
     };
-    for (const auto& c : cases) {
+    for (const auto& [set, message, field] : cases) {
         CMobData mob = doc.mobs[0];
-        c.set(mob);
+        set(mob);
         const CMobEditState::CCheck check = MobState(mob).Check(doc);
-        EXPECT_EQ(check.message, c.message);
-        EXPECT_EQ(check.field, c.field) << c.message;
+        EXPECT_EQ(check.message, message);
+        EXPECT_EQ(check.field, field) << message;
     }
     doc.lowerVnum = 0;
     CMobData zero = doc.mobs[0];
@@ -71,30 +62,20 @@ TEST_F(RecordRules, MobRaceLevelStatsAndFinish)
         return value;
     };
     CMobData mob = doc.mobs[0];
-    const CRaceEntry& human = tables.mobFlags[FindByName(tables.mobFlags, "human")];
-    mob.race = "human";
-    mob.act = bits("ABCF");
-    mob.aff = bits("BDFHT");
-    mob.off = bits("EFNU");
+    mob.race = "human", mob.act = bits("ABCF"), mob.aff = bits("BDFHT"), mob.off = bits("EFNU");
     mob.imm = mob.res = mob.vuln = 0;
-    mob.form = human.form | bits("C");
-    mob.parts = human.parts;
+    mob.form = bits("ACHMV"), mob.parts = bits("ABCDEFGHIJK"); // the human's form AHMV and C
     mob.mercSkills = { { 40, "dodge" }, { 0, "kick" } };
     CMobEditState state = MobState(mob);
-    const int dwarf = FindByName(tables.mobFlags, "dwarf");
-    state.ChooseRace(dwarf);
-    EXPECT_EQ(state.mob.race, "dwarf");
-    const CRaceEntry& race = tables.mobFlags[dwarf];
-    EXPECT_EQ(state.mob.act, bits("ABCF")) << "sentinel and scavenger stay";
-    EXPECT_EQ(state.mob.aff, bits("BDFHTJ")) << "detect_invis stays beside the dwarf's infravision";
-    EXPECT_EQ(state.mob.off, bits("EFNU"));
-    EXPECT_EQ(state.mob.res, race.res);
-    EXPECT_EQ(state.mob.vuln, race.vuln);
-    EXPECT_EQ(state.mob.form, race.form | bits("C"));
-    EXPECT_EQ(state.mob.parts, race.parts);
+    // The race, then act, aff, off, imm, res, vuln, form and parts.
+    const auto sets = [&state] {
+        const CMobData& m = state.mob;
+        return m.race + " " + FlagsToLetters(m.act) + " " + FlagsToLetters(m.aff) + " " + FlagsToLetters(m.off) + " " + FlagsToLetters(m.imm) + " " + FlagsToLetters(m.res) + " " + FlagsToLetters(m.vuln) + " " + FlagsToLetters(m.form) + " " + FlagsToLetters(m.parts);
+    };
+    state.ChooseRace(FindByName(tables.mobFlags, "dwarf"));
+    EXPECT_EQ(sets(), "dwarf ABCF BDFHJT EFNU 0 LQ R ACHMV ABCDEFGHIJK") << "sentinel, scavenger and detect_invis stay beside the dwarf's own flags";
     state.ChooseRace(FindByName(tables.mobFlags, "human"));
-    EXPECT_EQ(state.mob.aff, bits("BDFHT")) << "back to human: the dwarf's own flags go";
-    EXPECT_EQ(state.mob.res, 0u);
+    EXPECT_EQ(sets(), "human ABCF BDFHT EFNU 0 0 0 ACHMV ABCDEFGHIJK") << "back to human: the dwarf's own flags go";
     state.mob.act = 0x2;
     const CMobData done = state.Finished();
     EXPECT_EQ(done.act, 0x3u) << "OK always sets letter A";
@@ -124,18 +105,13 @@ TEST_F(RecordRules, MobPasteKeepsWhatTheDialectCannotWrite)
     source.triggers = { { "greet", 3000, "100" } };
     source.mercMessages.resize(9, "extra");
     // dialect, mobprog setting, what the pasted mob then holds
-    const struct {
-        MudType mudType;
-        int mobprog;
-        const char* expected;
-    } cases[] = {
+    const std::tuple<MudType, int, const char*> cases[] = {
         { MudType::Quendar, 1, "3006 rats 3 6 dodge greet" },
         { MudType::RomOlc, 1, "3006 guild 2 6 kick greet" },
         { MudType::Quendar, 0, "3006 rats 3 6 dodge speech" },
     };
-    for (const auto& c : cases) {
-        tables.mudType = c.mudType;
-        tables.mobprog = c.mobprog;
+    for (const auto& [mudType, mobprog, expected] : cases) {
+        tables.mudType = mudType, tables.mobprog = mobprog;
         CMobData target = doc.mobs[1];
         target.clan = "guild", target.rank = 2, target.mercSkills = { { 20, "kick" } }, target.trainerClass = "mage";
         target.triggers = { { "speech", 3001, "hi" } };
@@ -143,7 +119,7 @@ TEST_F(RecordRules, MobPasteKeepsWhatTheDialectCannotWrite)
         state.ApplyPaste(source);
         const CMobData& m = state.mob;
         EXPECT_EQ(Format("%d %s %d %d %s %s", { m.vnum, m.clan, m.rank, static_cast<int>(m.mercMessages.size()), m.mercSkills.at(0).skill, m.triggers.at(0).trigger }),
-            c.expected);
+            expected);
         EXPECT_EQ(m.trainerClass, "mage") << "trainer data never travels";
         EXPECT_EQ(m.name, "baker");
     }
@@ -152,26 +128,22 @@ TEST_F(RecordRules, MobPasteKeepsWhatTheDialectCannotWrite)
 TEST_F(RecordRules, TriggerTypeIsFoundIgnoringCaseAndKeptUnlessAnotherIsChosen)
 {
     doc.mobprogs = { { 3000, "say hi\r\n" } };
-    const struct {
-        const char* stored;
-        const char* pick;
-        const char* shown;
-        const char* kept;
-    } cases[] = {
+    // the stored word, the type chosen (or none), the type shown, the word kept
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         { "GREET", nullptr, "greet", "GREET" },
         { "Speech", "speech", "speech", "Speech" },
         { "GREET", "act", "act", "act" },
         { "nonesuch", nullptr, "", "nonesuch" },
         { "", "random", "random", "random" },
     };
-    for (const auto& c : cases) {
-        CMobprogState state({ c.stored, 3000, "p" }, doc);
+    for (const auto& [stored, pick, shown, kept] : cases) {
+        CMobprogState state({ stored, 3000, "p" }, doc);
         const auto& names = state.TypeNames();
-        if (c.pick)
-            state.ChooseType(static_cast<int>(std::find(names.begin(), names.end(), c.pick) - names.begin()));
-        EXPECT_EQ(state.ShownType() < 0 ? "" : names[static_cast<size_t>(state.ShownType())], c.shown) << c.stored;
-        EXPECT_EQ(state.CanAccept(), *c.shown != 0) << c.stored << ": OK waits for a type";
-        EXPECT_EQ(state.trigger.trigger, c.kept) << c.stored;
+        if (pick)
+            state.ChooseType(static_cast<int>(std::find(names.begin(), names.end(), pick) - names.begin()));
+        EXPECT_EQ(state.ShownType() < 0 ? "" : names[static_cast<size_t>(state.ShownType())], shown) << stored;
+        EXPECT_EQ(state.CanAccept(), *shown != 0) << stored << ": OK waits for a type";
+        EXPECT_EQ(state.trigger.trigger, kept) << stored;
     }
     const CMobprogState state({ "greet", 3000, "" }, doc);
     EXPECT_TRUE(std::is_sorted(state.TypeNames().begin(), state.TypeNames().end(),
@@ -184,32 +156,26 @@ TEST_F(RecordRules, TriggerTypeIsFoundIgnoringCaseAndKeptUnlessAnotherIsChosen)
 
 TEST_F(RecordRules, MobprogListProposesFreeVnumsAndAsksAboutOrphanedTriggers)
 {
-    const struct {
-        int lower;
-        int upper;
-        std::vector<int> taken;
-        int expected;
-    } cases[] = {
+    // the range, the vnums taken, the vnum proposed (-1: none)
+    const std::tuple<int, int, std::vector<int>, int> cases[] = {
         { 3000, 3099, { 3002, 3000, 999 }, 3001 },
         { 0, 10, { 1, 2 }, 3 },
         { 0, 0, {}, -1 },
         { 3000, 3001, { 3000, 3001 }, -1 },
     };
     CAreaEditor editor(doc);
-    for (const auto& c : cases) {
-        doc.lowerVnum = c.lower;
-        doc.upperVnum = c.upper;
+    for (const auto& [lower, upper, taken, expected] : cases) {
+        doc.lowerVnum = lower, doc.upperVnum = upper;
         doc.mobprogs.clear();
-        for (int vnum : c.taken)
+        for (int vnum : taken)
             doc.mobprogs.push_back({ vnum, "" });
         CMobprogListState state(editor);
-        EXPECT_EQ(state.FreeVnum(), c.expected) << c.lower << ".." << c.upper;
-        EXPECT_EQ(state.AddNew() >= 0, c.expected >= 0);
-        EXPECT_EQ(doc.mobprogs.size(), c.taken.size() + (c.expected >= 0 ? 1 : 0));
+        EXPECT_EQ(state.FreeVnum(), expected) << lower << ".." << upper;
+        EXPECT_EQ(state.AddNew() >= 0, expected >= 0);
+        EXPECT_EQ(doc.mobprogs.size(), taken.size() + (expected >= 0 ? 1 : 0));
     }
 
-    doc.lowerVnum = 3000;
-    doc.upperVnum = 3099;
+    doc.lowerVnum = 3000, doc.upperVnum = 3099;
     doc.mobprogs = { { 3002, "" }, { 3000, "say a\r\n" }, { 999, "" } };
     doc.mobs[0].triggers = { { "greet", 3000, "100" }, { "act", 3002, "smiles" } };
     doc.mobs[1].triggers = { { "speech", 3000, "hello" } };
@@ -240,35 +206,30 @@ TEST_F(RecordRules, RoomVnumIsCheckedAndTheResetsFollowIt)
     room.resets = { { 'M', 3005, 1, 3001, 1 }, { 'E', 3010, 1, 16, 1 }, { 'D', 3001, 1, 1, 0 }, { 'P', 3011, 1, 3001, 1 },
         { 'O', 3010, 0, 3001, 0 }, { 'R', 3001, 2, 0, 0 } };
     CRoomEditState state(room, doc.lowerVnum, doc.upperVnum, 0);
-    const struct {
-        int vnum;
-        const char* message;
-    } cases[] = {
+    // the vnum typed, the refusal
+    const std::tuple<int, const char*> cases[] = {
         { 2999, "VNum out or range! (3000 to 3099)" },
         { 3100, "VNum out or range! (3000 to 3099)" },
         { 3002, "That vnum is in use!" },
         { 3001, "" },
         { 3040, "" },
     };
-    for (const auto& c : cases) {
-        state.SetVnum(c.vnum);
-        EXPECT_EQ(state.CheckVnum(doc), c.message) << c.vnum;
+    for (const auto& [vnum, message] : cases) {
+        state.SetVnum(vnum);
+        EXPECT_EQ(state.CheckVnum(doc), message) << vnum;
     }
     std::string resets;
     for (const CResetData& reset : state.room.resets)
-        resets += Args(reset) + " / ";
+        resets += ResetArgs(reset) + " / ";
     EXPECT_EQ(resets, "M 3005 1 3040 1 / E 3010 1 16 1 / D 3040 1 1 0 / P 3011 1 3001 1 / O 3010 0 3040 0 / R 3040 2 0 0 / ")
         << "the vnum names the room, not E's position nor P's container";
 }
 
 TEST_F(RecordRules, ResetKindsStoreTheirArgumentsFromTheirDefaults)
 {
-    const struct {
-        char kind;
-        int first, second, max, min, list, door;
-        const char* defaults;
-        const char* stored;
-    } cases[] = {
+    // the kind, the values set (first and second vnum, max, min, list, door),
+    // the defaults shown (first vnum, max, min), the reset stored
+    const std::tuple<char, int, int, int, int, int, int, const char*, const char*> cases[] = {
         { 'M', 3005, 0, 1, 1, 0, 0, "0 1 1", "M 3005 1 3001 1" },
         { 'O', 3010, 0, 7, 7, 0, 0, "0 0 0", "O 3010 0 3001 0" },
         { 'P', 3010, 3011, 2, 3, 0, 0, "0 1 1", "P 3010 2 3011 3" },
@@ -277,14 +238,14 @@ TEST_F(RecordRules, ResetKindsStoreTheirArgumentsFromTheirDefaults)
         { 'D', 0, 0, 0, 0, 3, 2, "0 0 0", "D 3001 3 2 0" },
         { 'R', 0, 0, 4, 0, 0, 0, "0 6 0", "R 3001 4 0 0" }, // Max: the exits shuffled
     };
-    for (const auto& c : cases) {
+    for (const auto& [kind, first, second, max, min, list, door, defaults, stored] : cases) {
         CResetEditState state({ 'G', 3010, 3, 0, 2 }, 3001);
         state.SelectKind('G');
-        state.SelectKind(c.kind);
-        EXPECT_EQ(Format("%i %i %i", { state.firstVnum, state.max, state.min }), c.defaults) << c.kind;
-        state.firstVnum = c.first, state.secondVnum = c.second, state.max = c.max, state.min = c.min;
-        state.listValue = c.list, state.doorState = c.door;
-        EXPECT_EQ(Args(state.Stored()), c.stored) << c.kind;
+        state.SelectKind(kind);
+        EXPECT_EQ(Format("%i %i %i", { state.firstVnum, state.max, state.min }), defaults) << kind;
+        state.firstVnum = first, state.secondVnum = second, state.max = max, state.min = min;
+        state.listValue = list, state.doorState = door;
+        EXPECT_EQ(ResetArgs(state.Stored()), stored) << kind;
     }
     // The first set-up keeps the reset's own arguments; -1 is no limit.
     for (const auto& [reset, stored] : { std::pair { CResetData { 'D', 1234, 2, 1, 77 }, "D 3002 2 1 0" },
@@ -292,7 +253,7 @@ TEST_F(RecordRules, ResetKindsStoreTheirArgumentsFromTheirDefaults)
              { CResetData { 'P', 30119, 3, 3010, 2 }, "P 30119 3 3010 2" } }) {
         CResetEditState state(reset, 3002);
         state.SelectKind(reset.command);
-        EXPECT_EQ(Args(state.Stored()), stored);
+        EXPECT_EQ(ResetArgs(state.Stored()), stored);
     }
     CResetEditState none({ 0, 0, 0, 0, 0 }, 3001);
     EXPECT_FALSE(none.SelectKind(0).okEnabled) << "a new reset has no kind: only Cancel ends it";

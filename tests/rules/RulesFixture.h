@@ -5,11 +5,6 @@
 // The example area, its mob 3005 a full human baker, and the gadget type.
 class RulesFixture : public ::testing::Test {
 protected:
-    RulesFixture()
-        : doc(tables)
-    {
-    }
-
     void SetUp() override
     {
         LoadExampleTables(tables);
@@ -21,5 +16,5 @@ protected:
     int TypeValue(const char* name) const { return tables.objTypes[FindByName(tables.objTypes, name)].value; }
 
     CConfigTables tables;
-    CTolvexDoc doc;
+    CTolvexDoc doc { tables };
 };

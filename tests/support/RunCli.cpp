@@ -2,8 +2,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,12 +17,6 @@ std::string Quote(const std::string& arg)
 
 } // namespace
 
-std::string ReadWholeFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 CCliResult RunCli(const std::vector<std::string>& args)
 {
     CScratchDir scratch;
@@ -32,12 +24,8 @@ CCliResult RunCli(const std::vector<std::string>& args)
     for (const std::string& arg : args)
         command += " " + Quote(arg);
     command += " >" + Quote(scratch.Path("out")) + " 2>" + Quote(scratch.Path("err"));
-    CCliResult result;
     const int raw = std::system(command.c_str());
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = ReadWholeFile(scratch.Path("out"));
-    result.err = ReadWholeFile(scratch.Path("err"));
-    return result;
+    return { WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWholeFile(scratch.Path("out")), ReadWholeFile(scratch.Path("err")) };
 }
 
 CScratchDir::CScratchDir()

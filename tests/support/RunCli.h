@@ -1,13 +1,14 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "support/TestPaths.h"
 
 // Runs tolvex-cli with the arguments; captures standard output and error.
 struct CCliResult {
     int status = -1;
     std::string out;
     std::string err;
+    // The whole run in one text, to compare a run with the one expected.
+    std::string Whole() const { return "status " + std::to_string(status) + "\nout: " + out + "\nerr: " + err; }
 };
 
 CCliResult RunCli(const std::vector<std::string>& args);
@@ -23,5 +24,3 @@ public:
 private:
     std::string dir;
 };
-
-std::string ReadWholeFile(const std::string& path);

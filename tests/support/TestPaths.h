@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,13 @@ inline std::string SourcePath(const std::string& relative)
 inline std::string SharedPath(const std::string& relative)
 {
     return std::string(TOLVEX_SHARED_DIR) + "/" + relative;
+}
+
+// A file's bytes; none when it cannot be read.
+inline std::string ReadWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 inline bool SharedAreasPresent()

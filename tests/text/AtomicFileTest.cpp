@@ -1,9 +1,7 @@
 #include "support/RunCli.h"
 #include "text/AtomicFile.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -14,12 +12,6 @@ size_t FilesIn(const std::string& folder)
     return static_cast<size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
-mode_t Permissions(const std::string& path)
-{
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0;
-}
-
 } // namespace
 
 // Through a link, the file the link names is replaced and the link stays.
@@ -27,12 +19,12 @@ TEST(AtomicFile, ReplacesTheFileKeepingItsPermissionsAndLeavesNothingBeside)
 {
     CScratchDir dir;
     const std::string path = dir.Write("area.are", "old");
-    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    fs::permissions(path, fs::perms(0640));
     fs::create_symlink(path, dir.Path("link.are"));
     std::string error;
     ASSERT_TRUE(WriteFileAtomically(path, "new bytes\n", error)) << error;
     EXPECT_EQ(ReadWholeFile(path), "new bytes\n");
-    EXPECT_EQ(Permissions(path), 0640u);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0640));
     ASSERT_TRUE(WriteFileAtomically(dir.Path("link.are"), "linked", error)) << error;
     EXPECT_TRUE(fs::is_symlink(dir.Path("link.are")) && ReadWholeFile(path) == "linked");
     EXPECT_EQ(FilesIn(dir.Path("")), 2u) << "the temporary file must be gone";

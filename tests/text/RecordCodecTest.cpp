@@ -6,10 +6,8 @@
 
 TEST(RecordWriter, TextLengthTakesOneThreeOrSevenBytesAndReadsBack)
 {
-    const struct {
-        size_t length;
-        Bytes prefix;
-    } cases[] = {
+    // the text's length, the bytes before it
+    const std::tuple<size_t, Bytes> cases[] = {
         { 0, { 0x00 } },
         { 254, { 0xFE } },
         { 255, { 0xFF, 0xFF, 0x00 } },
@@ -17,15 +15,15 @@ TEST(RecordWriter, TextLengthTakesOneThreeOrSevenBytesAndReadsBack)
         { 65534, { 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00 } },
         { 70000, { 0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00 } },
     };
-    for (const auto& c : cases) {
+    for (const auto& [length, prefix] : cases) {
         CRecordWriter out;
-        out.WriteText(std::string(c.length, 'x'));
+        out.WriteText(std::string(length, 'x'));
         const Bytes& bytes = out.Bytes();
-        ASSERT_EQ(bytes.size(), c.prefix.size() + c.length) << "length " << c.length;
-        EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + static_cast<long>(c.prefix.size())), c.prefix) << "length " << c.length;
+        ASSERT_EQ(bytes.size(), prefix.size() + length) << "length " << length;
+        EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + static_cast<long>(prefix.size())), prefix) << "length " << length;
         std::string back;
         CRecordReader in(bytes);
-        EXPECT_TRUE(in.ReadText(back) && back.size() == c.length && in.Position() == bytes.size()) << "length " << c.length;
+        EXPECT_TRUE(in.ReadText(back) && back.size() == length && in.Position() == bytes.size()) << "length " << length;
     }
 }
 

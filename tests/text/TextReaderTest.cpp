@@ -10,11 +10,8 @@
 // t TokenLine, e AtEnd; what the calls give, "|" between them.
 TEST(TextReader, ReadsEachKindOfTokenAsTheGameDoes)
 {
-    const struct {
-        const char* text;
-        const char* calls;
-        const char* read;
-    } cases[] = {
+    // the text, the calls, what they give
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         // Dice are three numbers; "d" has no digits; 'a' starts a word that the 'b' ends.
         { "100d8+20 -5 +7 d 12 abc", "nnnnnnnncn", "100|8|20|-5|7|0|12|0|c|0" },
         // A negative bonus; numbers wrap at 32 bits instead of overflowing.
@@ -35,12 +32,12 @@ TEST(TextReader, ReadsEachKindOfTokenAsTheGameDoes)
         { "one\n\n  two\nthree", "lwlwtwtc", "1|one|2|two|3|three|4|" },
         { " \t\r\n\xE9x", "ccc", "\xE9|x|" },
     };
-    for (const auto& c : cases) {
-        std::istringstream stream(c.text);
+    for (const auto& [text, calls, expected] : cases) {
+        std::istringstream stream(text);
         CTextReader in(stream);
         std::string read;
-        for (const char* call = c.calls; *call; ++call) {
-            read += call == c.calls ? "" : "|";
+        for (const char* call = calls; *call; ++call) {
+            read += call == calls ? "" : "|";
             switch (*call) {
             case 'n': read += std::to_string(in.ReadNumber()); break;
             case 'w': read += in.ReadWord(); break;
@@ -55,7 +52,7 @@ TEST(TextReader, ReadsEachKindOfTokenAsTheGameDoes)
             case 'e': read += in.AtEnd() ? "end" : "more"; break;
             }
         }
-        EXPECT_EQ(read, c.read) << "reading \"" << c.text << "\" with " << c.calls;
+        EXPECT_EQ(read, expected) << "reading \"" << text << "\" with " << calls;
     }
 }
 

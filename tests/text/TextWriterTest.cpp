@@ -21,10 +21,8 @@ TEST(FlagsToLetters, WritesBitsInOrderAndZeroAsDigitAndReadsBackToTheSameSet)
 TEST(FormatDescription, ChangesBlanksOnlyAndNeverALetterNorAWord)
 {
     const std::string x76(76, 'x'), word(100, 'w');
-    const struct {
-        std::string in;
-        std::string out;
-    } cases[] = {
+    // the text, as formatted
+    const std::tuple<std::string, std::string> cases[] = {
         { "the road. it ends", "the road. it ends\n\r" },
         { "", "\n\r" },
         { "he said \"stop.\" then left", "he said \"stop.\" then left\n\r" },
@@ -39,16 +37,14 @@ TEST(FormatDescription, ChangesBlanksOnlyAndNeverALetterNorAWord)
         { word + " tail", word + "\n\rtail\n\r" },
         { "a " + word + " b", "a\n\r" + word + "\n\rb\n\r" },
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FormatDescription(c.in), c.out) << "input: " << c.in;
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(FormatDescription(in), out) << "input: " << in;
 }
 
 TEST(FirstOwnLayoutLine, FindsIndentsInnerEmptyLinesAndThreeSpaces)
 {
-    const struct {
-        const char* text;
-        int line;
-    } cases[] = {
+    // the text, its first line of its own layout (-1: none)
+    const std::tuple<const char*, int> cases[] = {
         { "one line of text", -1 },
         { "two\nplain lines\n", -1 },
         { "ends with empty lines\n\n\n", -1 },
@@ -60,8 +56,8 @@ TEST(FirstOwnLayoutLine, FindsIndentsInnerEmptyLinesAndThreeSpaces)
         { "two  spaces only", -1 },
         { "first\r\n  indented", 1 },
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FirstOwnLayoutLine(c.text), c.line) << "text: " << c.text;
+    for (const auto& [text, line] : cases)
+        EXPECT_EQ(FirstOwnLayoutLine(text), line) << "text: " << text;
 }
 
 namespace {
