@@ -355,7 +355,7 @@ bool CTolvexApp::OpenWorld(const QString& listPath)
         Prompt().Show(mainFrame.get(), AppTitle,
             QStringLiteral("These areas of %1 could not be opened:\n%2").arg(QFileInfo(listPath).fileName(), missing.join(QLatin1Char('\n'))),
             QMessageBox::Warning);
-    return !world->Documents().empty();
+    return true;
 }
 
 bool CTolvexApp::SaveModifiedWorld()

@@ -74,7 +74,8 @@ public:
     // Asks for a list, then opens it.
     void OnFileOpenWorld();
     // Closes the world open before (asking once for its modified areas),
-    // then opens every area the list names. False when nothing opened.
+    // then opens every area the list names. False when the list could not
+    // be read or the builder kept the world open before.
     bool OpenWorld(const QString& listPath);
     // Asks once whether to save the world's modified areas, then closes them.
     bool CloseWorld();
