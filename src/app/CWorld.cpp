@@ -20,7 +20,8 @@ CWorld::CWorld(QString list, std::vector<CEntry> listed, QObject* parent)
             emit Changed();
         };
         connect(entry.document, &CAreaDocument::RecordsChanged, this, changed);
-        connect(entry.document, &CAreaDocument::TitleChanged, this, changed);
+        // A caption or the modified mark changes the panel's line, not the findings.
+        connect(entry.document, &CAreaDocument::TitleChanged, this, &CWorld::Changed);
         connect(entry.document, &CAreaDocument::Saved, this, changed);
     }
 }
