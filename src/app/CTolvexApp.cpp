@@ -11,6 +11,7 @@
 #include "app/CPromptDiagnostics.h"
 #include "app/CSplashWnd.h"
 #include "app/CWorld.h"
+#include "commands/CAreaCommands.h"
 #include "config/ConfigLoader.h"
 #include "config/ConfigLocator.h"
 #include "gui/Prompt.h"
@@ -415,6 +416,27 @@ void CTolvexApp::ShowArea(CAreaDocument& document)
         mainFrame->CreateFrame(document);
     else
         mainFrame->ActivateFrame(CChildFrame::Of(document.Frames().front()));
+}
+
+bool CTolvexApp::ShowRoom(CAreaDocument& document, int vnum)
+{
+    const int index = document.Doc().FindRoomIndex(vnum);
+    if (index < 0)
+        return false;
+    ShowArea(document);
+    CChildFrame* frame = CChildFrame::Of(document.Frames().front());
+    frame->View()->GoToRoom(index);
+    return true;
+}
+
+void CTolvexApp::ShowRecord(CAreaDocument& document, RecordKind kind, int vnum)
+{
+    if (kind == RecordKind::Room) {
+        ShowRoom(document, vnum);
+        return;
+    }
+    ShowArea(document);
+    CAreaCommands(*CChildFrame::Of(document.Frames().front())->View()).EditRecord(kind, vnum);
 }
 
 bool CTolvexApp::SaveAll()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CRecentFileList.h"
+#include "area/RecordKind.h"
 #include "config/ConfigTables.h"
 
 #include <QObject>
@@ -81,6 +82,12 @@ public:
     bool CloseWorld();
     // The map window of a world's area: raised, or opened.
     void ShowArea(CAreaDocument& document);
+    // The map window of the area, with the room of this vnum selected and in
+    // view; false when the area has no such room.
+    bool ShowRoom(CAreaDocument& document, int vnum);
+    // The editor of the area's object, mob or mobprog (a room: its map, as
+    // ShowRoom), opened from that area's map window.
+    void ShowRecord(CAreaDocument& document, RecordKind kind, int vnum);
     // Saves every modified area; false when one could not be saved.
     bool SaveAll();
 
