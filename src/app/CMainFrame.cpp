@@ -287,6 +287,10 @@ CChildFrame* CMainFrame::CreateFrame(CAreaDocument& document)
         CAreaCommands(*view).EditRoom(index);
         UpdateActions();
     });
+    connect(frame->View(), &CTolvexView::ExitFollowed, this, [this](int vnum) {
+        if (CAreaDocument* area = app.World() ? app.World()->AreaOfRoom(vnum) : nullptr)
+            app.ShowRoom(*area, vnum);
+    });
     connect(&document, &CAreaDocument::TitleChanged, this, &CMainFrame::UpdateTitle, Qt::UniqueConnection);
     connect(&document, &CAreaDocument::Saved, this, &CMainFrame::OnDocumentSaved, Qt::UniqueConnection);
     sub->showMaximized();

@@ -347,8 +347,11 @@ bool CTolvexApp::OpenWorld(const QString& listPath)
         entries.push_back(std::move(entry));
     }
     world = new CWorld(QFileInfo(listPath).absoluteFilePath(), std::move(entries), this);
-    for (CAreaDocument* document : world->Documents())
+    for (CAreaDocument* document : world->Documents()) {
         document->canClose = [](CAreaDocument&) { return true; }; // it stays open in the world
+        document->SetOtherAreas(world);
+        connect(world, &CWorld::Changed, document, &CAreaDocument::NotifyOtherAreasChanged);
+    }
     AddToRecentFiles(world->ListPath());
     emit WorldChanged();
     emit DocumentsChanged();
@@ -400,6 +403,7 @@ void CTolvexApp::CloseWorldNow()
     for (CAreaDocument* document : world->Documents()) {
         document->canClose = [this](CAreaDocument& d) { return SaveModified(d); };
         CloseFrames(*document);
+        document->SetOtherAreas(nullptr);
         Unregister(document);
     }
     closingWorld = false;

@@ -26,6 +26,26 @@ CWorld::CWorld(QString list, std::vector<CEntry> listed, QObject* parent)
     }
 }
 
+CAreaDocument* CWorld::AreaOfRoom(int vnum) const
+{
+    // A world has a few dozen areas, each with its own index.
+    for (const CEntry& entry : entries)
+        if (entry.document && entry.document->Doc().FindRoomIndex(vnum) >= 0)
+            return entry.document;
+    return nullptr;
+}
+
+std::string CWorld::DescribeRoom(int vnum) const
+{
+    const CAreaDocument* area = AreaOfRoom(vnum);
+    if (!area)
+        return {};
+    const CTolvexDoc& doc = area->Doc();
+    const CRoomData& room = doc.rooms[static_cast<size_t>(doc.FindRoomIndex(vnum))];
+    const auto entry = std::find_if(entries.begin(), entries.end(), [&](const CEntry& e) { return e.document == area; });
+    return std::to_string(vnum) + " " + room.name + " (" + entry->file.toLatin1().toStdString() + ")";
+}
+
 bool CWorld::Has(const CAreaDocument* document) const
 {
     return std::find(areaDocuments.begin(), areaDocuments.end(), document) != areaDocuments.end();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "area/OtherAreas.h"
 #include "world/WorldCheck.h"
 
 #include <QObject>
@@ -11,7 +12,7 @@ class CAreaDocument;
 
 // The open world: the areas an area.lst names, in its order, each an area
 // of the editor with its own steps that stays open while its windows close.
-class CWorld : public QObject {
+class CWorld : public QObject, public IOtherAreas {
     Q_OBJECT
 
 public:
@@ -36,6 +37,11 @@ public:
     const std::vector<CWorldFinding>& Findings() const;
     // The findings of one area of the world: its own and the world's.
     std::vector<CFinding> FindingsOf(const CAreaDocument& document) const;
+
+    // The area that has a room of this vnum (the first in list order), or null.
+    CAreaDocument* AreaOfRoom(int vnum) const;
+    bool HasRoom(int vnum) const override { return AreaOfRoom(vnum) != nullptr; }
+    std::string DescribeRoom(int vnum) const override;
 
 Q_SIGNALS:
     // An area of the world changed, or its modified mark.

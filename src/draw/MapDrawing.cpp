@@ -4,6 +4,7 @@
 #include "layout/RoomLayout.h"
 
 #include "area/CTolvexDoc.h"
+#include "area/OtherAreas.h"
 
 #include <algorithm>
 #include <climits>
@@ -224,10 +225,11 @@ private:
 class CLevelPainter {
 public:
     CLevelPainter(IMapCanvas& target, const CTolvexDoc& area, int cellSize, int shiftX, int shiftY,
-        bool asGhost, CBatchingCanvas* batching)
+        bool asGhost, CBatchingCanvas* batching, const CMapWorld* openWorld)
         : canvas(target)
         , batch(batching)
         , doc(area)
+        , world(openWorld)
         , c(cellSize)
         , k(MapK(cellSize))
         , pen(MapPenWidth(cellSize))
@@ -241,7 +243,7 @@ public:
     void Room(int index, bool selected, const int* targets)
     {
         const CRoomData& room = doc.rooms[static_cast<size_t>(index)];
-        Box(room, selected);
+        Box(index, room, selected);
         for (int d = 0; d < DirectionCount; ++d)
             Exit(index, room, d, targets[d]);
     }
@@ -260,7 +262,7 @@ private:
         canvas.FillRect(left + ox, top + oy, right + ox, bottom + oy, color);
     }
 
-    void Box(const CRoomData& room, bool selected)
+    void Box(int index, const CRoomData& room, bool selected)
     {
         const int x = RoomX(room, c), y = RoomY(room, c);
         if (ghost) {
@@ -268,7 +270,9 @@ private:
                 MapColors::Ghost, pen);
             return;
         }
-        const CMapColor sector = SectorColor(doc.Tables(), room.sector);
+        const std::vector<CMapColor>* tints = world ? world->roomColors : nullptr;
+        const CMapColor sector = tints && static_cast<size_t>(index) < tints->size() ? (*tints)[static_cast<size_t>(index)]
+                                                                                     : SectorColor(doc.Tables(), room.sector);
         if (selected) {
             if (batch)
                 batch->FillsLast(true);
@@ -286,8 +290,14 @@ private:
     {
         const CExitData& exit = room.exits[static_cast<size_t>(d)];
         // A negative destination is drawn as an exit out of the area: not at all.
-        if (exit.toVnum <= 0 || found < 0)
+        if (exit.toVnum <= 0)
             return;
+        if (found < 0) {
+            // Without a world nothing says where it goes.
+            if (world && world->others)
+                ExitOut(room, d, world->others->HasRoom(exit.toVnum));
+            return;
+        }
         const CRoomData& to = doc.rooms[static_cast<size_t>(found)];
         if (to.unplaced)
             return;
@@ -399,6 +409,42 @@ private:
             canvas.Disc(p3.x + ox, p3.y + oy, 3 * k / 2, color);
     }
 
+    // An exit to a room the document does not have: a stub in the colour of
+    // exits into another area, with an arrowhead, or a dead end, with a bar
+    // across its end; up and down keep their mark in that colour.
+    void ExitOut(const CRoomData& room, int d, bool elsewhere)
+    {
+        const CMapColor color = ghost ? MapColors::Ghost : elsewhere ? MapColors::OtherArea
+                                                                     : MapColors::DeadEnd;
+        const bool direct = batch && !ghost;
+        if (direct) {
+            batch->Flush();
+            batch->Direct(true);
+        }
+        const int x = RoomX(room, c), y = RoomY(room, c);
+        if (d == DirUp || d == DirDown) {
+            const int sign = d == DirUp ? -1 : 1;
+            canvas.Polygon(Points({ P(x + 6 * c / 5, y + sign * (c / 2)), P(x + 17 * c / 10, y + sign * (c / 2)),
+                               P(x + 29 * c / 20, y + sign * c) }),
+                color);
+        } else {
+            static const int step[4][2] = { { 0, -1 }, { 1, 0 }, { 0, 1 }, { -1, 0 } };
+            const int dx = step[d][0], dy = step[d][1];
+            const int reach = 7 * c / 2;
+            const CMapPoint e { x + dx * reach, y + dy * reach };
+            const CMapPoint p0 { x + dx * (c + k), y + dy * (c + k) };
+            const CMapPoint p3 { e.x - dx * (c + k), e.y - dy * (c + k) };
+            canvas.Polyline(Points({ P(p0.x, p0.y), P(p3.x, p3.y) }), color, pen);
+            if (elsewhere)
+                Arrowhead(e.x, e.y, d, color);
+            else
+                canvas.Polyline(Points({ P(p3.x - dy * c / 2, p3.y - dx * c / 2), P(p3.x + dy * c / 2, p3.y + dx * c / 2) }),
+                    color, pen);
+        }
+        if (direct)
+            batch->Direct(false);
+    }
+
     // An exit back into the room: a loop beside the box on the exit's side,
     // with an arrowhead pointing back into the room.
     void SelfLoop(int x, int y, int d, CMapColor color)
@@ -429,6 +475,7 @@ private:
     IMapCanvas& canvas;
     CBatchingCanvas* const batch;
     const CTolvexDoc& doc;
+    const CMapWorld* const world;
     const int c;
     const int k;
     const int pen;
@@ -499,8 +546,8 @@ bool GridSpan(int from, int to, int cellSize, int shift, int& first, int& last)
     return true;
 }
 
-void PaintLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int selected,
-    int cellSize, int ox, int oy, bool ghost, const CMapRect* clip, const CMapGridIndex* index)
+void PaintLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int selected, int cellSize, int ox, int oy,
+    bool ghost, const CMapRect* clip, const CMapGridIndex* index, const CMapWorld* world)
 {
     const bool batched = canvas.TakesBatches() && std::abs(cellSize) < BatchBelowCellSize;
     CBatchingCanvas batching(canvas);
@@ -508,9 +555,9 @@ void PaintLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int select
     // Without a clip every room of the level is drawn, through the canvas itself.
     CClippedCanvas clipped(drawn, clip ? *clip : CMapRect {});
     CLevelPainter painter(clip ? static_cast<IMapCanvas&>(clipped) : drawn, doc, cellSize, ox, oy, ghost,
-        batched ? &batching : nullptr);
+        batched ? &batching : nullptr, world);
     // Rooms that lie wholly inside the clip need no test of each primitive.
-    CLevelPainter inside(drawn, doc, cellSize, ox, oy, ghost, batched ? &batching : nullptr);
+    CLevelPainter inside(drawn, doc, cellSize, ox, oy, ghost, batched ? &batching : nullptr, world);
     const bool indexed = index && index->Fits(doc);
     auto paint = [&](size_t i) {
         const CRoomData& room = doc.rooms[i];
@@ -581,19 +628,75 @@ CMapColor SectorColor(const CConfigTables& tables, int sector)
     return { e.red & 0xFF, e.green & 0xFF, e.blue & 0xFF };
 }
 
-void DrawLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int selected, int cellSize, int ox, int oy,
-    bool ghost, const CMapRect* clip, const CMapGridIndex* index)
+CMapColor TintColor(CMapColor sector, CMapColor tint)
 {
-    PaintLevel(canvas, doc, level, selected, cellSize, ox, oy, ghost, clip, index);
+    return { (sector.r + tint.r) / 2, (sector.g + tint.g) / 2, (sector.b + tint.b) / 2 };
+}
+
+void DrawLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int selected, int cellSize, int ox, int oy,
+    bool ghost, const CMapRect* clip, const CMapGridIndex* index, const CMapWorld* world)
+{
+    PaintLevel(canvas, doc, level, selected, cellSize, ox, oy, ghost, clip, index, world);
 }
 
 void DrawMap(IMapCanvas& canvas, const CTolvexDoc& doc, int cellSize, int shownLevel, int selected,
-    const CMapRect* clip, const CMapGridIndex* index)
+    const CMapRect* clip, const CMapGridIndex* index, const CMapWorld* world)
 {
     const int c = cellSize;
     const int d = c / -3;
-    PaintLevel(canvas, doc, shownLevel - 1, -1, c, d, d, true, clip, index);
-    PaintLevel(canvas, doc, shownLevel, selected, c, 0, 0, false, clip, index);
+    PaintLevel(canvas, doc, shownLevel - 1, -1, c, d, d, true, clip, index, world);
+    PaintLevel(canvas, doc, shownLevel, selected, c, 0, 0, false, clip, index, world);
+}
+
+CExitOut ExitOutAt(const CTolvexDoc& doc, int cellSize, int level, int px, int py, const CMapGridIndex* index)
+{
+    const int c = std::abs(cellSize);
+    // A little slack, so that the thin stubs of small zooms can be pointed at.
+    const int slack = 2;
+    auto hits = [&](size_t i, CExitOut& out) {
+        const CRoomData& room = doc.rooms[i];
+        if (room.unplaced || room.level != level)
+            return false;
+        const int x = RoomX(room, cellSize), y = RoomY(room, cellSize);
+        for (int d = 0; d < DirectionCount; ++d) {
+            const int vnum = room.exits[static_cast<size_t>(d)].toVnum;
+            if (vnum <= 0)
+                continue;
+            const bool indexed = index && index->Fits(doc);
+            if ((indexed ? index->ExitTarget(i, d) : doc.FindRoomIndex(vnum)) >= 0)
+                continue;
+            int left, top, right, bottom;
+            const int reach = 7 * c / 2, half = c / 2;
+            switch (d) {
+            case DirNorth: left = x - half, right = x + half, top = y - reach, bottom = y - c; break;
+            case DirEast: left = x + c, right = x + reach, top = y - half, bottom = y + half; break;
+            case DirSouth: left = x - half, right = x + half, top = y + c, bottom = y + reach; break;
+            case DirWest: left = x - reach, right = x - c, top = y - half, bottom = y + half; break;
+            case DirUp: left = x + 6 * c / 5, right = x + 17 * c / 10, top = y - c, bottom = y - c / 2; break;
+            default: left = x + 6 * c / 5, right = x + 17 * c / 10, top = y + c / 2, bottom = y + c; break;
+            }
+            if (px >= left - slack && px <= right + slack && py >= top - slack && py <= bottom + slack) {
+                out = { static_cast<int>(i), d, vnum };
+                return true;
+            }
+        }
+        return false;
+    };
+    CExitOut found;
+    int left = 0, right = 0, top = 0, bottom = 0;
+    if (index && index->Fits(doc) && GridSpan(px, px + 1, cellSize, 0, left, right)
+        && GridSpan(py, py + 1, cellSize, 0, top, bottom)) {
+        std::vector<int> near;
+        index->Find(level, left, top, right, bottom, near);
+        for (int i : near)
+            if (hits(static_cast<size_t>(i), found))
+                break;
+    } else {
+        for (size_t i = 0; i < doc.rooms.size(); ++i)
+            if (hits(i, found))
+                break;
+    }
+    return found;
 }
 
 CMapSize MapExtent(const CTolvexDoc& doc, int cellSize)

@@ -4,10 +4,12 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class CConfigTables;
 class CMapGridIndex;
 class CTolvexDoc;
+class IOtherAreas;
 
 namespace MapColors {
 constexpr CMapColor Open { 0, 180, 0 };
@@ -18,7 +20,23 @@ constexpr CMapColor Black { 0, 0, 0 };
 constexpr CMapColor White { 255, 255, 255 };
 // Room boxes when the configuration has no sector colours at all.
 constexpr CMapColor NoSector { 128, 128, 128 };
+// Exits into another area of the world, and exits to a vnum no area has.
+constexpr CMapColor OtherArea { 0, 100, 230 };
+constexpr CMapColor DeadEnd { 150, 0, 150 };
 } // namespace MapColors
+
+// What an open world adds to a map.
+struct CMapWorld {
+    // The rooms beyond the drawn document: an exit to one of them is drawn
+    // leaving the area, one to a vnum none of them has as a dead end.
+    const IOtherAreas* others = nullptr;
+    // A colour per room of the document in place of its sector's (the world
+    // map's tint by area), or null.
+    const std::vector<CMapColor>* roomColors = nullptr;
+};
+
+// Half the sector's colour and half the tint.
+CMapColor TintColor(CMapColor sector, CMapColor tint);
 
 struct CMapSize {
     int width = 0;
@@ -45,12 +63,22 @@ CMapColor SectorColor(const CConfigTables& tables, int sector);
 // With an index built on the document's layout as well, only the rooms it
 // finds near the clip are looked at.
 void DrawLevel(IMapCanvas& canvas, const CTolvexDoc& doc, int level, int selected, int cellSize, int ox, int oy,
-    bool ghost, const CMapRect* clip = nullptr, const CMapGridIndex* index = nullptr);
+    bool ghost, const CMapRect* clip = nullptr, const CMapGridIndex* index = nullptr, const CMapWorld* world = nullptr);
 
 // What a map window shows: the level below as ghost, a third of a cell up and
 // left, then `shownLevel` with the selection, at the window's cell size.
 void DrawMap(IMapCanvas& canvas, const CTolvexDoc& doc, int cellSize, int shownLevel, int selected,
-    const CMapRect* clip = nullptr, const CMapGridIndex* index = nullptr);
+    const CMapRect* clip = nullptr, const CMapGridIndex* index = nullptr, const CMapWorld* world = nullptr);
+
+// An exit that leaves the area for a vnum the document does not have, drawn
+// when a world is open: found by a point of the map (map units) near its
+// stub or mark on `level`.
+struct CExitOut {
+    int room = -1;
+    int direction = -1;
+    int toVnum = 0;
+};
+CExitOut ExitOutAt(const CTolvexDoc& doc, int cellSize, int level, int px, int py, const CMapGridIndex* index = nullptr);
 
 // The largest x and y of a placed room (0 without one), each plus the cell size.
 CMapSize MapExtent(const CTolvexDoc& doc, int cellSize);

@@ -53,6 +53,12 @@ void CAreaDocument::SetTitle(const QString& newTitle)
     UpdateFrameTitles();
 }
 
+void CAreaDocument::SetOtherAreas(const IOtherAreas* others)
+{
+    otherAreas = others;
+    emit OtherAreasChanged();
+}
+
 void CAreaDocument::SetCellSize(int size)
 {
     if (size == cellSize)

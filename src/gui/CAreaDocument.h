@@ -1,6 +1,7 @@
 #pragma once
 
 #include "area/CTolvexDoc.h"
+#include "area/OtherAreas.h"
 #include "edit/CAreaEditor.h"
 
 #include <QObject>
@@ -73,6 +74,13 @@ public:
     // Saving to `path` would replace the file that was read only in part.
     bool SaveLosesUnreadPart(const QString& path) const;
 
+    // The rest of the open world, while the area is part of one (null
+    // otherwise): its maps draw the exits that lead there.
+    const IOtherAreas* OtherAreas() const { return otherAreas; }
+    void SetOtherAreas(const IOtherAreas* others);
+    // Another area of the world changed: the maps draw again.
+    void NotifyOtherAreasChanged() { emit OtherAreasChanged(); }
+
     // Map windows register themselves while they live.
     void AddFrame(IAreaWindow* frame);
     void RemoveFrame(IAreaWindow* frame);
@@ -96,6 +104,7 @@ Q_SIGNALS:
     // The one saved signal: the area was written, its load diagnostics and
     // file lines are gone.
     void Saved();
+    void OtherAreasChanged();
     // The last map window closed: the document is done.
     void LastFrameClosed();
 
@@ -107,6 +116,7 @@ private:
     CTolvexDoc doc;
     CAreaEditor editor { doc };
     int cellSize = 12;
+    const IOtherAreas* otherAreas = nullptr;
     QString pathName;
     QString readPath;
     QString title;

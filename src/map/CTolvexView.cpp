@@ -35,6 +35,7 @@ CTolvexView::CTolvexView(CAreaDocument& area, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     connect(&document, &CAreaDocument::RecordsChanged, this, &CTolvexView::OnRecordsChanged);
     connect(&document, &CAreaDocument::CellSizeChanged, this, &CTolvexView::OnDocumentChanged);
+    connect(&document, &CAreaDocument::OtherAreasChanged, viewport(), qOverload<>(&QWidget::update));
     UpdateScrollBars();
     UpdateStatusText();
 }
@@ -181,6 +182,8 @@ void CTolvexView::keyPressEvent(QKeyEvent* event)
                 const int next = RoomCommands::RoomThroughExit(GetDocument(), selected, direction);
                 if (next >= 0 && !GetDocument().rooms[static_cast<size_t>(next)].unplaced)
                     GoToRoom(next);
+                else if (const int elsewhere = VnumElsewhere(selected, direction))
+                    emit ExitFollowed(elsewhere);
                 return;
             }
     }
@@ -205,10 +208,20 @@ bool CTolvexView::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const int room = RoomAt(help->pos() + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()));
+        const QPoint at = MapPoint(help->pos());
+        const int room = RoomAt(at);
+        const IOtherAreas* others = document.OtherAreas();
+        const CExitOut out = room < 0 && others ? ExitOutAt(GetDocument(), CellSize(), shownLevel, at.x(), at.y(), mapIndexStale ? nullptr : &mapIndex)
+                                                : CExitOut {};
         if (room >= 0) {
             const CRoomData& r = GetDocument().rooms[static_cast<size_t>(room)];
             QToolTip::showText(help->globalPos(), QStringLiteral("(%1) %2").arg(r.vnum).arg(FromBytes(r.name)), viewport());
+        } else if (out.room >= 0) {
+            const std::string where = others->DescribeRoom(out.toVnum);
+            QToolTip::showText(help->globalPos(),
+                where.empty() ? QStringLiteral("to %1: no area of the world has this room").arg(out.toVnum)
+                              : QStringLiteral("to %1").arg(FromBytes(where)),
+                viewport());
         } else {
             QToolTip::hideText();
             event->ignore();
@@ -216,6 +229,21 @@ bool CTolvexView::viewportEvent(QEvent* event)
         return true;
     }
     return QAbstractScrollArea::viewportEvent(event);
+}
+
+int CTolvexView::VnumElsewhere(int index, int direction) const
+{
+    const IOtherAreas* others = document.OtherAreas();
+    const CTolvexDoc& doc = GetDocument();
+    if (!others || RoomCommands::ValidSelection(doc, index) < 0)
+        return 0;
+    const int vnum = doc.rooms[static_cast<size_t>(index)].exits[static_cast<size_t>(direction)].toVnum;
+    return vnum > 0 && doc.FindRoomIndex(vnum) < 0 && others->HasRoom(vnum) ? vnum : 0;
+}
+
+QPoint CTolvexView::MapPoint(QPoint viewportPoint) const
+{
+    return viewportPoint + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
 }
 
 void CTolvexView::OnViewMapStatusBar()
@@ -305,7 +333,9 @@ void CTolvexView::paintEvent(QPaintEvent* event)
         mapIndexStale = false;
     }
     CQtMapCanvas canvas(painter);
-    DrawMap(canvas, GetDocument(), CellSize(), shownLevel, Selection(), &clip, &mapIndex);
+    CMapWorld world;
+    world.others = document.OtherAreas();
+    DrawMap(canvas, GetDocument(), CellSize(), shownLevel, Selection(), &clip, &mapIndex, &world);
 }
 
 void CTolvexView::resizeEvent(QResizeEvent* event)
@@ -322,9 +352,7 @@ void CTolvexView::scrollContentsBy(int dx, int dy)
 void CTolvexView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
-        const QPoint at = event->position().toPoint()
-            + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
-        SetSelection(RoomAt(at));
+        SetSelection(RoomAt(MapPoint(event->position().toPoint())));
     }
     QAbstractScrollArea::mousePressEvent(event);
 }
@@ -333,6 +361,13 @@ void CTolvexView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && Selection() >= 0)
         emit RoomActivated(Selection());
+    else if (event->button() == Qt::LeftButton && document.OtherAreas()) {
+        // The end of an exit into another area leads there.
+        const QPoint at = MapPoint(event->position().toPoint());
+        const CExitOut out = ExitOutAt(GetDocument(), CellSize(), shownLevel, at.x(), at.y(), mapIndexStale ? nullptr : &mapIndex);
+        if (out.room >= 0 && VnumElsewhere(out.room, out.direction))
+            emit ExitFollowed(out.toVnum);
+    }
     QAbstractScrollArea::mouseDoubleClickEvent(event);
 }
 

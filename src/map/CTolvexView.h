@@ -60,6 +60,9 @@ Q_SIGNALS:
     void StateChanged();
     // Enter or a double click on the selected room: its editor is wanted.
     void RoomActivated(int index);
+    // An exit into another area of the world was followed (by its arrow key
+    // or a double click on its end): that area's map is wanted, showing the room.
+    void ExitFollowed(int toVnum);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -80,6 +83,9 @@ private:
     void FollowSelection(const CAreaChange& change);
     void UpdateScrollBars();
     void UpdateStatusText();
+    // The vnum an exit of room `index` leads to in another area of the world, or 0.
+    int VnumElsewhere(int index, int direction) const;
+    QPoint MapPoint(QPoint viewportPoint) const;
 
     CAreaDocument& document;
     int selection = -1;

@@ -3,9 +3,14 @@
 #include "app/CProblemsPanel.h"
 #include "app/CWorld.h"
 #include "app/CWorldPanel.h"
+#include "gui/Prompt.h"
+#include "layout/RoomLayout.h"
 #include "gui_support/DialogDriver.h"
 
+#include <QHelpEvent>
+#include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -92,4 +97,37 @@ TEST_F(WorldWindows, SaveAllSavesEveryModifiedArea)
     Action(Command::FileSaveAll)->trigger();
     EXPECT_FALSE(Area(1).IsModified() || Area(3).IsModified());
     EXPECT_NE(ReadWholeFile(temp.filePath(QStringLiteral("cave.are")).toStdString()).find("The Cave Mouth renamed~"), std::string::npos);
+}
+
+// An exit into another area leads into that area's map with the keys alone,
+// and back; hovering its stub names the room and its file.
+TEST_F(WorldWindows, AnExitIntoAnotherAreaLeadsToItsMap)
+{
+    ASSERT_TRUE(Start({ CopyWorld() }));
+    ASSERT_TRUE(app->ShowRoom(Area(0), 1000));
+    CTolvexView* town = ActiveView();
+    ASSERT_EQ(town->Selection(), 0);
+
+    const CRoomData& gate = town->GetDocument().rooms[0];
+    const int c = town->Document().CellSize();
+    const QPoint stub(RoomX(gate, c) + 3 * c, RoomY(gate, c));
+    town->horizontalScrollBar()->setValue(0);
+    town->verticalScrollBar()->setValue(0);
+    QHelpEvent hover(QEvent::ToolTip, stub, town->viewport()->mapToGlobal(stub));
+    QCoreApplication::sendEvent(town->viewport(), &hover);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("to 2000 %1 (forest.are)").arg(FromBytes(Area(1).Doc().rooms[0].name)));
+
+    QTest::keyClick(town, Qt::Key_Right);
+    ASSERT_NE(ActiveView(), town);
+    EXPECT_EQ(&ActiveView()->Document(), &Area(1));
+    EXPECT_EQ(ActiveView()->Selection(), Area(1).Doc().FindRoomIndex(2000));
+    CTolvexView* forest = ActiveView();
+    QTest::keyClick(forest, Qt::Key_Left);
+    EXPECT_EQ(ActiveView(), forest) << "the forest's own room 1001 comes before the town's";
+    EXPECT_EQ(forest->Selection(), 1);
+    app->ShowArea(Area(0));
+    ASSERT_EQ(ActiveView(), town) << "the town's window is raised, not opened again";
+    town->SetSelection(0);
+    QTest::keyClick(town, Qt::Key_Down);
+    EXPECT_EQ(ActiveView(), town) << "a dead end leads nowhere";
 }

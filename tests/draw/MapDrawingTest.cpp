@@ -1,4 +1,5 @@
 #include "area/CTolvexDoc.h"
+#include "area/OtherAreas.h"
 #include "config/ConfigLoader.h"
 #include "draw/MapDrawing.h"
 
@@ -176,3 +177,38 @@ TEST(MapDrawing, GapAndPenWidthAtTheSevenZoomSizes)
 }
 
 } // namespace
+
+// With a world open, an exit to a vnum the area lacks leaves it: a stub with
+// an arrowhead when another area has the room, a barred stub when none has;
+// the world map's tints replace the sector colours; the stubs can be pointed at.
+TEST_F(MapDrawingTest, ExitsIntoTheWorldLeaveTheAreaAndDeadEndsAreBarred)
+{
+    class COthers : public IOtherAreas {
+    public:
+        bool HasRoom(int vnum) const override { return vnum == 3001; }
+        std::string DescribeRoom(int) const override { return {}; }
+    } others;
+    const int r = Room(1, 84, 84);
+    Exit(r, DirEast, 3001, DoorBit);
+    Exit(r, DirNorth, 7914);
+    Exit(r, DirUp, 7915);
+    EXPECT_EQ(ExitsDrawn(0), "") << "without a world they are not drawn";
+
+    const std::vector<CMapColor> tints { { 1, 2, 3 } };
+    const CMapWorld world { &others, &tints };
+    CRecordingCanvas canvas;
+    DrawLevel(canvas, doc, 0, -1, 12, 0, 0, false, nullptr, nullptr, &world);
+    EXPECT_EQ(canvas.all,
+        "fill 72,72 96,96 (1,2,3)\n"
+        "line 84,69 84,57 (150,0,150) w1\nline 90,57 78,57 (150,0,150) w1\n"
+        "line 99,84 111,84 (0,100,230) w1\npoly 110,80 114,84 110,88 (0,100,230)\n"
+        "poly 98,78 104,78 101,72 (150,0,150)\n");
+
+    const std::tuple<int, int, int, int> points[] = { { 120, 84, DirEast, 3001 }, { 84, 50, DirNorth, 7914 },
+        { 101, 75, DirUp, 7915 }, { 84, 84, -1, 0 }, { 84, 120, -1, 0 } };
+    for (const auto& [x, y, direction, vnum] : points) {
+        const CExitOut out = ExitOutAt(doc, 12, 0, x, y);
+        EXPECT_EQ(out.direction, direction) << x << "," << y;
+        EXPECT_EQ(out.toVnum, vnum) << x << "," << y;
+    }
+}
