@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
 
 // width x height rooms on each of `levels` levels, with two-way exits to
 // every neighbour and, between levels, up and down exits in every room.
@@ -95,4 +98,31 @@ inline CRoomData DugRoom(const CTolvexDoc& doc)
     room.vnum = static_cast<int>(doc.rooms.size()) + 1;
     room.name = "The dig";
     return room;
+}
+
+// A world of `areas` generated grid areas of `rooms` rooms each, the k-th
+// moved to the vnums from k * rooms + 1, each area's last room leading east
+// into the next area's first: one map when laid out together.
+inline std::vector<std::unique_ptr<CTolvexDoc>> GridWorld(int areas, int rooms)
+{
+    std::vector<std::unique_ptr<CTolvexDoc>> world;
+    const std::string text = GridAreaText(rooms);
+    for (int k = 0; k < areas; ++k) {
+        auto doc = std::make_unique<CTolvexDoc>(RomTables());
+        std::istringstream in(text);
+        CDiagnosticList diagnostics;
+        doc->Load(in, diagnostics);
+        const int shift = k * rooms;
+        for (CRoomData& room : doc->rooms) {
+            room.vnum += shift;
+            for (CExitData& exit : room.exits)
+                if (exit.toVnum > 0)
+                    exit.toVnum += shift;
+        }
+        if (k + 1 < areas)
+            doc->rooms.back().exits[DirEast].toVnum = shift + rooms + 1;
+        doc->ForgetVnumIndexes();
+        world.push_back(std::move(doc));
+    }
+    return world;
 }

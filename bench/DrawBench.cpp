@@ -4,6 +4,7 @@
 #include "layout/RoomCommands.h"
 #include "layout/RoomLayout.h"
 #include "map/CQtMapCanvas.h"
+#include "world/WorldMap.h"
 
 #include <benchmark/benchmark.h>
 
@@ -38,7 +39,7 @@ const CTolvexDoc& Building(int width, int height, int levels)
 // `level`, drawn as the view's paint event draws it: white, then the map
 // through the Qt canvas with the exposed rectangle as clip and the window's
 // index of the layout.
-void Repaint(benchmark::State& state, const CTolvexDoc& doc, int level)
+void Repaint(benchmark::State& state, const CTolvexDoc& doc, int level, const CMapWorld* world = nullptr)
 {
     const int cell = static_cast<int>(state.range(0));
     const CMapSize size = ScrollSize(doc, cell);
@@ -54,7 +55,7 @@ void Repaint(benchmark::State& state, const CTolvexDoc& doc, int level)
         painter.translate(-ox, -oy);
         {
             CQtMapCanvas canvas(painter); // restores the painter when it goes
-            DrawMap(canvas, doc, cell, level, 0, &clip, &index);
+            DrawMap(canvas, doc, cell, level, 0, &clip, &index, world);
         }
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
@@ -84,5 +85,25 @@ void BM_DrawBuilding100k(benchmark::State& state)
     Repaint(state, Building(100, 100, 10), 5);
 }
 BENCHMARK(BM_DrawBuilding100k)->Arg(RoomCommands::MaxCellSize)->Unit(benchmark::kMillisecond);
+
+// The world map of ten areas of 1,000 rooms, each tinted by its area.
+void BM_DrawWorldMap10k(benchmark::State& state)
+{
+    static const auto docs = GridWorld(10, 1000);
+    static CTolvexDoc picture(RomTables());
+    static std::vector<CMapColor> tints;
+    if (picture.rooms.empty()) {
+        std::vector<CWorldArea> world;
+        for (const auto& doc : docs)
+            world.push_back({ "grid.are", doc.get() });
+        CWorldMap map;
+        map.Build(world, picture);
+        for (size_t i = 0; i < picture.rooms.size(); ++i)
+            tints.push_back(TintColor(SectorColor(picture.Tables(), picture.rooms[i].sector), { 40 * static_cast<int>(map.AreaOf(i) % 6), 120, 200 }));
+    }
+    const CMapWorld world { nullptr, &tints };
+    Repaint(state, picture, 0, &world);
+}
+BENCHMARK(BM_DrawWorldMap10k)->Apply(ZoomSteps)->Unit(benchmark::kMillisecond);
 
 } // namespace

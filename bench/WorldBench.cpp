@@ -1,8 +1,10 @@
 // Opening the stock world: its area.lst, every area it lists, and the check
 // of the areas together.
 #include "BenchAreas.h"
+#include "layout/RoomLayout.h"
 #include "world/AreaList.h"
 #include "world/WorldCheck.h"
+#include "world/WorldMap.h"
 
 #include <benchmark/benchmark.h>
 
@@ -45,5 +47,23 @@ void BM_OpenStockWorld(benchmark::State& state)
     state.counters["areas"] = static_cast<double>(areas);
 }
 BENCHMARK(BM_OpenStockWorld)->Unit(benchmark::kMillisecond);
+
+// The world map of ten areas of 1,000 rooms: their rooms copied and laid out
+// as one map, as after every edit while the map is open.
+void BM_BuildWorldMap(benchmark::State& state)
+{
+    const auto docs = GridWorld(10, static_cast<int>(state.range(0)) / 10);
+    std::vector<CWorldArea> world;
+    for (const auto& doc : docs)
+        world.push_back({ "grid.are", doc.get() });
+    CTolvexDoc picture(RomTables());
+    CWorldMap map;
+    for (auto _ : state) {
+        map.Build(world, picture);
+        benchmark::DoNotOptimize(picture.rooms.data());
+    }
+    state.counters["placed"] = static_cast<double>(picture.rooms.size() - static_cast<size_t>(UnplacedRoomCount(picture)));
+}
+BENCHMARK(BM_BuildWorldMap)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "app/CSplashWnd.h"
 #include "app/CTolvexApp.h"
 #include "app/CWorld.h"
+#include "app/CWorldMapView.h"
 #include "app/CWorldPanel.h"
 #include "app/CommandTable.h"
 #include "commands/CAreaCommands.h"
@@ -278,13 +279,20 @@ void CMainFrame::ConnectCommands()
 
 CChildFrame* CMainFrame::CreateFrame(CAreaDocument& document)
 {
-    auto* frame = new CChildFrame(document);
+    return CreateFrame(document, new CTolvexView(document));
+}
+
+CChildFrame* CMainFrame::CreateFrame(CAreaDocument& document, CTolvexView* view)
+{
+    auto* frame = new CChildFrame(document, view);
     QMdiSubWindow* sub = mdiArea->addSubWindow(frame);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setObjectName(QStringLiteral("mapWindow"));
     connect(frame->View(), &CTolvexView::StateChanged, this, &CMainFrame::UpdateActions);
     connect(frame->View(), &CTolvexView::RoomActivated, this, [this, view = frame->View()](int index) {
-        CAreaCommands(*view).EditRoom(index);
+        // On the world map the room is edited in its own area.
+        if (CTolvexView* target = CommandViewOf(view))
+            CAreaCommands(*target).EditRoom(target == view ? index : target->Selection());
         UpdateActions();
     });
     connect(frame->View(), &CTolvexView::ExitFollowed, this, [this](int vnum) {
@@ -322,6 +330,23 @@ CTolvexView* CMainFrame::ActiveView() const
     return frame ? frame->View() : nullptr;
 }
 
+CTolvexView* CMainFrame::CommandView() const
+{
+    return CommandViewOf(ActiveView());
+}
+
+CTolvexView* CMainFrame::CommandViewOf(CTolvexView* view)
+{
+    if (auto* worldMap = qobject_cast<CWorldMapView*>(view))
+        return worldMap->AreaView();
+    return view;
+}
+
+bool CMainFrame::WorldMapActive() const
+{
+    return qobject_cast<CWorldMapView*>(ActiveView()) != nullptr;
+}
+
 void CMainFrame::ShowMenus(MenuSet set)
 {
     if (shownMenus == set)
@@ -336,9 +361,7 @@ void CMainFrame::ShowMenus(MenuSet set)
 
 void CMainFrame::UpdateMenu()
 {
-    bool anyWindow = false;
-    for (CAreaDocument* document : app.Documents())
-        anyWindow = anyWindow || !document->Frames().empty();
+    const bool anyWindow = !mdiArea->subWindowList().isEmpty();
     ShowMenus(anyWindow ? MenuSet::WithArea : MenuSet::WithoutArea);
 }
 
@@ -370,7 +393,8 @@ void CMainFrame::UpdateTitle()
 
 void CMainFrame::UpdateWindows()
 {
-    CChildFrame* frame = ActiveFrame();
+    // The world map is no area of its own.
+    CChildFrame* frame = WorldMapActive() ? nullptr : ActiveFrame();
     problemsPanel->SetDocument(frame ? &frame->Document() : nullptr);
     worldPanel->SetCurrentDocument(frame ? &frame->Document() : nullptr);
     UpdateMenu();
@@ -387,7 +411,7 @@ void CMainFrame::UpdateActions()
         if (entry.checked)
             action->setChecked(entry.checked(*this));
     }
-    CTolvexView* view = ActiveView();
+    CTolvexView* view = CommandView();
     UpdateUndoActions(view ? &view->Document() : nullptr);
     // Later, once: a window being closed is still in the area's list now.
     if (!windowListPending) {

@@ -42,6 +42,8 @@ public:
 
     // A new map window on the document.
     CChildFrame* CreateFrame(CAreaDocument& document);
+    // A window with a view of its own kind on the document.
+    CChildFrame* CreateFrame(CAreaDocument& document, CTolvexView* view);
     void ActivateFrame(CChildFrame* frame);
     // What reading an area reported is listed in the Problems panel, which
     // shows; the status bar counts it.
@@ -49,6 +51,12 @@ public:
     // The map window whose commands the menus carry out, or null.
     CChildFrame* ActiveFrame() const;
     CTolvexView* ActiveView() const;
+    // The view an area's commands act on: the active one, or on the world
+    // map the selected room's area's (null when no room is selected there).
+    CTolvexView* CommandView() const;
+    static CTolvexView* CommandViewOf(CTolvexView* view);
+    // The active window shows the world map.
+    bool WorldMapActive() const;
 
     // The menu bar shown now.
     MenuSet ShownMenus() const { return shownMenus; }

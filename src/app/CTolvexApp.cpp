@@ -11,6 +11,7 @@
 #include "app/CPromptDiagnostics.h"
 #include "app/CSplashWnd.h"
 #include "app/CWorld.h"
+#include "app/CWorldMapView.h"
 #include "commands/CAreaCommands.h"
 #include "config/ConfigLoader.h"
 #include "config/ConfigLocator.h"
@@ -400,6 +401,11 @@ void CTolvexApp::CloseWorldNow()
     if (!world)
         return;
     closingWorld = true;
+    if (worldMap) {
+        // Its windows show every area: they go first.
+        CloseFrames(worldMap->Picture());
+        worldMap = nullptr;
+    }
     for (CAreaDocument* document : world->Documents()) {
         document->canClose = [this](CAreaDocument& d) { return SaveModified(d); };
         CloseFrames(*document);
@@ -412,6 +418,19 @@ void CTolvexApp::CloseWorldNow()
     world = nullptr;
     emit WorldChanged();
     delete closed;
+}
+
+void CTolvexApp::ShowWorldMap()
+{
+    if (!world)
+        return;
+    if (!worldMap)
+        worldMap = new CWorldMapDocument(*world, tables);
+    CAreaDocument& picture = worldMap->Picture();
+    if (picture.Frames().empty())
+        mainFrame->CreateFrame(picture, new CWorldMapView(*worldMap));
+    else
+        mainFrame->ActivateFrame(CChildFrame::Of(picture.Frames().front()));
 }
 
 void CTolvexApp::ShowArea(CAreaDocument& document)

@@ -15,6 +15,7 @@
 class CAreaDocument;
 class CChildFrame;
 class CWorld;
+class CWorldMapDocument;
 class CMainFrame;
 class QPrinter;
 class QWidget;
@@ -80,6 +81,8 @@ public:
     bool OpenWorld(const QString& listPath);
     // Asks once whether to save the world's modified areas, then closes them.
     bool CloseWorld();
+    // The world map's window: raised, or opened.
+    void ShowWorldMap();
     // The map window of a world's area: raised, or opened.
     void ShowArea(CAreaDocument& document);
     // The map window of the area, with the room of this vnum selected and in
@@ -137,6 +140,8 @@ private:
     std::unique_ptr<CMainFrame> mainFrame;
     std::vector<CAreaDocument*> documents;
     CWorld* world = nullptr;
+    // Made when first shown; goes with the world.
+    CWorldMapDocument* worldMap = nullptr;
     bool closingWorld = false;
     CRecentFileList recentFiles;
     std::unique_ptr<QPrinter> printer;

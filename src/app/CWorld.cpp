@@ -46,6 +46,21 @@ std::string CWorld::DescribeRoom(int vnum) const
     return std::to_string(vnum) + " " + room.name + " (" + entry->file.toLatin1().toStdString() + ")";
 }
 
+int CWorld::AreaIndex(const CAreaDocument* document) const
+{
+    const auto found = std::find(areaDocuments.begin(), areaDocuments.end(), document);
+    return found == areaDocuments.end() ? -1 : static_cast<int>(found - areaDocuments.begin());
+}
+
+CMapColor CWorld::AreaTint(std::size_t area)
+{
+    // Far apart around the colour wheel, and none of them the exits' green, yellow or red.
+    static const CMapColor tints[] = { { 70, 110, 230 }, { 230, 120, 40 }, { 150, 70, 200 }, { 40, 170, 170 },
+        { 220, 80, 150 }, { 120, 90, 50 }, { 90, 160, 240 }, { 180, 180, 60 }, { 100, 100, 100 }, { 240, 150, 190 },
+        { 60, 120, 90 }, { 200, 130, 230 } };
+    return tints[area % (sizeof tints / sizeof tints[0])];
+}
+
 bool CWorld::Has(const CAreaDocument* document) const
 {
     return std::find(areaDocuments.begin(), areaDocuments.end(), document) != areaDocuments.end();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "area/OtherAreas.h"
+#include "draw/MapCanvas.h"
 #include "world/WorldCheck.h"
 
 #include <QObject>
@@ -38,6 +39,12 @@ public:
     // The findings of one area of the world: its own and the world's.
     std::vector<CFinding> FindingsOf(const CAreaDocument& document) const;
 
+    // The document of an area of Areas(), and the area of a document (-1: none).
+    CAreaDocument* AreaDocument(std::size_t area) const { return areaDocuments[area]; }
+    int AreaIndex(const CAreaDocument* document) const;
+    // The colour that marks an area of Areas() on the world map.
+    static CMapColor AreaTint(std::size_t area);
+
     // The area that has a room of this vnum (the first in list order), or null.
     CAreaDocument* AreaOfRoom(int vnum) const;
     bool HasRoom(int vnum) const override { return AreaOfRoom(vnum) != nullptr; }
@@ -51,7 +58,7 @@ private:
     QString listPath;
     std::vector<CEntry> entries;
     std::vector<CWorldArea> areas;
-    std::vector<const CAreaDocument*> areaDocuments; // beside `areas`
+    std::vector<CAreaDocument*> areaDocuments; // beside `areas`
     mutable std::vector<CWorldFinding> findings;
     mutable bool checked = false;
 };

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QStyle>
 #include <QTimer>
+#include <QPixmap>
 #include <QTreeWidget>
 
 namespace {
@@ -96,6 +97,7 @@ void CWorldPanel::Refresh()
         return;
     const QIcon overlapIcon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     const std::vector<CAreaDocument*> documents = world->Documents();
+    std::size_t opened = 0;
     for (const CWorld::CEntry& entry : world->Entries()) {
         auto* item = new QTreeWidgetItem(list);
         item->setData(FileColumn, DocumentRole, QVariant::fromValue(static_cast<QObject*>(entry.document)));
@@ -109,6 +111,11 @@ void CWorldPanel::Refresh()
         const CTolvexDoc& doc = area.Doc();
         item->setText(FileColumn, entry.file + (area.IsModified() ? QStringLiteral(" *") : QString()));
         item->setText(NameColumn, FromBytes(doc.name));
+        // The legend of the world map: the colour of the area's rooms there.
+        const CMapColor tint = CWorld::AreaTint(opened++);
+        QPixmap swatch(12, 12);
+        swatch.fill(QColor(tint.r, tint.g, tint.b));
+        item->setIcon(FileColumn, QIcon(swatch));
         item->setText(VnumsColumn, Range(doc));
         item->setText(RoomsColumn, QString::number(doc.rooms.size()));
         item->setText(ObjectsColumn, QString::number(doc.objects.size()));

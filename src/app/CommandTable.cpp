@@ -30,10 +30,14 @@ bool AnyModified(const F& f)
     const auto& documents = f.App().Documents();
     return std::any_of(documents.begin(), documents.end(), [](const CAreaDocument* d) { return d->IsModified(); });
 }
-bool HasSelection(const F& f) { return f.ActiveView() && f.ActiveView()->Selection() >= 0; }
-bool HasMobprogs(const F& f) { return f.ActiveView() && CAreaCommands::MobprogsEnabled(f.ActiveView()->Document()); }
-bool CanUndo(const F& f) { return f.ActiveView() && f.ActiveView()->Document().Editor().CanUndo(); }
-bool CanRedo(const F& f) { return f.ActiveView() && f.ActiveView()->Document().Editor().CanRedo(); }
+// An area's commands act on the view CommandView() gives; on the world map,
+// that of the selected room's area.
+bool HasArea(const F& f) { return f.CommandView() != nullptr; }
+bool HasAreaWindow(const F& f) { return f.ActiveView() && !f.WorldMapActive(); }
+bool HasSelection(const F& f) { return f.CommandView() && f.CommandView()->Selection() >= 0; }
+bool HasMobprogs(const F& f) { return f.CommandView() && CAreaCommands::MobprogsEnabled(f.CommandView()->Document()); }
+bool CanUndo(const F& f) { return f.CommandView() && f.CommandView()->Document().Editor().CanUndo(); }
+bool CanRedo(const F& f) { return f.CommandView() && f.CommandView()->Document().Editor().CanRedo(); }
 bool CanLevelUp(const F& f) { return f.ActiveView() && RoomCommands::CanLevelUp(f.ActiveView()->GetDocument(), f.ActiveView()->ShownLevel()); }
 bool CanLevelDown(const F& f) { return f.ActiveView() && RoomCommands::CanLevelDown(f.ActiveView()->GetDocument(), f.ActiveView()->ShownLevel()); }
 bool CanZoomIn(const F& f) { return f.ActiveView() && RoomCommands::CanZoomIn(f.ActiveView()->Document().CellSize()); }
@@ -43,7 +47,7 @@ bool CanZoomOut(const F& f) { return f.ActiveView() && RoomCommands::CanZoomOut(
 template <void (CAreaCommands::*Run)()>
 void OnArea(F& f)
 {
-    if (CTolvexView* view = f.ActiveView())
+    if (CTolvexView* view = f.CommandView())
         (CAreaCommands(*view).*Run)();
 }
 template <void (CTolvexView::*Run)()>
@@ -55,12 +59,12 @@ void OnView(F& f)
 template <int Direction>
 void OnCreate(F& f)
 {
-    if (CTolvexView* view = f.ActiveView())
+    if (CTolvexView* view = f.CommandView())
         CAreaCommands(*view).RoomsCreate(Direction);
 }
 void OnDocument(F& f, void (*run)(F&, CAreaDocument&))
 {
-    if (CTolvexView* view = f.ActiveView())
+    if (CTolvexView* view = f.CommandView())
         run(f, view->Document());
 }
 
@@ -96,7 +100,7 @@ const std::vector<CCommandEntry> commandTable = {
     { Command::EditCopy, "menuEdit", SeparatorBefore, 21, "actionEditCopy", "&Copy", "Ctrl+C; Ctrl+Ins", "Copies the selected room to the clipboard\nCopy Room", "copy", false,
         OnArea<&CAreaCommands::CopyRoom>, HasSelection, nullptr },
     { Command::EditPaste, "menuEdit", 0, 22, "actionEditPaste", "&Paste", "Ctrl+V; Shift+Ins", "Pastes the room on the clipboard as a new room\nPaste Room", "paste", false,
-        OnArea<&CAreaCommands::PasteRoom>, HasView, nullptr },
+        OnArea<&CAreaCommands::PasteRoom>, HasArea, nullptr },
     { Command::EditGoToRoom, "menuEdit", SeparatorBefore, 0, "actionEditGoToRoom", "&Go to Room...", "Ctrl+F", "Selects a room by its vnum or by part of its name\nGo to Room", nullptr, false,
         OnView<&CTolvexView::OnGoToRoom>, HasView, nullptr },
     { Command::ViewToolbar, "menuView", WithoutArea, 0, "actionViewToolbar", "&Toolbar", "", "Shows or hides the toolbar\nShow/Hide Toolbar", nullptr, true,
@@ -107,19 +111,21 @@ const std::vector<CCommandEntry> commandTable = {
         OnView<&CTolvexView::OnViewMapStatusBar>, HasView, [](const F& f) { return f.ActiveView() && f.ActiveView()->MapStatusBarShown(); } },
     { Command::ViewAllRooms, "menuView", SeparatorBefore, 0, "actionViewAllRooms", "&All Rooms", "", "Also shows the rooms that the first room does not reach\nAll Rooms", nullptr, true,
         [](F& f) { f.App().SetAllRooms(!f.App().AllRooms()); }, nullptr, [](const F& f) { return f.App().AllRooms(); } },
+    { Command::ViewWorldMap, "menuView", WithoutArea, 0, "actionViewWorldMap", "Worl&d Map", "", "Shows the rooms of every area of the world as one map\nWorld Map", nullptr, false,
+        [](F& f) { f.App().ShowWorldMap(); }, HasWorld, nullptr },
     { Command::AreaGeneral, "menuArea", 0, 0, "actionAreaGeneral", "&General information", "", "Displays the general information of the area\nGeneral Information", nullptr, false,
-        OnArea<&CAreaCommands::AreaGeneral>, HasView, nullptr },
+        OnArea<&CAreaCommands::AreaGeneral>, HasArea, nullptr },
     { Command::AreaKeepLayout, "menuArea", SeparatorBefore, 0, "actionAreaKeepLayout", "Keep Text &Layout", "", "Saves the descriptions you edit with their own line breaks instead of re-wrapping them\nKeep Text Layout", nullptr, true,
-        [](F& f) { OnDocument(f, [](F& g, CAreaDocument& d) { g.App().SetKeepTextLayout(d, !d.KeepTextLayout()); }); }, HasView,
-        [](const F& f) { return f.ActiveView() && f.ActiveView()->Document().KeepTextLayout(); } },
+        [](F& f) { OnDocument(f, [](F& g, CAreaDocument& d) { g.App().SetKeepTextLayout(d, !d.KeepTextLayout()); }); }, HasArea,
+        [](const F& f) { return f.CommandView() && f.CommandView()->Document().KeepTextLayout(); } },
     { Command::AreaRewrapAll, "menuArea", 0, 0, "actionAreaRewrapAll", "&Re-wrap All Texts", "", "Wraps every description of the area at 76 columns, one blank between words\nRe-wrap All Texts", nullptr, false,
-        [](F& f) { OnDocument(f, [](F& g, CAreaDocument& d) { if (!d.Editor().RewrapAllTexts()) g.statusBar()->showMessage(QStringLiteral("Every description is already wrapped."), 5000); }); }, HasView, nullptr },
+        [](F& f) { OnDocument(f, [](F& g, CAreaDocument& d) { if (!d.Editor().RewrapAllTexts()) g.statusBar()->showMessage(QStringLiteral("Every description is already wrapped."), 5000); }); }, HasArea, nullptr },
     { Command::RoomsList, "menuRooms", 0, 61, "actionRoomsList", "&List", "", "Displays a list of the rooms in the area\nRoom List", "room-list", false,
-        OnArea<&CAreaCommands::RoomsList>, HasView, nullptr },
+        OnArea<&CAreaCommands::RoomsList>, HasArea, nullptr },
     { Command::RoomsEdit, "menuRooms", 0, 0, "actionRoomsEdit", "&Edit", "", "Displays the edit dialog of the selected room\nEdit Room", nullptr, false,
         OnArea<&CAreaCommands::RoomsEdit>, HasSelection, nullptr },
     { Command::RoomsNew, "menuRooms", 0, 0, "actionRoomsNew", "&New", "Ins", "Creates a new room\nNew Room", nullptr, false,
-        OnArea<&CAreaCommands::RoomsNew>, HasView, nullptr },
+        OnArea<&CAreaCommands::RoomsNew>, HasArea, nullptr },
     { Command::RoomsDelete, "menuRooms", 0, 0, "actionRoomsDelete", "&Delete", "Del", "Deletes the selected room\nDelete Room", nullptr, false,
         OnArea<&CAreaCommands::RoomsDelete>, HasSelection, nullptr },
     { Command::RoomsCreateNorth, "menuRooms", SeparatorBefore, 51, "actionRoomsCreateNorth", "Create North", "Ctrl+Up", "Creates a room to the north of the selected room\nCreate Room North", "create-north", false,
@@ -135,9 +141,9 @@ const std::vector<CCommandEntry> commandTable = {
     { Command::RoomsCreateDown, "menuRooms", 0, 56, "actionRoomsCreateDown", "Create Down", "Ctrl+PgDown", "Creates a room below the selected room\nCreate Room Down", "create-down", false,
         OnCreate<DirDown>, HasSelection, nullptr },
     { Command::ObjectsList, "menuObjects", 0, 62, "actionObjectsList", "&List", "", "Displays a list of the objects in the area\nObject List", "object-list", false,
-        OnArea<&CAreaCommands::ObjectsList>, HasView, nullptr },
+        OnArea<&CAreaCommands::ObjectsList>, HasArea, nullptr },
     { Command::MobsList, "menuMobs", 0, 63, "actionMobsList", "&List", "", "Displays a list of the mobs in the area\nMob List", "mob-list", false,
-        OnArea<&CAreaCommands::MobsList>, HasView, nullptr },
+        OnArea<&CAreaCommands::MobsList>, HasArea, nullptr },
     { Command::MobsMobprogs, "menuMobs", 0, 64, "actionMobsMobprogs", "&Mobprogs", "", "Displays a list of the Mobprogs in the area\nMobprog List", "mobprog-list", false,
         OnArea<&CAreaCommands::MobprogsList>, HasMobprogs, nullptr },
     { Command::MapLevelUp, "menuMap", 0, 41, "actionMapLevelUp", "Level &Up", "", "Displays the upper level\nLevel Up", "level-up", false,
@@ -149,7 +155,7 @@ const std::vector<CCommandEntry> commandTable = {
     { Command::MapZoomOut, "menuMap", 0, 44, "actionMapZoomOut", "Zoom &Out", "Ctrl+-", "Zooms out the map\nZoom out", "zoom-out", false,
         OnView<&CTolvexView::OnMapZoomOut>, CanZoomOut, nullptr },
     { Command::WindowNew, "menuWindow", 0, 0, "actionWindowNew", "&New Window", "", "Opens a new window for the active document\nNew Window", nullptr, false,
-        [](F& f) { f.OnWindowNew(); }, HasView, nullptr },
+        [](F& f) { f.OnWindowNew(); }, HasAreaWindow, nullptr },
     { Command::WindowCascade, "menuWindow", 0, 0, "actionWindowCascade", "&Cascade", "", "Arranges the windows as overlapping tiles\nCascade", nullptr, false,
         [](F& f) { f.MdiArea()->cascadeSubWindows(); }, HasView, nullptr },
     { Command::WindowTile, "menuWindow", 0, 0, "actionWindowTile", "&Mosaic", "", "Arranges the windows as horizontal, nonoverlapping tiles\nTile Horizontally", nullptr, false,

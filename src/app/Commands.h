@@ -24,6 +24,7 @@ enum class Command {
     ViewStatusBar,
     ViewMapStatusBar,
     ViewAllRooms,
+    ViewWorldMap,
     AreaGeneral,
     AreaKeepLayout,
     AreaRewrapAll,

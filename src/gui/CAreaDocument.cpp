@@ -53,6 +53,15 @@ void CAreaDocument::SetTitle(const QString& newTitle)
     UpdateFrameTitles();
 }
 
+void CAreaDocument::Rebuild(const std::function<void(CTolvexDoc&)>& build)
+{
+    build(doc);
+    CAreaChange change;
+    change.action = ChangeAction::Restored;
+    change.relaidOut = true;
+    emit RecordsChanged(change);
+}
+
 void CAreaDocument::SetOtherAreas(const IOtherAreas* others)
 {
     otherAreas = others;

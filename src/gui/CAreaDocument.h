@@ -74,6 +74,11 @@ public:
     // Saving to `path` would replace the file that was read only in part.
     bool SaveLosesUnreadPart(const QString& path) const;
 
+    // A document that pictures other areas (the world map) is built from
+    // them, never edited or saved: `build` replaces its records, with no
+    // step and no modified mark, and the views follow as after an undo.
+    void Rebuild(const std::function<void(CTolvexDoc&)>& build);
+
     // The rest of the open world, while the area is part of one (null
     // otherwise): its maps draw the exits that lead there.
     const IOtherAreas* OtherAreas() const { return otherAreas; }

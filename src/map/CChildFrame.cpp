@@ -8,11 +8,16 @@
 #include <QStatusBar>
 
 CChildFrame::CChildFrame(CAreaDocument& area, QWidget* parent)
+    : CChildFrame(area, new CTolvexView(area), parent)
+{
+}
+
+CChildFrame::CChildFrame(CAreaDocument& area, CTolvexView* ownView, QWidget* parent)
     : QMainWindow(parent)
     , document(area)
+    , view(ownView)
 {
     setObjectName(QStringLiteral("childFrame"));
-    view = new CTolvexView(area, this);
     setCentralWidget(view);
 
     auto* bar = new QStatusBar(this);

@@ -15,6 +15,8 @@ class CChildFrame : public QMainWindow, public IAreaWindow {
 
 public:
     explicit CChildFrame(CAreaDocument& document, QWidget* parent = nullptr);
+    // A frame around a view of its own kind, made on the document.
+    CChildFrame(CAreaDocument& document, CTolvexView* ownView, QWidget* parent = nullptr);
     ~CChildFrame() override;
 
     // The frame behind one of a document's windows: every window is a frame.

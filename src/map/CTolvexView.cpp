@@ -214,8 +214,7 @@ bool CTolvexView::viewportEvent(QEvent* event)
         const CExitOut out = room < 0 && others ? ExitOutAt(GetDocument(), CellSize(), shownLevel, at.x(), at.y(), mapIndexStale ? nullptr : &mapIndex)
                                                 : CExitOut {};
         if (room >= 0) {
-            const CRoomData& r = GetDocument().rooms[static_cast<size_t>(room)];
-            QToolTip::showText(help->globalPos(), QStringLiteral("(%1) %2").arg(r.vnum).arg(FromBytes(r.name)), viewport());
+            QToolTip::showText(help->globalPos(), RoomToolTip(room), viewport());
         } else if (out.room >= 0) {
             const std::string where = others->DescribeRoom(out.toVnum);
             QToolTip::showText(help->globalPos(),
@@ -229,6 +228,12 @@ bool CTolvexView::viewportEvent(QEvent* event)
         return true;
     }
     return QAbstractScrollArea::viewportEvent(event);
+}
+
+QString CTolvexView::RoomToolTip(int index) const
+{
+    const CRoomData& room = GetDocument().rooms[static_cast<size_t>(index)];
+    return QStringLiteral("(%1) %2").arg(room.vnum).arg(FromBytes(room.name));
 }
 
 int CTolvexView::VnumElsewhere(int index, int direction) const
@@ -335,6 +340,7 @@ void CTolvexView::paintEvent(QPaintEvent* event)
     CQtMapCanvas canvas(painter);
     CMapWorld world;
     world.others = document.OtherAreas();
+    world.roomColors = RoomColors();
     DrawMap(canvas, GetDocument(), CellSize(), shownLevel, Selection(), &clip, &mapIndex, &world);
 }
 

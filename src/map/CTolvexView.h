@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/MapCanvas.h"
 #include "draw/MapGridIndex.h"
 
 #include <QAbstractScrollArea>
@@ -65,6 +66,11 @@ Q_SIGNALS:
     void ExitFollowed(int toVnum);
 
 protected:
+    // What hovering a room shows.
+    virtual QString RoomToolTip(int index) const;
+    // A colour per room in place of its sector's, or null.
+    virtual const std::vector<CMapColor>* RoomColors() const { return nullptr; }
+
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;

@@ -2,6 +2,7 @@
 
 #include "app/CProblemsPanel.h"
 #include "app/CWorld.h"
+#include "app/CWorldMapView.h"
 #include "app/CWorldPanel.h"
 #include "gui/Prompt.h"
 #include "layout/RoomLayout.h"
@@ -130,4 +131,51 @@ TEST_F(WorldWindows, AnExitIntoAnotherAreaLeadsToItsMap)
     town->SetSelection(0);
     QTest::keyClick(town, Qt::Key_Down);
     EXPECT_EQ(ActiveView(), town) << "a dead end leads nowhere";
+}
+
+// The world map lays every area's rooms out as one map, tinted by area; it
+// walks across areas with the keys, and what it edits goes to the room's area.
+TEST_F(WorldWindows, TheWorldMapShowsEveryAreaAndEditsThroughTheRoomsArea)
+{
+    QObject timers;
+    ASSERT_TRUE(Start({ CopyWorld() }));
+    ASSERT_TRUE(Action(Command::ViewWorldMap)->isEnabled());
+    Action(Command::ViewWorldMap)->trigger();
+    auto* map = qobject_cast<CWorldMapView*>(ActiveView());
+    ASSERT_NE(map, nullptr);
+    EXPECT_EQ(ActiveChild()->windowTitle(), QStringLiteral("World Map[*]"));
+    const CTolvexDoc& picture = map->GetDocument();
+    ASSERT_EQ(picture.rooms.size(), 5u);
+    for (const CRoomData& room : picture.rooms)
+        EXPECT_FALSE(room.unplaced) << room.vnum;
+    EXPECT_FALSE(Enabled(Command::RoomsEdit)) << "nothing selected, no area to act on";
+
+    // From the town's square east into the forest, on the same map.
+    map->GoToRoom(0);
+    QTest::keyClick(map, Qt::Key_Right);
+    ASSERT_EQ(ActiveView(), map);
+    ASSERT_EQ(map->Selection(), 2);
+    EXPECT_EQ(map->StatusText(), QStringLiteral("Level 0 - (2000) The Forest Edge"));
+
+    // Digging east of it adds the room to the forest, and the map selects it.
+    ASSERT_TRUE(Enabled(Command::RoomsCreateEast));
+    OnNextModal(timers, "okButton");
+    Action(Command::RoomsCreateEast)->trigger();
+    ASSERT_EQ(Area(1).Doc().rooms.size(), 3u);
+    EXPECT_EQ(Area(0).Doc().rooms.size(), 2u);
+    ASSERT_EQ(map->GetDocument().rooms.size(), 6u);
+    EXPECT_EQ(map->GetDocument().rooms[static_cast<size_t>(map->Selection())].vnum, Area(1).Doc().rooms[2].vnum);
+    Action(Command::EditUndo)->trigger();
+    EXPECT_EQ(Area(1).Doc().rooms.size(), 2u) << "the forest's own step";
+
+    // Enter edits the room in its area; closing the world closes the map.
+    QString edited;
+    OnNextModal(timers, "cancelButton", [&edited](QWidget* dialog) {
+        edited = Find<QLineEdit>(dialog, "nameEdit")->text();
+    });
+    map->GoToRoom(2);
+    QTest::keyClick(map, Qt::Key_Return);
+    EXPECT_EQ(edited, QStringLiteral("The Forest Edge"));
+    EXPECT_TRUE(app->CloseWorld());
+    EXPECT_EQ(ActiveChild(), nullptr);
 }
