@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -103,8 +104,14 @@ CFindInWorldDlg* CFindInWorldDlg::Open(CTolvexApp& app)
 {
     CMainFrame* frame = app.MainFrame();
     auto* dialog = frame->findChild<CFindInWorldDlg*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!dialog)
+    if (!dialog) {
         dialog = new CFindInWorldDlg(app, frame);
+        // At the left, over the World panel: a room shown on a map scrolls
+        // to the middle of its window.
+        dialog->move(frame->mapToGlobal(QPoint(16, 0)).x(), frame->MdiArea()->mapToGlobal(QPoint(0, 16)).y());
+        // Its keys also work in the dialog: back to the box for a new query.
+        dialog->addAction(frame->Action(Command::EditFindInWorld));
+    }
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
