@@ -22,7 +22,7 @@ class QMenu;
 class QToolBar;
 
 // The main window: menus, toolbar, status bar, and the area that holds the
-// map windows. A short menu bar (File, View, Help) shows while no map window
+// map windows. A short menu bar (File, Edit, View, Help) shows while no map window
 // is open, the whole set while one is.
 enum class MenuSet { None,
     WithoutArea,

@@ -1,6 +1,7 @@
 #include "app/CommandTable.h"
 
 #include "app/AppResources.h"
+#include "app/CFindInWorldDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CTolvexApp.h"
 #include "commands/CAreaCommands.h"
@@ -103,6 +104,8 @@ const std::vector<CCommandEntry> commandTable = {
         OnArea<&CAreaCommands::PasteRoom>, HasArea, nullptr },
     { Command::EditGoToRoom, "menuEdit", SeparatorBefore, 0, "actionEditGoToRoom", "&Go to Room...", "Ctrl+F", "Selects a room by its vnum or by part of its name\nGo to Room", nullptr, false,
         OnView<&CTolvexView::OnGoToRoom>, HasView, nullptr },
+    { Command::EditFindInWorld, "menuEdit", WithoutArea, 0, "actionEditFindInWorld", "Find in &World...", "Ctrl+Shift+F", "Finds rooms, objects, mobs and mobprogs across the world by vnum or text\nFind in World", nullptr, false,
+        [](F& f) { CFindInWorldDlg::Open(f.App()); }, HasWorld, nullptr },
     { Command::ViewToolbar, "menuView", WithoutArea, 0, "actionViewToolbar", "&Toolbar", "", "Shows or hides the toolbar\nShow/Hide Toolbar", nullptr, true,
         [](F& f) { f.ToolBar()->setVisible(f.ToolBar()->isHidden()); }, nullptr, [](const F& f) { return !f.ToolBar()->isHidden(); } },
     { Command::ViewStatusBar, "menuView", WithoutArea, 0, "actionViewStatusBar", "&Statusbar", "", "Shows or hides the statusbar\nShow/Hide Statusbar", nullptr, true,

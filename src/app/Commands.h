@@ -20,6 +20,7 @@ enum class Command {
     EditCopy,
     EditPaste,
     EditGoToRoom,
+    EditFindInWorld,
     ViewToolbar,
     ViewStatusBar,
     ViewMapStatusBar,

@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "app/CAboutDlg.h"
+#include "app/CFindInWorldDlg.h"
 #include "edit/CAreaEditor.h"
 #include "editors/CAreaInfoDlg.h"
 #include "editors/CMercDataDlg.h"
@@ -179,6 +180,7 @@ TEST_F(Mnemonics, NoDialogOrMenuSharesAKeyAndEveryCaptionHasOne)
         { "Object List", [&] { return std::make_unique<CObjectListDlg>(editor); } },
         { "Mob List", [&] { return std::make_unique<CMobListDlg>(editor); } },
         { "About", [] { return std::make_unique<CAboutDlg>(); } },
+        { "Find in World", [this] { return std::make_unique<CFindInWorldDlg>(*app); } },
     };
     for (const auto& [name, open] : dialogs)
         Expect(open().get(), name);

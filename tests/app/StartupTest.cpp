@@ -45,7 +45,7 @@ TEST_F(Startup, ShowsTheMaximisedFrameWithTheShortMenusOrWithAFileOneMapWindowOn
     EXPECT_TRUE(Frame()->isVisible() && Frame()->windowState() & Qt::WindowMaximized);
     EXPECT_TRUE(app->Documents().empty());
     EXPECT_EQ(Frame()->ShownMenus(), MenuSet::WithoutArea);
-    EXPECT_EQ(MenuTitles(Frame()), QStringLiteral("&File &View &Help"));
+    EXPECT_EQ(MenuTitles(Frame()), QStringLiteral("&File &Edit &View &Help"));
     EXPECT_TRUE(prompt.shown.empty()) << prompt.shown.front().text.toStdString();
 
     ASSERT_TRUE(Start({ TowerArea() }));

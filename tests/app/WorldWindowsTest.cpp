@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 
+#include "app/CFindInWorldDlg.h"
 #include "app/CProblemsPanel.h"
 #include "app/CWorld.h"
 #include "app/CWorldMapView.h"
@@ -178,4 +179,47 @@ TEST_F(WorldWindows, TheWorldMapShowsEveryAreaAndEditsThroughTheRoomsArea)
     EXPECT_EQ(edited, QStringLiteral("The Forest Edge"));
     EXPECT_TRUE(app->CloseWorld());
     EXPECT_EQ(ActiveChild(), nullptr);
+}
+
+// Ctrl+Shift+F works without a map window: Enter searches the world and
+// leaves the list with nothing chosen, Enter on a line shows that area's room
+// selected; the open dialog follows an area's change and the world's closing.
+TEST_F(WorldWindows, FindInWorldListsTheWorldsMatchesAndShowsTheRoomOfALine)
+{
+    ASSERT_TRUE(Start({ CopyWorld() }));
+    ASSERT_TRUE(Enabled(Command::EditFindInWorld));
+    EXPECT_TRUE(Frame()->findChild<QMenu*>(QStringLiteral("menuEditWithoutArea"))->actions().contains(Action(Command::EditFindInWorld)));
+    ShowActive(Frame());
+    QTest::keyClick(Frame(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* dialog = Find<CFindInWorldDlg>(Frame(), "findInWorldDialog");
+    ASSERT_TRUE(dialog->isVisible());
+    auto* text = Find<QLineEdit>(dialog, "findText");
+    auto* results = Find<QListWidget>(dialog, "findResults");
+    ShowActive(dialog);
+    EXPECT_TRUE(text->hasFocus());
+    QTest::keyClicks(text, QStringLiteral("1001"));
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_EQ(ListLines(results), "Room 1001 The Gate \u2014 town.are|Room 1001 A Stray Clearing \u2014 forest.are");
+    EXPECT_EQ(Find<QLabel>(dialog, "findCount")->text(), QStringLiteral("2 matches"));
+    EXPECT_TRUE(results->hasFocus() && results->selectedItems().isEmpty());
+    QTest::keyClick(results, Qt::Key_Return);
+    EXPECT_EQ(ActiveChild(), nullptr) << "nothing chosen, nothing shown";
+    QTest::keyClick(results, Qt::Key_Down);
+    QTest::keyClick(results, Qt::Key_Down);
+    QTest::keyClick(results, Qt::Key_Return);
+    ASSERT_NE(ActiveChild(), nullptr);
+    EXPECT_EQ(&ActiveChild()->Document(), &Area(1));
+    EXPECT_EQ(ActiveView()->Selection(), Area(1).Doc().FindRoomIndex(1001));
+    EXPECT_TRUE(dialog->isVisible()) << "kept open for the next line";
+
+    CRoomData room = Area(1).Doc().rooms[1];
+    room.name = "A Clearing";
+    ASSERT_TRUE(Area(1).Editor().ReplaceRoom(1, room));
+    EXPECT_TRUE(QTest::qWaitFor([dialog] { return !dialog->RefreshPending(); }));
+    EXPECT_EQ(ListLines(results, true), "Room 1001 The Gate \u2014 town.are|Room 1001 A Clearing \u2014 forest.are*");
+    prompt.answers = { QMessageBox::No };
+    ASSERT_TRUE(app->CloseWorld());
+    EXPECT_EQ(results->count(), 0) << "no line outlives its world";
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
 }

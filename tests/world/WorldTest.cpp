@@ -1,9 +1,12 @@
+#include "support/AreaFiles.h"
 #include "support/RunCli.h"
 #include "support/TestPaths.h"
+#include "world/WorldFind.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <sstream>
 
 namespace {
@@ -86,4 +89,40 @@ TEST(World, TheStockAreasFailOnlyOnTheAreasTheyLack)
             EXPECT_NE(line.find("which no area of the world has"), std::string::npos) << line;
         }
     EXPECT_GT(errors, 0);
+}
+
+// A vnum finds every kind that has it, in any area; a text finds the records
+// whose texts hold it whatever the case; the areas come in list order, and in
+// each the rooms, objects, mobs and mobprogs (the town has its mobs first).
+TEST(World, FindListsWhatMatchesInWorldOrder)
+{
+    CConfigTables tables;
+    LoadTables(tables, RomConfig);
+    std::vector<std::unique_ptr<CTolvexDoc>> docs;
+    std::vector<CWorldArea> areas;
+    for (const char* file : { "town.are", "forest.are", "cave.are" }) {
+        docs.push_back(std::make_unique<CTolvexDoc>(tables));
+        LoadArea(*docs.back(), ReadWholeFile(Crafted + "/" + file));
+        areas.push_back({ file, docs.back().get() });
+    }
+    const auto found = [&](const std::string& query, std::size_t limit = WorldFindLimit) {
+        const CWorldMatches result = FindInWorld(areas, query, limit);
+        std::string text = std::to_string(result.found);
+        for (const CWorldMatch& match : result.matches)
+            text += " | " + MatchText(match) + " @" + areas[match.area].file;
+        return text;
+    };
+    EXPECT_EQ(found(" 1001 "), "2 | Room 1001 The Gate @town.are | Room 1001 A Stray Clearing @forest.are");
+    EXPECT_EQ(found("2050"), "1 | Mobprog 2050 say Welcome. @forest.are") << "the cave's range holds it, not a record";
+    EXPECT_EQ(found("s"),
+        "7 | Room 1000 The Square @town.are | Mob 1000 the mayor @town.are | Room 2000 The Forest Edge @forest.are"
+        " | Room 1001 A Stray Clearing @forest.are | Object 2010 a stick @forest.are | Mob 2001 a wolf @forest.are"
+        " | Mobprog 2050 say Welcome. @forest.are");
+    EXPECT_EQ(found("S", 2), "7 | Room 1000 The Square @town.are | Mob 1000 the mayor @town.are");
+    EXPECT_EQ(found("GATE'S"), "1 | Room 1001 A Stray Clearing @forest.are") << "a room's description";
+    EXPECT_EQ(found("Lies HERE"), "1 | Object 2010 a stick @forest.are") << "an object's long description";
+    EXPECT_EQ(found("prowls"), "1 | Mob 2001 a wolf @forest.are") << "a mob's long description";
+    EXPECT_EQ(found("welcome"), "1 | Mobprog 2050 say Welcome. @forest.are");
+    for (const char* nothing : { "", "  ", "12345678901", "hello" })
+        EXPECT_EQ(found(nothing), "0") << "\"" << nothing << "\": a trigger's phrase is no program's code";
 }
