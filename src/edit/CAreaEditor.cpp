@@ -54,7 +54,11 @@ bool InRange(const std::vector<Record>& list, int index)
 // that the area does not have now, and undo and redo swap the two.
 struct CAreaEditor::CSnapshot {
     std::vector<RecordKind> kinds;
+    // With the header go the records the area keeps of other areas.
     CAreaHeader header;
+    std::vector<CResetData> strayResets;
+    std::vector<CStrayShop> strayShops;
+    std::vector<CStraySpecial> straySpecials;
     std::vector<CRoomData> rooms;
     std::vector<CObjData> objects;
     std::vector<CMobData> mobs;
@@ -66,7 +70,12 @@ struct CAreaEditor::CSnapshot {
         s.kinds = std::move(kinds);
         for (RecordKind kind : s.kinds)
             switch (kind) {
-            case RecordKind::Header: s.header = area.Header(); break;
+            case RecordKind::Header:
+                s.header = area.Header();
+                s.strayResets = area.strayResets;
+                s.strayShops = area.strayShops;
+                s.straySpecials = area.straySpecials;
+                break;
             case RecordKind::Room: s.rooms = area.rooms; break;
             case RecordKind::Object: s.objects = area.objects; break;
             case RecordKind::Mob: s.mobs = area.mobs; break;
@@ -82,6 +91,10 @@ struct CAreaEditor::CSnapshot {
         ::ClearFileLines(objects);
         ::ClearFileLines(mobs);
         ::ClearFileLines(mobprogs);
+        for (CResetData& reset : strayResets)
+            reset.line = 0;
+        for (CStrayShop& shop : strayShops)
+            shop.line = 0;
     }
 
     void SwapWith(CTolvexDoc& area)
@@ -92,6 +105,9 @@ struct CAreaEditor::CSnapshot {
                 const CAreaHeader now = area.Header();
                 area.SetHeader(header);
                 header = now;
+                std::swap(area.strayResets, strayResets);
+                std::swap(area.strayShops, strayShops);
+                std::swap(area.straySpecials, straySpecials);
                 break;
             }
             case RecordKind::Room: std::swap(area.rooms, rooms); break;
@@ -499,6 +515,13 @@ bool CAreaEditor::RewrapAllTexts()
             doc.mobs = std::move(mobs);
         });
     return true;
+}
+
+void CAreaEditor::ReplaceRecords(const std::string& name, CAreaRecords records)
+{
+    Apply(name, { RecordKind::Room, ChangeAction::Restored, 0, -1 },
+        { RecordKind::Header, RecordKind::Room, RecordKind::Object, RecordKind::Mob, RecordKind::Mobprog },
+        [&] { PutRecords(doc, std::move(records)); });
 }
 
 std::string CAreaEditor::UndoName() const

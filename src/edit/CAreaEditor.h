@@ -1,5 +1,6 @@
 #pragma once
 
+#include "area/AreaRecords.h"
 #include "area/CTolvexDoc.h"
 #include "area/RecordKind.h"
 
@@ -72,6 +73,10 @@ public:
     // Formats every description of the area as a save formats an edited one
     // (one step). False, and no step, when every text already was.
     bool RewrapAllTexts();
+
+    // Puts every record of the area in place at once, the header and what
+    // it keeps of other areas too (a renumber), as one step named `name`.
+    void ReplaceRecords(const std::string& name, CAreaRecords records);
 
     // Whether the layout puts the rooms that the first room does not reach on
     // the map too. Changing it lays the map out again (no step).
