@@ -138,15 +138,18 @@ bool CTolvexApp::InitInstance(const QStringList& arguments, const CStartOptions&
 bool CTolvexApp::LoadConfiguration(const QString& argv0)
 {
     QString path = options.configPath;
+    const std::string executableDir = ExecutableDir(QFile::encodeName(argv0).constData());
     if (path.isEmpty())
-        path = QFile::decodeName(FindConfigFile(ExecutableDir(QFile::encodeName(argv0).constData())).c_str());
+        path = QFile::decodeName(FindConfigFile(executableDir).c_str());
     int line = 0;
-    if (LoadConfig(tables, QFile::encodeName(path).toStdString(), line))
+    if (!path.isEmpty() && LoadConfig(tables, QFile::encodeName(path).toStdString(), line))
         return true;
     if (CSplashWnd* splash = CSplashWnd::Current())
         splash->HideSplashScreen();
-    Prompt().Show(nullptr, QStringLiteral("Error"), QStringLiteral("Error leyendo tolvex.cfg! (%1)").arg(line),
-        QMessageBox::Critical);
+    QString message = QStringLiteral("Error leyendo tolvex.cfg! (%1)").arg(line);
+    if (path.isEmpty())
+        message += QStringLiteral("\n\n") + QFile::decodeName(ConfigNotFoundText(executableDir).c_str()).trimmed();
+    Prompt().Show(nullptr, QStringLiteral("Error"), message, QMessageBox::Critical);
     return false;
 }
 

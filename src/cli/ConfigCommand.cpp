@@ -60,6 +60,8 @@ bool LoadCliConfig(const std::string& configPath, CCliContext& context, CConfigT
     std::istringstream in(std::move(bytes));
     if (path.empty() || !LoadConfig(tables, in, line)) {
         context.err << Format("Error leyendo tolvex.cfg! (%i)", { line }) << '\n';
+        if (path.empty())
+            context.err << ConfigNotFoundText(context.executableDir);
         return false;
     }
     return true;

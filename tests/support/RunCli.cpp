@@ -5,9 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
-
-std::string Quote(const std::string& arg)
+std::string ShellQuote(const std::string& arg)
 {
     std::string quoted = "'";
     for (char c : arg)
@@ -15,15 +13,18 @@ std::string Quote(const std::string& arg)
     return quoted + "'";
 }
 
-} // namespace
-
 CCliResult RunCli(const std::vector<std::string>& args)
 {
+    return RunProgram("", TOLVEX_CLI, args);
+}
+
+CCliResult RunProgram(const std::string& prefix, const std::string& program, const std::vector<std::string>& args)
+{
     CScratchDir scratch;
-    std::string command = Quote(TOLVEX_CLI);
+    std::string command = prefix + " " + ShellQuote(program);
     for (const std::string& arg : args)
-        command += " " + Quote(arg);
-    command += " >" + Quote(scratch.Path("out")) + " 2>" + Quote(scratch.Path("err"));
+        command += " " + ShellQuote(arg);
+    command += " >" + ShellQuote(scratch.Path("out")) + " 2>" + ShellQuote(scratch.Path("err"));
     const int raw = std::system(command.c_str());
     return { WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWholeFile(scratch.Path("out")), ReadWholeFile(scratch.Path("err")) };
 }

@@ -13,6 +13,11 @@ struct CCliResult {
 
 CCliResult RunCli(const std::vector<std::string>& args);
 
+// Runs `program` with the arguments through the shell, with `prefix` (shell
+// words such as "cd DIR && env -u DISPLAY") before it.
+CCliResult RunProgram(const std::string& prefix, const std::string& program, const std::vector<std::string>& args);
+std::string ShellQuote(const std::string& arg);
+
 // A scratch directory removed at the end of the test.
 class CScratchDir {
 public:
