@@ -4,6 +4,12 @@
 
 #include <utility>
 
+#ifndef TOLVEX_VERSION
+#define TOLVEX_VERSION ""
+#endif
+
+const char* const VersionLine = "tolvex-cli " TOLVEX_VERSION "\n";
+
 CCommandLine::CCommandLine(const char* commandName, const char* usageLine, std::vector<COptionSpec> optionList,
     size_t fewestOperands, size_t mostOperands)
     : command(commandName)
@@ -38,20 +44,32 @@ int CCommandLine::Parse(const std::vector<std::string>& args, CCliContext& conte
             optionsEnded = true;
             continue;
         }
-        if (arg == "--help") {
+        if (arg == "--help" || arg == "-h") {
             context.out << usage;
             return 0;
         }
-        const COptionSpec* option = Find(arg);
+        if (arg == "--version") {
+            context.out << VersionLine;
+            return 0;
+        }
+        // "--name=value" is "--name value".
+        const size_t equals = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
+        const std::string name = arg.substr(0, equals);
+        const COptionSpec* option = Find(name);
         if (!option)
-            return UsageError("unknown option '" + arg + "'", context);
+            return UsageError("unknown option '" + name + "'", context);
         if (!option->takesValue) {
-            values[arg];
+            if (equals != std::string::npos)
+                return UsageError(name + " takes no value", context);
+            values[name];
             continue;
         }
-        if (i + 1 == args.size())
+        if (equals != std::string::npos)
+            values[name] = arg.substr(equals + 1);
+        else if (i + 1 == args.size())
             return UsageError(arg + " needs a value", context);
-        values[arg] = args[++i];
+        else
+            values[name] = args[++i];
     }
     if (operands.size() < minOperands || operands.size() > maxOperands)
         return UsageError(std::string(), context);

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+// "tolvex-cli VERSION" and a line break, what --version prints.
+extern const char* const VersionLine;
+
 // One option of a command: "--name" alone, or "--name VALUE".
 struct COptionSpec {
     const char* name;
@@ -15,8 +18,9 @@ struct COptionSpec {
 
 // The arguments of one command, taken apart the same way for every command:
 // an unknown option or a missing value is bad usage (a line saying what is
-// wrong and the usage line on standard error, exit 2); --help prints the usage
-// on standard output and exits 0. "--" ends the options.
+// wrong and the usage line on standard error, exit 2); --help (or -h) prints
+// the usage and --version the version on standard output, and exit 0. A value
+// follows its option as the next argument or after "=". "--" ends the options.
 class CCommandLine {
 public:
     CCommandLine(const char* command, const char* usage, std::vector<COptionSpec> options,

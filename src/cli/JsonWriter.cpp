@@ -50,6 +50,8 @@ void CJsonWriter::EndArray()
             << std::string(static_cast<size_t>(depth) * 2, ' ');
     out << ']';
     first = false;
+    if (depth == 0)
+        out << '\n';
 }
 
 void CJsonWriter::Key(const char* key)

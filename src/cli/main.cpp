@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/CommandLine.h"
 
 #include "config/ConfigLocator.h"
 
@@ -10,10 +11,11 @@ const char* const Usage =
     "usage: tolvex-cli COMMAND [ARGS]\n"
     "commands:\n"
     "  config [--dump] [CFG]    load the configuration and list its tables\n"
-    "  check [--strict] [--world LIST] FILE...\n"
+    "  check [--strict] [--world LIST] [--format plain|json] FILE...\n"
     "                           load area files and report what cannot be kept;\n"
     "                           --strict adds what the ROM server would refuse,\n"
-    "                           --world checks the areas of an area.lst together\n"
+    "                           --world checks the areas of an area.lst together,\n"
+    "                           --format json prints the findings as a JSON array\n"
     "  convert [--dialect quendar|romdefault|romolc] [--no-mobprogs] [--rewrap] [--keep-layout] [--partial] IN OUT\n"
     "                           load IN and save it as OUT\n"
     "  dump FILE                the loaded area as JSON\n"
@@ -22,7 +24,9 @@ const char* const Usage =
     "                           draw one level of the map as SVG\n"
     "  world [--json] LIST      the areas of an area.lst, their ranges and overlaps\n"
     "The area commands take --config CFG; without it tolvex.cfg is found as the editor finds it.\n"
-    "Every command takes --help; an unknown option is bad usage (exit 2).\n";
+    "Every command takes --help (-h); an option's value may follow it after '=' (--config=CFG).\n"
+    "Exit status: 0 done, 1 the command failed, 2 bad usage.\n"
+    "tolvex-cli --version prints the version.\n";
 
 } // namespace
 
@@ -34,12 +38,21 @@ int main(int argc, char** argv)
         std::cerr << Usage;
         return 2;
     }
-    const std::string command = argv[1];
-    if (command == "--help") {
-        std::cout << Usage;
+    std::string command = argv[1];
+    std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "--version") {
+        std::cout << VersionLine;
         return 0;
     }
-    std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "--help" || command == "-h") {
+        // "--help COMMAND" is that command's help.
+        if (args.empty()) {
+            std::cout << Usage;
+            return 0;
+        }
+        command = args[0];
+        args = { "--help" };
+    }
     using Command = int (*)(const std::vector<std::string>&, CCliContext&);
     const std::pair<const char*, Command> commands[] = {
         { "config", RunConfigCommand },

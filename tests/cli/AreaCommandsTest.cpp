@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <regex>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -90,4 +93,80 @@ TEST(CheckCommand, ATriggerFindsItsProgramInAnotherFileOfTheSameRun)
         << "no other area can hold a program of the area's own range";
     EXPECT_EQ(together.status, 1);
     EXPECT_NE(together.out.find(programs + ": ok\n"), std::string::npos) << together.out;
+}
+
+namespace {
+
+// The array of flat objects that check --format json writes, read back: each
+// object's values as text (strings unescaped, numbers and null as written).
+std::vector<std::map<std::string, std::string>> ReadFindings(const std::string& json)
+{
+    static const std::regex token(R"("(?:[^"\\]|\\.)*"|[\[\]{}:,]|[-\w.]+|\S)");
+    std::vector<std::string> t;
+    for (auto i = std::sregex_iterator(json.begin(), json.end(), token); i != std::sregex_iterator(); ++i)
+        t.push_back(i->str());
+    const auto text = [](const std::string& s) {
+        if (s[0] != '"')
+            return s;
+        std::string out;
+        for (size_t i = 1; i + 1 < s.size(); ++i) {
+            const char e = s[i] == '\\' ? s[++i] : 0;
+            out += !e ? s[i] : e == 'n' ? '\n'
+                : e == 'u'              ? static_cast<char>(std::stoi(s.substr(i + 1, 4), nullptr, 16))
+                                        : e;
+            i += e == 'u' ? 4 : 0;
+        }
+        return out;
+    };
+    std::vector<std::map<std::string, std::string>> objects;
+    size_t i = 0;
+    EXPECT_EQ(t.at(i++), "[");
+    while (t.at(i) != "]") {
+        EXPECT_EQ(t.at(i), "{");
+        auto& object = objects.emplace_back();
+        do {
+            EXPECT_EQ(t.at(i + 2), ":");
+            object[text(t.at(i + 1))] = text(t.at(i + 3));
+            i += 4;
+        } while (t.at(i) == ",");
+        EXPECT_EQ(t.at(i++), "}");
+        if (t.at(i) == ",") {
+            EXPECT_EQ(t.at(++i), "{");
+        }
+    }
+    EXPECT_EQ(i + 1, t.size()) << "one array and nothing after it";
+    return objects;
+}
+
+} // namespace
+
+// The JSON findings are the plain ones, line for line, with the record and
+// vnum apart; the exit status is the same.
+TEST(CheckCommand, JsonFindingsAreThePlainOnesWithTheirRecords)
+{
+    const std::vector<std::string> files = { Area, SourcePath("tests/data/check-duplicate-vnum/input.are"),
+        SourcePath("tests/data/check-clean/input.are") };
+    std::vector<std::string> plainArgs = { "check", "--strict", "--config", Config }, jsonArgs = plainArgs;
+    jsonArgs.push_back("--format=json");
+    plainArgs.insert(plainArgs.end(), files.begin(), files.end());
+    jsonArgs.insert(jsonArgs.end(), files.begin(), files.end());
+    const CCliResult plain = RunCli(plainArgs), json = RunCli(jsonArgs);
+    EXPECT_EQ(json.status, plain.status);
+    EXPECT_EQ(json.status, 1);
+    std::string lines, rooms;
+    for (const auto& f : ReadFindings(json.out)) {
+        std::string text = f.at("text");
+        std::replace(text.begin(), text.end(), '\n', ' ');
+        lines += f.at("file") + (f.at("line") == "null" ? "" : ":" + f.at("line")) + ": " + f.at("severity") + ": " + text + "\n";
+        if (f.at("record") != "null")
+            rooms += f.at("record") + " " + f.at("vnum") + "; ";
+    }
+    std::string expected;
+    std::istringstream in(plain.out);
+    for (std::string line; std::getline(in, line);)
+        if (line.find(": ok") == std::string::npos)
+            expected += line + "\n";
+    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(rooms, "Room 150; Room 101; ");
+    EXPECT_EQ(RunCli({ "check", "--format", "xml", Area }).status, 2);
 }

@@ -22,9 +22,29 @@ TEST(CommandLine, EveryCommandRefusesUnknownOptionsAndAnswersHelp)
 
         EXPECT_EQ(RunCli({ command, "--config" }).status, 2) << command << ": an option without its value";
     }
-    const CCliResult help = RunCli({ "--help" });
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("usage: tolvex-cli COMMAND", 0), 0u);
+    // -h, and --help before the command, as well as after it; --version anywhere.
+    for (const std::vector<std::string>& args : { std::vector<std::string> { "--help" }, { "-h" } }) {
+        const CCliResult help = RunCli(args);
+        EXPECT_EQ(help.status, 0);
+        EXPECT_EQ(help.out.rfind("usage: tolvex-cli COMMAND", 0), 0u) << args[0];
+    }
+    EXPECT_EQ(RunCli({ "--help", "check" }).out.rfind("usage: tolvex-cli check", 0), 0u);
+    EXPECT_EQ(RunCli({ "check", "-h" }).out.rfind("usage: tolvex-cli check", 0), 0u);
+    for (const std::vector<std::string>& args : { std::vector<std::string> { "--version" }, { "layout", "--version" } })
+        EXPECT_EQ(RunCli(args).Whole(), (CCliResult { 0, "tolvex-cli " TOLVEX_VERSION "\n", "" }).Whole());
+    EXPECT_EQ(RunCli({ "frobnicate" }).status, 2);
+}
+
+// "--name=value" is "--name value"; a switch refuses a value.
+TEST(CommandLine, ValuesFollowAnEqualsSign)
+{
+    const std::string area = SourcePath("res/examples/midden.are");
+    const CCliResult joined = RunCli({ "layout", "--cell=24", "--config=" + SourcePath("res/tolvex.cfg"), area });
+    EXPECT_EQ(joined.Whole(), RunCli({ "layout", "--cell", "24", "--config", SourcePath("res/tolvex.cfg"), area }).Whole());
+    EXPECT_EQ(joined.status, 0) << joined.err;
+    const CCliResult refused = RunCli({ "layout", "--all=yes", area });
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err.rfind("layout: --all takes no value\n", 0), 0u) << refused.err;
 }
 
 TEST(CommandLine, NumbersOutOfRangeOrMalformedAreBadUsage)
