@@ -29,8 +29,10 @@
 #include <QMdiSubWindow>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -78,6 +80,13 @@ bool CTolvexApp::InitInstance(const QStringList& arguments, const CStartOptions&
 {
     options = startOptions;
     const CCommandLineInfo commandLine = CCommandLineInfo::Parse(arguments);
+    if (commandLine.exitCode >= 0) {
+        std::fputs(commandLine.message.toLocal8Bit().constData(), commandLine.exitCode == 0 ? stdout : stderr);
+        exitCode = commandLine.exitCode;
+        return false;
+    }
+    if (options.configPath.isEmpty())
+        options.configPath = commandLine.configPath;
     const bool printOnly = commandLine.shellCommand == CCommandLineInfo::Shell::FilePrint;
     CSplashWnd::EnableSplashScreen(commandLine.showSplash && !printOnly);
 
@@ -118,11 +127,17 @@ bool CTolvexApp::InitInstance(const QStringList& arguments, const CStartOptions&
         bool printed = false;
         if (document) {
             QPrinter& target = Printer();
-            if (target.outputFileName().isEmpty() && !target.isValid())
-                Prompt().Show(nullptr, AppTitle, QStringLiteral("No printer is available to print %1.").arg(document->Title()),
-                    QMessageBox::Critical);
-            else
-                printed = CChildFrame::Of(document->Frames().front())->View()->OnFilePrintDirect(target);
+            const bool toFile = !target.outputFileName().isEmpty();
+            QString failure;
+            if (!toFile && (QPrinterInfo::availablePrinterNames().isEmpty() || !target.isValid()))
+                failure = QStringLiteral("No printer is available to print %1.").arg(document->Title());
+            else if (!(printed = CChildFrame::Of(document->Frames().front())->View()->OnFilePrintDirect(target)))
+                failure = QStringLiteral("%1 could not be printed.").arg(document->Title());
+            // Printing is asked for from a shell or a file manager: both are told.
+            if (!failure.isEmpty()) {
+                std::fprintf(stderr, "tolvex: %s\n", failure.toLocal8Bit().constData());
+                Prompt().Show(nullptr, AppTitle, failure, QMessageBox::Critical);
+            }
             CloseAllDocuments();
         }
         mainFrame.reset();

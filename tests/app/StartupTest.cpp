@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "app/CCommandLineInfo.h"
+#include "support/RunCli.h"
 
 #include <QMenuBar>
 
@@ -10,23 +11,41 @@ using Shell = CCommandLineInfo::Shell;
 
 TEST(CommandLine, SwitchesAndFileNames)
 {
-    // the arguments, the shell command, the file names, whether the splash shows
-    const std::tuple<const char*, Shell, const char*, bool> cases[] = {
-        { "", Shell::FileNew, "", true },
-        { "/p area.are", Shell::FilePrint, "area.are", true },
-        { "area.are /P", Shell::FilePrint, "area.are", true },
-        { "/p", Shell::FileNew, "", true },
-        { "-AUTOMATION x.are", Shell::FileOpen, "x.are", false },
-        { "--no-splash x.are", Shell::FileOpen, "x.are", false },
-        { "-style x.are", Shell::FileOpen, "x.are", true },
-        { "a.are b.are", Shell::FileOpen, "a.are b.are", true },
+    // the arguments, the shell command, the file names, whether the splash shows, the configuration
+    const std::tuple<const char*, Shell, const char*, bool, const char*> cases[] = {
+        { "", Shell::FileNew, "", true, "" },
+        { "/p area.are", Shell::FilePrint, "area.are", true, "" },
+        { "area.are /P", Shell::FilePrint, "area.are", true, "" },
+        { "/p", Shell::FileNew, "", true, "" },
+        { "-p a.are b.are", Shell::FilePrint, "a.are b.are", true, "" },
+        { "--print=a.are", Shell::FilePrint, "a.are", true, "" },
+        { "-AUTOMATION x.are", Shell::FileOpen, "x.are", false, "" },
+        { "--no-splash x.are", Shell::FileOpen, "x.are", false, "" },
+        { "-style Fusion --config=my.cfg x.are", Shell::FileOpen, "x.are", true, "my.cfg" },
+        { "--config my.cfg /abs/a.are -- -b.are", Shell::FileOpen, "/abs/a.are -b.are", true, "my.cfg" },
     };
-    for (const auto& [line, shell, fileNames, showSplash] : cases) {
+    for (const auto& [line, shell, fileNames, showSplash, config] : cases) {
         const CCommandLineInfo info = CCommandLineInfo::Parse(QStringLiteral("tolvex %1").arg(QLatin1String(line)).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+        EXPECT_EQ(info.exitCode, -1) << line;
         EXPECT_EQ(info.shellCommand, shell) << line;
         EXPECT_EQ(info.fileNames.join(QLatin1Char(' ')).toStdString(), fileNames) << line;
         EXPECT_EQ(info.showSplash, showSplash) << line;
+        EXPECT_EQ(info.configPath.toStdString(), config) << line;
     }
+}
+
+// They answer before the application exists: no display is needed.
+TEST(CommandLine, HelpVersionAndBadUsageNeedNoDisplay)
+{
+    const std::string noDisplay = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM";
+    const CCliResult help = RunProgram(noDisplay, TOLVEX_EDITOR, { "--help" });
+    EXPECT_EQ(help.status, 0) << help.err;
+    EXPECT_NE(help.out.find("-p, --print <FILE>"), std::string::npos) << help.out;
+    EXPECT_EQ(RunProgram(noDisplay, TOLVEX_EDITOR, { "-v" }).Whole(), (CCliResult { 0, "tolvex " TOLVEX_VERSION "\n", "" }).Whole());
+    const CCliResult bad = RunProgram(noDisplay, TOLVEX_EDITOR, { "--bogus", "a.are" });
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err.rfind("tolvex: Unknown option 'bogus'.\n\nUsage: ", 0), 0u) << bad.err;
 }
 
 using Startup = AppFixture;
