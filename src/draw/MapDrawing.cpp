@@ -236,6 +236,7 @@ public:
         , ox(shiftX)
         , oy(shiftY)
         , ghost(asGhost)
+        , ink(openWorld ? openWorld->ink : CMapInk {})
     {
     }
 
@@ -267,7 +268,7 @@ private:
         const int x = RoomX(room, c), y = RoomY(room, c);
         if (ghost) {
             canvas.Polyline(Points({ P(x - c, y - c), P(x + c, y - c), P(x + c, y + c), P(x - c, y + c), P(x - c, y - c) }),
-                MapColors::Ghost, pen);
+                ink.ghost, pen);
             return;
         }
         const std::vector<CMapColor>* tints = world ? world->roomColors : nullptr;
@@ -276,8 +277,8 @@ private:
         if (selected) {
             if (batch)
                 batch->FillsLast(true);
-            Fill(x - c, y - c, x + c, y + c, MapColors::Black);
-            Fill(x - c + 1, y - c + 1, x + c - 1, y + c - 1, MapColors::White);
+            Fill(x - c, y - c, x + c, y + c, ink.edge);
+            Fill(x - c + 1, y - c + 1, x + c - 1, y + c - 1, ink.ring);
             Fill(x - c + 2, y - c + 2, x + c - 2, y + c - 2, sector);
             if (batch)
                 batch->FillsLast(false);
@@ -301,7 +302,7 @@ private:
         const CRoomData& to = doc.rooms[static_cast<size_t>(found)];
         if (to.unplaced)
             return;
-        const CMapColor color = ExitColor(doc.Tables(), exit.exitFlags, ghost);
+        const CMapColor color = ghost ? ink.ghost : ExitColor(doc.Tables(), exit.exitFlags, false);
         // A ghost level is all one colour.
         if (!batch || ghost) {
             DrawExit(index, room, d, found, to, color);
@@ -414,8 +415,8 @@ private:
     // across its end; up and down keep their mark in that colour.
     void ExitOut(const CRoomData& room, int d, bool elsewhere)
     {
-        const CMapColor color = ghost ? MapColors::Ghost : elsewhere ? MapColors::OtherArea
-                                                                     : MapColors::DeadEnd;
+        const CMapColor color = ghost ? ink.ghost : elsewhere ? MapColors::OtherArea
+                                                              : MapColors::DeadEnd;
         const bool direct = batch && !ghost;
         if (direct) {
             batch->Flush();
@@ -482,6 +483,7 @@ private:
     const int ox;
     const int oy;
     const bool ghost;
+    const CMapInk ink;
     std::vector<CMapPoint> points;
 };
 
@@ -626,6 +628,16 @@ CMapColor SectorColor(const CConfigTables& tables, int sector)
         i = 0;
     const CSectorColorEntry& e = tables.sectorColors[i];
     return { e.red & 0xFF, e.green & 0xFF, e.blue & 0xFF };
+}
+
+CMapInk MapInkOn(CMapColor background)
+{
+    // Rec. 601 luma, in tenths of a channel.
+    const int luma = (3 * background.r + 6 * background.g + background.b) / 10;
+    if (luma >= 128)
+        return {};
+    auto lift = [](int channel) { return std::min(channel + 60, 255); };
+    return { { lift(background.r), lift(background.g), lift(background.b) }, MapColors::White, MapColors::Black };
 }
 
 CMapColor TintColor(CMapColor sector, CMapColor tint)

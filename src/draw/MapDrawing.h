@@ -25,7 +25,19 @@ constexpr CMapColor OtherArea { 0, 100, 230 };
 constexpr CMapColor DeadEnd { 150, 0, 150 };
 } // namespace MapColors
 
-// What an open world adds to a map.
+// The colours drawn against the map's background: the level below and the
+// selection frame's edge and ring. The defaults are for white paper.
+struct CMapInk {
+    CMapColor ghost = MapColors::Ghost;
+    CMapColor edge = MapColors::Black;
+    CMapColor ring = MapColors::White;
+};
+
+// Ink that reads on `background`: the defaults on a light one; on a dark one
+// a ghost a little lighter than it and the frame's colours swapped.
+CMapInk MapInkOn(CMapColor background);
+
+// What a window adds to a map: an open world, and its background's ink.
 struct CMapWorld {
     // The rooms beyond the drawn document: an exit to one of them is drawn
     // leaving the area, one to a vnum none of them has as a dead end.
@@ -33,6 +45,7 @@ struct CMapWorld {
     // A colour per room of the document in place of its sector's (the world
     // map's tint by area), or null.
     const std::vector<CMapColor>* roomColors = nullptr;
+    CMapInk ink;
 };
 
 // Half the sector's colour and half the tint.

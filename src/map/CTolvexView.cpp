@@ -328,7 +328,9 @@ void CTolvexView::paintEvent(QPaintEvent* event)
 {
     const QRect area = event->rect();
     QPainter painter(viewport());
-    painter.fillRect(area, Qt::white);
+    // The desktop's colours, dark or light: the sectors keep the configuration's.
+    const QColor background = viewport()->palette().color(QPalette::Base);
+    painter.fillRect(area, background);
     const int ox = horizontalScrollBar()->value();
     const int oy = verticalScrollBar()->value();
     painter.translate(-ox, -oy);
@@ -341,6 +343,7 @@ void CTolvexView::paintEvent(QPaintEvent* event)
     CMapWorld world;
     world.others = document.OtherAreas();
     world.roomColors = RoomColors();
+    world.ink = MapInkOn({ background.red(), background.green(), background.blue() });
     DrawMap(canvas, GetDocument(), CellSize(), shownLevel, Selection(), &clip, &mapIndex, &world);
 }
 

@@ -195,7 +195,7 @@ TEST_F(MapDrawingTest, ExitsIntoTheWorldLeaveTheAreaAndDeadEndsAreBarred)
     EXPECT_EQ(ExitsDrawn(0), "") << "without a world they are not drawn";
 
     const std::vector<CMapColor> tints { { 1, 2, 3 } };
-    const CMapWorld world { &others, &tints };
+    const CMapWorld world { &others, &tints, {} };
     CRecordingCanvas canvas;
     DrawLevel(canvas, doc, 0, -1, 12, 0, 0, false, nullptr, nullptr, &world);
     EXPECT_EQ(canvas.all,
