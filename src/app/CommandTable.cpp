@@ -3,6 +3,7 @@
 #include "app/AppResources.h"
 #include "app/CFindInWorldDlg.h"
 #include "app/CMainFrame.h"
+#include "app/HelpCommands.h"
 #include "app/CTolvexApp.h"
 #include "commands/CAreaCommands.h"
 #include "gui/CAreaDocument.h"
@@ -13,6 +14,7 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -82,7 +84,7 @@ const std::vector<CCommandEntry> commandTable = {
         [](F& f) { f.App().CloseWorld(); }, HasWorld, nullptr },
     { Command::FileSave, "menuFile", 0, 13, "actionFileSave", "&Save", "Ctrl+S; Ctrl+G", "Saves the active document\nSave", "save", false,
         [](F& f) { OnDocument(f, [](F& g, CAreaDocument& d) { g.App().SaveDocument(d, false); }); }, HasView, nullptr },
-    { Command::FileSaveAs, "menuFile", 0, 0, "actionFileSaveAs", "Save &as...", "", "Saves the active document with a new name\nSave As...", nullptr, false,
+    { Command::FileSaveAs, "menuFile", 0, 0, "actionFileSaveAs", "Save &as...", "Ctrl+Shift+S", "Saves the active document with a new name\nSave As...", nullptr, false,
         [](F& f) { OnDocument(f, [](F& g, CAreaDocument& d) { g.App().SaveDocument(d, true); }); }, HasView, nullptr },
     { Command::FileSaveAll, "menuFile", WithoutArea, 0, "actionFileSaveAll", "Save A&ll", "Ctrl+Alt+S", "Saves every modified area\nSave All", nullptr, false,
         [](F& f) { f.App().SaveAll(); }, AnyModified, nullptr },
@@ -169,8 +171,14 @@ const std::vector<CCommandEntry> commandTable = {
         [](F& f) { f.MdiArea()->activateNextSubWindow(); }, HasView, nullptr },
     { Command::WindowPrevious, "menuWindow", 0, 0, "actionWindowPrevious", "Pre&vious Window", "Ctrl+Shift+Tab; Ctrl+Shift+Backtab", "Activates the previous map window\nPrevious Window", nullptr, false,
         [](F& f) { f.MdiArea()->activatePreviousSubWindow(); }, HasView, nullptr },
-    { Command::AppAbout, "menuHelp", WithoutArea, 32, "actionAppAbout", "&About Tolvex...", "", "Displays the program information and copyright\nAbout Tolvex...", "about", false,
+    { Command::HelpGuide, "menuHelp", WithoutArea, 0, "actionHelpGuide", "&User Guide", "F1", "Opens the user guide in the web browser\nUser Guide", nullptr, false,
+        [](F& f) { OpenUserGuide(&f); }, nullptr, nullptr },
+    { Command::HelpShortcuts, "menuHelp", WithoutArea, 0, "actionHelpShortcuts", "&Keyboard Shortcuts", "", "Lists the keys of the commands\nKeyboard Shortcuts", nullptr, false,
+        [](F& f) { ShowKeyboardShortcuts(&f); }, nullptr, nullptr },
+    { Command::AppAbout, "menuHelp", WithoutArea | SeparatorBefore, 32, "actionAppAbout", "&About Tolvex...", "", "Displays the program information and copyright\nAbout Tolvex...", "about", false,
         [](F& f) { f.App().OnAppAbout(); }, nullptr, nullptr },
+    { Command::AppAboutQt, "menuHelp", WithoutArea, 0, "actionAppAboutQt", "About &Qt", "", "Displays the version and licence of Qt\nAbout Qt", nullptr, false,
+        [](F& f) { QMessageBox::aboutQt(&f); }, nullptr, nullptr },
 };
 // clang-format on
 

@@ -52,6 +52,9 @@ enum class Command {
     WindowArrange,
     WindowNext,
     WindowPrevious,
+    HelpGuide,
+    HelpShortcuts,
     AppAbout,
+    AppAboutQt,
     Count
 };

@@ -3,6 +3,11 @@
 #include "app/CommandTable.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileInfo>
+#include <QTableWidget>
+#include <QTextBrowser>
 #include <QDropEvent>
 #include <QMdiSubWindow>
 #include <QUrl>
@@ -107,6 +112,34 @@ TEST_F(MainFrameCommands, FilesDroppedOnTheFrameOpen)
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(Frame(), &drop);
     EXPECT_EQ(app->Documents().size(), 1u);
+}
+
+// F1 opens the guide that lies with the program; Keyboard Shortcuts lists
+// the command table's keys by menu.
+TEST_F(MainFrameCommands, HelpOpensTheGuideAndListsEveryCommandsKeys)
+{
+    ASSERT_TRUE(Start());
+    QTextBrowser browser; // its setSource slot takes the URL in place of the desktop's browser
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "setSource");
+    EXPECT_EQ(Action(Command::HelpGuide)->shortcut(), QKeySequence(Qt::Key_F1));
+    Action(Command::HelpGuide)->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_EQ(browser.source().fileName(), QStringLiteral("guide.html"));
+    EXPECT_TRUE(QFileInfo(browser.source().toLocalFile()).isFile());
+    EXPECT_TRUE(prompt.shown.empty());
+
+    QStringList rows;
+    QObject timers;
+    OnNextModal(timers, nullptr, [&rows](QWidget* modal) {
+        auto* table = Find<QTableWidget>(modal, "shortcutsTable");
+        for (int row = 0; row < table->rowCount(); ++row)
+            rows << QStringLiteral("%1 | %2 | %3").arg(table->item(row, 0)->text(), table->item(row, 1)->text(), table->item(row, 2)->text());
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    Action(Command::HelpShortcuts)->trigger();
+    for (const char* row : { "File | Save as... | Ctrl+Shift+S", "Edit | Redo | Ctrl+Y, Ctrl+Shift+Z", "Help | User Guide | F1" })
+        EXPECT_TRUE(rows.contains(QLatin1String(row))) << row << " in\n"
+                                                       << rows.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(MainFrameCommands, MosaicStacksTheWindowsAsFullWidthStrips)
