@@ -10,7 +10,8 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6
-          libgl-dev xvfb xauth clang libclang-rt-dev clang-format git)
+          libgl-dev xvfb xauth clang libclang-rt-dev clang-format git
+          dpkg-dev file)
 
 install_missing() {
     local missing=()
@@ -59,6 +60,9 @@ run_tests() {
         -DTOLVEX_SANITIZE=ON -DTOLVEX_FUZZ=ON -DTOLVEX_WERROR=ON
     echo "== Every test, under AddressSanitizer and UndefinedBehaviorSanitizer"
     (cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+
+    echo "== The Debian package"
+    bash tools/check-package.sh build-test
 
     echo "== Fuzzing the area reader, the configuration loader and the clipboard records (60 s each)"
     bash fuzz/run.sh build-test 60
