@@ -101,7 +101,7 @@ void BM_DrawWorldMap10k(benchmark::State& state)
         for (size_t i = 0; i < picture.rooms.size(); ++i)
             tints.push_back(TintColor(SectorColor(picture.Tables(), picture.rooms[i].sector), { 40 * static_cast<int>(map.AreaOf(i) % 6), 120, 200 }));
     }
-    const CMapWorld world { nullptr, &tints };
+    const CMapWorld world { nullptr, &tints, {} };
     Repaint(state, picture, 0, &world);
 }
 BENCHMARK(BM_DrawWorldMap10k)->Apply(ZoomSteps)->Unit(benchmark::kMillisecond);
