@@ -78,6 +78,32 @@ TEST_F(TolvexView, PaintingAndClicksFollowTheScrollBars)
     }
 }
 
+// The background is the palette's; the selection frame's edge and ring swap
+// on a dark one; the room keeps its sector's colour.
+TEST_F(TolvexView, TheMapFollowsALightOrADarkPalette)
+{
+    ActiveChild()->show();
+    view->parentWidget()->resize(400, 300);
+    view->SetSelection(RoomIndex(103));
+    const CRoomData& garden = Room(103);
+    const int c = view->Document().CellSize();
+    const QPoint centre(RoomX(garden, c), RoomY(garden, c));
+    const CMapColor sector = SectorColor(doc->Tables(), garden.sector);
+    // the background, the frame's edge, its ring
+    const std::array<QRgb, 3> palettes[] = { { qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 255, 255) },
+        { qRgb(30, 30, 40), qRgb(255, 255, 255), qRgb(0, 0, 0) } };
+    for (const auto& [background, edge, ring] : palettes) {
+        QPalette palette = view->viewport()->palette();
+        palette.setColor(QPalette::Base, QColor(background));
+        view->viewport()->setPalette(palette);
+        const QImage image = view->viewport()->grab().toImage();
+        EXPECT_EQ(image.pixel(1, 1), background);
+        EXPECT_EQ(image.pixel(centre - QPoint(c, 0)), edge) << qRed(background);
+        EXPECT_EQ(image.pixel(centre - QPoint(c - 1, 0)), ring) << qRed(background);
+        EXPECT_EQ(image.pixel(centre), qRgb(sector.r, sector.g, sector.b)) << qRed(background);
+    }
+}
+
 TEST_F(TolvexView, MapStatusBarToggleHidesOnlyThisWindowsBar)
 {
     Action(Command::WindowNew)->trigger();
