@@ -23,6 +23,11 @@ struct CCodeVnum {
     bool inOldRange = false; // renumbered unless the builder says otherwise
 };
 
+// The numbers after the commands and ifchecks of ROM's mobprogs that take a
+// vnum, in the order of the code; `area` and `program` are left 0 and
+// `inOldRange` false.
+std::vector<CCodeVnum> FindCodeVnums(const std::string& code);
+
 // What a renumber would do, worked out before anything changes.
 struct CRenumberPlan {
     std::size_t area = 0;
