@@ -275,6 +275,10 @@ CRenumberPlan PlanRenumber(const std::vector<CWorldArea>& areas, std::size_t are
     CRenumberPlan plan;
     plan.area = area;
     plan.newLow = newLow;
+    if (area >= areas.size()) {
+        plan.error = "The world has no such area.";
+        return plan;
+    }
     const CSpan span = SpanOf(*areas[area].doc);
     if (span.Empty()) {
         plan.newHigh = newLow;
@@ -309,5 +313,7 @@ CRenumberPlan PlanRenumber(const std::vector<CWorldArea>& areas, std::size_t are
 std::vector<CRenumberedArea> ApplyRenumber(const std::vector<CWorldArea>& areas, const CRenumberPlan& plan,
     const std::vector<bool>& ticked)
 {
+    if (!plan.error.empty())
+        return {};
     return CRenumberer(areas, plan, ticked).Run();
 }

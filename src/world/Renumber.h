@@ -43,6 +43,10 @@ struct CRenumberPlan {
     std::vector<CCodeVnum> codeVnums;
 };
 
+// An area's range is its header's, widened to the records outside it, as
+// the server widens it while it reads them; the plan's old range is the
+// renumbered area's, and a new range may not meet another's.
+
 // The lowest vnum from which `size` vnums fit in 1..32767 without meeting a
 // range of the areas (area `skip` left out), or -1.
 int FirstFreeRange(const std::vector<CWorldArea>& areas, int size, std::ptrdiff_t skip = -1);
@@ -59,7 +63,11 @@ struct CRenumberedArea {
 };
 
 // The renumber done on copies: every area it changes, the renumbered one
-// first, then the others in order. `ticked` holds, for each of the plan's
-// code vnums, whether it is renumbered (empty: those in the old range are).
+// first (even when nothing in it changes), then the others in order; nothing
+// for a plan with an error. `ticked` holds, for each of the plan's code
+// vnums, whether it is renumbered (empty: those in the old range are); one
+// whose digits the code no longer has, the plan being older, is left alone.
+// A reference moves when it names a vnum of the old range, unless another
+// area has that record and the renumbered one does not: ranges may overlap.
 std::vector<CRenumberedArea> ApplyRenumber(const std::vector<CWorldArea>& areas, const CRenumberPlan& plan,
     const std::vector<bool>& ticked = {});
