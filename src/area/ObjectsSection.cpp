@@ -56,6 +56,7 @@ void ReadValue(CReadContext& c, char kind, CObjData& obj, size_t i)
     case 'E':
     case 'F':
     case 'N':
+    case 'P':
     case 'Y':
         obj.values[i] = static_cast<int32_t>(in.ReadFlags());
         break;
@@ -145,6 +146,7 @@ void WriteValue(CTextOut& out, char kind, const CObjData& obj, size_t i, const C
     const uint32_t flags = static_cast<uint32_t>(obj.values[i]);
     switch (kind) {
     case 'D':
+    case 'P':
         // Money and charges: the reader takes letters too, but a builder
         // reads "1000" where the letters say nothing.
         WriteFormatted(out, "%d%s", obj.values[i], separator);
