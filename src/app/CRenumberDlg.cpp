@@ -69,6 +69,7 @@ CRenumberDlg::CRenumberDlg(const std::vector<CWorldArea>& worldAreas, std::size_
     layout->addWidget(codeCaption);
     layout->addWidget(codeList, 1);
     if (listed.empty()) {
+        codeCaption->setBuddy(nullptr);
         codeCaption->setText(QStringLiteral("No mobprog code names a vnum."));
         codeList->hide();
     }
