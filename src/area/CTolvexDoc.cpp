@@ -256,6 +256,7 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSa
     if (in.AtEnd())
         return true; // an empty file opens as an empty area
     CReadContext context { *this, in, diagnostics, *tables };
+    context.noteLayout = saveOptions.rewrapAll;
     int headerLine = 0;
     for (;;) {
         // Kept sections are kept from their `#` on.
