@@ -54,38 +54,55 @@ struct CTildeScan {
     bool carriage = false;
 };
 
+#ifdef __SSE2__
+// The bytes equal to `c` among the sixteen, as the low sixteen bits.
+unsigned Matches(__m128i bytes, char c)
+{
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(c))));
+}
+
+unsigned BitsSet(unsigned bits16)
+{
+    unsigned x = bits16 - ((bits16 >> 1) & 0x5555u);
+    x = (x & 0x3333u) + ((x >> 2) & 0x3333u);
+    x = (x + (x >> 4)) & 0x0f0fu;
+    return (x + (x >> 8)) & 0x1fu;
+}
+#endif
+
 CTildeScan ScanToTilde(const char* from, const char* end)
 {
     CTildeScan scan { end };
     const char* p = from;
 #ifdef __SSE2__
     // Sixteen bytes a step; each lane of `counted` counts at most 255 steps.
-    const __m128i tilde = _mm_set1_epi8('~');
-    const __m128i feed = _mm_set1_epi8('\n');
-    const __m128i carriage = _mm_set1_epi8('\r');
     const __m128i zero = _mm_setzero_si128();
     while (end - p >= 16) {
         __m128i counted = zero;
-        __m128i carriages = zero;
-        int steps = 0;
-        bool found = false;
-        for (; steps < 255 && end - p >= 16; ++steps, p += 16) {
+        unsigned carriages = 0;
+        const char* tilde = nullptr;
+        for (int steps = 0; steps < 255 && end - p >= 16; ++steps, p += 16) {
             const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-            if (_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, tilde)) != 0) {
-                found = true;
+            if (const unsigned tildes = Matches(bytes, '~')) {
+                const unsigned before = (tildes & (0u - tildes)) - 1u;
+                scan.feeds += static_cast<int>(BitsSet(Matches(bytes, '\n') & before));
+                carriages |= Matches(bytes, '\r') & before;
+                tilde = p + __builtin_ctz(tildes);
                 break;
             }
-            counted = _mm_sub_epi8(counted, _mm_cmpeq_epi8(bytes, feed));
-            carriages = _mm_or_si128(carriages, _mm_cmpeq_epi8(bytes, carriage));
+            counted = _mm_sub_epi8(counted, _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')));
+            carriages |= Matches(bytes, '\r');
         }
         const __m128i sums = _mm_sad_epu8(counted, zero);
         scan.feeds += _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_unpackhi_epi64(sums, sums));
-        scan.carriage = scan.carriage || _mm_movemask_epi8(carriages) != 0;
-        if (found)
-            break;
+        scan.carriage = scan.carriage || carriages != 0;
+        if (tilde) {
+            scan.stop = tilde;
+            return scan;
+        }
     }
 #endif
-    // The rest, and the step that holds the tilde, a byte at a time.
+    // The last bytes of the text, one at a time.
     for (; p < end; ++p) {
         const char c = *p;
         if (c == '~') {
@@ -96,6 +113,23 @@ CTildeScan ScanToTilde(const char* from, const char* end)
         scan.carriage = scan.carriage || c == '\r';
     }
     return scan;
+}
+
+// The first line feed or carriage return from `from` on, or `end`.
+const char* FindLineEnd(const char* from, const char* end)
+{
+    const char* p = from;
+#ifdef __SSE2__
+    for (; end - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        if (const unsigned ends = Matches(bytes, '\n') | Matches(bytes, '\r'))
+            return p + __builtin_ctz(ends);
+    }
+#endif
+    for (; p < end; ++p)
+        if (*p == '\n' || *p == '\r')
+            return p;
+    return end;
 }
 
 } // namespace
@@ -361,19 +395,18 @@ std::string_view CTextReader::ReadTildeView()
 
 void CTextReader::SkipLine()
 {
-    while (pos < end) {
-        const int c = static_cast<unsigned char>(*pos++);
-        last = c;
-        if (c == '\n') {
-            ++line;
-            return;
-        }
-        if (c == '\r') {
-            GetByte();
-            return;
-        }
+    const char* stop = FindLineEnd(pos, end);
+    if (stop == end) {
+        pos = end;
+        last = -1;
+        return;
     }
-    last = -1;
+    last = static_cast<unsigned char>(*stop);
+    pos = stop + 1;
+    if (last == '\n')
+        ++line;
+    else
+        GetByte();
 }
 
 std::string AsciiLower(std::string s)
