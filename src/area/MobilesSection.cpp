@@ -319,7 +319,9 @@ bool ReadMobiles(CReadContext& c)
         const int line = c.in.TokenLine();
         if (vnum == 0)
             break;
-        CMobData mob(c.tables);
+        // Read in place: a mob is large to move.
+        c.doc.mobs.emplace_back(c.tables);
+        CMobData& mob = c.doc.mobs.back();
         mob.vnum = vnum;
         mob.line = line;
         ReadFixedBlock(c, mob, line);
@@ -328,7 +330,6 @@ bool ReadMobiles(CReadContext& c)
         FitToSize(mob.mercSkills);
         FitToSize(mob.triggers);
         FitToSize(mob.trainerSkills);
-        c.doc.mobs.push_back(std::move(mob));
         if (end != '#')
             break;
     }

@@ -271,7 +271,9 @@ bool ReadObjects(CReadContext& c)
         const int vnum = in.ReadNumber();
         if (vnum == 0)
             break;
-        CObjData obj;
+        // Read in place, and taken back when its type is unknown.
+        c.doc.objects.emplace_back();
+        CObjData& obj = c.doc.objects.back();
         obj.vnum = vnum;
         obj.line = in.TokenLine();
         obj.name = in.ReadTildeString();
@@ -283,6 +285,7 @@ bool ReadObjects(CReadContext& c)
         if (type < 0) {
             // Without the type the values cannot be read; going on would garble the rest.
             ReportUnknownType(c, obj, typeWord, in.TokenLine());
+            c.doc.objects.pop_back();
             return false;
         }
         const CObjTypeEntry& entry = c.tables.objTypes[type];
@@ -301,7 +304,6 @@ bool ReadObjects(CReadContext& c)
         FitToSize(obj.affects);
         FitToSize(obj.extraDescs);
         FitToSize(obj.trainStops);
-        c.doc.objects.push_back(std::move(obj));
     }
     FitToSize(c.doc.objects);
     if (notes.strayCount > 0)
