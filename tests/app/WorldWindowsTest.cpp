@@ -276,4 +276,17 @@ TEST_F(WorldWindows, RenumberAndAddAreaMoveAreasToFreeRanges)
     EXPECT_EQ(Area(3).Doc().lowerVnum, 1);
     EXPECT_EQ(ReadWholeFile(temp.filePath(QStringLiteral("area.lst")).toStdString()), "castle.are\ntown.are\ncave.are\ncave2.are\n$\n");
     EXPECT_NE(ReadWholeFile(temp.filePath(QStringLiteral("cave2.are")).toStdString()).find("VNUMs 1 100\n"), std::string::npos);
+
+    // A new area takes the first free range of its size; its file follows its name.
+    OnNextModal(timers, "okButton", [](QWidget* dialog) {
+        QTest::keyClicks(Find<QLineEdit>(dialog, "newAreaName"), QStringLiteral("Elven Woods"));
+        TypeNumber(Find<CNumberBox>(dialog, "newAreaSize"), QStringLiteral("50"));
+        EXPECT_EQ(Find<QLabel>(dialog, "newAreaRange")->text(), QStringLiteral("vnums 101-150"));
+    });
+    Action(Command::FileNewAreaInWorld)->trigger();
+    ASSERT_EQ(app->World()->Entries().size(), 5u);
+    EXPECT_EQ(Area(4).Title(), QStringLiteral("elvenwoods.are"));
+    EXPECT_FALSE(Area(4).IsModified());
+    EXPECT_NE(ReadWholeFile(temp.filePath(QStringLiteral("elvenwoods.are")).toStdString()).find("VNUMs 101 150\n"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(temp.filePath(QStringLiteral("area.lst")).toStdString()).find("cave2.are\nelvenwoods.are\n$"), std::string::npos);
 }

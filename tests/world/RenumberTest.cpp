@@ -10,6 +10,7 @@
 #include <memory>
 #include <regex>
 #include <set>
+#include <tuple>
 #include <sstream>
 
 namespace {
@@ -224,4 +225,35 @@ TEST(Renumber, AStockAreaMovedInItsWorldChecksAsBefore)
     }
     EXPECT_NE(before.find("smurf.are:"), std::string::npos) << "smurf's own findings compare too";
     EXPECT_EQ(mapped, before);
+
+    // Record by record: the original's rooms, exits, resets and shops, moved by the offset.
+    CConfigTables tables;
+    LoadTables(tables, RomConfig);
+    CTolvexDoc original(tables), moved(tables);
+    LoadArea(original, ReadWholeFile(stock + "/smurf.are"));
+    LoadArea(moved, ReadWholeFile(scratch.Path("20000") + "/smurf.are"));
+    const auto move = [](int vnum) { return vnum >= 100 && vnum <= 199 ? vnum + 19900 : vnum; };
+    ASSERT_EQ(moved.rooms.size(), original.rooms.size());
+    for (size_t i = 0; i < original.rooms.size(); ++i) {
+        const CRoomData &was = original.rooms[i], &now = moved.rooms[i];
+        EXPECT_EQ(now.vnum, was.vnum + 19900);
+        EXPECT_EQ(now.name, was.name);
+        for (size_t d = 0; d < DirectionCount; ++d) {
+            EXPECT_EQ(now.exits[d].toVnum, move(was.exits[d].toVnum)) << was.vnum << " " << d;
+            EXPECT_EQ(now.exits[d].key, move(was.exits[d].key)) << was.vnum << " " << d;
+        }
+        ASSERT_EQ(now.resets.size(), was.resets.size()) << was.vnum;
+        for (size_t r = 0; r < was.resets.size(); ++r) {
+            const CResetData &a = was.resets[r], &b = now.resets[r];
+            const bool third = a.command == 'M' || a.command == 'O' || a.command == 'P';
+            EXPECT_EQ(std::make_tuple(b.command, b.arg1, b.arg2, b.arg3, b.arg4),
+                std::make_tuple(a.command, move(a.arg1), a.arg2, third ? move(a.arg3) : a.arg3, a.arg4))
+                << was.vnum << " reset " << r;
+        }
+    }
+    ASSERT_EQ(moved.mobs.size(), original.mobs.size());
+    for (size_t i = 0; i < original.mobs.size(); ++i) {
+        EXPECT_EQ(moved.mobs[i].vnum, original.mobs[i].vnum + 19900);
+        EXPECT_EQ(moved.mobs[i].shop.has_value(), original.mobs[i].shop.has_value());
+    }
 }
