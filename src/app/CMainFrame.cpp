@@ -228,6 +228,10 @@ void CMainFrame::CreateWorldPanel()
     for (const char* viewMenu : { "menuViewWithoutArea", "menuView" })
         findChild<QMenu*>(QString::fromLatin1(viewMenu))->addAction(worldPanel->toggleViewAction());
     connect(worldPanel, &CWorldPanel::AreaActivated, this, [this](CAreaDocument* document) { app.ShowArea(*document); });
+    connect(worldPanel, &CWorldPanel::RenumberRequested, this, [this](CAreaDocument* document) {
+        app.RenumberArea(*document);
+        UpdateActions();
+    });
     connect(&app, &CTolvexApp::WorldChanged, this, [this] {
         worldPanel->SetWorld(app.World());
         problemsPanel->world = app.World();

@@ -9,6 +9,7 @@
 #include "app/CCommandLineInfo.h"
 #include "app/CMainFrame.h"
 #include "app/CPromptDiagnostics.h"
+#include "app/CRenumberDlg.h"
 #include "app/CSplashWnd.h"
 #include "app/CWorld.h"
 #include "app/CWorldMapView.h"
@@ -19,6 +20,7 @@
 #include "map/CChildFrame.h"
 #include "map/CTolvexView.h"
 #include "world/AreaList.h"
+#include "world/Renumber.h"
 
 #include <QApplication>
 #include <QDir>
@@ -480,6 +482,180 @@ void CTolvexApp::ShowRecord(CAreaDocument& document, RecordKind kind, int vnum)
     CAreaCommands(*CChildFrame::Of(document.Frames().front())->View()).EditRecord(kind, vnum);
 }
 
+namespace {
+
+// The world with one more area at its end (not yet its own), as a renumber sees it.
+std::vector<CWorldArea> WorldWith(const CWorld& world, const CAreaDocument& area, const QString& file)
+{
+    std::vector<CWorldArea> areas = world.Areas();
+    areas.push_back({ file.toStdString(), &area.Doc() });
+    return areas;
+}
+
+} // namespace
+
+bool CTolvexApp::RenumberArea(CAreaDocument& document)
+{
+    std::vector<CWorldArea> areas;
+    std::vector<CAreaDocument*> documents;
+    const bool inWorld = world && world->Has(&document);
+    if (inWorld) {
+        areas = world->Areas();
+        for (size_t i = 0; i < areas.size(); ++i)
+            documents.push_back(world->AreaDocument(i));
+    } else {
+        areas.push_back({ document.Title().toStdString(), &document.Doc() });
+        documents.push_back(&document);
+    }
+    const size_t index = inWorld ? static_cast<size_t>(world->AreaIndex(&document)) : 0;
+    CRenumberDlg dialog(areas, index, 0, mainFrame.get());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // Each area it touches takes its own step, named after the area that moved.
+    const std::string step = "Renumber Area " + areas[index].file;
+    for (CRenumberedArea& changed : ApplyRenumber(areas, dialog.Plan(), dialog.Ticked()))
+        documents[changed.area]->Editor().ReplaceRecords(step, std::move(changed.records));
+    return true;
+}
+
+bool CTolvexApp::AddToWorldList(CAreaDocument* document, const QString& file)
+{
+    // The list is written whole or not at all.
+    QFile listFile(world->ListPath());
+    std::string text;
+    if (listFile.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = listFile.readAll();
+        text.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+    std::string error;
+    if (!WriteFileAtomically(QFile::encodeName(world->ListPath()).toStdString(), AddToAreaList(text, QFile::encodeName(file).toStdString()), error)) {
+        ShowError(mainFrame.get(), QStringLiteral("Could not add %1 to %2.\n%3").arg(file, NativePath(world->ListPath()), QString::fromLocal8Bit(error.c_str())));
+        return false;
+    }
+    CWorld::CEntry entry;
+    entry.file = file;
+    entry.path = document->PathName();
+    entry.document = document;
+    world->Add(entry);
+    document->canClose = [](CAreaDocument&) { return true; };
+    document->SetOtherAreas(world);
+    connect(world, &CWorld::Changed, document, &CAreaDocument::NotifyOtherAreasChanged);
+    emit DocumentsChanged();
+    ShowArea(*document);
+    return true;
+}
+
+bool CTolvexApp::WorldNames(const QString& file) const
+{
+    for (const CWorld::CEntry& entry : world->Entries())
+        if (entry.file == file)
+            return true;
+    return false;
+}
+
+void CTolvexApp::AddAreaToWorld()
+{
+    if (!world)
+        return;
+    const QString path = chooseFile(mainFrame.get(), false, QString());
+    if (path.isEmpty())
+        return;
+    const QString file = QFileInfo(path).fileName();
+    const QString target = QDir(QFileInfo(world->ListPath()).absolutePath()).filePath(file);
+    if (WorldNames(file)) {
+        ShowError(mainFrame.get(), QStringLiteral("The world already has %1.").arg(file));
+        return;
+    }
+    QString error;
+    CAreaDocument* document = LoadDocument(path, error);
+    if (!document) {
+        if (!error.isEmpty())
+            ShowError(mainFrame.get(), QStringLiteral("Could not open %1.\n%2").arg(NativePath(path), error));
+        return;
+    }
+    auto drop = [this, document] {
+        Unregister(document);
+    };
+    // A range the world has already is moved first, and only the area's own
+    // references with it: the world's point at the areas that have them.
+    const std::vector<CWorldArea> areas = WorldWith(*world, *document, file);
+    const CRenumberPlan clash = PlanRenumber(areas, areas.size() - 1, document->Doc().lowerVnum);
+    if (!clash.error.empty()) {
+        const QMessageBox::StandardButton answer = Prompt().Ask(mainFrame.get(), AppTitle,
+            QStringLiteral("%1\nRenumber %2 to a free range first?").arg(FromBytes(clash.error), file), QMessageBox::Question,
+            QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Yes);
+        if (answer != QMessageBox::Yes)
+            return drop();
+        CRenumberDlg dialog(areas, areas.size() - 1, 0, mainFrame.get(), false);
+        if (dialog.exec() != QDialog::Accepted)
+            return drop();
+        const std::vector<CWorldArea> alone { areas.back() };
+        const CRenumberPlan plan = PlanRenumber(alone, 0, dialog.Plan().newLow);
+        for (CRenumberedArea& changed : ApplyRenumber(alone, plan, dialog.Ticked()))
+            document->Editor().ReplaceRecords("Renumber Area " + alone[0].file, std::move(changed.records));
+    }
+    const bool same = QFileInfo(path).canonicalFilePath() == QFileInfo(target).canonicalFilePath();
+    if (!same && QFileInfo::exists(target)
+        && !AskWarningYesNo(mainFrame.get(), QStringLiteral("The world's folder has a %1 already. Replace it?").arg(file)))
+        return drop();
+    // Saved where the world has its areas: as read when nothing moved, as renumbered otherwise.
+    if (!same || document->IsModified()) {
+        if (!document->IsModified()) {
+            QFile source(path);
+            std::string bytes;
+            if (source.open(QIODevice::ReadOnly)) {
+                const QByteArray all = source.readAll();
+                bytes.assign(all.constData(), static_cast<size_t>(all.size()));
+            }
+            std::string copyError;
+            if (!source.isOpen() || !WriteFileAtomically(QFile::encodeName(target).toStdString(), bytes, copyError)) {
+                ShowError(mainFrame.get(), QStringLiteral("Could not copy %1 into the world's folder.\n%2").arg(file, source.isOpen() ? QString::fromLocal8Bit(copyError.c_str()) : source.errorString()));
+                return drop();
+            }
+            drop();
+            document = LoadDocument(target, error);
+            if (!document)
+                return;
+        } else if (!SaveDocumentTo(*document, target)) {
+            return drop();
+        }
+    }
+    AddToWorldList(document, file);
+}
+
+void CTolvexApp::NewAreaInWorld()
+{
+    if (!world)
+        return;
+    CNewWorldAreaDlg dialog(world->Areas(), QFileInfo(world->ListPath()).absolutePath(), mainFrame.get());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString file = dialog.File();
+    if (WorldNames(file)) {
+        ShowError(mainFrame.get(), QStringLiteral("The world already has %1.").arg(file));
+        return;
+    }
+    const QString target = QDir(QFileInfo(world->ListPath()).absolutePath()).filePath(file);
+    if (QFileInfo::exists(target)
+        && !AskWarningYesNo(mainFrame.get(), QStringLiteral("The world's folder has a %1 already. Replace it?").arg(file)))
+        return;
+    CAreaDocument* document = NewDocument();
+    Register(document);
+    document->OnNewDocument(file);
+    CAreaHeader header = document->Doc().Header();
+    header.name = ToBytes(dialog.Name());
+    header.lowerVnum = dialog.Low();
+    header.upperVnum = dialog.Low() + dialog.Size() - 1;
+    document->Editor().ReplaceHeader(header);
+    if (!SaveDocumentTo(*document, target)) {
+        Unregister(document);
+        return;
+    }
+    // A new file: nothing to undo back to.
+    document->Editor().Clear();
+    AddToWorldList(document, file);
+}
+
 bool CTolvexApp::SaveAll()
 {
     const std::vector<CAreaDocument*> open = documents;
@@ -507,6 +683,11 @@ bool CTolvexApp::SaveDocument(CAreaDocument& document, bool saveAs)
         if (QFileInfo(path).suffix().isEmpty())
             path += QStringLiteral(".are");
     }
+    return SaveDocumentTo(document, path);
+}
+
+bool CTolvexApp::SaveDocumentTo(CAreaDocument& document, const QString& path)
+{
     if (document.SaveLosesUnreadPart(path)
         && !AskWarningYesNo(mainFrame.get(),
             QStringLiteral("This area was read only up to line %1. Saving writes only what was read, and the rest of "

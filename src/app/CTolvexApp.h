@@ -91,12 +91,23 @@ public:
     // The editor of the area's object, mob or mobprog (a room: its map, as
     // ShowRoom), opened from that area's map window.
     void ShowRecord(CAreaDocument& document, RecordKind kind, int vnum);
+    // Area > Renumber Area: the area and, in a world, the references of every
+    // area to it move to the range the builder gives (one step per area).
+    bool RenumberArea(CAreaDocument& document);
+    // File > Add Area to World: an area file from anywhere becomes the
+    // world's last area, moved to a free range first when its own is taken,
+    // copied into the world's folder and named in its list.
+    void AddAreaToWorld();
+    // File > New Area in World: an empty area on the first free range.
+    void NewAreaInWorld();
+
     // Saves every modified area; false when one could not be saved.
     bool SaveAll();
 
     // Save (or Save As, or Save of an area that has no file yet): true when
     // the area is on disk.
     bool SaveDocument(CAreaDocument& document, bool saveAs);
+    bool SaveDocumentTo(CAreaDocument& document, const QString& path);
     // Asks whether to save a modified area: false when the builder cancelled
     // or the save failed.
     bool SaveModified(CAreaDocument& document);
@@ -129,6 +140,11 @@ private:
     void OnLastFrameClosed(CAreaDocument* document);
     void Unregister(CAreaDocument* document);
     void CloseWorldNow();
+    // The list names the file.
+    bool WorldNames(const QString& file) const;
+    // Names the file at the end of the world's list and makes the area the
+    // world's; false, the builder told, when the list could not be written.
+    bool AddToWorldList(CAreaDocument* document, const QString& file);
     // Reads an area without a window: null, with `error` set, when it cannot.
     CAreaDocument* LoadDocument(const QString& path, QString& error);
     void CloseFrames(CAreaDocument& document);

@@ -10,20 +10,32 @@ CWorld::CWorld(QString list, std::vector<CEntry> listed, QObject* parent)
     , listPath(std::move(list))
     , entries(std::move(listed))
 {
-    for (const CEntry& entry : entries) {
-        if (!entry.document)
-            continue;
-        areas.push_back({ entry.file.toStdString(), &entry.document->Doc() });
-        areaDocuments.push_back(entry.document);
-        auto changed = [this] {
-            checked = false;
-            emit Changed();
-        };
-        connect(entry.document, &CAreaDocument::RecordsChanged, this, changed);
-        // A caption or the modified mark changes the panel's line, not the findings.
-        connect(entry.document, &CAreaDocument::TitleChanged, this, &CWorld::Changed);
-        connect(entry.document, &CAreaDocument::Saved, this, changed);
-    }
+    for (const CEntry& entry : entries)
+        if (entry.document)
+            Adopt(entry.document, entry.file);
+}
+
+void CWorld::Adopt(CAreaDocument* document, const QString& file)
+{
+    areas.push_back({ file.toStdString(), &document->Doc() });
+    areaDocuments.push_back(document);
+    auto changed = [this] {
+        checked = false;
+        emit Changed();
+    };
+    connect(document, &CAreaDocument::RecordsChanged, this, changed);
+    // A caption or the modified mark changes the panel's line, not the findings.
+    connect(document, &CAreaDocument::TitleChanged, this, &CWorld::Changed);
+    connect(document, &CAreaDocument::Saved, this, changed);
+}
+
+void CWorld::Add(CEntry entry)
+{
+    entries.push_back(std::move(entry));
+    Adopt(entries.back().document, entries.back().file);
+    checked = false;
+    emit AreaAdded(entries.back().document);
+    emit Changed();
 }
 
 CAreaDocument* CWorld::AreaOfRoom(int vnum) const

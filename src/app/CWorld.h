@@ -50,11 +50,17 @@ public:
     bool HasRoom(int vnum) const override { return AreaOfRoom(vnum) != nullptr; }
     std::string DescribeRoom(int vnum) const override;
 
+    // An area the list now names at its end (its document opened).
+    void Add(CEntry entry);
+
 Q_SIGNALS:
+    void AreaAdded(CAreaDocument* document);
     // An area of the world changed, or its modified mark.
     void Changed();
 
 private:
+    void Adopt(CAreaDocument* document, const QString& file);
+
     QString listPath;
     std::vector<CEntry> entries;
     std::vector<CWorldArea> areas;

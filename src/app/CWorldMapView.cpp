@@ -17,6 +17,10 @@ CWorldMapDocument::CWorldMapDocument(CWorld& openWorld, CConfigTables& tables)
     picture.SetOtherAreas(this);
     for (CAreaDocument* area : world.Documents())
         connect(area, &CAreaDocument::RecordsChanged, this, &CWorldMapDocument::Rebuild);
+    connect(&world, &CWorld::AreaAdded, this, [this](CAreaDocument* area) {
+        connect(area, &CAreaDocument::RecordsChanged, this, &CWorldMapDocument::Rebuild);
+        Rebuild();
+    });
     Rebuild();
 }
 

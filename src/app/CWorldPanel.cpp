@@ -65,6 +65,16 @@ CWorldPanel::CWorldPanel(QWidget* parent)
     toggle->setStatusTip(QStringLiteral("Shows or hides the areas of the open world"));
     toggle->setEnabled(false);
     connect(list, &QTreeWidget::itemActivated, this, &CWorldPanel::OnItemActivated);
+    // The line's own menu (the context menu key or a right click).
+    auto* renumber = new QAction(QStringLiteral("Ren&umber Area..."), list);
+    renumber->setObjectName(QStringLiteral("worldRenumberAction"));
+    list->addAction(renumber);
+    list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(renumber, &QAction::triggered, this, [this] {
+        QTreeWidgetItem* item = list->currentItem();
+        if (auto* document = item ? qobject_cast<CAreaDocument*>(item->data(FileColumn, DocumentRole).value<QObject*>()) : nullptr)
+            emit RenumberRequested(document);
+    });
 
     // A burst of changes in the areas is listed once.
     refreshTimer = new QTimer(this);

@@ -27,6 +27,8 @@ public:
 
 Q_SIGNALS:
     void AreaActivated(CAreaDocument* document);
+    // The line's menu asked to renumber its area.
+    void RenumberRequested(CAreaDocument* document);
 
 private:
     void OnItemActivated(QTreeWidgetItem* item);

@@ -5,7 +5,6 @@
 #include "text/TextWriter.h"
 
 #include <algorithm>
-#include <cmath>
 
 CTolvexDoc::CTolvexDoc(CConfigTables& tableSet)
     : tables(&tableSet)
@@ -44,6 +43,15 @@ void CTolvexDoc::OnNewDocument()
 namespace {
 
 long long vnumIndexWork = 0;
+
+// log2 rounded down, for a count of at least 1, without a floating-point call on every lookup.
+long long FloorLog2(size_t count)
+{
+    long long bits = 0;
+    while (count >>= 1)
+        ++bits;
+    return bits;
+}
 
 // `skip` is the position of a record whose vnum counts as free.
 template <typename Record>
@@ -89,7 +97,7 @@ int CTolvexDoc::Find(const std::vector<Record>& list, CVnumIndex& index, int vnu
         index.built = true;
         vnumIndexWork += static_cast<long long>(list.size());
     }
-    vnumIndexWork += 1 + static_cast<long long>(std::log2(static_cast<double>(list.size() + 1)));
+    vnumIndexWork += 1 + FloorLog2(list.size() + 1);
     if (index.listRises) {
         // Each vnum is there once at most.
         auto record = std::lower_bound(list.begin(), list.end(), vnum, [](const Record& r, int v) { return r.vnum < v; });
@@ -256,6 +264,7 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSa
     if (in.AtEnd())
         return true; // an empty file opens as an empty area
     CReadContext context { *this, in, diagnostics, *tables };
+    context.noteLayout = saveOptions.rewrapAll;
     int headerLine = 0;
     for (;;) {
         // Kept sections are kept from their `#` on.

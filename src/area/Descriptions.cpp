@@ -4,6 +4,8 @@
 std::string ReadDescription(CReadContext& c, const char* kind, int vnum)
 {
     std::string text = c.in.ReadTildeString(false);
+    if (!c.noteLayout)
+        return text;
     const int layoutLine = FirstOwnLayoutLine(text);
     if (layoutLine >= 0 && c.layout.count++ == 0) {
         c.layout.firstRecord = Format("%s %d", { kind, vnum });

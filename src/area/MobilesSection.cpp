@@ -220,37 +220,55 @@ char ReadRecordLines(CMobReader& r)
 // A word in quotes, so that spaces in it survive; `"` when it holds a `'`.
 // Skill names are quoted as the game writes them; other words only when they
 // must be. `changed` is set when a word could not be written to read back.
-std::string Quoted(const std::string& word, bool& changed)
+struct CQuoted {
+    const std::string& word;
+    bool& changed;
+};
+struct CWord {
+    const std::string& word;
+    bool& changed;
+};
+
+CTextOut& operator<<(CTextOut& out, const CQuoted& w)
 {
-    return WordForFile(word, true, changed);
+    AppendWordForFile(out, w.word, true, w.changed);
+    return out;
 }
 
-std::string Word(const std::string& word, bool& changed)
+CTextOut& operator<<(CTextOut& out, const CWord& w)
 {
-    return WordForFile(word, false, changed);
+    AppendWordForFile(out, w.word, false, w.changed);
+    return out;
 }
 
-std::string Dice(const std::array<int, 3>& dice)
+struct CDice {
+    const std::array<int, 3>& dice;
+};
+
+CTextOut& operator<<(CTextOut& out, const CDice& d)
 {
-    return Format("%dd%d+%d ", { dice[0], dice[1], dice[2] });
+    return out << d.dice[0] << 'd' << d.dice[1] << '+' << d.dice[2] << ' ';
 }
 
 void WriteFixedBlock(CTextOut& out, const CMobData& m, const CSaveOptions& options, bool& changed)
 {
-    WriteFormatted(out, "#%d\n%s~\n%s~\n", m.vnum, Cleaned(m.name), Cleaned(m.shortDesc));
+    out << '#' << m.vnum << '\n'
+        << Cleaned(m.name) << "~\n"
+        << Cleaned(m.shortDesc) << "~\n";
     WriteDescription(out, options, m.longDesc, m.longDescEdited);
     WriteDescription(out, options, m.description, m.descriptionEdited);
-    WriteFormatted(out, "%s~\n", Cleaned(m.race));
-    WriteFormatted(out, "%s %s %d %d\n", AsLetters(m.act), AsLetters(m.aff), m.alignment, m.group);
-    WriteFormatted(out, "%d %d %s%s%s%s\n", m.level, m.hitroll, Dice(m.hitDice), Dice(m.manaDice), Dice(m.damDice),
-        Word(m.damType, changed));
+    out << Cleaned(m.race) << "~\n";
+    out << AsLetters(m.act) << ' ' << AsLetters(m.aff) << ' ' << m.alignment << ' ' << m.group << '\n';
+    out << m.level << ' ' << m.hitroll << ' ' << CDice { m.hitDice } << CDice { m.manaDice } << CDice { m.damDice }
+        << CWord { m.damType, changed } << '\n';
     // Integer division drops the remainder toward zero: 15 gives 1, -15 gives -1.
-    WriteFormatted(out, "%d %d %d %d\n", m.ac[0] / 10, m.ac[1] / 10, m.ac[2] / 10, m.ac[3] / 10);
-    WriteFormatted(out, "%s %s %s %s\n", AsLetters(m.off), AsLetters(m.imm), AsLetters(m.res), AsLetters(m.vuln));
-    WriteFormatted(out, "%s %s %s %ld\n", Word(m.startPos, changed), Word(m.defaultPos, changed), Word(m.sex, changed),
-        static_cast<long>(m.wealth));
-    WriteFormatted(out, "%s %s %s %s\n", AsLetters(m.form), AsLetters(m.parts), Word(m.size, changed),
-        Word(m.material.empty() ? std::string("unknown") : m.material, changed));
+    out << m.ac[0] / 10 << ' ' << m.ac[1] / 10 << ' ' << m.ac[2] / 10 << ' ' << m.ac[3] / 10 << '\n';
+    out << AsLetters(m.off) << ' ' << AsLetters(m.imm) << ' ' << AsLetters(m.res) << ' ' << AsLetters(m.vuln) << '\n';
+    out << CWord { m.startPos, changed } << ' ' << CWord { m.defaultPos, changed } << ' ' << CWord { m.sex, changed } << ' '
+        << static_cast<long>(m.wealth) << '\n';
+    static const std::string unknown = "unknown";
+    out << AsLetters(m.form) << ' ' << AsLetters(m.parts) << ' ' << CWord { m.size, changed } << ' '
+        << CWord { m.material.empty() ? unknown : m.material, changed } << '\n';
 }
 
 void WriteRecordLines(CTextOut& out, const CConfigTables& tables, const CMobData& m, bool& changed)
@@ -263,29 +281,29 @@ void WriteRecordLines(CTextOut& out, const CConfigTables& tables, const CMobData
         for (const CRaceSet& s : raceSets) {
             const uint32_t lacking = race.*s.race & ~(m.*s.mob);
             if (lacking)
-                WriteFormatted(out, "F %s %s\n", s.word, AsLetters(lacking));
+                out << "F " << s.word << ' ' << AsLetters(lacking) << '\n';
         }
     }
 
     if (!m.clan.empty()) {
-        WriteFormatted(out, "G clan %s~\n", Cleaned(m.clan));
-        WriteFormatted(out, "G rank %d\n", Plus(m.rank, -1));
+        out << "G clan " << Cleaned(m.clan) << "~\n";
+        out << "G rank " << Plus(m.rank, -1) << '\n';
     }
     for (size_t i = 0; i < m.mercMessages.size(); ++i)
         if (!m.mercMessages[i].empty())
-            WriteFormatted(out, "G mercmsg %d %s~\n", static_cast<int>(i), Cleaned(m.mercMessages[i]));
+            out << "G mercmsg " << static_cast<int>(i) << ' ' << Cleaned(m.mercMessages[i]) << "~\n";
 
     for (const CMercSkill& skill : m.mercSkills)
-        WriteFormatted(out, "S %d %s\n", skill.value, Quoted(skill.skill, changed));
+        out << "S " << skill.value << ' ' << CQuoted { skill.skill, changed } << '\n';
 
     for (const CMobTrigger& trigger : m.triggers)
-        WriteFormatted(out, "M %s %d %s~\n", Word(trigger.trigger, changed), trigger.vnum, Cleaned(trigger.phrase));
+        out << "M " << CWord { trigger.trigger, changed } << ' ' << trigger.vnum << ' ' << Cleaned(trigger.phrase) << "~\n";
 
     if (!m.trainerClass.empty())
-        WriteFormatted(out, "P class %s\n", Quoted(m.trainerClass, changed));
+        out << "P class " << CQuoted { m.trainerClass, changed } << '\n';
     for (const CTrainerSkill& skill : m.trainerSkills)
-        WriteFormatted(out, "P skill %s %i %i %i %i\n", Quoted(skill.skill, changed), skill.gold, skill.mult, skill.maxLevel,
-            skill.initiate);
+        out << "P skill " << CQuoted { skill.skill, changed } << ' ' << skill.gold << ' ' << skill.mult << ' ' << skill.maxLevel
+            << ' ' << skill.initiate << '\n';
 }
 
 } // namespace
@@ -301,7 +319,9 @@ bool ReadMobiles(CReadContext& c)
         const int line = c.in.TokenLine();
         if (vnum == 0)
             break;
-        CMobData mob(c.tables);
+        // Read in place: a mob is large to move.
+        c.doc.mobs.emplace_back(c.tables);
+        CMobData& mob = c.doc.mobs.back();
         mob.vnum = vnum;
         mob.line = line;
         ReadFixedBlock(c, mob, line);
@@ -310,7 +330,6 @@ bool ReadMobiles(CReadContext& c)
         FitToSize(mob.mercSkills);
         FitToSize(mob.triggers);
         FitToSize(mob.trainerSkills);
-        c.doc.mobs.push_back(std::move(mob));
         if (end != '#')
             break;
     }
@@ -320,7 +339,7 @@ bool ReadMobiles(CReadContext& c)
 
 void WriteMobiles(CWriteContext& c)
 {
-    WriteFormatted(c.out, "#MOBILES\n");
+    c.out << "#MOBILES\n";
     std::string quotesDropped;
     for (const CMobData& mob : c.doc.mobs) {
         bool changed = false;
@@ -329,7 +348,7 @@ void WriteMobiles(CWriteContext& c)
         if (changed)
             quotesDropped += (quotesDropped.empty() ? "" : ", ") + std::to_string(mob.vnum);
     }
-    WriteFormatted(c.out, "#0\n\n\n\n");
+    c.out << "#0\n\n\n\n";
     if (!quotesDropped.empty())
         Warn(c.diagnostics, 0,
             Format("Words holding both kinds of quote mark and a blank were saved without their double quotes. "

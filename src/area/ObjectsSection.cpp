@@ -56,6 +56,7 @@ void ReadValue(CReadContext& c, char kind, CObjData& obj, size_t i)
     case 'E':
     case 'F':
     case 'N':
+    case 'P':
     case 'Y':
         obj.values[i] = static_cast<int32_t>(in.ReadFlags());
         break;
@@ -145,30 +146,33 @@ void WriteValue(CTextOut& out, char kind, const CObjData& obj, size_t i, const C
     const uint32_t flags = static_cast<uint32_t>(obj.values[i]);
     switch (kind) {
     case 'D':
+    case 'P':
         // Money and charges: the reader takes letters too, but a builder
         // reads "1000" where the letters say nothing.
-        WriteFormatted(out, "%d%s", obj.values[i], separator);
+        out << obj.values[i] << separator;
         return;
     case 'E':
     case 'F':
     case 'N':
     case 'Y':
-        WriteFormatted(out, "%s%s", AsLetters(flags), separator);
+        out << AsLetters(flags) << separator;
         return;
     case 'L':
     case 'O':
-        WriteFormatted(out, "%s%s", WordForFile(obj.valueTexts[i], false, quotesDropped), separator);
+        AppendWordForFile(out, obj.valueTexts[i], false, quotesDropped);
+        out << separator;
         return;
     case 'W':
     case 'X':
-        WriteFormatted(out, "%s%s", WordForFile(obj.valueTexts[i], true, quotesDropped), separator);
+        AppendWordForFile(out, obj.valueTexts[i], true, quotesDropped);
+        out << separator;
         return;
     case 'S':
         AppendDescriptionForFile(out, options, obj.valueTexts[i], obj.valueTextEdited[i]);
-        WriteFormatted(out, "~%s", separator);
+        out << '~' << separator;
         return;
     default:
-        WriteFormatted(out, "%d%s", obj.values[i], separator);
+        out << obj.values[i] << separator;
         return;
     }
 }
@@ -186,14 +190,17 @@ void WriteAffects(CTextOut& out, const CObjData& obj, CSectionNotes& notes)
     bool flattened = false;
     for (const CAffectData& a : obj.affects) {
         if (a.where == 0 || a.bits == 0) {
-            WriteFormatted(out, "A\n%d %d\n", a.location, a.modifier);
+            out << "A\n"
+                << a.location << ' ' << a.modifier << '\n';
         } else if (a.where >= 1 && a.where <= 4) {
-            WriteFormatted(out, "F\n%c %d %d %s\n", affectLetters[a.where - 1], a.location, a.modifier,
-                AsLetters(a.bits));
+            out << "F\n"
+                << affectLetters[a.where - 1] << ' ' << a.location << ' ' << a.modifier << ' ' << AsLetters(a.bits)
+                << '\n';
         } else {
             // No `F` letter names this kind: keep the location and modifier as
             // a plain apply rather than write a line that reads back wrong.
-            WriteFormatted(out, "A\n%d %d\n", a.location, a.modifier);
+            out << "A\n"
+                << a.location << ' ' << a.modifier << '\n';
             flattened = true;
         }
     }
@@ -204,27 +211,32 @@ void WriteAffects(CTextOut& out, const CObjData& obj, CSectionNotes& notes)
 void WriteObject(CTextOut& out, const CObjData& obj, const CObjTypeEntry& type, const CSaveOptions& options,
     CSectionNotes& notes)
 {
-    WriteFormatted(out, "#%d\n%s~\n%s~\n%s~\n%s~\n", obj.vnum, Cleaned(obj.name), Cleaned(obj.shortDesc),
-        Cleaned(obj.longDesc), Cleaned(obj.material));
-    WriteFormatted(out, "%s %s %s\n", type.name, AsLetters(obj.extraFlags), AsLetters(obj.wearFlags));
+    out << '#' << obj.vnum << '\n'
+        << Cleaned(obj.name) << "~\n"
+        << Cleaned(obj.shortDesc) << "~\n"
+        << Cleaned(obj.longDesc) << "~\n"
+        << Cleaned(obj.material) << "~\n";
+    out << type.name << ' ' << AsLetters(obj.extraFlags) << ' ' << AsLetters(obj.wearFlags) << '\n';
     bool quotesDropped = false;
     for (size_t i = 0; i < obj.values.size(); ++i)
         WriteValue(out, KindOf(type.slots[i]), obj, i, options, quotesDropped);
     if (quotesDropped)
         notes.quotesDropped.push_back(obj.vnum);
     bool conditionFixed = false;
-    WriteFormatted(out, "\n%d %d %d %s\n", obj.level, obj.weight, obj.cost,
-        ConditionForFile(obj.condition, conditionFixed));
+    out << '\n'
+        << obj.level << ' ' << obj.weight << ' ' << obj.cost << ' ' << ConditionForFile(obj.condition, conditionFixed)
+        << '\n';
     if (conditionFixed)
         notes.conditionFixed.push_back(obj.vnum);
     WriteAffects(out, obj, notes);
     for (const CExtraDescData& e : obj.extraDescs) {
-        WriteFormatted(out, "E\n%s~\n", Cleaned(e.keyword));
+        out << "E\n"
+            << Cleaned(e.keyword) << "~\n";
         WriteDescription(out, options, e.description, e.edited);
     }
     for (const CTrainStop& t : obj.trainStops)
-        WriteFormatted(out, "T %d %s %d %s~ %s~\n", t.room, AsLetters(t.flags), t.time, Cleaned(t.arrivalMessage),
-            Cleaned(t.leaveMessage));
+        out << "T " << t.room << ' ' << AsLetters(t.flags) << ' ' << t.time << ' ' << Cleaned(t.arrivalMessage) << "~ "
+            << Cleaned(t.leaveMessage) << "~\n";
 }
 
 void ReportWriteNotes(IDiagnostics& diagnostics, const CSectionNotes& notes)
@@ -261,7 +273,9 @@ bool ReadObjects(CReadContext& c)
         const int vnum = in.ReadNumber();
         if (vnum == 0)
             break;
-        CObjData obj;
+        // Read in place, and taken back when its type is unknown.
+        c.doc.objects.emplace_back();
+        CObjData& obj = c.doc.objects.back();
         obj.vnum = vnum;
         obj.line = in.TokenLine();
         obj.name = in.ReadTildeString();
@@ -273,6 +287,7 @@ bool ReadObjects(CReadContext& c)
         if (type < 0) {
             // Without the type the values cannot be read; going on would garble the rest.
             ReportUnknownType(c, obj, typeWord, in.TokenLine());
+            c.doc.objects.pop_back();
             return false;
         }
         const CObjTypeEntry& entry = c.tables.objTypes[type];
@@ -291,7 +306,6 @@ bool ReadObjects(CReadContext& c)
         FitToSize(obj.affects);
         FitToSize(obj.extraDescs);
         FitToSize(obj.trainStops);
-        c.doc.objects.push_back(std::move(obj));
     }
     FitToSize(c.doc.objects);
     if (notes.strayCount > 0)
@@ -306,7 +320,7 @@ bool ReadObjects(CReadContext& c)
 void WriteObjects(CWriteContext& c)
 {
     CSectionNotes notes;
-    WriteFormatted(c.out, "#OBJECTS\n");
+    c.out << "#OBJECTS\n";
     for (const CObjData& obj : c.doc.objects) {
         const CObjTypeEntry* type = c.tables.ObjType(obj.itemType);
         if (!type)
@@ -314,6 +328,6 @@ void WriteObjects(CWriteContext& c)
         else
             WriteObject(c.out, obj, *type, c.options, notes);
     }
-    WriteFormatted(c.out, "#0\n\n\n\n");
+    c.out << "#0\n\n\n\n";
     ReportWriteNotes(c.diagnostics, notes);
 }

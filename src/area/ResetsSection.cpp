@@ -8,13 +8,16 @@ namespace {
 void WriteReset(CTextOut& out, const CResetData& reset)
 {
     const int count = FileArgumentCount(reset.command);
-    switch (count) {
-    case 0: return;
-    case 1: WriteFormatted(out, "%c 0 %d\n", reset.command, reset.arg1); return;
-    case 2: WriteFormatted(out, "%c 0 %d %d\n", reset.command, reset.arg1, reset.arg2); return;
-    case 3: WriteFormatted(out, "%c 0 %d %d %d\n", reset.command, reset.arg1, reset.arg2, reset.arg3); return;
-    default: WriteFormatted(out, "%c 0 %d %d %d %d\n", reset.command, reset.arg1, reset.arg2, reset.arg3, reset.arg4); return;
-    }
+    if (count == 0)
+        return;
+    out << reset.command << " 0 " << reset.arg1;
+    if (count >= 2)
+        out << ' ' << reset.arg2;
+    if (count >= 3)
+        out << ' ' << reset.arg3;
+    if (count >= 4)
+        out << ' ' << reset.arg4;
+    out << '\n';
 }
 
 } // namespace

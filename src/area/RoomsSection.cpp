@@ -158,13 +158,15 @@ void ReportReadNotes(IDiagnostics& diagnostics, const CRoomsNotes& notes)
 void WriteRoom(CTextOut& out, const CRoomData& room, const CSaveOptions& options)
 {
     const bool exitFlagLines = options.mudType == MudType::Quendar;
-    WriteFormatted(out, "#%d\n%s~\n", room.vnum, Cleaned(room.name));
+    out << '#' << room.vnum << '\n'
+        << Cleaned(room.name) << "~\n";
     WriteDescription(out, options, room.description, room.descriptionEdited);
-    WriteFormatted(out, "0 %s %d\n", AsLetters(room.roomFlags), room.sector);
+    out << "0 " << AsLetters(room.roomFlags) << ' ' << room.sector << '\n';
     if (room.healRate != 100 || room.manaRate != 100)
-        WriteFormatted(out, "H %d M %d\n", room.healRate, room.manaRate);
+        out << "H " << room.healRate << " M " << room.manaRate << '\n';
     for (const CExtraDescData& e : room.extraDescs) {
-        WriteFormatted(out, "E\n%s~\n", Cleaned(e.keyword));
+        out << "E\n"
+            << Cleaned(e.keyword) << "~\n";
         WriteDescription(out, options, e.description, e.edited);
     }
     for (int d = 0; d < DirectionCount; ++d) {
@@ -173,17 +175,18 @@ void WriteRoom(CTextOut& out, const CRoomData& room, const CSaveOptions& options
         // door even though the exit leads nowhere.
         if (exit.toVnum == 0)
             continue;
-        WriteFormatted(out, "D%d\n", d);
+        out << 'D' << d << '\n';
         WriteDescription(out, options, exit.description, exit.descriptionEdited);
-        WriteFormatted(out, "%s~\n%d %d %d\n", Cleaned(exit.keyword), LockCodeOfFlags(exit.exitFlags), exit.key, exit.toVnum);
+        out << Cleaned(exit.keyword) << "~\n"
+            << LockCodeOfFlags(exit.exitFlags) << ' ' << exit.key << ' ' << exit.toVnum << '\n';
         if (exitFlagLines && exit.exitFlags != 0)
-            WriteFormatted(out, "X%d %s\n", d, AsLetters(exit.exitFlags));
+            out << 'X' << d << ' ' << AsLetters(exit.exitFlags) << '\n';
     }
     // Cleaned so that a `~` typed into them cannot end the text early.
     if (!room.clan.empty())
-        WriteFormatted(out, "C %s~\n", Cleaned(room.clan));
+        out << "C " << Cleaned(room.clan) << "~\n";
     if (!room.owner.empty())
-        WriteFormatted(out, "O %s~\n", Cleaned(room.owner));
+        out << "O " << Cleaned(room.owner) << "~\n";
     out << "S\n";
 }
 
@@ -217,8 +220,8 @@ bool ReadRooms(CReadContext& c)
 
 void WriteRooms(CWriteContext& c)
 {
-    WriteFormatted(c.out, "#ROOMS\n");
+    c.out << "#ROOMS\n";
     for (const CRoomData& room : c.doc.rooms)
         WriteRoom(c.out, room, c.options);
-    WriteFormatted(c.out, "#0\n\n\n\n");
+    c.out << "#0\n\n\n\n";
 }

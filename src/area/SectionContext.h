@@ -23,6 +23,9 @@ struct CReadContext {
     IDiagnostics& diagnostics;
     CConfigTables& tables;
     CLayoutNotes layout {};
+    // The notes are told only before re-wrapping every text; looking for
+    // layouts in every description would slow each load for nothing.
+    bool noteLayout = false;
 };
 
 // What a section writer works with.

@@ -22,31 +22,18 @@ bool SkipHelps(CTextReader& in)
     return false;
 }
 
-// Reads one line, without its end, as the line skip does.
-std::string ReadLine(CTextReader& in, bool& atEnd)
-{
-    std::string line;
-    int c;
-    while ((c = in.GetByte()) >= 0) {
-        if (c == '\n')
-            return line;
-        if (c == '\r') {
-            in.GetByte();
-            return line;
-        }
-        line += static_cast<char>(c);
-    }
-    atEnd = true;
-    return line;
-}
-
 // Whole lines up to the one that is exactly "#0".
 bool SkipSocials(CTextReader& in)
 {
-    bool atEnd = false;
-    while (!atEnd)
-        if (ReadLine(in, atEnd) == "#0")
+    while (!in.AtEnd()) {
+        // A line ends at a line feed or a carriage return.
+        const std::string_view rest = in.Rest();
+        const bool last = rest.size() >= 2 && rest[0] == '#' && rest[1] == '0'
+            && (rest.size() == 2 || rest[2] == '\n' || rest[2] == '\r');
+        in.SkipLine();
+        if (last)
             return true;
+    }
     return false;
 }
 

@@ -16,6 +16,7 @@ int RunCheckCommand(const std::vector<std::string>& args, CCliContext& context);
 int RunConvertCommand(const std::vector<std::string>& args, CCliContext& context);
 int RunDumpCommand(const std::vector<std::string>& args, CCliContext& context);
 int RunLayoutCommand(const std::vector<std::string>& args, CCliContext& context);
+int RunRenumberCommand(const std::vector<std::string>& args, CCliContext& context);
 int RunRenderCommand(const std::vector<std::string>& args, CCliContext& context);
 int RunWorldCommand(const std::vector<std::string>& args, CCliContext& context);
 

@@ -22,6 +22,10 @@ const char* const Usage =
     "  layout [--cell N] FILE   the map position of every room\n"
     "  render [--level L] [--cell C] [--select VNUM] FILE OUT.svg\n"
     "                           draw one level of the map as SVG\n"
+    "  renumber --to LOW [--world LIST] AREA OUT\n"
+    "                           move the area to the vnums from LOW on, with every\n"
+    "                           reference to them; with --world, OUT is a folder\n"
+    "                           for every area that changes\n"
     "  world [--json] LIST      the areas of an area.lst, their ranges and overlaps\n"
     "The area commands take --config CFG; without it tolvex.cfg is found as the editor finds it.\n"
     "Every command takes --help (-h); an option's value may follow it after '=' (--config=CFG).\n"
@@ -61,6 +65,7 @@ int main(int argc, char** argv)
         { "dump", RunDumpCommand },
         { "layout", RunLayoutCommand },
         { "render", RunRenderCommand },
+        { "renumber", RunRenumberCommand },
         { "world", RunWorldCommand },
     };
     for (const auto& c : commands)

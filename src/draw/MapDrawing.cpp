@@ -346,10 +346,7 @@ private:
         const int x = RoomX(room, c), y = RoomY(room, c);
 
         if (d == DirUp || d == DirDown) {
-            const int sign = d == DirUp ? -1 : 1;
-            canvas.Polygon(Points({ P(x + 6 * c / 5, y + sign * (c / 2)), P(x + 17 * c / 10, y + sign * (c / 2)),
-                               P(x + 29 * c / 20, y + sign * c) }),
-                color);
+            UpDownMark(x, y, d, color);
             return;
         }
 
@@ -424,10 +421,7 @@ private:
         }
         const int x = RoomX(room, c), y = RoomY(room, c);
         if (d == DirUp || d == DirDown) {
-            const int sign = d == DirUp ? -1 : 1;
-            canvas.Polygon(Points({ P(x + 6 * c / 5, y + sign * (c / 2)), P(x + 17 * c / 10, y + sign * (c / 2)),
-                               P(x + 29 * c / 20, y + sign * c) }),
-                color);
+            UpDownMark(x, y, d, color);
         } else {
             static const int step[4][2] = { { 0, -1 }, { 1, 0 }, { 0, 1 }, { -1, 0 } };
             const int dx = step[d][0], dy = step[d][1];
@@ -444,6 +438,15 @@ private:
         }
         if (direct)
             batch->Direct(false);
+    }
+
+    // The triangle right of the box of an up or down exit, its apex up or down.
+    void UpDownMark(int x, int y, int d, CMapColor color)
+    {
+        const int sign = d == DirUp ? -1 : 1;
+        canvas.Polygon(Points({ P(x + 6 * c / 5, y + sign * (c / 2)), P(x + 17 * c / 10, y + sign * (c / 2)),
+                           P(x + 29 * c / 20, y + sign * c) }),
+            color);
     }
 
     // An exit back into the room: a loop beside the box on the exit's side,

@@ -15,7 +15,9 @@ SlotControl ControlOfKind(char kind)
     case 'O':
     case 'U': return SlotControl::Choice;
     case 'D':
-    case 'I': return SlotControl::Number;
+    case 'I':
+    case 'P':
+    case 'V': return SlotControl::Number;
     case 'M': return SlotControl::TwoNumbers;
     case 'S':
     case 'W': return SlotControl::Text;

@@ -14,7 +14,7 @@ enum class SlotControl {
     None, // N and unknown kinds: nothing to edit
     Flags, // A, F: a flag list
     Choice, // B, E (No/Yes), L, O (names), U (numbers)
-    Number, // D, I
+    Number, // D, I, P, V
     TwoNumbers, // M: two 12-bit halves
     Text, // S, W
 };

@@ -1,8 +1,13 @@
 #include "text/TextReader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <utility>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -27,9 +32,104 @@ uint32_t DecimalValue(std::string_view word)
     return negative ? 0u - value : value;
 }
 
-int LineFeeds(const char* from, const char* to)
+// The bytes that end a word (EndsWord) and those that end a number word
+// (EndsNumber: every byte but the digits and `-`).
+constexpr unsigned char EndsWord = 1;
+constexpr unsigned char EndsNumber = 2;
+constexpr std::array<unsigned char, 256> wordEnds = [] {
+    std::array<unsigned char, 256> ends {};
+    for (int c = 0; c < 256; ++c) {
+        const bool blank = c == ' ' || c == '\n' || c == '\r' || c == '\t';
+        const bool numeric = (c >= '0' && c <= '9') || c == '-';
+        ends[static_cast<size_t>(c)] = static_cast<unsigned char>((blank ? EndsWord : 0) | (blank || !numeric ? EndsNumber : 0));
+    }
+    return ends;
+}();
+
+// What lies between a place and the next `~`: one pass finds the tilde,
+// counts the line feeds before it and notes any carriage return.
+struct CTildeScan {
+    const char* stop; // the `~`, or the end
+    int feeds = 0;
+    bool carriage = false;
+};
+
+#ifdef __SSE2__
+// The bytes equal to `c` among the sixteen, as the low sixteen bits.
+unsigned Matches(__m128i bytes, char c)
 {
-    return static_cast<int>(std::count(from, to, '\n'));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(c))));
+}
+
+unsigned BitsSet(unsigned bits16)
+{
+    unsigned x = bits16 - ((bits16 >> 1) & 0x5555u);
+    x = (x & 0x3333u) + ((x >> 2) & 0x3333u);
+    x = (x + (x >> 4)) & 0x0f0fu;
+    return (x + (x >> 8)) & 0x1fu;
+}
+#endif
+
+CTildeScan ScanToTilde(const char* from, const char* end)
+{
+    CTildeScan scan { end };
+    const char* p = from;
+#ifdef __SSE2__
+    // Sixteen bytes a step; each lane of `counted` counts at most 255 steps.
+    const __m128i zero = _mm_setzero_si128();
+    while (end - p >= 16) {
+        __m128i counted = zero;
+        unsigned carriages = 0;
+        const char* tilde = nullptr;
+        for (int steps = 0; steps < 255 && end - p >= 16; ++steps, p += 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            if (const unsigned tildes = Matches(bytes, '~')) {
+                const unsigned before = (tildes & (0u - tildes)) - 1u;
+                scan.feeds += static_cast<int>(BitsSet(Matches(bytes, '\n') & before));
+                carriages |= Matches(bytes, '\r') & before;
+                tilde = p + __builtin_ctz(tildes);
+                break;
+            }
+            counted = _mm_sub_epi8(counted, _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')));
+            carriages |= Matches(bytes, '\r');
+        }
+        const __m128i sums = _mm_sad_epu8(counted, zero);
+        scan.feeds += _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_unpackhi_epi64(sums, sums));
+        scan.carriage = scan.carriage || carriages != 0;
+        if (tilde) {
+            scan.stop = tilde;
+            return scan;
+        }
+    }
+#endif
+    // The last bytes of the text, one at a time.
+    for (; p < end; ++p) {
+        const char c = *p;
+        if (c == '~') {
+            scan.stop = p;
+            return scan;
+        }
+        scan.feeds += c == '\n';
+        scan.carriage = scan.carriage || c == '\r';
+    }
+    return scan;
+}
+
+// The first line feed or carriage return from `from` on, or `end`.
+const char* FindLineEnd(const char* from, const char* end)
+{
+    const char* p = from;
+#ifdef __SSE2__
+    for (; end - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        if (const unsigned ends = Matches(bytes, '\n') | Matches(bytes, '\r'))
+            return p + __builtin_ctz(ends);
+    }
+#endif
+    for (; p < end; ++p)
+        if (*p == '\n' || *p == '\r')
+            return p;
+    return end;
 }
 
 } // namespace
@@ -122,25 +222,27 @@ int CTextReader::SkipBlanks()
 {
     for (; pos < end; ++pos) {
         const unsigned char c = static_cast<unsigned char>(*pos);
+        if (!(wordEnds[c] & EndsWord))
+            return c;
         if (c == '\n')
             ++line;
-        else if (c != ' ' && c != '\r' && c != '\t')
-            return c;
     }
     return -1;
 }
 
 void CTextReader::ConsumeThrough(const char* to)
 {
-    if (to < end) {
-        line += LineFeeds(pos, to + 1);
-        last = static_cast<unsigned char>(*to);
-        pos = to + 1;
-    } else {
-        line += LineFeeds(pos, end);
-        last = -1;
-        pos = end;
-    }
+    const char* stop = to < end ? to + 1 : end;
+    line += static_cast<int>(std::count(pos, stop, '\n'));
+    last = to < end ? static_cast<unsigned char>(*to) : -1;
+    pos = stop;
+}
+
+void CTextReader::ConsumeThrough(const char* to, int feeds)
+{
+    line += feeds;
+    last = to < end ? static_cast<unsigned char>(*to) : -1;
+    pos = to < end ? to + 1 : end;
 }
 
 char CTextReader::ReadChar()
@@ -177,9 +279,10 @@ std::string_view CTextReader::ReadWordView(bool numeric)
         return std::string_view(start, static_cast<size_t>(stop - start));
     }
     --start;
+    const unsigned char ending = numeric ? EndsNumber : EndsWord;
     for (; pos < end; ++pos) {
-        const int b = static_cast<unsigned char>(*pos);
-        if (IsBlank(b) || (numeric && !IsDigit(b) && b != '-')) {
+        const unsigned char b = static_cast<unsigned char>(*pos);
+        if (wordEnds[b] & ending) {
             const std::string_view word(start, static_cast<size_t>(pos - start));
             ++pos;
             last = b;
@@ -194,7 +297,35 @@ std::string_view CTextReader::ReadWordView(bool numeric)
 
 int32_t CTextReader::ReadNumber()
 {
-    return NumberOfWord(ReadWordView(true));
+    const int c = SkipBlanks();
+    if (c == '\'' || c == '"' || c < 0)
+        return NumberOfWord(ReadWordView(true));
+    tokenLine = line;
+    // The word is its first byte and the digits and `-` after it; its value,
+    // as NumberOfWord takes it, is read on the way.
+    const char* p = pos + 1;
+    const bool negative = c == '-';
+    bool digits = negative || c == '+' || IsDigit(c);
+    uint32_t value = IsDigit(c) ? static_cast<uint32_t>(c - '0') : 0u;
+    for (; p < end; ++p) {
+        const unsigned char b = static_cast<unsigned char>(*p);
+        if (wordEnds[b] & EndsNumber)
+            break;
+        if (b == '-')
+            digits = false;
+        else if (digits)
+            value = value * 10u + static_cast<uint32_t>(b - '0');
+    }
+    if (p < end) {
+        last = static_cast<unsigned char>(*p);
+        if (*p == '\n')
+            ++line;
+        pos = p + 1;
+    } else {
+        last = -1;
+        pos = end;
+    }
+    return static_cast<int32_t>(negative ? 0u - value : value);
 }
 
 uint32_t CTextReader::ReadFlags()
@@ -232,21 +363,19 @@ std::string CTextReader::ReadTildeString(bool joinLines)
         return text;
     }
     const char* start = pos;
-    const size_t length = static_cast<size_t>(end - pos);
-    const void* tilde = std::memchr(start, '~', length);
-    const char* stop = tilde ? static_cast<const char*>(tilde) : end;
-    const size_t size = static_cast<size_t>(stop - start);
-    if (!joinLines && !std::memchr(start, '\r', size)) {
+    const CTildeScan scan = ScanToTilde(start, end);
+    const size_t size = static_cast<size_t>(scan.stop - start);
+    if (!joinLines && !scan.carriage) {
         text.assign(start, size);
     } else {
         text.reserve(size);
-        for (const char* p = start; p < stop; ++p) {
+        for (const char* p = start; p < scan.stop; ++p) {
             if (*p == '\r')
                 continue;
             text += joinLines && *p == '\n' ? ' ' : *p;
         }
     }
-    ConsumeThrough(stop);
+    ConsumeThrough(scan.stop, scan.feeds);
     return text;
 }
 
@@ -259,27 +388,25 @@ std::string_view CTextReader::ReadTildeView()
         return std::string_view();
     }
     const char* start = pos;
-    const void* tilde = std::memchr(start, '~', static_cast<size_t>(end - pos));
-    const char* stop = tilde ? static_cast<const char*>(tilde) : end;
-    ConsumeThrough(stop);
-    return std::string_view(start, static_cast<size_t>(stop - start));
+    const CTildeScan scan = ScanToTilde(start, end);
+    ConsumeThrough(scan.stop, scan.feeds);
+    return std::string_view(start, static_cast<size_t>(scan.stop - start));
 }
 
 void CTextReader::SkipLine()
 {
-    while (pos < end) {
-        const int c = static_cast<unsigned char>(*pos++);
-        last = c;
-        if (c == '\n') {
-            ++line;
-            return;
-        }
-        if (c == '\r') {
-            GetByte();
-            return;
-        }
+    const char* stop = FindLineEnd(pos, end);
+    if (stop == end) {
+        pos = end;
+        last = -1;
+        return;
     }
-    last = -1;
+    last = static_cast<unsigned char>(*stop);
+    pos = stop + 1;
+    if (last == '\n')
+        ++line;
+    else
+        GetByte();
 }
 
 std::string AsciiLower(std::string s)

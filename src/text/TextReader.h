@@ -52,6 +52,8 @@ private:
     int SkipBlanks();
     // Consumes the bytes up to `to` and the one there, if any.
     void ConsumeThrough(const char* to);
+    // The same when the line feeds before `to` are counted already.
+    void ConsumeThrough(const char* to, int feeds);
 
     std::string owned; // the stream's bytes, when the reader was given a stream
     const char* pos = nullptr;

@@ -6,19 +6,24 @@
 
 namespace {
 
-template <typename Out>
-void PutFlagLetters(Out& out, uint32_t flags)
+// Writes the letters at `to` (32 bytes at most); returns their end.
+char* PutFlagLetters(char* to, uint32_t flags)
 {
-    char letters[32];
-    size_t count = 0;
     if (flags == 0)
-        letters[count++] = '0';
+        *to++ = '0';
     // Up to the highest bit set only: most sets hold a few low letters.
     int bit = 0;
     for (uint32_t rest = flags; rest != 0; rest >>= 1, ++bit)
         if (rest & 1u)
-            letters[count++] = static_cast<char>(bit < 26 ? 'A' + bit : 'a' + (bit - 26));
-    out.append(letters, count);
+            *to++ = static_cast<char>(bit < 26 ? 'A' + bit : 'a' + (bit - 26));
+    return to;
+}
+
+template <typename Out>
+void PutFlagLetters(Out& out, uint32_t flags)
+{
+    char letters[32];
+    out.append(letters, static_cast<size_t>(PutFlagLetters(letters, flags) - letters));
 }
 
 template <typename Out>
@@ -68,30 +73,56 @@ std::string WithCarriageReturns(const std::string& text)
     return code;
 }
 
+namespace {
+
+bool HasBlank(const std::string& text)
+{
+    for (char c : text)
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
+            return true;
+    return false;
+}
+
+// The reader's word rule takes the text back whole without quote marks.
+bool ReadsBackBare(const std::string& text)
+{
+    return !text.empty() && text[0] != '\'' && text[0] != '"' && !HasBlank(text);
+}
+
+} // namespace
+
 std::string WordForFile(const std::string& text, bool quoted, bool& changed)
 {
     // Taken as it stands: a word ends at a blank or its quote mark, never
     // at a `~`, and a `~` dropped here would leave a word that reads back
     // empty.
-    std::string word = text;
-    const bool blank = word.find_first_of(" \t\r\n") != std::string::npos;
-    const bool bareFails = word.empty() || word[0] == '\'' || word[0] == '"' || blank;
+    const bool bareFails = !ReadsBackBare(text);
     if (!quoted && !bareFails)
-        return word;
-    const bool single = word.find('\'') != std::string::npos;
-    const bool dbl = word.find('"') != std::string::npos;
+        return text;
+    const bool single = text.find('\'') != std::string::npos;
+    const bool dbl = text.find('"') != std::string::npos;
     if (!single)
-        return '\'' + word + '\'';
+        return '\'' + text + '\'';
     if (!dbl)
-        return '"' + word + '"';
+        return '"' + text + '"';
     if (!bareFails)
-        return word;
+        return text;
     changed = true;
     std::string kept;
-    for (char ch : word)
+    for (char ch : text)
         if (ch != '"')
             kept += ch;
     return '"' + kept + '"';
+}
+
+void AppendWordForFile(CTextOut& out, const std::string& text, bool quoted, bool& changed)
+{
+    // Most words are written bare, and need no copy.
+    if (!quoted && ReadsBackBare(text)) {
+        out.append(text);
+        return;
+    }
+    out.append(WordForFile(text, quoted, changed));
 }
 
 namespace {
@@ -331,6 +362,13 @@ std::string Format(const char* format, std::initializer_list<CFormatArg> args)
     std::string out;
     AppendFormat(out, format, args);
     return out;
+}
+
+CTextOut& CTextOut::operator<<(CFlagLetters letters)
+{
+    Reserve(32);
+    at = PutFlagLetters(at, letters.flags);
+    return *this;
 }
 
 void CTextOut::Flush()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
@@ -18,6 +19,8 @@ std::string CleanText(const std::string& text);
 // word holding both marks is written bare when it has no blank; with a blank
 // it cannot come back whole: its double quotes are dropped and `changed` set.
 std::string WordForFile(const std::string& text, bool quoted, bool& changed);
+class CTextOut;
+void AppendWordForFile(CTextOut& out, const std::string& text, bool quoted, bool& changed);
 
 // A carriage return before every line feed: the program editor works on
 // "\r\n" line ends, the file has bare line feeds (CleanText drops the `\r`).
@@ -134,15 +137,47 @@ public:
             Flush();
         *at++ = c;
     }
+    // The pieces of a line, each as Format writes it: a text or a byte as
+    // it is, a number in decimal, flag letters and cleaned texts as above.
+    // Writing them one by one spares the format's parse on every line.
     CTextOut& operator<<(std::string_view piece)
     {
         append(piece);
+        return *this;
+    }
+    CTextOut& operator<<(const char* text) { return *this << std::string_view(text); }
+    CTextOut& operator<<(char c)
+    {
+        push_back(c);
+        return *this;
+    }
+    CTextOut& operator<<(int number) { return PutNumber(number); }
+    CTextOut& operator<<(long number) { return PutNumber(number); }
+    CTextOut& operator<<(long long number) { return PutNumber(number); }
+    CTextOut& operator<<(bool) = delete; // say which number or letter it stands for
+    CTextOut& operator<<(CFlagLetters letters);
+    CTextOut& operator<<(CCleanText text)
+    {
+        AppendCleanText(*this, *text.text);
         return *this;
     }
     void Flush();
 
 private:
     void Spill(const char* bytes, size_t size);
+    // Room for `size` more bytes in the buffer.
+    void Reserve(size_t size)
+    {
+        if (size > static_cast<size_t>(buffer + sizeof buffer - at))
+            Flush();
+    }
+    template <typename Number>
+    CTextOut& PutNumber(Number number)
+    {
+        Reserve(24);
+        at = std::to_chars(at, at + 24, number).ptr;
+        return *this;
+    }
 
     std::ostream& stream;
     char buffer[1 << 14];

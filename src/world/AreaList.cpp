@@ -40,3 +40,37 @@ bool LooksLikeAreaList(const std::string& text)
     const CAreaList list = ReadAreaList(text);
     return list.ended && (list.entries.empty() || list.entries.front().file[0] != '#');
 }
+
+std::string AddToAreaList(const std::string& text, const std::string& file)
+{
+    const std::string end = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+    // The "$" word as ReadAreaList finds it: a word alone, after blanks.
+    size_t i = 0;
+    while (i < text.size()) {
+        if (Blank(text[i])) {
+            ++i;
+            continue;
+        }
+        const size_t start = i;
+        while (i < text.size() && !Blank(text[i]))
+            ++i;
+        if (i - start == 1 && text[start] == '$') {
+            const size_t lineStart = text.rfind('\n', start) == std::string::npos ? 0 : text.rfind('\n', start) + 1;
+            // A "$" after a name on the same line goes to a line of its own.
+            const bool alone = text.find_first_not_of(" \t", lineStart) == start;
+            return alone ? text.substr(0, lineStart) + file + end + text.substr(lineStart)
+                         : text.substr(0, start) + end + file + end + text.substr(start);
+        }
+    }
+    const bool ended = text.empty() || text.back() == '\n';
+    return text + (ended ? "" : end) + file + end + "$" + end;
+}
+
+std::string AreaFileNameFor(const std::string& name)
+{
+    std::string file;
+    for (char c : name)
+        if (std::isalnum(static_cast<unsigned char>(c)) && static_cast<unsigned char>(c) < 0x80)
+            file += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return (file.empty() ? "area" : file) + ".are";
+}

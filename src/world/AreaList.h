@@ -21,3 +21,12 @@ CAreaList ReadAreaList(const std::string& text);
 // Whether the text reads as an area list rather than an area: its first word
 // is not a section ("#AREA", "#ROOMS"...) and it ends with "$".
 bool LooksLikeAreaList(const std::string& text);
+
+// The list with `file` named on a line of its own before the "$" (at the end,
+// followed by a "$" line, when it has none); the rest as it was, in the
+// list's own line ends.
+std::string AddToAreaList(const std::string& text, const std::string& file);
+
+// A file name for a new area of this name: its letters and digits in lower
+// case, then ".are" ("area.are" when it has none).
+std::string AreaFileNameFor(const std::string& name);

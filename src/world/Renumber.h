@@ -23,6 +23,11 @@ struct CCodeVnum {
     bool inOldRange = false; // renumbered unless the builder says otherwise
 };
 
+// The numbers after the commands and ifchecks of ROM's mobprogs that take a
+// vnum, in the order of the code; `area` and `program` are left 0 and
+// `inOldRange` false.
+std::vector<CCodeVnum> FindCodeVnums(const std::string& code);
+
 // What a renumber would do, worked out before anything changes.
 struct CRenumberPlan {
     std::size_t area = 0;
@@ -37,6 +42,10 @@ struct CRenumberPlan {
     // Every number after a vnum command in the code of every area's programs.
     std::vector<CCodeVnum> codeVnums;
 };
+
+// An area's range is its header's, widened to the records outside it, as
+// the server widens it while it reads them; the plan's old range is the
+// renumbered area's, and a new range may not meet another's.
 
 // The lowest vnum from which `size` vnums fit in 1..32767 without meeting a
 // range of the areas (area `skip` left out), or -1.
@@ -54,7 +63,11 @@ struct CRenumberedArea {
 };
 
 // The renumber done on copies: every area it changes, the renumbered one
-// first, then the others in order. `ticked` holds, for each of the plan's
-// code vnums, whether it is renumbered (empty: those in the old range are).
+// first (even when nothing in it changes), then the others in order; nothing
+// for a plan with an error. `ticked` holds, for each of the plan's code
+// vnums, whether it is renumbered (empty: those in the old range are); one
+// whose digits the code no longer has, the plan being older, is left alone.
+// A reference moves when it names a vnum of the old range, unless another
+// area has that record and the renumbered one does not: ranges may overlap.
 std::vector<CRenumberedArea> ApplyRenumber(const std::vector<CWorldArea>& areas, const CRenumberPlan& plan,
     const std::vector<bool>& ticked = {});

@@ -2,6 +2,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CFindInWorldDlg.h"
+#include "app/CRenumberDlg.h"
 #include "edit/CAreaEditor.h"
 #include "editors/CAreaInfoDlg.h"
 #include "editors/CMercDataDlg.h"
@@ -166,6 +167,7 @@ TEST_F(Mnemonics, NoDialogOrMenuSharesAKeyAndEveryCaptionHasOne)
     }
     for (const CResetKind& kind : ResetKinds())
         Expect(std::make_unique<CResetEditDlg>(doc, CResetData { kind.letter, 0, 0, 0, 0 }, 3001).get(), kind.name);
+    const std::vector<CWorldArea> world { { "example.are", &doc } };
     const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> dialogs[] = {
         { "Room Edit", [&] { return std::make_unique<CRoomEditDlg>(doc, doc.rooms[0], 0); } },
         { "Mob Edit", [&] { return std::make_unique<CMobEditDlg>(doc, mob, 0); } },
@@ -181,6 +183,8 @@ TEST_F(Mnemonics, NoDialogOrMenuSharesAKeyAndEveryCaptionHasOne)
         { "Mob List", [&] { return std::make_unique<CMobListDlg>(editor); } },
         { "About", [] { return std::make_unique<CAboutDlg>(); } },
         { "Find in World", [this] { return std::make_unique<CFindInWorldDlg>(*app); } },
+        { "Renumber Area", [&] { return std::make_unique<CRenumberDlg>(world, 0); } },
+        { "New Area in World", [&] { return std::make_unique<CNewWorldAreaDlg>(world, QString()); } },
     };
     for (const auto& [name, open] : dialogs)
         Expect(open().get(), name);

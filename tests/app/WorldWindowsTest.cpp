@@ -9,7 +9,9 @@
 #include "layout/RoomLayout.h"
 #include "gui_support/DialogDriver.h"
 
+#include <QFile>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
@@ -222,4 +224,69 @@ TEST_F(WorldWindows, FindInWorldListsTheWorldsMatchesAndShowsTheRoomOfALine)
     EXPECT_EQ(results->count(), 0) << "no line outlives its world";
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
+}
+
+// Renumbering an area moves the references of the world's areas with it, one
+// step each; a range another area has is refused, naming it. An area brought
+// in on a range the world has goes through the renumber first.
+TEST_F(WorldWindows, RenumberAndAddAreaMoveAreasToFreeRanges)
+{
+    QObject timers;
+    for (const char* name : { "area.lst", "castle.are", "town.are", "cave.are" })
+        WriteFile(QString::fromLatin1(name), ReadWholeFile(SourcePath(std::string("tests/data/renumber-world/") + name)));
+    ASSERT_TRUE(Start({ temp.filePath(QStringLiteral("area.lst")) }));
+    QString refused;
+    OnNextModal(timers, nullptr, [&](QWidget* dialog) {
+        auto* low = Find<CNumberBox>(dialog, "renumberLow");
+        EXPECT_EQ(low->value(), 1) << "the first free range is proposed";
+        TypeNumber(low, QStringLiteral("2050"));
+        EXPECT_EQ(Find<QLabel>(dialog, "renumberRange")->text(), QStringLiteral("New range: 2050-2149"));
+        Click(dialog, "okButton");
+        refused = prompt.Told();
+        EXPECT_TRUE(dialog->isVisible()) << "a refused range keeps the dialog open";
+        TypeNumber(low, QStringLiteral("5000"));
+        Click(dialog, "okButton");
+    });
+    ASSERT_TRUE(app->RenumberArea(Area(0)));
+    EXPECT_NE(refused.indexOf(QStringLiteral("town.are")), -1) << refused.toStdString();
+    EXPECT_EQ(Area(1).Editor().UndoName(), "Renumber Area castle.are");
+    EXPECT_FALSE(Area(2).IsModified()) << "the cave names nothing of the castle";
+    Action(Command::FileSaveAll)->trigger();
+    // As the command line renumbers them, the header aside (this configuration writes #AREADATA).
+    auto records = [](const std::string& text) { return text.substr(text.find("#MOBILES")); };
+    for (const char* name : { "castle", "town" })
+        EXPECT_EQ(records(ReadWholeFile(temp.filePath(QStringLiteral("%1.are").arg(QString::fromLatin1(name))).toStdString())),
+            records(ReadWholeFile(SourcePath(std::string("tests/data/renumber-world/expected-") + name + ".are"))))
+            << name;
+
+    // The cave again, from elsewhere: its range is the cave's, so it moves first.
+    QTemporaryDir elsewhere;
+    const QString copy = elsewhere.filePath(QStringLiteral("cave2.are"));
+    {
+        QFile out(copy);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(ReadWholeFile(SourcePath("tests/data/renumber-world/cave.are")).c_str());
+    }
+    app->chooseFile = [&](QWidget*, bool, const QString&) { return copy; };
+    prompt.answers = { QMessageBox::Yes };
+    OnNextModal(timers, "okButton");
+    Action(Command::FileAddAreaToWorld)->trigger();
+    EXPECT_NE(prompt.Asked().indexOf(QStringLiteral("Renumber cave2.are to a free range first?")), -1) << prompt.Asked().toStdString();
+    ASSERT_EQ(app->World()->Entries().size(), 4u);
+    EXPECT_EQ(Area(3).Doc().lowerVnum, 1);
+    EXPECT_EQ(ReadWholeFile(temp.filePath(QStringLiteral("area.lst")).toStdString()), "castle.are\ntown.are\ncave.are\ncave2.are\n$\n");
+    EXPECT_NE(ReadWholeFile(temp.filePath(QStringLiteral("cave2.are")).toStdString()).find("VNUMs 1 100\n"), std::string::npos);
+
+    // A new area takes the first free range of its size; its file follows its name.
+    OnNextModal(timers, "okButton", [](QWidget* dialog) {
+        QTest::keyClicks(Find<QLineEdit>(dialog, "newAreaName"), QStringLiteral("Elven Woods"));
+        TypeNumber(Find<CNumberBox>(dialog, "newAreaSize"), QStringLiteral("50"));
+        EXPECT_EQ(Find<QLabel>(dialog, "newAreaRange")->text(), QStringLiteral("vnums 101-150"));
+    });
+    Action(Command::FileNewAreaInWorld)->trigger();
+    ASSERT_EQ(app->World()->Entries().size(), 5u);
+    EXPECT_EQ(Area(4).Title(), QStringLiteral("elvenwoods.are"));
+    EXPECT_FALSE(Area(4).IsModified());
+    EXPECT_NE(ReadWholeFile(temp.filePath(QStringLiteral("elvenwoods.are")).toStdString()).find("VNUMs 101 150\n"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(temp.filePath(QStringLiteral("area.lst")).toStdString()).find("cave2.are\nelvenwoods.are\n$"), std::string::npos);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 // Each case reads its text with a list of calls, one letter each: n
@@ -16,6 +17,8 @@ TEST(TextReader, ReadsEachKindOfTokenAsTheGameDoes)
         { "100d8+20 -5 +7 d 12 abc", "nnnnnnnncn", "100|8|20|-5|7|0|12|0|c|0" },
         // A negative bonus; numbers wrap at 32 bits instead of overflowing.
         { "2d8+-5 4294967297", "nnnn", "2|8|-5|1" },
+        // Quoted numbers; a `-` inside ends the digits; the byte after a number goes with it.
+        { "'12' \"-3\" --5 5-3x9 -\n7", "nnnnnnlnl", "12|-3|0|5|9|0|2|7|2" },
         // Quoted words keep their blanks; an unterminated quote runs to the end.
         { "  'two words' next \"dq 'x'\"\n'open to the end\nline", "wwwww", "two words|next|dq 'x'|open to the end\nline|" },
         // In numeric mode the first byte is always taken.
@@ -28,6 +31,7 @@ TEST(TextReader, ReadsEachKindOfTokenAsTheGameDoes)
         { "cut by the end", "kk", "cut by the end|" },
         // A line ends at a line feed or a carriage return pair.
         { "skip me\nnext\r\nthird\rXfourth", "swswwse", "|next||third|Xfourth||end" },
+        { "a line longer than sixteen bytes\rXword and another long line\n7", "swsnl", "|word||7|2" },
         // The line feed that ended a word is consumed.
         { "one\n\n  two\nthree", "lwlwtwtc", "1|one|2|two|3|three|4|" },
         { " \t\r\n\xE9x", "ccc", "\xE9|x|" },
@@ -64,4 +68,26 @@ TEST(TextReader, AMegabyteTextPassesIntact)
     std::istringstream stream(big + "~");
     CTextReader in(stream);
     EXPECT_EQ(in.ReadTildeString(), big);
+}
+
+// Texts are scanned in steps of sixteen bytes: line feeds and carriage
+// returns count wherever they fall, and never after the tilde.
+TEST(TextReader, TextsOfAnyLengthKeepTheirLinesAndLoseTheirCarriageReturns)
+{
+    for (size_t length : { 1, 15, 16, 17, 31, 4079, 4080, 4097, 70000 })
+        for (size_t carriage : { length, size_t { 0 }, length / 2, length - 1 }) {
+            std::string text;
+            for (size_t i = 0; i < length; ++i)
+                text += i == carriage ? '\r' : i % 7 == 6 ? '\n'
+                                                          : static_cast<char>('a' + i % 26);
+            const std::string file = text + "~\r\n\n5";
+            CTextReader in(file);
+            std::string kept = text;
+            kept.erase(std::remove(kept.begin(), kept.end(), '\r'), kept.end());
+            EXPECT_EQ(in.ReadTildeString(), kept) << length << " bytes, carriage return at " << carriage;
+            const int lines = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+            EXPECT_EQ(in.Line(), lines) << length << " bytes, carriage return at " << carriage;
+            EXPECT_EQ(in.ReadNumber(), 5);
+            EXPECT_EQ(in.TokenLine(), lines + 2);
+        }
 }

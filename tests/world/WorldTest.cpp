@@ -1,6 +1,7 @@
 #include "support/AreaFiles.h"
 #include "support/RunCli.h"
 #include "support/TestPaths.h"
+#include "world/AreaList.h"
 #include "world/WorldFind.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +72,25 @@ TEST(World, AListIsWordsUpToTheDollarAndWarnsWithoutIt)
     const CCliResult open = RunCli({ "world", "--config", RomConfig, dir.Write("open.lst", "a.are\n") });
     EXPECT_EQ(open.status, 0);
     EXPECT_NE(open.err.find("warning: the list has no \"$\" line"), std::string::npos) << open.err;
+}
+
+// A new name goes on a line of its own before the "$", in the list's line ends.
+TEST(World, AnAddedAreaGoesBeforeTheDollar)
+{
+    const std::pair<const char*, const char*> lists[] = {
+        { "a.are\nb.are\n$\n", "a.are\nb.are\nnew.are\n$\n" },
+        { "a.are\r\n  $\r\n", "a.are\r\nnew.are\r\n  $\r\n" },
+        { "a.are b.are $\n", "a.are b.are \nnew.are\n$\n" },
+        { "a.are\n$\nnever.are\n$\n", "a.are\nnew.are\n$\nnever.are\n$\n" },
+        { "a.are", "a.are\nnew.are\n$\n" },
+        { "", "new.are\n$\n" },
+    };
+    for (const auto& [before, after] : lists) {
+        EXPECT_EQ(AddToAreaList(before, "new.are"), after) << before;
+        EXPECT_EQ(ReadAreaList(AddToAreaList(before, "new.are")).entries.back().file, "new.are") << before;
+    }
+    EXPECT_EQ(AreaFileNameFor("The Elven Woods 2"), "theelvenwoods2.are");
+    EXPECT_EQ(AreaFileNameFor("\xe9!"), "area.are");
 }
 
 // The stock files are 41 of the distribution's 52: their references into the
