@@ -497,15 +497,15 @@ std::vector<CWorldArea> WorldWith(const CWorld& world, const CAreaDocument& area
 bool CTolvexApp::RenumberArea(CAreaDocument& document)
 {
     std::vector<CWorldArea> areas;
-    std::vector<CAreaDocument*> documents;
+    std::vector<CAreaDocument*> touched;
     const bool inWorld = world && world->Has(&document);
     if (inWorld) {
         areas = world->Areas();
         for (size_t i = 0; i < areas.size(); ++i)
-            documents.push_back(world->AreaDocument(i));
+            touched.push_back(world->AreaDocument(i));
     } else {
         areas.push_back({ document.Title().toStdString(), &document.Doc() });
-        documents.push_back(&document);
+        touched.push_back(&document);
     }
     const size_t index = inWorld ? static_cast<size_t>(world->AreaIndex(&document)) : 0;
     CRenumberDlg dialog(areas, index, 0, mainFrame.get());
@@ -514,7 +514,7 @@ bool CTolvexApp::RenumberArea(CAreaDocument& document)
     // Each area it touches takes its own step, named after the area that moved.
     const std::string step = "Renumber Area " + areas[index].file;
     for (CRenumberedArea& changed : ApplyRenumber(areas, dialog.Plan(), dialog.Ticked()))
-        documents[changed.area]->Editor().ReplaceRecords(step, std::move(changed.records));
+        touched[changed.area]->Editor().ReplaceRecords(step, std::move(changed.records));
     return true;
 }
 
