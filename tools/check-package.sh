@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package in a build tree and checks it: the files it must
 # hold, the dependencies dpkg-shlibdeps found, stripped programs, and that its
-# tolvex-cli, unpacked anywhere, finds the configuration shipped beside it.
+# tolvex-cli, unpacked anywhere or installed to another prefix, finds the
+# configuration shipped beside it.
 #   bash tools/check-package.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -37,5 +38,9 @@ done
 mkdir "$unpacked/elsewhere"
 (cd "$unpacked/elsewhere" && XDG_CONFIG_HOME=/nonexistent XDG_DATA_HOME=/nonexistent XDG_DATA_DIRS=/nonexistent \
     "$unpacked/root/usr/bin/tolvex-cli" config > /dev/null) || { echo "package: tolvex-cli does not find its configuration"; status=1; }
+# The same from a plain install to a prefix that is not the configured one.
+cmake --install "$build" --prefix "$unpacked/prefix" > "$build/install.log" 2>&1 || { cat "$build/install.log"; status=1; }
+(cd "$unpacked/elsewhere" && XDG_CONFIG_HOME=/nonexistent XDG_DATA_HOME=/nonexistent XDG_DATA_DIRS=/nonexistent \
+    "$unpacked/prefix/bin/tolvex-cli" config > /dev/null) || { echo "install: tolvex-cli under another prefix does not find its configuration"; status=1; }
 [ $status -eq 0 ] && echo "package: ok ($(basename "$deb"), ${#expected[@]} files checked)"
 exit $status
