@@ -177,7 +177,7 @@ const std::vector<CCommandEntry> commandTable = {
         [](F& f) { f.MdiArea()->activateNextSubWindow(); }, HasView, nullptr },
     { Command::WindowPrevious, "menuWindow", 0, 0, "actionWindowPrevious", "Pre&vious Window", "Ctrl+Shift+Tab; Ctrl+Shift+Backtab", "Activates the previous map window\nPrevious Window", nullptr, false,
         [](F& f) { f.MdiArea()->activatePreviousSubWindow(); }, HasView, nullptr },
-    { Command::HelpGuide, "menuHelp", WithoutArea, 0, "actionHelpGuide", "&User Guide", "F1", "Opens the user guide in the web browser\nUser Guide", nullptr, false,
+    { Command::HelpGuide, "menuHelp", WithoutArea, 0, "actionHelpGuide", "&User Guide", "F1", "Opens the user guide\nUser Guide", nullptr, false,
         [](F& f) { OpenUserGuide(&f); }, nullptr, nullptr },
     { Command::HelpShortcuts, "menuHelp", WithoutArea, 0, "actionHelpShortcuts", "&Keyboard Shortcuts", "", "Lists the keys of the commands\nKeyboard Shortcuts", nullptr, false,
         [](F& f) { ShowKeyboardShortcuts(&f); }, nullptr, nullptr },

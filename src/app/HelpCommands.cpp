@@ -5,13 +5,14 @@
 #include "gui/Prompt.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QKeySequence>
+#include <QPointer>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -59,9 +60,29 @@ void OpenUserGuide(QWidget* parent)
             QMessageBox::Warning);
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        Prompt().Show(parent, QStringLiteral("tolvex"), QStringLiteral("No web browser could open %1.").arg(path),
-            QMessageBox::Warning);
+    // The program's own help window: a desktop without a working browser
+    // (or one that refuses to run as root) still shows the guide.
+    static QPointer<QDialog> shown;
+    if (!shown) {
+        auto* window = new QDialog(parent, Qt::Window);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->setObjectName(QStringLiteral("guideWindow"));
+        window->setWindowTitle(QStringLiteral("Tolvex User Guide"));
+        auto* browser = new QTextBrowser(window);
+        browser->setObjectName(QStringLiteral("guideBrowser"));
+        browser->setOpenExternalLinks(true);
+        browser->setSource(QUrl::fromLocalFile(path));
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::reject);
+        auto* layout = new QVBoxLayout(window);
+        layout->addWidget(browser);
+        layout->addWidget(buttons);
+        window->resize(760, 680);
+        shown = window;
+    }
+    shown->show();
+    shown->raise();
+    shown->activateWindow();
 }
 
 void ShowKeyboardShortcuts(QWidget* parent)
