@@ -39,6 +39,8 @@ public:
     // the server loads one time in five, a sneaking mob seen only at times),
     // one line each, since the last boot.
     const std::vector<std::string>& Notes() const;
+    // The notes about one room, in the same words.
+    std::vector<std::string> RoomNotes(int vnum) const;
 
 private:
     struct CState;
