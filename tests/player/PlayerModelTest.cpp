@@ -8,7 +8,7 @@
 
 namespace {
 
-// Mobs 100-107 and objects 200-212 that every crafted area shares; the rooms
+// Mobs 100-105 and objects 200-209 that every crafted area shares; the rooms
 // and resets are the case's own.
 const char* const Mobs = R"(#MOBILES
 #100
