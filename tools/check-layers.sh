@@ -18,14 +18,15 @@ declare -A links=(
     [check]="area"
     [world]="check layout"
     [rules]="edit"
-    [cli]="draw world"
+    [player]="world"
+    [cli]="draw player"
     [gui]="edit"
     [editors]="gui rules"
     [map]="gui draw"
     [commands]="editors map"
     [app]="commands world"
 )
-core=(text config area layout draw edit check world rules cli)
+core=(text config area layout draw edit check world player rules cli)
 
 below() { # folder -> every folder under it, one per line
     local f

@@ -15,6 +15,7 @@ int RunConfigCommand(const std::vector<std::string>& args, CCliContext& context)
 int RunCheckCommand(const std::vector<std::string>& args, CCliContext& context);
 int RunConvertCommand(const std::vector<std::string>& args, CCliContext& context);
 int RunDumpCommand(const std::vector<std::string>& args, CCliContext& context);
+int RunLookCommand(const std::vector<std::string>& args, CCliContext& context);
 int RunLayoutCommand(const std::vector<std::string>& args, CCliContext& context);
 int RunRenumberCommand(const std::vector<std::string>& args, CCliContext& context);
 int RunRenderCommand(const std::vector<std::string>& args, CCliContext& context);

@@ -15,20 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The file of the list that AREA names: the same file, or the same name.
-std::size_t FindArea(const std::vector<std::string>& paths, const std::string& area)
-{
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        std::error_code error;
-        if (paths[i] == area || fs::equivalent(paths[i], area, error))
-            return i;
-    }
-    for (std::size_t i = 0; i < paths.size(); ++i)
-        if (FileNamePart(paths[i]) == area)
-            return i;
-    return paths.size();
-}
-
 bool Write(CTolvexDoc& doc, const std::string& readFrom, const std::string& outPath, CCliContext& context)
 {
     if (IsReadOnlyFile(outPath)) {
@@ -72,7 +58,7 @@ int RunRenumberCommand(const std::vector<std::string>& arguments, CCliContext& c
     if (inWorld) {
         if (!ReadWorldList(line.Value("--world"), paths, context))
             return 1;
-        area = FindArea(paths, areaPath);
+        area = FindListedArea(paths, areaPath);
         if (area == paths.size()) {
             context.err << areaPath << ": not renumbered: " << line.Value("--world") << " does not name it\n";
             return 1;

@@ -6,6 +6,7 @@
 #include "world/AreaList.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 
 bool ReadAreaFiles(const std::vector<std::string>& paths, CConfigTables& tables, std::vector<CCheckedFile>& files)
@@ -51,4 +52,18 @@ bool ReadWorldList(const std::string& listPath, std::vector<std::string>& paths,
     for (const CAreaListEntry& entry : list.entries)
         paths.push_back(!entry.file.empty() && entry.file[0] == '/' ? entry.file : folder + entry.file);
     return true;
+}
+
+std::size_t FindListedArea(const std::vector<std::string>& paths, const std::string& area)
+{
+    namespace fs = std::filesystem;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        std::error_code error;
+        if (paths[i] == area || fs::equivalent(paths[i], area, error))
+            return i;
+    }
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        if (FileNamePart(paths[i]) == area)
+            return i;
+    return paths.size();
 }

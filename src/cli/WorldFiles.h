@@ -24,3 +24,7 @@ bool ReadAreaFiles(const std::vector<std::string>& paths, CConfigTables& tables,
 // The files an area list names, relative to the list's folder. False, after
 // saying why, when the list cannot be read.
 bool ReadWorldList(const std::string& listPath, std::vector<std::string>& paths, CCliContext& context);
+
+// The position of the file of `paths` that `area` names: the same file, or
+// the same file name; paths.size() when none.
+std::size_t FindListedArea(const std::vector<std::string>& paths, const std::string& area);

@@ -20,6 +20,10 @@ const char* const Usage =
     "                           load IN and save it as OUT\n"
     "  dump FILE                the loaded area as JSON\n"
     "  layout [--cell N] FILE   the map position of every room\n"
+    "  look [--world LIST] --room VNUM FILE [COMMAND...]\n"
+    "                           what a mortal in room VNUM sees after the boot,\n"
+    "                           then each COMMAND (look, exits, a direction, open,\n"
+    "                           close) echoed as \"> COMMAND\" and its answer\n"
     "  render [--level L] [--cell C] [--select VNUM] FILE OUT.svg\n"
     "                           draw one level of the map as SVG\n"
     "  renumber --to LOW [--world LIST] AREA OUT\n"
@@ -64,6 +68,7 @@ int main(int argc, char** argv)
         { "convert", RunConvertCommand },
         { "dump", RunDumpCommand },
         { "layout", RunLayoutCommand },
+        { "look", RunLookCommand },
         { "render", RunRenderCommand },
         { "renumber", RunRenumberCommand },
         { "world", RunWorldCommand },
