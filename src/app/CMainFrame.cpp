@@ -3,6 +3,7 @@
 #include "gui/CAreaDocument.h"
 #include "gui/Prompt.h"
 #include "app/CLockKeyPanes.h"
+#include "app/CPlayerPanel.h"
 #include "app/CProblemsPanel.h"
 #include "app/CSplashWnd.h"
 #include "app/CTolvexApp.h"
@@ -59,6 +60,7 @@ CMainFrame::CMainFrame(CTolvexApp& application, QWidget* parent)
     CreateStatusBar();
     CreateProblemsPanel();
     CreateWorldPanel();
+    CreatePlayerPanel();
     ConnectCommands();
 
     // Every change that moves a command's state arrives as one of these: the
@@ -248,6 +250,26 @@ void CMainFrame::CreateWorldPanel()
     });
 }
 
+void CMainFrame::CreatePlayerPanel()
+{
+    playerPanel = new CPlayerPanel(app.Tables(), this);
+    addDockWidget(Qt::RightDockWidgetArea, playerPanel);
+    findChild<QMenu*>(QStringLiteral("menuView"))->addAction(playerPanel->toggleViewAction());
+    connect(playerPanel->toggleViewAction(), &QAction::triggered, playerPanel, [this](bool shown) {
+        if (shown) {
+            // Wide enough for the server's lines of 80 columns.
+            resizeDocks({ playerPanel }, { playerPanel->fontMetrics().horizontalAdvance(QLatin1Char('m')) * 84 }, Qt::Horizontal);
+            playerPanel->setFocus();
+        }
+    });
+    // Walking out of the area in a world: that area's map follows.
+    connect(playerPanel, &CPlayerPanel::RoomWanted, this, [this](int vnum) {
+        if (app.World())
+            if (CAreaDocument* document = app.World()->AreaOfRoom(vnum))
+                app.ShowRoom(*document, vnum);
+    });
+}
+
 void CMainFrame::ShowReadReport(const CAreaDocument& document)
 {
     int errors = 0;
@@ -401,6 +423,7 @@ void CMainFrame::UpdateWindows()
     CChildFrame* frame = WorldMapActive() ? nullptr : ActiveFrame();
     problemsPanel->SetDocument(frame ? &frame->Document() : nullptr);
     worldPanel->SetCurrentDocument(frame ? &frame->Document() : nullptr);
+    playerPanel->SetView(frame ? frame->View() : nullptr, app.World());
     UpdateMenu();
     UpdateActions();
 }

@@ -14,6 +14,7 @@ class CLockKeyPanes;
 class CProblemsPanel;
 class CTolvexApp;
 class CTolvexView;
+class CPlayerPanel;
 class CWorldPanel;
 class QAction;
 class QLabel;
@@ -93,6 +94,7 @@ private:
     void UpdateTitle();
     void CreateProblemsPanel();
     void CreateWorldPanel();
+    void CreatePlayerPanel();
     void OnProblemRoomActivated(int vnum);
     void OnProblemRecordActivated(RecordKind kind, int vnum);
     void OnDocumentSaved();
@@ -111,6 +113,7 @@ private:
     CLockKeyPanes* lockKeyPanes = nullptr;
     CProblemsPanel* problemsPanel = nullptr;
     CWorldPanel* worldPanel = nullptr;
+    CPlayerPanel* playerPanel = nullptr;
     QLabel* problemCountPane = nullptr;
     MenuSet shownMenus = MenuSet::None;
 };

@@ -1,0 +1,236 @@
+#include "app/CPlayerPanel.h"
+
+#include "app/CWorld.h"
+#include "gui/CAreaDocument.h"
+#include "map/CTolvexView.h"
+#include "player/PlayerModel.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString FromBytes(const std::string& bytes)
+{
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+// Escape in the command line gives the keys back to the map.
+class CCommandLine : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    QPointer<QWidget> escapeTo;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Escape && escapeTo) {
+            escapeTo->setFocus();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+};
+
+} // namespace
+
+CPlayerPanel::CPlayerPanel(CConfigTables& configTables, QWidget* parent)
+    : CRememberedDock(QStringLiteral("Player View"), QStringLiteral("Settings/ShowPlayerView"), parent)
+    , tables(configTables)
+{
+    setObjectName(QStringLiteral("playerPanel"));
+    auto* body = new QWidget(this);
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    text = new QPlainTextEdit(body);
+    text->setObjectName(QStringLiteral("playerText"));
+    text->setReadOnly(true);
+    text->setFont(fixed);
+    text->setMaximumBlockCount(5000);
+    text->setFocusPolicy(Qt::ClickFocus);
+    notes = new QPlainTextEdit(body);
+    notes->setObjectName(QStringLiteral("playerNotes"));
+    notes->setReadOnly(true);
+    notes->setFocusPolicy(Qt::ClickFocus);
+    notes->setMaximumHeight(notes->fontMetrics().lineSpacing() * 4 + 12);
+    notes->setToolTip(QStringLiteral("What the server does by chance, which the view takes one way"));
+    notes->hide();
+    auto* line = new CCommandLine(body);
+    command = line;
+    command->setObjectName(QStringLiteral("playerCommand"));
+    command->setFont(fixed);
+    command->setPlaceholderText(QStringLiteral("look, exits, north, open east, look sign..."));
+    reset = new QPushButton(QStringLiteral("&Reset Area"), body);
+    reset->setObjectName(QStringLiteral("playerReset"));
+    reset->setToolTip(QStringLiteral("Runs the boot resets again on a fresh copy of the area"));
+    reset->setAutoDefault(false);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(command, 1);
+    row->addWidget(reset);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(text, 1);
+    layout->addWidget(notes);
+    layout->addLayout(row);
+    setWidget(body);
+    setFocusProxy(command);
+    hide();
+
+    QAction* toggle = toggleViewAction();
+    toggle->setObjectName(QStringLiteral("actionViewPlayer"));
+    toggle->setText(QStringLiteral("&Player View"));
+    toggle->setStatusTip(QStringLiteral("Shows the selected room as a player sees it after the boot resets"));
+    connect(command, &QLineEdit::returnPressed, this, [this] {
+        const QString typed = command->text().trimmed();
+        command->clear();
+        if (!typed.isEmpty())
+            Run(typed);
+    });
+    connect(reset, &QPushButton::clicked, this, &CPlayerPanel::ResetArea);
+    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible)
+            FollowSelection();
+    });
+}
+
+CPlayerPanel::~CPlayerPanel() = default;
+
+void CPlayerPanel::SetView(CTolvexView* newView, const CWorld* newWorld)
+{
+    const CAreaDocument* oldDocument = view ? &view->Document() : nullptr;
+    const bool oldInWorld = world && oldDocument && world->Has(oldDocument);
+    if (view)
+        disconnect(view, nullptr, this, nullptr);
+    if (view)
+        disconnect(&view->Document(), nullptr, this, nullptr);
+    if (world != newWorld) {
+        if (world)
+            disconnect(world, nullptr, this, nullptr);
+        if (newWorld)
+            connect(newWorld, &CWorld::Changed, this, &CPlayerPanel::OnAreaChanged);
+    }
+    view = newView;
+    CAreaDocument* document = view ? &view->Document() : nullptr;
+    // One model serves a whole world; walking into another area keeps it.
+    const bool inWorld = newWorld && document && newWorld->Has(document);
+    const bool sameModel = newWorld == world && (inWorld ? oldInWorld : document == oldDocument);
+    world = newWorld;
+    if (!sameModel || !document) {
+        model.reset();
+        text->clear();
+        ShowNotes();
+    }
+    setEnabled(document != nullptr);
+    if (!view)
+        return;
+    connect(view, &CTolvexView::StateChanged, this, &CPlayerPanel::FollowSelection);
+    connect(document, &CAreaDocument::RecordsChanged, this, &CPlayerPanel::OnAreaChanged);
+    static_cast<CCommandLine*>(command)->escapeTo = view;
+    FollowSelection();
+}
+
+void CPlayerPanel::OnAreaChanged()
+{
+    stale = true;
+    if (isVisible())
+        FollowSelection();
+}
+
+CPlayerModel* CPlayerPanel::Model()
+{
+    if (!view)
+        return nullptr;
+    if (model && !stale)
+        return model.get();
+    const int room = model ? model->Room() : 0;
+    std::vector<CWorldArea> areas;
+    if (world && world->Has(&view->Document()))
+        areas = world->Areas();
+    else
+        areas.push_back({ view->Document().Title().toStdString(), &view->Document().Doc() });
+    model = std::make_unique<CPlayerModel>(tables, areas);
+    stale = false;
+    if (room)
+        model->SetRoom(room);
+    ShowNotes();
+    return model.get();
+}
+
+void CPlayerPanel::FollowSelection()
+{
+    if (!view || !isVisible())
+        return;
+    const int index = view->Selection();
+    const std::vector<CRoomData>& rooms = view->GetDocument().rooms;
+    const int vnum = index >= 0 && index < static_cast<int>(rooms.size()) ? rooms[static_cast<size_t>(index)].vnum : 0;
+    const bool wasStale = stale || !model;
+    CPlayerModel* player = Model();
+    if (!player || !vnum)
+        return;
+    if (player->Room() != vnum || wasStale)
+        ShowRoom(vnum);
+}
+
+void CPlayerPanel::ShowRoom(int vnum)
+{
+    CPlayerModel* player = Model();
+    if (!player->SetRoom(vnum))
+        return;
+    text->setPlainText(FromBytes(player->Look()));
+}
+
+void CPlayerPanel::Run(const QString& typed)
+{
+    CPlayerModel* player = Model();
+    if (!player || !player->Room())
+        return;
+    const int before = player->Room();
+    const QByteArray bytes = typed.toLatin1();
+    const std::string output = player->Command(std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
+    Append(QStringLiteral("> ") + typed + QLatin1Char('\n') + FromBytes(output));
+    ShowNotes();
+    const int after = player->Room();
+    if (after == before || !view)
+        return;
+    const int index = view->GetDocument().FindRoomIndex(after);
+    if (index >= 0)
+        view->GoToRoom(index);
+    else
+        emit RoomWanted(after);
+}
+
+void CPlayerPanel::ResetArea()
+{
+    if (!view)
+        return;
+    stale = true;
+    Model();
+    if (model->Room())
+        text->setPlainText(FromBytes(model->Look()));
+}
+
+int CPlayerPanel::Room() const
+{
+    return model ? model->Room() : 0;
+}
+
+void CPlayerPanel::Append(const QString& output)
+{
+    text->appendPlainText(output.endsWith(QLatin1Char('\n')) ? output.chopped(1) : output);
+    text->ensureCursorVisible();
+}
+
+void CPlayerPanel::ShowNotes()
+{
+    QStringList lines;
+    if (model)
+        for (const std::string& note : model->Notes())
+            lines << FromBytes(note);
+    notes->setPlainText(lines.join(QLatin1Char('\n')));
+    notes->setVisible(!lines.isEmpty());
+}
