@@ -254,20 +254,47 @@ void CMainFrame::CreatePlayerPanel()
 {
     playerPanel = new CPlayerPanel(app.Tables(), this);
     addDockWidget(Qt::RightDockWidgetArea, playerPanel);
-    findChild<QMenu*>(QStringLiteral("menuView"))->addAction(playerPanel->toggleViewAction());
+    for (const char* viewMenu : { "menuViewWithoutArea", "menuView" })
+        findChild<QMenu*>(QString::fromLatin1(viewMenu))->addAction(playerPanel->toggleViewAction());
     connect(playerPanel->toggleViewAction(), &QAction::triggered, playerPanel, [this](bool shown) {
         if (shown) {
-            // Wide enough for the server's lines of 80 columns.
-            resizeDocks({ playerPanel }, { playerPanel->fontMetrics().horizontalAdvance(QLatin1Char('m')) * 84 }, Qt::Horizontal);
-            playerPanel->setFocus();
+            SizePlayerPanel();
+            playerPanel->setFocus(Qt::ShortcutFocusReason);
         }
     });
+    playerPanel->setVisible(playerPanel->ShownInSettings());
     // Walking out of the area in a world: that area's map follows.
     connect(playerPanel, &CPlayerPanel::RoomWanted, this, [this](int vnum) {
         if (app.World())
             if (CAreaDocument* document = app.World()->AreaOfRoom(vnum))
                 app.ShowRoom(*document, vnum);
     });
+}
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The docks take their sizes once the window is laid out.
+    if (playerPanel->isVisible() && !playerPanelSized)
+        QTimer::singleShot(0, this, &CMainFrame::SizePlayerPanel);
+}
+
+void CMainFrame::SizePlayerPanel()
+{
+    // Wide enough for the server's lines of 80 columns, the first time only:
+    // after that the builder's own width stays.
+    if (!playerPanelSized)
+        resizeDocks({ playerPanel }, { playerPanel->ColumnsWidth(84) }, Qt::Horizontal);
+    playerPanelSized = true;
+}
+
+void CMainFrame::OnMapWalk()
+{
+    if (!playerPanel->isVisible()) {
+        playerPanel->ShowByChoice();
+        SizePlayerPanel();
+    }
+    playerPanel->setFocus(Qt::ShortcutFocusReason);
 }
 
 void CMainFrame::ShowReadReport(const CAreaDocument& document)
@@ -423,7 +450,10 @@ void CMainFrame::UpdateWindows()
     CChildFrame* frame = WorldMapActive() ? nullptr : ActiveFrame();
     problemsPanel->SetDocument(frame ? &frame->Document() : nullptr);
     worldPanel->SetCurrentDocument(frame ? &frame->Document() : nullptr);
-    playerPanel->SetView(frame ? frame->View() : nullptr, app.World());
+    // The world map's rooms are the world's: the player walks them too.
+    playerPanel->SetView(WorldMapActive() ? ActiveView() : frame ? frame->View()
+                                                                 : nullptr,
+        app.World());
     UpdateMenu();
     UpdateActions();
 }

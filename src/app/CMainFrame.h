@@ -71,11 +71,14 @@ public:
     // Window commands.
     void OnWindowNew();
     void OnWindowTile();
+    // Shows the Player View and gives the keys to its command line.
+    void OnMapWalk();
     void OnWindowArrange();
     void OnFilePrintPreview();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -95,6 +98,7 @@ private:
     void CreateProblemsPanel();
     void CreateWorldPanel();
     void CreatePlayerPanel();
+    void SizePlayerPanel();
     void OnProblemRoomActivated(int vnum);
     void OnProblemRecordActivated(RecordKind kind, int vnum);
     void OnDocumentSaved();
@@ -114,6 +118,7 @@ private:
     CProblemsPanel* problemsPanel = nullptr;
     CWorldPanel* worldPanel = nullptr;
     CPlayerPanel* playerPanel = nullptr;
+    bool playerPanelSized = false;
     QLabel* problemCountPane = nullptr;
     MenuSet shownMenus = MenuSet::None;
 };

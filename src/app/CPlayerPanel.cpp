@@ -1,6 +1,7 @@
 #include "app/CPlayerPanel.h"
 
 #include "app/CWorld.h"
+#include "app/CWorldMapView.h"
 #include "gui/CAreaDocument.h"
 #include "map/CTolvexView.h"
 #include "player/PlayerModel.h"
@@ -11,6 +12,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <utility>
 #include <QVBoxLayout>
 
 namespace {
@@ -18,6 +23,11 @@ namespace {
 QString FromBytes(const std::string& bytes)
 {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QString WithoutLastLineFeed(const QString& text)
+{
+    return text.endsWith(QLatin1Char('\n')) ? text.chopped(1) : text;
 }
 
 // Escape in the command line gives the keys back to the map.
@@ -37,10 +47,19 @@ protected:
     }
 };
 
+const QString NoRoomText = QStringLiteral("Select a room on the map (Edit > Go to Room...) to stand in it.");
+
+// Whether the view's rooms are those of an area of the world, or of the
+// world map: the model is then the whole world's.
+bool InWorld(const CTolvexView* view, const CWorld* world)
+{
+    return view && world && (world->Has(&view->Document()) || qobject_cast<const CWorldMapView*>(view));
+}
+
 } // namespace
 
 CPlayerPanel::CPlayerPanel(CConfigTables& configTables, QWidget* parent)
-    : CRememberedDock(QStringLiteral("Player View"), QStringLiteral("Settings/ShowPlayerView"), parent)
+    : CRememberedDock(QStringLiteral("Player View"), QStringLiteral("Settings/ShowPlayerView"), parent, false)
     , tables(configTables)
 {
     setObjectName(QStringLiteral("playerPanel"));
@@ -52,6 +71,9 @@ CPlayerPanel::CPlayerPanel(CConfigTables& configTables, QWidget* parent)
     text->setFont(fixed);
     text->setMaximumBlockCount(5000);
     text->setFocusPolicy(Qt::ClickFocus);
+    text->setPlaceholderText(NoRoomText);
+    // The server's lines are broken where the file breaks them.
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
     notes = new QPlainTextEdit(body);
     notes->setObjectName(QStringLiteral("playerNotes"));
     notes->setReadOnly(true);
@@ -83,7 +105,7 @@ CPlayerPanel::CPlayerPanel(CConfigTables& configTables, QWidget* parent)
 
     QAction* toggle = toggleViewAction();
     toggle->setObjectName(QStringLiteral("actionViewPlayer"));
-    toggle->setText(QStringLiteral("&Player View"));
+    toggle->setText(QStringLiteral("Pla&yer View"));
     toggle->setStatusTip(QStringLiteral("Shows the selected room as a player sees it after the boot resets"));
     connect(command, &QLineEdit::returnPressed, this, [this] {
         const QString typed = command->text().trimmed();
@@ -103,7 +125,7 @@ CPlayerPanel::~CPlayerPanel() = default;
 void CPlayerPanel::SetView(CTolvexView* newView, const CWorld* newWorld)
 {
     const CAreaDocument* oldDocument = view ? &view->Document() : nullptr;
-    const bool oldInWorld = world && oldDocument && world->Has(oldDocument);
+    const bool oldInWorld = InWorld(view, world);
     if (view)
         disconnect(view, nullptr, this, nullptr);
     if (view)
@@ -112,12 +134,12 @@ void CPlayerPanel::SetView(CTolvexView* newView, const CWorld* newWorld)
         if (world)
             disconnect(world, nullptr, this, nullptr);
         if (newWorld)
-            connect(newWorld, &CWorld::Changed, this, &CPlayerPanel::OnAreaChanged);
+            connect(newWorld, &CWorld::RecordsChanged, this, &CPlayerPanel::OnAreaChanged);
     }
     view = newView;
     CAreaDocument* document = view ? &view->Document() : nullptr;
     // One model serves a whole world; walking into another area keeps it.
-    const bool inWorld = newWorld && document && newWorld->Has(document);
+    const bool inWorld = InWorld(view, newWorld);
     const bool sameModel = newWorld == world && (inWorld ? oldInWorld : document == oldDocument);
     world = newWorld;
     if (!sameModel || !document) {
@@ -149,7 +171,7 @@ CPlayerModel* CPlayerPanel::Model()
         return model.get();
     const int room = model ? model->Room() : 0;
     std::vector<CWorldArea> areas;
-    if (world && world->Has(&view->Document()))
+    if (InWorld(view, world))
         areas = world->Areas();
     else
         areas.push_back({ view->Document().Title().toStdString(), &view->Document().Doc() });
@@ -163,7 +185,7 @@ CPlayerModel* CPlayerPanel::Model()
 
 void CPlayerPanel::FollowSelection()
 {
-    if (!view || !isVisible())
+    if (!view || !isVisible() || moving)
         return;
     const int index = view->Selection();
     const std::vector<CRoomData>& rooms = view->GetDocument().rooms;
@@ -181,14 +203,16 @@ void CPlayerPanel::ShowRoom(int vnum)
     CPlayerModel* player = Model();
     if (!player->SetRoom(vnum))
         return;
-    text->setPlainText(FromBytes(player->Look()));
+    ShowText(FromBytes(player->Look()));
 }
 
 void CPlayerPanel::Run(const QString& typed)
 {
     CPlayerModel* player = Model();
-    if (!player || !player->Room())
+    if (!player || !player->Room()) {
+        Append(QStringLiteral("> ") + typed + QLatin1Char('\n') + NoRoomText);
         return;
+    }
     const int before = player->Room();
     const QByteArray bytes = typed.toLatin1();
     const std::string output = player->Command(std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
@@ -198,9 +222,13 @@ void CPlayerPanel::Run(const QString& typed)
     if (after == before || !view)
         return;
     const int index = view->GetDocument().FindRoomIndex(after);
-    if (index >= 0)
+    if (index >= 0) {
+        // The map passes through other states on its way (a level first):
+        // the player is already where it ends.
+        const bool wasMoving = std::exchange(moving, true);
         view->GoToRoom(index);
-    else
+        moving = wasMoving;
+    } else
         emit RoomWanted(after);
 }
 
@@ -211,7 +239,12 @@ void CPlayerPanel::ResetArea()
     stale = true;
     Model();
     if (model->Room())
-        text->setPlainText(FromBytes(model->Look()));
+        ShowText(FromBytes(model->Look()));
+}
+
+int CPlayerPanel::ColumnsWidth(int columns) const
+{
+    return text->fontMetrics().horizontalAdvance(QString(columns, QLatin1Char('m'))) + 2 * text->frameWidth() + 16;
 }
 
 int CPlayerPanel::Room() const
@@ -221,8 +254,19 @@ int CPlayerPanel::Room() const
 
 void CPlayerPanel::Append(const QString& output)
 {
-    text->appendPlainText(output.endsWith(QLatin1Char('\n')) ? output.chopped(1) : output);
-    text->ensureCursorVisible();
+    // A blank line before each command, as the server's prompt leaves one.
+    const int firstNew = text->document()->isEmpty() ? 0 : text->document()->blockCount();
+    text->appendPlainText(QLatin1Char('\n') + WithoutLastLineFeed(output));
+    // Scrolled to the end, but never past the start of what the command
+    // printed (a line is a block: the text is not wrapped).
+    text->moveCursor(QTextCursor::End);
+    QScrollBar* bar = text->verticalScrollBar();
+    bar->setValue(std::min(bar->maximum(), firstNew));
+}
+
+void CPlayerPanel::ShowText(const QString& shown)
+{
+    text->setPlainText(WithoutLastLineFeed(shown));
 }
 
 void CPlayerPanel::ShowNotes()

@@ -34,6 +34,8 @@ public:
     // The boot resets again, on a fresh model.
     void ResetArea();
     int Room() const;
+    // The width of `columns` characters of the view's text, with its frame.
+    int ColumnsWidth(int columns) const;
 
 Q_SIGNALS:
     // A move led into a room of another area of the world.
@@ -47,6 +49,7 @@ private:
     void ShowRoom(int vnum);
     void ShowNotes();
     void Append(const QString& text);
+    void ShowText(const QString& shown);
 
     CConfigTables& tables;
     QPointer<CTolvexView> view;
@@ -54,6 +57,8 @@ private:
     std::unique_ptr<CPlayerModel> model;
     // The areas changed since the model was made: make it again when next used.
     bool stale = false;
+    // A command is moving the map's selection to where the player went.
+    bool moving = false;
     QPlainTextEdit* text = nullptr;
     QPlainTextEdit* notes = nullptr;
     QLineEdit* command = nullptr;

@@ -7,16 +7,23 @@
 
 #include <utility>
 
-CRememberedDock::CRememberedDock(const QString& title, QString key, QWidget* parent)
+CRememberedDock::CRememberedDock(const QString& title, QString key, QWidget* parent, bool shownAtFirst)
     : QDockWidget(title, parent)
     , settingsKey(std::move(key))
+    , shownByDefault(shownAtFirst)
 {
     connect(toggleViewAction(), &QAction::triggered, this, &CRememberedDock::RememberShown);
 }
 
 bool CRememberedDock::ShownInSettings() const
 {
-    return AppSettings()->value(settingsKey, true).toBool();
+    return AppSettings()->value(settingsKey, shownByDefault).toBool();
+}
+
+void CRememberedDock::ShowByChoice()
+{
+    show();
+    RememberShown(true);
 }
 
 void CRememberedDock::RememberShown(bool shown) const

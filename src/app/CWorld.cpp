@@ -24,6 +24,7 @@ void CWorld::Adopt(CAreaDocument* document, const QString& file)
         emit Changed();
     };
     connect(document, &CAreaDocument::RecordsChanged, this, changed);
+    connect(document, &CAreaDocument::RecordsChanged, this, &CWorld::RecordsChanged);
     // A caption or the modified mark changes the panel's line, not the findings.
     connect(document, &CAreaDocument::TitleChanged, this, &CWorld::Changed);
     connect(document, &CAreaDocument::Saved, this, changed);
@@ -36,6 +37,7 @@ void CWorld::Add(CEntry entry)
     checked = false;
     emit AreaAdded(entries.back().document);
     emit Changed();
+    emit RecordsChanged();
 }
 
 CAreaDocument* CWorld::AreaOfRoom(int vnum) const

@@ -57,6 +57,8 @@ Q_SIGNALS:
     void AreaAdded(CAreaDocument* document);
     // An area of the world changed, or its modified mark.
     void Changed();
+    // The records of an area of the world changed, or an area came in.
+    void RecordsChanged();
 
 private:
     void Adopt(CAreaDocument* document, const QString& file);

@@ -165,6 +165,8 @@ const std::vector<CCommandEntry> commandTable = {
         OnView<&CTolvexView::OnMapZoomIn>, CanZoomIn, nullptr },
     { Command::MapZoomOut, "menuMap", 0, 44, "actionMapZoomOut", "Zoom &Out", "Ctrl+-", "Zooms out the map\nZoom out", "zoom-out", false,
         OnView<&CTolvexView::OnMapZoomOut>, CanZoomOut, nullptr },
+    { Command::MapWalk, "menuMap", SeparatorBefore, 0, "actionMapWalk", "&Walk as a Player", "Ctrl+L", "Shows the selected room as a player sees it, with a command line to walk on\nWalk as a Player", nullptr, false,
+        [](F& f) { f.OnMapWalk(); }, HasView, nullptr },
     { Command::WindowNew, "menuWindow", 0, 0, "actionWindowNew", "&New Window", "", "Opens a new window for the active document\nNew Window", nullptr, false,
         [](F& f) { f.OnWindowNew(); }, HasAreaWindow, nullptr },
     { Command::WindowCascade, "menuWindow", 0, 0, "actionWindowCascade", "&Cascade", "", "Arranges the windows as overlapping tiles\nCascade", nullptr, false,

@@ -49,6 +49,7 @@ enum class Command {
     MapLevelDown,
     MapZoomIn,
     MapZoomOut,
+    MapWalk,
     WindowNew,
     WindowCascade,
     WindowTile,

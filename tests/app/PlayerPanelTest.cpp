@@ -26,7 +26,7 @@ protected:
 TEST_F(PlayerPanel, FollowsTheMapAndWalksItWithTheKeys)
 {
     ASSERT_TRUE(Start({ TowerArea() }));
-    Frame()->show();
+    ShowActive(Frame());
     QAction* toggle = Frame()->findChild<QAction*>(QStringLiteral("actionViewPlayer"));
     ASSERT_NE(toggle, nullptr);
     ActiveView()->GoToRoom(ActiveView()->GetDocument().FindRoomIndex(100));
@@ -42,7 +42,7 @@ TEST_F(PlayerPanel, FollowsTheMapAndWalksItWithTheKeys)
     Type("close east");
     Type("east");
     EXPECT_EQ(SelectedVnum(), 101);
-    EXPECT_TRUE(Shown().contains(QStringLiteral("> east\nThe door is closed.\n"))) << Shown().toStdString();
+    EXPECT_TRUE(Shown().contains(QStringLiteral("> east\nThe door is closed."))) << Shown().toStdString();
     EXPECT_FALSE(app->Documents().front()->IsModified());
 
     // A room chosen on the map is shown afresh; Escape gives the keys back to the map.
@@ -50,13 +50,23 @@ TEST_F(PlayerPanel, FollowsTheMapAndWalksItWithTheKeys)
     EXPECT_TRUE(Shown().startsWith(QStringLiteral("The Vault\n"))) << Shown().toStdString();
     EXPECT_EQ(Panel()->Room(), 102);
     QTest::keyClick(CommandLine(), Qt::Key_Escape);
-    EXPECT_EQ(QApplication::focusWidget(), ActiveView());
+    EXPECT_EQ(Frame()->focusWidget(), ActiveView());
+    QTest::keyClick(ActiveView(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(Frame()->focusWidget(), CommandLine());
 
     // Reset Area boots again: the door closed by hand is open once more.
     Panel()->ResetArea();
     ActiveView()->GoToRoom(ActiveView()->GetDocument().FindRoomIndex(101));
     Type("east");
     EXPECT_EQ(SelectedVnum(), 102);
+
+    // Climbing changes the map's level on the way to the room: what was
+    // printed stays.
+    ActiveView()->GoToRoom(ActiveView()->GetDocument().FindRoomIndex(100));
+    Type("up");
+    EXPECT_NE(SelectedVnum(), 100);
+    EXPECT_TRUE(Shown().startsWith(QStringLiteral("The Gate\n"))) << Shown().toStdString();
+    EXPECT_TRUE(Shown().contains(QStringLiteral("\n\n> up\n"))) << Shown().toStdString();
 }
 
 } // namespace
