@@ -79,7 +79,7 @@ CPlayerPanel::CPlayerPanel(CConfigTables& configTables, QWidget* parent)
     notes->setReadOnly(true);
     notes->setFocusPolicy(Qt::ClickFocus);
     notes->setMaximumHeight(notes->fontMetrics().lineSpacing() * 4 + 12);
-    notes->setToolTip(QStringLiteral("What the server does by chance, which the view takes one way"));
+    notes->setToolTip(QStringLiteral("What the server does here by chance, which the view takes one way"));
     notes->hide();
     auto* line = new CCommandLine(body);
     command = line;
@@ -204,6 +204,7 @@ void CPlayerPanel::ShowRoom(int vnum)
     if (!player->SetRoom(vnum))
         return;
     ShowText(FromBytes(player->Look()));
+    ShowNotes();
 }
 
 void CPlayerPanel::Run(const QString& typed)
@@ -272,8 +273,9 @@ void CPlayerPanel::ShowText(const QString& shown)
 void CPlayerPanel::ShowNotes()
 {
     QStringList lines;
-    if (model)
-        for (const std::string& note : model->Notes())
+    // Those of the room the player stands in: a world has hundreds.
+    if (model && model->Room())
+        for (const std::string& note : model->RoomNotes(model->Room()))
             lines << FromBytes(note);
     notes->setPlainText(lines.join(QLatin1Char('\n')));
     notes->setVisible(!lines.isEmpty());
