@@ -36,17 +36,8 @@ int RunLookCommand(const std::vector<std::string>& arguments, CCliContext& conte
 
     std::vector<std::string> paths;
     std::size_t area = 0;
-    if (line.Has("--world")) {
-        if (!ReadWorldList(line.Value("--world"), paths, context))
-            return 1;
-        area = FindListedArea(paths, areaPath);
-        if (area == paths.size()) {
-            context.err << areaPath << ": " << line.Value("--world") << " does not name it\n";
-            return 1;
-        }
-    } else {
-        paths.push_back(areaPath);
-    }
+    if (!AreaAndWorldPaths(line, areaPath, "", paths, area, context))
+        return 1;
     CConfigTables tables;
     if (!LoadCliConfig(line.Value("--config"), context, tables))
         return 1;
@@ -56,11 +47,7 @@ int RunLookCommand(const std::vector<std::string>& arguments, CCliContext& conte
     // only the area looked in must be there.
     std::vector<CWorldArea> world;
     for (const CCheckedFile& file : files) {
-        if (!file.openError.empty())
-            PrintOpenError(context.err, file.path, file.openError);
-        for (const CDiagnostic& d : file.diagnostics.items)
-            if (d.severity == Severity::Error)
-                PrintDiagnostic(context.err, file.path, d);
+        PrintReadErrors(context.err, file);
         if (file.doc)
             world.push_back({ FileNamePart(file.path), file.doc.get() });
     }

@@ -55,30 +55,16 @@ int RunRenumberCommand(const std::vector<std::string>& arguments, CCliContext& c
 
     std::vector<std::string> paths;
     std::size_t area = 0;
-    if (inWorld) {
-        if (!ReadWorldList(line.Value("--world"), paths, context))
-            return 1;
-        area = FindListedArea(paths, areaPath);
-        if (area == paths.size()) {
-            context.err << areaPath << ": not renumbered: " << line.Value("--world") << " does not name it\n";
-            return 1;
-        }
-    } else {
-        paths.push_back(areaPath);
-    }
+    if (!AreaAndWorldPaths(line, areaPath, "not renumbered: ", paths, area, context))
+        return 1;
     CConfigTables tables;
     if (!LoadCliConfig(line.Value("--config"), context, tables))
         return 1;
     std::vector<CCheckedFile> files;
     const bool allRead = ReadAreaFiles(paths, tables, files);
-    for (const CCheckedFile& file : files) {
-        if (!file.openError.empty())
-            PrintOpenError(context.err, file.path, file.openError);
-        // The other areas' warnings are theirs; their errors may explain a refusal.
-        for (const CDiagnostic& d : file.diagnostics.items)
-            if (&file == &files[area] || d.severity == Severity::Error)
-                PrintDiagnostic(context.err, file.path, d);
-    }
+    // The other areas' warnings are theirs; their errors may explain a refusal.
+    for (const CCheckedFile& file : files)
+        PrintReadErrors(context.err, file, &file == &files[area]);
     // An area left out would keep its references to the old vnums.
     if (!allRead) {
         if (inWorld)

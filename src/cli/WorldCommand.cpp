@@ -102,13 +102,8 @@ int RunWorldCommand(const std::vector<std::string>& arguments, CCliContext& cont
         return 1;
     std::vector<CCheckedFile> files;
     const int status = ReadAreaFiles(paths, tables, files) ? 0 : 1;
-    for (const CCheckedFile& file : files) {
-        if (!file.openError.empty())
-            PrintOpenError(context.err, file.path, file.openError);
-        for (const CDiagnostic& d : file.diagnostics.items)
-            if (d.severity == Severity::Error)
-                PrintDiagnostic(context.err, file.path, d);
-    }
+    for (const CCheckedFile& file : files)
+        PrintReadErrors(context.err, file);
     if (line.Has("--json"))
         PrintJson(files, context);
     else

@@ -1,6 +1,7 @@
 #include "cli/WorldFiles.h"
 
 #include "cli/AreaFiles.h"
+#include "cli/CommandLine.h"
 
 #include "text/TextReader.h"
 #include "world/AreaList.h"
@@ -66,4 +67,31 @@ std::size_t FindListedArea(const std::vector<std::string>& paths, const std::str
         if (FileNamePart(paths[i]) == area)
             return i;
     return paths.size();
+}
+
+bool AreaAndWorldPaths(const CCommandLine& line, const std::string& areaPath, const std::string& refusal,
+    std::vector<std::string>& paths, std::size_t& area, CCliContext& context)
+{
+    paths.clear();
+    area = 0;
+    if (!line.Has("--world")) {
+        paths.push_back(areaPath);
+        return true;
+    }
+    if (!ReadWorldList(line.Value("--world"), paths, context))
+        return false;
+    area = FindListedArea(paths, areaPath);
+    if (area < paths.size())
+        return true;
+    context.err << areaPath << ": " << refusal << line.Value("--world") << " does not name it\n";
+    return false;
+}
+
+void PrintReadErrors(std::ostream& err, const CCheckedFile& file, bool warnings)
+{
+    if (!file.openError.empty())
+        PrintOpenError(err, file.path, file.openError);
+    for (const CDiagnostic& d : file.diagnostics.items)
+        if (warnings || d.severity == Severity::Error)
+            PrintDiagnostic(err, file.path, d);
 }

@@ -4,6 +4,9 @@
 
 #include "area/CTolvexDoc.h"
 
+class CCommandLine;
+
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +27,16 @@ bool ReadAreaFiles(const std::vector<std::string>& paths, CConfigTables& tables,
 // The files an area list names, relative to the list's folder. False, after
 // saying why, when the list cannot be read.
 bool ReadWorldList(const std::string& listPath, std::vector<std::string>& paths, CCliContext& context);
+
+// The files a command on AREA reads: AREA alone, or with --world the list's
+// files, `area` its position among them. False, after saying why (after
+// `refusal`), when the list cannot be read or does not name AREA.
+bool AreaAndWorldPaths(const CCommandLine& line, const std::string& areaPath, const std::string& refusal,
+    std::vector<std::string>& paths, std::size_t& area, CCliContext& context);
+
+// Says why a file could not be opened, and its load errors (and warnings, with
+// `warnings`), on standard error.
+void PrintReadErrors(std::ostream& err, const CCheckedFile& file, bool warnings = false);
 
 // The position of the file of `paths` that `area` names: the same file, or
 // the same file name; paths.size() when none.

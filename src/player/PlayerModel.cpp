@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 #include <set>
 
 namespace {
@@ -263,17 +264,26 @@ bool CPlayerModel::CState::Private(const CRoomThing& target) const
         || (target.data->roomFlags & flags.roomImpOnly);
 }
 
+namespace {
+
+// The server's marks before a thing's line, in its order, for the bits set.
+std::string Marks(uint32_t bits, std::initializer_list<std::pair<uint32_t, const char*>> marks)
+{
+    std::string text;
+    for (const auto& [bit, mark] : marks)
+        if (bits & bit)
+            text += mark;
+    return text;
+}
+
+} // namespace
+
 std::string CPlayerModel::CState::FormatObj(const CObjThing& obj, bool brief) const
 {
     if ((brief && obj.proto->shortDesc.empty()) || obj.proto->longDesc.empty())
         return std::string();
-    std::string text;
-    if (obj.extraFlags & flags.extraInvis)
-        text += "(Invis) ";
-    if (obj.extraFlags & flags.extraGlow)
-        text += "(Glowing) ";
-    if (obj.extraFlags & flags.extraHum)
-        text += "(Humming) ";
+    const std::string text = Marks(obj.extraFlags,
+        { { flags.extraInvis, "(Invis) " }, { flags.extraGlow, "(Glowing) " }, { flags.extraHum, "(Humming) " } });
     return text + (brief ? obj.proto->shortDesc : obj.proto->longDesc);
 }
 
@@ -313,15 +323,9 @@ std::string CPlayerModel::CState::ShowList(const std::vector<int>& list, bool br
 
 std::string CPlayerModel::CState::ShowMobLine(const CMobThing& mob) const
 {
-    std::string text;
-    if (mob.aff & flags.affCharm)
-        text += "(Charmed) ";
-    if (mob.aff & flags.affPassDoor)
-        text += "(Translucent) ";
-    if (mob.aff & flags.affFaerieFire)
-        text += "(Pink Aura) ";
-    if (mob.aff & flags.affSanctuary)
-        text += "(White Aura) ";
+    const std::string text = Marks(mob.aff,
+        { { flags.affCharm, "(Charmed) " }, { flags.affPassDoor, "(Translucent) " }, { flags.affFaerieFire, "(Pink Aura) " },
+            { flags.affSanctuary, "(White Aura) " } });
     // A mob stands as it started at boot: its long description, as the
     // server capitalised it when loading.
     if (!mob.proto->longDesc.empty())
