@@ -24,7 +24,7 @@ declare -A links=(
     [editors]="gui rules"
     [map]="gui draw"
     [commands]="editors map"
-    [app]="commands world"
+    [app]="commands player"
 )
 core=(text config area layout draw edit check world player rules cli)
 
