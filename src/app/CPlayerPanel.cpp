@@ -256,8 +256,9 @@ int CPlayerPanel::Room() const
 void CPlayerPanel::Append(const QString& output)
 {
     // A blank line before each command, as the server's prompt leaves one.
-    const int firstNew = text->document()->isEmpty() ? 0 : text->document()->blockCount();
-    text->appendPlainText(QLatin1Char('\n') + WithoutLastLineFeed(output));
+    const bool first = text->document()->isEmpty();
+    const int firstNew = first ? 0 : text->document()->blockCount();
+    text->appendPlainText((first ? QString() : QStringLiteral("\n")) + WithoutLastLineFeed(output));
     // Scrolled to the end, but never past the start of what the command
     // printed (a line is a block: the text is not wrapped).
     text->moveCursor(QTextCursor::End);
