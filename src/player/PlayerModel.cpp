@@ -511,11 +511,11 @@ std::string CPlayerModel::CState::LookDirection(int direction) const
     if (!CPlayerWorld::HasExit(exit))
         return "Nothing special there.\n";
     std::string out = exit.description.empty() ? "Nothing special there.\n" : exit.description;
-    const uint32_t state = here.exitFlags[static_cast<size_t>(direction)];
+    const uint32_t door = here.exitFlags[static_cast<size_t>(direction)];
     if (!exit.keyword.empty() && exit.keyword[0] != ' ') {
-        if (state & flags.exitClosed)
+        if (door & flags.exitClosed)
             out += "The " + DoorName(exit.keyword) + " is closed.\n";
-        else if (state & flags.exitDoor)
+        else if (door & flags.exitDoor)
             out += "The " + DoorName(exit.keyword) + " is open.\n";
     }
     return out;
@@ -596,12 +596,12 @@ std::string CPlayerModel::CState::OpenOrClose(const std::string& argument, bool 
     if (direction < 0)
         return refusal;
     CRoomThing& here = *world.Room(room);
-    uint32_t& state = here.exitFlags[static_cast<size_t>(direction)];
-    if (open != bool(state & flags.exitClosed))
+    uint32_t& door = here.exitFlags[static_cast<size_t>(direction)];
+    if (open != bool(door & flags.exitClosed))
         return open ? "It's already open.\n" : "It's already closed.\n";
-    if (open && (state & flags.exitLocked))
+    if (open && (door & flags.exitLocked))
         return "It's locked.\n";
-    state = open ? state & ~flags.exitClosed : state | flags.exitClosed;
+    door = open ? door & ~flags.exitClosed : door | flags.exitClosed;
     // The other side when it leads back here.
     const CExitData& exit = here.data->exits[static_cast<size_t>(direction)];
     if (CRoomThing* to = exit.toVnum > 0 ? world.Room(exit.toVnum) : nullptr) {
