@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -114,6 +115,10 @@ CPlayerPanel::CPlayerPanel(CConfigTables& configTables, QWidget* parent)
             Run(typed);
     });
     connect(reset, &QPushButton::clicked, this, &CPlayerPanel::ResetArea);
+    rebootTimer = new QTimer(this);
+    rebootTimer->setSingleShot(true);
+    rebootTimer->setInterval(RebootDelayMs);
+    connect(rebootTimer, &QTimer::timeout, this, &CPlayerPanel::FollowSelection);
     connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (visible)
             FollowSelection();
@@ -126,10 +131,10 @@ void CPlayerPanel::SetView(CTolvexView* newView, const CWorld* newWorld)
 {
     const CAreaDocument* oldDocument = view ? &view->Document() : nullptr;
     const bool oldInWorld = InWorld(view, world);
-    if (view)
+    if (view) {
         disconnect(view, nullptr, this, nullptr);
-    if (view)
         disconnect(&view->Document(), nullptr, this, nullptr);
+    }
     if (world != newWorld) {
         if (world)
             disconnect(world, nullptr, this, nullptr);
@@ -158,9 +163,11 @@ void CPlayerPanel::SetView(CTolvexView* newView, const CWorld* newWorld)
 
 void CPlayerPanel::OnAreaChanged()
 {
+    // Booting again copies the whole world: once after a burst of steps,
+    // when the edit is on the screen.
     stale = true;
     if (isVisible())
-        FollowSelection();
+        rebootTimer->start();
 }
 
 CPlayerModel* CPlayerPanel::Model()

@@ -14,6 +14,7 @@ class CWorld;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 // The Player View: the selected room as the server prints it to a player
 // standing there after the boot resets, and a command line to look around,
@@ -34,6 +35,8 @@ public:
     // The boot resets again, on a fresh model.
     void ResetArea();
     int Room() const;
+    // How long after an area's change the view boots it again.
+    static constexpr int RebootDelayMs = 150;
     // The width of `columns` characters of the view's text, with its frame.
     int ColumnsWidth(int columns) const;
 
@@ -63,4 +66,5 @@ private:
     QPlainTextEdit* notes = nullptr;
     QLineEdit* command = nullptr;
     QPushButton* reset = nullptr;
+    QTimer* rebootTimer = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "config/ConfigTables.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -46,6 +47,8 @@ private:
 
     CPlayerWorld& world;
     const CPlayerFlags& flags;
+    // The newest copy of each object: the boot destroys none.
+    std::map<const CObjData*, int> newest;
     int roomVnum = 0;
     bool last = false; // the reset before took place
     int lastMob = -1;
@@ -111,7 +114,9 @@ int CBoot::NewObj(const CObjData* proto)
     obj.value1 = static_cast<uint32_t>(proto->values[1]);
     world.objs.push_back(obj);
     ++world.objCount[proto];
-    return static_cast<int>(world.objs.size()) - 1;
+    const int id = static_cast<int>(world.objs.size()) - 1;
+    newest[proto] = id;
+    return id;
 }
 
 void CBoot::Obj(CRoomThing& room, const CResetData& reset)
@@ -140,12 +145,8 @@ void CBoot::Put(CRoomThing&, const CResetData& reset)
     const int limit = reset.arg2 > 50 ? 6 : reset.arg2 == -1 ? 999
                                                              : reset.arg2;
     // The newest copy of the container anywhere, as get_obj_type finds it.
-    int container = -1;
-    for (size_t i = world.objs.size(); i-- > 0;)
-        if (world.objs[i].proto == containerProto->second) {
-            container = static_cast<int>(i);
-            break;
-        }
+    const auto found = newest.find(containerProto->second);
+    const int container = found == newest.end() ? -1 : found->second;
     if (container < 0 || (world.objs[static_cast<size_t>(container)].room == 0 && !last)) {
         last = false;
         return;

@@ -171,7 +171,6 @@ struct CPlayerModel::CState {
     int room = 0;
     // Notes of the boot, and those the looks added since.
     mutable std::vector<CPlayerNote> notes;
-    mutable std::vector<std::string> noteLines;
 
     void Boot();
     void Note(int room, const std::string& text) const;
@@ -197,7 +196,8 @@ struct CPlayerModel::CState {
     std::string Move(int direction);
     std::string OpenOrClose(const std::string& argument, bool open);
     const CMobThing* FindMob(const std::string& argument) const;
-    CObjThing* FindObjHere(const std::string& argument);
+    // The id of the object on the floor, or -1.
+    int FindObjHere(const std::string& argument) const;
     int FindDoor(const std::string& argument, std::string& refusal) const;
 };
 
@@ -205,7 +205,6 @@ void CPlayerModel::CState::Boot()
 {
     BootWorld(world, flags);
     notes = world.notes;
-    noteLines.clear();
 }
 
 void CPlayerModel::CState::Note(int vnum, const std::string& text) const
@@ -265,6 +264,16 @@ bool CPlayerModel::CState::Private(const CRoomThing& target) const
 }
 
 namespace {
+
+// The extra description the server finds first: the list is built from the
+// head, so a later one in the file comes before an earlier one.
+const std::string* ExtraDescription(const std::string& word, const std::vector<CExtraDescData>& descs)
+{
+    for (auto it = descs.rbegin(); it != descs.rend(); ++it)
+        if (IsName(word, it->keyword))
+            return &it->description;
+    return nullptr;
+}
 
 // The server's marks before a thing's line, in its order, for the bits set.
 std::string Marks(uint32_t bits, std::initializer_list<std::pair<uint32_t, const char*>> marks)
@@ -428,27 +437,17 @@ const CMobThing* CPlayerModel::CState::FindMob(const std::string& argument) cons
     return nullptr;
 }
 
-CObjThing* CPlayerModel::CState::FindObjHere(const std::string& argument)
+int CPlayerModel::CState::FindObjHere(const std::string& argument) const
 {
     std::string word;
     const int number = NumberArgument(argument, word);
     int count = 0;
     for (int id : Here().contents) {
-        CObjThing& obj = world.objs[static_cast<size_t>(id)];
+        const CObjThing& obj = world.objs[static_cast<size_t>(id)];
         if (CanSeeObj(obj) && IsName(word, obj.proto->name) && ++count == number)
-            return &obj;
+            return id;
     }
-    return nullptr;
-}
-
-// The extra description the server finds first: the list is built from the
-// head, so a later one in the file comes before an earlier one.
-const std::string* ExtraDescription(const std::string& word, const std::vector<CExtraDescData>& descs)
-{
-    for (auto it = descs.rbegin(); it != descs.rend(); ++it)
-        if (IsName(word, it->keyword))
-            return &it->description;
-    return nullptr;
+    return -1;
 }
 
 std::string CPlayerModel::CState::LookAt(std::string arguments) const
@@ -494,9 +493,10 @@ std::string CPlayerModel::CState::LookIn(const std::string& argument) const
 {
     if (argument.empty())
         return "Look in what?\n";
-    const CObjThing* obj = const_cast<CState*>(this)->FindObjHere(argument);
-    if (!obj)
+    const int id = FindObjHere(argument);
+    if (id < 0)
         return "You do not see that here.\n";
+    const CObjThing* obj = &world.objs[static_cast<size_t>(id)];
     if (obj->proto->itemType != flags.typeContainer)
         return "That is not a container.\n";
     if (obj->value1 & flags.containerClosed)
@@ -568,7 +568,8 @@ std::string CPlayerModel::CState::OpenOrClose(const std::string& argument, bool 
 {
     if (argument.empty())
         return open ? "Open what?\n" : "Close what?\n";
-    if (CObjThing* obj = FindObjHere(argument)) {
+    if (const int id = FindObjHere(argument); id >= 0) {
+        CObjThing* obj = &world.objs[static_cast<size_t>(id)];
         const std::string name = obj->proto->shortDesc;
         if (obj->proto->itemType == flags.typePortal) {
             if (!(obj->value1 & flags.exitDoor) || (!open && (obj->value1 & flags.exitNoClose)))
@@ -710,19 +711,21 @@ std::string CPlayerModel::Command(const std::string& line)
     return "Huh?\n";
 }
 
-const std::vector<std::string>& CPlayerModel::Notes() const
+std::vector<std::string> CPlayerModel::Notes() const
 {
-    state->noteLines.clear();
-    for (const CPlayerNote& note : state->notes)
-        state->noteLines.push_back("room " + std::to_string(note.room) + ": " + note.text);
-    return state->noteLines;
+    return NoteLines(0);
 }
 
 std::vector<std::string> CPlayerModel::RoomNotes(int vnum) const
 {
+    return NoteLines(vnum);
+}
+
+std::vector<std::string> CPlayerModel::NoteLines(int vnum) const
+{
     std::vector<std::string> lines;
     for (const CPlayerNote& note : state->notes)
-        if (note.room == vnum)
+        if (vnum == 0 || note.room == vnum)
             lines.push_back("room " + std::to_string(note.room) + ": " + note.text);
     return lines;
 }

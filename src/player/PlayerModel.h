@@ -38,11 +38,14 @@ public:
     // What the model could not know for sure (a G or E past its limit that
     // the server loads one time in five, a sneaking mob seen only at times),
     // one line each, since the last boot.
-    const std::vector<std::string>& Notes() const;
+    std::vector<std::string> Notes() const;
     // The notes about one room, in the same words.
     std::vector<std::string> RoomNotes(int vnum) const;
 
 private:
+    // The notes of one room, or of all with 0.
+    std::vector<std::string> NoteLines(int vnum) const;
+
     struct CState;
     std::unique_ptr<CState> state;
 };
