@@ -40,12 +40,14 @@ inline void FillBuilding(CTolvexDoc& doc, int width, int height, int levels)
 // The text of a ROM area of `count` rooms on one level, laid out as a square
 // grid: each room has a name, a three-line description and exits to its
 // neighbours, every fifth link a door closed by a D reset; count/10 mobs and
-// objects, each placed in its own room by an M or an O reset.
-inline std::string GridAreaText(int count)
+// objects, each placed in its own room by an M or an O reset. The area's
+// range leaves `spare` vnums free after the rooms, for digging.
+inline std::string GridAreaText(int count, int spare = 0)
 {
     const int side = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(count))));
     const int records = std::max(count / 10, 1);
-    std::string text = "#AREADATA\nName Grid~\nBuilders Tolvex~\nVNUMs 1 " + std::to_string(count) + "\nEnd\n\n#MOBILES\n";
+    std::string text = "#AREADATA\nName Grid~\nBuilders Tolvex~\nVNUMs 1 " + std::to_string(count + spare)
+        + "\nEnd\n\n#MOBILES\n";
     for (int m = 1; m <= records; ++m)
         text += "#" + std::to_string(m) +
             "\nguard~\nthe guard~\nA guard stands here.\n~\nHe guards.\n~\nhuman~\n"

@@ -194,6 +194,10 @@ void CPlayerPanel::FollowSelection()
 {
     if (!view || !isVisible() || moving)
         return;
+    // A step's new selection waits for the boot after the burst, so the
+    // step reaches the screen first.
+    if (stale && model && rebootTimer->isActive())
+        return;
     const int index = view->Selection();
     const std::vector<CRoomData>& rooms = view->GetDocument().rooms;
     const int vnum = index >= 0 && index < static_cast<int>(rooms.size()) ? rooms[static_cast<size_t>(index)].vnum : 0;

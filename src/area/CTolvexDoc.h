@@ -9,6 +9,7 @@
 #include "area/Diagnostics.h"
 #include "config/ConfigTables.h"
 
+#include <climits>
 #include <functional>
 #include <istream>
 #include <ostream>
@@ -146,6 +147,10 @@ public:
     int FreeMobVnum() const;
     int FreeMobprogVnum(int skip = -1) const;
     static constexpr int HighestMobprogVnum = 32767;
+    // The editor takes a vnum as large as a file's number can be, so an area
+    // of a MUD that holds vnums in 32 bits stays editable; the checker says
+    // where the ROM server stops.
+    static constexpr int LargestVnum = INT_MAX;
 
     // Resets: from the file's list into the rooms. With `diagnostics`, resets
     // that reach no room are warned about.

@@ -79,7 +79,7 @@ void CMobEditDlg::BuildWidgets()
         this, "Mob", [this] { CopyMob(); }, [this] { PasteMob(); });
 
     // Created in tab order.
-    vnumBox = RangedNumberBox("vnumBox", 0, ShortHighest, 0, ShortHighest, this);
+    vnumBox = RangedNumberBox("vnumBox", 0, CTolvexDoc::LargestVnum, 0, CTolvexDoc::LargestVnum, this);
     raceCombo = NamedWidget<QComboBox>("raceCombo", this);
     nameEdit = NamedWidget<QLineEdit>("nameEdit", this);
     LowerCaseTyping(nameEdit);

@@ -68,7 +68,7 @@ void CObjectEditDlg::BuildWidgets()
         this, "Object", [this] { CopyObject(); }, [this] { PasteObject(); });
 
     // Created in tab order.
-    vnumBox = RangedNumberBox("vnumBox", 0, 32767, 0, 32767, this);
+    vnumBox = RangedNumberBox("vnumBox", 0, CTolvexDoc::LargestVnum, 0, CTolvexDoc::LargestVnum, this);
     typeCombo = NamedWidget<QComboBox>("typeCombo", this);
     nameEdit = NamedWidget<QLineEdit>("nameEdit", this);
     shortDescEdit = NamedWidget<QLineEdit>("shortDescEdit", this);

@@ -39,6 +39,8 @@ void CResetEditDlg::BuildWidgets()
     firstBox = NamedWidget<CNumberBox>("firstVnumBox", this);
     firstList = NamedWidget<QComboBox>("firstList", this);
     secondBox = NamedWidget<CNumberBox>("secondVnumBox", this);
+    for (CNumberBox* box : { firstBox, secondBox })
+        box->SetRange(0, CTolvexDoc::LargestVnum);
     secondList = NamedWidget<QComboBox>("secondList", this);
     maxBox = NamedWidget<CNumberBox>("maxBox", this);
     minBox = NamedWidget<CNumberBox>("minBox", this);

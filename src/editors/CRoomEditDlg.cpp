@@ -88,7 +88,7 @@ void CRoomEditDlg::BuildWidgets()
         this, "Room", [this] { CopyRoom(); }, [this] { PasteRoom(); });
 
     // Created in tab order.
-    vnumBox = NumberBox("vnumBox", 0, 32767, this);
+    vnumBox = NumberBox("vnumBox", 0, CTolvexDoc::LargestVnum, this);
     nameEdit = NamedWidget<QLineEdit>("nameEdit", this);
     descriptionEdit = TextBox("descriptionEdit", this);
     extraPanel = new CExtraDescPanel(this);
@@ -189,8 +189,8 @@ QWidget* CRoomEditDlg::BuildExitsGroup()
     exitDescriptionEdit = TextBox("exitDescriptionEdit", group);
     exitDescriptionEdit->setMinimumHeight(60);
     // -1: an exit that leads nowhere, kept for its description and door.
-    exitVnumBox = NumberBox("exitVnumBox", -1, 32767, group);
-    exitKeyBox = NumberBox("exitKeyBox", -1, 32767, group);
+    exitVnumBox = NumberBox("exitVnumBox", -1, CTolvexDoc::LargestVnum, group);
+    exitKeyBox = NumberBox("exitKeyBox", -1, CTolvexDoc::LargestVnum, group);
     exitKeywordEdit = NamedWidget<QLineEdit>("exitKeywordEdit", group);
     exitFlagList = new CFlagList(CFlagList::Column, group);
     exitFlagList->setObjectName(QStringLiteral("exitFlagList"));

@@ -40,6 +40,7 @@ CTrainEditDlg::CTrainEditDlg(const CTolvexDoc& area, const std::vector<CTrainSto
     downButton->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     downButton->setToolTip(QStringLiteral("Down"));
     roomBox = NamedWidget<CNumberBox>("trainRoomBox", this);
+    roomBox->SetRange(0, CTolvexDoc::LargestVnum);
     timeBox = NamedWidget<CNumberBox>("trainTimeBox", this);
     arrivalEdit = NamedWidget<QLineEdit>("trainArrivalEdit", this);
     leaveEdit = NamedWidget<QLineEdit>("trainLeaveEdit", this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "area/CAreaHeader.h"
+#include "area/CTolvexDoc.h"
 #include "config/MudType.h"
 #include "config/TableEntry.h"
 
@@ -28,7 +29,7 @@ struct CAreaInfoFields {
 // The General Information dialog's copy of the area header.
 class CAreaInfoState : public CAreaHeader {
 public:
-    static constexpr CNumberRange VnumRange { 0, 32767, 0, 32767 };
+    static constexpr CNumberRange VnumRange { 0, CTolvexDoc::LargestVnum, 0, CTolvexDoc::LargestVnum };
     static constexpr CNumberRange SecurityRange { 0, 9, 0, 9 };
     static constexpr CNumberRange LevelRange { 0, 32767, 0, 60 };
     static constexpr CNumberRange AmountRange { 0, 2000000, 0, 32767 };

@@ -34,7 +34,7 @@ TEST_F(AreaInfoDlg, OkRefusesAValueOutOfRangeButArrowsStopEarlier)
 {
     // the box, what is typed, whether OK takes it
     const std::tuple<const char*, const char*, bool> cases[] = {
-        { "securityBox", "10", false }, { "upperVnumBox", "32768", false }, { "maxLevelBox", "32767", true }, { "amountBox", "2000001", false }
+        { "securityBox", "10", false }, { "upperVnumBox", "100000", true }, { "upperVnumBox", "-1", false }, { "maxLevelBox", "32767", true }, { "amountBox", "2000001", false }
     };
     for (const auto& [box, typed, accepted] : cases) {
         Open();

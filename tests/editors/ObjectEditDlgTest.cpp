@@ -145,7 +145,7 @@ TEST_F(ObjectEditDlg, OkShowsTheRefusalAndFocusesTheFieldRefused)
     CObjData untyped = Object("light");
     untyped.itemType = 77;
     const std::tuple<std::function<void()>, CObjData, const char*, const char*> cases[] = {
-        { [this] { Type("vnumBox", "40000"); }, Object("light"), "Please enter an integer between 0 and 32767.", "vnumBox" },
+        { [this] { Type("vnumBox", "-1"); }, Object("light"), "Please enter an integer between 0 and 2147483647.", "vnumBox" },
         { [this] { Type("levelBox", "40000"); }, Object("light"), "Please enter an integer between -32768 and 32767.", "levelBox" },
         { [this] { Press("value1Button"); Type("valueNumberBox", "5000"); }, Object("gadget"), "Please enter an integer between 0 and 4095.", "valueNumberBox" },
         { [] {}, untyped, "You must select a type\nfor this object!", "typeCombo" },

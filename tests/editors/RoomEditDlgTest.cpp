@@ -134,6 +134,7 @@ TEST_F(RoomEditDlg, OkRefusesABadNumberWithItsMessageAndFocusesItsBox)
     const std::tuple<const char*, const char*, const char*> cases[] = {
         { "vnumBox", "3002", "That vnum is in use!" },
         { "manaRateBox", "40000", "Please enter an integer between 0 and 32767." },
+        { "vnumBox", "-5", "Please enter an integer between 0 and 2147483647." },
     };
     for (const auto& [box, typed, message] : cases) {
         Type(box, typed);
@@ -141,8 +142,10 @@ TEST_F(RoomEditDlg, OkRefusesABadNumberWithItsMessageAndFocusesItsBox)
         Type(box, "3001");
     }
     prompt.Clear();
+    Type("exitVnumBox", "100000");
     Press("okButton");
-    EXPECT_TRUE(prompt.shown.empty() && dialog->result() == QDialog::Accepted) << "the room's own vnum is not in use";
+    EXPECT_TRUE(prompt.shown.empty() && dialog->result() == QDialog::Accepted)
+        << "the room's own vnum is not in use, and a vnum past the server's 32767 is the checker's to report";
 }
 
 TEST_F(RoomEditDlg, ExtraDescriptionsAreFoundLetterCaseAsideAndATypedKeywordIsANewOne)
