@@ -245,9 +245,14 @@ bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics)
 
 bool CTolvexDoc::Load(std::istream& stream, IDiagnostics& diagnostics, const CSaveOptions& saveOptions)
 {
+    return Load(ReadWholeStream(stream), diagnostics, saveOptions);
+}
+
+bool CTolvexDoc::Load(std::string&& taken, IDiagnostics& diagnostics, const CSaveOptions& saveOptions)
+{
     // The readers take a NUL byte for the end of the file, so a file with
     // one would be cut short at random places: it is not opened at all.
-    const std::string bytes = ReadWholeStream(stream);
+    const std::string bytes = std::move(taken);
     if (const size_t nul = bytes.find('\0'); nul != std::string::npos) {
         const int line = 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(nul), '\n'));
         CDiagnostic d;

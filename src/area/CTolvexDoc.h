@@ -102,6 +102,18 @@ public:
     // that save changes; without them the configured dialect is assumed.
     bool Load(std::istream& in, IDiagnostics& diagnostics);
     bool Load(std::istream& in, IDiagnostics& diagnostics, const CSaveOptions& saveOptions);
+    // The same over the file's bytes, which it takes, so a caller that has
+    // read the file does not hold it twice.
+    bool Load(std::string&& bytes, IDiagnostics& diagnostics, const CSaveOptions& saveOptions);
+
+    // Room slots a load leaves free after the rooms it reads, per 1024 rooms
+    // (none by default). An editor spares some, so its first dig does not
+    // move a large room list to a new place.
+    int spareRoomsPer1024 = 0;
+    size_t SpareRooms(size_t roomCount) const
+    {
+        return spareRoomsPer1024 > 0 ? roomCount * static_cast<size_t>(spareRoomsPer1024) / 1024 + 16 : 0;
+    }
 
     // A file without a header section is saved without one, until the
     // builder edits the header (SetHeader); new areas have one.

@@ -2,7 +2,9 @@
 
 #include "area/Diagnostics.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -25,4 +27,20 @@ void FitToSize(std::vector<T>& list)
 {
     if (list.capacity() != list.size())
         list.shrink_to_fit();
+}
+
+// Fitted with `spare` free slots after the records.
+template <typename T>
+void FitToSize(std::vector<T>& list, size_t spare)
+{
+    if (spare == 0) {
+        FitToSize(list);
+        return;
+    }
+    if (list.capacity() > list.size() + 2 * spare) {
+        std::vector<T> fitted;
+        fitted.reserve(list.size() + spare);
+        std::move(list.begin(), list.end(), std::back_inserter(fitted));
+        list.swap(fitted);
+    }
 }

@@ -196,7 +196,9 @@ bool ReadRooms(CReadContext& c)
 {
     CTextReader& in = c.in;
     CRoomsNotes notes;
-    c.doc.rooms.reserve(c.doc.rooms.size() + RecordsAhead(in));
+    const size_t ahead = RecordsAhead(in);
+    const size_t spare = c.doc.SpareRooms(c.doc.rooms.size() + ahead);
+    c.doc.rooms.reserve(c.doc.rooms.size() + ahead + spare);
     while (in.ReadChar() == '#') {
         const int vnum = in.ReadNumber();
         if (vnum == 0)
@@ -213,7 +215,7 @@ bool ReadRooms(CReadContext& c)
         ReadRecordLines(c, room, notes);
         FitToSize(room.extraDescs);
     }
-    FitToSize(c.doc.rooms);
+    FitToSize(c.doc.rooms, c.doc.SpareRooms(c.doc.rooms.size()));
     ReportReadNotes(c.diagnostics, notes);
     return true;
 }

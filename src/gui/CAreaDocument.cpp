@@ -97,14 +97,22 @@ CAreaDocument::OpenResult CAreaDocument::OnOpenDocument(const QString& path, IDi
         error = file.errorString();
         return OpenResult::Unreadable;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    // Read straight into the string the reader takes: a large area is held
+    // once while it loads.
+    std::string bytes(static_cast<size_t>(std::max<qint64>(file.size(), 0)), '\0');
+    const qint64 got = file.read(bytes.data(), static_cast<qint64>(bytes.size()));
+    if (got < 0 || file.error() != QFileDevice::NoError) {
         error = file.errorString();
         return OpenResult::Unreadable;
     }
-    std::istringstream in(std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
+    bytes.resize(static_cast<size_t>(got));
+    // A file that grew since its size was taken is read to its end.
+    const QByteArray rest = file.readAll();
+    bytes.append(rest.constData(), static_cast<size_t>(rest.size()));
     CKeptDiagnostics kept(diagnostics);
-    if (!doc.Load(in, kept, SaveOptions()))
+    // Digs append rooms: room for a few thousand of them in a large area.
+    doc.spareRoomsPer1024 = 32;
+    if (!doc.Load(std::move(bytes), kept, SaveOptions()))
         return OpenResult::Aborted;
     LayoutRooms(doc, editor.AllRooms());
     const std::string unplaced = UnplacedRoomsWarning(doc);

@@ -621,8 +621,19 @@ CPlayerModel::CPlayerModel(const CConfigTables& tables, const std::vector<CWorld
 {
     CPlayerWorld& world = state->world;
     std::vector<std::vector<size_t>> roomsOfArea(areas.size());
+    size_t rooms = 0, objects = 0, mobs = 0;
+    for (const CWorldArea& area : areas) {
+        rooms += area.doc->rooms.size();
+        objects += area.doc->objects.size();
+        mobs += area.doc->mobs.size();
+    }
+    // The protos point into these lists: they must not move once filled.
+    world.roomRecords.reserve(rooms);
+    world.objRecords.reserve(objects);
+    world.mobRecords.reserve(mobs);
     for (size_t a = 0; a < areas.size(); ++a) {
         const CTolvexDoc& doc = *areas[a].doc;
+        roomsOfArea[a].reserve(doc.rooms.size());
         for (const CRoomData& room : doc.rooms) {
             roomsOfArea[a].push_back(world.roomRecords.size());
             world.roomRecords.push_back(room);

@@ -26,3 +26,24 @@ TEST(VnumIndex, TheLookupsOfLoadLayoutAndCheckGrowWithTheArea)
     EXPECT_GT(small, 0);
     EXPECT_LT(large, 15 * small) << "10,000 rooms: " << small << ", 100,000 rooms: " << large;
 }
+
+// An editor's first dig appends a room: the list it loaded must have a free
+// slot, or the whole list moves; a plain load keeps the list to its rooms.
+TEST(VnumIndex, ALoadSparesRoomSlotsOnlyWhenAsked)
+{
+    CConfigTables tables;
+    LoadTables(tables);
+    const std::string text = GridAreaText(5000);
+    for (int spare : { 0, 32 }) {
+        CTolvexDoc doc(tables);
+        doc.spareRoomsPer1024 = spare;
+        CDiagnosticList diagnostics;
+        ASSERT_TRUE(doc.Load(std::string(text), diagnostics, CSaveOptions()));
+        ASSERT_EQ(doc.rooms.size(), 5000u);
+        const size_t free = doc.rooms.capacity() - doc.rooms.size();
+        if (spare == 0)
+            EXPECT_EQ(free, 0u);
+        else
+            EXPECT_GE(free, 5000u * 32 / 1024) << "a few thousand digs in a large area";
+    }
+}
