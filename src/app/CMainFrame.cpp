@@ -246,7 +246,8 @@ void CMainFrame::CreateWorldPanel()
             worldPanel->widget()->setFocus();
         }
         problemsPanel->RefreshSoon();
-        UpdateActions();
+        // The panels that follow the active window let go of a closed world.
+        UpdateWindows();
     });
 }
 

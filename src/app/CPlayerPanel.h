@@ -56,7 +56,8 @@ private:
 
     CConfigTables& tables;
     QPointer<CTolvexView> view;
-    const CWorld* world = nullptr;
+    // Null once the world closes, so that no later change reaches it.
+    QPointer<const CWorld> world;
     std::unique_ptr<CPlayerModel> model;
     // The areas changed since the model was made: make it again when next used.
     bool stale = false;

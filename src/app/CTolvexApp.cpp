@@ -24,6 +24,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -266,9 +267,10 @@ CAreaDocument* CTolvexApp::OpenDocumentFile(const QString& path)
 {
     const QFileInfo info(path);
     const QString absolute = info.absoluteFilePath();
+    // An area of the world may be open without a window: it is shown, not read twice.
     for (CAreaDocument* document : documents) {
-        if (document->PathName() == absolute && !document->Frames().empty()) {
-            mainFrame->ActivateFrame(CChildFrame::Of(document->Frames().front()));
+        if (document->PathName() == absolute) {
+            ShowArea(*document);
             return document;
         }
     }
@@ -349,6 +351,14 @@ bool CTolvexApp::OpenWorld(const QString& listPath)
         return false;
     }
     const CAreaList list = ReadAreaList(file.readAll().toStdString());
+    // The world open already stays as it is, changes and windows included.
+    if (world && world->ListPath() == QFileInfo(listPath).absoluteFilePath()) {
+        if (auto* panel = mainFrame->findChild<QDockWidget*>(QStringLiteral("worldPanel"))) {
+            panel->show();
+            panel->raise();
+        }
+        return true;
+    }
     if (!CloseWorld())
         return false;
     const QDir folder = QFileInfo(listPath).absoluteDir();
@@ -376,10 +386,14 @@ bool CTolvexApp::OpenWorld(const QString& listPath)
     AddToRecentFiles(world->ListPath());
     emit WorldChanged();
     emit DocumentsChanged();
+    QStringList told;
+    if (!list.ended)
+        told << QStringLiteral("%1 has no \"$\" line; it was read to its end, and the server will not boot it.")
+                    .arg(QFileInfo(listPath).fileName());
     if (!missing.isEmpty())
-        Prompt().Show(mainFrame.get(), AppTitle,
-            QStringLiteral("These areas of %1 could not be opened:\n%2").arg(QFileInfo(listPath).fileName(), missing.join(QLatin1Char('\n'))),
-            QMessageBox::Warning);
+        told << QStringLiteral("These areas of %1 could not be opened:\n%2").arg(QFileInfo(listPath).fileName(), missing.join(QLatin1Char('\n')));
+    if (!told.isEmpty())
+        Prompt().Show(mainFrame.get(), AppTitle, told.join(QStringLiteral("\n\n")), QMessageBox::Warning);
     return true;
 }
 
@@ -658,11 +672,13 @@ void CTolvexApp::NewAreaInWorld()
 
 bool CTolvexApp::SaveAll()
 {
+    // One file not saved leaves the others to be saved all the same.
+    bool saved = true;
     const std::vector<CAreaDocument*> open = documents;
     for (CAreaDocument* document : open)
         if (document->IsModified() && !SaveDocument(*document, false))
-            return false;
-    return true;
+            saved = false;
+    return saved;
 }
 
 void CTolvexApp::AddToRecentFiles(const QString& path)
@@ -694,8 +710,9 @@ bool CTolvexApp::SaveDocumentTo(CAreaDocument& document, const QString& path)
                            "the file is lost. Save anyway?")
                 .arg(document.Doc().ReadUpToLine())))
         return false;
+    // Save All and closing the world save many files: the question names its own.
     if (IsReadOnlyFile(QFile::encodeName(path).toStdString())
-        && !AskWarningYesNo(mainFrame.get(), QStringLiteral("The file is read-only. Save anyway?")))
+        && !AskWarningYesNo(mainFrame.get(), QStringLiteral("%1 is read-only. Save anyway?").arg(QFileInfo(path).fileName())))
         return false;
     const QString fileName = QFileInfo(path).fileName();
     CPromptDiagnostics diagnostics(mainFrame.get(), fileName);

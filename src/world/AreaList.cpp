@@ -1,5 +1,6 @@
 #include "world/AreaList.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -35,10 +36,31 @@ CAreaList ReadAreaList(const std::string& text)
     return list;
 }
 
+namespace {
+
+bool NamesAnArea(const std::string& word)
+{
+    const std::string suffix = ".are";
+    if (word.size() <= suffix.size())
+        return false;
+    for (size_t i = 0; i < suffix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(word[word.size() - suffix.size() + i])) != suffix[i])
+            return false;
+    return true;
+}
+
+} // namespace
+
 bool LooksLikeAreaList(const std::string& text)
 {
     const CAreaList list = ReadAreaList(text);
-    return list.ended && (list.entries.empty() || list.entries.front().file[0] != '#');
+    if (!list.entries.empty() && list.entries.front().file[0] == '#')
+        return false;
+    if (list.ended)
+        return true;
+    // A list whose "$" was lost is still one when it names only area files.
+    return !list.entries.empty()
+        && std::all_of(list.entries.begin(), list.entries.end(), [](const CAreaListEntry& e) { return NamesAnArea(e.file); });
 }
 
 std::string AddToAreaList(const std::string& text, const std::string& file)

@@ -19,7 +19,8 @@ struct CAreaList {
 CAreaList ReadAreaList(const std::string& text);
 
 // Whether the text reads as an area list rather than an area: its first word
-// is not a section ("#AREA", "#ROOMS"...) and it ends with "$".
+// is not a section ("#AREA", "#ROOMS"...) and it ends with "$", or, without
+// the "$", every word names a ".are" file.
 bool LooksLikeAreaList(const std::string& text);
 
 // The list with `file` named on a line of its own before the "$" (at the end,

@@ -3,6 +3,8 @@
 #include "commands/CAreaCommands.h"
 #include "support/RunCli.h"
 
+#include <QFileInfo>
+
 namespace {
 
 // A soldier (act ABCF, aff BDFHT, off EFNU) with two triggers of program
@@ -49,7 +51,7 @@ TEST_F(EditsAskFirst, AReadOnlyFileIsReplacedOnlyOnYesAndTheCliRefusesIt)
     ChangeHeader(Document(), [](CAreaHeader& h) { h.name = "Barracks West"; });
     EXPECT_EQ(Saved(), Barracks) << "No, the default, leaves the file";
     ASSERT_EQ(prompt.asked.size(), 1u);
-    EXPECT_EQ(prompt.asked[0].text, QStringLiteral("The file is read-only. Save anyway?"));
+    EXPECT_EQ(prompt.asked[0].text, QStringLiteral("%1 is read-only. Save anyway?").arg(QFileInfo(path).fileName()));
     EXPECT_EQ(prompt.defaults[0], QMessageBox::No);
     EXPECT_TRUE(Document().IsModified());
     prompt.answers.push_back(QMessageBox::Yes);

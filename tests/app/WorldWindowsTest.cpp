@@ -103,6 +103,63 @@ TEST_F(WorldWindows, SaveAllSavesEveryModifiedArea)
     EXPECT_NE(ReadWholeFile(temp.filePath(QStringLiteral("cave.are")).toStdString()).find("The Cave Mouth renamed~"), std::string::npos);
 }
 
+// Opening the world again, or one of its areas by its file, shows what is
+// open rather than reading it twice; after the world closes the editor goes
+// on without it.
+TEST_F(WorldWindows, OpeningWhatTheWorldHasShowsItAndClosingItLeavesNothingBehind)
+{
+    const QString list = CopyWorld();
+    ASSERT_TRUE(Start({ list }));
+    const std::vector<CAreaDocument*> opened = app->Documents();
+    CRoomData room = Area(0).Doc().rooms[0];
+    room.name = "The Busy Square";
+    ASSERT_TRUE(Area(0).Editor().ReplaceRoom(0, room));
+    prompt.Clear();
+    ASSERT_TRUE(app->OpenFile(list));
+    EXPECT_TRUE(prompt.Asked().isEmpty()) << prompt.Asked().toStdString();
+    EXPECT_EQ(app->Documents(), opened);
+    EXPECT_TRUE(Area(0).IsModified());
+
+    ASSERT_TRUE(app->OpenFile(temp.filePath(QStringLiteral("forest.are"))));
+    EXPECT_EQ(app->Documents(), opened) << "the world's forest, not a second copy";
+    ASSERT_NE(ActiveChild(), nullptr);
+    EXPECT_EQ(&ActiveChild()->Document(), &Area(1));
+
+    // The Player View followed the world's area; it lets go of the world.
+    prompt.answers = { QMessageBox::No };
+    ASSERT_TRUE(app->CloseWorld());
+    app->OnFileNew();
+    ASSERT_TRUE(app->OpenFile(list));
+    ASSERT_TRUE(app->ShowRoom(Area(0), 1000));
+    QTest::keyClick(ActiveView(), Qt::Key_Right);
+    EXPECT_EQ(&ActiveView()->Document(), &Area(1));
+}
+
+// A list that lost its "$" is still a world, read to its end and told; in a
+// Save All a read-only file is named, and declining it saves the others.
+TEST_F(WorldWindows, AListWithoutItsDollarOpensAndSaveAllNamesAReadOnlyFile)
+{
+    CopyWorld();
+    const QString list = WriteFile(QStringLiteral("open.lst"), "town.are\r\nforest.are  \r\ncave.are\r\n");
+    ASSERT_TRUE(Start({ list }));
+    ASSERT_NE(app->World(), nullptr);
+    EXPECT_EQ(app->World()->Entries().size(), 3u);
+    EXPECT_EQ(prompt.Told(), QStringLiteral("open.lst has no \"$\" line; it was read to its end, and the server will not boot it."));
+
+    for (int entry : { 0, 1 }) {
+        CRoomData room = Area(entry).Doc().rooms[0];
+        room.name += " renamed";
+        ASSERT_TRUE(Area(entry).Editor().ReplaceRoom(0, room));
+    }
+    QFile::setPermissions(temp.filePath(QStringLiteral("town.are")), QFileDevice::ReadOwner);
+    prompt.Clear();
+    prompt.answers = { QMessageBox::No };
+    Action(Command::FileSaveAll)->trigger();
+    EXPECT_EQ(prompt.Asked(), QStringLiteral("town.are is read-only. Save anyway?"));
+    EXPECT_TRUE(Area(0).IsModified());
+    EXPECT_FALSE(Area(1).IsModified()) << "the forest is saved all the same";
+}
+
 // An exit into another area leads into that area's map with the keys alone,
 // and back; hovering its stub names the room and its file.
 TEST_F(WorldWindows, AnExitIntoAnotherAreaLeadsToItsMap)

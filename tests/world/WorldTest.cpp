@@ -72,6 +72,12 @@ TEST(World, AListIsWordsUpToTheDollarAndWarnsWithoutIt)
     const CCliResult open = RunCli({ "world", "--config", RomConfig, dir.Write("open.lst", "a.are\n") });
     EXPECT_EQ(open.status, 0);
     EXPECT_NE(open.err.find("warning: the list has no \"$\" line"), std::string::npos) << open.err;
+
+    // What the editor opens as a world rather than as an area.
+    for (const char* text : { "a.are\n$\n", "$\n", "a.are\r\nb.ARE  \r\n", "a.are b.are" })
+        EXPECT_TRUE(LooksLikeAreaList(text)) << text;
+    for (const char* text : { "#AREA\na.are~\n$\n", "", "a.are\nnotes.txt\n", "#$\n" })
+        EXPECT_FALSE(LooksLikeAreaList(text)) << text;
 }
 
 // A new name goes on a line of its own before the "$", in the list's line ends.
