@@ -30,16 +30,19 @@ CRenumberDlg::CRenumberDlg(const std::vector<CWorldArea>& worldAreas, std::size_
     setObjectName(QStringLiteral("renumberDialog"));
     const CTolvexDoc& doc = *areas[area].doc;
     setWindowTitle(QStringLiteral("Renumber Area %1").arg(FromBytes(areas[area].file)));
-    const int size = doc.upperVnum - doc.lowerVnum + 1;
+    // The range that moves is the plan's: the header's, widened to the
+    // records outside it. Neither it nor the code depends on the target.
+    const CRenumberPlan now = PlanRenumber(areas, area, doc.lowerVnum);
+    const int size = now.oldHigh - now.oldLow + 1;
     if (proposed <= 0)
         proposed = FirstFreeRange(areas, size, static_cast<std::ptrdiff_t>(area));
-    // What the code holds does not depend on where the area goes.
-    plan = PlanRenumber(areas, area, proposed > 0 ? proposed : doc.lowerVnum);
+    plan = PlanRenumber(areas, area, proposed > 0 ? proposed : now.oldLow);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Now: vnums %1-%2 (%3 vnums)").arg(doc.lowerVnum).arg(doc.upperVnum).arg(size), this));
-    lowBox = RangedNumberBox("renumberLow", 1, HighestVnum, 1, HighestVnum, this);
-    lowBox->setValue(proposed > 0 ? proposed : doc.lowerVnum);
+    layout->addWidget(new QLabel(QStringLiteral("Now: vnums %1-%2 (%3 vnums)").arg(now.oldLow).arg(now.oldHigh).arg(size), this));
+    // From 0, as limbo.are's range starts there; the plan refuses a record at 0.
+    lowBox = RangedNumberBox("renumberLow", 0, HighestVnum, 0, HighestVnum, this);
+    lowBox->setValue(proposed > 0 ? proposed : now.oldLow);
     auto* row = new QHBoxLayout;
     row->addWidget(Caption("New &lowest vnum:", lowBox, this));
     row->addWidget(lowBox);
@@ -82,9 +85,8 @@ CRenumberDlg::CRenumberDlg(const std::vector<CWorldArea>& worldAreas, std::size_
 
 void CRenumberDlg::ShowRange()
 {
-    const CTolvexDoc& doc = *areas[area].doc;
     const long long low = lowBox->value();
-    const long long high = low + doc.upperVnum - doc.lowerVnum;
+    const long long high = low + plan.oldHigh - plan.oldLow;
     rangeLabel->setText(QStringLiteral("New range: %1-%2").arg(low).arg(high));
 }
 

@@ -593,8 +593,11 @@ void CTolvexApp::AddAreaToWorld()
     // A range the world has already is moved first, and only the area's own
     // references with it: the world's point at the areas that have them.
     const std::vector<CWorldArea> areas = WorldWith(*world, *document, file);
-    const CRenumberPlan clash = PlanRenumber(areas, areas.size() - 1, document->Doc().lowerVnum);
-    if (!clash.error.empty()) {
+    // The range is the one a renumber moves; an area without vnums (helps,
+    // socials) clashes with nothing.
+    const CRenumberPlan here = PlanRenumber(areas, areas.size() - 1, document->Doc().lowerVnum);
+    const CRenumberPlan clash = PlanRenumber(areas, areas.size() - 1, here.oldLow);
+    if (clash.oldHigh > 0 && !clash.error.empty()) {
         const QMessageBox::StandardButton answer = Prompt().Ask(mainFrame.get(), AppTitle,
             QStringLiteral("%1\nRenumber %2 to a free range first?").arg(FromBytes(clash.error), file), QMessageBox::Question,
             QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Yes);

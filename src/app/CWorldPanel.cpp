@@ -102,6 +102,9 @@ void CWorldPanel::SetWorld(CWorld* listed)
 void CWorldPanel::Refresh()
 {
     refreshTimer->stop();
+    // The line the builder went to stays current; an edit elsewhere (a
+    // renumber from the line's menu) must not send the keys back to the top.
+    const QObject* kept = list->currentItem() ? list->currentItem()->data(FileColumn, DocumentRole).value<QObject*>() : nullptr;
     list->clear();
     if (!world)
         return;
@@ -144,6 +147,10 @@ void CWorldPanel::Refresh()
         }
     }
     SetCurrentDocument(current);
+    // Compared, never followed: the area may be gone with its world.
+    for (int i = 0; kept && i < list->topLevelItemCount(); ++i)
+        if (list->topLevelItem(i)->data(FileColumn, DocumentRole).value<QObject*>() == kept)
+            list->setCurrentItem(list->topLevelItem(i));
 }
 
 bool CWorldPanel::RefreshPending() const

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <unordered_set>
 
 namespace {
@@ -43,6 +44,25 @@ CSpan SpanOf(const CTolvexDoc& doc)
     for (const CMobProgData& program : doc.mobprogs)
         widen(program.vnum);
     return span;
+}
+
+// The lowest vnum a record of the area has, or INT_MAX.
+int LowestRecord(const CTolvexDoc& doc)
+{
+    int lowest = INT_MAX;
+    auto take = [&lowest](int vnum) {
+        if (vnum >= LowestVnum)
+            lowest = std::min(lowest, vnum);
+    };
+    for (const CRoomData& room : doc.rooms)
+        take(room.vnum);
+    for (const CObjData& obj : doc.objects)
+        take(obj.vnum);
+    for (const CMobData& mob : doc.mobs)
+        take(mob.vnum);
+    for (const CMobProgData& program : doc.mobprogs)
+        take(program.vnum);
+    return lowest;
 }
 
 bool IsVnumSlot(char kind)
@@ -288,7 +308,10 @@ CRenumberPlan PlanRenumber(const std::vector<CWorldArea>& areas, std::size_t are
         plan.oldHigh = span.high;
         const long long newHigh = static_cast<long long>(newLow) + (span.high - span.low);
         plan.newHigh = static_cast<int>(std::min<long long>(newHigh, HighestVnum + 1LL));
-        if (newLow < LowestVnum || newHigh > HighestVnum)
+        // A range may start at 0, as ROM's own limbo.are (0-99) does, when no
+        // record lands there: moving such an area back must be possible.
+        const long long lowestRecord = static_cast<long long>(LowestRecord(*areas[area].doc)) + newLow - span.low;
+        if (newLow < 0 || lowestRecord < LowestVnum || newHigh > HighestVnum)
             plan.error = Format("The range %d-%d leaves the vnums %d to %d.", { newLow, newHigh, LowestVnum, HighestVnum });
         for (std::size_t a = 0; a < areas.size() && plan.error.empty(); ++a) {
             const CSpan other = a == area ? CSpan {} : SpanOf(*areas[a].doc);

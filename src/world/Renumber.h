@@ -31,7 +31,7 @@ std::vector<CCodeVnum> FindCodeVnums(const std::string& code);
 // What a renumber would do, worked out before anything changes.
 struct CRenumberPlan {
     std::size_t area = 0;
-    int oldLow = 0;
+    int oldLow = 0; // both 0 for an area without vnums
     int oldHigh = 0;
     int newLow = 0;
     int newHigh = 0;

@@ -347,3 +347,75 @@ TEST_F(WorldWindows, RenumberAndAddAreaMoveAreasToFreeRanges)
     EXPECT_NE(ReadWholeFile(temp.filePath(QStringLiteral("elvenwoods.are")).toStdString()).find("VNUMs 101 150\n"), std::string::npos);
     EXPECT_NE(ReadWholeFile(temp.filePath(QStringLiteral("area.lst")).toStdString()).find("cave2.are\nelvenwoods.are\n$"), std::string::npos);
 }
+
+// The dialog moves the range a renumber moves: the header's, widened to the
+// records outside it, so that the proposed range is one OK takes.
+TEST_F(WorldWindows, RenumberProposesARangeForTheRecordsOutsideTheHeader)
+{
+    QObject timers;
+    auto copy = [this](const char* name, const std::string& from, const std::string& to) {
+        std::string text = ReadWholeFile(SourcePath(std::string("tests/data/renumber-world/") + name));
+        text.replace(text.find(from), from.size(), to);
+        WriteFile(QString::fromLatin1(name), text);
+    };
+    WriteFile(QStringLiteral("area.lst"), ReadWholeFile(SourcePath("tests/data/renumber-world/area.lst")));
+    copy("castle.are", "1000 1099\n", "1000 1000\n"); // its records reach 1005
+    copy("town.are", "2000 2099\n", "5 2099\n"); // 1-4 is too small for them
+    WriteFile(QStringLiteral("cave.are"), ReadWholeFile(SourcePath("tests/data/renumber-world/cave.are")));
+    ASSERT_TRUE(Start({ temp.filePath(QStringLiteral("area.lst")) }));
+    OnNextModal(timers, "okButton", [](QWidget* dialog) {
+        EXPECT_EQ(Find<CNumberBox>(dialog, "renumberLow")->value(), 2100);
+        EXPECT_EQ(Find<QLabel>(dialog, "renumberRange")->text(), QStringLiteral("New range: 2100-2105"));
+        QStringList texts;
+        for (const QLabel* label : dialog->findChildren<QLabel*>())
+            texts << label->text();
+        EXPECT_TRUE(texts.contains(QStringLiteral("Now: vnums 1000-1005 (6 vnums)"))) << texts.join(QLatin1Char('|')).toStdString();
+    });
+    ASSERT_TRUE(app->RenumberArea(Area(0)));
+    EXPECT_EQ(prompt.Told(), QString()) << "the proposed range is taken";
+    EXPECT_EQ(Area(0).Doc().lowerVnum, 2100);
+}
+
+// The line's Renumber Area works on the line the builder went to with the
+// keys, and the line stays current when the list shows the moved range.
+TEST_F(WorldWindows, TheWorldPanelRenumbersItsLineAndKeepsIt)
+{
+    QObject timers;
+    for (const char* name : { "area.lst", "castle.are", "town.are", "cave.are" })
+        WriteFile(QString::fromLatin1(name), ReadWholeFile(SourcePath(std::string("tests/data/renumber-world/") + name)));
+    ASSERT_TRUE(Start({ temp.filePath(QStringLiteral("area.lst")) }));
+    Settle();
+    List()->setFocus();
+    QTest::keyClick(List(), Qt::Key_Home);
+    QTest::keyClick(List(), Qt::Key_Down);
+    ASSERT_EQ(List()->currentItem()->text(0), QStringLiteral("town.are"));
+    OnNextModal(timers, "okButton", [](QWidget* dialog) { TypeNumber(Find<CNumberBox>(dialog, "renumberLow"), QStringLiteral("6000")); });
+    List()->findChild<QAction*>(QStringLiteral("worldRenumberAction"))->trigger();
+    EXPECT_EQ(Area(1).Doc().lowerVnum, 6000);
+    Settle();
+    ASSERT_NE(List()->currentItem(), nullptr) << "the builder's line stays";
+    EXPECT_EQ(List()->currentItem()->text(0), QStringLiteral("town.are *"));
+    EXPECT_EQ(List()->currentItem()->text(2), QStringLiteral("6000-6099"));
+}
+
+// An area of helps alone has no vnums to clash: it comes in without a renumber.
+TEST_F(WorldWindows, AnAreaWithoutVnumsIsAddedWithoutARenumber)
+{
+    for (const char* name : { "area.lst", "castle.are", "town.are", "cave.are" })
+        WriteFile(QString::fromLatin1(name), ReadWholeFile(SourcePath(std::string("tests/data/renumber-world/") + name)));
+    ASSERT_TRUE(Start({ temp.filePath(QStringLiteral("area.lst")) }));
+    QTemporaryDir elsewhere;
+    const QString helps = elsewhere.filePath(QStringLiteral("helps.are"));
+    const std::string text = "#AREA\nhelps.are~\nHelps~\n{ All } Tolvex~\n0 0\n\n#HELPS\n0 RENUMBER~\nMoves an area.\n~\n0 $~\n\n#$\n";
+    {
+        QFile out(helps);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(text.c_str());
+    }
+    app->chooseFile = [&](QWidget*, bool, const QString&) { return helps; };
+    Action(Command::FileAddAreaToWorld)->trigger();
+    EXPECT_EQ(prompt.Asked().toStdString(), "") << "nothing to renumber";
+    ASSERT_EQ(app->World()->Entries().size(), 4u);
+    EXPECT_EQ(ReadWholeFile(temp.filePath(QStringLiteral("helps.are")).toStdString()), text) << "copied as it was";
+    EXPECT_EQ(ReadWholeFile(temp.filePath(QStringLiteral("area.lst")).toStdString()), "castle.are\ntown.are\ncave.are\nhelps.are\n$\n");
+}

@@ -109,6 +109,49 @@ TEST(Renumber, ATargetOutsideTheVnumsOrOnAnotherAreaIsRefused)
     }
 }
 
+// ROM's limbo.are takes 0-99 with records from 1: a range may start at 0
+// when no record lands there, so such an area can be moved back.
+TEST(Renumber, ARangeMayStartAtZeroWhenNoRecordTakesIt)
+{
+    CLoadedWorld world;
+    LoadCraftedWorld(world);
+    world.docs[0]->lowerVnum = 999; // the castle's records start at 1000
+    const CRenumberPlan zero = PlanRenumber(world.areas, 0, 0);
+    EXPECT_EQ(zero.error, "");
+    EXPECT_EQ(std::pair(zero.newLow, zero.newHigh), std::pair(0, 100));
+    EXPECT_EQ(PlanRenumber(world.areas, 0, -1).error, "The range -1-99 leaves the vnums 1 to 32767.");
+    world.docs[0]->lowerVnum = 1000;
+    EXPECT_EQ(PlanRenumber(world.areas, 0, 0).error, "The range 0-99 leaves the vnums 1 to 32767.")
+        << "the record at 1000 would take vnum 0";
+}
+
+// limbo.are, 0-99, moved out of the stock world's way and back gives what a
+// save of it gives, and so do the areas whose references followed it.
+TEST(Renumber, StockLimboMovesThereAndBack)
+{
+    const std::string stock = SharedPath("areas/rom24");
+    if (!fs::exists(stock + "/area.lst"))
+        GTEST_SKIP() << "the shared ROM areas are not present";
+    CScratchDir scratch;
+    const std::string there = scratch.Path("there"), back = scratch.Path("back");
+    const CCliResult moved = RunCli({ "renumber", "--config", RomConfig, "--to", "20000", "--world", stock + "/area.lst",
+        "limbo.are", there });
+    ASSERT_EQ(moved.status, 0) << moved.err;
+    ASSERT_TRUE(FilesIn(there).count("limbo.are"));
+    std::string list;
+    for (const CAreaListEntry& entry : ReadAreaList(ReadWholeFile(stock + "/area.lst")).entries)
+        list += (fs::exists(there + "/" + entry.file) ? there : stock) + "/" + entry.file + "\n";
+    const CCliResult returned = RunCli({ "renumber", "--config", RomConfig, "--to", "0", "--world",
+        scratch.Write("there.lst", list + "$\n"), there + "/limbo.are", back });
+    ASSERT_EQ(returned.status, 0) << returned.err;
+    EXPECT_EQ(FilesIn(back), FilesIn(there));
+    for (const std::string& file : FilesIn(back)) {
+        const std::string saved = scratch.Path("saved-" + file);
+        ASSERT_EQ(RunCli({ "convert", "--config", RomConfig, stock + "/" + file, saved }).status, 0) << file;
+        EXPECT_EQ(ReadWholeFile(back + "/" + file), ReadWholeFile(saved)) << file;
+    }
+}
+
 // Free ranges skip every area's vnums; the plan's old range takes in the
 // records outside the header's; the builder's ticks choose the code numbers.
 TEST(Renumber, PlanFindsRangesAndTheCodeNumbersTheBuilderChooses)
