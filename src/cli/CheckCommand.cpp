@@ -75,7 +75,11 @@ int RunCheckCommand(const std::vector<std::string>& arguments, CCliContext& cont
     std::vector<std::string> paths;
     if (inWorld && !ReadWorldList(line.Value("--world"), paths, context))
         return 1;
-    paths.insert(paths.end(), line.Operands().begin(), line.Operands().end());
+    // A file of the list named again is the same area, not a second one
+    // with the same vnums.
+    for (const std::string& operand : line.Operands())
+        if (!inWorld || FindListedPath(paths, operand) == paths.size())
+            paths.push_back(operand);
     if (!inWorld && paths.empty())
         return line.UsageError(std::string(), context);
     CConfigTables tables;

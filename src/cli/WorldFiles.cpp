@@ -55,14 +55,21 @@ bool ReadWorldList(const std::string& listPath, std::vector<std::string>& paths,
     return true;
 }
 
-std::size_t FindListedArea(const std::vector<std::string>& paths, const std::string& area)
+std::size_t FindListedPath(const std::vector<std::string>& paths, const std::string& path)
 {
     namespace fs = std::filesystem;
     for (std::size_t i = 0; i < paths.size(); ++i) {
         std::error_code error;
-        if (paths[i] == area || fs::equivalent(paths[i], area, error))
+        if (paths[i] == path || fs::equivalent(paths[i], path, error))
             return i;
     }
+    return paths.size();
+}
+
+std::size_t FindListedArea(const std::vector<std::string>& paths, const std::string& area)
+{
+    if (const std::size_t found = FindListedPath(paths, area); found < paths.size())
+        return found;
     for (std::size_t i = 0; i < paths.size(); ++i)
         if (FileNamePart(paths[i]) == area)
             return i;

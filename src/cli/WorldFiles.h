@@ -38,6 +38,9 @@ bool AreaAndWorldPaths(const CCommandLine& line, const std::string& areaPath, co
 // `warnings`), on standard error.
 void PrintReadErrors(std::ostream& err, const CCheckedFile& file, bool warnings = false);
 
+// The position of the same file as `path` in `paths`; paths.size() when none.
+std::size_t FindListedPath(const std::vector<std::string>& paths, const std::string& path);
+
 // The position of the file of `paths` that `area` names: the same file, or
 // the same file name; paths.size() when none.
 std::size_t FindListedArea(const std::vector<std::string>& paths, const std::string& area);

@@ -44,6 +44,9 @@ TEST(World, CheckFindsWhatOnlyTheAreasTogetherTell)
     EXPECT_EQ(strict.status, 1);
     EXPECT_EQ(WithoutFolder(strict.out, Crafted), ReadWholeFile(Crafted + "/expected-check-world-strict.txt"));
     EXPECT_EQ(WithoutFolder(strict.err, Crafted), "missing.are: error: cannot open the file: No such file or directory\n");
+    // A file of the list named again, by another path, is checked once.
+    const CCliResult named = RunCli({ "check", "--strict", "--config", RomConfig, "--world", Crafted + "/area.lst", Crafted + "/./town.are" });
+    EXPECT_EQ(named.out, strict.out);
 
     // Without --strict, the world's findings alone.
     const CCliResult plain = RunCli({ "check", "--config", RomConfig, "--world", Crafted + "/area.lst" });
