@@ -55,15 +55,29 @@ bool ReadSpecials(CReadContext& c)
 void WriteSpecials(CWriteContext& c)
 {
     c.out << "#SPECIALS\n";
+    // A name read between quotes may hold blanks: it is written as a word the
+    // reader gives back whole.
+    std::string quotesDropped;
+    const auto write = [&](int vnum, const std::string& special) {
+        bool changed = false;
+        WriteFormatted(c.out, "M %d %s\n", vnum, WordForFile(special, false, changed));
+        if (changed)
+            quotesDropped += (quotesDropped.empty() ? "" : ", ") + std::to_string(vnum);
+    };
     for (const CMobData& mob : c.doc.mobs)
         if (!mob.special.empty())
-            WriteFormatted(c.out, "M %d %s\n", mob.vnum, mob.special);
+            write(mob.vnum, mob.special);
     // A kept special yields to a mob of the area that now has its vnum and a
     // special of its own.
     for (const CStraySpecial& stray : c.doc.straySpecials) {
         const int mob = c.doc.FindMobByVnum(stray.vnum);
         if (!stray.special.empty() && (mob < 0 || c.doc.mobs[static_cast<size_t>(mob)].special.empty()))
-            WriteFormatted(c.out, "M %d %s\n", stray.vnum, stray.special);
+            write(stray.vnum, stray.special);
     }
     c.out << "S\n\n\n\n";
+    if (!quotesDropped.empty())
+        Warn(c.diagnostics, 0,
+            Format("Words holding both kinds of quote mark and a blank were saved without their double quotes. "
+                   "Specials of mobs: %s.",
+                { quotesDropped }));
 }
