@@ -349,9 +349,5 @@ void WriteMobiles(CWriteContext& c)
             quotesDropped += (quotesDropped.empty() ? "" : ", ") + std::to_string(mob.vnum);
     }
     c.out << "#0\n\n\n\n";
-    if (!quotesDropped.empty())
-        Warn(c.diagnostics, 0,
-            Format("Words holding both kinds of quote mark and a blank were saved without their double quotes. "
-                   "Mobs: %s.",
-                { quotesDropped }));
+    WarnQuotesDropped(c.diagnostics, "Mobs", quotesDropped);
 }

@@ -1,6 +1,7 @@
 #include "area/ReadHelpers.h"
 
 #include "text/TextReader.h"
+#include "text/TextWriter.h"
 
 #include <cstring>
 
@@ -12,6 +13,14 @@ void Warn(IDiagnostics& diagnostics, int line, const std::string& text)
     d.title = Messages::WarningTitle;
     d.text = text;
     diagnostics.Report(d);
+}
+
+void WarnQuotesDropped(IDiagnostics& diagnostics, const char* records, const std::string& vnums)
+{
+    if (!vnums.empty())
+        Warn(diagnostics, 0,
+            Format("Words holding both kinds of quote mark and a blank were saved without their double quotes. %s: %s.",
+                { records, vnums }));
 }
 
 void SkipRestOfLine(CTextReader& in)

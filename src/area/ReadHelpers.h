@@ -12,6 +12,9 @@ class CTextReader;
 
 // Reports a warning with a line through the diagnostics.
 void Warn(IDiagnostics& diagnostics, int line, const std::string& text);
+// One warning for the words a save could not write to read back whole:
+// `records` names their kind ("Mobs"), `vnums` lists them.
+void WarnQuotesDropped(IDiagnostics& diagnostics, const char* records, const std::string& vnums);
 
 // After the last field of a line the rest is a comment. The byte that ended
 // that field is already consumed: when it was the line feed, the line is over.

@@ -75,9 +75,5 @@ void WriteSpecials(CWriteContext& c)
             write(stray.vnum, stray.special);
     }
     c.out << "S\n\n\n\n";
-    if (!quotesDropped.empty())
-        Warn(c.diagnostics, 0,
-            Format("Words holding both kinds of quote mark and a blank were saved without their double quotes. "
-                   "Specials of mobs: %s.",
-                { quotesDropped }));
+    WarnQuotesDropped(c.diagnostics, "Specials of mobs", quotesDropped);
 }

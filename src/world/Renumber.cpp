@@ -20,6 +20,7 @@ constexpr int LowestVnum = 1;
 struct CSpan {
     int low = 1;
     int high = 0;
+    int lowestRecord = INT_MAX; // the lowest vnum a record has
     bool Empty() const { return low > high; }
     bool Holds(int vnum) const { return vnum >= low && vnum <= high; }
 };
@@ -33,7 +34,9 @@ CSpan SpanOf(const CTolvexDoc& doc)
         // A vnum below 1 names nothing: the checker reports it, and it stays.
         if (vnum < LowestVnum)
             return;
-        span = span.Empty() ? CSpan { vnum, vnum } : CSpan { std::min(span.low, vnum), std::max(span.high, vnum) };
+        span.lowestRecord = std::min(span.lowestRecord, vnum);
+        span.low = span.Empty() ? vnum : std::min(span.low, vnum);
+        span.high = std::max(span.high, vnum);
     };
     for (const CRoomData& room : doc.rooms)
         widen(room.vnum);
@@ -44,25 +47,6 @@ CSpan SpanOf(const CTolvexDoc& doc)
     for (const CMobProgData& program : doc.mobprogs)
         widen(program.vnum);
     return span;
-}
-
-// The lowest vnum a record of the area has, or INT_MAX.
-int LowestRecord(const CTolvexDoc& doc)
-{
-    int lowest = INT_MAX;
-    auto take = [&lowest](int vnum) {
-        if (vnum >= LowestVnum)
-            lowest = std::min(lowest, vnum);
-    };
-    for (const CRoomData& room : doc.rooms)
-        take(room.vnum);
-    for (const CObjData& obj : doc.objects)
-        take(obj.vnum);
-    for (const CMobData& mob : doc.mobs)
-        take(mob.vnum);
-    for (const CMobProgData& program : doc.mobprogs)
-        take(program.vnum);
-    return lowest;
 }
 
 bool IsVnumSlot(char kind)
@@ -310,7 +294,7 @@ CRenumberPlan PlanRenumber(const std::vector<CWorldArea>& areas, std::size_t are
         plan.newHigh = static_cast<int>(std::min<long long>(newHigh, HighestVnum + 1LL));
         // A range may start at 0, as ROM's own limbo.are (0-99) does, when no
         // record lands there: moving such an area back must be possible.
-        const long long lowestRecord = static_cast<long long>(LowestRecord(*areas[area].doc)) + newLow - span.low;
+        const long long lowestRecord = static_cast<long long>(span.lowestRecord) + newLow - span.low;
         if (newLow < 0 || lowestRecord < LowestVnum || newHigh > HighestVnum)
             plan.error = Format("The range %d-%d leaves the vnums %d to %d.", { newLow, newHigh, LowestVnum, HighestVnum });
         for (std::size_t a = 0; a < areas.size() && plan.error.empty(); ++a) {
